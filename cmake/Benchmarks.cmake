@@ -1,0 +1,9 @@
+find_package(benchmark REQUIRED)
+
+file(GLOB VP_BENCH_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/bench/*_bench.cpp)
+foreach(source ${VP_BENCH_SOURCES})
+  get_filename_component(target ${source} NAME_WE)
+  add_executable(${target} ${source})
+  vp_link_everything(${target})
+  target_link_libraries(${target} PRIVATE benchmark::benchmark benchmark::benchmark_main)
+endforeach()

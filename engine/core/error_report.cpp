@@ -1,0 +1,38 @@
+#include "engine/core/error_report.h"
+
+#include <cstdlib>
+#include <string>
+
+#include "engine/app/main_window.h"
+#include "engine/platform/cursor.h"
+#include "engine/platform/message_box.h"
+
+static bool s_FatalExitInProgress = false;
+
+void ShowErrorReport(const char* title, const char* text)
+{
+    std::string caption = "\"VivuVarur Explanation\" - ";
+    caption += title ? title : "";
+
+    // The game hides the system cursor while it draws its own; the player
+    // needs the arrow to press OK.
+    ShowArrowCursor(true);
+    ShowPlatformMessageBox(GetMainWindow(), caption.c_str(), text);
+    ShowArrowCursor(false);
+}
+
+void ShowSystemMessageBox(const char* caption, const char* text)
+{
+    ShowPlatformMessageBox(GetMainWindow(), caption, text);
+}
+
+void ExitAfterFatalError()
+{
+    s_FatalExitInProgress = true;
+    std::exit(-1);
+}
+
+bool IsFatalExitInProgress()
+{
+    return s_FatalExitInProgress;
+}
