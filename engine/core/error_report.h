@@ -2,7 +2,8 @@
 
 // The one place that shows a data error to the player. It returns after the
 // report was acknowledged; the caller then ends the program with
-// ExitAfterFatalError().
+// ExitAfterFatalError(). Every report also goes to stderr; tests catch
+// reports with SetMessageBoxSink (engine/platform/message_box.h).
 void ShowErrorReport(const char* title, const char* text);
 
 // A plain message box with an OK button on the main window.

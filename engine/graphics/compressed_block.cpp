@@ -1,0 +1,76 @@
+#include "engine/graphics/compressed_block.h"
+
+#include <zlib.h>
+
+#include <cstdlib>
+#include <vector>
+
+#include "engine/core/file.h"
+
+static const uint8_t s_BlockMark = 1;
+static const uint32_t s_HeaderSize = 9;
+
+// Deflate cannot expand data by more than this factor, so a block that
+// claims more is damaged and must not make us allocate what it claims.
+static const uint64_t s_MaxDeflateRatio = 1032;
+
+static void PutLittleEndian32(uint8_t* bytes, uint32_t value)
+{
+    for (int i = 0; i < 4; i++)
+        bytes[i] = static_cast<uint8_t>(value >> (8 * i));
+}
+
+static uint32_t GetLittleEndian32(const uint8_t* bytes)
+{
+    return bytes[0] | (bytes[1] << 8) | (bytes[2] << 16) | (static_cast<uint32_t>(bytes[3]) << 24);
+}
+
+bool WriteCompressedBlock(CFile& file, const void* data, uint32_t size, int level)
+{
+    // compressBound covers every input, where a fixed margin over the size
+    // could fall short for tiny or incompressible data.
+    uLongf packedSize = compressBound(size);
+    std::vector<uint8_t> packed(packedSize);
+    if (compress2(packed.data(), &packedSize, static_cast<const Bytef*>(data), size, level) != Z_OK)
+        packedSize = 0;
+
+    uint8_t header[s_HeaderSize];
+    header[0] = s_BlockMark;
+    PutLittleEndian32(header + 1, static_cast<uint32_t>(packedSize));
+    PutLittleEndian32(header + 5, size);
+    bool written = file.Write(header, s_HeaderSize) == s_HeaderSize;
+    written = file.Write(packed.data(), static_cast<uint32_t>(packedSize)) == packedSize && written;
+    return packedSize != 0 && written;
+}
+
+uint8_t* ReadCompressedBlock(CFile& file, uint32_t* size)
+{
+    uint8_t header[s_HeaderSize];
+    if (file.Read(header, 1) != 1 || header[0] != s_BlockMark)
+        return nullptr;
+    if (file.Read(header + 1, s_HeaderSize - 1) != s_HeaderSize - 1)
+        return nullptr;
+    uint32_t packedSize = GetLittleEndian32(header + 1);
+    uint32_t unpackedSize = GetLittleEndian32(header + 5);
+
+    int32_t position = file.Tell();
+    uint32_t bytesLeft = position >= 0 && static_cast<uint32_t>(position) <= file.GetSize()
+                             ? file.GetSize() - static_cast<uint32_t>(position)
+                             : 0;
+    if (packedSize == 0 || packedSize > bytesLeft || unpackedSize > packedSize * s_MaxDeflateRatio)
+        return nullptr;
+
+    std::vector<uint8_t> packed(packedSize);
+    if (file.Read(packed.data(), packedSize) != packedSize)
+        return nullptr;
+    // One spare byte keeps an empty block from asking malloc for nothing.
+    uint8_t* data = static_cast<uint8_t*>(std::malloc(unpackedSize + 1));
+    uLongf length = unpackedSize;
+    if (uncompress(data, &length, packed.data(), packedSize) != Z_OK || length != unpackedSize)
+    {
+        std::free(data);
+        return nullptr;
+    }
+    *size = unpackedSize;
+    return data;
+}

@@ -1,0 +1,26 @@
+#include "engine/object/editor_hooks.h"
+
+namespace
+{
+constinit CEditorHooks s_EditorHooks = {
+    [](CPropertyWindow*, PropertyEditor*, const char*) {},
+    [](CPropertyWindow*, const PropertyEditor*) -> CJWindow* { return nullptr; },
+    [](CPropertyWindow*) {},
+    [](CPropertyWindow*) -> PropertyEditor* { return nullptr; },
+    [](CPropertyWindow*, PropertyEditor*) {},
+    [](const void*, const Property*, int32_t) -> PropertyEditor* { return nullptr; },
+    [](CObject*, CObject*) {},
+    [](CObject*) {},
+    [](const Property*, const Property*, CPropertyWindow*, void*) -> PropertyEditor* { return nullptr; },
+    [](CObject*) {},
+    [](bool) -> CObject* { return nullptr; },
+    [](const CClassInfo*) { return false; },
+    [](const CString&) {},
+    [](CString&) { return false; },
+};
+}
+
+CEditorHooks& GetEditorHooks()
+{
+    return s_EditorHooks;
+}

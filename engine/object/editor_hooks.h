@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+
+class CClassInfo;
+class CJWindow;
+class CObject;
+class CPropertyWindow;
+class CString;
+class Property;
+class PropertyEditor;
+
+// What the object model asks of the level editor (the property window, its
+// history, the list-item editors, the clipboard of objects) and of the
+// system clipboard. The engine never links against the editor: the editor
+// fills this table at start-up, and until then every hook is a harmless
+// no-op that answers null or false.
+struct CEditorHooks
+{
+    // The property window.
+    void (*AddLabelledField)(CPropertyWindow* window, PropertyEditor* editor, const char* label);
+    CJWindow* (*GetPageClient)(CPropertyWindow* window, const PropertyEditor* editor);
+    // Builds the window again for the same object, keeping its page.
+    void (*ReopenPropertyWindow)(CPropertyWindow* window);
+    PropertyEditor* (*FindEditorOnCurrentPage)(CPropertyWindow* window);
+    void (*ShowEditor)(CPropertyWindow* window, PropertyEditor* editor);
+    // The n-th editor of the open window for an object (or value) and
+    // property; null when none or no window is open.
+    PropertyEditor* (*FindOpenPropertyEditor)(const void* object, const Property* property, int32_t n);
+    void (*OpenObjectProperties)(CObject* object, CObject* fileContext);
+
+    // The window's history must forget an object before it is deleted.
+    void (*ForgetObjectInPropertyHistory)(CObject* object);
+
+    // The chooser editor of list-item properties.
+    PropertyEditor* (*CreateObjectReferenceEditor)(const Property* property, const Property* groupProperty,
+                                                   CPropertyWindow* window, void* object);
+
+    // The clipboard of reflected objects.
+    void (*CopyObjectToClipboard)(CObject* object);
+    // A new object the caller owns, or null.
+    CObject* (*PasteObjectFromClipboard)(bool acceptText);
+    bool (*ClipboardHoldsClass)(const CClassInfo* classInfo);
+
+    // The system clipboard's text.
+    void (*SetClipboardText)(const CString& text);
+    bool (*GetClipboardText)(CString& text);
+};
+
+CEditorHooks& GetEditorHooks();

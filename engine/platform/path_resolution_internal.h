@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+// Internal to the platform layer: resolves an engine name (Latin-1) below a
+// folder that is already a system path, such as the per-user config folder
+// whose spelling must not pass through Latin-1.
+std::string ResolveSystemPathBelow(const std::string& systemFolder, const std::string& name);
+
+// Folder listings are cached and re-read when a folder's modification time
+// changes; the layer also drops a listing itself when it creates or renames
+// an entry there, since a coarse file-system clock may not show the change.
+void ForgetFolderListing(const std::string& systemFolder);
+void ForgetAllFolderListings();

@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <thread>
+
+#include "engine/platform/process.h"
+#include "tests/support/scoped_temp_folder.h"
+
+namespace fs = std::filesystem;
+
+struct SplitCase
+{
+    const char* commandLine;
+    std::vector<std::string> arguments;
+};
+
+class CommandLineSplitting : public testing::TestWithParam<SplitCase>
+{
+};
+
+TEST_P(CommandLineSplitting, FollowsTheQuotingRules)
+{
+    EXPECT_EQ(SplitCommandLine(GetParam().commandLine), GetParam().arguments) << GetParam().commandLine;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, CommandLineSplitting,
+    testing::Values(SplitCase{"", {}}, SplitCase{"  prog  a   b ", {"prog", "a", "b"}},
+                    SplitCase{"\"C:\\Program Files\\x.exe\" \"one arg\"", {"C:\\Program Files\\x.exe", "one arg"}},
+                    SplitCase{"p a\"b c\"d", {"p", "ab cd"}}, SplitCase{"p \\\"q\\\"", {"p", "\"q\""}},
+                    SplitCase{"p a\\\\\"b c\"", {"p", "a\\b c"}}, SplitCase{"p a\\b\\\\c", {"p", "a\\b\\\\c"}},
+                    SplitCase{"p \"say \"\"hi\"\"\"", {"p", "say \"hi\""}}, SplitCase{"p \"\"", {"p", ""}},
+                    SplitCase{"p 'exit 3'", {"p", "'exit", "3'"}}));
+
+static bool WaitUntilFinished(ProcessId process, std::chrono::milliseconds limit)
+{
+    auto deadline = std::chrono::steady_clock::now() + limit;
+    while (IsProcessRunning(process))
+    {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
+}
+
+TEST(Process, AShortProgramIsSeenAsFinished)
+{
+    ProcessId process = 0;
+    ASSERT_TRUE(StartProcess("\"/bin/sh\" -c \"exit 3\"", "", &process));
+    EXPECT_TRUE(WaitUntilFinished(process, std::chrono::seconds(2)));
+    EXPECT_FALSE(IsProcessRunning(process));
+}
+
+TEST(Process, ARunningProgramIsSeenAsRunning)
+{
+    ProcessId process = 0;
+    ASSERT_TRUE(StartProcess("sh -c \"sleep 0.3\"", "", &process));
+    EXPECT_TRUE(IsProcessRunning(process));
+    EXPECT_TRUE(WaitUntilFinished(process, std::chrono::seconds(2)));
+}
+
+TEST(Process, RunsInTheGivenFolderAndFailsForMissingPrograms)
+{
+    ScopedTempFolder temp;
+    temp.WriteFile("Work/.keep", "");
+    ProcessId process = 0;
+    ASSERT_TRUE(StartProcess("/bin/sh -c \"pwd > where.txt\"", temp.Path() + "work", &process));
+    ASSERT_TRUE(WaitUntilFinished(process, std::chrono::seconds(2)));
+    EXPECT_EQ(temp.ReadFile("Work/where.txt"), fs::canonical(temp.Path() + "Work").string() + "\n");
+
+    EXPECT_FALSE(StartProcess("\"Utilities/ImageMagick/convert.exe\" a.tga a.jpg", "", &process));
+    EXPECT_FALSE(StartProcess("", "", &process));
+}
+
+TEST(Process, DocumentsGoToTheDesktopOpener)
+{
+    ScopedTempFolder temp;
+    // PATH holds only this folder, so the script uses shell built-ins alone.
+    temp.WriteFile("bin/xdg-open", "#!/bin/sh\nprintf '%s' \"$1\" > \"${0%/*}/opened.txt\"\n");
+    fs::permissions(temp.Path() + "bin/xdg-open", fs::perms::owner_all);
+    temp.WriteFile("readme.htm", "<html></html>");
+    std::string savedPath = std::getenv("PATH");
+    setenv("PATH", (temp.Path() + "bin").c_str(), 1);
+
+    EXPECT_FALSE(OpenWithDesktop(temp.Path() + "missing.htm"));
+    bool opened = OpenWithDesktop(temp.Path() + "README.HTM");
+    setenv("PATH", savedPath.c_str(), 1);
+    ASSERT_TRUE(opened);
+
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while (temp.ReadFile("bin/opened.txt").empty() && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_EQ(temp.ReadFile("bin/opened.txt"), temp.Path() + "readme.htm");
+}
