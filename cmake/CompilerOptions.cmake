@@ -13,3 +13,12 @@ if(VP_SANITIZE)
   target_compile_options(vp_options INTERFACE ${VP_SANITIZER_FLAGS})
   target_link_options(vp_options INTERFACE ${VP_SANITIZER_FLAGS})
 endif()
+
+if(VP_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang" OR NOT VP_SANITIZE OR NOT VP_BUILD_TESTS)
+    message(FATAL_ERROR "VP_FUZZ needs clang, VP_SANITIZE and VP_BUILD_TESTS")
+  endif()
+  # Coverage feedback for the fuzz targets in every library; libFuzzer itself
+  # and its main() are linked only into the fuzz executables.
+  target_compile_options(vp_options INTERFACE -fsanitize=fuzzer-no-link)
+endif()

@@ -21,6 +21,6 @@ foreach(source ${VP_TEST_SOURCES})
   endif()
   target_link_libraries(${target} PRIVATE GTest::gtest GTest::gmock GTest::gtest_main)
   target_compile_definitions(${target} PRIVATE VP_FIXTURE_DIR="${PROJECT_SOURCE_DIR}/tests/fixtures")
-  gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST
+  gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST NO_PRETTY_VALUES
     PROPERTIES ENVIRONMENT "SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy;VP_NO_MESSAGE_BOXES=1")
 endforeach()

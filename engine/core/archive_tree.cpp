@@ -4,7 +4,7 @@
 
 #include "engine/core/file_sink.h"
 #include "engine/core/paths.h"
-#include "engine/core/search_spec.h"
+#include "engine/core/file_search.h"
 #include "engine/core/zip_archive.h"
 
 CArchiveNode::CArchiveNode(CArchiveNode* parentNode, const char* nodeName, uint32_t nameLength)
@@ -203,29 +203,29 @@ CArchiveNode* CArchiveTree::FindEnumerationNode(const CString& folder, CArchiveN
     return reached ? node : nullptr;
 }
 
-void CArchiveTree::EnumerateNode(CArchiveNode* node, CFileSink& sink, const CSearchSpec& spec)
+void CArchiveTree::EnumerateNode(CArchiveNode* node, CFileSink& sink, const CSearchSpec& search)
 {
     for (CArchiveNode* child : node->children)
     {
-        int32_t mode = spec.GetMode();
+        int32_t mode = search.GetMode();
         if (mode == CSearchSpec::kRecurse || (mode == CSearchSpec::kRecurseSkippingDashFolders && child->name[0] != '-'))
-            EnumerateNode(child, sink, spec);
-        const CString& pattern = spec.GetPattern();
-        if (spec.ListsFolders() && pattern.CompareNoCaseN(child->name, pattern.GetLength()) == 0)
+            EnumerateNode(child, sink, search);
+        const CString& pattern = search.GetPattern();
+        if (search.ListsFolders() && pattern.CompareNoCaseN(child->name, pattern.GetLength()) == 0)
         {
-            CString listed = spec.GetNameForm() == CSearchSpec::kFileNamesOnly ? child->name : child->GetPath();
+            CString listed = search.GetNameForm() == CSearchSpec::kFileNamesOnly ? child->name : child->GetPath();
             OfferFile(sink, listed.GetText(), 0, 0);
         }
     }
     if (node->archive)
-        node->archive->Enumerate(sink, spec);
+        node->archive->Enumerate(sink, search);
 }
 
-void CArchiveTree::Enumerate(CFileSink& sink, const CSearchSpec& spec)
+void CArchiveTree::Enumerate(CFileSink& sink, const CSearchSpec& search)
 {
     for (uint32_t i = m_Roots.GetCount(); i-- > 0;)
-        if (CArchiveNode* node = FindEnumerationNode(spec.GetFolder(), m_Roots[i]))
-            EnumerateNode(node, sink, spec);
+        if (CArchiveNode* node = FindEnumerationNode(search.GetFolder(), m_Roots[i]))
+            EnumerateNode(node, sink, search);
 }
 
 void CArchiveTree::Clear()

@@ -59,7 +59,7 @@ public:
     // The file of the newest root's archive when it holds the name, with the
     // flags it is opened with; false otherwise.
     bool GetArchivePath(const char* name, CString& path, uint32_t& streamFlags);
-    void Enumerate(CFileSink& sink, const CSearchSpec& spec);
+    void Enumerate(CFileSink& sink, const CSearchSpec& search);
     // Deletes every root with its folders and archives.
     void Clear();
 
@@ -69,7 +69,7 @@ public:
 private:
     CZipArchive* FindDecidingArchive(const char* name);
     CArchiveNode* FindEnumerationNode(const CString& folder, CArchiveNode* root);
-    void EnumerateNode(CArchiveNode* node, CFileSink& sink, const CSearchSpec& spec);
+    void EnumerateNode(CArchiveNode* node, CFileSink& sink, const CSearchSpec& search);
 
     CDynamicArray<CArchiveNode*> m_Roots;  // oldest first
 };

@@ -34,7 +34,8 @@ void ResolveDataPath(CString& out, const char* name, uint32_t flags);
 // under a folder prefix that holds it.
 bool IsNewer(const char* name, uint32_t flags, const char* reference, uint32_t referenceFlags);
 bool IsNewer(const char* name, const char* reference);
-// A loose file's time, else an archive member's; 0 when neither exists.
+// A loose file's time, else what the archive deciding for the name says (its
+// member's time, or its own file's for a name it lacks); 0 without either.
 uint64_t GetDataFileTime(const char* name, uint32_t flags, int32_t kind);
 bool SetDataFileTime(const char* name, uint64_t time, uint32_t flags, uint32_t which);
 // The pattern holds one integer field ("Shot %02d.tga"); the result is

@@ -4,7 +4,7 @@
 #include "engine/core/file_sink.h"
 #include "engine/core/paths.h"
 #include "engine/core/profiler.h"
-#include "engine/core/search_spec.h"
+#include "engine/core/file_search.h"
 #include "engine/core/stream.h"
 #include "engine/platform/directory_search.h"
 
@@ -13,41 +13,41 @@ static CProfileSection s_LooseSection("EnumerateFilesNormal");
 static CProfileSection s_ArchiveSection("EnumerateFilesZip");
 
 // Zip files left in compiled-cache folders are stale copies, never data.
-static bool SkipsCacheFolders(const CSearchSpec& spec)
+static bool SkipsCacheFolders(const CSearchSpec& search)
 {
-    return !spec.ListsFolders() && spec.GetExtensionCount() == 1 && spec.GetExtension(0).CompareNoCase("ZIP") == 0;
+    return !search.ListsFolders() && search.GetExtensionCount() == 1 && search.GetExtension(0).CompareNoCase("ZIP") == 0;
 }
 
-// The spec's folder is a path on disk here; names are offered without its
+// The search's folder is a path on disk here; names are offered without its
 // first rootLength characters, so they stay relative to the same root at
 // every depth.
-static void EnumerateFolder(CFileSink& sink, const CSearchSpec& spec, uint32_t rootLength)
+static void EnumerateFolder(CFileSink& sink, const CSearchSpec& search, uint32_t rootLength)
 {
-    CString folder = spec.GetFolder();
+    CString folder = search.GetFolder();
     TruncateToFolder(folder);
     CString relativeFolder;
     folder.Mid(relativeFolder, rootLength);
 
-    for (int32_t i = 0; i < spec.GetExtensionCount(); i++)
+    for (int32_t i = 0; i < search.GetExtensionCount(); i++)
     {
-        const CString& extension = spec.GetExtension(i);
+        const CString& extension = search.GetExtension(i);
         CString pattern = folder;
-        pattern += spec.GetPattern();
+        pattern += search.GetPattern();
         pattern += "*.";
         pattern += extension.HasText() ? extension.GetText() : "*";
         for (const FolderEntry& entry : SearchFolder(pattern.GetText()))
         {
-            if (entry.name[0] == '.' || entry.isFolder != spec.ListsFolders())
+            if (entry.name[0] == '.' || entry.isFolder != search.ListsFolders())
                 continue;
             CString name;
-            if (spec.GetNameForm() != CSearchSpec::kFileNamesOnly)
+            if (search.GetNameForm() != CSearchSpec::kFileNamesOnly)
                 name = relativeFolder;
             name += entry.name.c_str();
             OfferFile(sink, name.GetText(), static_cast<uint32_t>(entry.size), entry.lastWriteTime);
         }
     }
 
-    int32_t mode = spec.GetMode();
+    int32_t mode = search.GetMode();
     if (mode != CSearchSpec::kRecurse && mode != CSearchSpec::kRecurseSkippingDashFolders)
         return;
     CString folderPattern = folder;
@@ -59,9 +59,9 @@ static void EnumerateFolder(CFileSink& sink, const CSearchSpec& spec, uint32_t r
             continue;
         if (mode == CSearchSpec::kRecurseSkippingDashFolders && name[0] == '-')
             continue;
-        if (SkipsCacheFolders(spec) && CompareItemNames(name, "cache") == 0)
+        if (SkipsCacheFolders(search) && CompareItemNames(name, "cache") == 0)
             continue;
-        CSearchSpec inner = spec;
+        CSearchSpec inner = search;
         CString innerFolder = folder;
         innerFolder += name;
         innerFolder += "/";
@@ -70,19 +70,19 @@ static void EnumerateFolder(CFileSink& sink, const CSearchSpec& spec, uint32_t r
     }
 }
 
-uint32_t EnumerateFiles(CFileSink& sink, const CSearchSpec& spec, uint32_t flags)
+uint32_t EnumerateFiles(CFileSink& sink, const CSearchSpec& search, uint32_t flags)
 {
     CProfileScope scope(s_EnumerateSection);
     {
         CProfileScope looseScope(s_LooseSection);
-        CSearchSpec loose = spec;
+        CSearchSpec loose = search;
         uint32_t rootLength = 0;
         if (!(flags & OPEN_NAME_UNCHANGED))
         {
             CString root = GetDataFolder();
             root += "/";
             rootLength = root.GetLength();
-            root += spec.GetFolder();
+            root += search.GetFolder();
             loose.SetFolder(root.GetText());
         }
         EnumerateFolder(sink, loose, rootLength);
@@ -90,14 +90,14 @@ uint32_t EnumerateFiles(CFileSink& sink, const CSearchSpec& spec, uint32_t flags
     if (AreArchivesMounted())
     {
         CProfileScope archiveScope(s_ArchiveSection);
-        GetArchiveTree().Enumerate(sink, spec);
+        GetArchiveTree().Enumerate(sink, search);
     }
     return sink.GetCount();
 }
 
-uint32_t EnumerateFilesIntoBuffer(const CSearchSpec& spec, char* buffer, uint8_t* information, uint32_t stride,
+uint32_t EnumerateFilesIntoBuffer(const CSearchSpec& search, char* buffer, uint8_t* information, uint32_t stride,
                                   uint32_t maxCount, uint32_t flags)
 {
     CFileNameBuffer names(buffer, stride, maxCount, information);
-    return EnumerateFiles(names, spec, flags);
+    return EnumerateFiles(names, search, flags);
 }

@@ -8,6 +8,7 @@
 #include "engine/platform/message_box.h"
 
 static bool s_FatalExitInProgress = false;
+static FatalExitHook s_FatalExitHook = nullptr;
 
 void ShowErrorReport(const char* title, const char* text)
 {
@@ -26,8 +27,18 @@ void ShowSystemMessageBox(const char* caption, const char* text)
     ShowPlatformMessageBox(GetMainWindow(), caption, text);
 }
 
+FatalExitHook SetFatalExitHook(FatalExitHook hook)
+{
+    FatalExitHook previous = s_FatalExitHook;
+    s_FatalExitHook = hook;
+    return previous;
+}
+
 void ExitAfterFatalError()
 {
+    // The process goes on after a hook, so the flag stays down for it.
+    if (s_FatalExitHook)
+        s_FatalExitHook();
     s_FatalExitInProgress = true;
     std::exit(-1);
 }

@@ -15,3 +15,11 @@ void ShowSystemMessageBox(const char* caption, const char* text);
 [[noreturn]] void ExitAfterFatalError();
 
 bool IsFatalExitInProgress();
+
+// Replaces the exit of ExitAfterFatalError while installed (none restores
+// it). The fuzz targets feed one broken input after another to the readers,
+// and a fatal report is the expected end of such an input, not of the
+// process: their hook throws back into the target. A hook must not return;
+// if one does, the program exits all the same. Answers the previous hook.
+typedef void (*FatalExitHook)();
+FatalExitHook SetFatalExitHook(FatalExitHook hook);

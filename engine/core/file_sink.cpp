@@ -110,8 +110,8 @@ bool CFileNameList::Contains(const char* name)
     return false;
 }
 
-void CFileNameList::Fill(const CSearchSpec& spec, uint32_t flags)
+void CFileNameList::Fill(const CSearchSpec& search, uint32_t flags)
 {
     RemoveAll();
-    EnumerateFiles(*this, spec, flags);
+    EnumerateFiles(*this, search, flags);
 }

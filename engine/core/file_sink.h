@@ -4,7 +4,7 @@
 
 #include "engine/core/dynamic_array.h"
 #include "engine/core/ref_string.h"
-#include "engine/core/search_spec.h"
+#include "engine/core/file_search.h"
 #include "engine/core/virtual_array.h"
 
 // What an enumeration tells about each file it lists.
@@ -91,8 +91,8 @@ public:
 
     const Entry& GetEntry(uint32_t index) const { return m_Entries[index]; }
 
-    // Empties the list and lists into it what the spec finds.
-    void Fill(const CSearchSpec& spec, uint32_t flags);
+    // Empties the list and lists into it what the search finds.
+    void Fill(const CSearchSpec& search, uint32_t flags);
 
 private:
     CDynamicArray<Entry> m_Entries;

@@ -7,7 +7,12 @@
 
 #include "engine/core/file.h"
 #include "engine/core/memory_file_name.h"
+#include "engine/core/profiler.h"
 #include "engine/core/ref_string.h"
+
+// Listed with the other sections for whoever shows them; whole-file loads are
+// timed by the open that performs them.
+static CProfileSection s_FileContentsLoadingSection("FileContentsLoading");
 
 CMemoryStream::CMemoryStream()
     : m_Position(0)

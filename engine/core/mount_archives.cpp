@@ -8,7 +8,7 @@
 #include "engine/core/file_sink.h"
 #include "engine/core/loading_messages.h"
 #include "engine/core/paths.h"
-#include "engine/core/search_spec.h"
+#include "engine/core/file_search.h"
 #include "engine/core/stream.h"
 #include "engine/platform/file_system.h"
 
@@ -42,18 +42,18 @@ static bool MountMainArchive(const char* dataFolder)
 // Later names in the sort order become newer roots and so take precedence.
 static bool MountQvdArchives()
 {
-    CSearchSpec spec;
-    spec.SetMode(CSearchSpec::kThisFolderOnly);
-    spec.SetFolder("./");
-    spec.AddExtension("QVD");
+    CSearchSpec search;
+    search.SetMode(CSearchSpec::kThisFolderOnly);
+    search.SetFolder("./");
+    search.AddExtension("QVD");
     CFileCountingSink counter;
-    uint32_t count = EnumerateFiles(counter, spec, 0);
+    uint32_t count = EnumerateFiles(counter, search, 0);
     if (count == 0)
         return false;
 
     std::vector<char> slots(static_cast<size_t>(count) * s_QvdNameSlotSize);
     CFileNameBuffer names(slots.data(), s_QvdNameSlotSize, count, nullptr);
-    EnumerateFiles(names, spec, 0);
+    EnumerateFiles(names, search, 0);
     names.Sort();
     bool mounted = false;
     for (uint32_t i = 0; i < names.GetCount(); i++)
@@ -66,11 +66,11 @@ static bool MountQvdArchives()
 static bool MountDataZipFiles()
 {
     ShowMountMessage("Enumerating Zip Files");
-    CSearchSpec spec;
-    spec.SetMode(CSearchSpec::kRecurse);
-    spec.AddExtension("zip");
+    CSearchSpec search;
+    search.SetMode(CSearchSpec::kRecurse);
+    search.AddExtension("zip");
     CFileNameList zipFiles;
-    zipFiles.Fill(spec, 0);
+    zipFiles.Fill(search, 0);
     if (zipFiles.GetCount() == 0)
     {
         ShowMountMessage("No zip files found");

@@ -9,7 +9,7 @@
 #include "engine/core/file.h"
 #include "engine/core/file_sink.h"
 #include "engine/core/paths.h"
-#include "engine/core/search_spec.h"
+#include "engine/core/file_search.h"
 #include "engine/core/stream.h"
 #include "engine/core/zip_member_stream.h"
 #include "engine/platform/file_time.h"
@@ -70,6 +70,7 @@ void CZipArchive::Close()
     m_FileWritable = false;
     m_Entries.Clear();
     m_NameIndex.Clear();
+    m_NameHash.Clear();
     m_ArchivePath.Empty();
     m_MountPrefix.Empty();
     m_MountPrefixLength = 0;
@@ -100,6 +101,7 @@ bool CZipArchive::ReadZipDirectory()
 {
     m_Entries.Clear();
     m_NameIndex.Clear();
+    m_NameHash.Clear();
     uint32_t directoryOffset = 0;
     uint32_t entryLimit = 0;
     if (!OpenFile(0) || !FindDirectory(directoryOffset, entryLimit) || !ReadEntries(directoryOffset, entryLimit))
@@ -224,6 +226,39 @@ void CZipArchive::SortTables()
     std::stable_sort(m_NameIndex.begin(), m_NameIndex.end(), [this](uint32_t a, uint32_t b) {
         return CompareItemNames(m_Entries[a].name.GetText(), m_Entries[b].name.GetText()) < 0;
     });
+    BuildNameHash();
+}
+
+// FNV-1a over the name with A..Z folded as CompareItemNames folds them, so
+// names that compare equal hash equal.
+static uint32_t HashName(const char* name)
+{
+    uint32_t hash = 2166136261u;
+    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(name); *p; p++)
+    {
+        unsigned char c = (*p >= 'A' && *p <= 'Z') ? static_cast<unsigned char>(*p - 'A' + 'a') : *p;
+        hash = (hash ^ c) * 16777619u;
+    }
+    return hash;
+}
+
+void CZipArchive::BuildNameHash()
+{
+    uint32_t size = 2;
+    while (size < m_Entries.GetCount() * 2)
+        size *= 2;
+    m_NameHash.Clear();
+    m_NameHash.ReserveExact(size);
+    for (uint32_t i = 0; i < size; i++)
+        m_NameHash.Add(NameSlot{0, 0});
+    for (uint32_t i = 0; i < m_Entries.GetCount(); i++)
+    {
+        uint32_t hash = HashName(m_Entries[i].name.GetText());
+        uint32_t slot = hash & (size - 1);
+        while (m_NameHash[slot].entry != 0)
+            slot = (slot + 1) & (size - 1);
+        m_NameHash[slot] = NameSlot{hash, i + 1};
+    }
 }
 
 void CZipArchive::ReportDamaged(const CString& archivePath)
@@ -262,15 +297,20 @@ uint32_t CZipArchive::LowerBound(const char* name) const
 
 ZipEntry* CZipArchive::FindZipEntry(const char* name, int32_t* insertionIndex)
 {
-    uint32_t index = LowerBound(name);
-    if (index < m_NameIndex.GetCount())
+    uint32_t size = m_NameHash.GetCount();
+    if (size != 0)
     {
-        ZipEntry& entry = m_Entries[m_NameIndex[index]];
-        if (CompareItemNames(entry.name.GetText(), name) == 0)
-            return &entry;
+        uint32_t hash = HashName(name);
+        for (uint32_t slot = hash & (size - 1); m_NameHash[slot].entry != 0; slot = (slot + 1) & (size - 1))
+        {
+            const NameSlot& candidate = m_NameHash[slot];
+            ZipEntry& entry = m_Entries[candidate.entry - 1];
+            if (candidate.hash == hash && CompareItemNames(entry.name.GetText(), name) == 0)
+                return &entry;
+        }
     }
     if (insertionIndex)
-        *insertionIndex = static_cast<int32_t>(index);
+        *insertionIndex = static_cast<int32_t>(LowerBound(name));
     return nullptr;
 }
 
@@ -319,25 +359,25 @@ uint64_t CZipArchive::GetFileTime(const char* name)
     return GetDataFileTime(m_ArchivePath.GetText(), m_StreamFlags, kFileTimeLastWrite);
 }
 
-void CZipArchive::Enumerate(CFileSink& sink, const CSearchSpec& spec)
+void CZipArchive::Enumerate(CFileSink& sink, const CSearchSpec& search)
 {
     EnsureDirectory();
-    const CString& folder = spec.GetFolder();
+    const CString& folder = search.GetFolder();
     uint32_t shorter = std::min(folder.GetLength(), m_MountPrefixLength);
     if (folder.CompareNoCaseN(m_MountPrefix, shorter) != 0)
         return;
-    for (int32_t i = 0; i < spec.GetExtensionCount(); i++)
+    for (int32_t i = 0; i < search.GetExtensionCount(); i++)
     {
-        if (spec.ListsFolders())
-            EnumerateEntryFolders(sink, spec);
+        if (search.ListsFolders())
+            EnumerateEntryFolders(sink, search);
         else
-            EnumerateEntryFiles(sink, spec, spec.GetExtension(i));
+            EnumerateEntryFiles(sink, search, search.GetExtension(i));
     }
 }
 
-void CZipArchive::EnumerateEntryFiles(CFileSink& sink, const CSearchSpec& spec, const CString& extension)
+void CZipArchive::EnumerateEntryFiles(CFileSink& sink, const CSearchSpec& search, const CString& extension)
 {
-    const CString& folder = spec.GetFolder();
+    const CString& folder = search.GetFolder();
     uint32_t folderLength = folder.GetLength();
     CString dotExtension;
     if (extension.HasText())
@@ -360,17 +400,17 @@ void CZipArchive::EnumerateEntryFiles(CFileSink& sink, const CSearchSpec& spec, 
         if (extensionLength &&
             (nameLength < extensionLength || dotExtension.CompareNoCase(name + nameLength - extensionLength) != 0))
             continue;
-        if (spec.GetMode() == CSearchSpec::kRecurseSkippingDashFolders && LiesInDashFolder(name + folderLength))
+        if (search.GetMode() == CSearchSpec::kRecurseSkippingDashFolders && LiesInDashFolder(name + folderLength))
             continue;
-        const char* listedName = spec.GetNameForm() == CSearchSpec::kFileNamesOnly ? GetFileNamePart(name) : name;
+        const char* listedName = search.GetNameForm() == CSearchSpec::kFileNamesOnly ? GetFileNamePart(name) : name;
         entry.preEnumerated = OfferFile(sink, listedName, entry.fields.uncompressedSize,
                                         DosDateTimeToFileTime(entry.fields.date, entry.fields.time));
     }
 }
 
-void CZipArchive::EnumerateEntryFolders(CFileSink& sink, const CSearchSpec& spec)
+void CZipArchive::EnumerateEntryFolders(CFileSink& sink, const CSearchSpec& search)
 {
-    const CString& folder = spec.GetFolder();
+    const CString& folder = search.GetFolder();
     uint32_t folderLength = folder.GetLength();
     CString lastOffered;
     CString offered;
@@ -387,9 +427,9 @@ void CZipArchive::EnumerateEntryFolders(CFileSink& sink, const CSearchSpec& spec
             if (!slash)
                 break;
             uint32_t componentLength = static_cast<uint32_t>(slash - component);
-            if (componentLength != 0 && StartsWithNoCase(component, spec.GetPattern()))
+            if (componentLength != 0 && StartsWithNoCase(component, search.GetPattern()))
             {
-                if (spec.GetNameForm() == CSearchSpec::kFileNamesOnly)
+                if (search.GetNameForm() == CSearchSpec::kFileNamesOnly)
                     offered.Assign(component, componentLength);
                 else
                     offered.Assign(name, static_cast<uint32_t>(slash - name));
@@ -399,9 +439,9 @@ void CZipArchive::EnumerateEntryFolders(CFileSink& sink, const CSearchSpec& spec
                     lastOffered = offered;
                 }
             }
-            if (spec.GetMode() == CSearchSpec::kThisFolderOnly)
+            if (search.GetMode() == CSearchSpec::kThisFolderOnly)
                 break;
-            if (spec.GetMode() == CSearchSpec::kRecurseSkippingDashFolders && component[0] == '-')
+            if (search.GetMode() == CSearchSpec::kRecurseSkippingDashFolders && component[0] == '-')
                 break;
             component = slash + 1;
         }

@@ -41,7 +41,9 @@ public:
     void Close();
     bool ReadZipDirectory();
 
-    // On a miss the insertion index says where the name would go.
+    // Exact names go through a hash of the case-folded name, so a lookup
+    // costs the same in a thousand members as in a hundred thousand. On a
+    // miss the insertion index says where the name would go in name order.
     ZipEntry* FindZipEntry(const char* name, int32_t* insertionIndex = nullptr);
 
     bool Contains(const char* name);
@@ -53,7 +55,7 @@ public:
     // The member's time, or the archive file's for a missing member; 0 for a
     // name outside the prefix.
     uint64_t GetFileTime(const char* name);
-    void Enumerate(CFileSink& sink, const CSearchSpec& spec);
+    void Enumerate(CFileSink& sink, const CSearchSpec& search);
     // OPEN_CREATE rewrites the member in place; OPEN_LISTED_ENTRIES_ONLY opens
     // only entries the last enumeration listed; OPEN_OWN_ARCHIVE_FILE gives the
     // stream a file of its own.
@@ -67,7 +69,6 @@ public:
 
     const CString& GetArchivePath() const { return m_ArchivePath; }
     const CString& GetMountPrefix() const { return m_MountPrefix; }
-    bool IsWritable() const { return m_Writable; }
     uint32_t GetStreamFlags() const { return m_StreamFlags; }
     uint32_t GetEntryCount() const { return m_Entries.GetCount(); }
     // In local header offset order.
@@ -86,13 +87,14 @@ private:
     bool WalkToDirectory(uint32_t& directoryOffset);
     bool ReadEntries(uint32_t directoryOffset, uint32_t entryLimit);
     void SortTables();
+    void BuildNameHash();
     bool OpenFile(uint32_t extraFlags);
     bool CloseFile();
     void LocateData(ZipEntry& entry, CFile& file);
     uint32_t GetMemberEnd(ZipEntry& entry);
     ZipEntry* BeginRewrite(ZipEntry* entry);
-    void EnumerateEntryFiles(CFileSink& sink, const CSearchSpec& spec, const CString& extension);
-    void EnumerateEntryFolders(CFileSink& sink, const CSearchSpec& spec);
+    void EnumerateEntryFiles(CFileSink& sink, const CSearchSpec& search, const CString& extension);
+    void EnumerateEntryFolders(CFileSink& sink, const CSearchSpec& search);
     uint32_t LowerBound(const char* name) const;
     const char* GetStoredName(const ZipEntry& entry) const;
     bool WriteDirectory();
@@ -111,7 +113,15 @@ private:
     CString m_MountPrefix;
     uint32_t m_MountPrefixLength;
     CDynamicArray<ZipEntry> m_Entries;  // by local header offset
-    CDynamicArray<uint32_t> m_NameIndex;  // entry indices by name
+    CDynamicArray<uint32_t> m_NameIndex;  // entry indices by name, for folder walks
+    // Open addressing, at most half full; entry 0 marks an empty slot, any
+    // other the entry index + 1.
+    struct NameSlot
+    {
+        uint32_t hash;
+        uint32_t entry;
+    };
+    CDynamicArray<NameSlot> m_NameHash;
     // Member streams on the archive's own file, and on files of their own.
     uint32_t m_OpenMemberCount;
     uint32_t m_OwnFileMemberCount;

@@ -71,6 +71,12 @@ CClassInfo::CClassInfo(CClassInfo** out, const char* name, float declaredVersion
 
 CClassInfo::~CClassInfo()
 {
+    if (m_pParent != nullptr)
+    {
+        const int32_t index = m_pParent->m_Children.IndexOf(this);
+        if (index >= 0)
+            m_pParent->m_Children.RemoveAt(static_cast<uint32_t>(index));
+    }
     for (Property* property : m_Properties)
         delete property;
     delete m_pDynamicProperties;

@@ -6,6 +6,7 @@
 #include "engine/core/loose_files.h"
 #include "engine/core/memory_file_name.h"
 #include "engine/core/memory_stream.h"
+#include "engine/core/open_stream.h"
 #include "engine/core/stream.h"
 #include "engine/core/virtual_array.h"
 #include "engine/object/class_info.h"
@@ -81,6 +82,8 @@ bool MakeTemporaryName(const CString& target, CString& temporary)
 template <typename Writer>
 bool WriteObjectFile(const char* fileName, uint32_t flags, Writer write)
 {
+    if (IsAbsoluteDataName(fileName))
+        flags |= OPEN_NAME_UNCHANGED;
     const uint32_t writeFlags = flags | OPEN_WRITE | OPEN_CREATE;
     if (WritesInPlace(fileName, flags))
     {

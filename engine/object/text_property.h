@@ -4,6 +4,9 @@
 #include "engine/object/property.h"
 #include "engine/object/reflection.h"
 
+// Arrays of texts move their elements byte-wise.
+static_assert(sizeof(CString) == sizeof(void*), "a CString is one pointer to its shared representation");
+
 // A CString member written on one line of the object text form. CObject's
 // "Comment" is one. The text is written in the file's 8-bit form, with
 // "UNICODE-HEX<" escapes for characters above 255, and decoded on reading.

@@ -9,7 +9,7 @@
 #include "engine/core/enumerate_files.h"
 #include "engine/core/file_sink.h"
 #include "engine/core/mount_archives.h"
-#include "engine/core/search_spec.h"
+#include "engine/core/file_search.h"
 #include "engine/core/stream.h"
 #include "tests/support/archive_test_folder.h"
 
@@ -19,22 +19,22 @@ protected:
     // Mounts the zip files under the data folder only.
     static void MountDataZips() { MountArchives("Data", true, false); }
 
-    static std::vector<std::string> List(const CSearchSpec& spec, uint32_t flags = 0)
+    static std::vector<std::string> List(const CSearchSpec& search, uint32_t flags = 0)
     {
         CFileNameList list;
-        EnumerateFiles(list, spec, flags);
+        EnumerateFiles(list, search, flags);
         std::vector<std::string> names;
         for (uint32_t i = 0; i < list.GetCount(); i++)
             names.push_back(list.GetName(i));
         return names;
     }
 
-    static CSearchSpec Spec(const char* folder, const char* extension, int32_t mode)
+    static CSearchSpec Search(const char* folder, const char* extension, int32_t mode)
     {
-        CSearchSpec spec;
-        spec.SetFolderAndExtension(folder, extension);
-        spec.SetMode(mode);
-        return spec;
+        CSearchSpec search;
+        search.SetFolderAndExtension(folder, extension);
+        search.SetMode(mode);
+        return search;
     }
 };
 
@@ -67,7 +67,7 @@ TEST_F(EnumerateFilesTest, ModesReachTheSameFilesLooseAndArchived)
         // archive lists in name order.
         for (const Case& c : cases)
         {
-            Names listed = List(Spec("Lev/", "txt", c.mode));
+            Names listed = List(Search("Lev/", "txt", c.mode));
             std::sort(listed.begin(), listed.end());
             EXPECT_EQ(listed, c.expected) << "archived " << archived << " mode " << c.mode;
         }
@@ -80,22 +80,31 @@ TEST_F(EnumerateFilesTest, FlatLooseSearchStaysInItsFolderAndSkipsDottedNames)
 {
     for (const char* name : {"Data/Lev/a.txt", "Data/Lev/.hidden.txt", "Data/Lev/Sub/b.txt", "Data/Lev/c.TXT"})
         m_Folder.WriteFile(name, "loose");
-    EXPECT_EQ(List(Spec("Lev/", "txt", CSearchSpec::kThisFolderOnly)), (Names{"Lev/a.txt", "Lev/c.TXT"}));
+    EXPECT_EQ(List(Search("Lev/", "txt", CSearchSpec::kThisFolderOnly)), (Names{"Lev/a.txt", "Lev/c.TXT"}));
 
-    CSearchSpec namesOnly = Spec("Lev/", "txt", CSearchSpec::kRecurse);
+    CSearchSpec namesOnly = Search("Lev/", "txt", CSearchSpec::kRecurse);
     namesOnly.SetNameForm(CSearchSpec::kFileNamesOnly);
     EXPECT_EQ(List(namesOnly), (Names{"a.txt", "c.TXT", "b.txt"}));
+}
+
+TEST_F(EnumerateFilesTest, DeepFoldersKeepTheirWholeNames)
+{
+    std::string folder = "Deep/";
+    for (int i = 0; i < 12; i++)
+        folder += "A folder name of thirty chars " + std::to_string(i) + "/";
+    m_Folder.WriteFile("Data/" + folder + "Round.Vantrell", "round");
+    EXPECT_EQ(List(Search("Deep/", "Vantrell", CSearchSpec::kRecurse)), (Names{folder + "Round.Vantrell"}));
 }
 
 TEST_F(EnumerateFilesTest, FolderListingsWithDashFoldersListOnlyThose)
 {
     for (const char* name : {"Data/Seq/-Boom/f.tga", "Data/Seq/Plain/f.tga", "Data/Seq/Plain/-Inner/f.tga"})
         m_Folder.WriteFile(name, "frame");
-    CSearchSpec spec;
-    spec.SetFoldersIn("Seq/", true);
-    EXPECT_EQ(List(spec), (Names{"Seq/-Boom", "Seq/Plain/-Inner"}));
-    spec.SetFoldersIn("Seq/", false);
-    EXPECT_EQ(List(spec), (Names{"Seq/-Boom", "Seq/Plain", "Seq/Plain/-Inner"}));
+    CSearchSpec search;
+    search.SetFoldersIn("Seq/", true);
+    EXPECT_EQ(List(search), (Names{"Seq/-Boom", "Seq/Plain/-Inner"}));
+    search.SetFoldersIn("Seq/", false);
+    EXPECT_EQ(List(search), (Names{"Seq/-Boom", "Seq/Plain", "Seq/Plain/-Inner"}));
 }
 
 TEST_F(EnumerateFilesTest, CountingSinkCountsEveryCopyWhileListsKeepTheFirst)
@@ -103,37 +112,37 @@ TEST_F(EnumerateFilesTest, CountingSinkCountsEveryCopyWhileListsKeepTheFirst)
     m_Folder.WriteFile("Data/Pack/a.txt", "loose");
     WriteZip("Data/Pack.zip", NamedMembers({"a.txt", "b.txt"}));
     MountDataZips();
-    CSearchSpec spec = Spec("Pack/", "txt", CSearchSpec::kRecurseSkippingDashFolders);
+    CSearchSpec search = Search("Pack/", "txt", CSearchSpec::kRecurseSkippingDashFolders);
 
     CFileCountingSink counter;
-    EXPECT_EQ(EnumerateFiles(counter, spec, 0), 3u);
+    EXPECT_EQ(EnumerateFiles(counter, search, 0), 3u);
     char slots[4 * 32] = {};
     uint8_t sizes[4 * 32] = {};
-    EXPECT_EQ(EnumerateFilesIntoBuffer(spec, slots, sizes, 32, 4, 0), 2u);
+    EXPECT_EQ(EnumerateFilesIntoBuffer(search, slots, sizes, 32, 4, 0), 2u);
     EXPECT_STREQ(slots, "Pack/a.txt");
     EXPECT_STREQ(slots + 32, "Pack/b.txt");
     uint32_t firstSize = 0;
     std::memcpy(&firstSize, sizes, sizeof(firstSize));
     EXPECT_EQ(firstSize, 5u);
-    EXPECT_EQ(List(spec), (Names{"Pack/a.txt", "Pack/b.txt"}));
+    EXPECT_EQ(List(search), (Names{"Pack/a.txt", "Pack/b.txt"}));
 }
 
 TEST_F(EnumerateFilesTest, NamesDifferingOnlyInCaseAreListedOnceInSortedOrder)
 {
     m_Folder.WriteFile("Data/Img/red.tga", "second");
     m_Folder.WriteFile("Data/Img/Red.tga", "first");
-    CSearchSpec spec = Spec("Img/", "tga", CSearchSpec::kThisFolderOnly);
-    EXPECT_EQ(List(spec), (Names{"Img/Red.tga"}));
+    CSearchSpec search = Search("Img/", "tga", CSearchSpec::kThisFolderOnly);
+    EXPECT_EQ(List(search), (Names{"Img/Red.tga"}));
     CFileCountingSink counter;
-    EXPECT_EQ(EnumerateFiles(counter, spec, 0), 2u);
+    EXPECT_EQ(EnumerateFiles(counter, search, 0), 2u);
 }
 
 TEST_F(EnumerateFilesTest, FolderAsItStandsKeepsItInTheNames)
 {
     m_Folder.WriteFile("Rounds/Mine.VantrellZK", "set");
-    CSearchSpec spec = Spec("./Rounds/", "VantrellZK", CSearchSpec::kRecurseSkippingDashFolders);
-    EXPECT_EQ(List(spec, OPEN_NAME_UNCHANGED), (Names{"./Rounds/Mine.VantrellZK"}));
-    EXPECT_EQ(List(spec), Names{});
+    CSearchSpec search = Search("./Rounds/", "VantrellZK", CSearchSpec::kRecurseSkippingDashFolders);
+    EXPECT_EQ(List(search, OPEN_NAME_UNCHANGED), (Names{"./Rounds/Mine.VantrellZK"}));
+    EXPECT_EQ(List(search), Names{});
 }
 
 TEST_F(EnumerateFilesTest, NameBufferStopsAtItsLastSlotAndSortsWithItsSizes)

@@ -70,3 +70,22 @@ TEST(ErrorReportDeathTest, FatalPathExitsWith255AfterRaisingTheFlag)
         },
         testing::ExitedWithCode(255), "FATAL ERROR\nBroken data\nflag raised");
 }
+
+namespace {
+struct FatalEndOfInput
+{
+};
+
+[[noreturn]] void ThrowFatalEndOfInput()
+{
+    throw FatalEndOfInput();
+}
+} // namespace
+
+TEST(ErrorReport, FatalExitHookReplacesTheExitAndLeavesTheFlagDown)
+{
+    FatalExitHook previous = SetFatalExitHook(ThrowFatalEndOfInput);
+    EXPECT_THROW(ExitAfterFatalError(), FatalEndOfInput);
+    EXPECT_FALSE(IsFatalExitInProgress());
+    EXPECT_EQ(SetFatalExitHook(previous), ThrowFatalEndOfInput);
+}

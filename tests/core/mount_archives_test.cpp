@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -11,7 +12,7 @@
 #include "engine/core/file_sink.h"
 #include "engine/core/mount_archives.h"
 #include "engine/core/paths.h"
-#include "engine/core/search_spec.h"
+#include "engine/core/file_search.h"
 #include "engine/core/stream.h"
 #include "tests/support/archive_test_folder.h"
 
@@ -22,10 +23,10 @@ class MountArchivesTest : public ArchiveTestFolder
 protected:
     static std::vector<std::string> Enumerate(const char* folder, const char* extension)
     {
-        CSearchSpec spec;
-        spec.SetFolderAndExtension(folder, extension);
+        CSearchSpec search;
+        search.SetFolderAndExtension(folder, extension);
         CFileNameList list;
-        EnumerateFiles(list, spec, 0);
+        EnumerateFiles(list, search, 0);
         std::vector<std::string> names;
         for (uint32_t i = 0; i < list.GetCount(); i++)
             names.push_back(list.GetName(i));
@@ -134,6 +135,33 @@ TEST_F(MountArchivesTest, ARemountListsAnAppendedMemberAfterTheOldOnes)
     EXPECT_EQ(ReadData("Pack/new.txt", OPEN_READ), "appended");
 }
 
+TEST_F(MountArchivesTest, WritesRewriteMembersOfWritableZipsAndGoLooseOtherwise)
+{
+    WriteZip("Data.zip", OneMember("Main/main.txt", "shipped"));
+    WriteZip("Data/Pack.zip", NamedMembers({"a.txt", "b.txt"}));
+    MountArchives("Data");
+    for (const char* name : {"Pack/a.txt", "Main/main.txt"})
+    {
+        CFile file;
+        ASSERT_TRUE(file.Open(name, OPEN_CREATE | OPEN_WRITE | OPEN_CREATE_FOLDERS)) << name;
+        file.WriteLine("saved by the editor");
+        EXPECT_TRUE(file.Close()) << name;
+    }
+
+    // The writable zip took the member; no loose file was made.
+    EXPECT_FALSE(std::filesystem::exists(Absolute("Data/Pack/a.txt")));
+    EXPECT_EQ(ReadData("Pack/a.txt", OPEN_READ), "saved by the editor\r\n");
+    EXPECT_EQ(ReadData("Pack/b.txt", OPEN_READ), "b.txt data");
+    // The main archive is never written: the save went to a loose file, which
+    // then wins over the archived copy.
+    EXPECT_EQ(FileBytes("Data/Main/main.txt"), "saved by the editor\r\n");
+    EXPECT_EQ(ReadData("Main/main.txt", OPEN_READ), "saved by the editor\r\n");
+
+    UnmountArchives();
+    MountArchives("Data");
+    EXPECT_EQ(ReadData("Pack/a.txt", OPEN_READ), "saved by the editor\r\n");
+}
+
 TEST_F(MountArchivesTest, ArchiveMadeByTheZipToolReadsByteExactly)
 {
     if (std::system("command -v zip >/dev/null 2>&1") != 0)
@@ -149,11 +177,11 @@ TEST_F(MountArchivesTest, ArchiveMadeByTheZipToolReadsByteExactly)
     EXPECT_EQ(ReadData("Tool/Rounds/Two.bin", OPEN_READ), binary);
     EXPECT_EQ(ReadData("Tool/readme.txt", OPEN_READ), std::string(70000, 'r'));
     // The tool stores the folder itself as an entry; it is no file.
-    CSearchSpec spec;
-    spec.SetFolder("Tool/");
-    spec.AddExtension("");
+    CSearchSpec search;
+    search.SetFolder("Tool/");
+    search.AddExtension("");
     CFileCountingSink counter;
-    EXPECT_EQ(EnumerateFiles(counter, spec, 0), 3u);
+    EXPECT_EQ(EnumerateFiles(counter, search, 0), 3u);
 }
 
 TEST_F(MountArchivesTest, UnmountingLetsTheArchivesBeMountedAgain)

@@ -7,7 +7,7 @@
 #include "engine/core/crc32.h"
 #include "engine/core/file_sink.h"
 #include "engine/core/loose_files.h"
-#include "engine/core/search_spec.h"
+#include "engine/core/file_search.h"
 #include "engine/core/stream.h"
 #include "engine/core/zip_archive.h"
 #include "engine/core/zip_format.h"
@@ -213,9 +213,9 @@ TEST_F(ZipArchiveTest, ListedEntriesOnlyOpensWhatTheLastEnumerationListed)
     // The list already holds a.txt, as a loose file met first would.
     CFileNameList list;
     OfferFile(list, "Pack/a.txt", 1, 0);
-    CSearchSpec spec;
-    spec.SetFolderAndExtension("Pack/", "txt");
-    m_Archive.Enumerate(list, spec);
+    CSearchSpec search;
+    search.SetFolderAndExtension("Pack/", "txt");
+    m_Archive.Enumerate(list, search);
     ASSERT_EQ(list.GetCount(), 2u);
     EXPECT_STREQ(list.GetName(1), "Pack/b.txt");
 
@@ -368,4 +368,15 @@ TEST_F(ZipArchiveDeathTest, DamagedDeferredArchiveStopsTheProgramAtFirstUse)
     ASSERT_TRUE(m_Archive.Open("t.zip", false, "Pack/", true, 0));
     EXPECT_EXIT(m_Archive.Contains("Pack/a.txt"), testing::ExitedWithCode(255),
                 "FATAL ERROR IN ZIP\nThere is something wrong with t.zip.  It may be an empty or damaged archive.");
+}
+
+TEST_F(ZipArchiveDeathTest, MemberWhoseLocalHeaderIsMissingStopsTheProgramWhenOpened)
+{
+    std::string zip = BuildTestZip(NamedMembers({"a.txt", "b.txt"}));
+    zip[TestZipLocalOffsets(NamedMembers({"a.txt", "b.txt"}))[1]] = 'X';
+    m_Folder.WriteFile("Data/t.zip", zip);
+    ASSERT_TRUE(m_Archive.Open("t.zip", false, "/", false, 0));
+    EXPECT_EQ(ReadMember("a.txt"), "a.txt data");
+    EXPECT_EXIT(m_Archive.OpenMember("b.txt", OPEN_READ), testing::ExitedWithCode(255),
+                "FATAL ERROR IN ZIP\nThere is something wrong with t.zip");
 }

@@ -11,6 +11,7 @@
 #include "engine/object/dynamic_property_table.h"
 #include "engine/object/int_property.h"
 #include "engine/object/object.h"
+#include "engine/object/reference_visitor.h"
 #include "engine/object/string_property.h"
 
 namespace
@@ -208,7 +209,9 @@ TEST(ClassRegistry, SortedRegistryStillFindsEveryClass)
         CClassInfo* info = registry.GetAt(i);
         EXPECT_EQ(info, registry.Find(info->GetClassName())) << info->GetClassName();
         if (i > 0)
+        {
             EXPECT_LT(CompareItemNames(registry.GetAt(i - 1)->GetClassName(), info->GetClassName()), 0);
+        }
     }
     EXPECT_EQ(CTestBase::SGetClassInfo(), registry.Find("TestBase"));
     EXPECT_EQ(nullptr, registry.GetAt(registry.GetCount()));
@@ -401,6 +404,36 @@ TEST(Objects, DescriptionNamesClassAndFirstTwoVisibleProperties)
     base.SetDefaults();
     CString description;
     base.GetDescription(description, nullptr);
-    // Height is hidden, so Width and Label describe the object.
-    EXPECT_STREQ("Test Base 4 plain ", description.GetText());
+    // "Dynamic Properties" (empty here) is the first shown property, then
+    // Width; Height is hidden.
+    EXPECT_STREQ("Test Base  4 ", description.GetText());
+}
+
+namespace
+{
+class CCountingVisitor : public CReferenceVisitor
+{
+public:
+    void VisitObject(CObject* object) override
+    {
+        m_pLastObject = object;
+        m_Objects++;
+    }
+    void VisitListReference(int32_t, const Property*, void*) override { m_ListReferences++; }
+
+    CObject* m_pLastObject = nullptr;
+    int m_Objects = 0;
+    int m_ListReferences = 0;
+};
+}
+
+TEST(Objects, VisitingMeetsTheObjectItself)
+{
+    CTestSiblingA apples;
+    apples.SetDefaults();
+    CCountingVisitor visitor;
+    apples.VisitReferences(visitor);
+    EXPECT_EQ(1, visitor.m_Objects);
+    EXPECT_EQ(&apples, visitor.m_pLastObject);
+    EXPECT_EQ(0, visitor.m_ListReferences);
 }

@@ -200,6 +200,25 @@ TEST_F(ObjectForms, CommentIsWrittenAsOneLineDynamicBlock)
     EXPECT_EQ(text, TextOf(copy.get()));
 }
 
+TEST_F(ObjectForms, CopiesGetDynamicValuesOfTheirOwn)
+{
+    CTestEveryKind object;
+    object.SetDefaults();
+    const Property* comment = object.GetClassInfo()->GetDynamicPropertyTable()->FindByName("Comment");
+    comment->FromText(comment->GetValueStorage(&object), "original", nullptr);
+
+    std::unique_ptr<CObject> copy(object.CreateSameClass());
+    ASSERT_NE(nullptr, copy->GetDynamicValues());
+    EXPECT_NE(object.GetDynamicValues(), copy->GetDynamicValues());
+    EXPECT_TRUE(copy->AllPropertiesEqual(object));
+    comment->FromText(comment->GetValueStorage(copy.get()), "changed", nullptr);
+    EXPECT_STREQ("original", CommentOf(&object).GetText());
+    EXPECT_FALSE(copy->AllPropertiesEqual(object));
+
+    copy->SetDefaults();
+    EXPECT_EQ(nullptr, copy->GetDynamicValues());
+}
+
 TEST_F(ObjectForms, TolerantReaderSkipsWhatItDoesNotKnow)
 {
     CTestEveryKind object;

@@ -1,4 +1,4 @@
-#include "engine/core/search_spec.h"
+#include "engine/core/file_search.h"
 
 CSearchSpec::CSearchSpec()
     : m_Mode(kRecurseSkippingDashFolders), m_ListFolders(false), m_NameForm(kRelativeNames), m_ExtensionCount(0)

@@ -1,0 +1,155 @@
+// Object text files and binary caches at the size of a level: a few hundred
+// objects of every scalar kind, one after another in one file, read and
+// written through memory so the disk does not blur the figures.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "engine/core/memory_stream.h"
+#include "engine/core/stream.h"
+#include "engine/object/dynamic_property_table.h"
+#include "engine/object/object_files.h"
+#include "engine/object/object_stream.h"
+#include "tests/object/every_kind_object.h"
+
+namespace
+{
+const int OBJECTS_PER_LEVEL = 400;
+
+std::vector<CTestEveryKind*> MakeLevel()
+{
+    std::vector<CTestEveryKind*> objects;
+    const Property* comment = CTestEveryKind::SGetClassInfo()->GetDynamicPropertyTable()->FindByName("Comment");
+    for (int i = 0; i < OBJECTS_PER_LEVEL; i++)
+    {
+        CTestEveryKind* object = new CTestEveryKind();
+        object->SetDefaults();
+        object->m_Score = i * 25;
+        object->m_Stop = 0.25f * static_cast<float>(i);
+        object->m_Angle = 0.01f * static_cast<float>(i);
+        object->m_StartTime = 132223104000000000 + i;
+        char name[32];
+        snprintf(name, sizeof name, "Brick %d", i);
+        object->GetClassInfo()->FindProperty("Name")->FromText(object, name, nullptr);
+        if (i % 10 == 0)
+            comment->FromText(comment->GetValueStorage(object), "Placed by hand", nullptr);
+        objects.push_back(object);
+    }
+    return objects;
+}
+
+void FreeLevel(std::vector<CTestEveryKind*>& objects)
+{
+    for (CTestEveryKind* object : objects)
+        delete object;
+    objects.clear();
+}
+
+std::string BytesOf(CObjectStream& stream)
+{
+    std::string bytes(stream.GetSize(), '\0');
+    stream.Seek(0);
+    stream.Read(bytes.data(), static_cast<uint32_t>(bytes.size()));
+    return bytes;
+}
+
+template <typename Write>
+std::string WriteLevel(std::vector<CTestEveryKind*>& objects, Write write)
+{
+    CObjectStream stream;
+    stream.OpenOnMemory(new CMemoryStream(), OPEN_READ | OPEN_WRITE | OPEN_CREATE);
+    for (CTestEveryKind* object : objects)
+        write(object, stream);
+    return BytesOf(stream);
+}
+
+void OpenOnBytes(CObjectStream& stream, const std::string& bytes)
+{
+    CMemoryStream* memory = new CMemoryStream();
+    memory->Write(bytes.data(), static_cast<uint32_t>(bytes.size()));
+    memory->Seek(0);
+    stream.OpenOnMemory(memory, OPEN_READ);
+}
+
+void Count(benchmark::State& state, size_t bytesPerLevel)
+{
+    state.SetItemsProcessed(state.iterations() * OBJECTS_PER_LEVEL);
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(bytesPerLevel));
+}
+
+void WriteText(CTestEveryKind* object, CObjectStream& stream)
+{
+    object->WriteText(stream, true);
+}
+
+void WriteBinary(CTestEveryKind* object, CObjectStream& stream)
+{
+    object->WriteBinary(stream);
+}
+
+void BM_WriteObjectText(benchmark::State& state)
+{
+    std::vector<CTestEveryKind*> objects = MakeLevel();
+    size_t bytes = 0;
+    for (auto _ : state)
+        bytes = WriteLevel(objects, WriteText).size();
+    Count(state, bytes);
+    FreeLevel(objects);
+}
+BENCHMARK(BM_WriteObjectText);
+
+void BM_ReadObjectText(benchmark::State& state)
+{
+    std::vector<CTestEveryKind*> objects = MakeLevel();
+    const std::string text = WriteLevel(objects, WriteText);
+    FreeLevel(objects);
+    for (auto _ : state)
+    {
+        CObjectStream stream;
+        OpenOnBytes(stream, text);
+        for (int i = 0; i < OBJECTS_PER_LEVEL; i++)
+        {
+            CTestEveryKind object;
+            if (!ReadObjectFromStream(&object, stream))
+                state.SkipWithError("the level did not read");
+        }
+    }
+    Count(state, text.size());
+}
+BENCHMARK(BM_ReadObjectText);
+
+void BM_WriteBinaryCache(benchmark::State& state)
+{
+    std::vector<CTestEveryKind*> objects = MakeLevel();
+    size_t bytes = 0;
+    for (auto _ : state)
+        bytes = WriteLevel(objects, WriteBinary).size();
+    Count(state, bytes);
+    FreeLevel(objects);
+}
+BENCHMARK(BM_WriteBinaryCache);
+
+void BM_ReadBinaryCache(benchmark::State& state)
+{
+    std::vector<CTestEveryKind*> objects = MakeLevel();
+    const std::string cache = WriteLevel(objects, WriteBinary);
+    FreeLevel(objects);
+    for (auto _ : state)
+    {
+        CObjectStream stream;
+        OpenOnBytes(stream, cache);
+        for (int i = 0; i < OBJECTS_PER_LEVEL; i++)
+        {
+            CTestEveryKind object;
+            object.SetDefaults();
+            if (!object.ReadBinary(stream))
+                state.SkipWithError("the cache did not read");
+        }
+    }
+    Count(state, cache.size());
+}
+BENCHMARK(BM_ReadBinaryCache);
+}

@@ -1,0 +1,61 @@
+#include "fuzz/support/fuzz_input.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "engine/core/error_report.h"
+#include "engine/core/file.h"
+#include "engine/core/memory_stream.h"
+#include "engine/platform/message_box.h"
+#include "tests/support/scoped_temp_folder.h"
+
+[[noreturn]] static void ThrowFatalReportEnd()
+{
+    throw FatalReportEnd();
+}
+
+static void ShowNothing(const char*, const char*)
+{
+}
+
+// Before main, so that no target can run an input without the hook.
+[[maybe_unused]] static const bool s_Prepared = []
+{
+    SetFatalExitHook(ThrowFatalReportEnd);
+    SetMessageBoxSink(ShowNothing);
+    return true;
+}();
+
+void AttachInput(CFile& file, const uint8_t* data, size_t size)
+{
+    uint8_t* copy = static_cast<uint8_t*>(std::malloc(size > 0 ? size : 1));
+    if (size > 0)
+        std::memcpy(copy, data, size);
+    file.Attach(new CMemoryStream(copy, static_cast<uint32_t>(size), true), OPEN_READ);
+}
+
+const std::string& GetFuzzFolder()
+{
+    static ScopedTempFolder folder;
+    return folder.Path();
+}
+
+std::string WriteFuzzFile(const std::string& name, const uint8_t* data, size_t size)
+{
+    std::string path = GetFuzzFolder() + name;
+    FILE* file = std::fopen(path.c_str(), "wb");
+    FuzzCheck(file != nullptr, "cannot write a file into the fuzz folder");
+    if (size > 0)
+        std::fwrite(data, 1, size, file);
+    std::fclose(file);
+    return path;
+}
+
+void FuzzCheck(bool condition, const char* message)
+{
+    if (condition)
+        return;
+    std::fprintf(stderr, "fuzz check failed: %s\n", message);
+    std::abort();
+}
