@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs the whole suite twice: once
 # with warnings as errors and once under AddressSanitizer and
-# UndefinedBehaviorSanitizer. Exits non-zero on any failure.
+# UndefinedBehaviorSanitizer, then runs each fuzz target of the sanitizer
+# build briefly. Exits non-zero on any failure.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 jobs="$(nproc)"
@@ -24,6 +25,9 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktra
 stage "install dependencies" "$root/scripts/install_dependencies.sh"
 stage "build (warnings as errors)" "$root/scripts/build.sh" werror -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVP_WERROR=ON
 stage "tests (warnings as errors build)" run_suite werror
-stage "build (ASan + UBSan)" "$root/scripts/build.sh" asan -DCMAKE_BUILD_TYPE=Debug -DVP_SANITIZE=ON \
-  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DVP_BUILD_BENCH=OFF
+stage "build (ASan + UBSan, with the fuzz targets)" "$root/scripts/build.sh" asan -DCMAKE_BUILD_TYPE=Debug \
+  -DVP_SANITIZE=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DVP_BUILD_BENCH=OFF -DVP_FUZZ=ON
 stage "tests (ASan + UBSan build)" run_suite asan
+# A short run keeps every fuzz target building and replays its seeds and
+# grown corpus; longer searches are scripts/fuzz.sh's.
+stage "fuzz targets (10 s each)" "$root/scripts/fuzz.sh" -b asan -j "$jobs" 10

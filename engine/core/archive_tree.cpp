@@ -2,9 +2,9 @@
 
 #include <cstring>
 
+#include "engine/core/file_search.h"
 #include "engine/core/file_sink.h"
 #include "engine/core/paths.h"
-#include "engine/core/file_search.h"
 #include "engine/core/zip_archive.h"
 
 CArchiveNode::CArchiveNode(CArchiveNode* parentNode, const char* nodeName, uint32_t nameLength)

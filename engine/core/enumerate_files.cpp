@@ -1,10 +1,10 @@
 #include "engine/core/enumerate_files.h"
 
 #include "engine/core/archive_tree.h"
+#include "engine/core/file_search.h"
 #include "engine/core/file_sink.h"
 #include "engine/core/paths.h"
 #include "engine/core/profiler.h"
-#include "engine/core/file_search.h"
 #include "engine/core/stream.h"
 #include "engine/platform/directory_search.h"
 

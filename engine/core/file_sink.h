@@ -3,8 +3,8 @@
 #include <cstdint>
 
 #include "engine/core/dynamic_array.h"
-#include "engine/core/ref_string.h"
 #include "engine/core/file_search.h"
+#include "engine/core/ref_string.h"
 #include "engine/core/virtual_array.h"
 
 // What an enumeration tells about each file it lists.

@@ -43,6 +43,15 @@ int32_t CListRegistry::Register(const char* listName, const char* folder, CResou
     return static_cast<int32_t>(m_Entries.Add(entry));
 }
 
+void CListRegistry::Unregister(VirtualArray* list)
+{
+    for (uint32_t i = m_Entries.GetCount(); i-- > 0;)
+    {
+        if (m_Entries[i].list == list)
+            m_Entries.RemoveAt(i);
+    }
+}
+
 CListRegistryEntry* CListRegistry::FindEntry(VirtualArray* list)
 {
     const int32_t index = IndexOf(list);

@@ -36,6 +36,10 @@ public:
     int32_t Register(const char* listName, const char* folder, CResourceLibraryBase* list,
                      ReferenceFactory referenceFactory, int32_t flag = 0);
 
+    // Forgets every entry of the list: a list that is being destroyed must
+    // never be asked anything again.
+    void Unregister(VirtualArray* list);
+
     CListRegistryEntry* FindEntry(VirtualArray* list);
     int32_t IndexOf(VirtualArray* list);
     // The first list, in registration order, that holds the object.

@@ -5,10 +5,10 @@
 #include "engine/core/archive_tree.h"
 #include "engine/core/enumerate_files.h"
 #include "engine/core/error_report.h"
+#include "engine/core/file_search.h"
 #include "engine/core/file_sink.h"
 #include "engine/core/loading_messages.h"
 #include "engine/core/paths.h"
-#include "engine/core/file_search.h"
 #include "engine/core/stream.h"
 #include "engine/platform/file_system.h"
 

@@ -6,7 +6,20 @@
 // pixel form for every depth so that drawing converts nothing per pixel.
 class CColor {
 public:
+    // A fresh colour is an opaque one made from the timer, with no flags:
+    // storage of colours is never left holding garbage.
+    CColor();
     CColor(uint8_t red, uint8_t green, uint8_t blue, uint8_t alpha);
+
+    // Each component is taken modulo 256. Fills the 32- and 24-bit forms
+    // and the 5-6-5 word and marks the colour as set from its components.
+    void SetRGBA(int32_t red, int32_t green, int32_t blue, int32_t alpha);
+    // As SetRGBA, but without the set-from-components mark: property
+    // defaults are made this way.
+    void SetRGBAKeepIndex(int32_t red, int32_t green, int32_t blue, int32_t alpha);
+    void MakeRandom();
+    // Opaque black with no flags.
+    void InitBlack();
 
     // The 32-bit pixel form, in memory order.
     uint8_t m_Blue;

@@ -1,6 +1,7 @@
 #include "engine/object/bool_property.h"
 
 #include "engine/core/decimal_number.h"
+#include "engine/object/message_stream.h"
 #include "engine/object/object_stream.h"
 
 BoolProperty::BoolProperty(const char* fullName, CPropertyMember<bool> member, int32_t editorMode, bool defaultValue,
@@ -163,4 +164,28 @@ bool BitFlagProperty::ReadBinary(void* object, CObjectStream& stream) const
 uint32_t BitFlagProperty::GetBitMask() const
 {
     return m_Mask;
+}
+
+void BoolProperty::WriteDelta(const void* object, CMessageStream& stream, const void*) const
+{
+    stream.WriteBool(ValueAt<bool>(object));
+}
+
+void BoolProperty::ReadDelta(void* object, CMessageStream& stream) const
+{
+    bool value = false;
+    stream.ReadBool(value);
+    ValueAt<bool>(object) = value;
+}
+
+void BitFlagProperty::WriteDelta(const void* object, CMessageStream& stream, const void*) const
+{
+    stream.WriteBool(IsSet(object));
+}
+
+void BitFlagProperty::ReadDelta(void* object, CMessageStream& stream) const
+{
+    bool value = false;
+    stream.ReadBool(value);
+    SetBits(object, value);
 }

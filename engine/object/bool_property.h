@@ -29,6 +29,8 @@ public:
     bool IsDefault(const void* object) const override;
     void WriteBinary(const void* object, CObjectStream& stream) const override;
     bool ReadBinary(void* object, CObjectStream& stream) const override;
+    void WriteDelta(const void* object, CMessageStream& stream, const void* reference) const override;
+    void ReadDelta(void* object, CMessageStream& stream) const override;
 
 private:
     Setter m_pSetter;
@@ -61,6 +63,8 @@ public:
     bool IsDefault(const void* object) const override;
     void WriteBinary(const void* object, CObjectStream& stream) const override;
     bool ReadBinary(void* object, CObjectStream& stream) const override;
+    void WriteDelta(const void* object, CMessageStream& stream, const void* reference) const override;
+    void ReadDelta(void* object, CMessageStream& stream) const override;
     uint32_t GetBitMask() const override;
 
 private:

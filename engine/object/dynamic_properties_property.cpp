@@ -7,6 +7,7 @@
 #include "engine/object/dynamic_property_table.h"
 #include "engine/object/dynamic_value_set.h"
 #include "engine/object/object.h"
+#include "engine/object/message_stream.h"
 #include "engine/object/object_stream.h"
 #include "engine/object/text_lines.h"
 
@@ -21,6 +22,26 @@ bool WritesValue(const Property* property, const void* value)
 {
     return property->SavesInText() && property->SavesToNormalStreams() && property->GetNameString().HasText() &&
            property->ShouldWrite(value);
+}
+
+bool WritesValueBinary(const Property* property)
+{
+    return property->SavesInBinary() && property->SavesToNormalStreams();
+}
+
+// The count on the text line is that of the values the block holds.
+uint32_t CountWrittenValues(const CDynamicValueSet* set)
+{
+    uint32_t count = 0;
+    for (uint32_t i = 0; set != nullptr && i < set->GetCount(); i++)
+        if (WritesValue(set->GetProperty(i), set->GetStorage(i)))
+            count++;
+    return count;
+}
+
+bool HasSavedValues(const CDynamicValueSet* set)
+{
+    return set != nullptr && set->HasSavedValues();
 }
 }
 
@@ -55,13 +76,16 @@ void DynamicPropertiesProperty::CreateEditor(CPropertyWindow* window, void* obje
 
 void DynamicPropertiesProperty::CopyValue(void* destination, const void* source, const Property* sourceProperty) const
 {
-    DestroyValue(destination);
     const CDynamicValueSet* sourceSet = sourceProperty->ValueAt<CDynamicValueSet*>(source);
     if (sourceSet == nullptr)
+    {
+        SetDefault(destination);
         return;
-    CDynamicValueSet* copy = new CDynamicValueSet();
-    copy->CopyFrom(*sourceSet);
-    ValueAt<CDynamicValueSet*>(destination) = copy;
+    }
+    CDynamicValueSet*& set = ValueAt<CDynamicValueSet*>(destination);
+    if (set == nullptr)
+        set = new CDynamicValueSet();
+    set->CopyFrom(*sourceSet);
 }
 
 bool DynamicPropertiesProperty::ValuesEqual(const void* objectA, const void* objectB,
@@ -70,7 +94,7 @@ bool DynamicPropertiesProperty::ValuesEqual(const void* objectA, const void* obj
     const CDynamicValueSet* a = ValueAt<CDynamicValueSet*>(objectA);
     const CDynamicValueSet* b = propertyOfB->ValueAt<CDynamicValueSet*>(objectB);
     if (a == nullptr || b == nullptr)
-        return a == b;
+        return !HasSavedValues(a) && !HasSavedValues(b);
     return a->Equals(*b);
 }
 
@@ -88,7 +112,12 @@ void DynamicPropertiesProperty::DestroyValue(void* object) const
 
 void DynamicPropertiesProperty::SetDefault(void* object) const
 {
-    DestroyValue(object);
+    CDynamicValueSet* set = ValueAt<CDynamicValueSet*>(object);
+    if (set == nullptr)
+        return;
+    set->RemoveSavedValues();
+    if (set->GetCount() == 0)
+        DestroyValue(object);
 }
 
 void DynamicPropertiesProperty::AfterLoad(void* object, bool withReceiver) const
@@ -100,19 +129,20 @@ void DynamicPropertiesProperty::AfterLoad(void* object, bool withReceiver) const
 
 void DynamicPropertiesProperty::ToText(const void* object, CString& out) const
 {
-    const CDynamicValueSet* set = ValueAt<CDynamicValueSet*>(object);
-    if (set != nullptr && set->GetCount() != 0)
-        out.Format("%u", set->GetCount());
+    const uint32_t count = CountWrittenValues(ValueAt<CDynamicValueSet*>(object));
+    if (count != 0)
+        out.Format("%u", count);
     else
         out.Empty();
 }
 
 void DynamicPropertiesProperty::FromText(void* object, const char* text, CObjectStream* stream) const
 {
-    DestroyValue(object);
+    SetDefault(object);
     if (ParseDecimalInt(text) == 0 || stream == nullptr)
         return;
-    ValueAt<CDynamicValueSet*>(object) = new CDynamicValueSet();
+    if (ValueAt<CDynamicValueSet*>(object) == nullptr)
+        ValueAt<CDynamicValueSet*>(object) = new CDynamicValueSet();
 
     // A count with no block after it must not take the owner's next lines.
     const int32_t afterCount = stream->Tell();
@@ -152,19 +182,18 @@ void DynamicPropertiesProperty::ReadBlock(CObject* object, CObjectStream& stream
 
 bool DynamicPropertiesProperty::ShouldWrite(const void* object) const
 {
-    return !IsDefault(object);
+    return CountWrittenValues(ValueAt<CDynamicValueSet*>(object)) != 0;
 }
 
 bool DynamicPropertiesProperty::IsDefault(const void* object) const
 {
-    const CDynamicValueSet* set = ValueAt<CDynamicValueSet*>(object);
-    return set == nullptr || set->GetCount() == 0;
+    return !HasSavedValues(ValueAt<CDynamicValueSet*>(object));
 }
 
 void DynamicPropertiesProperty::WriteValueLine(const void* object, CObjectStream& stream) const
 {
     const CDynamicValueSet* set = ValueAt<CDynamicValueSet*>(object);
-    const uint32_t count = set != nullptr ? set->GetCount() : 0;
+    const uint32_t count = CountWrittenValues(set);
     CString countText;
     countText.Format("%u", count);
     stream.WriteLine(countText);
@@ -173,7 +202,7 @@ void DynamicPropertiesProperty::WriteValueLine(const void* object, CObjectStream
 
     stream.WriteLine("{");
     stream.Indent();
-    for (uint32_t i = 0; i < count; i++)
+    for (uint32_t i = 0; i < set->GetCount(); i++)
     {
         const Property* property = set->GetProperty(i);
         const void* value = set->GetStorage(i);
@@ -189,11 +218,17 @@ void DynamicPropertiesProperty::WriteValueLine(const void* object, CObjectStream
 void DynamicPropertiesProperty::WriteBinary(const void* object, CObjectStream& stream) const
 {
     const CDynamicValueSet* set = ValueAt<CDynamicValueSet*>(object);
-    const uint32_t count = set != nullptr ? set->GetCount() : 0;
+    const uint32_t entries = set != nullptr ? set->GetCount() : 0;
+    uint32_t count = 0;
+    for (uint32_t i = 0; i < entries; i++)
+        if (WritesValueBinary(set->GetProperty(i)))
+            count++;
     stream.WriteInt(static_cast<int32_t>(count));
-    for (uint32_t i = 0; i < count; i++)
+    for (uint32_t i = 0; i < entries; i++)
     {
         const Property* property = set->GetProperty(i);
+        if (!WritesValueBinary(property))
+            continue;
         stream.WriteCountedString(property->GetName());
         property->WriteBinary(set->GetStorage(i), stream);
     }
@@ -201,7 +236,7 @@ void DynamicPropertiesProperty::WriteBinary(const void* object, CObjectStream& s
 
 bool DynamicPropertiesProperty::ReadBinary(void* object, CObjectStream& stream) const
 {
-    DestroyValue(object);
+    SetDefault(object);
     int32_t count = 0;
     stream.ReadInt(count);
     if (stream.HasReadCameShort())
@@ -211,7 +246,8 @@ bool DynamicPropertiesProperty::ReadBinary(void* object, CObjectStream& stream) 
 
     CObject* owner = static_cast<CObject*>(object);
     CDynamicPropertyTable* table = owner->GetClassInfo()->GetDynamicPropertyTable();
-    ValueAt<CDynamicValueSet*>(object) = new CDynamicValueSet();
+    if (ValueAt<CDynamicValueSet*>(object) == nullptr)
+        ValueAt<CDynamicValueSet*>(object) = new CDynamicValueSet();
     for (uint32_t i = 0; i < static_cast<uint32_t>(count); i++)
     {
         char name[BINARY_NAME_BUFFER];
@@ -240,4 +276,20 @@ void DynamicPropertiesProperty::VisitReferences(void* object, CReferenceVisitor&
     CDynamicValueSet* set = ValueAt<CDynamicValueSet*>(object);
     if (set != nullptr)
         set->VisitReferences(visitor);
+}
+
+// Only whether the object holds dynamic values travels; the values do not.
+void DynamicPropertiesProperty::WriteDelta(const void* object, CMessageStream& stream, const void*) const
+{
+    stream.WriteBool(ValueAt<CDynamicValueSet*>(object) != nullptr);
+}
+
+void DynamicPropertiesProperty::ReadDelta(void* object, CMessageStream& stream) const
+{
+    bool hasSet = false;
+    stream.ReadBool(hasSet);
+    if (!hasSet)
+        SetDefault(object);
+    else if (ValueAt<CDynamicValueSet*>(object) == nullptr)
+        ValueAt<CDynamicValueSet*>(object) = new CDynamicValueSet();
 }

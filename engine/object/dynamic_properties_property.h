@@ -18,6 +18,9 @@ public:
     // The dynamic values appear as ordinary rows of the property window.
     void CreateEditor(CPropertyWindow* window, void* object, const Property* groupProperty,
                       const char* label) const override;
+    // Values saved nowhere (a live object's weak-pointer registrations)
+    // stay with their object through copies, defaults and reads, and take
+    // no part in comparisons or in the written forms.
     void CopyValue(void* destination, const void* source, const Property* sourceProperty) const override;
     bool ValuesEqual(const void* objectA, const void* objectB, const Property* propertyOfB) const override;
     void ConstructValue(void* object) const override;
@@ -35,6 +38,8 @@ public:
     // False for a name the class has no dynamic property of, a name met
     // twice, or data cut short.
     bool ReadBinary(void* object, CObjectStream& stream) const override;
+    void WriteDelta(const void* object, CMessageStream& stream, const void* reference) const override;
+    void ReadDelta(void* object, CMessageStream& stream) const override;
     void PreloadReferences(void* object) const override;
     void VisitReferences(void* object, CReferenceVisitor& visitor) const override;
 

@@ -64,28 +64,57 @@ bool CDynamicValueSet::Remove(const Property* property)
     return false;
 }
 
-void CDynamicValueSet::CopyFrom(const CDynamicValueSet& other)
+bool CDynamicValueSet::IsSaved(const Property* property)
+{
+    return property->SavesInText() || property->SavesInBinary();
+}
+
+void CDynamicValueSet::RemoveSavedValues()
+{
+    for (uint32_t i = m_Entries.GetCount(); i-- > 0;)
+    {
+        const Entry entry = m_Entries[i];
+        if (!IsSaved(entry.pProperty))
+            continue;
+        m_Entries.RemoveAt(i);
+        Release(entry);
+    }
+}
+
+bool CDynamicValueSet::HasSavedValues() const
 {
     for (const Entry& entry : m_Entries)
-        Release(entry);
-    m_Entries.Free();
+        if (IsSaved(entry.pProperty))
+            return true;
+    return false;
+}
+
+void CDynamicValueSet::CopyFrom(const CDynamicValueSet& other)
+{
+    RemoveSavedValues();
     for (const Entry& entry : other.m_Entries)
-        entry.pProperty->CopyValue(Create(entry.pProperty), entry.pStorage, entry.pProperty);
+        if (IsSaved(entry.pProperty))
+            entry.pProperty->CopyValue(Create(entry.pProperty), entry.pStorage, entry.pProperty);
 }
 
 bool CDynamicValueSet::Equals(const CDynamicValueSet& other) const
 {
-    if (GetCount() != other.GetCount())
-        return false;
-    for (uint32_t i = 0; i < GetCount(); i++)
+    uint32_t i = 0;
+    uint32_t j = 0;
+    for (;;)
     {
-        const Entry& mine = m_Entries[i];
-        const Entry& theirs = other.m_Entries[i];
+        while (i < GetCount() && !IsSaved(m_Entries[i].pProperty))
+            i++;
+        while (j < other.GetCount() && !IsSaved(other.m_Entries[j].pProperty))
+            j++;
+        if (i == GetCount() || j == other.GetCount())
+            return i == GetCount() && j == other.GetCount();
+        const Entry& mine = m_Entries[i++];
+        const Entry& theirs = other.m_Entries[j++];
         if (mine.pProperty != theirs.pProperty ||
             !mine.pProperty->ValuesEqual(mine.pStorage, theirs.pStorage, theirs.pProperty))
             return false;
     }
-    return true;
 }
 
 void CDynamicValueSet::AfterLoad(bool withReceiver)

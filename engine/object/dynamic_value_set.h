@@ -10,6 +10,10 @@ class Property;
 // An object's values of dynamic properties (such as "Comment"), in the
 // order they were created, looked up by property. The object owns its set;
 // the set owns the values.
+//
+// A value whose property is saved nowhere (the weak-pointer registrations
+// of a live object) belongs to the object in memory, not to its data:
+// copying, defaulting and comparing leave such values alone.
 class CDynamicValueSet
 {
 public:
@@ -25,10 +29,14 @@ public:
     void* CreateDefaultIfAbsent(const Property* property);
     bool Remove(const Property* property);
 
-    // Empties this set, then copies every value of the other, in order.
+    // Replaces this set's saved values by copies of the other's, in order.
     void CopyFrom(const CDynamicValueSet& other);
-    // The same properties in the same order with equal values.
+    // The same saved properties in the same order with equal values.
     bool Equals(const CDynamicValueSet& other) const;
+    // Releases every saved value; the others stay.
+    void RemoveSavedValues();
+    bool HasSavedValues() const;
+    static bool IsSaved(const Property* property);
 
     void AfterLoad(bool withReceiver);
     void PreloadReferences();

@@ -1,7 +1,10 @@
 #include "engine/object/float_property.h"
 
+#include <cstring>
+
 #include "engine/core/decimal_number.h"
 #include "engine/object/named_value_lookup.h"
+#include "engine/object/message_stream.h"
 #include "engine/object/object_stream.h"
 
 FloatProperty::FloatProperty(const char* fullName, CPropertyMember<float> member, int32_t editorMode,
@@ -131,4 +134,18 @@ bool FloatProperty::ReadBinary(void* object, CObjectStream& stream) const
 {
     stream.ReadFloat(ValueAt<float>(object));
     return true;
+}
+
+void FloatProperty::WriteDelta(const void* object, CMessageStream& stream, const void*) const
+{
+    int32_t bits = 0;
+    memcpy(&bits, &ValueAt<float>(object), sizeof bits);
+    stream.WriteInt(bits);
+}
+
+void FloatProperty::ReadDelta(void* object, CMessageStream& stream) const
+{
+    int32_t bits = 0;
+    stream.ReadInt(bits);
+    memcpy(&ValueAt<float>(object), &bits, sizeof bits);
 }

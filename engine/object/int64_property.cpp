@@ -3,6 +3,7 @@
 #include <cinttypes>
 
 #include "engine/object/decimal_int64.h"
+#include "engine/object/message_stream.h"
 #include "engine/object/object_stream.h"
 
 Int64Property::Int64Property(const char* fullName, CPropertyMember<int64_t> member, int32_t editorMode,
@@ -87,4 +88,14 @@ bool Int64Property::ReadBinary(void* object, CObjectStream& stream) const
 {
     stream.ReadInt64(ValueAt<int64_t>(object));
     return true;
+}
+
+void Int64Property::WriteDelta(const void* object, CMessageStream& stream, const void*) const
+{
+    stream.WriteInt64(ValueAt<int64_t>(object));
+}
+
+void Int64Property::ReadDelta(void* object, CMessageStream& stream) const
+{
+    stream.ReadInt64(ValueAt<int64_t>(object));
 }

@@ -1,6 +1,8 @@
 #include "engine/object/int_property.h"
 
 #include "engine/core/decimal_number.h"
+#include "engine/object/integer_delta.h"
+#include "engine/object/message_stream.h"
 #include "engine/object/object.h"
 #include "engine/object/object_stream.h"
 
@@ -103,4 +105,20 @@ bool IntProperty::ReadBinary(void* object, CObjectStream& stream) const
 {
     stream.ReadInt(ValueAt<int32_t>(object));
     return true;
+}
+
+void IntProperty::WriteDelta(const void* object, CMessageStream& stream, const void*) const
+{
+    if (m_Minimum == m_Maximum)
+        stream.WriteInt(ValueAt<int32_t>(object));
+    else
+        WriteRangedInteger(stream, ValueAt<int32_t>(object), m_Minimum, m_Maximum);
+}
+
+void IntProperty::ReadDelta(void* object, CMessageStream& stream) const
+{
+    if (m_Minimum == m_Maximum)
+        stream.ReadInt(ValueAt<int32_t>(object));
+    else
+        ValueAt<int32_t>(object) = ReadRangedInteger(stream, m_Minimum, m_Maximum);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "engine/core/error_report.h"
 #include "engine/object/stream_call.h"
@@ -306,11 +307,10 @@ bool CMessageStream::ReadString(CString& text)
     {
         if (start[2 * i] != 0 || start[2 * i + 1] != 0)
             continue;
-        CDynamicArray<char16_t> units;
-        units.ReserveExact(i);
+        std::vector<char16_t> units(i);
         for (uint32_t j = 0; j < i; j++)
-            units.Add(static_cast<char16_t>(start[2 * j] | start[2 * j + 1] << 8));
-        text.Assign(units.GetData(), i);
+            units[j] = static_cast<char16_t>(start[2 * j] | start[2 * j + 1] << 8);
+        text.Assign(units.data(), i);
         m_ReadPosition += 2 * i + 2;
         return true;
     }

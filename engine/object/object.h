@@ -7,6 +7,7 @@
 #include "engine/object/reflection.h"
 
 class CDynamicValueSet;
+class CMessageStream;
 class CObjectStream;
 class CPropertyWindow;
 class CReferenceVisitor;
@@ -54,6 +55,10 @@ public:
     virtual void WriteCustomPropBin(CObjectStream& stream);
     // Its answer is the answer of the binary read.
     virtual bool ReadCustomPropBin(CObjectStream& stream);
+    // The delta form on the recorded-call stream, against a reference object
+    // (or none) that the reader's object starts equal to.
+    virtual void WriteDelta(CMessageStream& stream, const CObject* reference);
+    virtual void ReadDelta(CMessageStream& stream);
     virtual void BeforeLoad();
     virtual void AfterLoad(CTypedObjectReceiver* receiver);
     virtual void SetDefaults();

@@ -35,9 +35,11 @@ public:
 
     bool HasReadCameShort() const { return m_ReadCameShort; }
     void ClearReadCameShort() { m_ReadCameShort = false; }
+    // Counts read from binary data are checked against it before anything
+    // is allocated for them.
+    uint32_t GetBytesLeft();
 
 private:
-    uint32_t GetBytesLeft();
     void NeedBytes(uint32_t n);
 
     bool m_ReadCameShort;

@@ -63,9 +63,11 @@ constexpr CPropertyMember<T> DynamicValueMember()
 // else.
 #define VP_OFFSET_OF(Class, member)                                                                                   \
     ([]() constexpr {                                                                                                 \
-        _Pragma("GCC diagnostic push") _Pragma("GCC diagnostic ignored \"-Winvalid-offsetof\"") return static_cast< \
-            int32_t>(offsetof(Class, member));                                                                        \
+        _Pragma("GCC diagnostic push")                                                                                \
+        _Pragma("GCC diagnostic ignored \"-Winvalid-offsetof\"")                                                      \
+        constexpr int32_t offset = static_cast<int32_t>(offsetof(Class, member));                                     \
         _Pragma("GCC diagnostic pop")                                                                                 \
+        return offset;                                                                                                \
     }())
 
 // Used inside a reflected class's RegisterProperties.

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "engine/object/message_stream.h"
 #include "engine/object/object_stream.h"
 
 namespace
@@ -126,4 +127,16 @@ void* StringProperty::AllocateArray(uint32_t count) const
     void* storage = Property::AllocateArray(count);
     memset(storage, 0, static_cast<size_t>(count) * sizeof(char*));
     return storage;
+}
+
+void StringProperty::WriteDelta(const void* object, CMessageStream& stream, const void*) const
+{
+    stream.WriteAsciiString(ValueAt<char*>(object));
+}
+
+void StringProperty::ReadDelta(void* object, CMessageStream& stream) const
+{
+    CString text;
+    stream.ReadAsciiString(text);
+    FromText(object, text.GetText(), nullptr);
 }

@@ -3,6 +3,8 @@
 #include "engine/core/decimal_number.h"
 #include "engine/object/decimal_int64.h"
 #include "engine/object/named_value_lookup.h"
+#include "engine/object/integer_delta.h"
+#include "engine/object/message_stream.h"
 #include "engine/object/object_stream.h"
 
 namespace
@@ -152,4 +154,28 @@ bool UnsignedIntProperty::ReadBinary(void* object, CObjectStream& stream) const
     stream.ReadInt(value);
     ValueAt<uint32_t>(object) = static_cast<uint32_t>(value);
     return true;
+}
+
+bool UnsignedIntProperty::SendsWholeWord() const
+{
+    return m_Minimum == m_Maximum || m_Maximum > 0x7FFFFFFEu;
+}
+
+void UnsignedIntProperty::WriteDelta(const void* object, CMessageStream& stream, const void*) const
+{
+    const int32_t value = static_cast<int32_t>(ValueAt<uint32_t>(object));
+    if (SendsWholeWord())
+        stream.WriteInt(value);
+    else
+        WriteRangedInteger(stream, value, static_cast<int32_t>(m_Minimum), static_cast<int32_t>(m_Maximum));
+}
+
+void UnsignedIntProperty::ReadDelta(void* object, CMessageStream& stream) const
+{
+    int32_t value = 0;
+    if (SendsWholeWord())
+        stream.ReadInt(value);
+    else
+        value = ReadRangedInteger(stream, static_cast<int32_t>(m_Minimum), static_cast<int32_t>(m_Maximum));
+    ValueAt<uint32_t>(object) = static_cast<uint32_t>(value);
 }

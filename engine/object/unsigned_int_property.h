@@ -49,9 +49,14 @@ public:
     bool IsDefault(const void* object) const override;
     void WriteBinary(const void* object, CObjectStream& stream) const override;
     bool ReadBinary(void* object, CObjectStream& stream) const override;
+    void WriteDelta(const void* object, CMessageStream& stream, const void* reference) const override;
+    void ReadDelta(void* object, CMessageStream& stream) const override;
 
 private:
     int32_t FindNamedValue(uint32_t value) const;
+    // Without a range, or with one reaching past the signed integers, the
+    // delta form sends the whole 32-bit word.
+    bool SendsWholeWord() const;
 
     uint32_t m_Minimum;
     uint32_t m_Maximum;

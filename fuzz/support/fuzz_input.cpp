@@ -1,8 +1,11 @@
 #include "fuzz/support/fuzz_input.h"
 
+#include <sanitizer/common_interface_defs.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "engine/core/error_report.h"
 #include "engine/core/file.h"
@@ -56,6 +59,8 @@ void FuzzCheck(bool condition, const char* message)
 {
     if (condition)
         return;
-    std::fprintf(stderr, "fuzz check failed: %s\n", message);
+    // The scripts close the target's stderr; the sanitizers' report channel
+    // stays open.
+    __sanitizer_report_error_summary((std::string("fuzz check failed: ") + message).c_str());
     std::abort();
 }

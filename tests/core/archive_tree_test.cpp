@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "engine/core/archive_tree.h"
+#include "engine/core/file_search.h"
 #include "engine/core/file_sink.h"
 #include "engine/core/loose_files.h"
-#include "engine/core/file_search.h"
 #include "engine/core/stream.h"
 #include "engine/core/zip_archive.h"
 #include "tests/support/archive_test_folder.h"

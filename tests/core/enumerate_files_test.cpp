@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "engine/core/enumerate_files.h"
+#include "engine/core/file_search.h"
 #include "engine/core/file_sink.h"
 #include "engine/core/mount_archives.h"
-#include "engine/core/file_search.h"
 #include "engine/core/stream.h"
 #include "tests/support/archive_test_folder.h"
 

@@ -9,10 +9,10 @@
 #include "engine/core/data_files.h"
 #include "engine/core/enumerate_files.h"
 #include "engine/core/file.h"
+#include "engine/core/file_search.h"
 #include "engine/core/file_sink.h"
 #include "engine/core/mount_archives.h"
 #include "engine/core/paths.h"
-#include "engine/core/file_search.h"
 #include "engine/core/stream.h"
 #include "tests/support/archive_test_folder.h"
 

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "engine/core/crc32.h"
+#include "engine/core/file_search.h"
 #include "engine/core/file_sink.h"
 #include "engine/core/loose_files.h"
-#include "engine/core/file_search.h"
 #include "engine/core/stream.h"
 #include "engine/core/zip_archive.h"
 #include "engine/core/zip_format.h"

@@ -1,0 +1,28 @@
+#include "engine/object/integer_delta.h"
+
+#include "engine/object/message_stream.h"
+
+namespace
+{
+// Computed in 32-bit unsigned arithmetic, so the widest range does not
+// overflow.
+uint32_t RangeSize(int32_t minimum, int32_t maximum)
+{
+    return static_cast<uint32_t>(maximum) - static_cast<uint32_t>(minimum);
+}
+}
+
+void WriteRangedInteger(CMessageStream& stream, int32_t value, int32_t minimum, int32_t maximum)
+{
+    if (value < minimum)
+        value = minimum;
+    else if (value > maximum)
+        value = maximum;
+    stream.WriteRangedValue(static_cast<uint32_t>(value) - static_cast<uint32_t>(minimum), RangeSize(minimum, maximum));
+}
+
+int32_t ReadRangedInteger(CMessageStream& stream, int32_t minimum, int32_t maximum)
+{
+    const uint32_t code = stream.ReadRangedValue(RangeSize(minimum, maximum));
+    return static_cast<int32_t>(static_cast<uint32_t>(minimum) + code);
+}

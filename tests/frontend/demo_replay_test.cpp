@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "game/frontend/demo_recorder.h"
+#include "tests/support/scoped_temp_folder.h"
+#include "tests/support/stand_in_calls.h"
+
+typedef std::vector<std::vector<std::string>> FrameLog;
+
+// Made before the recorder selects its calls, kept until exit.
+static CStandInCalls& StandIns()
+{
+    static CStandInCalls standIns;
+    return standIns;
+}
+
+static CDemoRecorder& Recorder()
+{
+    StandIns();
+    return CDemoRecorder::Get();
+}
+
+// Records frames of random stand-in calls (some frames hold none) and saves
+// them; answers what each frame recorded.
+static FrameLog RecordDemo(const std::string& fileName, uint32_t seed, uint32_t frames)
+{
+    std::mt19937 random(seed);
+    CDemoRecorder& recorder = Recorder();
+    recorder.StartRecording();
+    FrameLog log;
+    for (uint32_t frame = 0; frame < frames; frame++)
+    {
+        StandIns().recorded.clear();
+        for (uint32_t n = random() % 7; n != 0; n--)
+            StandIns().Record(recorder.GetStream(), random() % StandIns().GetCount(), random);
+        recorder.EndFrame();
+        log.push_back(StandIns().recorded);
+    }
+    recorder.StopRecording();
+    recorder.Save(fileName.c_str(), 0);
+    return log;
+}
+
+static FrameLog PlayUntilIdle(CDemoRecorder& recorder)
+{
+    FrameLog log;
+    while (recorder.IsPlaying())
+    {
+        StandIns().replayed.clear();
+        recorder.PlayFrame();
+        log.push_back(StandIns().replayed);
+    }
+    return log;
+}
+
+static FrameLog Concatenate(FrameLog first, const FrameLog& second)
+{
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
+}
+
+TEST(DemoReplay, ReplaysEveryFrameWithTheRecordedCallsAndArguments)
+{
+    ScopedTempFolder folder;
+    const std::string demo = folder.Path() + "Demo.Demo";
+    const FrameLog recorded = RecordDemo(demo, 11, 60);
+
+    CDemoRecorder& recorder = Recorder();
+    recorder.PlayFile(demo.c_str(), 0);
+    EXPECT_EQ(PlayUntilIdle(recorder), recorded);
+    EXPECT_EQ(recorder.GetState(), CDemoRecorder::STATE_IDLE);
+}
+
+TEST(DemoReplay, AClipAppendedWhileOneIsPlayingDropsItsCallCount)
+{
+    ScopedTempFolder folder;
+    const std::string first = folder.Path() + "First.Demo";
+    const std::string second = folder.Path() + "Second.Demo";
+    const FrameLog firstFrames = RecordDemo(first, 21, 8);
+    const FrameLog secondFrames = RecordDemo(second, 22, 8);
+
+    CDemoRecorder& recorder = Recorder();
+    recorder.PlayFile(first.c_str(), 0);
+    recorder.AppendFile(second.c_str(), 0);
+    EXPECT_EQ(PlayUntilIdle(recorder), Concatenate(firstFrames, secondFrames));
+}
+
+TEST(DemoReplay, AClipAppendedToAStreamReadToItsEndIsReadFromAFreshStart)
+{
+    ScopedTempFolder folder;
+    const std::string first = folder.Path() + "First.Demo";
+    const std::string second = folder.Path() + "Second.Demo";
+    const FrameLog firstFrames = RecordDemo(first, 31, 5);
+    const FrameLog secondFrames = RecordDemo(second, 32, 5);
+
+    CDemoRecorder& recorder = Recorder();
+    recorder.PlayFile(first.c_str(), 0);
+    EXPECT_EQ(PlayUntilIdle(recorder), firstFrames);
+
+    recorder.AppendFile(second.c_str(), 0);
+    CMessageStream& stream = recorder.GetStream();
+    StandIns().replayed.clear();
+    while (stream.HasBytes(1))
+        stream.DispatchMessage();
+    std::vector<std::string> expected;
+    for (const std::vector<std::string>& frame : secondFrames)
+        expected.insert(expected.end(), frame.begin(), frame.end());
+    EXPECT_EQ(StandIns().replayed, expected);
+}
