@@ -20,8 +20,27 @@
 #include "engine/object/object.h"
 #include "engine/object/object_files.h"
 #include "engine/object/resource_library.h"
+#include "engine/object/text_property.h"
 
 namespace fs = std::filesystem;
+
+// A small settings object, as most library items are.
+class CBenchItem : public CObject
+{
+    VP_DECLARE_CLASS(CBenchItem)
+public:
+    CBenchItem() { ConstructProperties(SGetClassInfo()); }
+    ~CBenchItem() override { DestroyProperties(SGetClassInfo()); }
+
+    CString m_Name;
+};
+
+VP_IMPLEMENT_CLASS(CBenchItem, CObject, 1.0f)
+
+void CBenchItem::RegisterProperties(CClassInfo* classInfo)
+{
+    classInfo->AddProperty(new TextProperty("Name", VP_MEMBER(m_Name), EDITOR_EDITABLE, ""));
+}
 
 static const int32_t kItemCount = 2000;
 
@@ -93,7 +112,8 @@ public:
 
         // Exactly the text a load writes back, so reading an item never
         // rewrites its file.
-        CObject object;
+        CBenchItem object;
+        object.m_Name = "Red Brick";
         uint32_t size = 0;
         uint8_t* bytes = WriteObjectToMemory(&object, size);
         const std::string text(reinterpret_cast<const char*>(bytes), size);
@@ -131,7 +151,7 @@ static void UseBenchDataFolder()
 static void RunLibrary(benchmark::State& state, const char* folder, bool loadItems)
 {
     UseBenchDataFolder();
-    CResourceLibrary<CObject> library(GetLibraryCatalogueEntry(LIBRARY_GENERAL_OBJECTS).parameters);
+    CResourceLibrary<CBenchItem> library(GetLibraryCatalogueEntry(LIBRARY_GENERAL_OBJECTS).parameters);
     for (auto _ : state)
     {
         library.Init(nullptr, folder, 0);

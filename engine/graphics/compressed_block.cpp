@@ -63,8 +63,12 @@ uint8_t* ReadCompressedBlock(CFile& file, uint32_t* size)
     std::vector<uint8_t> packed(packedSize);
     if (file.Read(packed.data(), packedSize) != packedSize)
         return nullptr;
-    // One spare byte keeps an empty block from asking malloc for nothing.
-    uint8_t* data = static_cast<uint8_t*>(std::malloc(unpackedSize + 1));
+    // One spare byte keeps an empty block from asking malloc for nothing;
+    // counted in size_t, so that the largest size cannot wrap to 0. A size
+    // that cannot be had is damage as well.
+    uint8_t* data = static_cast<uint8_t*>(std::malloc(static_cast<size_t>(unpackedSize) + 1));
+    if (!data)
+        return nullptr;
     uLongf length = unpackedSize;
     if (uncompress(data, &length, packed.data(), packedSize) != Z_OK || length != unpackedSize)
     {

@@ -89,6 +89,9 @@ public:
     void WriteXmlElement(const void* object, CObjectStream& stream) const override;
     void WriteBinary(const void* object, CObjectStream& stream) const override;
     bool ReadBinary(void* object, CObjectStream& stream) const override;
+    // Delta forms on the recorded-call stream (delta_array.cpp).
+    void WriteDelta(const void* object, CMessageStream& stream, const void* reference) const override;
+    void ReadDelta(void* object, CMessageStream& stream) const override;
     bool ClaimsName(const char* name) const override;
     void PreloadReferences(void* object) const override;
     void VisitReferences(void* object, CReferenceVisitor& visitor) const override;

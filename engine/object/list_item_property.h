@@ -57,6 +57,9 @@ public:
     void WriteBinary(const void* object, CObjectStream& stream) const override;
     // A name the list does not hold makes the cache unusable (false).
     bool ReadBinary(void* object, CObjectStream& stream) const override;
+    // Delta forms on the recorded-call stream (delta_list_item.cpp).
+    void WriteDelta(const void* object, CMessageStream& stream, const void* reference) const override;
+    void ReadDelta(void* object, CMessageStream& stream) const override;
     void PreloadReferences(void* object) const override;
     void VisitReferences(void* object, CReferenceVisitor& visitor) const override;
 

@@ -11,6 +11,10 @@
 class CStreamCall;
 class VirtualArray;
 
+// More entries than any named list or array of the game holds: a count
+// beyond it can only come from damaged data.
+const int32_t MAXIMUM_STREAM_COUNT = 50000;
+
 // Message kinds passed to BeginMessage.
 const int32_t MESSAGE_KIND_GAME_CALL = 2;
 const int32_t MESSAGE_KIND_RECORDER = 4;
@@ -92,6 +96,10 @@ public:
     void WriteCoordinatePair(const Vector2& point, int32_t xMin, int32_t xMax, int32_t yMin, int32_t yMax);
     void ReadCoordinatePair(Vector2& point, int32_t xMin, int32_t xMax, int32_t yMin, int32_t yMax);
 
+    // The fatal report for data that no writer of this game produced; readers
+    // of composite values call it when what they read cannot be built.
+    [[noreturn]] void ReportMalformed();
+
     CMessageStream(const CMessageStream&) = delete;
     CMessageStream& operator=(const CMessageStream&) = delete;
 
@@ -109,7 +117,6 @@ private:
     const char* GetCurrentCallName() const;
     [[noreturn]] void ReportError(VirtualArray& table, const CString& name);
     [[noreturn]] void ReportMissingHandler(const CString& name);
-    [[noreturn]] void ReportMalformed();
 
     CPoolArray<CStreamCall*> m_SelectedCalls;
     CStreamCallTable m_CallTable;

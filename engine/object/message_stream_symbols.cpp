@@ -6,12 +6,11 @@
 #include "engine/object/message_stream.h"
 #include "engine/object/stream_call.h"
 
-// More entries than any list of the game holds; a larger count is damage, and
-// believing it would allocate a map of that size.
-static const int32_t MAXIMUM_SYMBOL_COUNT = 50000;
-
-// Not a power of two: the values below N - h and from h on need the top
-// bit, those between cannot have it set and leave it out.
+// The largest value needs k bits. A range of exactly 2^k values sends k
+// bits. Any other range sends the low k - 1 bits, then the top bit (worth
+// h = 2^(k-1)) only where both answers are possible: for values below
+// count - h, whose twin value + h is in range too, and for values from h on.
+// Values in between cannot have the top bit set and leave it out.
 void CMessageStream::WriteRangedValue(uint32_t value, uint32_t largest)
 {
     if (largest == 0)
@@ -72,7 +71,8 @@ int32_t CMessageStream::ReadSymbol(VirtualArray& table)
     {
         int32_t count = 0;
         ReadInt(count);
-        if (count < 0 || count > MAXIMUM_SYMBOL_COUNT)
+        // Believing a larger count would allocate a map of that size.
+        if (count < 0 || count > MAXIMUM_STREAM_COUNT)
             ReportError(table, CString());
         map = &m_ReadMaps.Create(table, static_cast<uint32_t>(count));
     }

@@ -73,6 +73,9 @@ public:
     // Caches are rebuilt rather than trusted: a class name that is unknown,
     // abstract or not derived from the base class answers false.
     bool ReadBinary(void* object, CObjectStream& stream) const override;
+    // Delta forms on the recorded-call stream (delta_object_pointer.cpp).
+    void WriteDelta(const void* object, CMessageStream& stream, const void* reference) const override;
+    void ReadDelta(void* object, CMessageStream& stream) const override;
     // The pointed object's lines may stand inline in the owner's block;
     // they are recognised by the base class's first own property.
     bool ClaimsName(const char* name) const override;

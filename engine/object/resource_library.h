@@ -51,10 +51,12 @@ public:
     CObjectLibrary(ItemClassGetter itemClass, ELibraryInstance instance);
     ~CObjectLibrary() override;
 
-    // Named-list operations; every one that reads items lists the folder
-    // first when that is still pending.
+    // Named-list operations. Those that read names, counts or objects list
+    // the folder first when that is still pending.
     const char* GetName(uint32_t index) override;  // null beyond the count
     CString GetNameString(uint32_t index) override;
+    // The item's own "Name" where the catalogue says so (loading the item),
+    // else its item name.
     CString GetItemDisplayName(uint32_t index) override;
     CString GetListName() override;
     const char* GetFolder() override;

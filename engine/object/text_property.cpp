@@ -245,4 +245,5 @@ void TextProperty::WriteDelta(const void* object, CMessageStream& stream, const 
 void TextProperty::ReadDelta(void* object, CMessageStream& stream) const
 {
     stream.ReadString(ValueAt<CString>(object));
+    Translate(object);
 }

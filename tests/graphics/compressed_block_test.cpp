@@ -46,12 +46,12 @@ static std::string Block(uint32_t packedSize, uint32_t unpackedSize, const std::
     return bytes + packed;
 }
 
-static std::string ZlibPacked(const std::string& data)
+static std::string ZlibPacked(const std::string& data, int level = 9)
 {
     uLongf size = compressBound(data.size());
     std::string packed(size, '\0');
     compress2(reinterpret_cast<Bytef*>(packed.data()), &size, reinterpret_cast<const Bytef*>(data.data()),
-              data.size(), 9);
+              data.size(), level);
     packed.resize(size);
     return packed;
 }
@@ -106,6 +106,11 @@ TEST(CompressedBlock, DamagedBlocksGiveNone)
     uint32_t dataSize = static_cast<uint32_t>(data.size());
     std::string corrupt = packed;
     corrupt[packed.size() / 2] ^= 0x55;
+    // Stored without compression, this block is large enough for the ratio
+    // test to let an unpacked size of 0xFFFFFFFF through; that size plus the
+    // spare byte must not wrap around to a buffer of nothing.
+    std::string large = ZlibPacked(std::string(4200000, 'z'), 0);
+    uint32_t largeSize = static_cast<uint32_t>(large.size());
 
     struct Case
     {
@@ -122,6 +127,7 @@ TEST(CompressedBlock, DamagedBlocksGiveNone)
         {"unpacked size too large", Block(packedSize, dataSize + 1, packed)},
         {"unpacked size too small", Block(packedSize, dataSize - 1, packed)},
         {"unpacked size beyond any ratio", Block(packedSize, 0xFFFFFFFFu, packed)},
+        {"largest unpacked size over a large block", Block(largeSize, 0xFFFFFFFFu, large)},
         {"corrupt data", Block(packedSize, dataSize, corrupt)},
     };
     for (const Case& c : cases)

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <vector>
 
@@ -237,7 +238,7 @@ TEST(MessageStreamValues, RangeCodeRoundTripsAtTheEdgesOfWideRanges)
     const uint32_t ranges[] = { 1, 2, 3, 1000, 49999, 0x7FFFFFFE, 0x80000000u, 0xFFFFFFFEu, 0xFFFFFFFFu };
     for (uint32_t largest : ranges)
     {
-        const uint32_t half = 1u << (31 - __builtin_clz(largest));
+        const uint32_t half = std::bit_floor(largest);
         const uint32_t values[] = { 0, 1, half - 1, half, largest - 1, largest };
         CMessageStream stream;
         for (uint32_t value : values)

@@ -36,7 +36,7 @@ protected:
         archivedCopy.name = "x.Background";
         archivedCopy.data = item;
         TestZipMember archivedOnly;
-        archivedOnly.name = "Packed.Background";
+        archivedOnly.name = "Packed.BACKGROUND";
         archivedOnly.data = item;
         WriteZip("Data/Resources.zip", {archivedCopy, archivedOnly});
         MountArchives("Data", true, false);
