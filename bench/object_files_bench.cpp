@@ -90,66 +90,70 @@ void WriteBinary(CTestEveryKind* object, CObjectStream& stream)
     object->WriteBinary(stream);
 }
 
-void BM_WriteObjectText(benchmark::State& state)
+bool ReadText(CTestEveryKind& object, CObjectStream& stream)
+{
+    return ReadObjectFromStream(&object, stream);
+}
+
+bool ReadBinary(CTestEveryKind& object, CObjectStream& stream)
+{
+    object.SetDefaults();
+    return object.ReadBinary(stream);
+}
+
+template <typename Write>
+void RunWrite(benchmark::State& state, Write write)
 {
     std::vector<CTestEveryKind*> objects = MakeLevel();
     size_t bytes = 0;
     for (auto _ : state)
-        bytes = WriteLevel(objects, WriteText).size();
+        bytes = WriteLevel(objects, write).size();
     Count(state, bytes);
     FreeLevel(objects);
+}
+
+// The level is written once with write and read back whole each iteration.
+template <typename Write, typename Read>
+void RunRead(benchmark::State& state, Write write, Read read, const char* failure)
+{
+    std::vector<CTestEveryKind*> objects = MakeLevel();
+    const std::string bytes = WriteLevel(objects, write);
+    FreeLevel(objects);
+    for (auto _ : state)
+    {
+        CObjectStream stream;
+        OpenOnBytes(stream, bytes);
+        for (int i = 0; i < OBJECTS_PER_LEVEL; i++)
+        {
+            CTestEveryKind object;
+            if (!read(object, stream))
+                state.SkipWithError(failure);
+        }
+    }
+    Count(state, bytes.size());
+}
+
+void BM_WriteObjectText(benchmark::State& state)
+{
+    RunWrite(state, WriteText);
 }
 BENCHMARK(BM_WriteObjectText);
 
 void BM_ReadObjectText(benchmark::State& state)
 {
-    std::vector<CTestEveryKind*> objects = MakeLevel();
-    const std::string text = WriteLevel(objects, WriteText);
-    FreeLevel(objects);
-    for (auto _ : state)
-    {
-        CObjectStream stream;
-        OpenOnBytes(stream, text);
-        for (int i = 0; i < OBJECTS_PER_LEVEL; i++)
-        {
-            CTestEveryKind object;
-            if (!ReadObjectFromStream(&object, stream))
-                state.SkipWithError("the level did not read");
-        }
-    }
-    Count(state, text.size());
+    RunRead(state, WriteText, ReadText, "the level did not read");
 }
 BENCHMARK(BM_ReadObjectText);
 
 void BM_WriteBinaryCache(benchmark::State& state)
 {
-    std::vector<CTestEveryKind*> objects = MakeLevel();
-    size_t bytes = 0;
-    for (auto _ : state)
-        bytes = WriteLevel(objects, WriteBinary).size();
-    Count(state, bytes);
-    FreeLevel(objects);
+    RunWrite(state, WriteBinary);
 }
 BENCHMARK(BM_WriteBinaryCache);
 
 void BM_ReadBinaryCache(benchmark::State& state)
 {
-    std::vector<CTestEveryKind*> objects = MakeLevel();
-    const std::string cache = WriteLevel(objects, WriteBinary);
-    FreeLevel(objects);
-    for (auto _ : state)
-    {
-        CObjectStream stream;
-        OpenOnBytes(stream, cache);
-        for (int i = 0; i < OBJECTS_PER_LEVEL; i++)
-        {
-            CTestEveryKind object;
-            object.SetDefaults();
-            if (!object.ReadBinary(stream))
-                state.SkipWithError("the cache did not read");
-        }
-    }
-    Count(state, cache.size());
+    RunRead(state, WriteBinary, ReadBinary, "the cache did not read");
 }
 BENCHMARK(BM_ReadBinaryCache);
 }

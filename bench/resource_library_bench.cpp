@@ -9,14 +9,10 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <vector>
 
-#include "engine/core/crc32.h"
-#include "engine/core/file.h"
+#include "bench/support/stored_zip.h"
 #include "engine/core/mount_archives.h"
 #include "engine/core/paths.h"
-#include "engine/core/stream.h"
-#include "engine/core/zip_format.h"
 #include "engine/object/object.h"
 #include "engine/object/object_files.h"
 #include "engine/object/resource_library.h"
@@ -52,51 +48,6 @@ static std::string ItemName(int32_t index)
     return name;
 }
 
-static void WriteStoredZip(const std::string& path, const std::string& data)
-{
-    CFile file;
-    file.Open(path.c_str(), OPEN_CREATE | OPEN_WRITE | OPEN_NAME_UNCHANGED);
-    std::vector<ZipCentralFields> directory;
-    uint32_t offset = 0;
-    for (int32_t i = 0; i < kItemCount; i++)
-    {
-        const std::string name = ItemName(i);
-        ZipCentralFields fields{};
-        fields.versionNeeded = 10;
-        fields.crc32 = Crc32(data.data(), data.size());
-        fields.compressedSize = static_cast<uint32_t>(data.size());
-        fields.uncompressedSize = fields.compressedSize;
-        fields.nameLength = static_cast<uint16_t>(name.size());
-        fields.localHeaderOffset = offset;
-        uint8_t header[kZipLocalHeaderSize];
-        EncodeZipLocalHeader(fields, header);
-        file.Write(header, kZipLocalHeaderSize);
-        file.Write(name.data(), fields.nameLength);
-        file.Write(data.data(), fields.compressedSize);
-        offset += kZipLocalHeaderSize + fields.nameLength + fields.compressedSize;
-        directory.push_back(fields);
-    }
-    for (int32_t i = 0; i < kItemCount; i++)
-    {
-        uint8_t record[kZipCentralRecordSize];
-        WriteLittleEndian32(record, kZipCentralRecordSignature);
-        EncodeZipCentralFields(directory[i], record + 4);
-        file.Write(record, kZipCentralRecordSize);
-        const std::string name = ItemName(i);
-        file.Write(name.data(), directory[i].nameLength);
-    }
-    ZipEndFields end{};
-    end.entriesOnDisk = static_cast<uint16_t>(kItemCount);
-    end.totalEntries = end.entriesOnDisk;
-    end.directorySize = static_cast<uint32_t>(file.Tell()) - offset;
-    end.directoryOffset = offset;
-    uint8_t record[kZipEndRecordSize];
-    WriteLittleEndian32(record, kZipEndSignature);
-    EncodeZipEndFields(end, record + 4);
-    file.Write(record, kZipEndRecordSize);
-    file.Close();
-}
-
 // A data folder holding the items twice: loose under Resources/Loose and in
 // Data/Packed.zip, mounted under Packed/. Built on first use, removed at exit.
 class CBenchDataFolder
@@ -125,7 +76,7 @@ public:
             fs::create_directories(path.parent_path());
             std::ofstream(path, std::ios::binary) << text;
         }
-        WriteStoredZip((m_Folder / "Data/Packed.zip").string(), text);
+        WriteStoredZip((m_Folder / "Data/Packed.zip").string(), kItemCount, ItemName, text, false);
         MountArchives("Data", true, false);
     }
 

@@ -10,10 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "bench/support/stored_zip.h"
 #include "engine/core/archive_tree.h"
-#include "engine/core/file.h"
 #include "engine/core/stream.h"
-#include "engine/core/zip_format.h"
 
 namespace fs = std::filesystem;
 
@@ -29,51 +28,6 @@ static std::string MemberName(int32_t index)
     char name[64];
     std::snprintf(name, sizeof(name), "Rounds/Set%03d/Round%06d.Vantrell", index % 100, index);
     return name;
-}
-
-static void WriteArchive(const std::string& path, int32_t memberCount, bool walk)
-{
-    CFile file;
-    file.Open(path.c_str(), OPEN_CREATE | OPEN_WRITE | OPEN_NAME_UNCHANGED);
-    const char data[] = "CBrickLayout\r\n{\r\n}\r\n";
-    std::vector<ZipCentralFields> directory;
-    uint32_t offset = 0;
-    for (int32_t i = 0; i < memberCount; i++)
-    {
-        std::string name = MemberName(i);
-        ZipCentralFields fields{};
-        fields.versionNeeded = 10;
-        fields.compressedSize = sizeof(data) - 1;
-        fields.uncompressedSize = sizeof(data) - 1;
-        fields.nameLength = static_cast<uint16_t>(name.size());
-        fields.localHeaderOffset = offset;
-        uint8_t header[kZipLocalHeaderSize];
-        EncodeZipLocalHeader(fields, header);
-        file.Write(header, kZipLocalHeaderSize);
-        file.Write(name.data(), fields.nameLength);
-        file.Write(data, fields.compressedSize);
-        offset += kZipLocalHeaderSize + fields.nameLength + fields.compressedSize;
-        directory.push_back(fields);
-    }
-    for (int32_t i = 0; i < memberCount; i++)
-    {
-        uint8_t record[kZipCentralRecordSize];
-        WriteLittleEndian32(record, kZipCentralRecordSignature);
-        EncodeZipCentralFields(directory[i], record + 4);
-        file.Write(record, kZipCentralRecordSize);
-        std::string name = MemberName(i);
-        file.Write(name.data(), directory[i].nameLength);
-    }
-    ZipEndFields end{};
-    end.entriesOnDisk = static_cast<uint16_t>(memberCount);
-    end.totalEntries = end.entriesOnDisk;
-    end.directorySize = static_cast<uint32_t>(file.Tell()) - offset;
-    end.directoryOffset = walk ? kZipWalkDirectoryOffset : offset;
-    uint8_t record[kZipEndRecordSize];
-    WriteLittleEndian32(record, kZipEndSignature);
-    EncodeZipEndFields(end, record + 4);
-    file.Write(record, kZipEndRecordSize);
-    file.Close();
 }
 
 // Built on first use, removed at exit.
@@ -98,7 +52,8 @@ public:
         if (path.empty())
         {
             path = m_Folder + std::to_string(memberCount) + (walk ? "-walk" : "") + ".zip";
-            WriteArchive(path, memberCount, walk);
+            // Every member holds the same small layout; only the names matter.
+            WriteStoredZip(path, memberCount, MemberName, "CBrickLayout\r\n{\r\n}\r\n", walk);
         }
         return path;
     }

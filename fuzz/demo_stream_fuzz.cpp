@@ -1,28 +1,90 @@
-// Demo files travel between players. Whatever one holds, playing it reads
-// only its own bytes and ends at the end of its data or in a fatal report.
+// Demo files are shared between players. Played back, a file's recorded
+// calls are dispatched frame by frame until its bytes run out. Stand-in
+// calls read every kind of argument the game's calls read, and two more
+// read the delta of an object holding every property kind, as the game's
+// drawing calls carry the state of what they draw. A file no reader can
+// make sense of ends in the stream's fatal report, never in a read outside
+// the buffer or the symbol maps, nor in a frame that never ends.
 
-#include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <string>
 
 #include "engine/object/message_stream.h"
+#include "engine/object/stream_call.h"
 #include "fuzz/support/fuzz_input.h"
+#include "game/frontend/demo_recorder.h"
+#include "tests/object/composite_kinds_object.h"
+#include "tests/object/every_kind_object.h"
 #include "tests/support/stand_in_calls.h"
+
+namespace {
+
+// Each delta applies to the object the file's earlier deltas left.
+std::unique_ptr<CTestComposite> s_pComposite;
+std::unique_ptr<CTestEveryKind> s_pEveryKind;
+
+void ApplyCompositeDeltaFromStream(CMessageStream& stream)
+{
+    s_pComposite->ReadDelta(stream);
+}
+
+void ApplyEveryKindDeltaFromStream(CMessageStream& stream)
+{
+    s_pEveryKind->ReadDelta(stream);
+}
+
+const int32_t STAND_IN_CALL_FLAGS = 3;
+CCallbackStreamCall s_CompositeDeltaCall(ApplyCompositeDeltaFromStream, "!StandIn::ApplyCompositeDeltaFromStream",
+                                         STAND_IN_CALL_FLAGS);
+CCallbackStreamCall s_EveryKindDeltaCall(ApplyEveryKindDeltaFromStream, "!StandIn::ApplyEveryKindDeltaFromStream",
+                                         STAND_IN_CALL_FLAGS);
+
+// Made before the recorder selects its calls, kept until exit.
+CStandInCalls& StandIns()
+{
+    static CStandInCalls standIns;
+    return standIns;
+}
+
+CDemoRecorder& Recorder()
+{
+    StandIns();
+    return CDemoRecorder::Get();
+}
+
+void PlayUntilIdle(CDemoRecorder& recorder)
+{
+    while (recorder.IsPlaying())
+    {
+        recorder.PlayFrame();
+        StandIns().replayed.clear();
+    }
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    // Calls reading every kind of argument, registered before the first
-    // stream selects its calls.
-    static CStandInCalls standIns;
-
-    // A fresh stream takes the input in a buffer of exactly its size, so a
-    // read one byte past the end is caught.
-    CMessageStream stream;
-    stream.SelectCalls(0);
-    stream.AppendBytes(data, static_cast<uint32_t>(size));
-    RunReader([&stream] {
-        while (stream.HasBytes(1))
-            stream.DispatchMessage();
-    });
-    standIns.replayed.clear();
+    std::string path = WriteFuzzFile("Input.dem", data, size);
+    CDemoRecorder& recorder = Recorder();
+    s_pComposite.reset(new CTestComposite);
+    s_pComposite->SetDefaults();
+    s_pEveryKind.reset(new CTestEveryKind);
+    s_pEveryKind->SetDefaults();
+    RunReader(
+        [&]
+        {
+            // A second clip queued while the first plays joins the running
+            // symbol maps; one queued afterwards starts afresh.
+            recorder.PlayFile(path.c_str(), 0);
+            recorder.PlayFrame();
+            recorder.AppendFile(path.c_str(), 0);
+            PlayUntilIdle(recorder);
+        });
+    recorder.StopPlaying();
+    StandIns().replayed.clear();
+    s_pComposite.reset();
+    s_pEveryKind.reset();
     return 0;
 }

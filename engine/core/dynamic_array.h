@@ -18,12 +18,47 @@ inline uint32_t GrowCapacity(uint32_t capacity, uint32_t needed)
     return needed > grown ? needed : grown;
 }
 
+// The storage both growable arrays keep and the reading and removal they
+// share; how storage is obtained, grown and released is each array's own.
+template <typename T>
+class CArrayElements
+{
+public:
+    uint32_t GetCount() const { return m_Count; }
+    uint32_t GetCapacity() const { return m_Capacity; }
+    T* GetData() { return m_pItems; }
+    const T* GetData() const { return m_pItems; }
+    T& operator[](uint32_t index) { return m_pItems[index]; }
+    const T& operator[](uint32_t index) const { return m_pItems[index]; }
+    T* begin() { return m_pItems; }
+    T* end() { return m_pItems + m_Count; }
+    const T* begin() const { return m_pItems; }
+    const T* end() const { return m_pItems + m_Count; }
+
+    // Later elements close the gap, keeping their order.
+    void RemoveAt(uint32_t index)
+    {
+        if (index >= m_Count)
+            return;
+        std::move(m_pItems + index + 1, m_pItems + m_Count, m_pItems + index);
+        m_Count--;
+    }
+
+protected:
+    CArrayElements() = default;
+    ~CArrayElements() = default;
+
+    T* m_pItems = nullptr;
+    uint32_t m_Count = 0;
+    uint32_t m_Capacity = 0;
+};
+
 // Growable array on the general heap for elements of any kind: pointers,
 // plain records, strings, objects. Storage is an array of constructed
 // elements; growing assigns the held elements into a new array in index
 // order. The array never owns what pointer elements point to.
 template <typename T>
-class CDynamicArray
+class CDynamicArray : public CArrayElements<T>
 {
 public:
     CDynamicArray() = default;
@@ -43,14 +78,6 @@ public:
 
     // Keeps the storage for refilling.
     void RemoveAll() { m_Count = 0; }
-
-    void RemoveAt(uint32_t index)
-    {
-        if (index >= m_Count)
-            return;
-        std::move(m_pItems + index + 1, m_pItems + m_Count, m_pItems + index);
-        m_Count--;
-    }
 
     void Reserve(uint32_t n)
     {
@@ -73,18 +100,11 @@ public:
         m_Capacity = 0;
     }
 
-    uint32_t GetCount() const { return m_Count; }
-    uint32_t GetCapacity() const { return m_Capacity; }
-    T* GetData() { return m_pItems; }
-    const T* GetData() const { return m_pItems; }
-    T& operator[](uint32_t index) { return m_pItems[index]; }
-    const T& operator[](uint32_t index) const { return m_pItems[index]; }
-    T* begin() { return m_pItems; }
-    T* end() { return m_pItems + m_Count; }
-    const T* begin() const { return m_pItems; }
-    const T* end() const { return m_pItems + m_Count; }
-
 private:
+    using CArrayElements<T>::m_pItems;
+    using CArrayElements<T>::m_Count;
+    using CArrayElements<T>::m_Capacity;
+
     void Reallocate(uint32_t capacity)
     {
         T* items = new T[capacity];
@@ -93,10 +113,6 @@ private:
         m_pItems = items;
         m_Capacity = capacity;
     }
-
-    T* m_pItems = nullptr;
-    uint32_t m_Count = 0;
-    uint32_t m_Capacity = 0;
 };
 
 using CStringArray = CDynamicArray<CString>;
@@ -105,7 +121,7 @@ using CStringArray = CDynamicArray<CString>;
 // pointers or plain records and are copied byte-wise, so no constructor or
 // destructor ever runs on them. An empty array holds no storage.
 template <typename T>
-class CPoolArray
+class CPoolArray : public CArrayElements<T>
 {
     static_assert(std::is_trivially_copyable_v<T>, "pool arrays copy their elements byte-wise");
     static_assert(alignof(T) <= POOL_BLOCK_ALIGNMENT, "pool blocks are only pointer-aligned");
@@ -167,26 +183,11 @@ public:
         return -1;
     }
 
-    void RemoveAt(uint32_t index)
-    {
-        if (index >= m_Count)
-            return;
-        std::copy(m_pItems + index + 1, m_pItems + m_Count, m_pItems + index);
-        m_Count--;
-    }
-
-    uint32_t GetCount() const { return m_Count; }
-    uint32_t GetCapacity() const { return m_Capacity; }
-    T* GetData() { return m_pItems; }
-    const T* GetData() const { return m_pItems; }
-    T& operator[](uint32_t index) { return m_pItems[index]; }
-    const T& operator[](uint32_t index) const { return m_pItems[index]; }
-    T* begin() { return m_pItems; }
-    T* end() { return m_pItems + m_Count; }
-    const T* begin() const { return m_pItems; }
-    const T* end() const { return m_pItems + m_Count; }
-
 private:
+    using CArrayElements<T>::m_pItems;
+    using CArrayElements<T>::m_Count;
+    using CArrayElements<T>::m_Capacity;
+
     static size_t StorageBytes(uint32_t capacity) { return static_cast<size_t>(capacity) * sizeof(T); }
 
     void Reallocate(uint32_t capacity)
@@ -197,8 +198,4 @@ private:
         m_pItems = items;
         m_Capacity = capacity;
     }
-
-    T* m_pItems = nullptr;
-    uint32_t m_Count = 0;
-    uint32_t m_Capacity = 0;
 };

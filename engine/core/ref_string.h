@@ -233,6 +233,10 @@ private:
     void StoreUnit(uint32_t position, char16_t character);
     void AppendUnits(const void* source, bool sourceWide, uint32_t count);
     void Splice(uint32_t position, uint32_t removeCount, const CString& insertion);
+    // Splices replacement over each match findFrom(position) reports; the
+    // search goes on after the inserted text, so it is never matched again.
+    template <typename FindFrom>
+    uint32_t SpliceEachMatch(FindFrom findFrom, uint32_t needleLength, const CString& replacement, uint32_t start);
     void SetLengthInPlace(uint32_t length);
 
     CStringRep* m_pRep;

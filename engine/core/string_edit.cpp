@@ -90,6 +90,19 @@ bool CString::ReplaceFirst(const CString& needle, const CString& replacement, ui
     return true;
 }
 
+template <typename FindFrom>
+uint32_t CString::SpliceEachMatch(FindFrom findFrom, uint32_t needleLength, const CString& replacement, uint32_t start)
+{
+    const uint32_t replacementLength = replacement.GetLength();
+    uint32_t count = 0;
+    for (int32_t found = findFrom(start); found >= 0;
+         found = findFrom(static_cast<uint32_t>(found) + replacementLength)) {
+        Splice(static_cast<uint32_t>(found), needleLength, replacement);
+        ++count;
+    }
+    return count;
+}
+
 uint32_t CString::ReplaceAll(const CString& needle, const CString& replacement, uint32_t start)
 {
     // Held copies: either argument may be this string, which changes below.
@@ -98,14 +111,8 @@ uint32_t CString::ReplaceAll(const CString& needle, const CString& replacement, 
     uint32_t needleLength = heldNeedle.GetLength();
     if (needleLength == 0)
         return 0;
-    uint32_t replacementLength = heldReplacement.GetLength();
-    uint32_t count = 0;
-    for (int32_t found = Find(heldNeedle, start); found >= 0;
-         found = Find(heldNeedle, static_cast<uint32_t>(found) + replacementLength)) {
-        Splice(static_cast<uint32_t>(found), needleLength, heldReplacement);
-        ++count;
-    }
-    return count;
+    return SpliceEachMatch([&](uint32_t from) { return Find(heldNeedle, from); }, needleLength, heldReplacement,
+                           start);
 }
 
 uint32_t CString::ReplaceAllNoCase(const char* needle, int32_t value, uint32_t start)
@@ -115,14 +122,7 @@ uint32_t CString::ReplaceAllNoCase(const char* needle, int32_t value, uint32_t s
         return 0;
     CString digits;
     digits.FromInt(value);
-    uint32_t digitsLength = digits.GetLength();
-    uint32_t count = 0;
-    for (int32_t found = FindNoCase(needle, start); found >= 0;
-         found = FindNoCase(needle, static_cast<uint32_t>(found) + digitsLength)) {
-        Splice(static_cast<uint32_t>(found), needleLength, digits);
-        ++count;
-    }
-    return count;
+    return SpliceEachMatch([&](uint32_t from) { return FindNoCase(needle, from); }, needleLength, digits, start);
 }
 
 void CString::ReplaceChar(char from, char to)

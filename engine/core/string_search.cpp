@@ -51,15 +51,7 @@ int CompareTextsN(CTextView a, CTextView b, uint32_t n, bool ignoreCase)
     int result;
     if (CompareEmpty(a, b, &result))
         return result;
-    for (uint32_t i = 0; i < n; ++i) {
-        uint32_t x = ignoreCase ? FoldToUpper(a[i]) : a[i];
-        uint32_t y = ignoreCase ? FoldToUpper(b[i]) : b[i];
-        if (x != y)
-            return static_cast<int>(x) - static_cast<int>(y);
-        if (x == 0)
-            return 0;
-    }
-    return 0;
+    return CompareUnits(a, b, n, ignoreCase);
 }
 
 int32_t FindText(CTextView text, CTextView needle, uint32_t start, bool ignoreCase)

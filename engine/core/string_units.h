@@ -42,6 +42,22 @@ inline uint32_t FoldToUpper(uint32_t unit)
     return (unit >= 'a' && unit <= 'z') ? unit - ('a' - 'A') : unit;
 }
 
+// At most n units, compared as units so 8-bit and 16-bit texts mix; the
+// answer is the difference of the first differing units (upper-case folded
+// when ignoring case).
+inline int CompareUnits(CTextView a, CTextView b, uint32_t n, bool ignoreCase)
+{
+    for (uint32_t i = 0; i < n; ++i) {
+        uint32_t x = ignoreCase ? FoldToUpper(a[i]) : a[i];
+        uint32_t y = ignoreCase ? FoldToUpper(b[i]) : b[i];
+        if (x != y)
+            return static_cast<int>(x) - static_cast<int>(y);
+        if (x == 0)
+            return 0;
+    }
+    return 0;
+}
+
 inline bool IsBlankUnit(uint32_t unit)
 {
     return unit == '\t' || unit == ' ' || unit == '\r' || unit == '\n';

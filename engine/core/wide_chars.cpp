@@ -7,21 +7,6 @@
 
 namespace {
 
-// Both sides are read as units, so one loop serves 16-bit and 8-bit
-// counterparts alike.
-int CompareUnits(CTextView a, CTextView b, uint32_t n, bool ignoreCase)
-{
-    for (uint32_t i = 0; i < n; ++i) {
-        uint32_t x = ignoreCase ? FoldToUpper(a[i]) : a[i];
-        uint32_t y = ignoreCase ? FoldToUpper(b[i]) : b[i];
-        if (x != y)
-            return static_cast<int>(x) - static_cast<int>(y);
-        if (x == 0)
-            return 0;
-    }
-    return 0;
-}
-
 const char16_t* FindUnits(const char16_t* haystack, CTextView needle, bool ignoreCase)
 {
     for (const char16_t* start = haystack;; ++start) {

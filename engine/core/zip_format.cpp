@@ -30,44 +30,72 @@ void WriteLittleEndian32(uint8_t* bytes, uint32_t value)
     bytes[3] = static_cast<uint8_t>(value >> 24);
 }
 
+namespace
+{
+// Each record's layout is written once, as a visit of (offset, field) pairs,
+// and serves both directions; the field's own width picks 16 or 32 bits.
+template <typename Fields, typename Visit>
+void VisitCentralFields(Fields& fields, Visit visit)
+{
+    visit(0, fields.versionMadeBy);
+    visit(2, fields.versionNeeded);
+    visit(4, fields.flags);
+    visit(6, fields.method);
+    visit(8, fields.time);
+    visit(10, fields.date);
+    visit(12, fields.crc32);
+    visit(16, fields.compressedSize);
+    visit(20, fields.uncompressedSize);
+    visit(24, fields.nameLength);
+    visit(26, fields.extraLength);
+    visit(28, fields.commentLength);
+    visit(30, fields.diskNumberStart);
+    visit(32, fields.internalAttributes);
+    visit(34, fields.externalAttributes);
+    visit(38, fields.localHeaderOffset);
+}
+
+template <typename Fields, typename Visit>
+void VisitEndFields(Fields& fields, Visit visit)
+{
+    visit(0, fields.thisDisk);
+    visit(2, fields.directoryDisk);
+    visit(4, fields.entriesOnDisk);
+    visit(6, fields.totalEntries);
+    visit(8, fields.directorySize);
+    visit(12, fields.directoryOffset);
+    visit(16, fields.commentLength);
+}
+
+void ReadField(const uint8_t* bytes, uint16_t& field)
+{
+    field = ReadLittleEndian16(bytes);
+}
+
+void ReadField(const uint8_t* bytes, uint32_t& field)
+{
+    field = ReadLittleEndian32(bytes);
+}
+
+void WriteField(uint8_t* bytes, uint16_t field)
+{
+    WriteLittleEndian16(bytes, field);
+}
+
+void WriteField(uint8_t* bytes, uint32_t field)
+{
+    WriteLittleEndian32(bytes, field);
+}
+}
+
 void DecodeZipCentralFields(const uint8_t* bytes, ZipCentralFields& fields)
 {
-    fields.versionMadeBy = ReadLittleEndian16(bytes + 0);
-    fields.versionNeeded = ReadLittleEndian16(bytes + 2);
-    fields.flags = ReadLittleEndian16(bytes + 4);
-    fields.method = ReadLittleEndian16(bytes + 6);
-    fields.time = ReadLittleEndian16(bytes + 8);
-    fields.date = ReadLittleEndian16(bytes + 10);
-    fields.crc32 = ReadLittleEndian32(bytes + 12);
-    fields.compressedSize = ReadLittleEndian32(bytes + 16);
-    fields.uncompressedSize = ReadLittleEndian32(bytes + 20);
-    fields.nameLength = ReadLittleEndian16(bytes + 24);
-    fields.extraLength = ReadLittleEndian16(bytes + 26);
-    fields.commentLength = ReadLittleEndian16(bytes + 28);
-    fields.diskNumberStart = ReadLittleEndian16(bytes + 30);
-    fields.internalAttributes = ReadLittleEndian16(bytes + 32);
-    fields.externalAttributes = ReadLittleEndian32(bytes + 34);
-    fields.localHeaderOffset = ReadLittleEndian32(bytes + 38);
+    VisitCentralFields(fields, [bytes](uint32_t offset, auto& field) { ReadField(bytes + offset, field); });
 }
 
 void EncodeZipCentralFields(const ZipCentralFields& fields, uint8_t* bytes)
 {
-    WriteLittleEndian16(bytes + 0, fields.versionMadeBy);
-    WriteLittleEndian16(bytes + 2, fields.versionNeeded);
-    WriteLittleEndian16(bytes + 4, fields.flags);
-    WriteLittleEndian16(bytes + 6, fields.method);
-    WriteLittleEndian16(bytes + 8, fields.time);
-    WriteLittleEndian16(bytes + 10, fields.date);
-    WriteLittleEndian32(bytes + 12, fields.crc32);
-    WriteLittleEndian32(bytes + 16, fields.compressedSize);
-    WriteLittleEndian32(bytes + 20, fields.uncompressedSize);
-    WriteLittleEndian16(bytes + 24, fields.nameLength);
-    WriteLittleEndian16(bytes + 26, fields.extraLength);
-    WriteLittleEndian16(bytes + 28, fields.commentLength);
-    WriteLittleEndian16(bytes + 30, fields.diskNumberStart);
-    WriteLittleEndian16(bytes + 32, fields.internalAttributes);
-    WriteLittleEndian32(bytes + 34, fields.externalAttributes);
-    WriteLittleEndian32(bytes + 38, fields.localHeaderOffset);
+    VisitCentralFields(fields, [bytes](uint32_t offset, const auto& field) { WriteField(bytes + offset, field); });
 }
 
 void EncodeZipLocalHeader(const ZipCentralFields& fields, uint8_t* bytes)
@@ -95,24 +123,12 @@ void DecodeZipLocalHeaderTail(const uint8_t* bytes, ZipLocalHeaderInfo& info)
 
 void DecodeZipEndFields(const uint8_t* bytes, ZipEndFields& fields)
 {
-    fields.thisDisk = ReadLittleEndian16(bytes + 0);
-    fields.directoryDisk = ReadLittleEndian16(bytes + 2);
-    fields.entriesOnDisk = ReadLittleEndian16(bytes + 4);
-    fields.totalEntries = ReadLittleEndian16(bytes + 6);
-    fields.directorySize = ReadLittleEndian32(bytes + 8);
-    fields.directoryOffset = ReadLittleEndian32(bytes + 12);
-    fields.commentLength = ReadLittleEndian16(bytes + 16);
+    VisitEndFields(fields, [bytes](uint32_t offset, auto& field) { ReadField(bytes + offset, field); });
 }
 
 void EncodeZipEndFields(const ZipEndFields& fields, uint8_t* bytes)
 {
-    WriteLittleEndian16(bytes + 0, fields.thisDisk);
-    WriteLittleEndian16(bytes + 2, fields.directoryDisk);
-    WriteLittleEndian16(bytes + 4, fields.entriesOnDisk);
-    WriteLittleEndian16(bytes + 6, fields.totalEntries);
-    WriteLittleEndian32(bytes + 8, fields.directorySize);
-    WriteLittleEndian32(bytes + 12, fields.directoryOffset);
-    WriteLittleEndian16(bytes + 16, fields.commentLength);
+    VisitEndFields(fields, [bytes](uint32_t offset, const auto& field) { WriteField(bytes + offset, field); });
 }
 
 CZipDirectoryCursor::CZipDirectoryCursor(const uint8_t* bytes, size_t size)

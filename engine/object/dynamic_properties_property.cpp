@@ -1,8 +1,7 @@
 #include "engine/object/dynamic_properties_property.h"
 
-#include <cstring>
-
 #include "engine/core/decimal_number.h"
+#include "engine/object/block_entries.h"
 #include "engine/object/class_info.h"
 #include "engine/object/dynamic_property_table.h"
 #include "engine/object/dynamic_value_set.h"
@@ -160,18 +159,9 @@ void DynamicPropertiesProperty::ReadBlock(CObject* object, CObjectStream& stream
     CDynamicPropertyTable* table = object->GetClassInfo()->GetDynamicPropertyTable();
     CString line;
     CString name;
-    while (stream.ReadLine(line))
+    const char* value = nullptr;
+    while (ReadNextBlockEntry(stream, line, name, value))
     {
-        const char* text = SkipLineIndent(line.GetText());
-        if (text[0] == '\0')
-            continue;
-        if (text[0] == '}')
-            return;
-        const char* equals = strchr(text, '=');
-        if (equals == nullptr)
-            continue;
-        name.Assign(text, static_cast<uint32_t>(equals - text));
-        const char* value = equals + 1;
         const Property* property = table->FindByName(name.GetText());
         if (property != nullptr)
             property->FromText(object->GetOrCreateDynamicValue(property), value, &stream);

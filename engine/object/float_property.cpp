@@ -6,6 +6,7 @@
 #include "engine/object/named_value_lookup.h"
 #include "engine/object/message_stream.h"
 #include "engine/object/object_stream.h"
+#include "engine/object/optional_range.h"
 
 FloatProperty::FloatProperty(const char* fullName, CPropertyMember<float> member, int32_t editorMode,
                              float defaultValue, Setter setter, float minimum, float maximum, float step)
@@ -112,10 +113,8 @@ void FloatProperty::FromText(void* object, const char* text, CObjectStream*) con
         const int32_t named = FindNamedValueByName(m_pNamedValues, text);
         if (named >= 0)
             value = m_pNamedValues->GetEntry(static_cast<uint32_t>(named)).value;
-        else if (value < m_Minimum)
-            value = m_Minimum;
-        else if (value > m_Maximum)
-            value = m_Maximum;
+        else
+            value = ClampIntoOptionalRange(value, m_Minimum, m_Maximum);
     }
     Store(object, value);
 }

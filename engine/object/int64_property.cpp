@@ -5,6 +5,7 @@
 #include "engine/object/decimal_int64.h"
 #include "engine/object/message_stream.h"
 #include "engine/object/object_stream.h"
+#include "engine/object/optional_range.h"
 
 Int64Property::Int64Property(const char* fullName, CPropertyMember<int64_t> member, int32_t editorMode,
                              int64_t defaultValue, Setter setter, int64_t minimum, int64_t maximum, int64_t step)
@@ -63,15 +64,7 @@ void Int64Property::ToText(const void* object, CString& out) const
 
 void Int64Property::FromText(void* object, const char* text, CObjectStream*) const
 {
-    int64_t value = ParseDecimalInt64(text);
-    if (m_Minimum != m_Maximum)
-    {
-        if (value < m_Minimum)
-            value = m_Minimum;
-        else if (value > m_Maximum)
-            value = m_Maximum;
-    }
-    Store(object, value);
+    Store(object, ClampIntoOptionalRange(ParseDecimalInt64(text), m_Minimum, m_Maximum));
 }
 
 bool Int64Property::IsDefault(const void* object) const

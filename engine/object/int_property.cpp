@@ -5,6 +5,7 @@
 #include "engine/object/message_stream.h"
 #include "engine/object/object.h"
 #include "engine/object/object_stream.h"
+#include "engine/object/optional_range.h"
 
 IntProperty::IntProperty(const char* fullName, CPropertyMember<int32_t> member, int32_t editorMode,
                          int32_t defaultValue, Setter setter, int32_t minimum, int32_t maximum)
@@ -80,15 +81,7 @@ void IntProperty::ToText(const void* object, CString& out) const
 
 void IntProperty::FromText(void* object, const char* text, CObjectStream*) const
 {
-    int32_t value = ParseDecimalInt(text);
-    if (m_Minimum != m_Maximum)
-    {
-        if (value < m_Minimum)
-            value = m_Minimum;
-        else if (value > m_Maximum)
-            value = m_Maximum;
-    }
-    Store(object, value);
+    Store(object, ClampIntoOptionalRange(ParseDecimalInt(text), m_Minimum, m_Maximum));
 }
 
 bool IntProperty::IsDefault(const void* object) const

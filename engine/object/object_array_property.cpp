@@ -1,14 +1,14 @@
 #include "engine/object/object_array_property.h"
 
-#include <cstring>
+#include <memory>
 
 #include "engine/core/decimal_number.h"
 #include "engine/core/virtual_array.h"
+#include "engine/object/block_entries.h"
 #include "engine/object/class_info.h"
 #include "engine/object/object_files.h"
 #include "engine/object/object_stream.h"
 #include "engine/object/property_reading.h"
-#include "engine/object/text_lines.h"
 #include "engine/object/typed_object_receiver.h"
 
 namespace
@@ -264,20 +264,12 @@ void ObjectArrayProperty::ReadBlock(void* object, CObjectStream& stream) const
 
     uint32_t nextIndex = 0;
     CString name;
-    while (stream.ReadLine(line))
+    const char* value = nullptr;
+    while (ReadNextBlockEntry(stream, line, name, value))
     {
-        const char* text = SkipLineIndent(line.GetText());
-        if (text[0] == '\0')
-            continue;
-        if (text[0] == '}')
-            return;
-        const char* equals = strchr(text, '=');
-        if (equals == nullptr)
-            continue;
-        name.Assign(text, static_cast<uint32_t>(equals - text));
         if (CompareItemNames(name.GetText(), "Array Count") == 0 || CompareItemNames(name.GetText(), "Item Count") == 0)
         {
-            const int32_t count = ParseDecimalInt(equals + 1);
+            const int32_t count = ParseDecimalInt(value);
             if (!IsStorableCount(count, static_cast<uint32_t>(m_Stride)))
                 ReportBrokenPropertyData(*this, "declares an element count that no array can hold");
             if (placement == BY_NAME)
@@ -297,9 +289,8 @@ void ObjectArrayProperty::ReadBlock(void* object, CObjectStream& stream) const
             if (found == -1 || static_cast<uint32_t>(found) >= GetCount(object))
             {
                 // An element this array has no place for: read and dropped.
-                CObject* dropped = m_pElementClass->CreateObject();
-                ReadObjectFromStream(dropped, stream);
-                delete dropped;
+                std::unique_ptr<CObject> dropped(m_pElementClass->CreateObject());
+                ReadObjectFromStream(dropped.get(), stream);
                 continue;
             }
             ReadObjectFromStream(GetElement(object, static_cast<uint32_t>(found)), stream);

@@ -125,6 +125,7 @@ bool CObject::ReadText(CObjectStream& stream, bool isInline)
         const int32_t lineStart = stream.Tell();
         if (!stream.ReadNonBlankLine(line))
             return false;
+        const int32_t lineEnd = stream.Tell();
         const char* text = SkipLineIndent(line.GetText());
         if (text[0] == '\0' || IsRuler(text))
             continue;
@@ -172,6 +173,12 @@ bool CObject::ReadText(CObjectStream& stream, bool isInline)
         if (property != nullptr)
         {
             property->ReadNameValue(this, name.GetText(), value, &stream, lineStart);
+            // A property may hand its line back unread: an inline object
+            // whose class claims none of it ("Shapes=" with anything but
+            // "Array" makes a shape that knows no "Shapes"). Meeting that
+            // line again would never end, so it is dropped.
+            if (stream.Tell() == lineStart)
+                stream.Seek(static_cast<uint32_t>(lineEnd));
             firstLine = false;
             continue;
         }

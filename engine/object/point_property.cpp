@@ -28,44 +28,62 @@ double ParseFloat(const char* text, const char** end)
 }
 }
 
+template <typename TPoint>
+PointPropertyBase<TPoint>::PointPropertyBase(const char* fullName, CPropertyMember<TPoint> member, int32_t editorMode,
+                                             const TPoint& defaultPoint, Setter setter)
+    : Property(fullName, nullptr, member.offset, member.size, editorMode)
+    , m_Default(defaultPoint)
+    , m_pSetter(setter)
+{
+}
+
+template <typename TPoint>
+bool PointPropertyBase<TPoint>::HasSingleLineValue() const
+{
+    return true;
+}
+
+template <typename TPoint>
+void PointPropertyBase<TPoint>::CopyValue(void* destination, const void* source, const Property* sourceProperty) const
+{
+    const TPoint& point = sourceProperty->ValueAt<TPoint>(source);
+    if (m_pSetter != nullptr)
+        m_pSetter(destination, point);
+    else
+        ValueAt<TPoint>(destination) = point;
+}
+
+template <typename TPoint>
+void PointPropertyBase<TPoint>::SetDefault(void* object) const
+{
+    ValueAt<TPoint>(object) = m_Default;
+}
+
+template <typename TPoint>
+bool PointPropertyBase<TPoint>::IsDefault(const void* object) const
+{
+    const TPoint& point = ValueAt<TPoint>(object);
+    return point.x == m_Default.x && point.y == m_Default.y;
+}
+
+template class PointPropertyBase<CPoint>;
+template class PointPropertyBase<Vector2>;
+
 PointProperty::PointProperty(const char* fullName, CPropertyMember<CPoint> member, int32_t editorMode,
                              const CPoint* defaultPoint, Setter setter)
-    : Property(fullName, nullptr, member.offset, member.size, editorMode)
-    , m_Default(defaultPoint != nullptr ? *defaultPoint : CPoint{0, 0})
-    , m_pSetter(setter)
+    : PointPropertyBase(fullName, member, editorMode, defaultPoint != nullptr ? *defaultPoint : CPoint{0, 0}, setter)
 {
 }
 
 PointProperty::PointProperty(const char* fullName, CPropertyMember<CPoint> member, int32_t editorMode,
                              int32_t defaultX, int32_t defaultY, Setter setter)
-    : Property(fullName, nullptr, member.offset, member.size, editorMode)
-    , m_Default{defaultX, defaultY}
-    , m_pSetter(setter)
+    : PointPropertyBase(fullName, member, editorMode, CPoint{defaultX, defaultY}, setter)
 {
 }
 
 Property* PointProperty::Clone() const
 {
     return new PointProperty(*this);
-}
-
-bool PointProperty::HasSingleLineValue() const
-{
-    return true;
-}
-
-void PointProperty::CopyValue(void* destination, const void* source, const Property* sourceProperty) const
-{
-    const CPoint& point = sourceProperty->ValueAt<CPoint>(source);
-    if (m_pSetter != nullptr)
-        m_pSetter(destination, point);
-    else
-        ValueAt<CPoint>(destination) = point;
-}
-
-void PointProperty::SetDefault(void* object) const
-{
-    ValueAt<CPoint>(object) = m_Default;
 }
 
 void PointProperty::ToText(const void* object, CString& out) const
@@ -78,12 +96,6 @@ void PointProperty::FromText(void* object, const char* text, CObjectStream*) con
 {
     CPoint& point = ValueAt<CPoint>(object);
     ReadPair(text, ParseInt, point.x, point.y);
-}
-
-bool PointProperty::IsDefault(const void* object) const
-{
-    const CPoint& point = ValueAt<CPoint>(object);
-    return point.x == m_Default.x && point.y == m_Default.y;
 }
 
 void PointProperty::WriteBinary(const void* object, CObjectStream& stream) const
@@ -103,34 +115,13 @@ bool PointProperty::ReadBinary(void* object, CObjectStream& stream) const
 
 FloatPointProperty::FloatPointProperty(const char* fullName, CPropertyMember<Vector2> member, int32_t editorMode,
                                        float defaultX, float defaultY, Setter setter)
-    : Property(fullName, nullptr, member.offset, member.size, editorMode)
-    , m_Default{defaultX, defaultY}
-    , m_pSetter(setter)
+    : PointPropertyBase(fullName, member, editorMode, Vector2{defaultX, defaultY}, setter)
 {
 }
 
 Property* FloatPointProperty::Clone() const
 {
     return new FloatPointProperty(*this);
-}
-
-bool FloatPointProperty::HasSingleLineValue() const
-{
-    return true;
-}
-
-void FloatPointProperty::CopyValue(void* destination, const void* source, const Property* sourceProperty) const
-{
-    const Vector2& point = sourceProperty->ValueAt<Vector2>(source);
-    if (m_pSetter != nullptr)
-        m_pSetter(destination, point);
-    else
-        ValueAt<Vector2>(destination) = point;
-}
-
-void FloatPointProperty::SetDefault(void* object) const
-{
-    ValueAt<Vector2>(object) = m_Default;
 }
 
 void FloatPointProperty::ToText(const void* object, CString& out) const
@@ -143,12 +134,6 @@ void FloatPointProperty::FromText(void* object, const char* text, CObjectStream*
 {
     Vector2& point = ValueAt<Vector2>(object);
     ReadPair(text, ParseFloat, point.x, point.y);
-}
-
-bool FloatPointProperty::IsDefault(const void* object) const
-{
-    const Vector2& point = ValueAt<Vector2>(object);
-    return point.x == m_Default.x && point.y == m_Default.y;
 }
 
 void FloatPointProperty::WriteBinary(const void* object, CObjectStream& stream) const

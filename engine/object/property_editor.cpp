@@ -24,13 +24,18 @@ bool PropertyEditor::Cut(bool testOnly)
     return true;
 }
 
-bool PropertyEditor::Copy(bool testOnly)
+bool PropertyEditor::GetClipboardValueText(CString& text) const
 {
     if (!IsClipboardEnabled())
         return false;
-    CString text;
     m_pProperty->ToText(m_pObject, text);
-    if (text.IsEmpty())
+    return !text.IsEmpty();
+}
+
+bool PropertyEditor::Copy(bool testOnly)
+{
+    CString text;
+    if (!GetClipboardValueText(text))
         return false;
     if (!testOnly)
         GetEditorHooks().SetClipboardText(text);
@@ -54,11 +59,8 @@ bool PropertyEditor::Paste(bool testOnly)
 
 bool PropertyEditor::Clear(bool testOnly)
 {
-    if (!IsClipboardEnabled())
-        return false;
     CString text;
-    m_pProperty->ToText(m_pObject, text);
-    if (text.IsEmpty())
+    if (!GetClipboardValueText(text))
         return false;
     if (!testOnly)
     {

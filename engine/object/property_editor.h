@@ -3,6 +3,7 @@
 #include <cstdint>
 
 class CJWindow;
+class CString;
 class CPropertyWindow;
 class Property;
 
@@ -46,6 +47,10 @@ public:
     const Property* GetGroupProperty() const { return m_pGroupProperty; }
 
 private:
+    // The value as text when the clipboard is on and the value is not empty:
+    // otherwise Copy and Clear have nothing to act on.
+    bool GetClipboardValueText(CString& text) const;
+
     CJWindow* m_pLabelWindow;
     CPropertyWindow* m_pWindow;
     void* m_pObject;

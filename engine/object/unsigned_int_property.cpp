@@ -6,6 +6,7 @@
 #include "engine/object/integer_delta.h"
 #include "engine/object/message_stream.h"
 #include "engine/object/object_stream.h"
+#include "engine/object/optional_range.h"
 
 namespace
 {
@@ -130,10 +131,8 @@ void UnsignedIntProperty::FromText(void* object, const char* text, CObjectStream
         const int32_t named = FindNamedValueByName(m_pNamedValues, text);
         if (named >= 0)
             value = static_cast<uint32_t>(m_pNamedValues->GetEntry(static_cast<uint32_t>(named)).value);
-        else if (value < m_Minimum)
-            value = m_Minimum;
-        else if (value > m_Maximum)
-            value = m_Maximum;
+        else
+            value = ClampIntoOptionalRange(value, m_Minimum, m_Maximum);
     }
     Store(object, value);
 }

@@ -1,22 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <initializer_list>
 #include <vector>
 
 #include "engine/core/file.h"
 #include "engine/core/memory_stream.h"
 #include "engine/core/polygon2d.h"
+#include "tests/support/polygon_shapes.h"
 
 namespace {
-
-Polygon2D MakePolygon(std::initializer_list<Vector2> points)
-{
-    Polygon2D polygon;
-    for (const Vector2& point : points)
-        polygon.InsertPoint(point.x, point.y, -1);
-    return polygon;
-}
 
 // A file over a memory stream holding the given bytes, read from the start.
 class CMemoryFile
@@ -55,7 +47,7 @@ std::vector<uint8_t> Header(uint8_t version, uint32_t count)
 
 TEST(Polygon2DBlock, WritesTagVersionCountAndPoints)
 {
-    Polygon2D polygon = MakePolygon({{1.0f, -2.0f}});
+    Polygon2D polygon = MakePolygon({{1.0f, -2.0f}}, false);
     CMemoryFile memory;
     polygon.Write(memory.File());
     std::vector<uint8_t> expected = Header(7, 1);
@@ -67,13 +59,13 @@ TEST(Polygon2DBlock, WritesTagVersionCountAndPoints)
 
 TEST(Polygon2DBlock, RoundTripRecomputesDerivedData)
 {
-    Polygon2D square = MakePolygon({{0, 0}, {1, 0}, {1, 1}, {0, 1}});
+    Polygon2D square = MakePolygon({{0, 0}, {1, 0}, {1, 1}, {0, 1}}, false);
     square.Close();
     CMemoryFile memory;
     square.Write(memory.File());
     memory.File().Seek(0);
 
-    Polygon2D read = MakePolygon({{50, 50}});
+    Polygon2D read = MakePolygon({{50, 50}}, false);
     ASSERT_TRUE(read.Read(memory.File()));
     ASSERT_EQ(read.GetCount(), 5u);
     for (uint32_t i = 0; i < 5; i++) {
@@ -107,7 +99,7 @@ TEST(Polygon2DBlock, RefusedBlocksLeaveThePolygonEmpty)
         {"header cut short", shortHeader},
     };
     for (const Case& c : cases) {
-        Polygon2D polygon = MakePolygon({{1, 1}, {2, 2}, {3, 1}});
+        Polygon2D polygon = MakePolygon({{1, 1}, {2, 2}, {3, 1}}, false);
         CMemoryFile memory(c.bytes);
         EXPECT_FALSE(polygon.Read(memory.File())) << c.name;
         EXPECT_EQ(polygon.GetCount(), 0u) << c.name;

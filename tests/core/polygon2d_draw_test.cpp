@@ -1,23 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <initializer_list>
-
 #include "engine/app/game_base.h"
 #include "engine/core/polygon2d.h"
 #include "engine/graphics/color.h"
+#include "tests/support/polygon_shapes.h"
 #include "tests/support/recording_frame.h"
 
 namespace {
-
-Polygon2D MakePolygon(std::initializer_list<Vector2> points, bool close)
-{
-    Polygon2D polygon;
-    for (const Vector2& point : points)
-        polygon.InsertPoint(point.x, point.y, -1);
-    if (close)
-        polygon.Close();
-    return polygon;
-}
 
 // A game object that only carries a text font, as the screen set-up gives it.
 class CGameWithFont : public CGameBase

@@ -1,20 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <initializer_list>
-
 #include "engine/core/polygon2d.h"
+#include "tests/support/polygon_shapes.h"
 
 namespace {
-
-Polygon2D MakePolygon(std::initializer_list<Vector2> points, bool close)
-{
-    Polygon2D polygon;
-    for (const Vector2& point : points)
-        polygon.InsertPoint(point.x, point.y, -1);
-    if (close)
-        polygon.Close();
-    return polygon;
-}
 
 // Listed clockwise as seen on the screen (y grows downwards).
 Polygon2D UnitSquare()

@@ -1,30 +1,21 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <initializer_list>
 
 #include "engine/core/polygon_collision.h"
+#include "tests/support/polygon_shapes.h"
 
 namespace {
 
-Polygon2D MakeClosedPolygon(std::initializer_list<Vector2> points)
-{
-    Polygon2D polygon;
-    for (const Vector2& point : points)
-        polygon.InsertPoint(point.x, point.y, -1);
-    polygon.Close();
-    return polygon;
-}
-
 Polygon2D UnitSquare()
 {
-    return MakeClosedPolygon({{0, 0}, {1, 0}, {1, 1}, {0, 1}});
+    return MakePolygon({{0, 0}, {1, 0}, {1, 1}, {0, 1}}, true);
 }
 
 // A tall block whose left face lies at x = faceX.
 Polygon2D Wall(float faceX)
 {
-    return MakeClosedPolygon({{faceX, -10}, {faceX + 10, -10}, {faceX + 10, 10}, {faceX, 10}});
+    return MakePolygon({{faceX, -10}, {faceX + 10, -10}, {faceX + 10, 10}, {faceX, 10}}, true);
 }
 
 CollisionMotion Motion(float x, float y)
@@ -174,7 +165,7 @@ TEST(PolygonCollide, OnlyAnEarlierContactReplacesTheHeldOne)
 TEST(PolygonCollide, ParallelFaceIsSkippedButItsCornerIsMet)
 {
     Polygon2D square = UnitSquare();
-    Polygon2D block = MakeClosedPolygon({{6, 1.5f}, {20, 1.5f}, {20, 10}, {6, 10}});
+    Polygon2D block = MakePolygon({{6, 1.5f}, {20, 1.5f}, {20, 10}, {6, 10}}, true);
     CollisionResult result;
     ASSERT_TRUE(square.Collide(kOrigin, block, kOrigin, Motion(10, 0), result));
     float travelled = 5.0f - std::sqrt(0.75f);
@@ -187,8 +178,8 @@ TEST(PolygonCollide, ParallelFaceIsSkippedButItsCornerIsMet)
 // only sweeping the tip back against the mover's face finds the contact.
 TEST(PolygonCollide, ReversePassFindsAPointedRestingCorner)
 {
-    Polygon2D tall = MakeClosedPolygon({{0, 0}, {1, 0}, {1, 10}, {0, 10}});
-    Polygon2D triangle = MakeClosedPolygon({{6, 5}, {9, 4}, {9, 6}});
+    Polygon2D tall = MakePolygon({{0, 0}, {1, 0}, {1, 10}, {0, 10}}, true);
+    Polygon2D triangle = MakePolygon({{6, 5}, {9, 4}, {9, 6}}, true);
     CollisionMotion motion = Motion(10, 0);
 
     CollisionResult forwardOnly;
@@ -221,28 +212,28 @@ TEST(PolygonCollide, NothingToCollideWith)
 
 TEST(PolygonOverlaps, SharedStartPointOverlaps)
 {
-    Polygon2D first = MakeClosedPolygon({{0, 0}, {4, 0}, {0, 4}});
-    Polygon2D second = MakeClosedPolygon({{4, 0}, {8, 0}, {8, 4}});
+    Polygon2D first = MakePolygon({{0, 0}, {4, 0}, {0, 4}}, true);
+    Polygon2D second = MakePolygon({{4, 0}, {8, 0}, {8, 4}}, true);
     EXPECT_TRUE(first.Overlaps(kOrigin, &second, kOrigin));
     EXPECT_TRUE(second.Overlaps(kOrigin, &first, kOrigin));
 }
 
 TEST(PolygonOverlaps, OutlinesApartWithOverlappingBoundsDoNotOverlap)
 {
-    Polygon2D lowerLeft = MakeClosedPolygon({{0, 0}, {10, 0}, {0, 10}});
-    Polygon2D upperRight = MakeClosedPolygon({{10, 6}, {10, 10}, {6, 10}});
+    Polygon2D lowerLeft = MakePolygon({{0, 0}, {10, 0}, {0, 10}}, true);
+    Polygon2D upperRight = MakePolygon({{10, 6}, {10, 10}, {6, 10}}, true);
     EXPECT_FALSE(lowerLeft.Overlaps(kOrigin, &upperRight, kOrigin));
 }
 
 TEST(PolygonOverlaps, ContainedAndCrossingAndAbsent)
 {
-    Polygon2D big = MakeClosedPolygon({{0, 0}, {10, 0}, {10, 10}, {0, 10}});
-    Polygon2D small = MakeClosedPolygon({{4, 4}, {6, 4}, {6, 6}, {4, 6}});
-    Polygon2D bar = MakeClosedPolygon({{-2, 4}, {12, 4}, {12, 6}, {-2, 6}});
+    Polygon2D big = MakePolygon({{0, 0}, {10, 0}, {10, 10}, {0, 10}}, true);
+    Polygon2D small = MakePolygon({{4, 4}, {6, 4}, {6, 6}, {4, 6}}, true);
+    Polygon2D bar = MakePolygon({{-2, 4}, {12, 4}, {12, 6}, {-2, 6}}, true);
     EXPECT_TRUE(big.Overlaps(kOrigin, &small, kOrigin));
     EXPECT_TRUE(small.Overlaps(kOrigin, &big, kOrigin));
     // No vertex inside the other: only the edges cross.
-    Polygon2D column = MakeClosedPolygon({{4, -2}, {6, -2}, {6, 12}, {4, 12}});
+    Polygon2D column = MakePolygon({{4, -2}, {6, -2}, {6, 12}, {4, 12}}, true);
     EXPECT_TRUE(bar.Overlaps(kOrigin, &column, kOrigin));
     EXPECT_FALSE(small.Overlaps(Vector2{20, 0}, &big, kOrigin));
     EXPECT_FALSE(big.Overlaps(kOrigin, nullptr, kOrigin));

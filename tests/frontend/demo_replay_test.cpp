@@ -62,6 +62,23 @@ static FrameLog Concatenate(FrameLog first, const FrameLog& second)
     return first;
 }
 
+// Two clips recorded from neighbouring seeds, for the cases that append one
+// clip to another.
+struct TwoClips
+{
+    TwoClips(uint32_t seed, uint32_t frames)
+        : firstFrames(RecordDemo(first, seed, frames))
+        , secondFrames(RecordDemo(second, seed + 1, frames))
+    {
+    }
+
+    ScopedTempFolder folder;
+    const std::string first = folder.Path() + "First.Demo";
+    const std::string second = folder.Path() + "Second.Demo";
+    const FrameLog firstFrames;
+    const FrameLog secondFrames;
+};
+
 TEST(DemoReplay, ReplaysEveryFrameWithTheRecordedCallsAndArguments)
 {
     ScopedTempFolder folder;
@@ -76,37 +93,29 @@ TEST(DemoReplay, ReplaysEveryFrameWithTheRecordedCallsAndArguments)
 
 TEST(DemoReplay, AClipAppendedWhileOneIsPlayingDropsItsCallCount)
 {
-    ScopedTempFolder folder;
-    const std::string first = folder.Path() + "First.Demo";
-    const std::string second = folder.Path() + "Second.Demo";
-    const FrameLog firstFrames = RecordDemo(first, 21, 8);
-    const FrameLog secondFrames = RecordDemo(second, 22, 8);
+    const TwoClips clips(21, 8);
 
     CDemoRecorder& recorder = Recorder();
-    recorder.PlayFile(first.c_str(), 0);
-    recorder.AppendFile(second.c_str(), 0);
-    EXPECT_EQ(PlayUntilIdle(recorder), Concatenate(firstFrames, secondFrames));
+    recorder.PlayFile(clips.first.c_str(), 0);
+    recorder.AppendFile(clips.second.c_str(), 0);
+    EXPECT_EQ(PlayUntilIdle(recorder), Concatenate(clips.firstFrames, clips.secondFrames));
 }
 
 TEST(DemoReplay, AClipAppendedToAStreamReadToItsEndIsReadFromAFreshStart)
 {
-    ScopedTempFolder folder;
-    const std::string first = folder.Path() + "First.Demo";
-    const std::string second = folder.Path() + "Second.Demo";
-    const FrameLog firstFrames = RecordDemo(first, 31, 5);
-    const FrameLog secondFrames = RecordDemo(second, 32, 5);
+    const TwoClips clips(31, 5);
 
     CDemoRecorder& recorder = Recorder();
-    recorder.PlayFile(first.c_str(), 0);
-    EXPECT_EQ(PlayUntilIdle(recorder), firstFrames);
+    recorder.PlayFile(clips.first.c_str(), 0);
+    EXPECT_EQ(PlayUntilIdle(recorder), clips.firstFrames);
 
-    recorder.AppendFile(second.c_str(), 0);
+    recorder.AppendFile(clips.second.c_str(), 0);
     CMessageStream& stream = recorder.GetStream();
     StandIns().replayed.clear();
     while (stream.HasBytes(1))
         stream.DispatchMessage();
     std::vector<std::string> expected;
-    for (const std::vector<std::string>& frame : secondFrames)
+    for (const std::vector<std::string>& frame : clips.secondFrames)
         expected.insert(expected.end(), frame.begin(), frame.end());
     EXPECT_EQ(StandIns().replayed, expected);
 }

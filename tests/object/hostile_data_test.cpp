@@ -98,6 +98,19 @@ const HostileCase kCases[] = {
          EXPECT_EQ(object.m_Outline.GetCount(), 3u);
          EXPECT_EQ(object.m_Sound, 2);
      }},
+    // An array of object pointers takes a line with its own name but not
+    // "Array" as one element read inline; the element's class claims no
+    // such line and hands it back. The line is dropped, not met forever.
+    {"ArrayOfPointersNamedWithoutItsBlock", Form::TEXT,
+     "\tShapes=Array\r\n\t{\r\n\t\tItem Count=2\r\n\t\tShape=CTestCircle\r\n\t\t{\r\n\t\t\tSides=0\r\n"
+     "\t\t\tRadius=2.5\r\n\t\t}\r\n\t\tShape=CTestSquare\r\n\t\t{\r\n\t\t\tSides=4\r\n\t\t\tSide Length=10\r\n"
+     "\t\t}\r\n\t}\r\n",
+     "\tShapes=CTestCircle\r\n", Outcome::READS, nullptr,
+     [](const CTestCompositeWithBlob& object) {
+         EXPECT_LE(object.m_ShapeCount, 1u);
+         EXPECT_EQ(object.m_Totals.m_BricksDestroyed, 1234);
+         EXPECT_EQ(object.m_Sound, 2);
+     }},
     {"ObjectPointerNamingAnUnrelatedClass", Form::BINARY, CountedString("CTestSquare") + LittleEndianWord(0x41D80000),
      CountedString("CTestUnrelated") + LittleEndianWord(0x41D80000), Outcome::REFUSED, nullptr, nullptr},
     {"LibraryItemMissingFromTheList", Form::BINARY, CountedString("Ring.wav"), CountedString("Lost.wav"),

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -13,71 +12,16 @@
 #include "engine/object/object_files.h"
 #include "engine/object/object_stream.h"
 #include "tests/object/every_kind_object.h"
+#include "tests/support/object_forms.h"
 #include "tests/support/scoped_temp_folder.h"
 
 namespace
 {
-std::string TextOf(CObject* object)
-{
-    uint32_t size = 0;
-    uint8_t* bytes = WriteObjectToMemory(object, size);
-    std::string text(reinterpret_cast<char*>(bytes), size);
-    std::free(bytes);
-    return text;
-}
-
-std::unique_ptr<CObject> ObjectFromText(const std::string& text)
-{
-    return std::unique_ptr<CObject>(
-        CreateObjectFromText(reinterpret_cast<const uint8_t*>(text.data()), static_cast<uint32_t>(text.size())));
-}
-
-// Reads text into an existing object the way every loader does.
-bool ReadInto(CObject* object, const std::string& text)
-{
-    CObjectStream stream;
-    CMemoryStream* memory = new CMemoryStream();
-    memory->Write(text.data(), static_cast<uint32_t>(text.size()));
-    memory->Seek(0);
-    stream.OpenOnMemory(memory, OPEN_READ);
-    return ReadObjectFromStream(object, stream);
-}
-
-std::string BinaryOf(CObject* object)
-{
-    CObjectStream stream;
-    stream.OpenOnMemory(new CMemoryStream(), OPEN_WRITE | OPEN_CREATE);
-    object->WriteBinary(stream);
-    std::string bytes(stream.GetSize(), '\0');
-    stream.Seek(0);
-    stream.Read(bytes.data(), static_cast<uint32_t>(bytes.size()));
-    return bytes;
-}
-
-bool ReadBinaryInto(CObject* object, const std::string& bytes)
-{
-    CObjectStream stream;
-    CMemoryStream* memory = new CMemoryStream();
-    memory->Write(bytes.data(), static_cast<uint32_t>(bytes.size()));
-    memory->Seek(0);
-    stream.OpenOnMemory(memory, OPEN_READ);
-    object->BeforeLoad();
-    object->SetDefaults();
-    return object->ReadBinary(stream);
-}
-
-std::string LittleEndian(uint32_t value)
-{
-    std::string bytes(4, '\0');
-    memcpy(bytes.data(), &value, 4);
-    return bytes;
-}
-
 std::string FloatBytes(float value)
 {
     uint32_t bits = 0;
     memcpy(&bits, &value, 4);
-    return LittleEndian(bits);
+    return LittleEndianWord(bits);
 }
 
 const CString& CommentOf(CObject* object)
@@ -106,7 +50,7 @@ TEST_F(ObjectForms, DefaultObjectWritesEveryPropertyInDeclarationOrder)
     EXPECT_EQ("CTestEveryKind\r\n{\r\n"
               "\tName=game\r\n\tScore Value=10\r\n\tRepeat Limit=1\r\n\tVisible=1\r\n\tCasts Shadow=0\r\n"
               "\tStop=0\r\n\tTurning Rate=0\r\n\tStart Time=0\r\n\tTitle=Untitled\r\n}\r\n",
-              TextOf(&object));
+              ObjectText(&object));
 }
 
 TEST_F(ObjectForms, TextOfEveryKindRoundTripsByteForByte)
@@ -126,32 +70,32 @@ TEST_F(ObjectForms, TextOfEveryKindRoundTripsByteForByte)
     EXPECT_EQ(0x20AC, read->m_Title.GetAt(2));
     EXPECT_STREQ("Checked by hand", CommentOf(read).GetText());
 
-    EXPECT_EQ(fixture, TextOf(read));
+    EXPECT_EQ(fixture, ObjectText(read));
 }
 
 TEST_F(ObjectForms, BinaryOfEveryKindRoundTripsByteForByte)
 {
     std::unique_ptr<CObject> source = ObjectFromText(Fixture("every_kind.txt"));
     ASSERT_NE(nullptr, source);
-    const std::string bytes = BinaryOf(source.get());
+    const std::string bytes = ObjectBinary(source.get());
     ASSERT_GE(bytes.size(), 4u);
     EXPECT_EQ(std::string("\x00\x00\xD8\x41", 4), bytes.substr(0, 4));
 
     CTestEveryKind copy;
-    ASSERT_TRUE(ReadBinaryInto(&copy, bytes));
+    ASSERT_TRUE(ReadObjectBinary(&copy, bytes));
     EXPECT_TRUE(copy.AllPropertiesEqual(*source));
-    EXPECT_EQ(bytes, BinaryOf(&copy));
+    EXPECT_EQ(bytes, ObjectBinary(&copy));
 }
 
 TEST_F(ObjectForms, BinaryCutShortAtAnyByteIsRefused)
 {
     std::unique_ptr<CObject> source = ObjectFromText(Fixture("every_kind.txt"));
     ASSERT_NE(nullptr, source);
-    const std::string bytes = BinaryOf(source.get());
+    const std::string bytes = ObjectBinary(source.get());
     for (size_t length = 0; length < bytes.size(); length++)
     {
         CTestEveryKind copy;
-        EXPECT_FALSE(ReadBinaryInto(&copy, bytes.substr(0, length))) << "cut at " << length;
+        EXPECT_FALSE(ReadObjectBinary(&copy, bytes.substr(0, length))) << "cut at " << length;
     }
 }
 
@@ -164,11 +108,11 @@ TEST_F(ObjectForms, BinaryWithOutsizedNameLengthsIsRefused)
     {
         // A dynamic value whose name does not fit the name buffer.
         CTestEveryKind dynamicName;
-        EXPECT_FALSE(ReadBinaryInto(&dynamicName, header + LittleEndian(1) + LittleEndian(length) + plenty))
+        EXPECT_FALSE(ReadObjectBinary(&dynamicName, header + LittleEndianWord(1) + LittleEndianWord(length) + plenty))
             << length;
         // A string value longer than the data left.
         CTestEveryKind stringValue;
-        EXPECT_FALSE(ReadBinaryInto(&stringValue, header + LittleEndian(0) + LittleEndian(length) + "short"))
+        EXPECT_FALSE(ReadObjectBinary(&stringValue, header + LittleEndianWord(0) + LittleEndianWord(length) + "short"))
             << length;
     }
 }
@@ -177,27 +121,27 @@ TEST_F(ObjectForms, BinaryOfAnotherVersionOrFormatIsRefused)
 {
     CTestEveryKind object;
     const float version = CTestEveryKind::SGetClassInfo()->GetVersion();
-    EXPECT_FALSE(ReadBinaryInto(&object, FloatBytes(27.0f) + FloatBytes(version - 1.0f)));
-    EXPECT_FALSE(ReadBinaryInto(&object, FloatBytes(24.0f) + LittleEndian(0) + FloatBytes(version)));
-    EXPECT_FALSE(ReadBinaryInto(&object, FloatBytes(3.0f)));
+    EXPECT_FALSE(ReadObjectBinary(&object, FloatBytes(27.0f) + FloatBytes(version - 1.0f)));
+    EXPECT_FALSE(ReadObjectBinary(&object, FloatBytes(24.0f) + LittleEndianWord(0) + FloatBytes(version)));
+    EXPECT_FALSE(ReadObjectBinary(&object, FloatBytes(3.0f)));
 }
 
 TEST_F(ObjectForms, CommentIsWrittenAsOneLineDynamicBlock)
 {
     CTestEveryKind object;
     object.SetDefaults();
-    EXPECT_EQ(std::string::npos, TextOf(&object).find("Dynamic Properties"));
+    EXPECT_EQ(std::string::npos, ObjectText(&object).find("Dynamic Properties"));
 
     const Property* comment = object.GetClassInfo()->GetDynamicPropertyTable()->FindByName("Comment");
     comment->FromText(comment->GetValueStorage(&object), "Left of the gate", nullptr);
-    const std::string text = TextOf(&object);
+    const std::string text = ObjectText(&object);
     EXPECT_EQ(0u, text.find("CTestEveryKind\r\n{\r\n\tDynamic Properties=1\r\n\t{\r\n"
                             "\t\tComment=Left of the gate\r\n\t}\r\n\tName=game\r\n"));
 
     std::unique_ptr<CObject> copy = ObjectFromText(text);
     ASSERT_NE(nullptr, copy);
     EXPECT_STREQ("Left of the gate", CommentOf(copy.get()).GetText());
-    EXPECT_EQ(text, TextOf(copy.get()));
+    EXPECT_EQ(text, ObjectText(copy.get()));
 }
 
 TEST_F(ObjectForms, CopiesGetDynamicValuesOfTheirOwn)
@@ -222,7 +166,7 @@ TEST_F(ObjectForms, CopiesGetDynamicValuesOfTheirOwn)
 TEST_F(ObjectForms, TolerantReaderSkipsWhatItDoesNotKnow)
 {
     CTestEveryKind object;
-    ASSERT_TRUE(ReadInto(&object, Fixture("tolerant_reader.txt")));
+    ASSERT_TRUE(ReadObjectText(&object, Fixture("tolerant_reader.txt")));
     EXPECT_EQ(42, object.m_Score);
     EXPECT_STREQ("Tolerant", object.m_pName);
     EXPECT_FALSE(object.m_Visible);
@@ -241,7 +185,7 @@ TEST_F(ObjectForms, ReaderRefusesBrokenFrames)
     for (const char* text : broken)
     {
         CTestEveryKind object;
-        EXPECT_FALSE(ReadInto(&object, text)) << text;
+        EXPECT_FALSE(ReadObjectText(&object, text)) << text;
     }
 }
 
@@ -250,15 +194,15 @@ TEST_F(ObjectForms, ParentClassFileReadsIntoDerivedObjectButNotTheReverse)
     CTestEveryKind parent;
     parent.SetDefaults();
     parent.m_Score = 77;
-    const std::string parentText = TextOf(&parent);
+    const std::string parentText = ObjectText(&parent);
 
     CTestEveryKindDerived derived;
-    ASSERT_TRUE(ReadInto(&derived, parentText));
+    ASSERT_TRUE(ReadObjectText(&derived, parentText));
     EXPECT_EQ(77, derived.m_Score);
     EXPECT_EQ(5, derived.m_Extra);
 
     CTestEveryKind base;
-    EXPECT_FALSE(ReadInto(&base, TextOf(&derived)));
+    EXPECT_FALSE(ReadObjectText(&base, ObjectText(&derived)));
 }
 
 TEST_F(ObjectForms, DynamicPropertiesCountDecidesOnlyWhetherBlockFollows)
@@ -285,7 +229,7 @@ TEST_F(ObjectForms, DynamicPropertiesCountDecidesOnlyWhetherBlockFollows)
     for (const Case& c : cases)
     {
         CTestEveryKind object;
-        ASSERT_TRUE(ReadInto(&object, c.text)) << c.text;
+        ASSERT_TRUE(ReadObjectText(&object, c.text)) << c.text;
         EXPECT_STREQ(c.comment, CommentOf(&object).GetText()) << c.text;
         EXPECT_EQ(c.score, object.m_Score) << c.text;
     }
@@ -294,7 +238,7 @@ TEST_F(ObjectForms, DynamicPropertiesCountDecidesOnlyWhetherBlockFollows)
 TEST_F(ObjectForms, UnexpectedBraceIsFatal)
 {
     CTestEveryKind object;
-    EXPECT_EXIT(ReadInto(&object, "CTestEveryKind\r\n{\r\n\t{\r\n}\r\n"), ::testing::ExitedWithCode(255),
+    EXPECT_EXIT(ReadObjectText(&object, "CTestEveryKind\r\n{\r\n\t{\r\n}\r\n"), ::testing::ExitedWithCode(255),
                 "Found unexpected '\\{' while parsing class \"CTestEveryKind\"");
 }
 
@@ -304,7 +248,7 @@ TEST_F(ObjectForms, LineEndsInsideStringValuesBecomeBlanks)
     object.SetDefaults();
     object.m_pName = static_cast<char*>(std::realloc(object.m_pName, 16));
     strcpy(object.m_pName, "a\r\n}\nb");
-    const std::string text = TextOf(&object);
+    const std::string text = ObjectText(&object);
     EXPECT_NE(std::string::npos, text.find("\tName=a  } b\r\n"));
 
     std::unique_ptr<CObject> copy = ObjectFromText(text);

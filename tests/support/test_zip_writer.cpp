@@ -19,6 +19,22 @@ static uint32_t MemberCrc(const TestZipMember& member)
     return Crc32(member.data.data(), member.data.size());
 }
 
+// The local header and the central record share this run of fields, from
+// the version needed to the extra field's length; only the extra differs.
+static void AppendSharedHeaderFields(std::string& out, const TestZipMember& member, const std::string& extra)
+{
+    Append16(out, 10);
+    Append16(out, 0);
+    Append16(out, member.method);
+    Append16(out, member.dosTime);
+    Append16(out, member.dosDate);
+    Append32(out, MemberCrc(member));
+    Append32(out, static_cast<uint32_t>(member.data.size()));
+    Append32(out, static_cast<uint32_t>(member.data.size()));
+    Append16(out, static_cast<uint32_t>(member.name.size()));
+    Append16(out, static_cast<uint32_t>(extra.size()));
+}
+
 std::vector<uint32_t> TestZipLocalOffsets(const std::vector<TestZipMember>& members)
 {
     std::vector<uint32_t> offsets;
@@ -37,16 +53,7 @@ std::string BuildTestZip(const std::vector<TestZipMember>& members, const TestZi
     for (const TestZipMember& member : members)
     {
         Append32(body, 0x04034b50);
-        Append16(body, 10);
-        Append16(body, 0);
-        Append16(body, member.method);
-        Append16(body, member.dosTime);
-        Append16(body, member.dosDate);
-        Append32(body, MemberCrc(member));
-        Append32(body, static_cast<uint32_t>(member.data.size()));
-        Append32(body, static_cast<uint32_t>(member.data.size()));
-        Append16(body, static_cast<uint32_t>(member.name.size()));
-        Append16(body, static_cast<uint32_t>(member.localExtra.size()));
+        AppendSharedHeaderFields(body, member, member.localExtra);
         body += member.name;
         body += member.localExtra;
         body += member.data;
@@ -61,16 +68,7 @@ std::string BuildTestZip(const std::vector<TestZipMember>& members, const TestZi
             const TestZipMember& member = members[i];
             Append32(body, 0x02014b50);
             Append16(body, 0x031E);
-            Append16(body, 10);
-            Append16(body, 0);
-            Append16(body, member.method);
-            Append16(body, member.dosTime);
-            Append16(body, member.dosDate);
-            Append32(body, MemberCrc(member));
-            Append32(body, static_cast<uint32_t>(member.data.size()));
-            Append32(body, static_cast<uint32_t>(member.data.size()));
-            Append16(body, static_cast<uint32_t>(member.name.size()));
-            Append16(body, static_cast<uint32_t>(member.centralExtra.size()));
+            AppendSharedHeaderFields(body, member, member.centralExtra);
             Append16(body, static_cast<uint32_t>(member.comment.size()));
             Append16(body, 0);
             Append16(body, 0);

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <initializer_list>
+
+#include "engine/core/polygon2d.h"
+#include "engine/core/vector2d.h"
+
+// A polygon through the points in order; closed when close is set.
+Polygon2D MakePolygon(std::initializer_list<Vector2> points, bool close);
