@@ -1,8 +1,11 @@
 // Archives come from outside: round sets shared between players, extra
 // packs dropped under the data folder. Mounting reads the directory (damage
 // refuses the archive, a compressed member is fatal), a deferred archive
-// meets its damage on first use (fatal), and every member the directory
-// names can be enumerated and read without leaving the member's bytes.
+// meets its damage on first use (fatal), every member the directory names
+// can be enumerated and read without leaving the member's bytes, a member
+// rewritten in place reads back as written, and a pack under the data
+// folder is mounted with the zip files it holds and read through the open
+// resolution.
 
 #include <cstdint>
 #include <memory>
@@ -12,6 +15,7 @@
 #include "engine/core/file.h"
 #include "engine/core/file_search.h"
 #include "engine/core/file_sink.h"
+#include "engine/core/mount_archives.h"
 #include "engine/core/ref_string.h"
 #include "engine/core/stream.h"
 #include "engine/core/virtual_array.h"
@@ -113,6 +117,30 @@ void RewriteFirstMember(const std::string& path)
               "a rewritten member does not read back");
 }
 
+// Start-up mounts every zip file under the data folder, those that archives
+// hold included (read through member streams), and every later open asks
+// the mounted archives. The pack and the zip files it holds are mounted so,
+// and every file the enumeration lists is read through the open resolution.
+void MountAndReadEverything(const std::string& dataFolder)
+{
+    MountArchives(dataFolder.c_str(), true, false);
+    CSearchSpec search;
+    search.SetMode(CSearchSpec::kRecurse);
+    search.AddExtension("");
+    CFileNameList files;
+    files.Fill(search, 0);
+    for (uint32_t i = 0; i < files.GetCount(); i++)
+    {
+        CFile file;
+        if (!file.Open(files.GetEntry(i).name.GetText(), OPEN_READ))
+            continue;
+        CString line;
+        while (file.ReadLine(line))
+        {
+        }
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -139,5 +167,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         });
 
     RunReader([&] { RewriteFirstMember(path); });
+
+    std::string packPath = WriteFuzzFile("Data/Levels/Pack.zip", data, size);
+    std::string dataFolder = packPath.substr(0, packPath.size() - std::string("/Levels/Pack.zip").size());
+    RunReader([&] { MountAndReadEverything(dataFolder); });
+    UnmountArchives();
     return 0;
 }

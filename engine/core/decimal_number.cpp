@@ -1,5 +1,7 @@
 #include "engine/core/decimal_number.h"
 
+#include <algorithm>
+#include <cfloat>
 #include <cstdlib>
 #include <string>
 
@@ -95,4 +97,10 @@ double ParseDecimalFloat(const char* text, const char** end)
     // far as it goes; the copy keeps it from reading on into "0x" forms.
     std::string span(start, p);
     return std::strtod(span.c_str(), nullptr);
+}
+
+float ParseDecimalSingle(const char* text, const char** end)
+{
+    return static_cast<float>(std::clamp(ParseDecimalFloat(text, end), -static_cast<double>(FLT_MAX),
+                                         static_cast<double>(FLT_MAX)));
 }

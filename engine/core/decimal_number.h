@@ -15,3 +15,8 @@ int32_t ParseDecimalInt(const char16_t* text, const char16_t** end = nullptr);
 
 // Overflow answers infinity of the sign, as the C library does.
 double ParseDecimalFloat(const char* text, const char** end = nullptr);
+
+// For values kept in single precision: a number beyond the largest float
+// reads as that float of its sign. An infinity could not be written back:
+// its text ("inf") is no number to these readers.
+float ParseDecimalSingle(const char* text, const char** end = nullptr);

@@ -23,14 +23,14 @@ void ReadPolygonText(Polygon2D& polygon, const char* text)
     while (*cursor != '\0') {
         // One "x, y" pair: a number, a comma right after it, another number.
         const char* end;
-        double x = ParseDecimalFloat(cursor, &end);
+        float x = ParseDecimalSingle(cursor, &end);
         if (end == cursor || *end != ',')
             break;
         const char* secondStart = end + 1;
-        double y = ParseDecimalFloat(secondStart, &end);
+        float y = ParseDecimalSingle(secondStart, &end);
         if (end == secondStart)
             break;
-        polygon.InsertPoint(static_cast<float>(x), static_cast<float>(y), -1);
+        polygon.InsertPoint(x, y, -1);
 
         // The pair's own comma and the one that separates it from the next.
         const char* comma = std::strchr(cursor, ',');

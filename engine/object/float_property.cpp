@@ -67,7 +67,7 @@ void FloatProperty::Store(void* object, float value) const
 
 void FloatProperty::SetFromDisplayText(void* object, const char* text) const
 {
-    Store(object, m_pConverter->FromDisplay(static_cast<float>(ParseDecimalFloat(text))));
+    Store(object, m_pConverter->FromDisplay(ParseDecimalSingle(text)));
 }
 
 Property* FloatProperty::Clone() const
@@ -107,7 +107,7 @@ void FloatProperty::ToText(const void* object, CString& out) const
 
 void FloatProperty::FromText(void* object, const char* text, CObjectStream*) const
 {
-    float value = static_cast<float>(ParseDecimalFloat(text));
+    float value = ParseDecimalSingle(text);
     if (m_Minimum != m_Maximum && FindNamedValue(value) < 0)
     {
         const int32_t named = FindNamedValueByName(m_pNamedValues, text);

@@ -22,9 +22,9 @@ int32_t ParseInt(const char* text, const char** end)
     return ParseDecimalInt(text, end);
 }
 
-double ParseFloat(const char* text, const char** end)
+float ParseFloat(const char* text, const char** end)
 {
-    return ParseDecimalFloat(text, end);
+    return ParseDecimalSingle(text, end);
 }
 }
 

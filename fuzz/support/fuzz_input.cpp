@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "engine/core/error_report.h"
@@ -47,6 +48,8 @@ const std::string& GetFuzzFolder()
 std::string WriteFuzzFile(const std::string& name, const uint8_t* data, size_t size)
 {
     std::string path = GetFuzzFolder() + name;
+    std::error_code ignored;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
     FILE* file = std::fopen(path.c_str(), "wb");
     FuzzCheck(file != nullptr, "cannot write a file into the fuzz folder");
     if (size > 0)

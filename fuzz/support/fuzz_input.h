@@ -40,7 +40,8 @@ void AttachInput(CFile& file, const uint8_t* data, size_t size);
 // exit; ends in "/".
 const std::string& GetFuzzFolder();
 
-// Writes the bytes as a file of the fuzz folder; answers its full path.
+// Writes the bytes as a file of the fuzz folder (making the folders of a
+// name that has some); answers its full path.
 std::string WriteFuzzFile(const std::string& name, const uint8_t* data, size_t size);
 
 // Aborts with the message when the condition is false: a broken property of

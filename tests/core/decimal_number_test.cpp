@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <climits>
 #include <cmath>
 
@@ -44,6 +45,29 @@ TEST(DecimalNumber, HugeFloatsOverflowToInfinityOfTheSign)
     EXPECT_TRUE(std::isinf(ParseDecimalFloat("1e400")));
     EXPECT_LT(ParseDecimalFloat("-1e400"), 0.0);
     EXPECT_EQ(ParseDecimalFloat("1e-400"), 0.0);
+}
+
+TEST(DecimalNumber, SingleFloatsSaturateAtTheLargestFloatOfTheSign)
+{
+    struct Case {
+        const char* text;
+        float expected;
+        int consumed;
+    };
+    const Case cases[] = {
+        {"1.5", 1.5f, 3},
+        {"3.4028234e38", FLT_MAX, 12},
+        {"3.5e38", FLT_MAX, 6},
+        {"-1e400,", -FLT_MAX, 6},
+        {"333333333333333333333333333333333333333333333333338", FLT_MAX, 51},
+        {"1e-50", 0.0f, 5},
+        {"inf", 0.0f, 0},
+    };
+    for (const Case& c : cases) {
+        const char* end = nullptr;
+        EXPECT_EQ(ParseDecimalSingle(c.text, &end), c.expected) << c.text;
+        EXPECT_EQ(end - c.text, c.consumed) << c.text;
+    }
 }
 
 TEST(DecimalNumber, IntegersSaturateAndStopAtTheFirstNonDigit)

@@ -50,8 +50,13 @@ static void CompleteTheGameCalls()
 
 static Bytes CountIndexAndName(uint8_t index, const char* name)
 {
-    Bytes bytes = { 0x0C, 0x00, 0x00, 0x00, index };
-    bytes.insert(bytes.end(), name, name + std::strlen(name) + 1);
+    // Built front to back in one piece: gcc 12 misreads a vector insert
+    // after an initializer list as writing out of bounds.
+    const size_t nameBytes = std::strlen(name) + 1;
+    Bytes bytes(5 + nameBytes);
+    const uint8_t head[] = { 0x0C, 0x00, 0x00, 0x00, index };
+    std::memcpy(bytes.data(), head, sizeof(head));
+    std::memcpy(bytes.data() + sizeof(head), name, nameBytes);
     return bytes;
 }
 

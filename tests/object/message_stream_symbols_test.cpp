@@ -11,10 +11,15 @@ typedef std::vector<uint8_t> Bytes;
 
 static Bytes CountAndName(uint32_t count, const Bytes& indexBytes, const std::string& name)
 {
-    Bytes bytes = { static_cast<uint8_t>(count), static_cast<uint8_t>(count >> 8), static_cast<uint8_t>(count >> 16),
-                    static_cast<uint8_t>(count >> 24) };
-    bytes.insert(bytes.end(), indexBytes.begin(), indexBytes.end());
-    bytes.insert(bytes.end(), name.begin(), name.end());
+    // Appended byte by byte: gcc 12 misreads a vector insert after an
+    // initializer list as writing out of bounds.
+    Bytes bytes;
+    for (int shift = 0; shift < 32; shift += 8)
+        bytes.push_back(static_cast<uint8_t>(count >> shift));
+    for (uint8_t byte : indexBytes)
+        bytes.push_back(byte);
+    for (char character : name)
+        bytes.push_back(static_cast<uint8_t>(character));
     bytes.push_back(0);
     return bytes;
 }
