@@ -24,6 +24,15 @@ uint64_t GetFileTimeNow()
     return UnixTimeToFileTime(now);
 }
 
+bool IsModificationTimeSettled(const timespec& modified)
+{
+    // Two seconds covers the coarsest stamps (FAT) with room to spare.
+    const int64_t kSettledAfterSeconds = 2;
+    timespec now;
+    clock_gettime(CLOCK_REALTIME, &now);
+    return static_cast<int64_t>(now.tv_sec) - static_cast<int64_t>(modified.tv_sec) > kSettledAfterSeconds;
+}
+
 void FileTimeToDosDateTime(uint64_t fileTime, uint16_t* dosDate, uint16_t* dosTime)
 {
     time_t seconds = FileTimeToUnixTime(fileTime).tv_sec;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <map>
 
+#include "engine/platform/file_time.h"
 #include "engine/platform/folder_listing.h"
 #include "engine/platform/path_resolution_internal.h"
 #include "engine/platform/text_encoding.h"
@@ -17,6 +18,7 @@ struct CachedListing
     dev_t device;
     ino_t inode;
     timespec modified;
+    bool settled;  // read when the folder's time was old enough to trust
     std::vector<ListedName> names;
 };
 }
@@ -88,7 +90,8 @@ const std::vector<ListedName>* GetFolderListing(const std::string& systemFolder)
     if (found != s_Listings.end())
     {
         const CachedListing& cached = found->second;
-        if (cached.device == status.st_dev && cached.inode == status.st_ino && SameTime(cached.modified, status.st_mtim))
+        if (cached.settled && cached.device == status.st_dev && cached.inode == status.st_ino &&
+            SameTime(cached.modified, status.st_mtim))
             return &cached.names;
     }
     CachedListing listing;
@@ -97,6 +100,7 @@ const std::vector<ListedName>* GetFolderListing(const std::string& systemFolder)
     listing.device = status.st_dev;
     listing.inode = status.st_ino;
     listing.modified = status.st_mtim;
+    listing.settled = IsModificationTimeSettled(status.st_mtim);
     CachedListing& stored = s_Listings[folder];
     stored = std::move(listing);
     return &stored.names;

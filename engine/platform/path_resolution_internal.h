@@ -8,7 +8,8 @@
 std::string ResolveSystemPathBelow(const std::string& systemFolder, const std::string& name);
 
 // Folder listings are cached and re-read when a folder's modification time
-// changes; the layer also drops a listing itself when it creates or renames
-// an entry there, since a coarse file-system clock may not show the change.
+// changes, or while that time is too recent to show a change made within the
+// same clock tick; the layer also drops a listing itself when it creates or
+// renames an entry there.
 void ForgetFolderListing(const std::string& systemFolder);
 void ForgetAllFolderListings();

@@ -10,6 +10,7 @@
 #include <map>
 #include <vector>
 
+#include "engine/platform/file_time.h"
 #include "engine/platform/folder_listing.h"
 #include "engine/platform/path_resolution.h"
 #include "engine/platform/path_resolution_internal.h"
@@ -30,6 +31,7 @@ struct ProfileContents
     ino_t inode = 0;
     off_t size = 0;
     timespec modified = {};
+    bool settled = false;  // read when the file's time was old enough to trust
     std::vector<ProfileLine> lines;
 };
 
@@ -153,13 +155,14 @@ static const ProfileContents& LoadProfile(const std::string& systemPath)
         cached = ProfileContents();
         return cached;
     }
-    if (cached.exists && IsUnchanged(cached, status))
+    if (cached.exists && cached.settled && IsUnchanged(cached, status))
         return cached;
     cached.exists = true;
     cached.device = status.st_dev;
     cached.inode = status.st_ino;
     cached.size = status.st_size;
     cached.modified = status.st_mtim;
+    cached.settled = IsModificationTimeSettled(status.st_mtim);
     cached.lines = SplitLines(ReadWholeFile(systemPath));
     return cached;
 }

@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "engine/core/list_registry.h"
+#include "engine/core/loading_messages.h"
 #include "engine/core/object_file_name_hooks.h"
+#include "engine/core/option_switch.h"
 
 // Stand-ins for item objects: only their addresses are compared.
 alignas(8) static char s_ObjectStorage[4];
@@ -130,6 +132,54 @@ TEST(ListRegistry, ANameRegisteredTwiceGivesTwoEntriesAndTheLaterIsDisposedFirst
 
     registry.DisposeAll();
     EXPECT_EQ(log, (std::vector<std::string>{ "second unloads c", "first unloads b" }));
+}
+
+// Puts each drawn loading message into the log the libraries write to, so
+// messages and unloads are seen in one order.
+class CLoggingSurface : public CLoadingMessageSurface
+{
+public:
+    explicit CLoggingSurface(std::vector<std::string>& log)
+        : m_Log(log)
+    {
+    }
+
+    void MeasureText(const char*, int32_t* width, int32_t* height) override
+    {
+        *width = 1;
+        *height = 1;
+    }
+
+    void FillBlack(int32_t, int32_t, int32_t, int32_t) override {}
+    void DrawText(int32_t, int32_t, const char* text) override { m_Log.push_back(text); }
+
+private:
+    std::vector<std::string>& m_Log;
+};
+
+TEST(ListRegistry, DisposeAllAnnouncesEachListBeforeUnloadingIt)
+{
+    std::vector<std::string> log;
+    CFakeLibrary first("first", log, { "a" });
+    CFakeLibrary second("second", log, { "b" });
+    first.Load(0, FakeObject(0));
+    second.Load(0, FakeObject(1));
+    CListRegistry registry;
+    registry.Register("Sounds", nullptr, &first, nullptr);
+    registry.Register("Sounds", nullptr, &second, nullptr);
+
+    CLoggingSurface surface(log);
+    CLoadingMessageWriter& writer = GetLoadingMessageWriter();
+    writer.SetSurface(&surface);
+    writer.SetSize(100000, 100000);
+    GetLoadingMessagesSwitch().SetValue(true);
+    registry.DisposeAll();
+    GetLoadingMessagesSwitch().SetValue(false);
+    writer.SetSurface(nullptr);
+
+    EXPECT_EQ(log, (std::vector<std::string>{ "Disposing of all items in the \"Sounds\" list...", "second unloads b",
+                                              "Disposing of all items in the \"Sounds\" list...", "first unloads a",
+                                              "Finished disposing of all items in all lists." }));
 }
 
 TEST(ListRegistry, LookupsByListFindTheFirstEntry)

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "engine/core/localized_string.h"
+#include "engine/core/mount_archives.h"
+#include "tests/support/archive_test_folder.h"
 #include "tests/support/message_box_capture.h"
 #include "tests/support/scoped_temp_folder.h"
 
@@ -16,9 +18,30 @@ static CLocalizedString s_Tokens("Localization test %d[Quantity] balls left");
 
 namespace
 {
+// The table writes translations into the static texts: every test puts them
+// back to their English afterwards.
+class RegisteredTextsKeeper
+{
+public:
+    RegisteredTextsKeeper()
+    {
+        LocalizedStringRegistry& registry = GetLocalizedStringRegistry();
+        for (uint32_t i = 0; i < registry.GetCount(); i++)
+            m_Originals.push_back(*registry[i].pText);
+    }
+
+    ~RegisteredTextsKeeper()
+    {
+        LocalizedStringRegistry& registry = GetLocalizedStringRegistry();
+        for (uint32_t i = 0; i < registry.GetCount(); i++)
+            *registry[i].pText = m_Originals[i];
+    }
+
+    std::vector<CString> m_Originals;
+};
+
 // Every test works in a fresh current folder (the file is read by its plain
-// name there) and puts every registered text back to its English afterwards,
-// since the table writes translations into the static texts.
+// name there).
 class LocalizationTableTest : public ::testing::Test
 {
 protected:
@@ -28,22 +51,21 @@ protected:
         ASSERT_NE(getcwd(buffer, sizeof(buffer)), nullptr);
         m_PreviousFolder = buffer;
         ASSERT_EQ(chdir(m_Folder.Path().c_str()), 0);
-        LocalizedStringRegistry& registry = GetLocalizedStringRegistry();
-        for (uint32_t i = 0; i < registry.GetCount(); i++)
-            m_Originals.push_back(*registry[i].pText);
     }
 
-    void TearDown() override
-    {
-        LocalizedStringRegistry& registry = GetLocalizedStringRegistry();
-        for (uint32_t i = 0; i < registry.GetCount(); i++)
-            *registry[i].pText = m_Originals[i];
-        EXPECT_EQ(chdir(m_PreviousFolder.c_str()), 0);
-    }
+    void TearDown() override { EXPECT_EQ(chdir(m_PreviousFolder.c_str()), 0); }
 
     ScopedTempFolder m_Folder;
     std::string m_PreviousFolder;
-    std::vector<CString> m_Originals;
+    RegisteredTextsKeeper m_Texts;
+};
+
+// A fresh current folder with "Data" as the data folder, for a "Local.txt"
+// that is found only through the data folder or the archives.
+class LocalizationFromDataTest : public ArchiveTestFolder
+{
+protected:
+    RegisteredTextsKeeper m_Texts;
 };
 
 // What the table appends for every registered text it did not find.
@@ -114,13 +136,19 @@ TEST_F(LocalizationTableTest, MultiLineTextsJoinWithOneLineFeed)
 TEST_F(LocalizationTableTest, EmptyFileBecomesATemplateOfEveryTextAndIsNotExtendedTwice)
 {
     m_Folder.WriteFile("Local.txt", "");
-    std::vector<CString> english = m_Originals;
+    std::vector<CString> english = m_Texts.m_Originals;
     {
         CLocalizationTable table;
         ScopedMessageBoxCapture boxes;
         EXPECT_TRUE(table.Load("Local.txt"));
     }
     const std::string expected = TemplateFor(english);
+    EXPECT_NE(expected.find("ENGLISH: Localization test round[END] (Means level or stage)\r\n"
+                            "LOCALIZED: Localization test round[END]\r\n\r\n"),
+              std::string::npos);
+    EXPECT_NE(expected.find("ENGLISH: Localization test plain text[END]\r\n"
+                            "LOCALIZED: Localization test plain text[END]\r\n\r\n"),
+              std::string::npos);
     EXPECT_EQ(m_Folder.ReadFile("Local.txt"), expected);
 
     CLocalizationTable second;
@@ -206,4 +234,44 @@ TEST_F(LocalizationTableTest, EveryBadEntryIsReportedBeforeTheProgramEnds)
         "line 4\\.  Was expecting to find a line starting with \"LOCALIZED: \" but instead found "
         "\"Not a translation line\\[END\\]\".*"
         "line 7\\.  Bad Localization\\.  Localized version of the string is missing the \"%d\\[Quantity\\]\" token");
+}
+
+TEST_F(LocalizationFromDataTest, FileInAnArchiveTranslatesAndIsNeverWritten)
+{
+    std::vector<TestZipMember> members = NamedMembers({"Local.txt"});
+    members[0].data = "ENGLISH: Localization test plain text[END]\r\n"
+                      "LOCALIZED: Texte simple[END]\r\n\r\n";
+    WriteZip("Data.zip", members);
+    MountArchives("Data");
+    const std::string archive = FileBytes("Data.zip");
+
+    CLocalizationTable table;
+    ScopedMessageBoxCapture boxes;
+    EXPECT_TRUE(table.Load("Local.txt"));
+    EXPECT_STREQ(s_Plain.GetText().GetText(), "Texte simple");
+    EXPECT_STREQ(s_WithComment.GetText().GetText(), "Localization test round");
+    // The missing texts stay in memory only: no loose file appears and the
+    // archive is left alone.
+    EXPECT_NE(access("Local.txt", F_OK), 0);
+    EXPECT_NE(access("Data/Local.txt", F_OK), 0);
+    EXPECT_EQ(FileBytes("Data.zip"), archive);
+    EXPECT_TRUE(boxes.Boxes().empty());
+}
+
+TEST_F(LocalizationFromDataTest, FileInTheDataFolderGetsTheMissingTextsAppended)
+{
+    const std::string entry = "ENGLISH: Localization test plain text[END]\r\n"
+                              "LOCALIZED: Texte simple[END]\r\n\r\n";
+    m_Folder.WriteFile("Data/Local.txt", entry);
+
+    CLocalizationTable table;
+    ScopedMessageBoxCapture boxes;
+    EXPECT_TRUE(table.Load("Local.txt"));
+    EXPECT_STREQ(s_Plain.GetText().GetText(), "Texte simple");
+    const std::string written = FileBytes("Data/Local.txt");
+    EXPECT_EQ(written.substr(0, entry.size()), entry);
+    EXPECT_NE(written.find("ENGLISH: Localization test round[END] (Means level or stage)\r\n"
+                           "LOCALIZED: Localization test round[END]\r\n\r\n"),
+              std::string::npos);
+    EXPECT_NE(access("Local.txt", F_OK), 0);
 }

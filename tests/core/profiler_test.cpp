@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 #include "engine/core/profile_section_list.h"
 #include "engine/core/profiler.h"
 #include "tests/support/test_name_list.h"
@@ -238,4 +241,22 @@ TEST_F(ProfilerTest, FindByNameIsTimedOnlyInItsCStringForm)
     EXPECT_EQ(list.Find(CString("b"), -1), 1);
     EXPECT_EQ(find.GetFrameStarts(), findStarts + 2);
     EXPECT_EQ(failing.GetFrameStarts(), 1u);
+}
+
+// Counter ticks would be nanoseconds here and wrap a 32-bit frame total
+// within five seconds; microseconds last over an hour.
+TEST(ProfilerClock, RealClockCountsMicroseconds)
+{
+    RequestProfiling(true);
+    ProfilerEndFrame();
+    {
+        CProfileScope scope(s_Inner);
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    const uint32_t total = s_Inner.GetFrameTotal();
+    RequestProfiling(false);
+    ProfilerEndFrame();
+
+    EXPECT_GE(total, 20000u);
+    EXPECT_LT(total, 1000000u);
 }

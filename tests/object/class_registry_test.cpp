@@ -393,9 +393,10 @@ TEST(Objects, CopyOntoItselfKeepsValues)
     CTestBase base;
     base.SetDefaults();
     base.m_Width = 3;
+    base.GetClassInfo()->FindProperty("Label")->FromText(&base, "kept", nullptr);
     base.CopyFrom(base);
     EXPECT_EQ(3, base.m_Width);
-    EXPECT_STREQ("plain", base.m_pLabel);
+    EXPECT_STREQ("kept", base.m_pLabel);
 }
 
 TEST(Objects, DescriptionNamesClassAndFirstTwoVisibleProperties)

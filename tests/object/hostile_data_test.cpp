@@ -115,6 +115,8 @@ const HostileCase kCases[] = {
      CountedString("CTestUnrelated") + LittleEndianWord(0x41D80000), Outcome::REFUSED, nullptr, nullptr},
     {"LibraryItemMissingFromTheList", Form::BINARY, CountedString("Ring.wav"), CountedString("Lost.wav"),
      Outcome::REFUSED, nullptr, nullptr},
+    {"LibraryItemNameLongerThanAnyItemName", Form::BINARY, CountedString("Ring.wav"),
+     CountedString(std::string(300, 'x')), Outcome::REFUSED, nullptr, nullptr},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, HostileData, testing::ValuesIn(kCases),

@@ -118,12 +118,12 @@ protected:
     // The file-size limit makes the disk refuse the write whoever runs the
     // test; it is set in a child process only. Exits with 0 when the save
     // failed and the old file is intact.
-    void SaveUnderFileSizeLimitAndExit()
+    void SaveUnderFileSizeLimitAndExit(uint32_t flags)
     {
         signal(SIGXFSZ, SIG_IGN);
         const rlimit limit = {4096, 4096};
         setrlimit(RLIMIT_FSIZE, &limit);
-        const bool saved = Save(&m_Object, "thing.txt");
+        const bool saved = SaveObjectToFile(&m_Object, PathOf("thing.txt").c_str(), flags);
         const bool intact = m_Folder.ReadFile("thing.txt") == "old bytes" && FilesIn("").size() == 1;
         std::exit(!saved && intact ? 0 : 1);
     }
@@ -180,10 +180,30 @@ TEST_F(ObjectFiles, SaveIntoAFileThatIsNoFolderFails)
 TEST_F(ObjectFiles, WriteThatFailsHalfWayKeepsTheOldBytes)
 {
     m_Folder.WriteFile("thing.txt", "old bytes");
+    // Letters that do not repeat, so that even the compressed form
+    // outgrows the limit.
     m_Object.m_pName = static_cast<char*>(std::realloc(m_Object.m_pName, 100001));
-    memset(m_Object.m_pName, 'x', 100000);
+    uint32_t seed = 12345;
+    for (int i = 0; i < 100000; i++)
+    {
+        seed = seed * 1103515245u + 12345u;
+        m_Object.m_pName[i] = static_cast<char>('a' + (seed >> 16) % 26);
+    }
     m_Object.m_pName[100000] = '\0';
-    EXPECT_EXIT(SaveUnderFileSizeLimitAndExit(), ::testing::ExitedWithCode(0), "");
+    for (uint32_t flags : {0u, static_cast<uint32_t>(OPEN_COMPRESSED)})
+    {
+        SCOPED_TRACE(flags);
+        EXPECT_EXIT(SaveUnderFileSizeLimitAndExit(flags), ::testing::ExitedWithCode(0), "");
+    }
+}
+
+TEST_F(ObjectFiles, CompressedSaveThatCannotOpenItsFileFails)
+{
+    CTestCompressedSet set;
+    set.SetDefaults();
+    m_Folder.WriteFile("plain", "not a folder");
+    EXPECT_FALSE(Save(&set, "plain/set.VantrellZK"));
+    EXPECT_EQ("not a folder", m_Folder.ReadFile("plain"));
 }
 
 TEST_F(ObjectFiles, CompressedObjectsAreStoredCompressedAndAlwaysRewritten)

@@ -142,13 +142,37 @@ TEST_F(ResourceLibraryAdding, ItemsSharingOnlyAFileNameAreDifferentItems)
 
 TEST_F(ResourceLibraryAdding, FailedSaveKeepsTheItemAndTellsTheCaller)
 {
-    fs::create_directories(Absolute("Data/Resources/Blocked.Background"));
-    bool saved = true;
-    const int32_t index = m_Library.AddByName(CString("Blocked"), saved);
-    EXPECT_EQ(index, 1);
-    EXPECT_FALSE(saved);
-    EXPECT_EQ(m_Library.Find("Blocked", -1), 1);
-    EXPECT_NE(m_Library.GetItemObject(1), nullptr);
+    struct Case
+    {
+        const char* name;
+        // Adds the item; answers its index and whether its file was written.
+        int32_t (*add)(CObjectLibrary& library, const char* name, bool& saved);
+    };
+    const Case cases[] = {
+        {"By Name", [](CObjectLibrary& library, const char* name, bool& saved) {
+             return library.AddByName(CString(name), saved);
+         }},
+        {"From Request",
+         [](CObjectLibrary& library, const char* name, bool& saved) {
+             std::unique_ptr<CNewObjectRequest> request(library.CreateNewItemChooser());
+             request->m_ResultPath = name;
+             request->m_Saved = true;
+             const int32_t index = library.AddFromRequest(request.get());
+             saved = request->m_Saved;
+             return index;
+         }},
+    };
+    for (const Case& c : cases)
+    {
+        // A folder where the file should go makes the save fail.
+        fs::create_directories(Absolute(std::string("Data/Resources/") + c.name + ".Background"));
+        const int32_t count = static_cast<int32_t>(m_Library.GetCount());
+        bool saved = true;
+        EXPECT_EQ(c.add(m_Library, c.name, saved), count) << c.name;
+        EXPECT_FALSE(saved) << c.name;
+        EXPECT_EQ(m_Library.Find(c.name, -1), count) << c.name;
+        EXPECT_NE(m_Library.GetItemObject(static_cast<uint32_t>(count)), nullptr) << c.name;
+    }
 }
 
 TEST_F(ResourceLibraryAdding, ObjectAddedToAPendingLibraryComesAfterTheFoundItems)

@@ -148,3 +148,44 @@ TEST_F(ResourceLibraryItems, PendingLibraryKnowsNoObjectAndStaysPending)
     EXPECT_EQ(m_Library.IndexOfObject(item), -1);
     EXPECT_FALSE(m_Library.IsEnumerated());
 }
+
+TEST_F(ResourceLibraryItems, LoadAllReadsEveryItemOnce)
+{
+    m_Library.LoadAll();
+    for (uint32_t i = 0; i < m_Library.GetCount(); i++)
+    {
+        EXPECT_TRUE(m_Library.IsItemLoaded(i)) << i;
+        EXPECT_EQ(m_Library.GetUsage(i).m_LoadCount, 1) << i;
+    }
+}
+
+TEST_F(ResourceLibraryItems, ObjectByNameLoadsItAndAMissingNameIsTheNotFoundReport)
+{
+    CLibraryTestItem* beta = m_Library.GetByName("beta");
+    ASSERT_NE(beta, nullptr);
+    EXPECT_STREQ(beta->m_Name.GetText(), "Beta Shown");
+    EXPECT_EXIT(m_Library.GetByName("Delta"), ::testing::ExitedWithCode(255),
+                "Fatal Not Found Error.*\"Delta\".*\"Resources\" folder");
+}
+
+TEST_F(ResourceLibraryItems, ItemPathsLongerThan255CharactersLoadAndSaveWhole)
+{
+    const std::string folder = std::string(100, 'a') + "/" + std::string(100, 'b') + "/" + std::string(100, 'c');
+    const std::string name = folder + "/Deep";
+    WriteItem(name.c_str(), {"Name=Deep Shown"});
+    m_Library.Init(nullptr, "Resources", 0);
+    const int32_t index = m_Library.Find(name.c_str(), -1);
+    ASSERT_NE(index, -1);
+
+    CString path;
+    m_Library.GetItemFilePath(static_cast<uint32_t>(index), path);
+    EXPECT_EQ(std::string(path.GetText()), "Resources/" + name + ".Background");
+    CLibraryTestItem* item = m_Library.GetItemObject(static_cast<uint32_t>(index));
+    ASSERT_NE(item, nullptr);
+    EXPECT_STREQ(item->m_Name.GetText(), "Deep Shown");
+
+    item->m_Name = "Deep Saved";
+    EXPECT_TRUE(m_Library.SaveItem(static_cast<uint32_t>(index)));
+    EXPECT_EQ(FileBytes("Data/Resources/" + name + ".Background"),
+              ObjectFileText("CLibraryTestItem", {"Name=Deep Saved", "Requires="}));
+}

@@ -155,9 +155,14 @@ TEST_F(ScalarProperties, TextIsReadAsDecimalAndWrittenBack)
         {"Unbounded", "Never", "0"},
         {"Unbounded", "-2", "Never"},
         {"Turning Rate", "inf", "0"},
+        {"Turning Rate", "nan", "0"},
+        {"Stop", "0x10", "0"},
+        {"Plain Count", "0x10", "0"},
+        {"Start Time", "0x10", "0"},
         {"Turning Rate", "0.2", "0.2"},
         {"Start Time", "132223104000000123", "132223104000000123"},
         {"Start Time", "-99999999999999999999", "-9223372036854775808"},
+        {"Start Time", "99999999999999999999", "9223372036854775807"},
     };
     for (const Case& c : cases)
     {

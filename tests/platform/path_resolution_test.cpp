@@ -77,6 +77,20 @@ TEST(PathResolution, SeesEntriesMadeBehindItsBack)
     EXPECT_EQ(ResolveSystemPath(temp.Path() + "sounds/MISS.WAV"), temp.Path() + "Sounds/Miss.wav");
 }
 
+TEST(PathResolution, SeesAnEntryMadeWithinTheSameClockTick)
+{
+    ScopedTempFolder temp;
+    temp.WriteFile("Sounds/Hit.wav", "1");
+    const std::string folder = temp.Path() + "Sounds";
+    EXPECT_EQ(ResolveSystemPath(temp.Path() + "sounds/HIT.WAV"), temp.Path() + "Sounds/Hit.wav");
+
+    // A coarse file-system clock stamps the folder with the time it already had.
+    const fs::file_time_type stamped = fs::last_write_time(folder);
+    temp.WriteFile("Sounds/Miss.wav", "2");
+    fs::last_write_time(folder, stamped);
+    EXPECT_EQ(ResolveSystemPath(temp.Path() + "sounds/MISS.WAV"), temp.Path() + "Sounds/Miss.wav");
+}
+
 TEST(PathResolution, LatinOneNamesMeetUtf8NamesOnDisk)
 {
     ScopedTempFolder temp;

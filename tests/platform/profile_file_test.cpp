@@ -119,6 +119,19 @@ TEST_F(ProfileFile, ChangesMadeOnDiskAreSeen)
     EXPECT_EQ(ReadProfileInt(m_File, "Editor", "Grid", 0), 16);
 }
 
+TEST_F(ProfileFile, SameSizeChangeWithinTheSameClockTickIsSeen)
+{
+    m_Temp.WriteFile("tick.ini", "[Editor]\r\nGrid=8\r\n");
+    const std::string file = m_Temp.Path() + "tick.ini";
+    EXPECT_EQ(ReadProfileInt(file, "Editor", "Grid", 0), 8);
+
+    // Same size, same file, and a coarse clock leaves the time as it was.
+    const fs::file_time_type stamped = fs::last_write_time(file);
+    m_Temp.WriteFile("tick.ini", "[Editor]\r\nGrid=9\r\n");
+    fs::last_write_time(file, stamped);
+    EXPECT_EQ(ReadProfileInt(file, "Editor", "Grid", 0), 9);
+}
+
 TEST_F(ProfileFile, NameWithoutFolderLivesInTheConfigFolder)
 {
     std::string savedConfigHome = std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
