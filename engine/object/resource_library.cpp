@@ -428,16 +428,16 @@ void CObjectLibrary::SearchFolder(const CString& searchRoot, int32_t flags)
     CResourceLibrarySink sink(*this);
     if (m_Parameters.folderItems)
     {
-        CSearchSpec spec;
-        spec.SetFoldersIn(searchRoot.GetText(), true);
-        EnumerateFiles(sink, spec, static_cast<uint32_t>(flags));
+        CSearchSpec search;
+        search.SetFoldersIn(searchRoot.GetText(), true);
+        EnumerateFiles(sink, search, static_cast<uint32_t>(flags));
         return;
     }
     for (const CString& extension : m_Extensions)
     {
-        CSearchSpec spec;
-        spec.SetFolderAndExtension(searchRoot.GetText(), extension.GetText() + 1);
-        EnumerateFiles(sink, spec, static_cast<uint32_t>(flags));
+        CSearchSpec search;
+        search.SetFolderAndExtension(searchRoot.GetText(), extension.GetText() + 1);
+        EnumerateFiles(sink, search, static_cast<uint32_t>(flags));
     }
 }
 
@@ -457,9 +457,9 @@ void CObjectLibrary::SearchCacheFolder(CStringArray& stripped, CString& namesRoo
     stripped.Add(extension);
 
     CResourceLibrarySink sink(*this);
-    CSearchSpec spec;
-    spec.SetFolderAndExtension(cacheRoot.GetText(), fallback);
-    EnumerateFiles(sink, spec, static_cast<uint32_t>(flags));
+    CSearchSpec search;
+    search.SetFolderAndExtension(cacheRoot.GetText(), fallback);
+    EnumerateFiles(sink, search, static_cast<uint32_t>(flags));
 }
 
 // Found names are paths below the data folder: they lose the library
@@ -495,9 +495,9 @@ void CObjectLibrary::AddExtraFolderItems(int32_t flags)
     CResourceLibrarySink sink(*this);
     for (const CString& extension : m_Extensions)
     {
-        CSearchSpec spec;
-        spec.SetFolderAndExtension(extraFolder, extension.GetText() + 1);
-        EnumerateFiles(sink, spec, static_cast<uint32_t>(flags) | OPEN_NAME_UNCHANGED);
+        CSearchSpec search;
+        search.SetFolderAndExtension(extraFolder, extension.GetText() + 1);
+        EnumerateFiles(sink, search, static_cast<uint32_t>(flags) | OPEN_NAME_UNCHANGED);
     }
     for (uint32_t i = first; i < m_Items.GetCount(); i++)
     {
