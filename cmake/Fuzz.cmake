@@ -5,18 +5,11 @@ add_library(vp_fuzz_support OBJECT ${VP_FUZZ_SUPPORT_SOURCES})
 target_link_libraries(vp_fuzz_support PUBLIC vp_options ${VP_EXTERNAL_LIBRARIES})
 
 file(GLOB VP_FUZZ_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/fuzz/*_fuzz.cpp)
-set(VP_FUZZ_TARGETS "")
 foreach(source ${VP_FUZZ_SOURCES})
   get_filename_component(target ${source} NAME_WE)
   add_executable(${target} ${source})
   vp_link_everything(${target})
   target_link_libraries(${target} PRIVATE vp_fuzz_support vp_test_support GTest::gtest GTest::gmock)
   target_link_options(${target} PRIVATE -fsanitize=fuzzer)
-  list(APPEND VP_FUZZ_TARGETS ${target})
 endforeach()
 
-# scripts/fuzz.sh and scripts/test.sh run whatever this list names.
-file(WRITE ${PROJECT_BINARY_DIR}/fuzz_targets.txt "")
-foreach(target ${VP_FUZZ_TARGETS})
-  file(APPEND ${PROJECT_BINARY_DIR}/fuzz_targets.txt "${target}\n")
-endforeach()

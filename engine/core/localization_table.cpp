@@ -40,6 +40,16 @@ static bool StartsAnEntryBlock(const CString& line)
            StartsWithNoCase(line, ENGLISH_PREFIX, ENGLISH_PREFIX_LENGTH);
 }
 
+static CString UnexpectedLineMessage(const char* expectedPrefix, const CString& line)
+{
+    CString message("Was expecting to find a line starting with \"");
+    message += expectedPrefix;
+    message += "\" but instead found \"";
+    message += line;
+    message += "\".  ";
+    return message;
+}
+
 // The key under which a text with a translator's comment is stored: the same
 // form its entry's English line has in the file.
 static CString MakeKey(const CString& text, const char* comment)
@@ -198,12 +208,11 @@ void CLocalizationTable::ReadContinuation(CFile& file, CString& text, int32_t& l
     }
 }
 
-// Reads the entry whose English line has just been read; false at the end
-// of the file.
-bool CLocalizationTable::ReadEntry(CFile& file, CString& line, int32_t& lineNumber)
+// Reads the rest of the entry whose English line has just been read.
+void CLocalizationTable::ReadEntry(CFile& file, const CString& englishLine, int32_t& lineNumber)
 {
     CString english;
-    line.Mid(english, ENGLISH_PREFIX_LENGTH);
+    englishLine.Mid(english, ENGLISH_PREFIX_LENGTH);
     ReadContinuation(file, english, lineNumber);
 
     int32_t englishEnd = english.Find(END_MARK);
@@ -219,12 +228,7 @@ bool CLocalizationTable::ReadEntry(CFile& file, CString& line, int32_t& lineNumb
         translationLine.Empty();
     if (!StartsWithNoCase(translationLine, LOCALIZED_PREFIX, LOCALIZED_PREFIX_LENGTH))
     {
-        CString message("Was expecting to find a line starting with \"");
-        message += LOCALIZED_PREFIX;
-        message += "\" but instead found \"";
-        message += translationLine;
-        message += "\".  ";
-        ReportError(message.GetText(), lineNumber, english);
+        ReportError(UnexpectedLineMessage(LOCALIZED_PREFIX, translationLine).GetText(), lineNumber, english);
     }
     CString translation;
     translationLine.Mid(translation, LOCALIZED_PREFIX_LENGTH);
@@ -247,7 +251,6 @@ bool CLocalizationTable::ReadEntry(CFile& file, CString& line, int32_t& lineNumb
         english.Left(englishText, static_cast<uint32_t>(textEnd));
     CheckTokens(lineNumber, englishText, translation);
     AddPair(english, translation, false);
-    return true;
 }
 
 void CLocalizationTable::TranslateRegisteredTexts()
@@ -292,12 +295,7 @@ bool CLocalizationTable::Load(const char* fileName, int32_t)
         {
             if (line.IsBlank())
                 continue;
-            CString message("Was expecting to find a line starting with \"");
-            message += ENGLISH_PREFIX;
-            message += "\" but instead found \"";
-            message += line;
-            message += "\".  ";
-            ReportError(message.GetText(), lineNumber, CString());
+            ReportError(UnexpectedLineMessage(ENGLISH_PREFIX, line).GetText(), lineNumber, CString());
             continue;
         }
         ReadEntry(file, line, lineNumber);

@@ -5,6 +5,8 @@
 #include "engine/core/dynamic_array.h"
 #include "engine/core/ref_string.h"
 
+class CFile;
+
 // Translates every registered user-visible text from "Local.txt". Texts the
 // file lacks are appended to it with their English as the translation, so
 // running the game once over an empty file produces a complete template for
@@ -48,8 +50,8 @@ private:
     };
 
     void SortPairs();
-    bool ReadEntry(class CFile& file, CString& line, int32_t& lineNumber);
-    void ReadContinuation(class CFile& file, CString& text, int32_t& lineNumber);
+    void ReadEntry(CFile& file, const CString& englishLine, int32_t& lineNumber);
+    void ReadContinuation(CFile& file, CString& text, int32_t& lineNumber);
     void AppendMissingText(const CString& text, const char* comment);
     void TranslateRegisteredTexts();
 
