@@ -5,6 +5,7 @@
 #include "engine/core/file_search.h"
 #include "engine/core/file_sink.h"
 #include "engine/core/paths.h"
+#include "engine/core/stream.h"
 #include "engine/core/zip_archive.h"
 
 CArchiveNode::CArchiveNode(CArchiveNode* parentNode, const char* nodeName, uint32_t nameLength)
@@ -251,4 +252,9 @@ bool AreArchivesMounted()
 void SetArchivesMounted(bool mounted)
 {
     s_ArchivesMounted = mounted;
+}
+
+bool MayAskArchives(uint32_t flags)
+{
+    return s_ArchivesMounted && !(flags & OPEN_NAME_UNCHANGED);
 }

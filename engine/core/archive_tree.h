@@ -79,3 +79,8 @@ CArchiveTree& GetArchiveTree();
 // Set while start-up has archives mounted; archives are asked only then.
 bool AreArchivesMounted();
 void SetArchivesMounted(bool mounted);
+
+// Whether a name opened or tested with these flags may be looked up in the
+// archives: only while they are mounted, and never for a name used as it
+// stands (OPEN_NAME_UNCHANGED), which is a platform path.
+bool MayAskArchives(uint32_t flags);

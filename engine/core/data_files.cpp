@@ -11,7 +11,7 @@
 
 static CProfileSection s_IsNewerSection("IsNewer");
 
-static CString GetDataPath(const char* name, uint32_t flags)
+CString GetDataPath(const char* name, uint32_t flags)
 {
     CString path;
     if (flags & OPEN_NAME_UNCHANGED)
@@ -24,12 +24,6 @@ static CString GetDataPath(const char* name, uint32_t flags)
 static uint32_t TreatAbsoluteAsUnchanged(const char* name, uint32_t flags)
 {
     return IsAbsoluteDataName(name) ? flags | OPEN_NAME_UNCHANGED : flags;
-}
-
-// Names used as they stand are platform paths, never archive members.
-static bool MayAskArchives(uint32_t flags)
-{
-    return AreArchivesMounted() && !(flags & OPEN_NAME_UNCHANGED);
 }
 
 static CString WithoutTrailingSlash(CString path)

@@ -20,6 +20,9 @@ const uint32_t kSetCreationTime = 1;
 const uint32_t kSetLastAccessTime = 2;
 const uint32_t kSetLastWriteTime = 4;
 
+// The data path of the name.
+CString GetDataPath(const char* name, uint32_t flags);
+
 bool DeleteDataFile(const char* name, uint32_t flags);
 bool FolderExists(const char* name, uint32_t flags);
 // True when the folder exists or could be made.

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "engine/core/little_endian.h"
 #include "engine/core/memory_file_name.h"
 #include "engine/core/memory_stream.h"
 #include "engine/core/open_stream.h"
@@ -174,10 +175,8 @@ uint32_t CFile::WriteByte(uint8_t value)
 
 CFile& CFile::WriteInt(int32_t value)
 {
-    uint32_t bits = static_cast<uint32_t>(value);
     uint8_t bytes[4];
-    for (int i = 0; i < 4; i++)
-        bytes[i] = static_cast<uint8_t>(bits >> (8 * i));
+    WriteLittleEndian32(bytes, static_cast<uint32_t>(value));
     Write(bytes, 4);
     return *this;
 }
@@ -216,10 +215,7 @@ CFile& CFile::ReadInt(int32_t& value)
 {
     uint8_t bytes[4] = {};
     Read(bytes, 4);
-    uint32_t bits = 0;
-    for (int i = 0; i < 4; i++)
-        bits |= static_cast<uint32_t>(bytes[i]) << (8 * i);
-    value = static_cast<int32_t>(bits);
+    value = static_cast<int32_t>(ReadLittleEndian32(bytes));
     return *this;
 }
 
@@ -241,18 +237,17 @@ CFile& CFile::ReadChar(char& value)
     return *this;
 }
 
-// Bytes between the position and the end; what a stored length may claim.
-static uint32_t GetBytesLeft(CFile& file)
+uint32_t CFile::GetBytesLeft()
 {
-    int32_t position = file.Tell();
-    uint32_t size = file.GetSize();
+    int32_t position = Tell();
+    uint32_t size = GetSize();
     return position >= 0 && static_cast<uint32_t>(position) < size ? size - position : 0;
 }
 
 static bool ReadLength(CFile& file, uint32_t& length)
 {
     int32_t value = 0;
-    if (GetBytesLeft(file) < 4)
+    if (file.GetBytesLeft() < 4)
         return false;
     file.ReadInt(value);
     length = static_cast<uint32_t>(value);
@@ -264,7 +259,7 @@ bool CFile::ReadCountedString(char*& text)
     std::free(text);
     text = nullptr;
     uint32_t length = 0;
-    if (!ReadLength(*this, length) || length > GetBytesLeft(*this))
+    if (!ReadLength(*this, length) || length > GetBytesLeft())
         return false;
     text = static_cast<char*>(std::malloc(length + 1));
     uint32_t count = Read(text, length);
@@ -276,7 +271,7 @@ CFile& CFile::ReadCountedStringInto(char* buffer, uint32_t bufferSize)
 {
     errno = 0;
     uint32_t length = 0;
-    if (!ReadLength(*this, length) || length >= bufferSize || length > GetBytesLeft(*this))
+    if (!ReadLength(*this, length) || length >= bufferSize || length > GetBytesLeft())
     {
         errno = ERANGE;
         return *this;

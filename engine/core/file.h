@@ -83,6 +83,9 @@ public:
     bool SeekRelative(int32_t n);
     int32_t Tell();
     uint32_t GetSize();
+    // Bytes between the position and the end: the most a length stored in
+    // the data may claim.
+    uint32_t GetBytesLeft();
     void SetSize(uint32_t n);
     // Hands over the memory block of a whole-file or memory stream (freed
     // with std::free); none for any other stream.

@@ -256,13 +256,8 @@ void CLocalizationTable::ReadEntry(CFile& file, const CString& englishLine, int3
 void CLocalizationTable::TranslateRegisteredTexts()
 {
     LocalizedStringRegistry& registry = GetLocalizedStringRegistry();
-    for (uint32_t i = 0; i < registry.GetCount(); i++)
-    {
-        CLocalizedStringEntry& entry = registry[i];
-        CString english(*entry.pText);
-        Translate(*entry.pText, entry.pComment, entry.flag);
-        CheckTokens(-1, english, *entry.pText);
-    }
+    for (CLocalizedStringEntry& entry : registry)
+        TranslateOne(*entry.pText, entry.pComment, entry.flag);
 }
 
 bool CLocalizationTable::Load(const char* fileName, int32_t)

@@ -29,11 +29,6 @@ bool FindUnusedFileName(CString& out, const char* pattern)
     return false;
 }
 
-static bool IsSeparator(char c)
-{
-    return c == '/' || c == '\\';
-}
-
 bool CanWriteFile(const char* path)
 {
     FileStatus status;
@@ -45,15 +40,17 @@ bool CanWriteFile(const char* path)
     return FileExists(folderPattern.GetText());
 }
 
-// Position of the last separator, -1 when there is none.
-static int32_t LastSeparator(const CString& path)
+// Drops the last part of the path and the separator before it; false for a
+// path without a separator.
+static bool CutLastPart(CString& path)
 {
-    for (int32_t i = static_cast<int32_t>(path.GetLength()) - 1; i >= 0; --i)
-    {
-        if (IsSeparator(path[static_cast<uint32_t>(i)]))
-            return i;
-    }
-    return -1;
+    uint32_t nameStart = static_cast<uint32_t>(GetFileNamePart(path.GetText()) - path.GetText());
+    if (nameStart == 0)
+        return false;
+    CString folder;
+    path.Left(folder, nameStart - 1);
+    path = folder;
+    return true;
 }
 
 // Creates the innermost missing folder first, then starts again from the
@@ -61,22 +58,17 @@ static int32_t LastSeparator(const CString& path)
 bool CreateFolderPath(const char* path)
 {
     CString full(path);
-    if (full.HasText() && IsSeparator(full[full.GetLength() - 1]))
-        full.Delete(full.GetLength() - 1, 1);
+    // A trailing separator leaves an empty last part.
+    if (*GetFileNamePart(full.GetText()) == 0)
+        CutLastPart(full);
     while (!CreateSingleFolder(full.GetText()))
     {
         CString shorter = full;
-        bool created = false;
-        while (!created)
+        do
         {
-            int32_t separator = LastSeparator(shorter);
-            if (separator < 0)
+            if (!CutLastPart(shorter))
                 return false;
-            CString cut;
-            shorter.Left(cut, static_cast<uint32_t>(separator));
-            shorter = cut;
-            created = CreateSingleFolder(shorter.GetText());
-        }
+        } while (!CreateSingleFolder(shorter.GetText()));
     }
     return true;
 }

@@ -1,5 +1,6 @@
 #include "engine/core/maths_helpers.h"
 
+#include <bit>
 #include <cmath>
 
 #include "engine/core/maths_tables.h"
@@ -96,12 +97,7 @@ IntersectResult IntersectLines(float x1, float y1, float x2, float y2,
 
 uint32_t BitsNeeded(uint32_t n)
 {
-    uint32_t bits = 0;
-    while (n != 0) {
-        bits++;
-        n >>= 1;
-    }
-    return bits;
+    return static_cast<uint32_t>(std::bit_width(n));
 }
 
 float EaseCurve(float t, float easeInEnd, float easeOutStart)

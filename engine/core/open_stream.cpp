@@ -61,11 +61,6 @@ static CStream* OpenAppendedMember(const char* name)
     return OpenZipAppendStream(archiveName, separator + 1);
 }
 
-static bool MayAskArchives(uint32_t flags)
-{
-    return AreArchivesMounted() && !(flags & OPEN_NAME_UNCHANGED);
-}
-
 static CStream* OpenForWriting(const char* name, uint32_t flags)
 {
     if ((flags & OPEN_CREATE) && std::strchr(name, ';'))

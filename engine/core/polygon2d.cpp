@@ -118,12 +118,9 @@ void Polygon2D::SetPoints(const Polygon2D& other)
 
 void Polygon2D::SetPointsFromScratch(uint32_t count)
 {
-    FreeArrays();
-    m_Count = 0;
-    m_Bounds = CRect{0, 0, 0, 0};
-    m_Flags = 0;
-    m_Centre = Vector2{0.0f, 0.0f};
-
+    // Recompute leaves the bounds of an empty polygon alone, so they are
+    // reset here.
+    Clear();
     Vector2* points = AllocateArray<Vector2>(count);
     if (points)
         std::memcpy(points, g_PolygonScratch, count * sizeof(Vector2));

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "engine/core/file.h"
+#include "engine/core/little_endian.h"
 
 namespace {
 
@@ -12,12 +13,6 @@ const char POLY2D_TAG[7] = "POLY2D";
 const uint8_t POLY2D_VERSION = 7;
 const uint32_t POLY2D_HEADER_SIZE = 12;
 const uint32_t POLY2D_POINT_SIZE = 8;
-
-uint32_t LoadLittleEndian32(const uint8_t* bytes)
-{
-    return static_cast<uint32_t>(bytes[0]) | (static_cast<uint32_t>(bytes[1]) << 8) |
-           (static_cast<uint32_t>(bytes[2]) << 16) | (static_cast<uint32_t>(bytes[3]) << 24);
-}
 
 } // namespace
 
@@ -42,7 +37,7 @@ bool Polygon2D::Read(CFile& file)
         return false;
 
     // A count beyond the limit is damage, and would overrun the scratch area.
-    uint32_t count = LoadLittleEndian32(header + 8);
+    uint32_t count = ReadLittleEndian32(header + 8);
     if (count > POLYGON2D_MAX_POINTS)
         return false;
 
@@ -51,8 +46,8 @@ bool Polygon2D::Read(CFile& file)
         uint8_t bytes[POLY2D_POINT_SIZE];
         if (file.Read(bytes, POLY2D_POINT_SIZE) != POLY2D_POINT_SIZE)
             return false;
-        points[i].x = std::bit_cast<float>(LoadLittleEndian32(bytes));
-        points[i].y = std::bit_cast<float>(LoadLittleEndian32(bytes + 4));
+        points[i].x = std::bit_cast<float>(ReadLittleEndian32(bytes));
+        points[i].y = std::bit_cast<float>(ReadLittleEndian32(bytes + 4));
     }
     SetPointsFromScratch(count);
     return true;

@@ -144,13 +144,12 @@ void CProfileSection::ClearFrame()
     m_pParent = nullptr;
 }
 
+// "Everything" is measured directly, past the solo counter: the frame is
+// timed whether or not a section is solo.
 void ProfilerBeginFrame()
 {
-    const int32_t savedCounter = s_ActiveCounter;
-    s_ActiveCounter = s_Everything.m_Solo ? 2 : 1;
     if (g_ProfilingEnabled)
         s_Everything.BeginMeasuring();
-    s_ActiveCounter = savedCounter;
 }
 
 static void ResetEverySection()
@@ -162,11 +161,8 @@ static void ResetEverySection()
 
 void ProfilerEndFrame()
 {
-    const int32_t savedCounter = s_ActiveCounter;
-    s_ActiveCounter = 1;
     if (g_ProfilingEnabled)
         s_Everything.EndMeasuring();
-    s_ActiveCounter = savedCounter;
 
     bool soloChanged = false;
     bool anySolo = false;

@@ -1,6 +1,7 @@
 #include "engine/core/settings.h"
 
 #include <cstdlib>
+#include <cstring>
 
 #include "engine/core/text_buffers.h"
 #include "engine/platform/profile_file.h"
@@ -87,7 +88,7 @@ void ReadSettingString(const char* file, const char* section, const char* key, c
     if (size == 0)
         return;
     CString value(buffer);
-    bool marked = std::string(buffer).find(kMarker) != std::string::npos;
+    bool marked = std::strchr(buffer, kMarker) != nullptr;
     ReadSettingString(file, section, key, value);
     // A marked character is never separated from its marker.
     size_t length = value.GetLength();

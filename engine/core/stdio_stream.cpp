@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "engine/core/data_files.h"
 #include "engine/core/loose_files.h"
 #include "engine/core/paths.h"
 #include "engine/core/profiler.h"
@@ -40,11 +41,7 @@ bool CStdioStream::Open(const char* name, uint32_t flags)
 {
     CProfileScope scope(s_FopenSection);
     CStdioStream::Close();
-    CString path;
-    if (flags & OPEN_NAME_UNCHANGED)
-        path = name;
-    else
-        JoinPath(path, GetDataFolder(), name);
+    CString path = GetDataPath(name, flags);
 
     bool writing = (flags & OPEN_WRITE) != 0;
     if (writing && (flags & OPEN_CLEAR_READ_ONLY) && GetFileAttributeReadOnly(path.GetText()))

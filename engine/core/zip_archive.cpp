@@ -35,8 +35,7 @@ static bool LiesInDashFolder(const char* path)
 }
 
 CZipArchive::CZipArchive()
-    : m_DirectoryLoaded(false), m_Modified(false), m_KeepOpen(false), m_pFile(nullptr), m_FileOpen(false),
-      m_FileWritable(false), m_MountPrefixLength(0), m_OpenMemberCount(0), m_OwnFileMemberCount(0),
+    : m_DirectoryLoaded(false), m_Modified(false), m_KeepOpen(false), m_pFile(nullptr), m_FileWritable(false), m_MountPrefixLength(0), m_OpenMemberCount(0), m_OwnFileMemberCount(0),
       m_RewriteUnderway(false), m_StreamFlags(0), m_EndSignature(kZipEndSignature), m_Writable(false)
 {
 }
@@ -66,7 +65,6 @@ void CZipArchive::Close()
 {
     delete m_pFile;
     m_pFile = nullptr;
-    m_FileOpen = false;
     m_FileWritable = false;
     m_Entries.Clear();
     m_NameIndex.Clear();
@@ -84,15 +82,14 @@ bool CZipArchive::OpenFile(uint32_t extraFlags)
 {
     if (!m_pFile)
         m_pFile = new CFile;
-    m_FileOpen = m_pFile->Open(m_ArchivePath.GetText(), OPEN_READ | m_StreamFlags | extraFlags);
-    m_FileWritable = m_FileOpen && (extraFlags & OPEN_WRITE) != 0;
-    return m_FileOpen;
+    bool opened = m_pFile->Open(m_ArchivePath.GetText(), OPEN_READ | m_StreamFlags | extraFlags);
+    m_FileWritable = opened && (extraFlags & OPEN_WRITE) != 0;
+    return opened;
 }
 
 bool CZipArchive::CloseFile()
 {
     bool closed = !m_pFile || m_pFile->Close();
-    m_FileOpen = false;
     m_FileWritable = false;
     return closed;
 }
@@ -504,7 +501,7 @@ CStream* CZipArchive::OpenMember(const char* name, uint32_t flags)
         return new CZipMemberStream(this, entry, file, true, false);
     }
 
-    if (!m_FileOpen && !OpenFile(0))
+    if (!(m_pFile && m_pFile->IsOpen()) && !OpenFile(0))
         return nullptr;
     LocateData(*entry, *m_pFile);
     m_OpenMemberCount++;

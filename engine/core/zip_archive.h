@@ -107,7 +107,6 @@ private:
     bool m_Modified;
     bool m_KeepOpen;
     CFile* m_pFile;
-    bool m_FileOpen;
     bool m_FileWritable;
     CString m_ArchivePath;
     CString m_MountPrefix;

@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "engine/core/little_endian.h"
+
 // The records of a zip file as they lie on disk: little-endian, packed, each
 // introduced by a 4-byte signature.
 
@@ -25,11 +27,6 @@ constexpr uint32_t kZipWalkDirectoryOffset = 0xFFFFFFFF;
 constexpr uint16_t kZipMethodStored = 0;
 
 bool IsZipEndSignature(uint32_t signature);
-
-uint16_t ReadLittleEndian16(const uint8_t* bytes);
-uint32_t ReadLittleEndian32(const uint8_t* bytes);
-void WriteLittleEndian16(uint8_t* bytes, uint16_t value);
-void WriteLittleEndian32(uint8_t* bytes, uint32_t value);
 
 // The central record's bytes 4 to 45, kept per member so that the writers
 // can put them back unchanged.

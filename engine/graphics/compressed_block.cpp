@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/core/file.h"
+#include "engine/core/little_endian.h"
 
 static const uint8_t s_BlockMark = 1;
 static const uint32_t s_HeaderSize = 9;
@@ -13,17 +14,6 @@ static const uint32_t s_HeaderSize = 9;
 // Deflate cannot expand data by more than this factor, so a block that
 // claims more is damaged and must not make us allocate what it claims.
 static const uint64_t s_MaxDeflateRatio = 1032;
-
-static void PutLittleEndian32(uint8_t* bytes, uint32_t value)
-{
-    for (int i = 0; i < 4; i++)
-        bytes[i] = static_cast<uint8_t>(value >> (8 * i));
-}
-
-static uint32_t GetLittleEndian32(const uint8_t* bytes)
-{
-    return bytes[0] | (bytes[1] << 8) | (bytes[2] << 16) | (static_cast<uint32_t>(bytes[3]) << 24);
-}
 
 bool WriteCompressedBlock(CFile& file, const void* data, uint32_t size, int level)
 {
@@ -36,8 +26,8 @@ bool WriteCompressedBlock(CFile& file, const void* data, uint32_t size, int leve
 
     uint8_t header[s_HeaderSize];
     header[0] = s_BlockMark;
-    PutLittleEndian32(header + 1, static_cast<uint32_t>(packedSize));
-    PutLittleEndian32(header + 5, size);
+    WriteLittleEndian32(header + 1, static_cast<uint32_t>(packedSize));
+    WriteLittleEndian32(header + 5, size);
     bool written = file.Write(header, s_HeaderSize) == s_HeaderSize;
     written = file.Write(packed.data(), static_cast<uint32_t>(packedSize)) == packedSize && written;
     return packedSize != 0 && written;
@@ -50,14 +40,10 @@ uint8_t* ReadCompressedBlock(CFile& file, uint32_t* size)
         return nullptr;
     if (file.Read(header + 1, s_HeaderSize - 1) != s_HeaderSize - 1)
         return nullptr;
-    uint32_t packedSize = GetLittleEndian32(header + 1);
-    uint32_t unpackedSize = GetLittleEndian32(header + 5);
+    uint32_t packedSize = ReadLittleEndian32(header + 1);
+    uint32_t unpackedSize = ReadLittleEndian32(header + 5);
 
-    int32_t position = file.Tell();
-    uint32_t bytesLeft = position >= 0 && static_cast<uint32_t>(position) <= file.GetSize()
-                             ? file.GetSize() - static_cast<uint32_t>(position)
-                             : 0;
-    if (packedSize == 0 || packedSize > bytesLeft || unpackedSize > packedSize * s_MaxDeflateRatio)
+    if (packedSize == 0 || packedSize > file.GetBytesLeft() || unpackedSize > packedSize * s_MaxDeflateRatio)
         return nullptr;
 
     std::vector<uint8_t> packed(packedSize);

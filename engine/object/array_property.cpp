@@ -84,7 +84,12 @@ uint32_t ArrayProperty::GetCapacity(const void* object) const
 {
     if (!HasCapacityField())
         return GetCount(object);
-    return *reinterpret_cast<const uint32_t*>(static_cast<const char*>(object) + m_CapacityOffset);
+    return CapacityField(const_cast<void*>(object));
+}
+
+uint32_t& ArrayProperty::CapacityField(void* object) const
+{
+    return *reinterpret_cast<uint32_t*>(static_cast<char*>(object) + m_CapacityOffset);
 }
 
 char*& ArrayProperty::DataField(void* object) const
@@ -203,7 +208,7 @@ void ArrayProperty::SetCount(void* object, uint32_t count, int32_t position, boo
 
     CountField(object) = count;
     if (HasCapacityField())
-        *reinterpret_cast<uint32_t*>(static_cast<char*>(object) + m_CapacityOffset) = newCapacity;
+        CapacityField(object) = newCapacity;
 }
 
 void* ArrayProperty::AppendElement(void* object) const
@@ -263,7 +268,7 @@ void ArrayProperty::ConstructValue(void* object) const
     DataField(object) = nullptr;
     CountField(object) = 0;
     if (HasCapacityField())
-        *reinterpret_cast<uint32_t*>(static_cast<char*>(object) + m_CapacityOffset) = 0;
+        CapacityField(object) = 0;
 }
 
 void ArrayProperty::DestroyValue(void* object) const
@@ -295,12 +300,6 @@ void ArrayProperty::FromText(void* object, const char* text, CObjectStream* stre
     ReadNameValue(object, nullptr, text, stream, -1);
 }
 
-bool ArrayProperty::IsElementName(const char* name) const
-{
-    return CompareItemNames(name, m_pElement->GetName()) == 0 ||
-           (m_pElement->GetLegacyName().HasText() && CompareItemNames(name, m_pElement->GetLegacyName().GetText()) == 0);
-}
-
 void ArrayProperty::ReadNameValue(void* object, const char* name, const char* value, CObjectStream* stream,
                                   int32_t lineStart) const
 {
@@ -312,8 +311,7 @@ void ArrayProperty::ReadNameValue(void* object, const char* name, const char* va
             SetCount(object, static_cast<uint32_t>(count));
         return;
     }
-    const bool ownName = name == nullptr || CompareItemNames(name, GetName()) == 0 ||
-                         (GetLegacyName().HasText() && CompareItemNames(name, GetLegacyName().GetText()) == 0);
+    const bool ownName = name == nullptr || HasName(name);
     if (!ownName || CompareItemNames(value, "Array") != 0)
     {
         void* element = AppendElement(object);
@@ -365,7 +363,7 @@ void ArrayProperty::ReadBlock(void* object, CObjectStream& stream) const
                 ReportBrokenPropertyData(*this, "declares an element count that no array can hold");
             SetCount(object, static_cast<uint32_t>(declared));
         }
-        else if (IsElementName(key.GetText()))
+        else if (m_pElement->HasName(key.GetText()))
         {
             const uint32_t index = elementLines++;
             if (GetCount(object) < index + 1)

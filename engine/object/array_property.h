@@ -100,12 +100,12 @@ private:
     bool HasCapacityField() const { return m_CapacityOffset != 0; }
     uint32_t& CountField(void* object) const { return ValueAt<uint32_t>(object); }
     uint32_t GetCapacity(const void* object) const;
+    uint32_t& CapacityField(void* object) const;
     char*& DataField(void* object) const;
     char* AllocateStorage(uint32_t capacity) const;
     void FreeStorage(char* storage, uint32_t capacity) const;
     void SwapElements(char* a, char* b) const;
     void NewElement(char* element) const;
-    bool IsElementName(const char* name) const;
     void ReadBlock(void* object, CObjectStream& stream) const;
 
     int32_t m_CapacityOffset;

@@ -19,13 +19,7 @@ const uint32_t BINARY_NAME_BUFFER = 100;
 // properties.
 bool WritesValue(const Property* property, const void* value)
 {
-    return property->SavesInText() && property->SavesToNormalStreams() && property->GetNameString().HasText() &&
-           property->ShouldWrite(value);
-}
-
-bool WritesValueBinary(const Property* property)
-{
-    return property->SavesInBinary() && property->SavesToNormalStreams();
+    return property->IsWrittenInText() && property->ShouldWrite(value);
 }
 
 // The count on the text line is that of the values the block holds.
@@ -211,13 +205,13 @@ void DynamicPropertiesProperty::WriteBinary(const void* object, CObjectStream& s
     const uint32_t entries = set != nullptr ? set->GetCount() : 0;
     uint32_t count = 0;
     for (uint32_t i = 0; i < entries; i++)
-        if (WritesValueBinary(set->GetProperty(i)))
+        if (set->GetProperty(i)->IsWrittenInBinary())
             count++;
     stream.WriteInt(static_cast<int32_t>(count));
     for (uint32_t i = 0; i < entries; i++)
     {
         const Property* property = set->GetProperty(i);
-        if (!WritesValueBinary(property))
+        if (!property->IsWrittenInBinary())
             continue;
         stream.WriteCountedString(property->GetName());
         property->WriteBinary(set->GetStorage(i), stream);

@@ -1,5 +1,6 @@
 #include "engine/object/integer_delta.h"
 
+#include "engine/core/clamp_int.h"
 #include "engine/object/message_stream.h"
 
 namespace
@@ -14,11 +15,8 @@ uint32_t RangeSize(int32_t minimum, int32_t maximum)
 
 void WriteRangedInteger(CMessageStream& stream, int32_t value, int32_t minimum, int32_t maximum)
 {
-    if (value < minimum)
-        value = minimum;
-    else if (value > maximum)
-        value = maximum;
-    stream.WriteRangedValue(static_cast<uint32_t>(value) - static_cast<uint32_t>(minimum), RangeSize(minimum, maximum));
+    const int32_t clamped = ClampInt(value, minimum, maximum);
+    stream.WriteRangedValue(static_cast<uint32_t>(clamped) - static_cast<uint32_t>(minimum), RangeSize(minimum, maximum));
 }
 
 int32_t ReadRangedInteger(CMessageStream& stream, int32_t minimum, int32_t maximum)

@@ -1,6 +1,7 @@
 #include "engine/object/list_item_property.h"
 
 #include "engine/core/virtual_array.h"
+#include "engine/object/current_file_scope.h"
 #include "engine/object/editor_hooks.h"
 #include "engine/object/object_stream.h"
 #include "engine/object/property_reading.h"
@@ -22,22 +23,6 @@ bool IsBlankText(const char* text)
             return false;
     return true;
 }
-
-class CBuiltInDefaultsContext
-{
-public:
-    CBuiltInDefaultsContext()
-        : m_Saved(CurrentFileName())
-    {
-        CurrentFileName() = BUILT_IN_DEFAULTS;
-    }
-    ~CBuiltInDefaultsContext() { CurrentFileName() = m_Saved; }
-    CBuiltInDefaultsContext(const CBuiltInDefaultsContext&) = delete;
-    CBuiltInDefaultsContext& operator=(const CBuiltInDefaultsContext&) = delete;
-
-private:
-    CString m_Saved;
-};
 }
 
 ListItemProperty::ListItemProperty(const char* fullName, CPropertyMember<int32_t> member, int32_t editorMode,
@@ -90,7 +75,7 @@ int32_t ListItemProperty::ResolveDefault(const void* object) const
 {
     if (!HasDefaultName())
         return 0;
-    CBuiltInDefaultsContext context;
+    CCurrentFileScope context(BUILT_IN_DEFAULTS);
     return ResolveName(object, m_pDefaultName);
 }
 

@@ -3,6 +3,7 @@
 #include "engine/core/error_report.h"
 #include "engine/core/maths_helpers.h"
 #include "engine/core/virtual_array.h"
+#include "engine/object/current_file_scope.h"
 #include "engine/object/message_stream.h"
 #include "engine/object/stream_call.h"
 
@@ -211,12 +212,12 @@ void CMessageStream::ReportError(VirtualArray& table, const CString& name)
             ReportMissingHandler(name);
         ReportMalformed();
     }
-    CString& fileName = CurrentFileName();
-    const CString previousFileName = fileName;
-    fileName = "Networked Computer ";
-    fileName += GetCurrentCallName();
-    table.FindOrFail(name, -1);
-    fileName = previousFileName;
+    {
+        CString caller("Networked Computer ");
+        caller += GetCurrentCallName();
+        CCurrentFileScope callerScope(caller.GetText());
+        table.FindOrFail(name, -1);
+    }
     // The list answered a name the stream's own reading refused (an empty
     // name after a damaged count): the data is no less broken.
     ReportMalformed();

@@ -19,11 +19,6 @@ const float BINARY_FORMAT = 27.0f;
 // then refused like every other old format.
 const float FORMAT_WITH_EXTRA_WORD = 24.0f;
 const float OLDEST_FORMAT = 4.0f;
-
-bool WritesPropertyBinary(const Property* property)
-{
-    return property->SavesInBinary() && property->SavesToNormalStreams();
-}
 }
 
 void CObject::WriteBinary(CObjectStream& stream)
@@ -34,7 +29,7 @@ void CObject::WriteBinary(CObjectStream& stream)
     for (uint32_t i = 0; i < classInfo->GetPropertyCount(); i++)
     {
         const Property* property = classInfo->GetProperty(i);
-        if (WritesPropertyBinary(property))
+        if (property->IsWrittenInBinary())
             property->WriteBinary(this, stream);
     }
     WriteCustomPropBin(stream);
@@ -65,7 +60,7 @@ bool CObject::ReadBinary(CObjectStream& stream)
     for (uint32_t i = 0; i < classInfo->GetPropertyCount(); i++)
     {
         const Property* property = classInfo->GetProperty(i);
-        if (WritesPropertyBinary(property) && !property->ReadBinary(this, stream))
+        if (property->IsWrittenInBinary() && !property->ReadBinary(this, stream))
             return false;
     }
     const bool customRead = ReadCustomPropBin(stream);

@@ -11,6 +11,7 @@
 #include "engine/core/virtual_array.h"
 #include "engine/object/class_info.h"
 #include "engine/object/class_registry.h"
+#include "engine/object/current_file_scope.h"
 #include "engine/object/object.h"
 #include "engine/object/object_stream.h"
 #include "engine/object/text_lines.h"
@@ -20,24 +21,6 @@
 
 namespace
 {
-// Names the file being loaded for the reports of the readers, and names it
-// back when the load is over: loads nest.
-class CCurrentFileScope
-{
-public:
-    explicit CCurrentFileScope(const char* fileName)
-        : m_Previous(CurrentFileName())
-    {
-        CurrentFileName() = fileName;
-    }
-    ~CCurrentFileScope() { CurrentFileName() = m_Previous; }
-    CCurrentFileScope(const CCurrentFileScope&) = delete;
-    CCurrentFileScope& operator=(const CCurrentFileScope&) = delete;
-
-private:
-    CString m_Previous;
-};
-
 // The loading order of every loader: BeforeLoad, defaults, the text, and
 // AfterLoad only after a successful read.
 bool LoadObjectText(CObject* object, CObjectStream& stream)

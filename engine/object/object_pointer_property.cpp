@@ -62,12 +62,6 @@ void ObjectPointerProperty::Replace(void* object, CObject* pointed) const
         DeletePointed(old);
 }
 
-bool ObjectPointerProperty::IsOwnName(const char* name) const
-{
-    return CompareItemNames(name, GetName()) == 0 ||
-           (GetLegacyName().HasText() && CompareItemNames(name, GetLegacyName().GetText()) == 0);
-}
-
 Property* ObjectPointerProperty::Clone() const
 {
     return new ObjectPointerProperty(*this);
@@ -175,7 +169,7 @@ void ObjectPointerProperty::ReadNameValue(void* object, const char* name, const 
                                           int32_t lineStart) const
 {
     CObject* pointed = ValueAt<CObject*>(object);
-    if (name != nullptr && !IsOwnName(name))
+    if (name != nullptr && !HasName(name))
     {
         // An abstract base class gives no object to hold lines written
         // inline; such a line is dropped.

@@ -86,7 +86,6 @@ private:
     void Replace(void* object, CObject* pointed) const;
     // The one way a pointed object is deleted.
     static void DeletePointed(CObject* pointed);
-    bool IsOwnName(const char* name) const;
     CObject* CreateNamedClass(const char* className) const;
     void ReadPointedObject(void* object, CObjectStream& stream, bool isInline, int32_t lineStart) const;
 

@@ -22,15 +22,6 @@ bool CObjectStream::OpenOnMemory(CMemoryStream* stream, uint32_t flags)
     return Attach(stream, flags);
 }
 
-uint32_t CObjectStream::GetBytesLeft()
-{
-    const int32_t position = Tell();
-    const uint32_t size = GetSize();
-    if (position < 0 || static_cast<uint32_t>(position) >= size)
-        return 0;
-    return size - static_cast<uint32_t>(position);
-}
-
 void CObjectStream::NeedBytes(uint32_t n)
 {
     if (GetBytesLeft() < n)

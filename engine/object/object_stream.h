@@ -34,10 +34,6 @@ public:
     CObjectStream& WriteFloat(float value);
 
     bool HasReadCameShort() const { return m_ReadCameShort; }
-    void ClearReadCameShort() { m_ReadCameShort = false; }
-    // Counts read from binary data are checked against it before anything
-    // is allocated for them.
-    uint32_t GetBytesLeft();
 
 private:
     void NeedBytes(uint32_t n);

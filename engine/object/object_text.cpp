@@ -57,9 +57,7 @@ bool IsRuler(const char* text)
 // property's own say and the omit-when-default option.
 bool WritesPropertyText(const Property* property, const void* object)
 {
-    if (!property->SavesInText() || !property->SavesToNormalStreams() || property->GetNameString().IsEmpty())
-        return false;
-    if (!property->ShouldWrite(object))
+    if (!property->IsWrittenInText() || !property->ShouldWrite(object))
         return false;
     return !(property->GetOmitWhenDefault() && property->IsDefault(object));
 }

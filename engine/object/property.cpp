@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "engine/core/memory_pools.h"
+#include "engine/core/virtual_array.h"
 #include "engine/object/class_info.h"
 #include "engine/object/object.h"
 #include "engine/object/object_stream.h"
@@ -183,6 +184,12 @@ bool Property::HasValue(const CObject* object) const
 bool Property::RemoveValue(CObject* object) const
 {
     return object->RemoveDynamicValue(this);
+}
+
+bool Property::HasName(const char* name) const
+{
+    return CompareItemNames(name, m_Name.GetText()) == 0 ||
+           (m_LegacyName.HasText() && CompareItemNames(name, m_LegacyName.GetText()) == 0);
 }
 
 void Property::SetRegistration(int32_t first, int32_t second)

@@ -106,6 +106,7 @@ public:
     // The value of this dynamic property on the object, created on first use.
     void* GetValueStorage(CObject* object) const;
     bool HasValue(const CObject* object) const;
+    // The name the game's later code asks the same question by.
     bool HasValueBool(const CObject* object) const { return HasValue(object); }
     // Destroys the object's value of this dynamic property; false when it
     // held none.
@@ -124,6 +125,8 @@ public:
     // The array kinds describe the whole array member beside the element.
     void SetMember(const char* memberName, int32_t memberOffset, int32_t memberSize);
 
+    // The name or, for a renamed property, the name older files still use.
+    bool HasName(const char* name) const;
     const char* GetName() const { return m_Name.GetText(); }
     const CString& GetNameString() const { return m_Name; }
     const CString& GetGroup() const { return m_Group; }
@@ -145,6 +148,10 @@ public:
     // Object streams here never track references between objects, so the
     // normal-stream flag decides.
     bool SavesToNormalStreams() const { return m_SaveToNormal; }
+    // Whether object files carry the property at all, as a member or as a
+    // dynamic value; a text line needs a name as well.
+    bool IsWrittenInBinary() const { return m_SaveInBinary && m_SaveToNormal; }
+    bool IsWrittenInText() const { return m_SaveInText && m_SaveToNormal && m_Name.HasText(); }
 
     // The value inside an object (or the storage itself, at offset 0). Kinds
     // read the other side of a copy or comparison through the other side's

@@ -1,27 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <thread>
 
 #include "engine/core/outside_programs.h"
+#include "tests/support/process_wait.h"
 #include "tests/support/scoped_temp_folder.h"
 
 namespace fs = std::filesystem;
-
-static bool WaitUntilFinished(ProcessId process)
-{
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-    while (IsProcessRunning(process))
-    {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return true;
-}
 
 TEST(OutsidePrograms, ShellExitIsSeenWithinTwoSeconds)
 {

@@ -337,7 +337,7 @@ TEST_F(ScalarProperties, DynamicIntegerAnswersItsDefaultUntilSet)
     IntProperty* lives = new IntProperty("Lives", DynamicValueMember<int32_t>(), EDITOR_EDITABLE, 3, nullptr, 0, 0);
     AttachDynamicProperty attach(lives, CTestScalars::SGetClassInfo(), 0, nullptr);
     EXPECT_EQ(3, lives->GetDynamicValue(&m_Object));
-    EXPECT_FALSE(lives->HasValueBool(&m_Object));
+    EXPECT_FALSE(lives->HasValue(&m_Object));
     lives->SetDynamicValue(&m_Object, 8);
     EXPECT_TRUE(lives->HasValue(&m_Object));
     EXPECT_EQ(8, lives->GetDynamicValue(&m_Object));

@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "engine/platform/process.h"
+#include "tests/support/process_wait.h"
 #include "tests/support/scoped_temp_folder.h"
 
 namespace fs = std::filesystem;
@@ -34,23 +35,11 @@ INSTANTIATE_TEST_SUITE_P(
                     SplitCase{"p \"say \"\"hi\"\"\"", {"p", "say \"hi\""}}, SplitCase{"p \"\"", {"p", ""}},
                     SplitCase{"p 'exit 3'", {"p", "'exit", "3'"}}));
 
-static bool WaitUntilFinished(ProcessId process, std::chrono::milliseconds limit)
-{
-    auto deadline = std::chrono::steady_clock::now() + limit;
-    while (IsProcessRunning(process))
-    {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return true;
-}
-
 TEST(Process, AShortProgramIsSeenAsFinished)
 {
     ProcessId process = 0;
     ASSERT_TRUE(StartProcess("\"/bin/sh\" -c \"exit 3\"", "", &process));
-    EXPECT_TRUE(WaitUntilFinished(process, std::chrono::seconds(2)));
+    EXPECT_TRUE(WaitUntilFinished(process));
     EXPECT_FALSE(IsProcessRunning(process));
 }
 
@@ -59,7 +48,7 @@ TEST(Process, ARunningProgramIsSeenAsRunning)
     ProcessId process = 0;
     ASSERT_TRUE(StartProcess("sh -c \"sleep 0.3\"", "", &process));
     EXPECT_TRUE(IsProcessRunning(process));
-    EXPECT_TRUE(WaitUntilFinished(process, std::chrono::seconds(2)));
+    EXPECT_TRUE(WaitUntilFinished(process));
 }
 
 TEST(Process, RunsInTheGivenFolderAndFailsForMissingPrograms)
@@ -68,7 +57,7 @@ TEST(Process, RunsInTheGivenFolderAndFailsForMissingPrograms)
     temp.WriteFile("Work/.keep", "");
     ProcessId process = 0;
     ASSERT_TRUE(StartProcess("/bin/sh -c \"pwd > where.txt\"", temp.Path() + "work", &process));
-    ASSERT_TRUE(WaitUntilFinished(process, std::chrono::seconds(2)));
+    ASSERT_TRUE(WaitUntilFinished(process));
     EXPECT_EQ(temp.ReadFile("Work/where.txt"), fs::canonical(temp.Path() + "Work").string() + "\n");
 
     EXPECT_FALSE(StartProcess("\"Utilities/ImageMagick/convert.exe\" a.tga a.jpg", "", &process));
