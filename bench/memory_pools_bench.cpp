@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "engine/core/dynamic_array.h"
-#include "engine/core/memory_pools.h"
+#include "engine/core/memory/dynamic_array.h"
+#include "engine/core/memory/memory_pools.h"
 
 // Small blocks are a pop and a push on a free list; these compare that with
 // the C heap for a typical array-storage size.

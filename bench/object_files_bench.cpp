@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/core/memory_stream.h"
-#include "engine/core/stream.h"
+#include "engine/core/files/memory_stream.h"
+#include "engine/core/files/stream.h"
 #include "engine/object/dynamic_property_table.h"
 #include "engine/object/object_files.h"
 #include "engine/object/object_stream.h"

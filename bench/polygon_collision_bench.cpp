@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "engine/core/maths_tables.h"
-#include "engine/core/polygon_collision.h"
+#include "engine/core/maths/maths_tables.h"
+#include "engine/core/geometry/polygon_collision.h"
 
 // The cost of one polygon sweep, for sizing the playfield's collision pass:
 // every moving ball is swept against every brick it may touch, every step.

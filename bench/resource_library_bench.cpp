@@ -11,12 +11,12 @@
 #include <string>
 
 #include "bench/support/stored_zip.h"
-#include "engine/core/mount_archives.h"
-#include "engine/core/paths.h"
+#include "engine/core/archives/mount_archives.h"
+#include "engine/core/settings/paths.h"
 #include "engine/object/object.h"
 #include "engine/object/object_files.h"
-#include "engine/object/resource_library.h"
-#include "engine/object/text_property.h"
+#include "engine/object/libraries/resource_library.h"
+#include "engine/object/properties/text_property.h"
 
 namespace fs = std::filesystem;
 

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "bench/support/stored_zip.h"
-#include "engine/core/archive_tree.h"
-#include "engine/core/stream.h"
+#include "engine/core/archives/archive_tree.h"
+#include "engine/core/files/stream.h"
 
 namespace fs = std::filesystem;
 

@@ -1,5 +1,4 @@
 add_library(vp_options INTERFACE)
-target_include_directories(vp_options INTERFACE ${PROJECT_SOURCE_DIR})
 target_compile_options(vp_options INTERFACE -Wall -Wextra)
 if(VP_WERROR)
   target_compile_options(vp_options INTERFACE -Werror)

@@ -3,6 +3,7 @@
 file(GLOB VP_FUZZ_SUPPORT_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/fuzz/support/*.cpp)
 add_library(vp_fuzz_support OBJECT ${VP_FUZZ_SUPPORT_SOURCES})
 target_link_libraries(vp_fuzz_support PUBLIC vp_options ${VP_EXTERNAL_LIBRARIES})
+target_include_directories(vp_fuzz_support PUBLIC ${PROJECT_SOURCE_DIR})
 
 file(GLOB VP_FUZZ_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/fuzz/*_fuzz.cpp)
 foreach(source ${VP_FUZZ_SOURCES})

@@ -5,6 +5,7 @@ file(GLOB_RECURSE VP_TEST_SUPPORT_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR
 if(VP_TEST_SUPPORT_SOURCES)
   add_library(vp_test_support OBJECT ${VP_TEST_SUPPORT_SOURCES})
   target_link_libraries(vp_test_support PUBLIC vp_options GTest::gtest GTest::gmock ${VP_EXTERNAL_LIBRARIES})
+  target_include_directories(vp_test_support PUBLIC ${PROJECT_SOURCE_DIR})
 endif()
 
 # One executable per test file: a test file that does not compile yet stops
@@ -24,3 +25,17 @@ foreach(source ${VP_TEST_SOURCES})
   gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST NO_PRETTY_VALUES
     PROPERTIES ENVIRONMENT "SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy;VP_NO_MESSAGE_BOXES=1")
 endforeach()
+
+# Layering: a probe that includes a higher layer's header must not compile
+# with a lower library's include root; the control probe must.
+function(vp_add_layering_probe probe library expect_failure)
+  add_test(NAME layering.${probe}
+    COMMAND ${CMAKE_CXX_COMPILER} -std=c++20 -fsyntax-only
+      -I${CMAKE_BINARY_DIR}/layer_includes/${library}
+      ${PROJECT_SOURCE_DIR}/tests/layering/${probe}.cpp)
+  set_tests_properties(layering.${probe} PROPERTIES WILL_FAIL ${expect_failure})
+endfunction()
+vp_add_layering_probe(core_includes_platform vp_core FALSE)
+vp_add_layering_probe(core_includes_app vp_core TRUE)
+vp_add_layering_probe(core_includes_sdl vp_core TRUE)
+vp_add_layering_probe(object_includes_graphics vp_object TRUE)

@@ -10,11 +10,11 @@
 #include <memory>
 #include <string>
 
-#include "engine/object/message_stream.h"
-#include "engine/object/stream_call.h"
+#include "engine/object/recorded_calls/message_stream.h"
+#include "engine/object/recorded_calls/stream_call.h"
 #include "fuzz/support/fuzz_input.h"
 #include "game/frontend/demo_recorder.h"
-#include "tests/object/composite_kinds_object.h"
+#include "tests/object/properties/composite_kinds_object.h"
 #include "tests/object/every_kind_object.h"
 #include "tests/support/stand_in_calls.h"
 

@@ -8,9 +8,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "engine/core/file.h"
-#include "engine/core/ref_string.h"
-#include "engine/graphics/compressed_block.h"
+#include "engine/core/files/file.h"
+#include "engine/core/strings/ref_string.h"
+#include "engine/core/files/compressed_block.h"
 #include "fuzz/support/fuzz_input.h"
 
 namespace {

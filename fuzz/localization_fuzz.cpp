@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/core/localization_table.h"
-#include "engine/core/localized_string.h"
-#include "engine/core/ref_string.h"
+#include "engine/core/localization/localization_table.h"
+#include "engine/core/localization/localized_string.h"
+#include "engine/core/strings/ref_string.h"
 #include "fuzz/support/fuzz_input.h"
 
 namespace {

@@ -11,11 +11,11 @@
 #include <memory>
 #include <string>
 
-#include "engine/core/memory_stream.h"
+#include "engine/core/files/memory_stream.h"
 #include "engine/object/object.h"
 #include "engine/object/object_stream.h"
 #include "fuzz/support/fuzz_input.h"
-#include "tests/object/composite_kinds_object.h"
+#include "tests/object/properties/composite_kinds_object.h"
 #include "tests/object/every_kind_object.h"
 
 namespace {

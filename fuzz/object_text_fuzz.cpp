@@ -13,7 +13,7 @@
 #include "engine/object/object.h"
 #include "engine/object/object_files.h"
 #include "fuzz/support/fuzz_input.h"
-#include "tests/object/composite_kinds_object.h"
+#include "tests/object/properties/composite_kinds_object.h"
 #include "tests/object/every_kind_object.h"
 
 namespace {

@@ -7,10 +7,10 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/core/file.h"
-#include "engine/core/memory_stream.h"
-#include "engine/core/polygon2d.h"
-#include "engine/core/polygon_text.h"
+#include "engine/core/files/file.h"
+#include "engine/core/files/memory_stream.h"
+#include "engine/core/geometry/polygon2d.h"
+#include "engine/core/geometry/polygon_text.h"
 #include "fuzz/support/fuzz_input.h"
 
 namespace {

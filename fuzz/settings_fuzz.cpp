@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <string>
 
-#include "engine/core/ref_string.h"
-#include "engine/core/settings.h"
+#include "engine/core/strings/ref_string.h"
+#include "engine/core/settings/settings.h"
 #include "fuzz/support/fuzz_input.h"
 
 namespace {

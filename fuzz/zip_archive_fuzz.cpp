@@ -12,14 +12,14 @@
 #include <string>
 #include <utility>
 
-#include "engine/core/file.h"
-#include "engine/core/file_search.h"
-#include "engine/core/file_sink.h"
-#include "engine/core/mount_archives.h"
-#include "engine/core/ref_string.h"
-#include "engine/core/stream.h"
-#include "engine/core/virtual_array.h"
-#include "engine/core/zip_archive.h"
+#include "engine/core/files/file.h"
+#include "engine/core/files/file_search.h"
+#include "engine/core/files/file_sink.h"
+#include "engine/core/archives/mount_archives.h"
+#include "engine/core/strings/ref_string.h"
+#include "engine/core/files/stream.h"
+#include "engine/core/lists/virtual_array.h"
+#include "engine/core/archives/zip_archive.h"
 #include "fuzz/support/fuzz_input.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include <cstdio>
 
-#include "engine/core/version_text.h"
+#include "engine/core/localization/version_text.h"
 
 int main()
 {

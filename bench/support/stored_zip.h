@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/core/crc32.h"
-#include "engine/core/file.h"
-#include "engine/core/stream.h"
-#include "engine/core/zip_format.h"
+#include "engine/core/files/crc32.h"
+#include "engine/core/files/file.h"
+#include "engine/core/files/stream.h"
+#include "engine/core/archives/zip_format.h"
 
 // Writes a zip of memberCount stored (uncompressed) members, each holding
 // data, member i named nameOf(i). With walkLocalHeaders the end record

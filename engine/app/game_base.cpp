@@ -1,8 +1,15 @@
 #include "engine/app/game_base.h"
 
+#include "engine/graphics/engine_text_font.h"
+
 namespace {
 
 CGameBase* g_pGameObject = nullptr;
+
+CFont* TextFontOfTheGameObject()
+{
+    return g_pGameObject ? g_pGameObject->GetTextFont() : nullptr;
+}
 
 } // namespace
 
@@ -10,6 +17,7 @@ CGameBase::CGameBase()
     : m_pTextFont(nullptr)
 {
     g_pGameObject = this;
+    SetEngineTextFontSource(TextFontOfTheGameObject);
 }
 
 CGameBase::~CGameBase()

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "engine/object/dynamic_property_table.h"
-#include "engine/object/property.h"
+#include "engine/object/properties/property.h"
 
 namespace
 {

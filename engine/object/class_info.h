@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "engine/core/dynamic_array.h"
-#include "engine/core/ref_string.h"
-#include "engine/core/virtual_array.h"
+#include "engine/core/memory/dynamic_array.h"
+#include "engine/core/strings/ref_string.h"
+#include "engine/core/lists/virtual_array.h"
 
 class CDynamicPropertyTable;
 class CObject;

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "engine/core/error_report.h"
-#include "engine/core/localized_string.h"
+#include "engine/core/program/error_report.h"
+#include "engine/core/localization/localized_string.h"
 #include "engine/object/class_info.h"
 
 namespace

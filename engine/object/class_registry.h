@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "engine/core/dynamic_array.h"
-#include "engine/core/virtual_array.h"
+#include "engine/core/memory/dynamic_array.h"
+#include "engine/core/lists/virtual_array.h"
 
 class CClassInfo;
 class CObject;

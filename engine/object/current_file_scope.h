@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/core/ref_string.h"
-#include "engine/core/virtual_array.h"
+#include "engine/core/strings/ref_string.h"
+#include "engine/core/lists/virtual_array.h"
 
 // Names what is being read for the reports raised meanwhile (CurrentFileName)
 // and names back what was there before when the scope ends: loads nest.

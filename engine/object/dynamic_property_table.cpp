@@ -1,6 +1,6 @@
 #include "engine/object/dynamic_property_table.h"
 
-#include "engine/object/property.h"
+#include "engine/object/properties/property.h"
 
 CDynamicPropertyTable::CDynamicPropertyTable(bool owning)
     : m_Owning(owning)

@@ -1,6 +1,6 @@
 #include "engine/object/dynamic_value_set.h"
 
-#include "engine/object/property.h"
+#include "engine/object/properties/property.h"
 
 CDynamicValueSet::~CDynamicValueSet()
 {

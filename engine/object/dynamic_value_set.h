@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "engine/core/dynamic_array.h"
+#include "engine/core/memory/dynamic_array.h"
 
 class CReferenceVisitor;
 class Property;

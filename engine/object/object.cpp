@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
-#include "engine/core/memory_pools.h"
+#include "engine/core/memory/memory_pools.h"
 #include "engine/object/class_info.h"
-#include "engine/object/dynamic_properties_property.h"
+#include "engine/object/properties/dynamic_properties_property.h"
 #include "engine/object/dynamic_value_set.h"
-#include "engine/object/property.h"
+#include "engine/object/properties/property.h"
 #include "engine/object/reference_visitor.h"
-#include "engine/object/text_property.h"
+#include "engine/object/properties/text_property.h"
 
 namespace
 {

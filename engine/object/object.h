@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "engine/core/ref_string.h"
+#include "engine/core/strings/ref_string.h"
 #include "engine/object/reflection.h"
 
 class CDynamicValueSet;

@@ -3,12 +3,12 @@
 // then every property selected for binary files, then the class's own data.
 // All numbers are 32-bit little-endian words.
 
-#include "engine/core/profiler.h"
+#include "engine/core/program/profiler.h"
 #include "engine/object/class_info.h"
 #include "engine/object/object.h"
 #include "engine/object/object_read_hook.h"
 #include "engine/object/object_stream.h"
-#include "engine/object/property.h"
+#include "engine/object/properties/property.h"
 
 namespace
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/core/ref_string.h"
+#include "engine/core/strings/ref_string.h"
 
 class CClassInfo;
 class CObject;

@@ -4,9 +4,9 @@
 // writer's reference: properties sent as equal keep what it holds.
 
 #include "engine/object/class_info.h"
-#include "engine/object/message_stream.h"
+#include "engine/object/recorded_calls/message_stream.h"
 #include "engine/object/object.h"
-#include "engine/object/property.h"
+#include "engine/object/properties/property.h"
 
 void CObject::WriteDelta(CMessageStream& stream, const CObject* reference)
 {

@@ -2,13 +2,13 @@
 
 #include <cstring>
 
-#include "engine/core/data_files.h"
-#include "engine/core/loose_files.h"
-#include "engine/core/memory_file_name.h"
-#include "engine/core/memory_stream.h"
-#include "engine/core/open_stream.h"
-#include "engine/core/stream.h"
-#include "engine/core/virtual_array.h"
+#include "engine/core/files/data_files.h"
+#include "engine/core/files/loose_files.h"
+#include "engine/core/files/memory_file_name.h"
+#include "engine/core/files/memory_stream.h"
+#include "engine/core/files/open_stream.h"
+#include "engine/core/files/stream.h"
+#include "engine/core/lists/virtual_array.h"
 #include "engine/object/class_info.h"
 #include "engine/object/class_registry.h"
 #include "engine/object/current_file_scope.h"

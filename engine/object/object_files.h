@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "engine/core/object_file_name_hooks.h"
+#include "engine/core/lists/object_file_name_hooks.h"
 
 class CClassInfo;
 class CObject;

@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "engine/core/memory_stream.h"
+#include "engine/core/files/memory_stream.h"
 
 CObjectStream::CObjectStream()
     : m_ReadCameShort(false)

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "engine/core/file.h"
+#include "engine/core/files/file.h"
 
 class CMemoryStream;
 

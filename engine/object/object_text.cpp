@@ -6,9 +6,9 @@
 
 #include <cstring>
 
-#include "engine/core/error_report.h"
-#include "engine/core/profiler.h"
-#include "engine/core/virtual_array.h"
+#include "engine/core/program/error_report.h"
+#include "engine/core/program/profiler.h"
+#include "engine/core/lists/virtual_array.h"
 #include "engine/object/class_info.h"
 #include "engine/object/class_registry.h"
 #include "engine/object/dynamic_property_table.h"
@@ -16,7 +16,7 @@
 #include "engine/object/object_read_hook.h"
 #include "engine/object/object_stream.h"
 #include "engine/object/xml_tag.h"
-#include "engine/object/property.h"
+#include "engine/object/properties/property.h"
 #include "engine/object/text_lines.h"
 
 namespace

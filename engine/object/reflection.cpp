@@ -1,7 +1,7 @@
 #include "engine/object/reflection.h"
 
-#include "engine/core/error_report.h"
-#include "engine/core/ref_string.h"
+#include "engine/core/program/error_report.h"
+#include "engine/core/strings/ref_string.h"
 
 void VerifyReflectedLayout(const CObject* base, const void* object, const char* className)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/core/ref_string.h"
+#include "engine/core/strings/ref_string.h"
 
 // Element names of the XML form cannot hold blanks, "?", "&" or "'".
 inline CString MakeXmlTag(const char* name)

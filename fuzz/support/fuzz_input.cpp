@@ -8,9 +8,9 @@
 #include <filesystem>
 #include <string>
 
-#include "engine/core/error_report.h"
-#include "engine/core/file.h"
-#include "engine/core/memory_stream.h"
+#include "engine/core/program/error_report.h"
+#include "engine/core/files/file.h"
+#include "engine/core/files/memory_stream.h"
 #include "engine/platform/message_box.h"
 #include "tests/support/scoped_temp_folder.h"
 

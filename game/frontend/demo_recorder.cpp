@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "engine/core/file.h"
-#include "engine/object/stream_call.h"
+#include "engine/core/files/file.h"
+#include "engine/object/recorded_calls/stream_call.h"
 
 static const int32_t RECORDER_CALL_FLAGS = 3;
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "engine/object/message_stream.h"
+#include "engine/object/recorded_calls/message_stream.h"
 
 // Records play as the stream of drawing and sound calls each frame makes and
 // replays it one frame per drawn frame. A demo file is the stream's bytes as

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/core/error_report.h"
-#include "engine/object/message_stream.h"
+#include "engine/core/program/error_report.h"
+#include "engine/object/recorded_calls/message_stream.h"
 #include "engine/platform/message_box.h"
 #include "game/frontend/demo_recorder.h"
 #include "tests/support/stand_in_calls.h"

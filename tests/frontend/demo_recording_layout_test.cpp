@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/object/stream_call.h"
+#include "engine/object/recorded_calls/stream_call.h"
 #include "game/frontend/demo_recorder.h"
 #include "tests/support/stream_bits.h"
 

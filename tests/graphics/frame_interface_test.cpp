@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/graphics/color.h"
+#include "engine/core/color/color.h"
 #include "tests/support/recording_frame.h"
 
 TEST(CFrameInterface, RectOutlineIsFourLinesInsideTheHalfOpenRectangle)

@@ -4,15 +4,15 @@
 #include <memory>
 #include <string>
 
-#include "engine/core/dynamic_array.h"
-#include "engine/core/virtual_array.h"
+#include "engine/core/memory/dynamic_array.h"
+#include "engine/core/lists/virtual_array.h"
 #include "engine/object/class_info.h"
 #include "engine/object/class_registry.h"
 #include "engine/object/dynamic_property_table.h"
-#include "engine/object/int_property.h"
+#include "engine/object/properties/int_property.h"
 #include "engine/object/object.h"
 #include "engine/object/reference_visitor.h"
-#include "engine/object/string_property.h"
+#include "engine/object/properties/string_property.h"
 
 namespace
 {

@@ -7,16 +7,16 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "engine/core/ref_string.h"
-#include "engine/object/bool_property.h"
-#include "engine/object/float_property.h"
-#include "engine/object/int64_property.h"
-#include "engine/object/int_property.h"
+#include "engine/core/strings/ref_string.h"
+#include "engine/object/properties/bool_property.h"
+#include "engine/object/properties/float_property.h"
+#include "engine/object/properties/int64_property.h"
+#include "engine/object/properties/int_property.h"
 #include "engine/object/object.h"
-#include "engine/object/string_property.h"
-#include "engine/object/text_property.h"
-#include "engine/object/unit_converter.h"
-#include "engine/object/unsigned_int_property.h"
+#include "engine/object/properties/string_property.h"
+#include "engine/object/properties/text_property.h"
+#include "engine/object/properties/unit_converter.h"
+#include "engine/object/properties/unsigned_int_property.h"
 
 class CTestEveryKind : public CObject
 {

@@ -3,8 +3,8 @@
 #include <memory>
 #include <string>
 
-#include "engine/core/error_report.h"
-#include "tests/object/composite_kinds_object.h"
+#include "engine/core/program/error_report.h"
+#include "tests/object/properties/composite_kinds_object.h"
 #include "tests/support/message_box_capture.h"
 #include "tests/support/object_forms.h"
 

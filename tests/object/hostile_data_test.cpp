@@ -5,7 +5,7 @@
 #include <string>
 
 #include "engine/object/object_files.h"
-#include "tests/object/composite_kinds_object.h"
+#include "tests/object/properties/composite_kinds_object.h"
 #include "tests/support/object_forms.h"
 #include "tests/support/scoped_temp_folder.h"
 

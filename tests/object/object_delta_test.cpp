@@ -5,7 +5,7 @@
 
 #include "engine/object/dynamic_property_table.h"
 #include "engine/object/dynamic_value_set.h"
-#include "engine/object/message_stream.h"
+#include "engine/object/recorded_calls/message_stream.h"
 #include "tests/object/every_kind_object.h"
 
 namespace

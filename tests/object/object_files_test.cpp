@@ -9,11 +9,11 @@
 #include <memory>
 #include <string>
 
-#include "engine/core/data_files.h"
-#include "engine/core/loose_files.h"
-#include "engine/core/paths.h"
-#include "engine/core/stream.h"
-#include "engine/core/virtual_array.h"
+#include "engine/core/files/data_files.h"
+#include "engine/core/files/loose_files.h"
+#include "engine/core/settings/paths.h"
+#include "engine/core/files/stream.h"
+#include "engine/core/lists/virtual_array.h"
 #include "engine/object/object_files.h"
 #include "engine/object/object_read_hook.h"
 #include "engine/object/object_stream.h"

@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
-#include "engine/core/memory_stream.h"
-#include "engine/core/stream.h"
+#include "engine/core/files/memory_stream.h"
+#include "engine/core/files/stream.h"
 #include "engine/object/class_info.h"
 #include "engine/object/class_registry.h"
 #include "engine/object/dynamic_property_table.h"

@@ -1,9 +1,9 @@
 #include "tests/support/archive_test_folder.h"
 
-#include "engine/core/file.h"
-#include "engine/core/mount_archives.h"
-#include "engine/core/paths.h"
-#include "engine/core/stream.h"
+#include "engine/core/files/file.h"
+#include "engine/core/archives/mount_archives.h"
+#include "engine/core/settings/paths.h"
+#include "engine/core/files/stream.h"
 
 namespace fs = std::filesystem;
 

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "engine/core/memory_stream.h"
-#include "engine/core/stream.h"
+#include "engine/core/files/memory_stream.h"
+#include "engine/core/files/stream.h"
 #include "engine/object/object.h"
 #include "engine/object/object_files.h"
 #include "engine/object/object_stream.h"

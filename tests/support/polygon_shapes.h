@@ -2,8 +2,8 @@
 
 #include <initializer_list>
 
-#include "engine/core/polygon2d.h"
-#include "engine/core/vector2d.h"
+#include "engine/core/geometry/polygon2d.h"
+#include "engine/core/geometry/vector2d.h"
 
 // A polygon through the points in order; closed when close is set.
 Polygon2D MakePolygon(std::initializer_list<Vector2> points, bool close);

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "engine/object/message_stream.h"
+#include "engine/object/recorded_calls/message_stream.h"
 
 enum ArgumentKind
 {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/object/stream_call.h"
+#include "engine/object/recorded_calls/stream_call.h"
 #include "tests/support/test_name_list.h"
 
 class CMessageStream;

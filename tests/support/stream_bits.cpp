@@ -1,6 +1,6 @@
 #include "tests/support/stream_bits.h"
 
-#include "engine/object/message_stream.h"
+#include "engine/object/recorded_calls/message_stream.h"
 
 std::vector<uint8_t> StreamBytes(const CMessageStream& stream)
 {

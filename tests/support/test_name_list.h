@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/core/ref_string.h"
-#include "engine/core/virtual_array.h"
+#include "engine/core/strings/ref_string.h"
+#include "engine/core/lists/virtual_array.h"
 
 // A named list over fixed names that records which indices were asked for
 // by name, so tests can see how a search probed the list.

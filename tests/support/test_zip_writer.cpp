@@ -1,6 +1,6 @@
 #include "tests/support/test_zip_writer.h"
 
-#include "engine/core/crc32.h"
+#include "engine/core/files/crc32.h"
 
 static void Append16(std::string& out, uint32_t value)
 {

@@ -1,0 +1,131 @@
+#pragma once
+
+#include <cstdint>
+
+#include "engine/core/memory/dynamic_array.h"
+#include "engine/core/strings/ref_string.h"
+#include "engine/core/archives/zip_format.h"
+
+class CFile;
+class CFileSink;
+class CSearchSpec;
+class CStream;
+class CZipMemberStream;
+
+// One member of a mounted archive.
+struct ZipEntry
+{
+    // The mount prefix followed by the stored name.
+    CString name;
+    ZipCentralFields fields;
+    // Where the member's bytes begin, learnt from its own local header on
+    // first open: tools write different extra fields into the local header
+    // and the central record, so the central one cannot place the data.
+    // 0 until then.
+    uint32_t dataStart = 0;
+    // Set when the last enumeration that met the entry listed it.
+    bool preEnumerated = false;
+};
+
+// A store-only zip archive laid over the data folder under a folder prefix.
+// Names are data names (prefix included) and compare without regard to case.
+class CZipArchive
+{
+public:
+    CZipArchive();
+    ~CZipArchive();
+
+    // A deferred archive reads its directory on first use; any other reads it
+    // now and keeps its file open.
+    bool Open(const char* archivePath, bool writable, const char* mountPrefix, bool deferred, uint32_t streamFlags);
+    void Close();
+    bool ReadZipDirectory();
+
+    // Exact names go through a hash of the case-folded name, so a lookup
+    // costs the same in a thousand members as in a hundred thousand. On a
+    // miss the insertion index says where the name would go in name order.
+    ZipEntry* FindZipEntry(const char* name, int32_t* insertionIndex = nullptr);
+
+    bool Contains(const char* name);
+    // canWrite: the member may be rewritten.
+    bool ContainsWritable(const char* name, bool& canWrite);
+    // Members carry no date of their own for this test: the archive file's
+    // date stands for all of them.
+    bool IsNewer(const char* name, const char* reference);
+    // The member's time, or the archive file's for a missing member; 0 for a
+    // name outside the prefix.
+    uint64_t GetFileTime(const char* name);
+    void Enumerate(CFileSink& sink, const CSearchSpec& search);
+    // OPEN_CREATE rewrites the member in place; OPEN_LISTED_ENTRIES_ONLY opens
+    // only entries the last enumeration listed; OPEN_OWN_ARCHIVE_FILE gives the
+    // stream a file of its own.
+    CStream* OpenMember(const char* name, uint32_t flags);
+
+    // Writers of the member rewrite.
+    ZipEntry* MoveEntryToEnd(ZipEntry* entry);
+    void WriteLocalHeader(const ZipEntry& entry);
+    // False when the disk refused the record.
+    bool WriteEndRecord(uint32_t directoryOffset);
+
+    const CString& GetArchivePath() const { return m_ArchivePath; }
+    const CString& GetMountPrefix() const { return m_MountPrefix; }
+    uint32_t GetStreamFlags() const { return m_StreamFlags; }
+    uint32_t GetEntryCount() const { return m_Entries.GetCount(); }
+    // In local header offset order.
+    const ZipEntry& GetEntry(uint32_t index) const { return m_Entries[index]; }
+
+    CZipArchive(const CZipArchive&) = delete;
+    CZipArchive& operator=(const CZipArchive&) = delete;
+
+private:
+    friend class CZipMemberStream;
+
+    void EnsureDirectory();
+    [[noreturn]] void ReportDamaged(const CString& archivePath);
+    bool BelongsToPrefix(const char* name) const;
+    bool FindDirectory(uint32_t& directoryOffset, uint32_t& entryLimit);
+    bool WalkToDirectory(uint32_t& directoryOffset);
+    bool ReadEntries(uint32_t directoryOffset, uint32_t entryLimit);
+    void SortTables();
+    void BuildNameHash();
+    bool OpenFile(uint32_t extraFlags);
+    bool CloseFile();
+    void LocateData(ZipEntry& entry, CFile& file);
+    uint32_t GetMemberEnd(ZipEntry& entry);
+    ZipEntry* BeginRewrite(ZipEntry* entry);
+    void EnumerateEntryFiles(CFileSink& sink, const CSearchSpec& search, const CString& extension);
+    void EnumerateEntryFolders(CFileSink& sink, const CSearchSpec& search);
+    uint32_t LowerBound(const char* name) const;
+    const char* GetStoredName(const ZipEntry& entry) const;
+    bool WriteDirectory();
+
+    // Member streams report here as they finish; false when the directory
+    // could not be written back.
+    bool OnMemberStreamFinished(bool sharedFile, bool rewrite);
+
+    bool m_DirectoryLoaded;
+    bool m_Modified;
+    bool m_KeepOpen;
+    CFile* m_pFile;
+    bool m_FileWritable;
+    CString m_ArchivePath;
+    CString m_MountPrefix;
+    uint32_t m_MountPrefixLength;
+    CDynamicArray<ZipEntry> m_Entries;  // by local header offset
+    CDynamicArray<uint32_t> m_NameIndex;  // entry indices by name, for folder walks
+    // Open addressing, at most half full; entry 0 marks an empty slot, any
+    // other the entry index + 1.
+    struct NameSlot
+    {
+        uint32_t hash;
+        uint32_t entry;
+    };
+    CDynamicArray<NameSlot> m_NameHash;
+    // Member streams on the archive's own file, and on files of their own.
+    uint32_t m_OpenMemberCount;
+    uint32_t m_OwnFileMemberCount;
+    bool m_RewriteUnderway;
+    uint32_t m_StreamFlags;
+    uint32_t m_EndSignature;
+    bool m_Writable;
+};

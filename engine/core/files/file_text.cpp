@@ -1,0 +1,176 @@
+#include "engine/core/files/file.h"
+
+#include <cstring>
+#include <vector>
+
+#include "engine/core/program/profiler.h"
+
+static CProfileSection s_ReadLineSection("ReadLine");
+
+// Text of either width as little-endian 16-bit units, written at once.
+static void WriteAsUnits(CFile& file, const CString& text)
+{
+    uint32_t length = text.GetLength();
+    std::vector<uint8_t> bytes(length * 2);
+    for (uint32_t i = 0; i < length; i++)
+    {
+        char16_t unit = text.GetAtUnchecked(i);
+        bytes[i * 2] = static_cast<uint8_t>(unit);
+        bytes[i * 2 + 1] = static_cast<uint8_t>(unit >> 8);
+    }
+    file.Write(bytes.data(), static_cast<uint32_t>(bytes.size()));
+}
+
+void CFile::WriteString(const CString& text)
+{
+    if (m_Utf16)
+    {
+        WriteAsUnits(*this, text);
+    }
+    else if (text.IsWide())
+    {
+        CString narrow(text);
+        narrow.MakeNarrow();
+        Write(narrow.GetText(), narrow.GetLength());
+    }
+    else
+    {
+        Write(text.GetText(), text.GetLength());
+    }
+}
+
+void CFile::WriteText(const char* text)
+{
+    if (!text)
+        return;
+    if (m_Utf16)
+        WriteAsUnits(*this, CString(text));
+    else
+        Write(text, static_cast<uint32_t>(std::strlen(text)));
+}
+
+void CFile::WriteEscaped(const CString& text)
+{
+    if (m_Utf16)
+    {
+        WriteString(text);
+        return;
+    }
+    CString encoded;
+    WriteString(text.EncodeForText(encoded));
+}
+
+void CFile::WriteUnit(char16_t unit)
+{
+    if (m_Utf16)
+    {
+        uint8_t bytes[2] = {static_cast<uint8_t>(unit), static_cast<uint8_t>(unit >> 8)};
+        Write(bytes, 2);
+    }
+    else
+    {
+        uint8_t byte = static_cast<uint8_t>(unit);
+        Write(&byte, 1);
+    }
+}
+
+// The next line starts indented already, so that Indent and Unindent only
+// adjust the tab in front of it.
+void CFile::WriteLineEnd()
+{
+    WriteUnit('\r');
+    WriteUnit('\n');
+    if (m_IndentationOn)
+    {
+        for (uint32_t i = 0; i < m_IndentLevel; i++)
+            WriteUnit('\t');
+    }
+    m_LineCount++;
+}
+
+uint32_t CFile::WriteLine(const CString& text)
+{
+    if (!m_pStream)
+        return 0;
+    WriteString(text);
+    WriteLineEnd();
+    return m_LineCount;
+}
+
+uint32_t CFile::WriteLine(const char* text)
+{
+    if (!m_pStream)
+        return 0;
+    WriteText(text);
+    WriteLineEnd();
+    return m_LineCount;
+}
+
+uint32_t CFile::WriteTextLine(const CString& text)
+{
+    if (!m_pStream)
+        return 0;
+    WriteEscaped(text);
+    WriteLineEnd();
+    return m_LineCount;
+}
+
+void CFile::Indent()
+{
+    if (!m_IndentationOn)
+        return;
+    m_IndentLevel++;
+    WriteUnit('\t');
+}
+
+void CFile::Unindent()
+{
+    if (!m_IndentationOn || m_IndentLevel == 0)
+        return;
+    m_IndentLevel--;
+    SeekRelative(m_Utf16 ? -2 : -1);
+}
+
+bool CFile::ReadLine(CString& line)
+{
+    CProfileScope scope(s_ReadLineSection);
+    if (!m_pStream)
+        return false;
+    bool read;
+    if (m_Utf16)
+    {
+        read = m_pStream->ReadLineWide(line);
+        if (read && line.FitsInEightBits())
+            line.MakeNarrow();
+    }
+    else
+    {
+        read = m_pStream->ReadLine(line);
+    }
+    if (read)
+        m_LineCount++;
+    return read;
+}
+
+bool CFile::ReadNonBlankLine(CString& line)
+{
+    while (ReadLine(line))
+    {
+        if (!line.IsBlank())
+            return true;
+    }
+    return false;
+}
+
+bool CFile::ReadLineToBuffer(char* buffer, uint32_t size)
+{
+    CString line;
+    if (!ReadLine(line))
+        return false;
+    line.MakeNarrow();
+    uint32_t length = line.GetLength();
+    if (length + 1 > size)
+        return false;
+    std::memcpy(buffer, line.GetText(), length + 1);
+    return true;
+}

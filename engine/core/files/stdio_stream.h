@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+
+#include "engine/core/files/stream.h"
+
+// A loose file opened through the C runtime. It is also the base of every
+// other stream kind (memory, archive member, archive append), which replace
+// its operations and leave its file none.
+class CStdioStream : public CStream
+{
+public:
+    CStdioStream();
+    ~CStdioStream() override;
+
+    // Opens a loose file: the data folder joined with the name, or the name
+    // as it stands with OPEN_NAME_UNCHANGED. A read or a plain read-write
+    // open that misses under the data folder tries the name as it stands.
+    bool Open(const char* name, uint32_t flags);
+
+    bool IsInMemory() const override { return false; }
+    uint32_t Write(const void* bytes, uint32_t n) override;
+    uint32_t Read(void* bytes, uint32_t n) override;
+    bool SeekRelative(int32_t n) override;
+    bool Seek(uint32_t position) override;
+    int32_t Tell() override;
+    uint32_t GetSize() override;
+    void SetSize(uint32_t n) override;
+    bool Close() override;
+    // Works through the virtual Read and Seek, so the archive member streams
+    // share it. CR LF and LF CR are one line end each; so are CR CR LF and
+    // CR LF LF.
+    bool ReadLine(CString& line) override;
+
+    CStdioStream(const CStdioStream&) = delete;
+    CStdioStream& operator=(const CStdioStream&) = delete;
+
+private:
+    FILE* m_pFile;
+    // A short write: Close then answers false even if the flush succeeds.
+    bool m_WriteFailed;
+};

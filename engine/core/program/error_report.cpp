@@ -1,0 +1,49 @@
+#include "engine/core/program/error_report.h"
+
+#include <cstdlib>
+#include <string>
+
+#include "engine/core/program/main_window.h"
+#include "engine/platform/cursor.h"
+#include "engine/platform/message_box.h"
+
+static bool s_FatalExitInProgress = false;
+static FatalExitHook s_FatalExitHook = nullptr;
+
+void ShowErrorReport(const char* title, const char* text)
+{
+    std::string caption = "\"VivuVarur Explanation\" - ";
+    caption += title ? title : "";
+
+    // The game hides the system cursor while it draws its own; the player
+    // needs the arrow to press OK.
+    ShowArrowCursor(true);
+    ShowPlatformMessageBox(GetMainWindow(), caption.c_str(), text);
+    ShowArrowCursor(false);
+}
+
+void ShowSystemMessageBox(const char* caption, const char* text)
+{
+    ShowPlatformMessageBox(GetMainWindow(), caption, text);
+}
+
+FatalExitHook SetFatalExitHook(FatalExitHook hook)
+{
+    FatalExitHook previous = s_FatalExitHook;
+    s_FatalExitHook = hook;
+    return previous;
+}
+
+void ExitAfterFatalError()
+{
+    // The process goes on after a hook, so the flag stays down for it.
+    if (s_FatalExitHook)
+        s_FatalExitHook();
+    s_FatalExitInProgress = true;
+    std::exit(-1);
+}
+
+bool IsFatalExitInProgress()
+{
+    return s_FatalExitInProgress;
+}

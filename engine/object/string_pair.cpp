@@ -1,9 +1,0 @@
-#include "engine/object/string_pair.h"
-
-#include "engine/core/localization_table.h"
-
-void TranslateStringPair(CStringPair& pair)
-{
-    pair.m_Shown = pair.m_Source;
-    GetLocalizationTable().TranslateOne(pair.m_Shown, nullptr);
-}
