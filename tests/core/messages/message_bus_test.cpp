@@ -104,3 +104,120 @@ TEST(MessageBus, ListenerRegisteredDuringABroadcastHearsItToo)
     EXPECT_TRUE(BroadcastMessage(message));
     EXPECT_EQ(log, (std::vector<std::string>{ "recruiter", "recruit" }));
 }
+
+TEST(MessageBus, FalseTrueFalseAnswersTrueAfterCallingAllThreeInOrder)
+{
+    std::vector<std::string> log;
+    CLoggingListener first(log, "first", false);
+    CLoggingListener second(log, "second", true);
+    CLoggingListener third(log, "third", false);
+    CMessage message("CTestBusMessage");
+    EXPECT_TRUE(BroadcastMessage(message));
+    EXPECT_EQ(log, (std::vector<std::string>{ "first", "second", "third" }));
+}
+
+// Deletes a listener (itself, or one registered before it) when it hears a
+// message: the listeners after it in the array slide down one place while
+// the broadcast walks it.
+class CDeletingListener : public CMessageListener
+{
+public:
+    CDeletingListener(std::vector<std::string>& log, std::unique_ptr<CMessageListener>& victim)
+        : m_Log(log)
+        , m_Victim(victim)
+    {
+    }
+
+    bool ReceiveMessage(CMessage&) override
+    {
+        m_Log.push_back("deleter");
+        m_Victim.reset();
+        return false;
+    }
+
+private:
+    std::vector<std::string>& m_Log;
+    std::unique_ptr<CMessageListener>& m_Victim;
+};
+
+TEST(MessageBus, ListenerDeletingItselfDuringABroadcastLetsTheNextTwoHearIt)
+{
+    std::vector<std::string> log;
+    std::unique_ptr<CMessageListener> self;
+    self.reset(new CDeletingListener(log, self));
+    CLoggingListener next(log, "next", false);
+    CLoggingListener last(log, "last", true);
+
+    CMessage message("CTestBusMessage");
+    EXPECT_TRUE(BroadcastMessage(message));
+    EXPECT_EQ(log, (std::vector<std::string>{ "deleter", "next", "last" }));
+    EXPECT_EQ(GetMessageListeners().GetCount(), 2u);
+}
+
+TEST(MessageBus, ListenerDeletingAnEarlierOneDuringABroadcastSkipsNoOne)
+{
+    std::vector<std::string> log;
+    std::unique_ptr<CMessageListener> earlier(new CLoggingListener(log, "earlier", false));
+    CDeletingListener deleter(log, earlier);
+    CLoggingListener next(log, "next", false);
+
+    CMessage message("CTestBusMessage");
+    BroadcastMessage(message);
+    EXPECT_EQ(log, (std::vector<std::string>{ "earlier", "deleter", "next" }));
+}
+
+// Sends a second message from inside the first broadcast; the listener
+// deleted during the inner broadcast must not make the outer one skip.
+class CNestingListener : public CMessageListener
+{
+public:
+    explicit CNestingListener(std::vector<std::string>& log)
+        : m_Log(log)
+    {
+    }
+
+    bool ReceiveMessage(CMessage& message) override
+    {
+        m_Log.push_back("nester");
+        if (message.GetTypeId() == GetMessageTypeId("CTestOuterMessage"))
+        {
+            CMessage inner("CTestInnerMessage");
+            BroadcastMessage(inner);
+        }
+        return false;
+    }
+
+private:
+    std::vector<std::string>& m_Log;
+};
+
+TEST(MessageBus, DeletionInsideANestedBroadcastKeepsTheOuterWalkInStep)
+{
+    std::vector<std::string> log;
+    CNestingListener nester(log);
+    std::unique_ptr<CMessageListener> self;
+    self.reset(new CDeletingListener(log, self));
+    CLoggingListener last(log, "last", false);
+
+    CMessage outer("CTestOuterMessage");
+    BroadcastMessage(outer);
+    // Outer: nester (inner: nester, deleter, last), then last once more.
+    EXPECT_EQ(log, (std::vector<std::string>{ "nester", "nester", "deleter", "last", "last" }));
+}
+
+TEST(MessageBus, DestroyingAListenerRegisteredTwiceRemovesOnlyItsFirstEntry)
+{
+    std::vector<std::string> log;
+    CMessageListener* twice = new CLoggingListener(log, "twice", false);
+    CLoggingListener other(log, "other", false);
+    CPoolArray<CMessageListener*>& listeners = GetMessageListeners();
+    listeners.Append(twice);
+    const uintptr_t twiceAddress = reinterpret_cast<uintptr_t>(twice);
+
+    delete twice;
+    ASSERT_EQ(listeners.GetCount(), 2u);
+    EXPECT_EQ(listeners[0], &other);
+    EXPECT_EQ(reinterpret_cast<uintptr_t>(listeners[1]), twiceAddress);
+    // The stray second entry has no object left to remove it.
+    listeners.RemoveAt(1);
+}
