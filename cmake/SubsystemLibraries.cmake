@@ -39,17 +39,26 @@ function(vp_add_subsystem name folder)
     file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${seen} ${root}/${seen} SYMBOLIC)
   endforeach()
   add_library(${name} OBJECT ${sources})
+  set_target_properties(${name} PROPERTIES POSITION_INDEPENDENT_CODE ON)
   target_include_directories(${name} PRIVATE ${root})
   target_link_libraries(${name} PRIVATE vp_options ${arg_USES})
   set(VP_SUBSYSTEM_LIBRARIES ${VP_SUBSYSTEM_LIBRARIES} ${name} PARENT_SCOPE)
 endfunction()
 
-# Object libraries pass their objects only to direct dependents, so every
-# executable names every subsystem. Executables see the whole source tree.
-function(vp_link_everything target)
+# Every program links one shared engine library made of every subsystem's
+# objects, built once: linking each test, benchmark and fuzz target against
+# all the objects again would dominate the build. A shared library keeps every
+# self-registering source file, which a static archive would silently drop.
+function(vp_add_engine_library)
+  add_library(vp_engine SHARED)
   foreach(library ${VP_SUBSYSTEM_LIBRARIES})
-    target_link_libraries(${target} PRIVATE ${library})
+    target_sources(vp_engine PRIVATE $<TARGET_OBJECTS:${library}>)
   endforeach()
+  target_link_libraries(vp_engine PUBLIC vp_options ${VP_EXTERNAL_LIBRARIES})
+endfunction()
+
+# Programs see the whole source tree.
+function(vp_link_everything target)
   target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR})
-  target_link_libraries(${target} PRIVATE vp_options ${VP_EXTERNAL_LIBRARIES})
+  target_link_libraries(${target} PRIVATE vp_engine vp_options)
 endfunction()
