@@ -16,24 +16,6 @@ static CProfileSection s_NeverFoundSection("OpenNeverFound");
 // longer name is refused rather than cut into a different archive's name.
 static const size_t s_AppendNameBufferSize = 260;
 
-static OpenReportHook s_OpenHook = nullptr;
-static int32_t s_OpenHookSuppression = 0;
-
-void SetOpenHook(OpenReportHook hook)
-{
-    s_OpenHook = hook;
-}
-
-void BeginOpenHookSuppression(const char*)
-{
-    s_OpenHookSuppression++;
-}
-
-void EndOpenHookSuppression()
-{
-    s_OpenHookSuppression--;
-}
-
 bool IsAbsoluteDataName(const char* name)
 {
     if (!name || !name[0] || !name[1])

@@ -18,11 +18,3 @@ CStream* OpenStream(const char* name, uint32_t flags);
 // its second character, or begins with "./" is a path as it stands: never
 // joined to the data folder, never looked up in archives.
 bool IsAbsoluteDataName(const char* name);
-
-// The open report: a callback for every open, and a nesting count that
-// suppresses it. The report is switched off in this game: the callback is
-// kept but never called.
-typedef void (*OpenReportHook)(const char* name, uint32_t flags);
-void SetOpenHook(OpenReportHook hook);
-void BeginOpenHookSuppression(const char* scopeName);
-void EndOpenHookSuppression();
