@@ -48,8 +48,3 @@ bool CListFlatTree::GetItemFlag(int32_t handle)
 {
     return handle == ROOT_HANDLE || m_pList->GetItemFlag(static_cast<uint32_t>(handle));
 }
-
-bool CListFlatTree::ReservedTrue(int32_t handle)
-{
-    return handle == ROOT_HANDLE || m_pList->ReservedTrue(handle);
-}

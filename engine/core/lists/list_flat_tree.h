@@ -17,7 +17,6 @@ public:
     int32_t GetChild(int32_t handle, uint32_t index) override;
     VirtualArray* GetList() override;
     bool GetItemFlag(int32_t handle) override;
-    bool ReservedTrue(int32_t handle) override;
 
 private:
     VirtualArray* m_pList;

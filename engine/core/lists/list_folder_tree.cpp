@@ -175,8 +175,3 @@ bool CListFolderTree::GetItemFlag(int32_t handle)
 {
     return !IsItem(handle) || m_pList->GetItemFlag(static_cast<uint32_t>(handle));
 }
-
-bool CListFolderTree::ReservedTrue(int32_t handle)
-{
-    return !IsItem(handle) || m_pList->ReservedTrue(handle);
-}

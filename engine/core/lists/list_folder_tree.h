@@ -32,7 +32,6 @@ public:
     int32_t GetChild(int32_t handle, uint32_t index) override;
     VirtualArray* GetList() override;
     bool GetItemFlag(int32_t handle) override;
-    bool ReservedTrue(int32_t handle) override;
 
     CListFolderTree(const CListFolderTree&) = delete;
     CListFolderTree& operator=(const CListFolderTree&) = delete;

@@ -28,17 +28,7 @@ VirtualArray* CTreeSource::GetList()
     return nullptr;
 }
 
-int32_t CTreeSource::ReservedZero(int32_t)
-{
-    return 0;
-}
-
 bool CTreeSource::GetItemFlag(int32_t)
-{
-    return true;
-}
-
-bool CTreeSource::ReservedTrue(int32_t)
 {
     return true;
 }

@@ -24,7 +24,5 @@ public:
     virtual uint32_t GetChildCount(int32_t handle) = 0;
     virtual int32_t GetChild(int32_t handle, uint32_t index) = 0;
     virtual VirtualArray* GetList();
-    virtual int32_t ReservedZero(int32_t handle);
     virtual bool GetItemFlag(int32_t handle);
-    virtual bool ReservedTrue(int32_t handle);
 };

@@ -65,11 +65,6 @@ bool VirtualArray::NotifyItemAdded(uint32_t index)
     return BroadcastMessage(message);
 }
 
-int32_t VirtualArray::ReservedZero(uint32_t)
-{
-    return 0;
-}
-
 const CString& VirtualArray::GetItemText(uint32_t)
 {
     static const CString* empty = new CString;
@@ -176,16 +171,6 @@ int32_t VirtualArray::AddFromRequest(CNewObjectRequest*)
     return -1;
 }
 
-void* VirtualArray::ReservedNull()
-{
-    return nullptr;
-}
-
-bool VirtualArray::ReservedFalse(int32_t)
-{
-    return false;
-}
-
 void VirtualArray::RemoveAt(uint32_t)
 {
 }
@@ -201,9 +186,4 @@ bool VirtualArray::GetItemFlag(uint32_t)
 
 void VirtualArray::SetItemFlag(uint32_t, bool)
 {
-}
-
-bool VirtualArray::ReservedTrue(int32_t)
-{
-    return true;
 }

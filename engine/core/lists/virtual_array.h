@@ -35,7 +35,6 @@ public:
 
     virtual const char* GetName(uint32_t index) = 0;
     virtual CString GetNameString(uint32_t index) = 0;
-    virtual int32_t ReservedZero(uint32_t index);
     virtual const CString& GetItemText(uint32_t index);
     // The name an editor shows; lists whose objects carry a nicer name give it.
     virtual CString GetItemDisplayName(uint32_t index);
@@ -66,14 +65,11 @@ public:
     virtual int32_t AddByName(const char* name);
     virtual CNewObjectRequest* CreateNewItemChooser();
     virtual int32_t AddFromRequest(CNewObjectRequest* request);
-    virtual void* ReservedNull();
-    virtual bool ReservedFalse(int32_t argument);
     virtual void RemoveAt(uint32_t index);
     virtual void Swap(uint32_t first, uint32_t second);
     virtual uint32_t GetCount() = 0;
     virtual bool GetItemFlag(uint32_t index);
     virtual void SetItemFlag(uint32_t index, bool flag);
-    virtual bool ReservedTrue(int32_t argument);
     // For lists whose items stand in CompareItemNames order. A key that starts
     // with '!' ("!None") names a special item kept at the front, so it is
     // probed at index 0 first.

@@ -134,7 +134,6 @@ TEST(ListTrees, ItemFlagsComeFromTheListAndFoldersAreAlwaysShown)
     EXPECT_TRUE(folders.GetItemFlag(f));
     EXPECT_TRUE(folders.GetItemFlag(0));
     EXPECT_FALSE(folders.GetItemFlag(1));
-    EXPECT_TRUE(folders.ReservedTrue(1));
 
     CListFlatTree flat(&list);
     EXPECT_TRUE(flat.GetItemFlag(flat.GetRoot()));
