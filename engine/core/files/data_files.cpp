@@ -17,7 +17,7 @@ CString GetDataPath(const char* name, uint32_t flags)
     if (flags & OPEN_NAME_UNCHANGED)
         path = name;
     else
-        JoinPath(path, GetDataFolder(), name);
+        path.AssignPath(GetDataFolder(), name);
     return path;
 }
 

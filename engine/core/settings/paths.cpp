@@ -72,66 +72,9 @@ void ReplaceFileExtension(CString& path, const char* extension)
     path = result;
 }
 
-bool ReplaceFileExtension(char* path, size_t size, const char* extension)
-{
-    CString result(path);
-    ReplaceFileExtension(result, extension);
-    return CopyToBuffer(path, size, result);
-}
-
 void TruncateToFolder(CString& path)
 {
     CString folder;
     path.Left(folder, static_cast<uint32_t>(FileNameStart(path.GetText())));
     path = folder;
-}
-
-void TruncateToFolder(char* path)
-{
-    path[FileNameStart(path)] = 0;
-}
-
-static void AppendComponent(CString& path, const char* name, const char* separator)
-{
-    if (path.HasText() && !IsSeparator(path[path.GetLength() - 1]))
-        path += separator;
-    path += name;
-}
-
-void JoinPath(CString& out, const char* folder, const char* name)
-{
-    CString joined(folder);
-    AppendComponent(joined, name, "/");
-    out = joined;
-}
-
-bool JoinPath(char* out, size_t size, const char* folder, const char* name)
-{
-    CString joined;
-    JoinPath(joined, folder, name);
-    return CopyToBuffer(out, size, joined);
-}
-
-void AppendPathComponent(CString& path, const char* name)
-{
-    AppendComponent(path, name, "/");
-}
-
-bool AppendPathComponent(char* path, size_t size, const char* name)
-{
-    CString joined(path);
-    AppendComponent(joined, name, "/");
-    return CopyToBuffer(path, size, joined);
-}
-
-void AppendPathComponentBackslash(CString& path, const char* name)
-{
-    AppendComponent(path, name, "\\");
-}
-
-bool AppendPathComponentBackslash(char* path, size_t size, const char* name)
-{
-    CString joined(path);
-    AppendComponent(joined, name, "\\");
-    return CopyToBuffer(path, size, joined);
 }

@@ -71,8 +71,9 @@ public:
     void AppendDelimited(const char* separator, const char* addition);
     void AppendDelimited(const char* separator, const CString& addition);
 
-    // Paths use '/'. AppendPath puts a '/' before the addition unless this
-    // string is empty or already ends in '/', even for an empty addition.
+    // The one path joiner. Paths are built with '/'; AppendPath puts a '/'
+    // before the addition unless this string is empty or already ends in '/'
+    // or '\', even for an empty addition.
     void AppendPath(const CString& addition);
     void AppendPath(const char* addition);
     void AppendPath(const char* bytes, uint32_t length);

@@ -42,12 +42,19 @@ void BuildFlatPath(CString* out, const char* root, const char* path, const char*
     *out = result;
 }
 
+// Names accept "\" as well as "/", so a folder that already ends in either
+// takes no second separator.
+bool IsPathSeparator(char16_t character)
+{
+    return character == '/' || character == '\\';
+}
+
 } // namespace
 
 void CString::AppendPath(const CString& addition)
 {
     uint32_t length = GetLength();
-    bool slash = length != 0 && GetAtUnchecked(length - 1) != '/';
+    bool slash = length != 0 && !IsPathSeparator(GetAtUnchecked(length - 1));
     uint32_t additionLength = addition.GetLength();
     if (!slash && additionLength == 0)
         return;
@@ -66,7 +73,7 @@ void CString::AppendPath(const char* addition)
 void CString::AppendPath(const char* bytes, uint32_t length)
 {
     uint32_t ownLength = GetLength();
-    bool slash = ownLength != 0 && GetAtUnchecked(ownLength - 1) != '/';
+    bool slash = ownLength != 0 && !IsPathSeparator(GetAtUnchecked(ownLength - 1));
     if (!slash && length == 0)
         return;
     PrepareForWrite(ownLength + (slash ? 1 : 0) + length);

@@ -448,9 +448,9 @@ void CObjectLibrary::SearchCacheFolder(CStringArray& stripped, CString& namesRoo
     if (fallback == nullptr || *fallback == 0)
         return;
     CString path;
-    JoinPath(path, GetCacheFolderName(), m_SearchFolder.GetText());
+    path.AssignPath(GetCacheFolderName(), m_SearchFolder.GetText());
     const CString cacheRoot = AsFolder(path.GetText());
-    JoinPath(path, GetCacheFolderName(), m_Folder.GetText());
+    path.AssignPath(GetCacheFolderName(), m_Folder.GetText());
     namesRoot = AsFolder(path.GetText());
     CString extension(".");
     extension += fallback;
@@ -605,7 +605,7 @@ void CObjectLibrary::GetItemPathWithoutExtension(const CResourceLibraryItem& ite
     if (IsPathByItself(item.m_Name))
         out = item.m_Name;
     else
-        JoinPath(out, m_Folder.GetText(), item.m_Name.GetText());
+        out.AssignPath(m_Folder.GetText(), item.m_Name.GetText());
     if (item.m_DashedFile)
         out.Insert(FileNameStart(out), '-');
 }

@@ -35,64 +35,34 @@ TEST(Paths, ReplaceFileExtension)
         CString path(c.path);
         ReplaceFileExtension(path, c.addition);
         EXPECT_STREQ(path.GetText(), c.expected);
-        char buffer[64];
-        std::strcpy(buffer, c.path);
-        EXPECT_TRUE(ReplaceFileExtension(buffer, sizeof(buffer), c.addition));
-        EXPECT_STREQ(buffer, c.expected);
     }
-}
-
-TEST(Paths, JoinAndAppend)
-{
-    const PathCase cases[] = {{"", "Name", "Name"},
-                              {"Data", "Name", "Data/Name"},
-                              {"Data/", "Name", "Data/Name"},
-                              {"Data\\", "Name", "Data\\Name"}};
-    for (const PathCase& c : cases)
-    {
-        CString joined;
-        JoinPath(joined, c.path, c.addition);
-        EXPECT_STREQ(joined.GetText(), c.expected);
-        char buffer[64];
-        EXPECT_TRUE(JoinPath(buffer, sizeof(buffer), c.path, c.addition));
-        EXPECT_STREQ(buffer, c.expected);
-        std::strcpy(buffer, c.path);
-        EXPECT_TRUE(AppendPathComponent(buffer, sizeof(buffer), c.addition));
-        EXPECT_STREQ(buffer, c.expected);
-    }
-    char backslashed[64] = "C:\\Games";
-    EXPECT_TRUE(AppendPathComponentBackslash(backslashed, sizeof(backslashed), "Data"));
-    EXPECT_STREQ(backslashed, "C:\\Games\\Data");
 }
 
 TEST(Paths, TruncateToFolder)
 {
-    char path[] = "Data/Sounds\\Hit.wav";
+    CString path("Data/Sounds\\Hit.wav");
     TruncateToFolder(path);
-    EXPECT_STREQ(path, "Data/Sounds\\");
-    char bare[] = "Hit.wav";
+    EXPECT_STREQ(path.GetText(), "Data/Sounds\\");
+    CString bare("Hit.wav");
     TruncateToFolder(bare);
-    EXPECT_STREQ(bare, "");
+    EXPECT_STREQ(bare.GetText(), "");
 }
 
-TEST(Paths, BoundedFormsRefuseWhatDoesNotFit)
+TEST(Paths, CopyToBufferRefusesWhatDoesNotFit)
 {
     // An archive member name may be 65,535 bytes long.
-    std::string longName(70000, 'x');
+    CString joined;
+    joined.AssignPath("Data", std::string(70000, 'x').c_str());
+    EXPECT_EQ(joined.GetLength(), 70005u);
     char buffer[256] = "Data";
-    EXPECT_FALSE(AppendPathComponent(buffer, sizeof(buffer), longName.c_str()));
-    EXPECT_STREQ(buffer, "Data");
-    EXPECT_FALSE(JoinPath(buffer, sizeof(buffer), "Data", longName.c_str()));
+    EXPECT_FALSE(CopyToBuffer(buffer, sizeof(buffer), joined));
     EXPECT_STREQ(buffer, "Data");
 
     char exact[10] = "abcd";
-    EXPECT_TRUE(JoinPath(exact, sizeof(exact), "abcd", "efgh"));  // 9 characters and the terminator
-    EXPECT_FALSE(ReplaceFileExtension(exact, sizeof(exact), ".txt"));
+    EXPECT_TRUE(CopyToBuffer(exact, sizeof(exact), CString("abcd/efgh")));  // 9 characters and the terminator
     EXPECT_STREQ(exact, "abcd/efgh");
-
-    CString joined;
-    JoinPath(joined, "Data", longName.c_str());
-    EXPECT_EQ(joined.GetLength(), 70005u);
+    EXPECT_FALSE(CopyToBuffer(exact, sizeof(exact), CString("abcd/efghi")));
+    EXPECT_STREQ(exact, "abcd/efgh");
 }
 
 TEST(Paths, DataAndCacheFolders)

@@ -326,7 +326,8 @@ TEST(CStringPaths, AppendPathPutsOneSlashBetween)
         {"a", "b", "a/b"},
         {"a/", "b", "a/b"},
         {"a", "", "a/"},
-        {"a\\", "b", "a\\/b"},
+        {"a\\", "b", "a\\b"},
+        {"a\\", "", "a\\"},
         {"a", nullptr, "a/"},
         {"", "", ""},
     };
@@ -352,6 +353,10 @@ TEST(CStringPaths, AssignPathJoinsFolderNameAndExtension)
     EXPECT_STREQ(path.GetText(), "Hit");
     path.AssignPath("Data", "Hit");
     EXPECT_STREQ(path.GetText(), "Data/Hit");
+    path.AssignPath("Data/", "Hit");
+    EXPECT_STREQ(path.GetText(), "Data/Hit");
+    path.AssignPath("C:\\Games\\", "Data");
+    EXPECT_STREQ(path.GetText(), "C:\\Games\\Data");
 }
 
 TEST(CStringPaths, FlatPathMarksTheLastPartOfTheSourcePath)
