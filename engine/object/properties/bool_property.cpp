@@ -6,43 +6,8 @@
 
 BoolProperty::BoolProperty(const char* fullName, CPropertyMember<bool> member, int32_t editorMode, bool defaultValue,
                            Setter setter)
-    : Property(fullName, nullptr, member.offset, member.size, editorMode)
-    , m_pSetter(setter)
-    , m_Default(defaultValue)
+    : ScalarProperty(fullName, nullptr, member, editorMode, defaultValue, setter)
 {
-}
-
-void BoolProperty::Store(void* object, bool value) const
-{
-    if (m_pSetter != nullptr)
-        m_pSetter(object, value);
-    else
-        ValueAt<bool>(object) = value;
-}
-
-Property* BoolProperty::Clone() const
-{
-    return new BoolProperty(*this);
-}
-
-bool BoolProperty::HasSingleLineValue() const
-{
-    return true;
-}
-
-void BoolProperty::CopyValue(void* destination, const void* source, const Property* sourceProperty) const
-{
-    Store(destination, sourceProperty->ValueAt<bool>(source));
-}
-
-bool BoolProperty::ValuesEqual(const void* objectA, const void* objectB, const Property* propertyOfB) const
-{
-    return ValueAt<bool>(objectA) == propertyOfB->ValueAt<bool>(objectB);
-}
-
-void BoolProperty::SetDefault(void* object) const
-{
-    ValueAt<bool>(object) = m_Default;
 }
 
 void BoolProperty::ToText(const void* object, CString& out) const
@@ -58,24 +23,6 @@ void BoolProperty::FromText(void* object, const char* text, CObjectStream*) cons
 bool BoolProperty::ShouldWrite(const void* object) const
 {
     return GetAlwaysWrite() || !IsDefault(object);
-}
-
-bool BoolProperty::IsDefault(const void* object) const
-{
-    return ValueAt<bool>(object) == m_Default;
-}
-
-void BoolProperty::WriteBinary(const void* object, CObjectStream& stream) const
-{
-    stream.WriteChar(ValueAt<bool>(object) ? 1 : 0);
-}
-
-bool BoolProperty::ReadBinary(void* object, CObjectStream& stream) const
-{
-    char value = 0;
-    stream.ReadChar(value);
-    ValueAt<bool>(object) = value != 0;
-    return true;
 }
 
 BitFlagProperty::BitFlagProperty(const char* fullName, CPropertyMember<uint32_t> member, uint32_t mask,
@@ -150,14 +97,14 @@ bool BitFlagProperty::IsDefault(const void* object) const
 
 void BitFlagProperty::WriteBinary(const void* object, CObjectStream& stream) const
 {
-    stream.WriteChar(IsSet(object) ? 1 : 0);
+    WriteScalar(stream, IsSet(object));
 }
 
 bool BitFlagProperty::ReadBinary(void* object, CObjectStream& stream) const
 {
-    char value = 0;
-    stream.ReadChar(value);
-    SetBits(object, value != 0);
+    bool value = false;
+    ReadScalar(stream, value);
+    SetBits(object, value);
     return true;
 }
 
