@@ -127,6 +127,23 @@ bool SetOpenFileSize(FILE* file, uint64_t size)
     return ftruncate(fileno(file), static_cast<off_t>(size)) == 0;
 }
 
+size_t ReadOpenFileAt(FILE* file, uint64_t position, void* bytes, size_t n)
+{
+    int descriptor = fileno(file);
+    size_t done = 0;
+    while (done < n)
+    {
+        ssize_t count = pread(descriptor, static_cast<char*>(bytes) + done, n - done,
+                              static_cast<off_t>(position + done));
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            break;
+        done += static_cast<size_t>(count);
+    }
+    return done;
+}
+
 bool CreateSingleFolder(const std::string& name)
 {
     std::string systemPath = ResolveSystemPath(name);

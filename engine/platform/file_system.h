@@ -41,6 +41,12 @@ FILE* OpenSystemFile(const std::string& name, const char* mode);
 // Sets the length of an open file (cuts or extends with zeros).
 bool SetOpenFileSize(FILE* file, uint64_t size);
 
+// Reads up to n bytes at the position without using or moving the file's
+// own position, so that several threads may read one file at once; answers
+// the count read. Bytes the file still buffers for writing are not seen:
+// the caller flushes first.
+size_t ReadOpenFileAt(FILE* file, uint64_t position, void* bytes, size_t n);
+
 // Creates one folder inside an existing one; false when the name already
 // exists or its parent is missing or read-only.
 bool CreateSingleFolder(const std::string& name);

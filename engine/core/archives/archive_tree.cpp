@@ -18,7 +18,8 @@ CArchiveNode::~CArchiveNode()
 {
     for (CArchiveNode* child : children)
         delete child;
-    delete archive;
+    if (archive)
+        archive->Unmount();
 }
 
 CArchiveNode* CArchiveNode::FindChild(const char* childName, uint32_t nameLength)
@@ -236,10 +237,13 @@ void CArchiveTree::Clear()
     m_Roots.Clear();
 }
 
+// Never destroyed, like the other registries: a member stream still open at
+// exit (a music track) keeps its archive, and no static destructor may pull
+// the tree from under it.
 CArchiveTree& GetArchiveTree()
 {
-    static CArchiveTree tree;
-    return tree;
+    static CArchiveTree* tree = new CArchiveTree;
+    return *tree;
 }
 
 static bool s_ArchivesMounted = false;

@@ -91,6 +91,14 @@ uint32_t CZipAppendStream::Read(void* bytes, uint32_t n)
     return m_Open ? m_File.Read(bytes, n) : 0;
 }
 
+uint32_t CZipAppendStream::ReadAt(uint32_t position, void* bytes, uint32_t n)
+{
+    if (!m_Open || position >= m_DataEnd - m_DataStart)
+        return 0;
+    n = std::min(n, m_DataEnd - m_DataStart - position);
+    return m_File.ReadAt(m_DataStart + position, bytes, n);
+}
+
 bool CZipAppendStream::SeekRelative(int32_t n)
 {
     return m_Open && m_File.SeekRelative(n);

@@ -5,14 +5,14 @@
 
 #include "engine/core/files/file.h"
 #include "engine/core/strings/ref_string.h"
-#include "engine/core/files/stdio_stream.h"
+#include "engine/core/files/stream.h"
 #include "engine/core/archives/zip_format.h"
 
 // Writes one new member at the end of an archive file: the member goes where
 // the directory was, and the directory, one more record and the end record
 // follow it when the stream finishes. The end record then carries the
 // alternate signature, which marks archives the engine has appended to.
-class CZipAppendStream : public CStdioStream
+class CZipAppendStream : public CStream
 {
 public:
     static const uint32_t kMaxMemberNameLength = 255;
@@ -24,8 +24,11 @@ public:
     // ends in no end record, or the member name is empty or too long.
     bool Open(const char* archivePath, const char* memberName);
 
+    bool IsInMemory() const override { return false; }
+
     uint32_t Write(const void* bytes, uint32_t n) override;
     uint32_t Read(void* bytes, uint32_t n) override;
+    uint32_t ReadAt(uint32_t position, void* bytes, uint32_t n) override;
     bool SeekRelative(int32_t n) override;
     bool Seek(uint32_t position) override;
     int32_t Tell() override;

@@ -36,7 +36,7 @@ static bool LiesInDashFolder(const char* path)
 
 CZipArchive::CZipArchive()
     : m_DirectoryLoaded(false), m_Modified(false), m_KeepOpen(false), m_pFile(nullptr), m_FileWritable(false), m_MountPrefixLength(0), m_OpenMemberCount(0), m_OwnFileMemberCount(0),
-      m_RewriteUnderway(false), m_StreamFlags(0), m_EndSignature(kZipEndSignature), m_Writable(false)
+      m_Unmounted(false), m_RewriteUnderway(false), m_StreamFlags(0), m_EndSignature(kZipEndSignature), m_Writable(false)
 {
 }
 
@@ -76,6 +76,19 @@ void CZipArchive::Close()
     m_Modified = false;
     m_KeepOpen = false;
     m_EndSignature = kZipEndSignature;
+}
+
+void CZipArchive::Unmount()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_MemberLock);
+        if (m_OpenMemberCount != 0 || m_OwnFileMemberCount != 0)
+        {
+            m_Unmounted = true;
+            return;
+        }
+    }
+    delete this;
 }
 
 bool CZipArchive::OpenFile(uint32_t extraFlags)
@@ -452,7 +465,7 @@ void CZipArchive::LocateData(ZipEntry& entry, CFile& file)
     if (entry.dataStart != 0)
         return;
     uint8_t header[kZipLocalHeaderSize];
-    if (!file.Seek(entry.fields.localHeaderOffset) || file.Read(header, kZipLocalHeaderSize) != kZipLocalHeaderSize ||
+    if (file.ReadAt(entry.fields.localHeaderOffset, header, kZipLocalHeaderSize) != kZipLocalHeaderSize ||
         ReadLittleEndian32(header) != kZipLocalHeaderSignature)
         ReportDamaged(m_ArchivePath);
     ZipLocalHeaderInfo info;
@@ -468,6 +481,7 @@ uint32_t CZipArchive::GetMemberEnd(ZipEntry& entry)
 
 CStream* CZipArchive::OpenMember(const char* name, uint32_t flags)
 {
+    std::lock_guard<std::mutex> lock(m_MemberLock);
     EnsureDirectory();
     if (!name || !name[0] || !BelongsToPrefix(name) || m_Entries.GetCount() == 0)
         return nullptr;
@@ -613,11 +627,23 @@ bool CZipArchive::WriteDirectory()
 
 bool CZipArchive::OnMemberStreamFinished(bool sharedFile, bool rewrite)
 {
-    if (!sharedFile)
+    bool written = true;
+    bool lastOfUnmounted = false;
     {
-        m_OwnFileMemberCount--;
-        return true;
+        std::lock_guard<std::mutex> lock(m_MemberLock);
+        if (sharedFile)
+            written = FinishSharedMember(rewrite);
+        else
+            m_OwnFileMemberCount--;
+        lastOfUnmounted = m_Unmounted && m_OpenMemberCount == 0 && m_OwnFileMemberCount == 0;
     }
+    if (lastOfUnmounted)
+        delete this;
+    return written;
+}
+
+bool CZipArchive::FinishSharedMember(bool rewrite)
+{
     m_OpenMemberCount--;
     bool written = true;
     if (rewrite)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <mutex>
 
 #include "engine/core/memory/dynamic_array.h"
 #include "engine/core/strings/ref_string.h"
@@ -39,6 +40,10 @@ public:
     // now and keeps its file open.
     bool Open(const char* archivePath, bool writable, const char* mountPrefix, bool deferred, uint32_t streamFlags);
     void Close();
+    // How the archive tree lets go of a heap archive: deleted now when no
+    // member stream is open, else by the last one to close, which reads to
+    // its end first (a music track still playing at exit).
+    void Unmount();
     bool ReadZipDirectory();
 
     // Exact names go through a hash of the case-folded name, so a lookup
@@ -102,6 +107,7 @@ private:
     // Member streams report here as they finish; false when the directory
     // could not be written back.
     bool OnMemberStreamFinished(bool sharedFile, bool rewrite);
+    bool FinishSharedMember(bool rewrite);
 
     bool m_DirectoryLoaded;
     bool m_Modified;
@@ -121,9 +127,15 @@ private:
         uint32_t entry;
     };
     CDynamicArray<NameSlot> m_NameHash;
+    // Opening and finishing members may happen on any thread (sound streams
+    // are read and closed by their own); this guards the counts, the shared
+    // file's opening and closing, and the deletion of an unmounted archive.
+    std::mutex m_MemberLock;
     // Member streams on the archive's own file, and on files of their own.
     uint32_t m_OpenMemberCount;
     uint32_t m_OwnFileMemberCount;
+    // Unmounted while members were open: the last to finish deletes it.
+    bool m_Unmounted;
     bool m_RewriteUnderway;
     uint32_t m_StreamFlags;
     uint32_t m_EndSignature;

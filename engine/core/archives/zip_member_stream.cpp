@@ -35,15 +35,17 @@ uint32_t CZipMemberStream::Read(void* bytes, uint32_t n)
 {
     if (!m_pEntry)
         return 0;
-    uint32_t end = m_pEntry->dataStart + m_pEntry->fields.uncompressedSize;
-    if (m_Position >= end)
-        return 0;
-    n = std::min(n, end - m_Position);
-    if (!m_pFile->Seek(m_Position))
-        return 0;
-    uint32_t read = m_pFile->Read(bytes, n);
+    uint32_t read = ReadAt(m_Position - m_pEntry->dataStart, bytes, n);
     m_Position += read;
     return read;
+}
+
+uint32_t CZipMemberStream::ReadAt(uint32_t position, void* bytes, uint32_t n)
+{
+    if (!m_pEntry || position >= m_pEntry->fields.uncompressedSize)
+        return 0;
+    n = std::min(n, m_pEntry->fields.uncompressedSize - position);
+    return m_pFile->ReadAt(m_pEntry->dataStart + position, bytes, n);
 }
 
 bool CZipMemberStream::SeekRelative(int32_t n)
@@ -98,5 +100,9 @@ bool CZipMemberStream::Close()
     if (m_OwnFile)
         delete m_pFile;
     m_pFile = nullptr;
-    return m_pArchive->OnMemberStreamFinished(!m_OwnFile, m_Rewrite);
+    // The archive may be gone after this call: it was unmounted and this was
+    // its last open member.
+    CZipArchive* archive = m_pArchive;
+    m_pArchive = nullptr;
+    return archive->OnMemberStreamFinished(!m_OwnFile, m_Rewrite);
 }

@@ -2,17 +2,20 @@
 
 #include <cstdint>
 
-#include "engine/core/files/stdio_stream.h"
+#include "engine/core/files/stream.h"
 
 class CFile;
 class CZipArchive;
 struct ZipEntry;
 
 // A stream over one member of a mounted archive, made only by
-// CZipArchive::OpenMember. Positions are relative to the member; the file
-// position is set again before every read and write, so streams that share
-// the archive's file may be read alternately.
-class CZipMemberStream : public CStdioStream
+// CZipArchive::OpenMember. Positions are relative to the member. Reads are
+// positional reads of the archive's file (CStream::ReadAt), so streams that
+// share that file may be read alternately, and from several threads at once
+// (each stream by one thread at a time). The archive lives at least as long
+// as its open members: unmounting it while one is open leaves it to the
+// last member to close.
+class CZipMemberStream : public CStream
 {
 public:
     // With ownFile the stream owns the file; otherwise it shares the
@@ -20,8 +23,10 @@ public:
     CZipMemberStream(CZipArchive* archive, ZipEntry* entry, CFile* file, bool ownFile, bool rewrite);
     ~CZipMemberStream() override;
 
+    bool IsInMemory() const override { return false; }
     uint32_t Write(const void* bytes, uint32_t n) override;
     uint32_t Read(void* bytes, uint32_t n) override;
+    uint32_t ReadAt(uint32_t position, void* bytes, uint32_t n) override;
     // Lands only inside the member, never on its end.
     bool SeekRelative(int32_t n) override;
     // Anywhere from the start to the end itself.
@@ -32,6 +37,9 @@ public:
     // Finishes the member: a rewritten one gets its CRC-32 in its local
     // header and the archive's directory back. False when the disk refused.
     bool Close() override;
+
+    CZipMemberStream(const CZipMemberStream&) = delete;
+    CZipMemberStream& operator=(const CZipMemberStream&) = delete;
 
 private:
     CZipArchive* m_pArchive;

@@ -211,6 +211,11 @@ uint32_t CFile::Read(void* bytes, uint32_t n)
     return m_pStream ? m_pStream->Read(bytes, n) : 0;
 }
 
+uint32_t CFile::ReadAt(uint32_t position, void* bytes, uint32_t n)
+{
+    return m_pStream ? m_pStream->ReadAt(position, bytes, n) : 0;
+}
+
 CFile& CFile::ReadInt(int32_t& value)
 {
     uint8_t bytes[4] = {};

@@ -39,6 +39,8 @@ public:
     // Binary input. A value cut short by the end of the data reads as the
     // bytes that were there followed by zeros.
     uint32_t Read(void* bytes, uint32_t n);
+    // Reads at a position without moving the file's own (CStream::ReadAt).
+    uint32_t ReadAt(uint32_t position, void* bytes, uint32_t n);
     CFile& ReadInt(int32_t& value);
     CFile& ReadInt64(int64_t& value);
     CFile& ReadChar(char& value);

@@ -116,6 +116,15 @@ uint32_t CMemoryStream::Read(void* bytes, uint32_t n)
     return n;
 }
 
+uint32_t CMemoryStream::ReadAt(uint32_t position, void* bytes, uint32_t n)
+{
+    if (position >= m_Size)
+        return 0;
+    n = std::min(n, m_Size - position);
+    std::memcpy(bytes, m_pData + position, n);
+    return n;
+}
+
 bool CMemoryStream::SeekRelative(int32_t n)
 {
     m_Position += n;

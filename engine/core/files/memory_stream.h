@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "engine/core/files/stdio_stream.h"
+#include "engine/core/files/stream.h"
 
 // A stream over one growable heap block: object files are built in it before
 // they are compared with the disk, compressed files are written to it first,
@@ -10,7 +10,7 @@
 //
 // A block may be borrowed (not owned): the stream then never frees it, and a
 // write that would outgrow it first copies it into a block of its own.
-class CMemoryStream : public CStdioStream
+class CMemoryStream : public CStream
 {
 public:
     CMemoryStream();
@@ -37,6 +37,7 @@ public:
     bool IsInMemory() const override { return true; }
     uint32_t Write(const void* bytes, uint32_t n) override;
     uint32_t Read(void* bytes, uint32_t n) override;
+    uint32_t ReadAt(uint32_t position, void* bytes, uint32_t n) override;
     bool SeekRelative(int32_t n) override;
     bool Seek(uint32_t position) override;
     int32_t Tell() override;

@@ -1,7 +1,5 @@
 #include "engine/core/files/stdio_stream.h"
 
-#include <vector>
-
 #include "engine/core/files/data_files.h"
 #include "engine/core/files/loose_files.h"
 #include "engine/core/settings/paths.h"
@@ -14,14 +12,13 @@ static CProfileSection s_FopenSection("fopen");
 CStdioStream::CStdioStream()
     : m_pFile(nullptr)
     , m_WriteFailed(false)
+    , m_WritePending(false)
 {
 }
 
 CStdioStream::~CStdioStream()
 {
-    // The other stream kinds hold no file here and close themselves.
-    if (m_pFile)
-        CStdioStream::Close();
+    CStdioStream::Close();
 }
 
 // A write that cannot create its file because the folder is missing may make
@@ -67,6 +64,7 @@ uint32_t CStdioStream::Write(const void* bytes, uint32_t n)
     if (!m_pFile || n == 0)
         return 0;
     uint32_t count = static_cast<uint32_t>(std::fwrite(bytes, 1, n, m_pFile));
+    m_WritePending = true;
     if (count != n)
         m_WriteFailed = true;
     return count;
@@ -77,6 +75,21 @@ uint32_t CStdioStream::Read(void* bytes, uint32_t n)
     if (!m_pFile || n == 0)
         return 0;
     return static_cast<uint32_t>(std::fread(bytes, 1, n, m_pFile));
+}
+
+uint32_t CStdioStream::ReadAt(uint32_t position, void* bytes, uint32_t n)
+{
+    if (!m_pFile || n == 0)
+        return 0;
+    // A positional read goes past the C runtime's buffer: bytes written and
+    // still buffered must reach the file first. Only a writer has any, and
+    // a file being written is never read from two threads.
+    if (m_WritePending)
+    {
+        std::fflush(m_pFile);
+        m_WritePending = false;
+    }
+    return static_cast<uint32_t>(ReadOpenFileAt(m_pFile, position, bytes, n));
 }
 
 bool CStdioStream::SeekRelative(int32_t n)
@@ -121,60 +134,6 @@ bool CStdioStream::Close()
     bool stored = std::fclose(m_pFile) == 0 && !m_WriteFailed;
     m_pFile = nullptr;
     m_WriteFailed = false;
+    m_WritePending = false;
     return stored;
-}
-
-// A line end found at index end of the bytes read: CR LF and LF CR are one
-// line end, so are CR CR LF and CR LF LF; CR CR and LF LF are two.
-static uint32_t MeasureLineEnd(const std::vector<char>& bytes, uint32_t count, uint32_t end)
-{
-    char c = bytes[end];
-    char d = end + 1 < count ? bytes[end + 1] : 0;
-    char after = end + 2 < count ? bytes[end + 2] : 0;
-    if (d != '\r' && d != '\n')
-        return 1;
-    if (c == '\r' && after == '\n')
-        return 3;
-    return d == c ? 1 : 2;
-}
-
-bool CStdioStream::ReadLine(CString& line)
-{
-    line.Empty();
-    int32_t start = Tell();
-    if (start < 0)
-        return false;
-    uint32_t window = 80;
-    std::vector<char> bytes;
-    for (;;)
-    {
-        bytes.resize(window);
-        uint32_t count = Read(bytes.data(), window - 1);
-        bool reachedEnd = count < window - 1;
-        // The bytes are searched as read: a NUL inside the line must not hide
-        // its end.
-        uint32_t end = 0;
-        while (end < count && bytes[end] != '\r' && bytes[end] != '\n')
-            end++;
-        // A line end is classified only with the two bytes after it in hand,
-        // or a CR LF split by the window would read as two line ends.
-        if (end < count && (end + 2 < count || reachedEnd))
-        {
-            line.Assign(bytes.data(), end);
-            Seek(start + end + MeasureLineEnd(bytes, count, end));
-            return true;
-        }
-        if (end == count && reachedEnd)
-        {
-            if (count == 0)
-            {
-                Seek(start);
-                return false;
-            }
-            line.Assign(bytes.data(), count);
-            return true;
-        }
-        Seek(start);
-        window *= 2;
-    }
 }

@@ -5,9 +5,7 @@
 
 #include "engine/core/files/stream.h"
 
-// A loose file opened through the C runtime. It is also the base of every
-// other stream kind (memory, archive member, archive append), which replace
-// its operations and leave its file none.
+// A loose file opened through the C runtime.
 class CStdioStream : public CStream
 {
 public:
@@ -22,16 +20,13 @@ public:
     bool IsInMemory() const override { return false; }
     uint32_t Write(const void* bytes, uint32_t n) override;
     uint32_t Read(void* bytes, uint32_t n) override;
+    uint32_t ReadAt(uint32_t position, void* bytes, uint32_t n) override;
     bool SeekRelative(int32_t n) override;
     bool Seek(uint32_t position) override;
     int32_t Tell() override;
     uint32_t GetSize() override;
     void SetSize(uint32_t n) override;
     bool Close() override;
-    // Works through the virtual Read and Seek, so the archive member streams
-    // share it. CR LF and LF CR are one line end each; so are CR CR LF and
-    // CR LF LF.
-    bool ReadLine(CString& line) override;
 
     CStdioStream(const CStdioStream&) = delete;
     CStdioStream& operator=(const CStdioStream&) = delete;
@@ -40,4 +35,6 @@ private:
     FILE* m_pFile;
     // A short write: Close then answers false even if the flush succeeds.
     bool m_WriteFailed;
+    // Written bytes may still sit in the C runtime's buffer.
+    bool m_WritePending;
 };

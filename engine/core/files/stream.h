@@ -29,8 +29,10 @@ constexpr uint32_t OPEN_APPEND = 0x2000;  // with OPEN_WRITE ("ab")
 constexpr uint32_t OPEN_LISTED_ENTRIES_ONLY = 0x8000;
 // Data files name 0x0400 as well; it means nothing and is ignored.
 
-// A byte stream: a C runtime file, a memory block or an archive member.
-// Blocks that a stream hands over (DetachBuffer) are freed with std::free.
+// A byte stream: a C runtime file, a memory block, an archive member or an
+// archive append. The kinds are siblings: each keeps only what it reads
+// from. Blocks that a stream hands over (DetachBuffer) are freed with
+// std::free.
 class CStream
 {
 public:
@@ -40,6 +42,11 @@ public:
     // Both answer the count actually moved.
     virtual uint32_t Write(const void* bytes, uint32_t n) = 0;
     virtual uint32_t Read(void* bytes, uint32_t n) = 0;
+    // Reads at a position from the stream's start without using or moving
+    // the stream's own position. Archive members read their archive's file
+    // this way, so that members of one archive read from several threads at
+    // once never meet in a shared file position.
+    virtual uint32_t ReadAt(uint32_t position, void* bytes, uint32_t n) = 0;
     virtual bool SeekRelative(int32_t n) = 0;
     virtual bool Seek(uint32_t position) = 0;
     // -1 without an open file.
@@ -60,8 +67,10 @@ public:
     // owns a block.
     virtual uint8_t* DetachBuffer();
 
-    // The next 8-bit text line, without its line end.
-    virtual bool ReadLine(CString& line) = 0;
+    // The next 8-bit text line, without its line end. Works through Read,
+    // Seek and Tell, so every kind has it; CR LF and LF CR are one line end
+    // each, so are CR CR LF and CR LF LF.
+    virtual bool ReadLine(CString& line);
     // The next UTF-16 line; only a memory stream reads one.
     virtual bool ReadLineWide(CString& line);
 };

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -7,6 +8,7 @@
 #include "engine/core/files/file_search.h"
 #include "engine/core/files/file_sink.h"
 #include "engine/core/files/loose_files.h"
+#include "engine/core/files/file.h"
 #include "engine/core/files/stream.h"
 #include "engine/core/archives/zip_archive.h"
 #include "tests/support/archive_test_folder.h"
@@ -133,4 +135,58 @@ TEST_F(ArchiveTreeTest, EnumerationListsFolderNodesAndTheEntriesBelowThem)
     CFileNameList dashFolders;
     m_Tree.Enumerate(dashFolders, folders);
     EXPECT_EQ(Names(dashFolders), (std::vector<std::string>{"Levels/Pack/-Draft", "Levels/-Old"}));
+}
+
+// How many of this process's open descriptors name the file.
+static int CountDescriptorsOn(const std::string& path)
+{
+    namespace fs = std::filesystem;
+    const fs::path target = fs::canonical(path);
+    int count = 0;
+    std::error_code error;
+    for (const fs::directory_entry& entry : fs::directory_iterator("/proc/self/fd", error))
+    {
+        fs::path linked = fs::read_symlink(entry.path(), error);
+        if (!error && linked == target)
+            count++;
+    }
+    return count;
+}
+
+TEST_F(ArchiveTreeTest, ArchiveUnmountedWhileAMemberIsOpenLastsUntilTheMemberCloses)
+{
+    struct Case
+    {
+        const char* what;
+        bool deferred;
+        uint32_t memberFlags;
+    };
+    const Case cases[] = {
+        {"kept open, shared file", false, OPEN_READ},
+        {"kept open, own file", false, OPEN_READ | OPEN_OWN_ARCHIVE_FILE},
+        {"deferred, shared file", true, OPEN_READ},
+    };
+    std::vector<TestZipMember> members = NamedMembers({"Music/track.ogg", "b.txt"});
+    members[0].data = std::string(5000, 'm') + "end of track";
+    WriteZip("Data/Music.zip", members);
+    const std::string archivePath = Absolute("Data/Music.zip");
+    for (const Case& c : cases)
+    {
+        ASSERT_TRUE(m_Tree.Mount("Music.zip", true, false, "/", c.deferred, 0)) << c.what;
+        CFile track;
+        ASSERT_TRUE(track.Attach(m_Tree.OpenMember("Music/track.ogg", c.memberFlags), OPEN_READ)) << c.what;
+        std::string read(100, '\0');
+        ASSERT_EQ(track.Read(read.data(), 100), 100u) << c.what;
+
+        m_Tree.Clear();
+        EXPECT_EQ(m_Tree.GetRootCount(), 0u) << c.what;
+        EXPECT_EQ(m_Tree.OpenMember("b.txt", OPEN_READ), nullptr) << c.what;
+        EXPECT_GE(CountDescriptorsOn(archivePath), 1) << c.what;
+
+        std::string rest(members[0].data.size(), '\0');
+        rest.resize(track.Read(rest.data(), static_cast<uint32_t>(rest.size())));
+        EXPECT_EQ(read + rest, members[0].data) << c.what;
+        EXPECT_TRUE(track.Close()) << c.what;
+        EXPECT_EQ(CountDescriptorsOn(archivePath), 0) << c.what;
+    }
 }
