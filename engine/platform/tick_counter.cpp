@@ -9,8 +9,19 @@ static int64_t MonotonicNanoseconds()
     return static_cast<int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
 }
 
+static TickSource s_TickSource = nullptr;
+
+TickSource SetTickSource(TickSource source)
+{
+    TickSource previous = s_TickSource;
+    s_TickSource = source;
+    return previous;
+}
+
 uint32_t GetTickCount()
 {
+    if (s_TickSource)
+        return s_TickSource();
     return static_cast<uint32_t>(MonotonicNanoseconds() / 1000000);
 }
 
