@@ -7,6 +7,8 @@ find_package(SDL2 REQUIRED)
 find_package(Threads REQUIRED)
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(VORBIS REQUIRED IMPORTED_TARGET ogg vorbis vorbisfile)
+# Only tests, seeds and benchmarks encode Ogg Vorbis, to make their fixtures.
+pkg_check_modules(VORBISENC REQUIRED IMPORTED_TARGET vorbisenc)
 
 if(NOT TARGET SDL2::SDL2)
   add_library(SDL2::SDL2 INTERFACE IMPORTED)

@@ -4,7 +4,8 @@ include(GoogleTest)
 file(GLOB_RECURSE VP_TEST_SUPPORT_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/support/*.cpp)
 if(VP_TEST_SUPPORT_SOURCES)
   add_library(vp_test_support OBJECT ${VP_TEST_SUPPORT_SOURCES})
-  target_link_libraries(vp_test_support PUBLIC vp_options GTest::gtest GTest::gmock ${VP_EXTERNAL_LIBRARIES})
+  target_link_libraries(vp_test_support PUBLIC vp_options GTest::gtest GTest::gmock ${VP_EXTERNAL_LIBRARIES}
+    PkgConfig::VORBISENC)
   target_include_directories(vp_test_support PUBLIC ${PROJECT_SOURCE_DIR})
 endif()
 
