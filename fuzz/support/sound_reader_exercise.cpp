@@ -33,7 +33,6 @@ void ExerciseSoundReader(CSoundReader& reader)
     reader.Tell();
 
     reader.Seek(0);
-    FuzzCheck(reader.Tell() <= 4, "a seek to the start did not go there");
     std::vector<uint8_t> first(333);
     std::vector<uint8_t> second(1001);
     for (int i = 0; i < 4; i++)

@@ -74,7 +74,7 @@ bool CAudioDevice::SetFormat(uint32_t rate, uint16_t channels)
 
 std::unique_ptr<CSoundBuffer> CAudioDevice::CreateBuffer(const CWaveFormat& format, uint32_t bytes, bool streaming)
 {
-    if (!IsValidPcmFormat(format) || bytes == 0 || bytes > kLargestBufferBytes)
+    if (!IsValidPcmFormat(format) || bytes < format.blockAlign || bytes > kLargestBufferBytes)
         return nullptr;
     auto data = std::make_shared<CSoundBuffer::Data>();
     data->bytes.assign(bytes, format.bitsPerSample == 8 ? 0x80 : 0);
@@ -137,16 +137,6 @@ void CAudioDevice::MixVoice(CSoundBuffer& voice, uint32_t frames)
 
     for (uint32_t i = 0; i < frames; i++)
     {
-        if (voice.m_Position >= end)
-        {
-            if (!voice.m_Looping)
-            {
-                voice.m_Playing = false;
-                voice.m_Position = end;
-                return;
-            }
-            voice.m_Position %= end;
-        }
         const uint32_t frame = static_cast<uint32_t>(voice.m_Position >> 16);
         const int32_t fraction = static_cast<int32_t>(voice.m_Position & 0xFFFF);
         uint32_t next = frame + 1;
@@ -172,5 +162,15 @@ void CAudioDevice::MixVoice(CSoundBuffer& voice, uint32_t frames)
         else
             sums[i] += static_cast<int32_t>((((left + right) / 2) * leftGain) >> 16);
         voice.m_Position += voice.m_Step;
+        if (voice.m_Position >= end)
+        {
+            if (!voice.m_Looping)
+            {
+                voice.m_Playing = false;
+                voice.m_Position = end;
+                return;
+            }
+            voice.m_Position %= end;
+        }
     }
 }

@@ -61,8 +61,8 @@ public:
     uint32_t GetPeriodFrames() const { return m_PeriodFrames; }
 
     // A zero-filled buffer of PCM in the format; none for a format that is
-    // not 8- or 16-bit PCM of one or two channels, or a size of 0 or above
-    // kLargestBufferBytes. A streaming buffer's write cursor runs one period
+    // not 8- or 16-bit PCM of one or two channels, or a size below one frame
+    // or above kLargestBufferBytes. A streaming buffer's write cursor runs one period
     // ahead of its play cursor.
     std::unique_ptr<CSoundBuffer> CreateBuffer(const CWaveFormat& format, uint32_t bytes, bool streaming);
     // A buffer over the same data with a cursor, volume, pan, frequency and

@@ -51,7 +51,10 @@ void CSoundBuffer::Play(bool looping)
 {
     auto guard = GuardState();
     m_Looping = looping;
-    m_Playing = m_Frames > 0;
+    m_Playing = true;
+    // A voice that played to its end starts again from its beginning.
+    if (m_Position >= static_cast<uint64_t>(m_Frames) << 16)
+        m_Position = 0;
 }
 
 void CSoundBuffer::Stop()
@@ -82,7 +85,7 @@ void CSoundBuffer::GetCurrentPosition(uint32_t& play, uint32_t& write)
 void CSoundBuffer::SetCurrentPosition(uint32_t position)
 {
     auto guard = GuardState();
-    const uint32_t frame = std::min(position / m_Format.blockAlign, m_Frames);
+    const uint32_t frame = std::min(position / m_Format.blockAlign, m_Frames - 1);
     m_Position = static_cast<uint64_t>(frame) << 16;
 }
 

@@ -214,7 +214,9 @@ protected:
             predicted = ClampToInt16(predicted + signedNibble * delta[c]);
             sample2[c] = sample1[c];
             sample1[c] = predicted;
-            delta[c] = std::max(16, kAdaptation[nibble] * delta[c] / 256);
+            // A damaged block can keep raising the step; it stops where the
+            // next product would still fit.
+            delta[c] = std::clamp(kAdaptation[nibble] * delta[c] / 256, 16, INT32_MAX / 768);
             out[2u * channels + n] = static_cast<int16_t>(predicted);
         }
         return true;
@@ -281,7 +283,8 @@ bool CWaveConverter::Convert(const uint8_t* source, uint32_t sourceBytes, uint8_
         m_CarryOffset = 0;
     }
     const uint32_t carried = std::min<uint32_t>(static_cast<uint32_t>(m_Carry.size()) - m_CarryOffset, destinationBytes);
-    std::memcpy(destination, m_Carry.data() + m_CarryOffset, carried);
+    if (carried > 0)
+        std::memcpy(destination, m_Carry.data() + m_CarryOffset, carried);
     m_CarryOffset += carried;
     produced = carried;
     if (m_CarryOffset == m_Carry.size())

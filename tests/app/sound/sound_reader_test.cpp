@@ -210,6 +210,35 @@ TEST_F(SoundReaderTest, ConvertedReadsInSmallPiecesGiveTheSameSamples)
     EXPECT_EQ(read, expected);
 }
 
+// Found by the fuzz target: stereo codes before their format chunk, read
+// while nothing is carried over between pieces.
+TEST_F(SoundReaderTest, LogarithmicStereoReadsInPieces)
+{
+    auto reader =
+        Open(BuildWave({{"data", std::string("\x00\xFF\x10\x80", 4)}, {"fmt ", FormatBody(7, 2, 8000, 8)}}));
+    ASSERT_TRUE(reader);
+    std::vector<int16_t> samples = ReadSamples(*reader, 4);
+    const std::vector<int16_t> rest = ReadSamples(*reader, 4);
+    samples.insert(samples.end(), rest.begin(), rest.end());
+    ASSERT_EQ(samples.size(), 4u);
+    EXPECT_EQ(samples[0], -32124);
+    EXPECT_EQ(samples[1], 0);
+}
+
+// Found by the fuzz target: nibbles that keep raising the step size of a
+// Microsoft ADPCM block must not overflow it.
+TEST_F(SoundReaderTest, RunawayAdpcmStepStaysBounded)
+{
+    std::string block(1, '\0');
+    block += Chunk16({4096, 0, 0});
+    block += std::string(20, '\x77');
+    auto reader = Open(BuildWave({{"fmt ", FormatBody(2, 1, 8000, 4, 27)}, {"data", block}}));
+    ASSERT_TRUE(reader);
+    const std::vector<int16_t> samples = ReadSamples(*reader, reader->GetTotalBytes());
+    ASSERT_EQ(samples.size(), 42u);
+    EXPECT_EQ(samples.back(), 32767);
+}
+
 TEST_F(SoundReaderTest, SeekToZeroOfAReadTrackGivesItsFirstDataSample)
 {
     const std::string pcm = PcmWave(1, 8000, 16, Chunk16({11, 22, 33}));
