@@ -6,4 +6,8 @@ foreach(source ${VP_BENCH_SOURCES})
   add_executable(${target} ${source})
   vp_link_everything(${target})
   target_link_libraries(${target} PRIVATE benchmark::benchmark benchmark::benchmark_main)
+  # Benchmarks build their inputs with the tests' fixture makers.
+  if(TARGET vp_test_support)
+    target_link_libraries(${target} PRIVATE vp_test_support)
+  endif()
 endforeach()
