@@ -46,8 +46,6 @@ public:
     const char* GetLastName();
     void Shuffle();
 
-    const CString& GetFolder() const { return m_Folder; }
-
     const char* GetName(uint32_t index) override;
     CString GetNameString(uint32_t index) override;
     CListFolderTree* GetFolderTree() override;
