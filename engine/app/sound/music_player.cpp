@@ -7,7 +7,6 @@
 #include "engine/app/sound/sound_names.h"
 #include "engine/app/sound/sound_reader.h"
 #include "engine/core/files/file_search.h"
-#include "engine/core/files/open_stream.h"
 #include "engine/core/files/stream.h"
 #include "engine/core/program/error_report.h"
 #include "engine/core/settings/settings.h"
@@ -144,9 +143,7 @@ bool CMusicPlayer::StartStream(const char* path, uint32_t skip, bool loop)
 
     std::unique_lock<std::mutex> lock(state.busy);
     DeleteReaders();
-    BeginOpenHookSuppression("Stream sound");
     state.first = OpenSoundReader(path, kMusicOpenFlags);
-    EndOpenHookSuppression();
     if (!state.first)
     {
         state.stopRequest = true;
