@@ -9,20 +9,18 @@ static int64_t MonotonicNanoseconds()
     return static_cast<int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
 }
 
-static TickSource s_TickSource = nullptr;
+static NanosecondClock s_Clock = MonotonicNanoseconds;
 
-TickSource SetTickSource(TickSource source)
+NanosecondClock SetNanosecondClock(NanosecondClock clock)
 {
-    TickSource previous = s_TickSource;
-    s_TickSource = source;
+    NanosecondClock previous = s_Clock;
+    s_Clock = clock ? clock : MonotonicNanoseconds;
     return previous;
 }
 
 uint32_t GetTickCount()
 {
-    if (s_TickSource)
-        return s_TickSource();
-    return static_cast<uint32_t>(MonotonicNanoseconds() / 1000000);
+    return static_cast<uint32_t>(s_Clock() / 1000000);
 }
 
 uint32_t GetTickCount24()
@@ -32,7 +30,7 @@ uint32_t GetTickCount24()
 
 int64_t GetHighResolutionCounter()
 {
-    return MonotonicNanoseconds();
+    return s_Clock();
 }
 
 int64_t GetHighResolutionFrequency()
