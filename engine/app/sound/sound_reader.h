@@ -12,6 +12,10 @@ class CFile;
 // mix a second track into what the first wrote.
 //
 // Positions (Tell, Seek) count output bytes from the start of the sound.
+//
+// A music reader reads on the refill thread: reads and seeks answer errors
+// (fewer bytes, none), never raise a fatal report, and take no profiler
+// section, since the profiler belongs to the main thread.
 class CSoundReader
 {
 public:

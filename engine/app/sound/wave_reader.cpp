@@ -5,12 +5,9 @@
 
 #include "engine/core/files/file.h"
 #include "engine/core/files/little_endian.h"
-#include "engine/core/program/profiler.h"
 #include "engine/platform/audio/wave_converter.h"
 
 namespace {
-
-CProfileSection g_SoundLoadSection("SoundLoad");
 
 // The "fmt " fields the reader uses: the first 16 bytes of the record; what
 // follows (the extra size and extra bytes) is not read.
@@ -135,7 +132,6 @@ bool CWaveReader::OpenConverted(const CWaveFormat& source, uint32_t factSamples,
 
 uint32_t CWaveReader::Read(void* destination, uint32_t bytes)
 {
-    CProfileScope scope(g_SoundLoadSection);
     if (m_pConverter)
         return ReadConverted(static_cast<uint8_t*>(destination), bytes);
     const uint32_t left = m_SourceBytes - std::min(Tell(), m_SourceBytes);
