@@ -14,6 +14,12 @@ static void Append32(std::string& out, uint32_t value)
     Append16(out, value >> 16);
 }
 
+static void Append64(std::string& out, uint64_t value)
+{
+    Append32(out, static_cast<uint32_t>(value));
+    Append32(out, static_cast<uint32_t>(value >> 32));
+}
+
 static uint32_t MemberCrc(const TestZipMember& member)
 {
     return Crc32(member.data.data(), member.data.size());
@@ -24,7 +30,7 @@ static uint32_t MemberCrc(const TestZipMember& member)
 static void AppendSharedHeaderFields(std::string& out, const TestZipMember& member, const std::string& extra)
 {
     Append16(out, 10);
-    Append16(out, 0);
+    Append16(out, member.flags);
     Append16(out, member.method);
     Append16(out, member.dosTime);
     Append16(out, member.dosDate);
@@ -81,6 +87,25 @@ std::string BuildTestZip(const std::vector<TestZipMember>& members, const TestZi
         uint32_t directorySize = static_cast<uint32_t>(body.size()) - directoryOffset;
         uint32_t entries = layout.declaredEntries < 0 ? static_cast<uint32_t>(members.size())
                                                       : static_cast<uint32_t>(layout.declaredEntries);
+        if (layout.zip64)
+        {
+            uint64_t recordOffset = body.size();
+            Append32(body, 0x06064b50);
+            Append64(body, 44);
+            Append16(body, 0x031E);
+            Append16(body, 45);
+            Append32(body, 0);
+            Append32(body, 0);
+            Append64(body, entries);
+            Append64(body, entries);
+            Append64(body, directorySize);
+            Append64(body, directoryOffset);
+            Append32(body, 0x07064b50);
+            Append32(body, 0);
+            Append64(body, recordOffset);
+            Append32(body, 1);
+            entries = 0xFFFF;
+        }
         Append32(body, layout.endSignature);
         Append16(body, 0);
         Append16(body, 0);

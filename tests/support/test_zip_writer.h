@@ -13,6 +13,7 @@ struct TestZipMember
     std::string name;
     std::string data;
     uint16_t method = 0;
+    uint16_t flags = 0;  // 0x0800: the name is UTF-8
     uint16_t dosTime = 0;
     uint16_t dosDate = 0;
     std::string localExtra;
@@ -27,6 +28,10 @@ struct TestZipLayout
     bool writeDirectory = true;              // false: only local headers and data
     int declaredEntries = -1;                // -1: the real count
     uint32_t directoryOffsetOverride = 0;    // 0: the real offset
+    // A ZIP64 end record and locator before the end record, whose counts
+    // then read 0xFFFF while its size and offset stay true, as `zip` 3.0
+    // writes archives of more than 65,535 members.
+    bool zip64 = false;
 };
 
 // The whole archive file.

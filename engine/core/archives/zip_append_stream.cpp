@@ -52,6 +52,10 @@ bool CZipAppendStream::ReadEndRecord()
     if (m_File.Read(record, kZipEndRecordSize) != kZipEndRecordSize || !IsZipEndSignature(ReadLittleEndian32(record)))
         return false;
     DecodeZipEndFields(record + 4, m_End);
+    // A full count (a ZIP64 archive, or one about to need it) cannot take
+    // one more member in the end record this stream writes.
+    if (m_End.totalEntries == 0xFFFF || m_End.entriesOnDisk == 0xFFFF)
+        return false;
     uint32_t directoryLimit = size - kZipEndRecordSize;
     if (m_End.directoryOffset > directoryLimit || m_End.directorySize > directoryLimit - m_End.directoryOffset)
         return false;

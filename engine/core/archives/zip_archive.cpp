@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "engine/core/files/data_files.h"
@@ -13,6 +14,7 @@
 #include "engine/core/files/stream.h"
 #include "engine/core/archives/zip_member_stream.h"
 #include "engine/platform/file_time.h"
+#include "engine/platform/text_encoding.h"
 
 static bool StartsWithNoCase(const char* text, const CString& start)
 {
@@ -113,8 +115,7 @@ bool CZipArchive::ReadZipDirectory()
     m_NameIndex.Clear();
     m_NameHash.Clear();
     uint32_t directoryOffset = 0;
-    uint32_t entryLimit = 0;
-    if (!OpenFile(0) || !FindDirectory(directoryOffset, entryLimit) || !ReadEntries(directoryOffset, entryLimit))
+    if (!OpenFile(0) || !FindDirectory(directoryOffset) || !ReadEntries(directoryOffset))
     {
         Close();
         return false;
@@ -128,33 +129,51 @@ bool CZipArchive::ReadZipDirectory()
 
 // The end record is looked for only in the last 22 bytes; an archive with a
 // comment, or without a directory, is walked from its first local header.
-bool CZipArchive::FindDirectory(uint32_t& directoryOffset, uint32_t& entryLimit)
+// A ZIP64 locator just before the end record says where the true directory
+// offset is kept; one that leads nowhere readable refuses the archive.
+bool CZipArchive::FindDirectory(uint32_t& directoryOffset)
 {
     uint32_t size = m_pFile->GetSize();
-    if (size >= kZipEndRecordSize && m_pFile->Seek(size - kZipEndRecordSize))
+    if (size >= kZipEndRecordSize)
     {
-        uint8_t signature[4];
-        if (m_pFile->Read(signature, 4) != 4)
+        uint8_t record[kZipEndRecordSize];
+        uint32_t endOffset = size - kZipEndRecordSize;
+        if (m_pFile->ReadAt(endOffset, record, kZipEndRecordSize) != kZipEndRecordSize)
             return false;
-        uint32_t value = ReadLittleEndian32(signature);
-        if (IsZipEndSignature(value))
+        uint32_t signature = ReadLittleEndian32(record);
+        if (IsZipEndSignature(signature))
         {
-            uint8_t bytes[kZipEndFieldsSize];
-            if (m_pFile->Read(bytes, kZipEndFieldsSize) != kZipEndFieldsSize)
-                return false;
+            m_EndSignature = signature;
+            uint8_t locator[kZip64LocatorSize];
+            uint64_t zip64EndOffset = 0;
+            if (endOffset >= kZip64LocatorSize &&
+                m_pFile->ReadAt(endOffset - kZip64LocatorSize, locator, kZip64LocatorSize) == kZip64LocatorSize &&
+                DecodeZip64Locator(locator, zip64EndOffset))
+                return ReadZip64Directory(zip64EndOffset, endOffset - kZip64LocatorSize, directoryOffset);
             ZipEndFields end;
-            DecodeZipEndFields(bytes, end);
-            m_EndSignature = value;
+            DecodeZipEndFields(record + 4, end);
             if (end.directoryOffset != kZipWalkDirectoryOffset)
             {
                 directoryOffset = end.directoryOffset;
-                entryLimit = end.totalEntries;
                 return true;
             }
         }
     }
-    entryLimit = UINT32_MAX;
     return WalkToDirectory(directoryOffset);
+}
+
+// Only archives below 4 GiB are read (every offset here is 32 bits), so a
+// ZIP64 record naming anything beyond the locator is damage.
+bool CZipArchive::ReadZip64Directory(uint64_t endRecordOffset, uint32_t locatorOffset, uint32_t& directoryOffset)
+{
+    uint8_t record[kZip64EndRecordSize];
+    Zip64EndFields end;
+    if (endRecordOffset + kZip64EndRecordSize > locatorOffset ||
+        m_pFile->ReadAt(static_cast<uint32_t>(endRecordOffset), record, kZip64EndRecordSize) != kZip64EndRecordSize ||
+        !DecodeZip64EndRecord(record, end) || end.directoryOffset > endRecordOffset)
+        return false;
+    directoryOffset = static_cast<uint32_t>(end.directoryOffset);
+    return true;
 }
 
 bool CZipArchive::WalkToDirectory(uint32_t& directoryOffset)
@@ -185,21 +204,22 @@ bool CZipArchive::WalkToDirectory(uint32_t& directoryOffset)
 }
 
 // The directory is read in one piece from its first record to the end of the
-// file, which bounds every record: an end record that promises more members
-// than the file holds leaves the members read.
-bool CZipArchive::ReadEntries(uint32_t directoryOffset, uint32_t entryLimit)
+// file, which bounds every record, and is read to its end record whatever
+// count the end record gives: an archive is either read whole or refused,
+// never cut short.
+bool CZipArchive::ReadEntries(uint32_t directoryOffset)
 {
     uint32_t size = m_pFile->GetSize();
     if (directoryOffset > size)
         return false;
     uint32_t length = size - directoryOffset;
     std::vector<uint8_t> directory(length);
-    if (!m_pFile->Seek(directoryOffset) || m_pFile->Read(directory.data(), length) != length)
+    if (m_pFile->ReadAt(directoryOffset, directory.data(), length) != length)
         return false;
 
-    m_Entries.ReserveExact(std::min(entryLimit, length / kZipCentralRecordSize));
+    m_Entries.ReserveExact(length / kZipCentralRecordSize);
     CZipDirectoryCursor cursor(directory.data(), length);
-    while (m_Entries.GetCount() < entryLimit)
+    for (;;)
     {
         ZipEntry entry;
         const char* storedName = nullptr;
@@ -218,10 +238,27 @@ bool CZipArchive::ReadEntries(uint32_t directoryOffset, uint32_t entryLimit)
             ExitAfterFatalError();
         }
         entry.name = m_MountPrefix;
-        entry.name.Append(storedName, entry.fields.nameLength);
+        AppendEngineName(entry, storedName);
         m_Entries.Add(entry);
     }
     return true;
+}
+
+// A name flagged UTF-8 takes the engine's Latin-1 form, as loose names do,
+// and is from then on stored so: the fields say the new length and lose the
+// flag, so that a directory written back stays true to itself.
+void CZipArchive::AppendEngineName(ZipEntry& entry, const char* storedName)
+{
+    ZipCentralFields& fields = entry.fields;
+    if (!(fields.flags & kZipFlagUtf8Name))
+    {
+        entry.name.Append(storedName, fields.nameLength);
+        return;
+    }
+    std::string latin1 = Utf8ToLatin1(std::string(storedName, fields.nameLength));
+    entry.name.Append(latin1.data(), static_cast<uint32_t>(latin1.size()));
+    fields.nameLength = static_cast<uint16_t>(latin1.size());
+    fields.flags &= ~kZipFlagUtf8Name;
 }
 
 void CZipArchive::SortTables()
@@ -307,7 +344,11 @@ uint32_t CZipArchive::LowerBound(const char* name) const
 
 ZipEntry* CZipArchive::FindZipEntry(const char* name, int32_t* insertionIndex)
 {
+    // Of members whose names differ only in letter case, the one spelt as
+    // asked wins, else the first in the directory, as for loose files. The
+    // mount prefix is compared without case, as it was matched.
     uint32_t size = m_NameHash.GetCount();
+    ZipEntry* found = nullptr;
     if (size != 0)
     {
         uint32_t hash = HashName(name);
@@ -315,10 +356,16 @@ ZipEntry* CZipArchive::FindZipEntry(const char* name, int32_t* insertionIndex)
         {
             const NameSlot& candidate = m_NameHash[slot];
             ZipEntry& entry = m_Entries[candidate.entry - 1];
-            if (candidate.hash == hash && CompareItemNames(entry.name.GetText(), name) == 0)
+            if (candidate.hash != hash || CompareItemNames(entry.name.GetText(), name) != 0)
+                continue;
+            if (std::strcmp(GetStoredName(entry), name + m_MountPrefixLength) == 0)
                 return &entry;
+            if (!found || &entry < found)
+                found = &entry;
         }
     }
+    if (found)
+        return found;
     if (insertionIndex)
         *insertionIndex = static_cast<int32_t>(LowerBound(name));
     return nullptr;
@@ -589,19 +636,31 @@ void CZipArchive::WriteLocalHeader(const ZipEntry& entry)
 bool CZipArchive::WriteEndRecord(uint32_t directoryOffset)
 {
     uint32_t position = static_cast<uint32_t>(m_pFile->Tell());
+    uint32_t count = m_Entries.GetCount();
     ZipEndFields end;
     end.thisDisk = 0;
     end.directoryDisk = 0;
-    end.entriesOnDisk = static_cast<uint16_t>(m_Entries.GetCount());
+    end.entriesOnDisk = static_cast<uint16_t>(std::min<uint32_t>(count, 0xFFFF));
     end.totalEntries = end.entriesOnDisk;
     end.directorySize = position - directoryOffset;
     end.directoryOffset = directoryOffset;
     end.commentLength = 0;
+    bool written = true;
+    // More members than the end record can count: the true count goes into
+    // a ZIP64 end record ahead of it, as every reader of such archives
+    // expects.
+    if (count > 0xFFFF)
+    {
+        Zip64EndFields zip64{count, end.directorySize, directoryOffset};
+        uint8_t records[kZip64EndRecordSize + kZip64LocatorSize];
+        EncodeZip64EndRecords(zip64, position, records);
+        written = m_pFile->Write(records, sizeof(records)) == sizeof(records);
+    }
     uint8_t record[kZipEndRecordSize];
     WriteLittleEndian32(record, m_EndSignature);
     EncodeZipEndFields(end, record + 4);
-    bool written = m_pFile->Write(record, kZipEndRecordSize) == kZipEndRecordSize;
-    m_pFile->SetSize(position + kZipEndRecordSize);
+    written = m_pFile->Write(record, kZipEndRecordSize) == kZipEndRecordSize && written;
+    m_pFile->SetSize(static_cast<uint32_t>(m_pFile->Tell()));
     return written;
 }
 

@@ -88,9 +88,11 @@ private:
     void EnsureDirectory();
     [[noreturn]] void ReportDamaged(const CString& archivePath);
     bool BelongsToPrefix(const char* name) const;
-    bool FindDirectory(uint32_t& directoryOffset, uint32_t& entryLimit);
+    bool FindDirectory(uint32_t& directoryOffset);
+    bool ReadZip64Directory(uint64_t endRecordOffset, uint32_t locatorOffset, uint32_t& directoryOffset);
     bool WalkToDirectory(uint32_t& directoryOffset);
-    bool ReadEntries(uint32_t directoryOffset, uint32_t entryLimit);
+    bool ReadEntries(uint32_t directoryOffset);
+    void AppendEngineName(ZipEntry& entry, const char* storedName);
     void SortTables();
     void BuildNameHash();
     bool OpenFile(uint32_t extraFlags);

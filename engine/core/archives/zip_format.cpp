@@ -42,6 +42,17 @@ void VisitEndFields(Fields& fields, Visit visit)
     visit(16, fields.commentLength);
 }
 
+uint64_t ReadLittleEndian64(const uint8_t* bytes)
+{
+    return ReadLittleEndian32(bytes) | static_cast<uint64_t>(ReadLittleEndian32(bytes + 4)) << 32;
+}
+
+void WriteLittleEndian64(uint8_t* bytes, uint64_t value)
+{
+    WriteLittleEndian32(bytes, static_cast<uint32_t>(value));
+    WriteLittleEndian32(bytes + 4, static_cast<uint32_t>(value >> 32));
+}
+
 void ReadField(const uint8_t* bytes, uint16_t& field)
 {
     field = ReadLittleEndian16(bytes);
@@ -106,6 +117,45 @@ void EncodeZipEndFields(const ZipEndFields& fields, uint8_t* bytes)
     VisitEndFields(fields, [bytes](uint32_t offset, const auto& field) { WriteField(bytes + offset, field); });
 }
 
+bool DecodeZip64Locator(const uint8_t* bytes, uint64_t& endRecordOffset)
+{
+    if (ReadLittleEndian32(bytes) != kZip64LocatorSignature)
+        return false;
+    endRecordOffset = ReadLittleEndian64(bytes + 8);
+    return true;
+}
+
+bool DecodeZip64EndRecord(const uint8_t* bytes, Zip64EndFields& fields)
+{
+    if (ReadLittleEndian32(bytes) != kZip64EndSignature)
+        return false;
+    fields.totalEntries = ReadLittleEndian64(bytes + 32);
+    fields.directorySize = ReadLittleEndian64(bytes + 40);
+    fields.directoryOffset = ReadLittleEndian64(bytes + 48);
+    return true;
+}
+
+void EncodeZip64EndRecords(const Zip64EndFields& fields, uint64_t endRecordOffset, uint8_t* bytes)
+{
+    WriteLittleEndian32(bytes, kZip64EndSignature);
+    // The record's size counts the bytes after this field.
+    WriteLittleEndian64(bytes + 4, kZip64EndRecordSize - 12);
+    WriteLittleEndian16(bytes + 12, 45);  // version made by: 4.5, the first with ZIP64
+    WriteLittleEndian16(bytes + 14, 45);  // version needed
+    WriteLittleEndian32(bytes + 16, 0);   // this disk
+    WriteLittleEndian32(bytes + 20, 0);   // the directory's disk
+    WriteLittleEndian64(bytes + 24, fields.totalEntries);
+    WriteLittleEndian64(bytes + 32, fields.totalEntries);
+    WriteLittleEndian64(bytes + 40, fields.directorySize);
+    WriteLittleEndian64(bytes + 48, fields.directoryOffset);
+
+    uint8_t* locator = bytes + kZip64EndRecordSize;
+    WriteLittleEndian32(locator, kZip64LocatorSignature);
+    WriteLittleEndian32(locator + 4, 0);
+    WriteLittleEndian64(locator + 8, endRecordOffset);
+    WriteLittleEndian32(locator + 16, 1);  // disks in all
+}
+
 CZipDirectoryCursor::CZipDirectoryCursor(const uint8_t* bytes, size_t size)
     : m_pBytes(bytes), m_Size(size), m_Position(0)
 {
@@ -115,22 +165,20 @@ CZipDirectoryCursor::Step CZipDirectoryCursor::Next(ZipCentralFields& fields, co
 {
     size_t left = m_Size - m_Position;
     if (left < 4)
-        return kEnd;
-    uint32_t signature = ReadLittleEndian32(m_pBytes + m_Position);
-    if (IsZipEndSignature(signature))
-        return kEnd;
-    if (signature != kZipCentralRecordSignature)
         return kDamaged;
-    if (left < static_cast<size_t>(kZipCentralRecordSize))
+    uint32_t signature = ReadLittleEndian32(m_pBytes + m_Position);
+    if (IsZipEndSignature(signature) || signature == kZip64EndSignature)
         return kEnd;
+    if (signature != kZipCentralRecordSignature || left < static_cast<size_t>(kZipCentralRecordSize))
+        return kDamaged;
 
     DecodeZipCentralFields(m_pBytes + m_Position + 4, fields);
     size_t recordSize = kZipCentralRecordSize + static_cast<size_t>(fields.nameLength) +
                         fields.extraLength + fields.commentLength;
-    // A record cut off by the end of the file is as good as no record: the
-    // members before it stay readable.
+    // A record cut off by the end of the file: the directory cannot be read
+    // whole, and a directory read in part would lose members unseen.
     if (left < recordSize)
-        return kEnd;
+        return kDamaged;
 
     name = reinterpret_cast<const char*>(m_pBytes + m_Position + kZipCentralRecordSize);
     m_Position += recordSize;

@@ -15,16 +15,26 @@ constexpr uint32_t kZipEndSignature = 0x06054b50;
 // engine reading it back.
 constexpr uint32_t kZipAlternateEndSignature = 0x06055651;
 
+// Archives of more than 65,535 members (or past 4 GiB) keep their true
+// member count and directory offset in a ZIP64 end record, found through a
+// locator just before the end record, whose own fields then read 0xFFFF.
+constexpr uint32_t kZip64EndSignature = 0x06064b50;
+constexpr uint32_t kZip64LocatorSignature = 0x07064b50;
+
 constexpr int kZipLocalHeaderSize = 30;
 constexpr int kZipCentralRecordSize = 46;
 constexpr int kZipCentralFieldsSize = 42;  // the central record after its signature
 constexpr int kZipEndRecordSize = 22;
 constexpr int kZipEndFieldsSize = 18;      // the end record after its signature
+constexpr int kZip64EndRecordSize = 56;    // without the extensible data some writers add
+constexpr int kZip64LocatorSize = 20;
 
 // An end record with this directory offset asks the reader to walk the file.
 constexpr uint32_t kZipWalkDirectoryOffset = 0xFFFFFFFF;
 
 constexpr uint16_t kZipMethodStored = 0;
+// General-purpose flag bit 11: the member's name is UTF-8, not code page 437.
+constexpr uint16_t kZipFlagUtf8Name = 0x0800;
 
 bool IsZipEndSignature(uint32_t signature);
 
@@ -84,16 +94,35 @@ struct ZipEndFields
 void DecodeZipEndFields(const uint8_t* bytes, ZipEndFields& fields);
 void EncodeZipEndFields(const ZipEndFields& fields, uint8_t* bytes);
 
+// What the reader takes of a ZIP64 end record.
+struct Zip64EndFields
+{
+    uint64_t totalEntries;
+    uint64_t directorySize;
+    uint64_t directoryOffset;
+};
+
+// The offset of the ZIP64 end record from a locator (signature included);
+// false when the bytes are no locator.
+bool DecodeZip64Locator(const uint8_t* bytes, uint64_t& endRecordOffset);
+// A ZIP64 end record, signature included; false when the bytes are none.
+bool DecodeZip64EndRecord(const uint8_t* bytes, Zip64EndFields& fields);
+// A ZIP64 end record and its locator, written one after the other (76
+// bytes) at endRecordOffset.
+void EncodeZip64EndRecords(const Zip64EndFields& fields, uint64_t endRecordOffset, uint8_t* bytes);
+
 // Walks the central records of a directory held in memory, read from its
-// first record to the end of the file.
+// first record to the end of the file. The directory ends only at an end
+// record (of either signature, or a ZIP64 one): bytes that run out first
+// are damage, never a shorter directory.
 class CZipDirectoryCursor
 {
 public:
     enum Step
     {
         kRecord,   // fields and name describe the next member
-        kEnd,      // an end signature, or the bytes ran out before a whole record
-        kDamaged,  // something other than a central record or an end record
+        kEnd,      // an end record's signature
+        kDamaged,  // anything else, or bytes that run out before the end record
     };
 
     CZipDirectoryCursor(const uint8_t* bytes, size_t size);

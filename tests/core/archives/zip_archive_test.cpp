@@ -32,6 +32,13 @@ protected:
     CZipArchive m_Archive;
 };
 
+static TestZipLayout ZipLayoutWithZip64()
+{
+    TestZipLayout layout;
+    layout.zip64 = true;
+    return layout;
+}
+
 // As Linux tools write them: the local header carries 28 bytes of extra
 // fields, the central record 24.
 static std::vector<TestZipMember> MembersWithToolExtras()
@@ -114,21 +121,62 @@ TEST_F(ZipArchiveTest, FilesThatAreNoArchivesFailToOpen)
     }
 }
 
-TEST_F(ZipArchiveTest, KeepsTheMembersThatCanBeReadWhenTheDirectoryFallsShort)
+TEST_F(ZipArchiveTest, ReadsTheWholeDirectoryWhateverCountTheEndRecordGives)
 {
-    TestZipLayout overstated;
-    overstated.declaredEntries = 9;
-    ASSERT_TRUE(OpenArchive(NamedMembers({"a.txt", "b.txt"}), overstated));
-    EXPECT_EQ(m_Archive.GetEntryCount(), 2u);
-    EXPECT_EQ(ReadMember("Pack/b.txt"), "b.txt data");
+    for (int declared : {9, 1, 0})
+    {
+        TestZipLayout miscounted;
+        miscounted.declaredEntries = declared;
+        ASSERT_TRUE(OpenArchive(NamedMembers({"a.txt", "b.txt"}), miscounted)) << declared;
+        EXPECT_EQ(m_Archive.GetEntryCount(), 2u) << declared;
+        EXPECT_EQ(ReadMember("Pack/b.txt"), "b.txt data") << declared;
+    }
+}
 
-    // Cut inside the last central record: the end record is gone, the walk
-    // finds the directory and the first record stays.
+TEST_F(ZipArchiveTest, DirectoryThatCannotBeReadWholeRefusesTheArchive)
+{
     std::string zip = BuildTestZip(NamedMembers({"a.txt", "b.txt"}));
-    m_Folder.WriteFile("Data/t.zip", zip.substr(0, zip.size() - kZipEndRecordSize - 8));
-    ASSERT_TRUE(m_Archive.Open("t.zip", false, "/", false, 0));
-    EXPECT_EQ(m_Archive.GetEntryCount(), 1u);
-    EXPECT_EQ(ReadMember("a.txt"), "a.txt data");
+    const std::string cutInLastRecord = zip.substr(0, zip.size() - kZipEndRecordSize - 8);
+    std::string badLocator = BuildTestZip(NamedMembers({"a.txt", "b.txt"}), ZipLayoutWithZip64());
+    // The locator points past itself.
+    badLocator[badLocator.size() - kZipEndRecordSize - kZip64LocatorSize + 11] = '\x7F';
+    for (const std::string& bytes : {cutInLastRecord, badLocator})
+    {
+        m_Folder.WriteFile("Data/t.zip", bytes);
+        EXPECT_FALSE(m_Archive.Open("t.zip", false, "/", false, 0));
+        EXPECT_EQ(m_Archive.GetEntryCount(), 0u);
+    }
+}
+
+TEST_F(ZipArchiveTest, NameFlaggedUtf8OpensByItsLatin1Name)
+{
+    const std::string utf8Name = "\xC3\x9Cn\xC3\xAF" "c\xC3\xB6" "d\xC3\xA9/caf\xC3\xA9.txt";
+    std::vector<TestZipMember> members = NamedMembers({utf8Name, "Caf\xC3\xA9.raw"});
+    members[0].flags = kZipFlagUtf8Name;
+    ASSERT_TRUE(OpenArchive(members));
+    // Flagged: the engine's Latin-1 name. Unflagged bytes stay as stored.
+    EXPECT_EQ(ReadMember("Pack/\xDCn\xEF" "c\xF6" "d\xE9/caf\xE9.txt"), members[0].data);
+    EXPECT_EQ(ReadMember("Pack/Caf\xC3\xA9.raw"), members[1].data);
+    EXPECT_EQ(ReadMember(("Pack/" + utf8Name).c_str()), "(no stream)");
+    CFileNameList list;
+    CSearchSpec search;
+    search.SetFolderAndExtension("Pack/", "txt");
+    search.SetMode(CSearchSpec::kRecurse);
+    m_Archive.Enumerate(list, search);
+    ASSERT_EQ(list.GetCount(), 1u);
+    EXPECT_STREQ(list.GetName(0), "Pack/\xDCn\xEF" "c\xF6" "d\xE9/caf\xE9.txt");
+}
+
+TEST_F(ZipArchiveTest, OfMembersThatDifferOnlyInCaseTheExactSpellingWins)
+{
+    std::vector<TestZipMember> members = NamedMembers({"Round.txt", "ROUND.txt", "round.TXT"});
+    ASSERT_TRUE(OpenArchive(members));
+    for (const TestZipMember& member : members)
+        EXPECT_EQ(ReadMember(("Pack/" + member.name).c_str()), member.data) << member.name;
+    // The prefix is matched without case; the stored name decides.
+    EXPECT_EQ(ReadMember("PACK/ROUND.txt"), "ROUND.txt data");
+    // No exact spelling: the first in the directory.
+    EXPECT_EQ(ReadMember("Pack/rOUND.TXT"), "Round.txt data");
 }
 
 TEST_F(ZipArchiveTest, NamesOutsideThePrefixOrWithBackslashesAreNeverFound)
