@@ -6,6 +6,7 @@
 #include "engine/app/sound/sound.h"
 #include "engine/app/sound/sound_list.h"
 #include "engine/app/sound/sound_manager.h"
+#include "engine/core/archives/mount_archives.h"
 #include "engine/core/lists/list_registry.h"
 #include "tests/support/archive_test_folder.h"
 #include "tests/support/manual_audio_output.h"
@@ -138,6 +139,24 @@ TEST_F(SoundListTest, LoadAllLoadsEveryItemAndMountingAgainReplacesThem)
     EXPECT_EQ(m_List.Mount("Sounds", "Sounds/", "wav", "ogg"), 4u);
     EXPECT_STREQ(m_List.GetName(3), "Zap.wav");
     EXPECT_FALSE(m_List.IsItemLoaded(0));
+}
+
+// Sounds in an archive are listed beside loose ones and decode through the
+// archive's member stream.
+TEST_F(SoundListTest, SoundsInAnArchivePlay)
+{
+    TestZipMember member;
+    member.name = "Sounds/Zipped.ogg";
+    member.data = EncodeOggVorbis(SineSamples(3000, 2), 2, 44100);
+    WriteZip("Data.zip", {member});
+    MountArchives("Data");
+    ASSERT_EQ(m_List.Mount("Sounds", "Sounds", ".wav", ".ogg"), 4u);
+    const int32_t index = m_List.FindSound("zipped.wav", -1);
+    ASSERT_NE(index, -1);
+    EXPECT_TRUE(m_List.PlayByIndex(index));
+    EXPECT_TRUE(m_List.IsItemLoaded(static_cast<uint32_t>(index)));
+    EXPECT_EQ(m_List.GetItemDataBytes(static_cast<uint32_t>(index)), 3000u * 4u);
+    EXPECT_TRUE(m_List.GetSound(index)->IsPlaying());
 }
 
 } // namespace
