@@ -3,7 +3,6 @@
 // whole file in memory and a file read through the C runtime. A reader may
 // refuse damage; it must never read outside the data or loop.
 
-#include <cerrno>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -52,11 +51,8 @@ void ReadAllCountedStrings(CFile& file)
 
     file.Seek(0);
     char buffer[16];
-    for (;;)
+    while (file.ReadCountedStringInto(buffer, sizeof(buffer)))
     {
-        file.ReadCountedStringInto(buffer, sizeof(buffer));
-        if (errno != 0)
-            break;
     }
 }
 

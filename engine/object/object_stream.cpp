@@ -1,6 +1,5 @@
 #include "engine/object/object_stream.h"
 
-#include <cerrno>
 #include <cstring>
 
 #include "engine/core/files/memory_stream.h"
@@ -74,13 +73,13 @@ bool CObjectStream::ReadCountedString(char*& text)
     return read;
 }
 
-CObjectStream& CObjectStream::ReadCountedStringInto(char* buffer, uint32_t bufferSize)
+bool CObjectStream::ReadCountedStringInto(char* buffer, uint32_t bufferSize)
 {
     NeedBytes(4);
-    CFile::ReadCountedStringInto(buffer, bufferSize);
-    if (errno == ERANGE)
+    const bool read = CFile::ReadCountedStringInto(buffer, bufferSize);
+    if (!read)
         m_ReadCameShort = true;
-    return *this;
+    return read;
 }
 
 CObjectStream& CObjectStream::WriteFloat(float value)

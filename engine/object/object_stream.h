@@ -29,8 +29,8 @@ public:
     CObjectStream& ReadFloat(float& value);
     bool ReadCountedString(char*& text);
     // A length that does not fit the buffer or runs past the data reads
-    // nothing more and counts as short.
-    CObjectStream& ReadCountedStringInto(char* buffer, uint32_t bufferSize);
+    // nothing more, counts as short and answers false.
+    bool ReadCountedStringInto(char* buffer, uint32_t bufferSize);
     CObjectStream& WriteFloat(float value);
 
     bool HasReadCameShort() const { return m_ReadCameShort; }

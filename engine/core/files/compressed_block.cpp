@@ -2,11 +2,14 @@
 
 #include <zlib.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <vector>
 
 #include "engine/core/files/file.h"
 #include "engine/core/files/little_endian.h"
+#include "engine/core/memory/checked_allocation.h"
 
 static const uint8_t s_BlockMark = 1;
 static const uint32_t s_HeaderSize = 9;
@@ -14,6 +17,9 @@ static const uint32_t s_HeaderSize = 9;
 // Deflate cannot expand data by more than this factor, so a block that
 // claims more is damaged and must not make us allocate what it claims.
 static const uint64_t s_MaxDeflateRatio = 1032;
+
+// Where the output of a small block starts before it grows.
+static const size_t s_FirstOutputBytes = 64 * 1024;
 
 bool WriteCompressedBlock(CFile& file, const void* data, uint32_t size, int level)
 {
@@ -33,6 +39,48 @@ bool WriteCompressedBlock(CFile& file, const void* data, uint32_t size, int leve
     return packedSize != 0 && written;
 }
 
+// The stated size is only a claim until the data bears it out, so the
+// output grows with what inflate actually yields and never past the claim:
+// a damaged header that claims gigabytes costs what its data produces, not
+// what it claims. One byte beyond the claim lets a block that yields more
+// than it states be caught, and keeps an empty block from asking for
+// nothing.
+static uint8_t* Inflate(const uint8_t* packed, uint32_t packedSize, uint32_t unpackedSize)
+{
+    z_stream stream = {};
+    if (inflateInit(&stream) != Z_OK)
+        return nullptr;
+    stream.next_in = const_cast<Bytef*>(packed);
+    stream.avail_in = packedSize;
+    const size_t limit = static_cast<size_t>(unpackedSize) + 1;
+    size_t capacity = std::min(limit, std::max<size_t>(s_FirstOutputBytes, static_cast<size_t>(packedSize) * 4));
+    uint8_t* data = static_cast<uint8_t*>(AllocateChecked(capacity));
+    int result = Z_OK;
+    while (result != Z_STREAM_END)
+    {
+        if (stream.total_out == capacity)
+        {
+            if (capacity == limit)
+                break;
+            capacity = std::min(limit, capacity * 2);
+            data = static_cast<uint8_t*>(ReallocateChecked(data, capacity));
+        }
+        stream.next_out = data + stream.total_out;
+        stream.avail_out = static_cast<uInt>(std::min<size_t>(capacity - stream.total_out, UINT32_MAX));
+        result = inflate(&stream, Z_NO_FLUSH);
+        if (result != Z_OK && result != Z_STREAM_END && !(result == Z_BUF_ERROR && stream.avail_out == 0))
+            break;
+    }
+    const bool whole = result == Z_STREAM_END && stream.total_out == unpackedSize;
+    inflateEnd(&stream);
+    if (!whole)
+    {
+        std::free(data);
+        return nullptr;
+    }
+    return data;
+}
+
 uint8_t* ReadCompressedBlock(CFile& file, uint32_t* size)
 {
     uint8_t header[s_HeaderSize];
@@ -49,18 +97,8 @@ uint8_t* ReadCompressedBlock(CFile& file, uint32_t* size)
     std::vector<uint8_t> packed(packedSize);
     if (file.Read(packed.data(), packedSize) != packedSize)
         return nullptr;
-    // One spare byte keeps an empty block from asking malloc for nothing;
-    // counted in size_t, so that the largest size cannot wrap to 0. A size
-    // that cannot be had is damage as well.
-    uint8_t* data = static_cast<uint8_t*>(std::malloc(static_cast<size_t>(unpackedSize) + 1));
-    if (!data)
-        return nullptr;
-    uLongf length = unpackedSize;
-    if (uncompress(data, &length, packed.data(), packedSize) != Z_OK || length != unpackedSize)
-    {
-        std::free(data);
-        return nullptr;
-    }
-    *size = unpackedSize;
+    uint8_t* data = Inflate(packed.data(), packedSize, unpackedSize);
+    if (data != nullptr)
+        *size = unpackedSize;
     return data;
 }

@@ -1,6 +1,5 @@
 #include "engine/core/files/file.h"
 
-#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 
@@ -10,6 +9,7 @@
 #include "engine/core/files/open_stream.h"
 #include "engine/core/program/profiler.h"
 #include "engine/core/files/compressed_block.h"
+#include "engine/core/memory/checked_allocation.h"
 
 static CProfileSection s_OpenSection("CFile_Open");
 static CProfileSection s_ReadSection("File_Read", 1);
@@ -266,24 +266,20 @@ bool CFile::ReadCountedString(char*& text)
     uint32_t length = 0;
     if (!ReadLength(*this, length) || length > GetBytesLeft())
         return false;
-    text = static_cast<char*>(std::malloc(length + 1));
+    text = static_cast<char*>(AllocateChecked(static_cast<size_t>(length) + 1));
     uint32_t count = Read(text, length);
     text[count] = 0;
     return count == length;
 }
 
-CFile& CFile::ReadCountedStringInto(char* buffer, uint32_t bufferSize)
+bool CFile::ReadCountedStringInto(char* buffer, uint32_t bufferSize)
 {
-    errno = 0;
     uint32_t length = 0;
     if (!ReadLength(*this, length) || length >= bufferSize || length > GetBytesLeft())
-    {
-        errno = ERANGE;
-        return *this;
-    }
+        return false;
     uint32_t count = Read(buffer, length);
     buffer[count] = 0;
-    return *this;
+    return count == length;
 }
 
 bool CFile::Seek(uint32_t position)

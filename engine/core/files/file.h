@@ -50,8 +50,8 @@ public:
     bool ReadCountedString(char*& text);
     // Reads a counted string into the caller's buffer of bufferSize bytes.
     // A length that does not fit with its terminator, or runs past the data,
-    // reads nothing more and sets errno to ERANGE (34) for the caller.
-    CFile& ReadCountedStringInto(char* buffer, uint32_t bufferSize);
+    // reads nothing more and answers false.
+    bool ReadCountedStringInto(char* buffer, uint32_t bufferSize);
 
     // Text output: 16-bit characters in a UTF-16 file, else 8-bit ones.
     void WriteString(const CString& text);

@@ -7,6 +7,7 @@
 
 #include "engine/core/files/file.h"
 #include "engine/core/files/memory_file_name.h"
+#include "engine/core/memory/checked_allocation.h"
 #include "engine/core/program/profiler.h"
 #include "engine/core/strings/ref_string.h"
 
@@ -240,7 +241,7 @@ CMemoryStream* LoadFileIntoMemoryStream(const char* name, uint32_t flags)
     if (!file.Open(name, flags))
         return nullptr;
     uint32_t size = file.GetSize();
-    uint8_t* block = static_cast<uint8_t*>(std::malloc(std::max(size, 1u)));
+    uint8_t* block = static_cast<uint8_t*>(AllocateChecked(size));
     uint32_t count = file.Read(block, size);
     file.Close();
     return new CMemoryStream(block, count, true);

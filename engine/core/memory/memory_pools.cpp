@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "engine/core/memory/checked_allocation.h"
+
 // Every class gets about this much per chunk, so rarely used large classes
 // cost little.
 static const uint32_t CHUNK_BUDGET_BYTES = 4000;
@@ -21,12 +23,7 @@ static void*& LinkOf(void* block)
 
 void* AllocateObjectMemory(size_t size)
 {
-    // The engine has no way to go on without memory; stopping here beats a
-    // crash somewhere far from the cause.
-    void* block = std::malloc(size != 0 ? size : 1);
-    if (block == nullptr)
-        std::abort();
-    return block;
+    return AllocateChecked(size);
 }
 
 void FreeObjectMemory(void* block, size_t /*size*/)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <zlib.h>
 
 #include <cstdlib>
@@ -9,6 +10,7 @@
 #include "engine/core/files/file.h"
 #include "engine/core/files/memory_stream.h"
 #include "engine/core/files/compressed_block.h"
+#include "tests/support/sanitized_build.h"
 
 static void OpenInMemory(CFile& file, const std::string& bytes)
 {
@@ -137,4 +139,32 @@ TEST(CompressedBlock, DamagedBlocksGiveNone)
         uint32_t size = 0;
         EXPECT_EQ(ReadCompressedBlock(file, &size), nullptr) << c.title;
     }
+}
+
+#ifndef VP_SANITIZED_BUILD
+// Exits with 0 when the block answers none.
+[[noreturn]] static void ReadWithDataLimitedTo(rlim_t bytes, const std::string& block)
+{
+    const rlimit limit = {bytes, bytes};
+    setrlimit(RLIMIT_DATA, &limit);
+    CFile file;
+    OpenInMemory(file, block);
+    uint32_t size = 0;
+    std::exit(ReadCompressedBlock(file, &size) == nullptr ? 0 : 1);
+}
+#endif
+
+// A header claiming 4 GiB over 4 MB of data that yields far less is damage
+// that must cost what the data yields: with the program's data limited to
+// 256 MiB, the read answers none instead of stopping for lack of memory.
+TEST(CompressedBlock, AClaimedSizeIsNotAllocatedBeforeTheDataBearsItOut)
+{
+#ifdef VP_SANITIZED_BUILD
+    GTEST_SKIP() << "the sanitizers' shadow memory counts against the data limit";
+#else
+    std::string packed = ZlibPacked(std::string(8 * 1024 * 1024, 'z'));
+    packed += std::string(4200000, '\0');  // past the end of the zlib data: never read
+    const std::string block = Block(static_cast<uint32_t>(packed.size()), 0xFFFFFFFFu, packed);
+    EXPECT_EXIT(ReadWithDataLimitedTo(256u << 20, block), testing::ExitedWithCode(0), "");
+#endif
 }
