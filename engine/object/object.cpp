@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/core/memory/checked_allocation.h"
 #include "engine/core/memory/memory_pools.h"
 #include "engine/object/class_info.h"
 #include "engine/object/properties/dynamic_properties_property.h"
@@ -60,6 +61,26 @@ void* CObject::operator new[](size_t size)
 }
 
 void CObject::operator delete[](void* block, size_t size)
+{
+    FreeObjectMemory(block, size);
+}
+
+void* CObject::operator new(size_t size, std::align_val_t alignment)
+{
+    return AllocateAlignedChecked(size, static_cast<size_t>(alignment));
+}
+
+void CObject::operator delete(void* block, size_t size, std::align_val_t)
+{
+    FreeObjectMemory(block, size);
+}
+
+void* CObject::operator new[](size_t size, std::align_val_t alignment)
+{
+    return AllocateAlignedChecked(size, static_cast<size_t>(alignment));
+}
+
+void CObject::operator delete[](void* block, size_t size, std::align_val_t)
 {
     FreeObjectMemory(block, size);
 }

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <new>
 
 #include "engine/core/strings/ref_string.h"
 #include "engine/object/reflection.h"
@@ -34,6 +35,12 @@ public:
     static void operator delete(void* block, size_t size);
     static void* operator new[](size_t size);
     static void operator delete[](void* block, size_t size);
+    // Classes with members aligned beyond the C heap's promise (SIMD tables)
+    // come here, so that created by name they are as aligned as declared.
+    static void* operator new(size_t size, std::align_val_t alignment);
+    static void operator delete(void* block, size_t size, std::align_val_t alignment);
+    static void* operator new[](size_t size, std::align_val_t alignment);
+    static void operator delete[](void* block, size_t size, std::align_val_t alignment);
 
     static CClassInfo* SGetClassInfo();
     virtual CClassInfo* GetClassInfo() const;

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "engine/core/files/compressed_block.h"
 #include "engine/core/files/data_files.h"
 #include "engine/core/files/loose_files.h"
 #include "engine/core/files/memory_file_name.h"
@@ -9,6 +10,7 @@
 #include "engine/core/files/open_stream.h"
 #include "engine/core/files/stream.h"
 #include "engine/core/lists/virtual_array.h"
+#include "engine/core/settings/paths.h"
 #include "engine/object/class_info.h"
 #include "engine/object/class_registry.h"
 #include "engine/object/current_file_scope.h"
@@ -16,8 +18,7 @@
 #include "engine/object/object_stream.h"
 #include "engine/object/text_lines.h"
 #include "engine/object/typed_object_receiver.h"
-#include "engine/platform/file_removal.h"
-#include "engine/platform/file_replace.h"
+#include "engine/platform/durable_save.h"
 
 namespace
 {
@@ -49,52 +50,56 @@ bool WritesInPlace(const char* fileName, uint32_t flags)
            DataFileExistsIn(fileName, flags);
 }
 
-// A free name in the target's own folder, so that moving it over the
-// target never crosses file systems.
-bool MakeTemporaryName(const CString& target, CString& temporary)
+// A compressed file is one compressed block of the text.
+bool CompressText(const uint8_t* text, uint32_t size, CFile& packed)
 {
-    CString pattern = target;
-    pattern.ReplaceAll(CString("%"), CString("%%"));
-    pattern.Append(".save%d.tmp");
-    return FindUnusedFileName(temporary, pattern.GetText());
+    packed.Attach(new CMemoryStream(), OPEN_READ | OPEN_WRITE | OPEN_CREATE);
+    return WriteCompressedBlock(packed, text, size, COMPRESSED_FILE_LEVEL);
 }
 
-// Opens the file for writing, lets the writer fill it and closes it; a
-// loose file is written under a temporary name and moved over the target
-// only once every byte reached the disk.
-template <typename Writer>
-bool WriteObjectFile(const char* fileName, uint32_t flags, Writer write)
+// The whole contents of a memory file, from its start.
+const uint8_t* ContentsOf(CFile& memory, uint32_t& size)
+{
+    size = memory.GetSize();
+    memory.Seek(0);
+    return memory.Map(size);
+}
+
+// Stores the object's text under the file name. A loose file is saved
+// durably (beside the target, flushed, renamed over it); the other places
+// are written where they are.
+bool StoreObjectText(const char* fileName, uint32_t flags, CObjectStream& text)
 {
     if (IsAbsoluteDataName(fileName))
         flags |= OPEN_NAME_UNCHANGED;
-    const uint32_t writeFlags = flags | OPEN_WRITE | OPEN_CREATE;
     if (WritesInPlace(fileName, flags))
     {
         CObjectStream stream;
-        if (!stream.Open(fileName, writeFlags))
+        if (!stream.Open(fileName, flags | OPEN_WRITE | OPEN_CREATE))
             return false;
-        const bool written = write(stream);
+        const bool written = text.CopyTo(stream, nullptr);
         return stream.Close() && written;
     }
 
     CString target;
     ResolveDataPath(target, fileName, flags);
-    CString temporary;
-    if (!MakeTemporaryName(target, temporary))
-        return false;
-    const uint32_t temporaryFlags =
-        OPEN_NAME_UNCHANGED | OPEN_WRITE | OPEN_CREATE | (flags & (OPEN_COMPRESSED | OPEN_CREATE_FOLDERS));
-    CObjectStream stream;
-    if (!stream.Open(temporary.GetText(), temporaryFlags))
-        return false;
-    bool written = write(stream);
-    written = stream.Close() && written;
-    if (written && (flags & OPEN_CLEAR_READ_ONLY) != 0)
-        SetFileReadOnly(target.GetText(), false);
-    if (written && ReplaceSystemFile(temporary.GetText(), target.GetText()))
-        return true;
-    DeleteSystemFile(temporary.GetText());
-    return false;
+    if ((flags & OPEN_CREATE_FOLDERS) != 0)
+    {
+        CString folder(target);
+        TruncateToFolder(folder);
+        if (!folder.IsEmpty() && !FileExists(folder.GetText()))
+            CreateFolderPath(folder.GetText());
+    }
+    uint32_t size = 0;
+    const uint8_t* bytes = ContentsOf(text, size);
+    CFile packed;
+    if ((flags & OPEN_COMPRESSED) != 0)
+    {
+        if (!CompressText(bytes, size, packed))
+            return false;
+        bytes = ContentsOf(packed, size);
+    }
+    return SaveFileDurably(target.GetText(), bytes, size, (flags & OPEN_CLEAR_READ_ONLY) != 0);
 }
 }
 
@@ -149,25 +154,19 @@ bool SaveObjectToFile(CObject* object, const char* fileName, uint32_t flags)
     if ((flags & OPEN_CREATE_FOLDERS) == 0 && !CanWriteDataFile(fileName, flags))
         return false;
 
-    if ((flags & OPEN_COMPRESSED) != 0)
-    {
-        return WriteObjectFile(fileName, flags, [object](CObjectStream& stream) {
-            WriteObjectText(object, stream);
-            return true;
-        });
-    }
-
-    // Every load saves again, so an unchanged object must cost a read, not a
-    // write: the new text is compared with the file's bytes first.
     CObjectStream text;
-    text.OpenOnMemory(new CMemoryStream(), flags | OPEN_WRITE | OPEN_CREATE);
+    text.OpenOnMemory(new CMemoryStream(), OPEN_READ | OPEN_WRITE | OPEN_CREATE);
     WriteObjectText(object, text);
+    // Every load saves again, so an unchanged object must cost a read, not a
+    // write: the new text is compared with the file's bytes first. A
+    // compressed file is rewritten every time.
+    if ((flags & OPEN_COMPRESSED) == 0)
     {
         CObjectStream existing;
         if (existing.Open(fileName, flags | OPEN_READ) && text.SameContents(existing))
             return true;
     }
-    return WriteObjectFile(fileName, flags, [&text](CObjectStream& stream) { return text.CopyTo(stream, nullptr); });
+    return StoreObjectText(fileName, flags, text);
 }
 
 uint8_t* WriteObjectToMemory(CObject* object, uint32_t& size)

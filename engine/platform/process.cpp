@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <cerrno>
+
 #include "engine/platform/path_resolution.h"
 #include "engine/platform/text_encoding.h"
 
@@ -158,5 +160,20 @@ bool OpenWithDesktop(const std::string& document)
     {
         target = Latin1ToUtf8(document);
     }
-    return Spawn({"xdg-open", target}, std::string(), nullptr);
+    // The opener may run as long as the document stays open, and nobody
+    // waits for it: started straight from here, each call would leave a
+    // zombie behind. A shell starts it in the background and ends at once;
+    // the shell is reaped here, and the opener, no child of ours, by the
+    // system. The shell answers 127 when there is no opener to start.
+    ProcessId shell = 0;
+    const char* script = "command -v xdg-open >/dev/null || exit 127; xdg-open \"$1\" &";
+    if (!Spawn({"/bin/sh", "-c", script, "sh", target}, std::string(), &shell))
+        return false;
+    int status = 0;
+    while (waitpid(shell, &status, 0) < 0)
+    {
+        if (errno != EINTR)
+            return false;
+    }
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }

@@ -1,8 +1,6 @@
 #include "engine/platform/profile_file.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -10,11 +8,11 @@
 #include <map>
 #include <vector>
 
+#include "engine/platform/durable_save_internal.h"
 #include "engine/platform/file_time.h"
 #include "engine/platform/folder_listing.h"
 #include "engine/platform/path_resolution.h"
 #include "engine/platform/path_resolution_internal.h"
-#include "engine/platform/write_permission.h"
 
 namespace
 {
@@ -307,67 +305,19 @@ static void SetKeyInLines(std::vector<ProfileLine>* lines, const std::string& se
     lines->insert(lines->begin() + static_cast<std::ptrdiff_t>(lastLine + 1), ProfileLine{key + "=" + value, kLineEnd});
 }
 
-static void MakeOwnerWritable(const std::string& systemPath)
-{
-    struct stat status;
-    if (stat(systemPath.c_str(), &status) == 0 && !(status.st_mode & S_IWUSR))
-        chmod(systemPath.c_str(), (status.st_mode & 07777) | S_IWUSR);
-}
-
-static bool WriteAll(int descriptor, const std::string& bytes)
-{
-    size_t written = 0;
-    while (written < bytes.size())
-    {
-        ssize_t count = write(descriptor, bytes.data() + written, bytes.size() - written);
-        if (count <= 0)
-            return false;
-        written += static_cast<size_t>(count);
-    }
-    return true;
-}
-
-// Writes a sibling first and renames it over the file, so the settings are
-// either the old or the new ones, never half of them. The new file keeps the
-// old one's permissions.
-static bool ReplaceFile(const std::string& systemPath, const std::string& bytes)
-{
-    std::string temporary = systemPath + ".tmp" + std::to_string(getpid());
-    int descriptor = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
-    if (descriptor < 0)
-        return false;
-    bool written = WriteAll(descriptor, bytes) && fsync(descriptor) == 0;
-    struct stat status;
-    if (written && stat(systemPath.c_str(), &status) == 0)
-        fchmod(descriptor, status.st_mode & 07777);
-    written = close(descriptor) == 0 && written;
-    if (!written || rename(temporary.c_str(), systemPath.c_str()) != 0)
-    {
-        unlink(temporary.c_str());
-        return false;
-    }
-    return true;
-}
-
 bool WriteProfileString(const std::string& file, const std::string& section, const std::string& key,
                         const std::string& value)
 {
     std::string systemPath = GetProfileSystemPath(file);
     ProfileContents contents = LoadProfile(systemPath);
-    // Settings are the player's own: a file left read-only (copied from a
-    // CD, say) is made writable rather than silently ignored.
-    if (contents.exists)
-        MakeOwnerWritable(systemPath);
-    else if (IsWriteDenied(systemPath))
-        return false;
     if (!contents.exists && IsNameWithoutFolder(file))
     {
         std::error_code ignored;
         std::filesystem::create_directories(GetConfigFolder(), ignored);
     }
     SetKeyInLines(&contents.lines, Trim(section), Trim(key), value);
-    if (!ReplaceFile(systemPath, JoinLines(contents.lines)))
-        return false;
-    ForgetFolderListing(SystemFolderOf(systemPath));
-    return true;
+    const std::string bytes = JoinLines(contents.lines);
+    // Settings are the player's own: a file left read-only (copied from a
+    // CD, say) is written as a writable one rather than silently ignored.
+    return SaveSystemFileDurably(systemPath, bytes.data(), bytes.size(), true);
 }

@@ -24,9 +24,10 @@ int32_t ReadProfileInt(const std::string& file, const std::string& section, cons
 
 // Replaces the key's line in place, or adds the key after the last line of its
 // section, or appends the section at the end; every other byte stays. The
-// file is replaced through a temporary file, so a crash never leaves it cut
-// short. A read-only file is made writable first; a new file's folder is
-// made when it is the config folder. False when the file cannot be written.
+// file is saved durably (SaveFileDurably), so a crash never leaves it cut
+// short. A read-only file is replaced by a writable one; a read-only folder
+// is refused; a new file's folder is made when it is the config folder.
+// False when the file cannot be written.
 bool WriteProfileString(const std::string& file, const std::string& section, const std::string& key,
                         const std::string& value);
 

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/core/memory/dynamic_array.h"
 #include "engine/core/lists/virtual_array.h"
@@ -115,6 +116,25 @@ VP_IMPLEMENT_CLASS(CTestBadLayout, CObject, 1.0f)
 
 void CTestBadLayout::RegisterProperties(CClassInfo*)
 {
+}
+
+// Four-lane tables want their cache line to themselves.
+class CTestAlignedTable : public CObject
+{
+    VP_DECLARE_CLASS(CTestAlignedTable)
+public:
+    CTestAlignedTable() { ConstructProperties(SGetClassInfo()); }
+    ~CTestAlignedTable() override { DestroyProperties(SGetClassInfo()); }
+
+    int32_t m_Lanes = 4;
+    alignas(64) float m_Table[16] = {};
+};
+
+VP_IMPLEMENT_CLASS(CTestAlignedTable, CObject, 1.0f)
+
+void CTestAlignedTable::RegisterProperties(CClassInfo* classInfo)
+{
+    classInfo->AddProperty(new IntProperty("Lanes", VP_MEMBER(m_Lanes), EDITOR_EDITABLE, 4, nullptr, 0, 0));
 }
 
 TEST(ClassVersions, FollowDeclaredPlusSevenPerPropertyPlusThreeTimesParent)
@@ -238,6 +258,24 @@ TEST(ClassRegistry, CreatesConcreteClassesByName)
     std::unique_ptr<CObject> object(GetClassRegistry().CreateByName("TestSiblingA"));
     ASSERT_NE(nullptr, object);
     EXPECT_EQ(CTestSiblingA::SGetClassInfo(), object->GetClassInfo());
+}
+
+TEST(ClassRegistry, ClassesAlignedBeyondTheHeapAreCreatedAligned)
+{
+    // Several at once, so that they cannot all land on one lucky address.
+    std::vector<std::unique_ptr<CObject>> objects;
+    for (int i = 0; i < 16; i++)
+    {
+        objects.emplace_back(GetClassRegistry().CreateByName("CTestAlignedTable"));
+        const auto* table = static_cast<const CTestAlignedTable*>(objects.back().get());
+        EXPECT_EQ(reinterpret_cast<uintptr_t>(table) % 64, 0u) << i;
+        EXPECT_EQ(reinterpret_cast<uintptr_t>(table->m_Table) % 64, 0u) << i;
+        EXPECT_EQ(table->m_Lanes, 4);
+    }
+    CObject* array = CTestAlignedTable::SGetClassInfo()->CreateObjectArray(3);
+    for (int i = 0; i < 3; i++)
+        EXPECT_EQ(reinterpret_cast<uintptr_t>(static_cast<CTestAlignedTable*>(array) + i) % 64, 0u) << i;
+    CTestAlignedTable::SGetClassInfo()->DestroyObjectArray(array);
 }
 
 TEST(ClassRegistry, ListsCreatableClassesDerivedFromBase)

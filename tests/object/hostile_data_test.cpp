@@ -73,6 +73,15 @@ const HostileCase kCases[] = {
      "Fatal Error.*Hostile.txt\" is damaged: the value of \"Scores\" .*element count", nullptr},
     {"HugeItemCount", Form::TEXT, "Item Count=3", "Item Count=2147483647", Outcome::FATAL,
      "Fatal Error.*Hostile.txt\" is damaged: the value of \"Scores\" .*element count", nullptr},
+    {"CountAboveAMillion", Form::TEXT, "Item Count=3", "Item Count=1000001", Outcome::FATAL,
+     "Fatal Error.*Hostile.txt\" is damaged: the value of \"Scores\" .*element count", nullptr},
+    {"ObjectArrayCountAboveAMillion", Form::TEXT, "Array Count=2", "Array Count=1000001", Outcome::FATAL,
+     "Fatal Error.*Hostile.txt\" is damaged: the value of \"Levels\" .*element count", nullptr},
+    {"CountOfAMillion", Form::TEXT, "Item Count=3", "Item Count=1000000", Outcome::READS, nullptr,
+     [](const CTestCompositeWithBlob& object) {
+         EXPECT_EQ(object.m_ScoreCount, 1000000u);
+         EXPECT_EQ(object.m_pScores[2], 30);
+     }},
     {"NegativeObjectArrayCount", Form::TEXT, "Array Count=2", "Array Count=-1", Outcome::FATAL,
      "Fatal Error.*Hostile.txt\" is damaged: the value of \"Levels\" .*element count", nullptr},
     {"NegativeBlobCount", Form::TEXT, "=3 bytes", "=-1 bytes", Outcome::FATAL,
@@ -159,4 +168,13 @@ TEST_P(HostileData, GivesTheSoundResult)
     std::unique_ptr<CObject> object = ObjectFromText(text);
     ASSERT_NE(object, nullptr);
     c.check(static_cast<const CTestCompositeWithBlob&>(*object));
+}
+
+// Seventy-seven bytes declaring two hundred million elements must not cost
+// seconds of reading and gigabytes of memory: the count alone is fatal.
+TEST(HostileText, AHugeDeclaredCountEndsInTheFatalReport)
+{
+    const std::string text = "CTestCompositeWithBlob\r\n{\r\n\tScores=Array\r\n\t{\r\n\t\tItem Count=200000000\r\n\t}\r\n}\r\n";
+    ASSERT_EQ(text.size(), 77u);
+    EXPECT_EXIT(LoadFile(text), testing::ExitedWithCode(255), "Fatal Error.*\"Scores\" .*element count");
 }

@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
 #include <thread>
 
 #include "engine/platform/process.h"
@@ -83,4 +88,61 @@ TEST(Process, DocumentsGoToTheDesktopOpener)
     while (temp.ReadFile("bin/opened.txt").empty() && std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     EXPECT_EQ(temp.ReadFile("bin/opened.txt"), temp.Path() + "readme.htm");
+}
+
+namespace
+{
+// Children of this process that have ended and were never waited for.
+int CountZombieChildren()
+{
+    int zombies = 0;
+    for (const fs::directory_entry& entry : fs::directory_iterator("/proc"))
+    {
+        std::ifstream stat(entry.path() / "stat");
+        std::string line;
+        if (!std::getline(stat, line))
+            continue;
+        // "pid (name) state ppid ...": the name may hold blanks and parentheses.
+        std::istringstream rest(line.substr(line.rfind(')') + 1));
+        char state = 0;
+        int parent = 0;
+        rest >> state >> parent;
+        if (state == 'Z' && parent == getpid())
+            zombies++;
+    }
+    return zombies;
+}
+}
+
+TEST(Process, OpeningDocumentsLeavesNoZombies)
+{
+    ScopedTempFolder temp;
+    temp.WriteFile("bin/xdg-open", "#!/bin/sh\nprintf 'x' >> \"${0%/*}/opened.txt\"\n");
+    fs::permissions(temp.Path() + "bin/xdg-open", fs::perms::owner_all);
+    temp.WriteFile("readme.htm", "<html></html>");
+    std::string savedPath = std::getenv("PATH");
+    setenv("PATH", (temp.Path() + "bin").c_str(), 1);
+    const int before = CountZombieChildren();
+    bool opened = true;
+    for (int i = 0; i < 3; i++)
+        opened = OpenWithDesktop(temp.Path() + "readme.htm") && opened;
+    setenv("PATH", savedPath.c_str(), 1);
+    ASSERT_TRUE(opened);
+
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while (temp.ReadFile("bin/opened.txt") != "xxx" && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_EQ(temp.ReadFile("bin/opened.txt"), "xxx");
+    EXPECT_EQ(CountZombieChildren(), before);
+}
+
+TEST(Process, OpeningWithoutAnOpenerFails)
+{
+    ScopedTempFolder temp;
+    temp.WriteFile("readme.htm", "<html></html>");
+    std::string savedPath = std::getenv("PATH");
+    setenv("PATH", (temp.Path() + "empty").c_str(), 1);
+    const bool opened = OpenWithDesktop(temp.Path() + "readme.htm");
+    setenv("PATH", savedPath.c_str(), 1);
+    EXPECT_FALSE(opened);
 }

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
 
+#include "engine/platform/durable_save.h"
 #include "engine/platform/file_system.h"
 #include "engine/platform/profile_file.h"
 #include "tests/support/scoped_temp_folder.h"
@@ -110,6 +113,46 @@ TEST_F(ProfileFile, NewFileInAReadOnlyFolderIsRefused)
     ASSERT_TRUE(SetReadOnlyEntry(m_Temp.Path() + "CD", true));
     EXPECT_FALSE(WriteProfileString(m_Temp.Path() + "CD/Game.CFG", "Options", "Screen Width", "800"));
     EXPECT_FALSE(fs::exists(m_Temp.Path() + "CD/Game.CFG"));
+}
+
+// The folder decides as it does for every save: an existing file in a
+// read-only folder is refused too, read-only or not, and keeps its bytes
+// and its mode.
+TEST_F(ProfileFile, ExistingFileInAReadOnlyFolderIsRefusedAndKeepsItsMode)
+{
+    for (bool fileReadOnly : {false, true})
+    {
+        m_Temp.WriteFile("CD/Game.CFG", "[Options]\r\nScreen Width=640\r\n");
+        ASSERT_TRUE(SetReadOnlyEntry(m_Temp.Path() + "CD/Game.CFG", fileReadOnly));
+        ASSERT_TRUE(SetReadOnlyEntry(m_Temp.Path() + "CD", true));
+        EXPECT_FALSE(WriteProfileString(m_Temp.Path() + "CD/Game.CFG", "Options", "Screen Width", "800"));
+        EXPECT_EQ(IsReadOnlyEntry(m_Temp.Path() + "CD/Game.CFG"), fileReadOnly);
+        ASSERT_TRUE(SetReadOnlyEntry(m_Temp.Path() + "CD", false));
+        ASSERT_TRUE(SetReadOnlyEntry(m_Temp.Path() + "CD/Game.CFG", false));
+        EXPECT_EQ(m_Temp.ReadFile("CD/Game.CFG"), "[Options]\r\nScreen Width=640\r\n");
+    }
+}
+
+namespace
+{
+int s_SyncCount = 0;
+int CountingSync(int descriptor)
+{
+    s_SyncCount++;
+    return fsync(descriptor);
+}
+}
+
+TEST_F(ProfileFile, WritesAreSavedDurably)
+{
+    s_SyncCount = 0;
+    const FileSyncCall previous = SetFileSyncCall(&CountingSync);
+    const bool written = WriteProfileString(m_File, "Options", "Screen Width", "800");
+    SetFileSyncCall(previous);
+    ASSERT_TRUE(written);
+    EXPECT_EQ(s_SyncCount, 2);  // the file, then its folder
+    EXPECT_EQ(fs::directory_iterator(m_Temp.Path() + "settings")->path().filename(), "Player.INI");
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_Temp.Path() + "settings"), fs::directory_iterator()), 1);
 }
 
 TEST_F(ProfileFile, ChangesMadeOnDiskAreSeen)

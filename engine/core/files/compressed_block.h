@@ -9,6 +9,10 @@ class CFile;
 // bytes. Frame, sequence-strip and image files hold such blocks, and a whole
 // compressed file is one.
 
+// Compressed files trade a little time for size; frame files choose their
+// own level.
+const int COMPRESSED_FILE_LEVEL = 6;
+
 // Compresses size bytes at the zlib level given and writes the block. A
 // failed compression is written with compressed size 0. True when the data
 // was compressed and every byte reached the file.

@@ -14,10 +14,6 @@
 static CProfileSection s_OpenSection("CFile_Open");
 static CProfileSection s_ReadSection("File_Read", 1);
 
-// Compressed files trade a little time for size; frame files choose their
-// own level.
-static const int s_CompressedFileLevel = 6;
-
 CFile::CFile()
     : m_pStream(nullptr)
     , m_IndentLevel(0)
@@ -159,7 +155,7 @@ bool CFile::StoreCompressed()
     uint32_t size = m_pStream->GetSize();
     m_pStream->Seek(0);
     const uint8_t* data = m_pStream->Map(size);
-    bool written = WriteCompressedBlock(real, data, size, s_CompressedFileLevel);
+    bool written = WriteCompressedBlock(real, data, size, COMPRESSED_FILE_LEVEL);
     return real.Close() && written;
 }
 

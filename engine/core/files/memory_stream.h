@@ -63,6 +63,9 @@ private:
     uint32_t m_Position;
     uint32_t m_Size;
     uint32_t m_Capacity;
+    // What the block really holds: a block taken over from an earlier
+    // stream may be larger than the capacity.
+    uint32_t m_BlockBytes;
     uint8_t* m_pData;
     bool m_OwnsData;
 };

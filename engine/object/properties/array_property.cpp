@@ -358,10 +358,7 @@ void ArrayProperty::ReadBlock(void* object, CObjectStream& stream) const
         const char* value = equals + 1;
         if (CompareItemNames(key.GetText(), "Item Count") == 0 || CompareItemNames(key.GetText(), "Array Count") == 0)
         {
-            const int32_t declared = ParseDecimalInt(value);
-            if (!IsStorableCount(declared, static_cast<uint32_t>(m_Stride)))
-                ReportBrokenPropertyData(*this, "declares an element count that no array can hold");
-            SetCount(object, static_cast<uint32_t>(declared));
+            SetCount(object, ReadDeclaredElementCount(*this, value, static_cast<uint32_t>(m_Stride)));
         }
         else if (m_pElement->HasName(key.GetText()))
         {

@@ -269,13 +269,11 @@ void ObjectArrayProperty::ReadBlock(void* object, CObjectStream& stream) const
     {
         if (CompareItemNames(name.GetText(), "Array Count") == 0 || CompareItemNames(name.GetText(), "Item Count") == 0)
         {
-            const int32_t count = ParseDecimalInt(value);
-            if (!IsStorableCount(count, static_cast<uint32_t>(m_Stride)))
-                ReportBrokenPropertyData(*this, "declares an element count that no array can hold");
+            const uint32_t count = ReadDeclaredElementCount(*this, value, static_cast<uint32_t>(m_Stride));
             if (placement == BY_NAME)
                 continue;
-            if (static_cast<uint32_t>(count) != GetCount(object) || CapacityField(object) != GetCount(object))
-                MakeFreshElements(object, static_cast<uint32_t>(count));
+            if (count != GetCount(object) || CapacityField(object) != GetCount(object))
+                MakeFreshElements(object, count);
             placement = BY_INDEX;
             nextIndex = 0;
             continue;

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "engine/core/program/error_report.h"
+#include "engine/core/strings/decimal_number.h"
 #include "engine/core/lists/virtual_array.h"
 #include "engine/object/object_stream.h"
 #include "engine/object/properties/property.h"
@@ -37,6 +38,14 @@ void ReportBrokenPropertyData(const Property& property, const char* problem)
                 property.GetName(), problem);
     ShowErrorReport("Fatal Error", text.GetText());
     ExitAfterFatalError();
+}
+
+uint32_t ReadDeclaredElementCount(const Property& property, const char* value, uint32_t elementSize)
+{
+    const int32_t count = ParseDecimalInt(value);
+    if (!IsStorableCount(count, elementSize) || count > static_cast<int32_t>(MAX_TEXT_ELEMENT_COUNT))
+        ReportBrokenPropertyData(property, "declares an element count that no array of a file may hold");
+    return static_cast<uint32_t>(count);
 }
 
 bool IsStorableCount(int64_t count, uint32_t elementSize)

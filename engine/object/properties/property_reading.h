@@ -38,3 +38,12 @@ private:
 // storage of twice as many elements stays within 32-bit sizes; anything
 // else comes from damaged data, never from the writer.
 bool IsStorableCount(int64_t count, uint32_t elementSize);
+
+// No data of the game comes near this many elements in one array; a text
+// line declaring more is damage that would cost gigabytes to read and write.
+const uint32_t MAX_TEXT_ELEMENT_COUNT = 1000000;
+
+// The element count declared on an "Item Count" or "Array Count" line of
+// object text; a count that is not storable (IsStorableCount) or above
+// MAX_TEXT_ELEMENT_COUNT is fatal.
+uint32_t ReadDeclaredElementCount(const Property& property, const char* value, uint32_t elementSize);
