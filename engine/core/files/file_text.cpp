@@ -1,5 +1,6 @@
 #include "engine/core/files/file.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -51,7 +52,9 @@ void CFile::WriteText(const char* text)
 
 void CFile::WriteEscaped(const CString& text)
 {
-    if (m_Utf16)
+    // 8-bit text is written as it stands; only 16-bit text may need the
+    // escape.
+    if (m_Utf16 || !text.IsWide())
     {
         WriteString(text);
         return;
@@ -75,15 +78,27 @@ void CFile::WriteUnit(char16_t unit)
 }
 
 // The next line starts indented already, so that Indent and Unindent only
-// adjust the tab in front of it.
+// adjust the tab in front of it. Line end and indent go out in one write:
+// object text is short lines, and a write per character cost more than
+// the text itself.
 void CFile::WriteLineEnd()
 {
-    WriteUnit('\r');
-    WriteUnit('\n');
-    if (m_IndentationOn)
+    static const char s_LineEndAndTabs[] = "\r\n\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t";
+    const uint32_t tabsAtHand = sizeof(s_LineEndAndTabs) - 3;
+    uint32_t tabs = m_IndentationOn ? m_IndentLevel : 0;
+    if (m_Utf16)
     {
-        for (uint32_t i = 0; i < m_IndentLevel; i++)
+        WriteUnit('\r');
+        WriteUnit('\n');
+        for (uint32_t i = 0; i < tabs; i++)
             WriteUnit('\t');
+    }
+    else
+    {
+        const uint32_t first = std::min(tabs, tabsAtHand);
+        Write(s_LineEndAndTabs, 2 + first);
+        for (tabs -= first; tabs > 0; tabs -= std::min(tabs, tabsAtHand))
+            Write(s_LineEndAndTabs + 2, std::min(tabs, tabsAtHand));
     }
     m_LineCount++;
 }

@@ -127,12 +127,30 @@ uint32_t CString::ReplaceAllNoCase(const char* needle, int32_t value, uint32_t s
 
 void CString::ReplaceChar(char from, char to)
 {
-    if (IsEmpty())
+    // Most texts hold no such character (every value line of object text is
+    // cleared of line ends this way): looked for first, a shared text is not
+    // copied for nothing.
+    const uint32_t match = static_cast<unsigned char>(from);
+    if (match == 0)
         return;
+    const bool wide = IsWide();
+    uint32_t first = 0;
+    if (!wide) {
+        const char* chars = Chars();
+        const char* found = std::strchr(chars, from);
+        if (found == nullptr)
+            return;
+        first = static_cast<uint32_t>(found - chars);
+    } else {
+        CTextView units{Chars(), true};
+        while (units[first] != 0 && units[first] != match)
+            ++first;
+        if (units[first] == 0)
+            return;
+    }
     PrepareForWrite(GetCharCapacity());
-    uint32_t match = static_cast<unsigned char>(from);
-    CTextView text{Chars(), IsWide()};
-    for (uint32_t i = 0; text[i] != 0; ++i) {
+    CTextView text{Chars(), wide};
+    for (uint32_t i = first; text[i] != 0; ++i) {
         if (text[i] == match)
             StoreUnit(i, static_cast<unsigned char>(to));
     }

@@ -45,11 +45,21 @@ int CString::Format(const char* format, ...)
 {
     va_list args;
     va_start(args, format);
-    uint32_t length = EstimateFormattedLength(format, args);
+    // Most results are short (one number of a line of object text): printed
+    // once on the stack, they are copied where they go without the second
+    // pass that measuring them first would cost.
+    char shortResult[128];
+    va_list measured;
+    va_copy(measured, args);
+    const int printed = std::vsnprintf(shortResult, sizeof shortResult, format, measured);
+    va_end(measured);
+    const uint32_t length = printed > 0 ? static_cast<uint32_t>(printed) : 0;
     if (IsWide())
         Empty();
     if (length == 0) {
         Truncate();
+    } else if (length < sizeof shortResult) {
+        std::memcpy(GetBufferForOverwrite(length), shortResult, length + 1);
     } else if (m_pRep->m_RefCount == 1 && GetCharCapacity() >= length) {
         std::vsnprintf(Chars(), length + 1, format, args);
     } else {
