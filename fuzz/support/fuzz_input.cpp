@@ -11,6 +11,7 @@
 #include "engine/core/program/error_report.h"
 #include "engine/core/files/file.h"
 #include "engine/core/files/memory_stream.h"
+#include "engine/platform/durable_save.h"
 #include "engine/platform/message_box.h"
 #include "tests/support/scoped_temp_folder.h"
 
@@ -23,11 +24,19 @@ static void ShowNothing(const char*, const char*)
 {
 }
 
+// Saves go to the scratch folder of the process, which nobody keeps:
+// flushing them to the disk would only make inputs slow by the disk's mood.
+static int FlushNothing(int)
+{
+    return 0;
+}
+
 // Before main, so that no target can run an input without the hook.
 [[maybe_unused]] static const bool s_Prepared = []
 {
     SetFatalExitHook(ThrowFatalReportEnd);
     SetMessageBoxSink(ShowNothing);
+    SetFileSyncCall(FlushNothing);
     return true;
 }();
 
