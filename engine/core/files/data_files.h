@@ -47,9 +47,3 @@ void FindUnusedDataFileName(CString& out, const char* pattern, uint32_t flags);
 // Whether the archive that decides for the name holds it.
 bool DataFileExistsIn(const char* name, uint32_t flags);
 
-// Later parts of the game ask the same two questions under names of their
-// own; they are these operations, not variants of them.
-inline bool IsDataFileReadable(const char* name, uint32_t flags) { return CanOpenDataFile(name, flags); }
-inline bool CanOpenFileForReading(const char* name, uint32_t flags) { return CanOpenDataFile(name, flags); }
-inline bool CanCreateFile(const char* name, uint32_t flags) { return CanOpenDataFile(name, flags); }
-inline bool IsDataFileWritable(const char* name, uint32_t flags) { return CanWriteDataFile(name, flags); }

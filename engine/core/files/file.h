@@ -95,7 +95,6 @@ public:
     // The next n bytes in place, for readers that take pixel data without a
     // copy; none when the stream is not in memory or fewer bytes are left.
     uint8_t* Map(uint32_t n);
-    uint8_t* Skip(uint32_t n) { return Map(n); }
     // Set by the owner of a whole-file reader: frame and sequence readers
     // then map their pixel data instead of copying it.
     void SetMapInPlace(bool on) { m_MapInPlace = on; }

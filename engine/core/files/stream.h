@@ -58,8 +58,6 @@ public:
     // save can say it failed.
     virtual bool Close() = 0;
 
-    // True when Map gives pointers.
-    virtual bool CanMap() const { return IsInMemory(); }
     // Direct access to the next n bytes, advancing past them; none when the
     // stream has no block or fewer than n bytes are left.
     virtual uint8_t* Map(uint32_t n);

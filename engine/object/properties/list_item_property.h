@@ -27,7 +27,6 @@ public:
     virtual VirtualArray* GetList(const void* object) const = 0;
     // Handed to the reference editor's chooser; this property only keeps it.
     virtual void* GetChooserFilter() const;
-    void* GetListOwner() const { return GetChooserFilter(); }
     void SetChooserFilter(void* filter) { m_pChooserFilter = filter; }
 
     void SetFallbackToDefault(bool fallback) { m_FallbackToDefault = fallback; }

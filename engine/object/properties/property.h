@@ -106,8 +106,6 @@ public:
     // The value of this dynamic property on the object, created on first use.
     void* GetValueStorage(CObject* object) const;
     bool HasValue(const CObject* object) const;
-    // The name the game's later code asks the same question by.
-    bool HasValueBool(const CObject* object) const { return HasValue(object); }
     // Destroys the object's value of this dynamic property; false when it
     // held none.
     bool RemoveValue(CObject* object) const;

@@ -20,7 +20,6 @@ public:
 
 using CUnitConverter = CUnitConverterOf<float>;
 using CIntUnitConverter = CUnitConverterOf<int32_t>;
-using CInt64UnitConverter = CUnitConverterOf<int64_t>;
 
 template <typename T>
 class CIdentityConverter : public CUnitConverterOf<T>
