@@ -118,17 +118,21 @@ CZipArchive* CArchiveTree::FindArchiveFor(const char* name, CArchiveNode* root)
     return found;
 }
 
-CStream* CArchiveTree::OpenMember(const char* name, uint32_t flags)
+CZipArchive* CArchiveTree::FindArchiveHolding(const char* name)
 {
     for (uint32_t i = m_Roots.GetCount(); i-- > 0;)
     {
         CZipArchive* archive = FindArchiveFor(name, m_Roots[i]);
-        if (!archive)
-            continue;
-        if (CStream* stream = archive->OpenMember(name, flags))
-            return stream;
+        if (archive && archive->Contains(name))
+            return archive;
     }
     return nullptr;
+}
+
+CStream* CArchiveTree::OpenMember(const char* name, uint32_t flags)
+{
+    CZipArchive* archive = FindArchiveHolding(name);
+    return archive ? archive->OpenMember(name, flags) : nullptr;
 }
 
 CZipArchive* CArchiveTree::FindDecidingArchive(const char* name)

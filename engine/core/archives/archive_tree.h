@@ -48,6 +48,9 @@ public:
     // The archive of the deepest folder on the name's folder path that has one.
     CZipArchive* FindArchiveFor(const char* name, CArchiveNode* root);
 
+    // The archive that answers an open of the name: in the newest root whose
+    // archive for the name holds it, that archive; none when no root's does.
+    CZipArchive* FindArchiveHolding(const char* name);
     CStream* OpenMember(const char* name, uint32_t flags);
     // The newest root with an archive for the name decides alone, even when
     // that archive lacks the name.

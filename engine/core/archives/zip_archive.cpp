@@ -526,7 +526,7 @@ uint32_t CZipArchive::GetMemberEnd(ZipEntry& entry)
     return entry.dataStart + entry.fields.compressedSize;
 }
 
-CStream* CZipArchive::OpenMember(const char* name, uint32_t flags)
+CStream* CZipArchive::OpenMember(const char* name, uint32_t flags, MemberChoice choice)
 {
     std::lock_guard<std::mutex> lock(m_MemberLock);
     EnsureDirectory();
@@ -535,7 +535,7 @@ CStream* CZipArchive::OpenMember(const char* name, uint32_t flags)
     ZipEntry* entry = FindZipEntry(name);
     if (!entry)
         return nullptr;
-    if ((flags & OPEN_LISTED_ENTRIES_ONLY) && !entry->preEnumerated)
+    if (choice == kListedMembersOnly && !entry->preEnumerated)
         return nullptr;
     // A rewrite moves members and writes the directory when it finishes; no
     // other stream may read the file while it is under way.

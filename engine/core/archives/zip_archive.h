@@ -61,10 +61,16 @@ public:
     // name outside the prefix.
     uint64_t GetFileTime(const char* name);
     void Enumerate(CFileSink& sink, const CSearchSpec& search);
-    // OPEN_CREATE rewrites the member in place; OPEN_LISTED_ENTRIES_ONLY opens
-    // only entries the last enumeration listed; OPEN_OWN_ARCHIVE_FILE gives the
-    // stream a file of its own.
-    CStream* OpenMember(const char* name, uint32_t flags);
+    // Which members an open may take: the open resolution first asks for
+    // those the last enumeration listed, before it touches the disk.
+    enum MemberChoice
+    {
+        kAnyMember,
+        kListedMembersOnly,
+    };
+    // OPEN_CREATE rewrites the member in place; OPEN_OWN_ARCHIVE_FILE gives
+    // the stream a file of its own.
+    CStream* OpenMember(const char* name, uint32_t flags, MemberChoice choice = kAnyMember);
 
     // Writers of the member rewrite.
     ZipEntry* MoveEntryToEnd(ZipEntry* entry);

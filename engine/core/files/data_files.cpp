@@ -62,7 +62,7 @@ bool CanWriteDataFile(const char* name, uint32_t flags)
 {
     flags = TreatAbsoluteAsUnchanged(name, flags);
     bool canWrite = false;
-    if (MayAskArchives(flags) && GetArchiveTree().ContainsWritable(name, canWrite))
+    if (MayAskArchives(flags) && GetArchiveTree().ContainsWritable(NormalizeDataName(name).GetText(), canWrite))
         return canWrite;
     return CanWriteFile(GetDataPath(name, flags).GetText());
 }
@@ -71,7 +71,7 @@ void ResolveDataPath(CString& out, const char* name, uint32_t flags)
 {
     CString archivePath;
     uint32_t archiveFlags = 0;
-    if (MayAskArchives(flags) && GetArchiveTree().GetArchivePath(name, archivePath, archiveFlags))
+    if (MayAskArchives(flags) && GetArchiveTree().GetArchivePath(NormalizeDataName(name).GetText(), archivePath, archiveFlags))
         ResolveDataPath(out, archivePath.GetText(), archiveFlags);
     else
         out = GetDataPath(name, flags);
@@ -82,7 +82,7 @@ bool IsNewer(const char* name, uint32_t flags, const char* reference, uint32_t r
     CProfileScope scope(s_IsNewerSection);
     if (IsFileNewerThan(GetDataPath(name, flags).GetText(), GetDataPath(reference, referenceFlags).GetText()))
         return true;
-    return MayAskArchives(flags) && GetArchiveTree().IsNewer(name, reference);
+    return MayAskArchives(flags) && GetArchiveTree().IsNewer(NormalizeDataName(name).GetText(), reference);
 }
 
 bool IsNewer(const char* name, const char* reference)
@@ -94,7 +94,7 @@ uint64_t GetDataFileTime(const char* name, uint32_t flags, int32_t kind)
 {
     uint64_t time = GetFileTimeOf(GetDataPath(name, flags).GetText(), kind);
     if (time == 0 && MayAskArchives(flags))
-        time = GetArchiveTree().GetFileTime(name, flags);
+        time = GetArchiveTree().GetFileTime(NormalizeDataName(name).GetText(), flags);
     return time;
 }
 
@@ -116,5 +116,5 @@ void FindUnusedDataFileName(CString& out, const char* pattern, uint32_t flags)
 
 bool DataFileExistsIn(const char* name, uint32_t flags)
 {
-    return MayAskArchives(flags) && GetArchiveTree().ContainsWithFlags(name, flags);
+    return MayAskArchives(flags) && GetArchiveTree().ContainsWithFlags(NormalizeDataName(name).GetText(), flags);
 }

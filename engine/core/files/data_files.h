@@ -8,7 +8,8 @@
 // path of a name is the data folder joined with it, or the name as it stands
 // with OPEN_NAME_UNCHANGED; where said, an absolute name ("/x", "\x", "./x",
 // "C:x") counts as OPEN_NAME_UNCHANGED. Operations that say so also ask the
-// mounted archives.
+// mounted archives, with the name as the open resolution's door leaves it
+// (NormalizeDataName).
 
 // File time kinds.
 const int32_t kFileTimeCreation = 1;

@@ -31,6 +31,8 @@ CFile::~CFile()
     Close();
 }
 
+static CStream* InflateCompressedFile(CStream* stream);
+
 bool CFile::Open(const char* name, uint32_t flags)
 {
     // Closing first stores a pending compressed write under its own name
@@ -62,25 +64,14 @@ bool CFile::Open(const char* name, uint32_t flags)
         return true;
     }
 
-    if ((flags & OPEN_COMPRESSED) && (flags & OPEN_READ))
-        return OpenCompressedForReading(name, flags);
-
-    if (flags & OPEN_WHOLE_FILE)
-    {
-        CMemoryStream* memory = LoadFileIntoMemoryStream(name, flags & ~OPEN_WHOLE_FILE);
-        if (!memory)
-            return false;
-        TakeStream(memory, flags);
-        DetectUtf16();
-        return true;
-    }
-
+    // One open of the name, whatever the mode: whole-file and compressed
+    // reads load or inflate the stream it gives.
     CProfileScope scope(s_OpenSection);
-    if (!name || !*name)
-        return false;
-    if (IsAbsoluteDataName(name))
-        flags |= OPEN_NAME_UNCHANGED | OPEN_NO_REPORT;
     CStream* stream = OpenStream(name, flags);
+    if (stream && (flags & OPEN_COMPRESSED))
+        stream = InflateCompressedFile(stream);
+    else if (stream && (flags & OPEN_WHOLE_FILE))
+        stream = LoadStreamIntoMemory(stream);
     if (!stream)
         return false;
     TakeStream(stream, flags);
@@ -88,25 +79,21 @@ bool CFile::Open(const char* name, uint32_t flags)
     return true;
 }
 
-bool CFile::OpenCompressedForReading(const char* name, uint32_t flags)
+// Takes the stream of a compressed file and answers its inflated bytes in
+// memory; a file that was written plainly is read plainly; none for a
+// damaged block.
+static CStream* InflateCompressedFile(CStream* stream)
 {
-    if (!Open(name, flags & ~(OPEN_COMPRESSED | OPEN_WHOLE_FILE)))
-        return false;
     uint8_t first = 0;
-    bool isBlock = Read(&first, 1) == 1 && first == 1;
-    Seek(0);
-    // A file that was written plainly is read plainly.
+    bool isBlock = stream->Read(&first, 1) == 1 && first == 1;
+    stream->Seek(0);
     if (!isBlock)
-        return true;
-
+        return stream;
+    CFile packed;
+    packed.Attach(stream, OPEN_READ);
     uint32_t size = 0;
-    uint8_t* data = ReadCompressedBlock(*this, &size);
-    Close();
-    if (!data)
-        return false;
-    TakeStream(new CMemoryStream(data, size, true), flags);
-    DetectUtf16();
-    return true;
+    uint8_t* data = ReadCompressedBlock(packed, &size);
+    return data ? new CMemoryStream(data, size, true) : nullptr;
 }
 
 bool CFile::Attach(CStream* stream, uint32_t flags)
@@ -149,8 +136,9 @@ bool CFile::Close()
 
 bool CFile::StoreCompressed()
 {
+    uint32_t plainFlags = m_Flags & ~(OPEN_COMPRESSED | OPEN_WHOLE_FILE);
     CFile real;
-    if (!real.Open(m_RealFileName.GetText(), m_Flags & ~(OPEN_COMPRESSED | OPEN_WHOLE_FILE)))
+    if (!real.Attach(OpenStream(m_RealFileName.GetText(), plainFlags), plainFlags))
         return false;
     uint32_t size = m_pStream->GetSize();
     m_pStream->Seek(0);

@@ -120,7 +120,6 @@ public:
     CFile& operator=(const CFile&) = delete;
 
 private:
-    bool OpenCompressedForReading(const char* name, uint32_t flags);
     bool StoreCompressed();
     void TakeStream(CStream* stream, uint32_t flags);
     void DetectUtf16();

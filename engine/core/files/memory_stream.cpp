@@ -5,9 +5,9 @@
 #include <cstring>
 #include <vector>
 
-#include "engine/core/files/file.h"
 #include "engine/core/files/memory_file_name.h"
 #include "engine/core/memory/checked_allocation.h"
+#include "engine/core/files/open_stream.h"
 #include "engine/core/program/profiler.h"
 #include "engine/core/strings/ref_string.h"
 
@@ -305,14 +305,18 @@ bool CMemoryStream::ReadLineWide(CString& line)
     return true;
 }
 
+CMemoryStream* LoadStreamIntoMemory(CStream* stream)
+{
+    uint32_t size = stream->GetSize();
+    uint8_t* block = static_cast<uint8_t*>(AllocateChecked(size));
+    uint32_t count = stream->Read(block, size);
+    stream->Close();
+    delete stream;
+    return new CMemoryStream(block, count, true);
+}
+
 CMemoryStream* LoadFileIntoMemoryStream(const char* name, uint32_t flags)
 {
-    CFile file;
-    if (!file.Open(name, flags))
-        return nullptr;
-    uint32_t size = file.GetSize();
-    uint8_t* block = static_cast<uint8_t*>(AllocateChecked(size));
-    uint32_t count = file.Read(block, size);
-    file.Close();
-    return new CMemoryStream(block, count, true);
+    CStream* stream = OpenStream(name, flags & ~OPEN_WHOLE_FILE);
+    return stream ? LoadStreamIntoMemory(stream) : nullptr;
 }

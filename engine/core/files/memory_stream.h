@@ -70,7 +70,12 @@ private:
     bool m_OwnsData;
 };
 
-// Reads a whole file into a new stream that owns its block; none when the
-// file does not open. A file that yields fewer bytes than its size gives a
-// stream of the bytes read, never of uninitialised memory.
+// Reads a stream just opened, whole, into a new stream that owns its block,
+// then closes and deletes the stream it was given. A stream that
+// yields fewer bytes than its size gives a stream of the bytes read, never
+// of uninitialised memory.
+CMemoryStream* LoadStreamIntoMemory(CStream* stream);
+
+// A data file opened through the open resolution and loaded so; none when
+// it does not open.
 CMemoryStream* LoadFileIntoMemoryStream(const char* name, uint32_t flags);

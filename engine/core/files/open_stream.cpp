@@ -3,9 +3,11 @@
 #include <cstring>
 
 #include "engine/core/archives/archive_tree.h"
-#include "engine/core/program/profiler.h"
-#include "engine/core/files/stdio_stream.h"
 #include "engine/core/archives/zip_append_stream.h"
+#include "engine/core/archives/zip_archive.h"
+#include "engine/core/files/data_files.h"
+#include "engine/core/files/stdio_stream.h"
+#include "engine/core/program/profiler.h"
 
 static CProfileSection s_ListedArchiveSection("OpenFromPreEnumeratedZipArchiveTree");
 static CProfileSection s_LooseFileSection("OpenFileTryFOpenFirst");
@@ -23,10 +25,22 @@ bool IsAbsoluteDataName(const char* name)
     return name[0] == '\\' || name[0] == '/' || name[1] == ':' || (name[0] == '.' && name[1] == '/');
 }
 
+CString NormalizeDataName(const char* name)
+{
+    CString normalized(name);
+    normalized.ReplaceChar('\\', '/');
+    return normalized;
+}
+
+// The data path first; the name as it stands where the open allows it (see
+// the header): a new file is only ever made under the data folder.
 static CStream* OpenLooseFile(const char* name, uint32_t flags)
 {
     CStdioStream* stream = new CStdioStream();
-    if (stream->Open(name, flags))
+    if (stream->Open(GetDataPath(name, flags).GetText(), flags))
+        return stream;
+    bool makesFile = (flags & OPEN_WRITE) && (flags & (OPEN_CREATE | OPEN_APPEND));
+    if (!(flags & OPEN_NAME_UNCHANGED) && !makesFile && stream->Open(name, flags))
         return stream;
     delete stream;
     return nullptr;
@@ -59,10 +73,11 @@ static CStream* OpenForWriting(const char* name, uint32_t flags)
 
 static CStream* OpenForReading(const char* name, uint32_t flags)
 {
-    if (MayAskArchives(flags))
+    CZipArchive* archive = MayAskArchives(flags) ? GetArchiveTree().FindArchiveHolding(name) : nullptr;
+    if (archive)
     {
         CProfileScope scope(s_ListedArchiveSection);
-        if (CStream* member = GetArchiveTree().OpenMember(name, flags | OPEN_LISTED_ENTRIES_ONLY))
+        if (CStream* member = archive->OpenMember(name, flags, CZipArchive::kListedMembersOnly))
             return member;
     }
     if (!(flags & OPEN_ARCHIVES_ONLY))
@@ -71,10 +86,10 @@ static CStream* OpenForReading(const char* name, uint32_t flags)
         if (CStream* file = OpenLooseFile(name, flags))
             return file;
     }
-    if (MayAskArchives(flags))
+    if (archive)
     {
         CProfileScope scope(s_ArchiveSection);
-        if (CStream* member = GetArchiveTree().OpenMember(name, flags))
+        if (CStream* member = archive->OpenMember(name, flags))
             return member;
     }
     // Entered and left at once, so that misses are counted.
@@ -84,11 +99,14 @@ static CStream* OpenForReading(const char* name, uint32_t flags)
 
 CStream* OpenStream(const char* name, uint32_t flags)
 {
-    if (!name)
+    if (!name || !name[0])
         return nullptr;
+    CString dataName = NormalizeDataName(name);
+    if (IsAbsoluteDataName(dataName.GetText()))
+        flags |= OPEN_NAME_UNCHANGED | OPEN_NO_REPORT;
     if (flags & OPEN_WRITE)
-        return OpenForWriting(name, flags);
+        return OpenForWriting(dataName.GetText(), flags);
     if (flags & OPEN_READ)
-        return OpenForReading(name, flags);
+        return OpenForReading(dataName.GetText(), flags);
     return nullptr;
 }

@@ -1,6 +1,5 @@
 #include "engine/core/files/stdio_stream.h"
 
-#include "engine/core/files/data_files.h"
 #include "engine/core/files/loose_files.h"
 #include "engine/core/settings/paths.h"
 #include "engine/core/program/profiler.h"
@@ -34,28 +33,20 @@ static FILE* OpenForWriting(const CString& path, const char* mode, uint32_t flag
     return OpenSystemFile(path.GetText(), mode);
 }
 
-bool CStdioStream::Open(const char* name, uint32_t flags)
+bool CStdioStream::Open(const char* path, uint32_t flags)
 {
     CProfileScope scope(s_FopenSection);
     CStdioStream::Close();
-    CString path = GetDataPath(name, flags);
+    CString pathText(path);
 
     bool writing = (flags & OPEN_WRITE) != 0;
-    if (writing && (flags & OPEN_CLEAR_READ_ONLY) && GetFileAttributeReadOnly(path.GetText()))
-        SetFileReadOnly(path.GetText(), false);
+    if (writing && (flags & OPEN_CLEAR_READ_ONLY) && GetFileAttributeReadOnly(path))
+        SetFileReadOnly(path, false);
 
     if (writing && (flags & (OPEN_CREATE | OPEN_APPEND)))
-    {
-        m_pFile = OpenForWriting(path, (flags & OPEN_APPEND) ? "ab" : "wb", flags);
-    }
+        m_pFile = OpenForWriting(pathText, (flags & OPEN_APPEND) ? "ab" : "wb", flags);
     else
-    {
-        const char* mode = writing ? "r+b" : "rb";
-        if (!(flags & OPEN_NAME_UNCHANGED))
-            m_pFile = OpenSystemFile(path.GetText(), mode);
-        if (!m_pFile)
-            m_pFile = OpenSystemFile(name, mode);
-    }
+        m_pFile = OpenSystemFile(path, writing ? "r+b" : "rb");
     return m_pFile != nullptr;
 }
 

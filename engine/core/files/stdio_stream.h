@@ -12,10 +12,13 @@ public:
     CStdioStream();
     ~CStdioStream() override;
 
-    // Opens a loose file: the data folder joined with the name, or the name
-    // as it stands with OPEN_NAME_UNCHANGED. A read or a plain read-write
-    // open that misses under the data folder tries the name as it stands.
-    bool Open(const char* name, uint32_t flags);
+    // Opens the file at a platform path (the open resolution has already
+    // joined a data name to the data folder): "wb" with OPEN_WRITE and
+    // OPEN_CREATE, "ab" with OPEN_WRITE and OPEN_APPEND (either making
+    // missing folders with OPEN_CREATE_FOLDERS), "r+b" with OPEN_WRITE
+    // alone, else "rb". OPEN_CLEAR_READ_ONLY lets a write clear the file's
+    // read-only bit first.
+    bool Open(const char* path, uint32_t flags);
 
     bool IsInMemory() const override { return false; }
     uint32_t Write(const void* bytes, uint32_t n) override;

@@ -24,9 +24,6 @@ constexpr uint32_t OPEN_WHOLE_FILE = 0x0200;
 constexpr uint32_t OPEN_COMPRESSED = 0x0800;
 constexpr uint32_t OPEN_CLEAR_READ_ONLY = 0x1000;
 constexpr uint32_t OPEN_APPEND = 0x2000;  // with OPEN_WRITE ("ab")
-// Internal to OpenStream: only archive entries that the last enumeration
-// listed may be opened.
-constexpr uint32_t OPEN_LISTED_ENTRIES_ONLY = 0x8000;
 // Data files name 0x0400 as well; it means nothing and is ignored.
 
 // A byte stream: a C runtime file, a memory block, an archive member or an

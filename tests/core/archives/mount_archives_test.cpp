@@ -12,6 +12,7 @@
 #include "engine/core/files/file_search.h"
 #include "engine/core/files/file_sink.h"
 #include "engine/core/archives/mount_archives.h"
+#include "engine/core/archives/zip_archive.h"
 #include "engine/core/settings/paths.h"
 #include "engine/core/files/stream.h"
 #include "tests/support/archive_test_folder.h"
@@ -104,15 +105,18 @@ TEST_F(MountArchivesTest, LooseFilesWinEnumerationsAndListedEntriesOpenWithoutTo
     m_Folder.WriteFile("Data/Pack/a.txt", "loose a");
     MountArchives("Data");
 
-    CStream* unlisted = GetArchiveTree().OpenMember("Pack/b.txt", OPEN_READ | OPEN_LISTED_ENTRIES_ONLY);
+    auto openListed = [](const char* name)
+    {
+        CZipArchive* archive = GetArchiveTree().FindArchiveHolding(name);
+        return archive ? archive->OpenMember(name, OPEN_READ, CZipArchive::kListedMembersOnly) : nullptr;
+    };
+    CStream* unlisted = openListed("Pack/b.txt");
     EXPECT_EQ(unlisted, nullptr);
     delete unlisted;
 
     EXPECT_EQ(Enumerate("Pack/", "txt"), (std::vector<std::string>{"Pack/a.txt", "Pack/b.txt"}));
-    EXPECT_EQ(ReadAndDelete(GetArchiveTree().OpenMember("Pack/b.txt", OPEN_READ | OPEN_LISTED_ENTRIES_ONLY)),
-              "b.txt data");
-    EXPECT_EQ(ReadAndDelete(GetArchiveTree().OpenMember("Pack/a.txt", OPEN_READ | OPEN_LISTED_ENTRIES_ONLY)),
-              "(no stream)");
+    EXPECT_EQ(ReadAndDelete(openListed("Pack/b.txt")), "b.txt data");
+    EXPECT_EQ(ReadAndDelete(openListed("Pack/a.txt")), "(no stream)");
     EXPECT_EQ(ReadData("Pack/a.txt", OPEN_READ), "loose a");
     EXPECT_EQ(ReadData("Pack/b.txt", OPEN_READ), "b.txt data");
 }
@@ -204,4 +208,28 @@ TEST_F(MountArchivesDeathTest, MountingTwiceEndsTheProgram)
     WriteZip("Data.zip", OneMember("Boot.txt", "boot"));
     MountArchives("Data");
     EXPECT_EXIT(MountArchives("Data"), testing::ExitedWithCode(255), "");
+}
+
+// A name written with backslashes is turned into "/" at the open's door, so
+// it reaches the archive's folder nodes as it reaches the loose file.
+TEST_F(MountArchivesTest, BackslashNameOpensTheSameBytesLooseOrArchived)
+{
+    const std::string bytes = "glyphs\r\nA";
+    for (bool archived : {false, true})
+    {
+        if (archived)
+            WriteZip("Data/Resources.zip", OneMember("Fonts/A.txt", bytes));
+        else
+            m_Folder.WriteFile("Data/Resources/Fonts/A.txt", bytes);
+        MountArchives("Data", true);
+        const char* where = archived ? "archived" : "loose";
+        ASSERT_EQ(AreArchivesMounted(), archived) << where;
+        for (uint32_t flags : {OPEN_READ, OPEN_READ | OPEN_WHOLE_FILE, OPEN_READ | OPEN_COMPRESSED})
+            EXPECT_EQ(ReadData("Resources\\Fonts\\A.txt", flags), bytes) << where << " " << flags;
+        EXPECT_TRUE(CanOpenDataFile("Resources\\Fonts\\A.txt", 0)) << where;
+        EXPECT_EQ(DataFileExistsIn("Resources\\Fonts\\A.txt", 0), archived) << where;
+        UnmountArchives();
+        std::filesystem::remove_all(Absolute("Data"));
+        std::filesystem::create_directories(Absolute("Data"));
+    }
 }

@@ -24,9 +24,10 @@ protected:
         return m_Archive.Open("t.zip", writable, prefix, false, 0);
     }
 
-    std::string ReadMember(const char* name, uint32_t flags = OPEN_READ)
+    std::string ReadMember(const char* name, uint32_t flags = OPEN_READ,
+                           CZipArchive::MemberChoice choice = CZipArchive::kAnyMember)
     {
-        return ReadAndDelete(m_Archive.OpenMember(name, flags));
+        return ReadAndDelete(m_Archive.OpenMember(name, flags, choice));
     }
 
     CZipArchive m_Archive;
@@ -267,9 +268,9 @@ TEST_F(ZipArchiveTest, ListedEntriesOnlyOpensWhatTheLastEnumerationListed)
     ASSERT_EQ(list.GetCount(), 2u);
     EXPECT_STREQ(list.GetName(1), "Pack/b.txt");
 
-    EXPECT_EQ(ReadMember("Pack/a.txt", OPEN_READ | OPEN_LISTED_ENTRIES_ONLY), "(no stream)");
-    EXPECT_EQ(ReadMember("Pack/c.dat", OPEN_READ | OPEN_LISTED_ENTRIES_ONLY), "(no stream)");
-    EXPECT_EQ(ReadMember("Pack/b.txt", OPEN_READ | OPEN_LISTED_ENTRIES_ONLY), "b.txt data");
+    EXPECT_EQ(ReadMember("Pack/a.txt", OPEN_READ, CZipArchive::kListedMembersOnly), "(no stream)");
+    EXPECT_EQ(ReadMember("Pack/c.dat", OPEN_READ, CZipArchive::kListedMembersOnly), "(no stream)");
+    EXPECT_EQ(ReadMember("Pack/b.txt", OPEN_READ, CZipArchive::kListedMembersOnly), "b.txt data");
     EXPECT_EQ(ReadMember("Pack/a.txt"), "a.txt data");
 }
 
