@@ -3,10 +3,13 @@
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <memory>
+#include <random>
 #include <string>
 
 #include "engine/core/files/data_files.h"
@@ -18,6 +21,8 @@
 #include "engine/object/object_read_hook.h"
 #include "engine/object/object_stream.h"
 #include "tests/object/every_kind_object.h"
+#include "engine/platform/durable_save.h"
+#include "tests/support/killed_saves.h"
 #include "tests/support/scoped_temp_folder.h"
 
 // A round set of the user's: saved compressed, and always rewritten.
@@ -168,6 +173,81 @@ TEST_F(ObjectFiles, SaveIntoReadOnlyFolderFailsAndKeepsTheOldBytes)
     chmod(PathOf("locked").c_str(), 0755);
     EXPECT_EQ("old bytes", m_Folder.ReadFile("locked/thing.txt"));
     EXPECT_EQ(std::vector<std::string>{"thing.txt"}, FilesIn("locked"));
+}
+
+// Only a save that asks for it replaces a read-only file; a refused save
+// leaves the file's bytes and mode as they were.
+TEST_F(ObjectFiles, ReadOnlyFileIsReplacedOnlyWhenTheSaveAsksForIt)
+{
+    for (uint32_t flags : {0u, static_cast<uint32_t>(OPEN_CLEAR_READ_ONLY | OPEN_CREATE_FOLDERS)})
+    {
+        SCOPED_TRACE(flags);
+        m_Folder.WriteFile("thing.txt", "old bytes");
+        ASSERT_TRUE(SetFileReadOnly(PathOf("thing.txt").c_str(), true));
+        const bool saved = SaveObjectToFile(&m_Object, PathOf("thing.txt").c_str(), flags);
+        EXPECT_EQ(saved, flags != 0);
+        EXPECT_EQ(GetFileAttributeReadOnly(PathOf("thing.txt").c_str()), !saved);
+        EXPECT_EQ(m_Folder.ReadFile("thing.txt"), saved ? DEFAULT_TEXT : "old bytes");
+        EXPECT_EQ(std::vector<std::string>{"thing.txt"}, FilesIn(""));
+        SetFileReadOnly(PathOf("thing.txt").c_str(), false);
+    }
+}
+
+namespace
+{
+int s_SyncCount = 0;
+int CountingSync(int descriptor)
+{
+    s_SyncCount++;
+    return fsync(descriptor);
+}
+}
+
+// A save that writes flushes the file and its folder; one that finds the
+// bytes unchanged touches nothing.
+TEST_F(ObjectFiles, SavesAreFlushedToTheDisk)
+{
+    const FileSyncCall previous = SetFileSyncCall(&CountingSync);
+    s_SyncCount = 0;
+    const bool saved = Save(&m_Object, "thing.txt");
+    const int syncsOfTheWrite = s_SyncCount;
+    const bool savedAgain = Save(&m_Object, "thing.txt");
+    SetFileSyncCall(previous);
+    EXPECT_TRUE(saved && savedAgain);
+    EXPECT_EQ(syncsOfTheWrite, 2);
+    EXPECT_EQ(s_SyncCount, 2);
+}
+
+// Two states of the object saved in turn, the saver killed at any point:
+// the file always holds one state whole, and no temporary files pile up.
+TEST_F(ObjectFiles, AKilledSaveLeavesOneWholeStateOfTheObject)
+{
+    m_Object.m_pName = static_cast<char*>(std::realloc(m_Object.m_pName, 200001));
+    std::memset(m_Object.m_pName, 'n', 200000);
+    m_Object.m_pName[200000] = '\0';
+    std::string texts[2];
+    for (int32_t state = 0; state < 2; state++)
+    {
+        m_Object.m_Score = state;
+        ASSERT_TRUE(Save(&m_Object, "thing.txt"));
+        texts[state] = m_Folder.ReadFile("thing.txt");
+    }
+    std::mt19937 random(11);
+    std::uniform_int_distribution<uint32_t> delay(0, 30000);
+    for (int kill = 0; kill < 20; kill++)
+    {
+        ASSERT_TRUE(KillWhileSaving(
+            [&](uint32_t round) {
+                m_Object.m_Score = static_cast<int32_t>(round % 2);
+                Save(&m_Object, "thing.txt");
+            },
+            delay(random)));
+        const std::string held = m_Folder.ReadFile("thing.txt");
+        EXPECT_TRUE(held == texts[0] || held == texts[1]) << "kill " << kill << ": " << held.size() << " bytes";
+        std::vector<std::string> files = FilesIn("");
+        std::erase(files, ".thing.txt.saving");
+        EXPECT_EQ(std::vector<std::string>{"thing.txt"}, files) << "kill " << kill;
+    }
 }
 
 TEST_F(ObjectFiles, SaveIntoAFileThatIsNoFolderFails)
