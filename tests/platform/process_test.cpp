@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -48,12 +50,25 @@ TEST(Process, AShortProgramIsSeenAsFinished)
     EXPECT_FALSE(IsProcessRunning(process));
 }
 
+// The child reads a line from a pipe that only the test writes to, so it
+// cannot end before the test lets it, however slow or fast the machine.
 TEST(Process, ARunningProgramIsSeenAsRunning)
 {
+    ScopedTempFolder temp;
+    const std::string pipePath = temp.Path() + "go.fifo";
+    ASSERT_EQ(mkfifo(pipePath.c_str(), 0600), 0);
+    // Held open for reading too, so neither side's open waits for the other.
+    const int pipe = open(pipePath.c_str(), O_RDWR);
+    ASSERT_GE(pipe, 0);
+
     ProcessId process = 0;
-    ASSERT_TRUE(StartProcess("sh -c \"sleep 0.3\"", "", &process));
+    ASSERT_TRUE(StartProcess("sh -c \"read line < go.fifo\"", temp.Path(), &process));
     EXPECT_TRUE(IsProcessRunning(process));
+
+    ASSERT_EQ(write(pipe, "go\n", 3), 3);
     EXPECT_TRUE(WaitUntilFinished(process));
+    EXPECT_FALSE(IsProcessRunning(process));
+    close(pipe);
 }
 
 TEST(Process, RunsInTheGivenFolderAndFailsForMissingPrograms)

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/core/program/outside_programs.h"
+#include "engine/platform/tick_counter.h"
 #include "tests/support/process_wait.h"
 #include "tests/support/scoped_temp_folder.h"
 
@@ -113,12 +114,29 @@ TEST(OutsidePrograms, MulDivPow2RoundsToNearest)
             << c.number << " " << c.denominator << " " << c.shift;
 }
 
+static int64_t s_Nanoseconds = 0;
+
+static int64_t ReadFakeNanoseconds()
+{
+    return s_Nanoseconds;
+}
+
 TEST(OutsidePrograms, TickCount24KeepsTheLowBits)
 {
-    uint32_t before = GetTickCount();
-    uint32_t low = GetTickCount24();
-    EXPECT_LE(low, 0xFFFFFFu);
-    EXPECT_LT((low - before) & 0xFFFFFF, 1000u);
+    const NanosecondClock previous = SetNanosecondClock(ReadFakeNanoseconds);
+    s_Nanoseconds = 0x12345678LL * 1000000 + 999999;
+    const uint32_t ticks = GetTickCount();
+    const uint32_t low = GetTickCount24();
+    // 49.7 days on, the millisecond count wraps.
+    s_Nanoseconds = (0x100000000LL + 0xABCDEF) * 1000000;
+    const uint32_t wrapped = GetTickCount();
+    const uint32_t wrappedLow = GetTickCount24();
+    SetNanosecondClock(previous);
+
+    EXPECT_EQ(ticks, 0x12345678u);
+    EXPECT_EQ(low, 0x345678u);
+    EXPECT_EQ(wrapped, 0xABCDEFu);
+    EXPECT_EQ(wrappedLow, 0xABCDEFu);
 }
 
 TEST(OutsidePrograms, ScreenDepthWithoutADisplayIsTheCommonDesktopDepth)
