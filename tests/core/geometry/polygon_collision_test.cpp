@@ -94,70 +94,59 @@ TEST(MinOfFloats, SmallestOrZero)
     EXPECT_EQ(MinOfFloats(values, 0), 0.0f);
 }
 
-TEST(PolygonCollide, SquareMeetsAWallFace)
+// The unit square moving 10 to the right (or left) against a tall wall.
+// Positions are where each polygon is placed; a held time is what the result
+// held before the sweep (1 for a fresh one). A miss leaves the held time.
+struct SquareAgainstWallCase
 {
-    Polygon2D square = UnitSquare();
-    Polygon2D wall = Wall(6.5f);
-    CollisionResult result;
-    ASSERT_TRUE(square.Collide(kOrigin, wall, kOrigin, Motion(10, 0), result));
-    EXPECT_FLOAT_EQ(result.m_Time, 0.45f);
-    EXPECT_FLOAT_EQ(result.m_Offset.x, 4.5f);
-    EXPECT_EQ(result.m_Offset.y, 0.0f);
-    EXPECT_EQ(result.m_Normal.x, -1.0f);
-    EXPECT_EQ(result.m_Normal.y, 0.0f);
-    EXPECT_FLOAT_EQ(result.m_Contact.x, 5.5f);
-}
+    const char* name;
+    Vector2 squareAt;
+    float wallFace;
+    Vector2 wallAt;
+    float motionX;
+    float heldTime;
+    bool hits;
+    float time;
+    float offsetX;
+    float contactX;
+};
 
-TEST(PolygonCollide, OffsetsPlaceBothPolygons)
-{
-    Polygon2D square = UnitSquare();
-    Polygon2D wall = Wall(0.0f);
-    CollisionResult result;
-    ASSERT_TRUE(square.Collide(Vector2{100, 50}, wall, Vector2{106.5f, 50}, Motion(10, 0), result));
-    EXPECT_FLOAT_EQ(result.m_Time, 0.45f);
-}
+const float kUnchecked = NAN;
 
-TEST(PolygonCollide, RestingCloseToAWallTouchesAtTheStart)
+TEST(PolygonCollide, SquareAgainstAWall)
 {
-    Polygon2D square = UnitSquare();
-    Polygon2D wall = Wall(1.5f);
-    CollisionResult result;
-    ASSERT_TRUE(square.Collide(kOrigin, wall, kOrigin, Motion(10, 0), result));
-    EXPECT_FLOAT_EQ(result.m_Time, -0.5f);
-    EXPECT_EQ(result.m_Offset.x, 0.0f);
-    EXPECT_EQ(result.m_Offset.y, 0.0f);
-    EXPECT_EQ(result.m_Normal.x, -1.0f);
-    EXPECT_EQ(result.m_Normal.y, 0.0f);
-}
-
-TEST(PolygonCollide, MovingAwayFromAWallHitsNothing)
-{
-    Polygon2D square = UnitSquare();
-    Polygon2D wall = Wall(1.5f);
-    CollisionResult result;
-    EXPECT_FALSE(square.Collide(kOrigin, wall, kOrigin, Motion(-10, 0), result));
-    EXPECT_EQ(result.m_Time, 1.0f);
-}
-
-TEST(PolygonCollide, AFreshResultNeverTakesTimeOneOrLater)
-{
-    Polygon2D square = UnitSquare();
-    for (float faceX : {12.0f, 12.5f, 30.0f}) {
-        Polygon2D wall = Wall(faceX);
+    const SquareAgainstWallCase cases[] = {
+        {"meets the face on the way", kOrigin, 6.5f, kOrigin, 10, 1.0f, true, 0.45f, 4.5f, 5.5f},
+        {"offsets place both polygons", Vector2{100, 50}, 0.0f, Vector2{106.5f, 50}, 10, 1.0f, true, 0.45f, 4.5f,
+         105.5f},
+        {"resting close touches at the start", kOrigin, 1.5f, kOrigin, 10, 1.0f, true, -0.5f, 0.0f, kUnchecked},
+        {"moving away hits nothing", kOrigin, 1.5f, kOrigin, -10, 1.0f, false, 1.0f, 0.0f, 0.0f},
+        {"just out of reach", kOrigin, 12.0f, kOrigin, 10, 1.0f, false, 1.0f, 0.0f, 0.0f},
+        {"half a unit further", kOrigin, 12.5f, kOrigin, 10, 1.0f, false, 1.0f, 0.0f, 0.0f},
+        {"far away", kOrigin, 30.0f, kOrigin, 10, 1.0f, false, 1.0f, 0.0f, 0.0f},
+        {"an earlier held contact stays", kOrigin, 6.5f, kOrigin, 10, 0.3f, false, 0.3f, 0.0f, 0.0f},
+    };
+    const Polygon2D square = UnitSquare();
+    for (const SquareAgainstWallCase& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        const Polygon2D wall = Wall(c.wallFace);
         CollisionResult result;
-        EXPECT_FALSE(square.Collide(kOrigin, wall, kOrigin, Motion(10, 0), result)) << faceX;
-        EXPECT_EQ(result.m_Time, 1.0f) << faceX;
+        result.m_Time = c.heldTime;
+        ASSERT_EQ(square.Collide(c.squareAt, wall, c.wallAt, Motion(c.motionX, 0), result), c.hits);
+        EXPECT_FLOAT_EQ(result.m_Time, c.time);
+        if (!c.hits)
+            continue;
+        EXPECT_FLOAT_EQ(result.m_Offset.x, c.offsetX);
+        EXPECT_EQ(result.m_Offset.y, 0.0f);
+        EXPECT_EQ(result.m_Normal.x, -1.0f);
+        EXPECT_EQ(result.m_Normal.y, 0.0f);
+        if (!std::isnan(c.contactX))
+        {
+            EXPECT_FLOAT_EQ(result.m_Contact.x, c.contactX);
+            EXPECT_FLOAT_EQ(result.m_Contact.y, c.squareAt.y);
+        }
     }
-}
-
-TEST(PolygonCollide, OnlyAnEarlierContactReplacesTheHeldOne)
-{
-    Polygon2D square = UnitSquare();
-    Polygon2D wall = Wall(6.5f);
-    CollisionResult result;
-    result.m_Time = 0.3f;
-    EXPECT_FALSE(square.Collide(kOrigin, wall, kOrigin, Motion(10, 0), result));
-    EXPECT_EQ(result.m_Time, 0.3f);
 }
 
 // Sliding along the top of a block: the face parallel to the motion is not
