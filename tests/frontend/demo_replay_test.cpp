@@ -119,3 +119,38 @@ TEST(DemoReplay, AClipAppendedToAStreamReadToItsEndIsReadFromAFreshStart)
         expected.insert(expected.end(), frame.begin(), frame.end());
     EXPECT_EQ(StandIns().replayed, expected);
 }
+
+// FNV-1a over every replayed line, each frame closed by a blank line.
+static uint64_t HashOfCalls(const FrameLog& frames)
+{
+    uint64_t hash = 0xCBF29CE484222325u;
+    auto add = [&hash](const std::string& text) {
+        for (unsigned char byte : text + "\n")
+            hash = (hash ^ byte) * 0x100000001B3u;
+    };
+    for (const std::vector<std::string>& frame : frames)
+    {
+        for (const std::string& line : frame)
+            add(line);
+        add("");
+    }
+    return hash;
+}
+
+// A recording kept as bytes, made once by this program's writer: a reader
+// that decodes any argument differently, or a frame boundary in another
+// place, changes the calls it makes and so their hash.
+TEST(DemoReplay, AFixedRecordingMakesTheSameCalls)
+{
+    ScopedTempFolder folder;
+    folder.CopyFixture("demo/stand_in_calls.dem");
+
+    CDemoRecorder& recorder = Recorder();
+    recorder.PlayFile((folder.Path() + "demo/stand_in_calls.dem").c_str(), 0);
+    const FrameLog replayed = PlayUntilIdle(recorder);
+
+    ASSERT_EQ(replayed.size(), 12u);
+    ASSERT_EQ(replayed[0].size(), 6u);
+    EXPECT_EQ(replayed[0][2], "!StandIn::DrawSpriteFromStream 188:484,2,1,");
+    EXPECT_EQ(HashOfCalls(replayed), 0x6F727A5127637C94u);
+}
