@@ -12,7 +12,7 @@ class CMemberCallbackListener : public CMessageListener
 public:
     typedef bool (*Callback)(void* owner, CMessage& message);
 
-    static const int32_t ANY_TYPE = -1;
+    static constexpr int32_t ANY_TYPE = -1;
 
     CMemberCallbackListener(void* owner, Callback callback, int32_t typeIdFilter);
 

@@ -17,9 +17,9 @@ void ShowErrorReport(const char* title, const char* text)
 
     // The game hides the system cursor while it draws its own; the player
     // needs the arrow to press OK.
-    ShowArrowCursor(true);
+    ShowArrowCursor();
     ShowPlatformMessageBox(GetMainWindow(), caption.c_str(), text);
-    ShowArrowCursor(false);
+    HideSystemCursor();
 }
 
 void ShowSystemMessageBox(const char* caption, const char* text)

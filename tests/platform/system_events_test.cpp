@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "engine/platform/system_events.h"
+#include "tests/support/sdl_input_events.h"
+
+namespace {
+
+std::vector<SystemEvent> PollAll()
+{
+    std::vector<SystemEvent> events;
+    SystemEvent event;
+    while (PollSystemEvent(event))
+        events.push_back(event);
+    return events;
+}
+
+} // namespace
+
+TEST(SystemEvents, NothingArrivesBeforeTheEventSystemStarts)
+{
+    SystemEvent event;
+    EXPECT_FALSE(PollSystemEvent(event));
+}
+
+TEST(SystemEvents, AKeyDownComesBeforeTheCodeItTypes)
+{
+    CScopedSdlEvents sdl;
+    ASSERT_TRUE(sdl.IsRunning());
+    PushSdlKeyTap(SDL_SCANCODE_ESCAPE, SDLK_ESCAPE);
+    const std::vector<SystemEvent> events = PollAll();
+    ASSERT_EQ(events.size(), 3u);
+    EXPECT_EQ(events[0].kind, SystemEventKind::KeyDown);
+    EXPECT_EQ(events[0].scanCode, 1);
+    EXPECT_EQ(events[1].kind, SystemEventKind::TypedCharacter);
+    EXPECT_EQ(events[1].character, 27);
+    EXPECT_EQ(events[2].kind, SystemEventKind::KeyUp);
+}
+
+TEST(SystemEvents, ARunOfMovesArrivesAsOneMoveToTheLastPosition)
+{
+    CScopedSdlEvents sdl;
+    ASSERT_TRUE(sdl.IsRunning());
+    for (int i = 0; i < 50; i++)
+        PushSdlEvent(SdlMotionEvent(i, i + 1));
+    PushSdlEvent(SdlButtonEvent(true, SDL_BUTTON_RIGHT, 1));
+    PushSdlEvent(SdlMotionEvent(7, 8));
+    const std::vector<SystemEvent> events = PollAll();
+    ASSERT_EQ(events.size(), 3u);
+    EXPECT_EQ(events[0].kind, SystemEventKind::MouseMove);
+    EXPECT_EQ(events[0].x, 49);
+    EXPECT_EQ(events[0].y, 50);
+    EXPECT_EQ(events[1].kind, SystemEventKind::MouseButtonDown);
+    EXPECT_EQ(events[1].button, 2u);
+    EXPECT_EQ(events[2].x, 7);
+}
+
+TEST(SystemEvents, EverySecondClickOfASeriesIsADoubleClick)
+{
+    CScopedSdlEvents sdl;
+    ASSERT_TRUE(sdl.IsRunning());
+    for (Uint8 clicks = 1; clicks <= 4; clicks++)
+        PushSdlEvent(SdlButtonEvent(true, SDL_BUTTON_MIDDLE, clicks));
+    const std::vector<SystemEvent> events = PollAll();
+    ASSERT_EQ(events.size(), 4u);
+    EXPECT_EQ(events[0].kind, SystemEventKind::MouseButtonDown);
+    EXPECT_EQ(events[1].kind, SystemEventKind::MouseDoubleClick);
+    EXPECT_EQ(events[2].kind, SystemEventKind::MouseButtonDown);
+    EXPECT_EQ(events[3].kind, SystemEventKind::MouseDoubleClick);
+    EXPECT_EQ(events[3].button, 4u);
+}
+
+TEST(SystemEvents, AFlippedWheelTurnsTheOtherWay)
+{
+    CScopedSdlEvents sdl;
+    ASSERT_TRUE(sdl.IsRunning());
+    PushSdlEvent(SdlWheelEvent(1.5f, true));
+    const std::vector<SystemEvent> events = PollAll();
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_FLOAT_EQ(events[0].wheelSteps, -1.5f);
+}
+
+TEST(SystemEvents, KeypadDigitsWithoutNumLockMeanTheirNavigationKeys)
+{
+    CScopedSdlEvents sdl;
+    ASSERT_TRUE(sdl.IsRunning());
+    SDL_Event down = SdlKeyEvent(true, SDL_SCANCODE_KP_8, SDLK_KP_8);
+    down.key.keysym.mod = KMOD_NONE;
+    PushSdlEvent(down);
+    SDL_Event upWithNumLock = SdlKeyEvent(false, SDL_SCANCODE_KP_8, SDLK_KP_8);
+    PushSdlEvent(upWithNumLock);
+    const std::vector<SystemEvent> events = PollAll();
+    ASSERT_EQ(events.size(), 2u);
+    EXPECT_EQ(events[0].scanCode, 72);
+    EXPECT_EQ(events[0].virtualKey, 0x26);
+    EXPECT_EQ(events[1].virtualKey, 0x68);
+}
