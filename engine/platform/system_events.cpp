@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <cmath>
 #include <deque>
 
 #include "engine/platform/key_table.h"
@@ -242,6 +243,10 @@ void QueueMotion(const SDL_MouseMotionEvent& motion)
 
 void QueueWheel(const SDL_MouseWheelEvent& wheel)
 {
+    // An amount that is no number would make every later step count
+    // meaningless.
+    if (!std::isfinite(wheel.preciseY))
+        return;
     SystemEvent event = MakeEvent(SystemEventKind::MouseWheel);
     event.wheelSteps = wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -wheel.preciseY : wheel.preciseY;
     s_Pending.push_back(event);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <vector>
 
 #include "engine/platform/system_events.h"
@@ -95,4 +96,16 @@ TEST(SystemEvents, KeypadDigitsWithoutNumLockMeanTheirNavigationKeys)
     EXPECT_EQ(events[0].scanCode, 72);
     EXPECT_EQ(events[0].virtualKey, 0x26);
     EXPECT_EQ(events[1].virtualKey, 0x68);
+}
+
+TEST(SystemEvents, AWheelAmountThatIsNoNumberIsDropped)
+{
+    CScopedSdlEvents sdl;
+    ASSERT_TRUE(sdl.IsRunning());
+    PushSdlEvent(SdlWheelEvent(std::numeric_limits<float>::quiet_NaN(), false));
+    PushSdlEvent(SdlWheelEvent(std::numeric_limits<float>::infinity(), false));
+    PushSdlEvent(SdlWheelEvent(2.0f, false));
+    const std::vector<SystemEvent> events = PollAll();
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_FLOAT_EQ(events[0].wheelSteps, 2.0f);
 }

@@ -1,5 +1,8 @@
 #include "engine/app/input/mouse_state.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "engine/app/input/system_pointer.h"
 #include "engine/platform/cursor.h"
 
@@ -50,11 +53,13 @@ bool CMouseState::TakeDoubleClick(uint32_t buttons)
     return true;
 }
 
+// The whole steps are bounded well inside the integer range: a wheel that
+// reported absurd amounts must not make the conversion overflow.
 int32_t CMouseState::TakeWheelSteps()
 {
-    const int32_t steps = static_cast<int32_t>(m_WheelSteps);
-    m_WheelSteps -= static_cast<float>(steps);
-    return steps;
+    const float whole = std::clamp(std::trunc(m_WheelSteps), -1.0e9f, 1.0e9f);
+    m_WheelSteps -= whole;
+    return static_cast<int32_t>(whole);
 }
 
 bool CMouseState::HidePointer()

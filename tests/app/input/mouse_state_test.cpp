@@ -135,3 +135,12 @@ TEST(CursorAnimation, OneFrameNeverMoves)
     animation.Advance(1, 10.0f, 5.0f);
     EXPECT_FLOAT_EQ(animation.GetPosition(), 0.0f);
 }
+
+TEST(MouseWheel, AnAbsurdAmountIsTakenInBoundedSteps)
+{
+    CMouseState mouse;
+    mouse.AddWheelSteps(3.0e30f);
+    EXPECT_EQ(mouse.TakeWheelSteps(), 1000000000);
+    mouse.AddWheelSteps(-6.0e30f);
+    EXPECT_EQ(mouse.TakeWheelSteps(), -1000000000);
+}
