@@ -114,7 +114,7 @@ void CheckStates()
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static const bool started = SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy") && SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+    static const bool started = (SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy"), SDL_InitSubSystem(SDL_INIT_VIDEO) == 0);
     FuzzCheck(started, "SDL's events did not start");
 
     ReleaseModifiers();

@@ -1,5 +1,6 @@
 #include "tests/support/sdl_input_events.h"
 
+#include <cmath>
 #include <cstring>
 
 SDL_Event SdlKeyEvent(bool down, SDL_Scancode scancode, SDL_Keycode sym)
@@ -45,7 +46,9 @@ SDL_Event SdlWheelEvent(float preciseY, bool flipped)
     SDL_Event event = {};
     event.type = SDL_MOUSEWHEEL;
     event.wheel.preciseY = preciseY;
-    event.wheel.y = static_cast<Sint32>(preciseY);
+    // The whole notches SDL also reports; a test may send amounts that are
+    // no number, which have none.
+    event.wheel.y = std::isfinite(preciseY) ? static_cast<Sint32>(preciseY) : 0;
     event.wheel.direction = flipped ? SDL_MOUSEWHEEL_FLIPPED : SDL_MOUSEWHEEL_NORMAL;
     return event;
 }
