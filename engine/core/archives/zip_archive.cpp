@@ -203,6 +203,18 @@ bool CZipArchive::WalkToDirectory(uint32_t& directoryOffset)
     }
 }
 
+// Every member's header and bytes come before the directory. A record that
+// places them elsewhere is damage: reads would leave the member, and a
+// rewrite would write its header wherever the record points. The local
+// header's extra field is not known here, so this bounds the least the
+// member takes.
+static bool LiesBeforeDirectory(const ZipCentralFields& fields, uint32_t directoryOffset)
+{
+    uint64_t end = static_cast<uint64_t>(fields.localHeaderOffset) + kZipLocalHeaderSize + fields.nameLength +
+                   std::max(fields.compressedSize, fields.uncompressedSize);
+    return end <= directoryOffset;
+}
+
 // The directory is read in one piece from its first record to the end of the
 // file, which bounds every record, and is read to its end record whatever
 // count the end record gives: an archive is either read whole or refused,
@@ -226,7 +238,7 @@ bool CZipArchive::ReadEntries(uint32_t directoryOffset)
         CZipDirectoryCursor::Step step = cursor.Next(entry.fields, storedName);
         if (step == CZipDirectoryCursor::kEnd)
             break;
-        if (step == CZipDirectoryCursor::kDamaged)
+        if (step == CZipDirectoryCursor::kDamaged || !LiesBeforeDirectory(entry.fields, directoryOffset))
             return false;
         if (entry.fields.method != kZipMethodStored)
         {

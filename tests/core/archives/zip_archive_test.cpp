@@ -141,7 +141,11 @@ TEST_F(ZipArchiveTest, DirectoryThatCannotBeReadWholeRefusesTheArchive)
     std::string badLocator = BuildTestZip(NamedMembers({"a.txt", "b.txt"}), ZipLayoutWithZip64());
     // The locator points past itself.
     badLocator[badLocator.size() - kZipEndRecordSize - kZip64LocatorSize + 11] = '\x7F';
-    for (const std::string& bytes : {cutInLastRecord, badLocator})
+    // A member placed past the directory, where a rewrite would write.
+    std::string memberPastDirectory = zip;
+    const size_t directoryOffset = TestZipLocalOffsets(NamedMembers({"a.txt", "b.txt", "c"})).back();
+    memberPastDirectory[directoryOffset + 42 + 3] = '\x7F';
+    for (const std::string& bytes : {cutInLastRecord, badLocator, memberPastDirectory})
     {
         m_Folder.WriteFile("Data/t.zip", bytes);
         EXPECT_FALSE(m_Archive.Open("t.zip", false, "/", false, 0));
