@@ -81,10 +81,12 @@ void CFile::WriteUnit(char16_t unit)
 // adjust the tab in front of it. Line end and indent go out in one write:
 // object text is short lines, and a write per character cost more than
 // the text itself.
+static const char s_LineEndAndTabs[] = "\r\n\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t";
+static const uint32_t s_TabsAtHand = sizeof(s_LineEndAndTabs) - 3;
+
 void CFile::WriteLineEnd()
 {
-    static const char s_LineEndAndTabs[] = "\r\n\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t";
-    const uint32_t tabsAtHand = sizeof(s_LineEndAndTabs) - 3;
+    const uint32_t tabsAtHand = s_TabsAtHand;
     uint32_t tabs = m_IndentationOn ? m_IndentLevel : 0;
     if (m_Utf16)
     {
@@ -125,6 +127,21 @@ uint32_t CFile::WriteTextLine(const CString& text)
 {
     if (!m_pStream)
         return 0;
+    // A short 8-bit value line goes out with its line end in one write.
+    const uint32_t tabs = m_IndentationOn ? m_IndentLevel : 0;
+    if (!m_Utf16 && !text.IsWide() && tabs <= s_TabsAtHand)
+    {
+        char line[160];
+        const char* chars = text.GetText();
+        const size_t length = std::strlen(chars);
+        if (length + 2 + tabs <= sizeof(line))
+        {
+            std::memcpy(line, chars, length);
+            std::memcpy(line + length, s_LineEndAndTabs, 2 + tabs);
+            Write(line, static_cast<uint32_t>(length + 2 + tabs));
+            return ++m_LineCount;
+        }
+    }
     WriteEscaped(text);
     WriteLineEnd();
     return m_LineCount;

@@ -166,7 +166,9 @@ uint32_t CMemoryStream::Write(const void* bytes, uint32_t n)
         return 0;
     if (end > m_Size)
     {
-        Reserve(end);
+        // Text is written a few bytes at a time: most writes fit.
+        if (end > m_Capacity)
+            Reserve(end);
         // A seek past the end leaves a gap that must not show old memory.
         if (m_Position > m_Size)
             std::memset(m_pData + m_Size, 0, m_Position - m_Size);

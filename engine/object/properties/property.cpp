@@ -89,7 +89,12 @@ void Property::WriteName(const void*, CObjectStream& stream) const
 
 void Property::WriteValueLine(const void* object, CObjectStream& stream) const
 {
-    CString text;
+    // Every value line of every save passes through here: formatted into one
+    // text per thread that keeps its room, a number's line costs no
+    // allocation.
+    thread_local CString t_Text;
+    CString& text = t_Text;
+    text.Truncate();
     ToText(object, text);
     text.ReplaceChar('\r', ' ');
     text.ReplaceChar('\n', ' ');
