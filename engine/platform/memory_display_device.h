@@ -12,8 +12,9 @@
 // Modes are one fixed list at 16, 24 and 32 bits, the same on every
 // machine. Setting one changes nothing outside: a full-screen mode is
 // emulated at the depth asked for, by a chain of back-buffer count + 1
-// surfaces that each present rotates, so a back buffer always holds the
-// picture of (back-buffer count + 1) presents ago, as on a real flip chain.
+// surfaces that each present rotates, so after a present the back buffer
+// holds the picture shown back-buffer count presents before it, as on a
+// real flip chain.
 // Windowed, one lasting surface in the desktop's depth is shown in the
 // window.
 //
