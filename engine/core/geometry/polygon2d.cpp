@@ -55,12 +55,12 @@ int32_t Quadrant(const Vector2& vertex, float x, float y)
 } // namespace
 
 Polygon2D::Polygon2D()
-    : m_pPoints(nullptr),
-      m_pEdges(nullptr),
-      m_Count(0),
-      m_Bounds{0, 0, 0, 0},
-      m_Flags(0),
-      m_Centre{0.0f, 0.0f}
+    : m_pPoints(nullptr)
+    , m_pEdges(nullptr)
+    , m_Count(0)
+    , m_Bounds{0, 0, 0, 0}
+    , m_Flags(0)
+    , m_Centre{0.0f, 0.0f}
 {
 }
 
@@ -83,7 +83,8 @@ Polygon2D& Polygon2D::operator=(const Polygon2D& other)
     m_pPoints = AllocateArray<Vector2>(m_Count);
     if (m_pPoints)
         std::memcpy(m_pPoints, other.m_pPoints, m_Count * sizeof(Vector2));
-    if (other.m_pEdges) {
+    if (other.m_pEdges)
+    {
         m_pEdges = AllocateArray<Polygon2DEdge>(m_Count - 1);
         std::memcpy(m_pEdges, other.m_pEdges, (m_Count - 1) * sizeof(Polygon2DEdge));
     }
@@ -170,7 +171,8 @@ void Polygon2D::SetPoint(int32_t index, float x, float y)
 
     bool closed = IsClosed();
     m_pPoints[index] = Vector2{x, y};
-    if (closed) {
+    if (closed)
+    {
         if (index == 0)
             m_pPoints[m_Count - 1] = m_pPoints[0];
         else if (index == static_cast<int32_t>(m_Count) - 1)
@@ -196,7 +198,8 @@ void Polygon2D::RemovePoint(int32_t index)
     uint32_t remaining = m_Count - 1;
     Vector2* points = AllocateArray<Vector2>(remaining);
     uint32_t next = 0;
-    for (uint32_t i = 0; i < m_Count; i++) {
+    for (uint32_t i = 0; i < m_Count; i++)
+    {
         if (static_cast<int32_t>(i) != index)
             points[next++] = m_pPoints[i];
     }
@@ -225,7 +228,8 @@ void Polygon2D::Inflate(float distance)
     Polygon2D moved(*this);
     uint32_t distinct = m_Count - 1;
     uint32_t lastEdge = m_Count - 2;
-    for (uint32_t step = 1; step <= distinct; step++) {
+    for (uint32_t step = 1; step <= distinct; step++)
+    {
         uint32_t vertex = step % distinct;
         uint32_t previous = vertex == 0 ? lastEdge : vertex - 1;
         Vector2 previousShift = Vector2Scale(m_pEdges[previous].normal, distance);
@@ -260,13 +264,15 @@ void Polygon2D::Recompute()
 
 void Polygon2D::ComputeBoundsAndCentre()
 {
-    if (m_Count == 0) {
+    if (m_Count == 0)
+    {
         m_Centre = Vector2{0.0f, 0.0f};
         return;
     }
 
     CRect bounds{9999999, 9999999, -9999999, -9999999};
-    for (uint32_t i = 0; i < m_Count; i++) {
+    for (uint32_t i = 0; i < m_Count; i++)
+    {
         bounds.left = std::min(bounds.left, FloorToInt(m_pPoints[i].x));
         bounds.top = std::min(bounds.top, FloorToInt(m_pPoints[i].y));
         bounds.right = std::max(bounds.right, CeilToInt(m_pPoints[i].x));
@@ -282,7 +288,8 @@ void Polygon2D::ComputeBoundsAndCentre()
     uint32_t averaged = m_Count >= 2 ? m_Count - 1 : m_Count;
     float sumX = 0.0f;
     float sumY = 0.0f;
-    for (uint32_t i = 0; i < averaged; i++) {
+    for (uint32_t i = 0; i < averaged; i++)
+    {
         sumX += m_pPoints[i].x;
         sumY += m_pPoints[i].y;
     }
@@ -300,7 +307,8 @@ void Polygon2D::ComputeEdgesAndFlags()
     uint32_t edgeCount = m_Count - 1;
     if (!m_pEdges)
         m_pEdges = AllocateArray<Polygon2DEdge>(edgeCount);
-    for (uint32_t i = 0; i < edgeCount; i++) {
+    for (uint32_t i = 0; i < edgeCount; i++)
+    {
         float dx = m_pPoints[i + 1].x - m_pPoints[i].x;
         float dy = m_pPoints[i + 1].y - m_pPoints[i].y;
         float length = std::sqrt(dx * dx + dy * dy);
@@ -314,7 +322,8 @@ void Polygon2D::ComputeEdgesAndFlags()
     bool anyPositive = false;
     bool anyNotPositive = false;
     float previousAngle = NormalAngle(m_pEdges[edgeCount - 1].normal);
-    for (uint32_t i = 0; i < edgeCount; i++) {
+    for (uint32_t i = 0; i < edgeCount; i++)
+    {
         float angle = NormalAngle(m_pEdges[i].normal);
         float turn = angle - previousAngle;
         if (turn > kPi)
@@ -345,14 +354,20 @@ bool Polygon2D::ContainsPoint(float x, float y) const
     // Winding count in quarter turns of the outline round the point.
     int32_t winding = 0;
     int32_t previousQuadrant = Quadrant(m_pPoints[0], x, y);
-    for (uint32_t k = 1; k < m_Count; k++) {
+    for (uint32_t k = 1; k < m_Count; k++)
+    {
         int32_t quadrant = Quadrant(m_pPoints[k], x, y);
         int32_t step = quadrant - previousQuadrant;
-        if (step == 3) {
+        if (step == 3)
+        {
             step = -1;
-        } else if (step == -3) {
+        }
+        else if (step == -3)
+        {
             step = 1;
-        } else if (step == 2 || step == -2) {
+        }
+        else if (step == 2 || step == -2)
+        {
             // A diagonal jump: the edge passes either side of the point.
             const Vector2& a = m_pPoints[k - 1];
             const Vector2& b = m_pPoints[k];
@@ -380,13 +395,15 @@ int32_t Polygon2D::FindNearestPoint(const Vector2& point, float* outSquaredDista
     int32_t nearest = -1;
     float nearestSquared = 100000000.0f;
     uint32_t distinct = GetDistinctPointCount();
-    for (uint32_t i = 0; i < distinct; i++) {
+    for (uint32_t i = 0; i < distinct; i++)
+    {
         if (static_cast<int32_t>(i) == skipIndex)
             continue;
         float dx = m_pPoints[i].x - point.x;
         float dy = m_pPoints[i].y - point.y;
         float squared = dx * dx + dy * dy;
-        if (squared < nearestSquared) {
+        if (squared < nearestSquared)
+        {
             nearest = static_cast<int32_t>(i);
             nearestSquared = squared;
         }
@@ -396,25 +413,28 @@ int32_t Polygon2D::FindNearestPoint(const Vector2& point, float* outSquaredDista
     return nearest;
 }
 
-int32_t Polygon2D::FindNearestEdgeHit(const Vector2& centre, float radius, float* outDistance,
-                                      int32_t edgeCount, float* outTravelled) const
+int32_t Polygon2D::FindNearestEdgeHit(const Vector2& centre, float radius, float* outDistance, int32_t edgeCount,
+                                      float* outTravelled) const
 {
     int32_t nearest = -1;
     float nearestDistance = 100000000.0f;
     float nearestTravelled = 0.0f;
-    if (m_Count >= 2 && edgeCount != 0) {
+    if (m_Count >= 2 && edgeCount != 0)
+    {
         int32_t edges = static_cast<int32_t>(m_Count) - 1;
         if (edgeCount < 0 || edgeCount > edges)
             edgeCount = edges;
-        for (int32_t i = 0; i < edgeCount; i++) {
+        for (int32_t i = 0; i < edgeCount; i++)
+        {
             const Polygon2DEdge& edge = m_pEdges[i];
             Vector2 direction{-edge.normal.y, edge.normal.x};
             Vector2 normal;
             float distance;
             float travelled;
-            if (SweepPointAgainstCircle(m_pPoints[i], edge.length, direction, centre, radius,
-                                        &normal, &distance, &travelled) &&
-                distance < nearestDistance) {
+            if (SweepPointAgainstCircle(m_pPoints[i], edge.length, direction, centre, radius, &normal, &distance,
+                                        &travelled) &&
+                distance < nearestDistance)
+            {
                 nearest = i;
                 nearestDistance = distance;
                 nearestTravelled = travelled;
@@ -455,7 +475,8 @@ void Polygon2D::PointAlongEdge(int32_t index, float distance, Vector2& outPoint)
     const Vector2& start = m_pPoints[index];
     const Vector2& end = m_pPoints[index + 1];
     float length = m_pEdges[index].length;
-    if (length == 0.0f) {
+    if (length == 0.0f)
+    {
         outPoint = start;
         return;
     }

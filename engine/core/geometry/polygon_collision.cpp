@@ -35,7 +35,8 @@ bool CollisionMotion::SetVector(const Vector2& vector)
 {
     m_Vector = vector;
     m_Length = Vector2Length(vector);
-    if (m_Length == 0.0f) {
+    if (m_Length == 0.0f)
+    {
         m_Direction = vector;
         return false;
     }
@@ -43,8 +44,8 @@ bool CollisionMotion::SetVector(const Vector2& vector)
     return true;
 }
 
-void CollisionMotion::SetExtra(const Vector2& velocity, float bounceFactor, float minimumBounceSpeed,
-                               float friction, float stopSpeed)
+void CollisionMotion::SetExtra(const Vector2& velocity, float bounceFactor, float minimumBounceSpeed, float friction,
+                               float stopSpeed)
 {
     m_Velocity = velocity;
     m_BounceFactor = bounceFactor;
@@ -55,27 +56,33 @@ void CollisionMotion::SetExtra(const Vector2& velocity, float bounceFactor, floa
 
 void CollisionMotion::ExtendBounds(CRect& rect) const
 {
-    if (m_Direction.x > 0.0f) {
+    if (m_Direction.x > 0.0f)
+    {
         rect.right += CeilToInt(m_Direction.x * m_Length + 1.0f);
         rect.left -= 1;
-    } else {
+    }
+    else
+    {
         rect.left -= CeilToInt(-m_Direction.x * m_Length + 1.0f);
         rect.right += 1;
     }
-    if (m_Direction.y > 0.0f) {
+    if (m_Direction.y > 0.0f)
+    {
         rect.bottom += CeilToInt(m_Direction.y * m_Length + 1.0f);
         rect.top -= 1;
-    } else {
+    }
+    else
+    {
         rect.top -= CeilToInt(-m_Direction.y * m_Length + 1.0f);
         rect.bottom += 1;
     }
 }
 
 CollisionResult::CollisionResult()
-    : m_Time(1.0f),
-      m_Offset{0.0f, 0.0f},
-      m_Normal{0.0f, 0.0f},
-      m_Contact{0.0f, 0.0f}
+    : m_Time(1.0f)
+    , m_Offset{0.0f, 0.0f}
+    , m_Normal{0.0f, 0.0f}
+    , m_Contact{0.0f, 0.0f}
 {
 }
 
@@ -90,7 +97,8 @@ int32_t SolveMonicQuadratic(float c, float b, float outRoots[2])
 {
     float h = b / 2.0f;
     float q = h * h - c;
-    if (q > -DOUBLE_ROOT_TOLERANCE && q < DOUBLE_ROOT_TOLERANCE) {
+    if (q > -DOUBLE_ROOT_TOLERANCE && q < DOUBLE_ROOT_TOLERANCE)
+    {
         outRoots[0] = -h;
         outRoots[1] = -h;
         return 1;
@@ -129,19 +137,22 @@ bool Polygon2D::SweptBoundsOverlap(const Vector2& offset, const Polygon2D& other
     const Vector2& o = offset;
     const Vector2& g = otherOffset;
     const Vector2& v = motionVector;
-    int32_t left = std::min(own.left + RoundToInt(Floor(o.x) - g.x), own.left + RoundToInt(Floor(o.x + v.x - g.x))) - margin;
-    int32_t top = std::min(own.top + RoundToInt(Floor(o.y) - g.y), own.top + RoundToInt(Floor(o.y + v.y - g.y))) - margin;
-    int32_t right = std::max(own.right + RoundToInt(Ceil(o.x - g.x)), own.right + RoundToInt(Ceil(o.x + v.x - g.x))) + margin;
-    int32_t bottom = std::max(own.bottom + RoundToInt(Ceil(o.y - g.y)), own.bottom + RoundToInt(Ceil(o.y + v.y - g.y))) + margin;
+    int32_t left =
+        std::min(own.left + RoundToInt(Floor(o.x) - g.x), own.left + RoundToInt(Floor(o.x + v.x - g.x))) - margin;
+    int32_t top =
+        std::min(own.top + RoundToInt(Floor(o.y) - g.y), own.top + RoundToInt(Floor(o.y + v.y - g.y))) - margin;
+    int32_t right =
+        std::max(own.right + RoundToInt(Ceil(o.x - g.x)), own.right + RoundToInt(Ceil(o.x + v.x - g.x))) + margin;
+    int32_t bottom =
+        std::max(own.bottom + RoundToInt(Ceil(o.y - g.y)), own.bottom + RoundToInt(Ceil(o.y + v.y - g.y))) + margin;
     return std::max(left, theirs.left) < std::min(right, theirs.right) &&
            std::max(top, theirs.top) < std::min(bottom, theirs.bottom);
 }
 
 bool Polygon2D::SweepAgainstEdge(const Vector2& start, const Vector2& direction, float length,
-                                 const CollisionMotion& motion,
-                                 const Vector2& edgeStart, const Vector2& edgeEnd, float radius,
-                                 const Vector2& edgeNormal, const Vector2& edgeDirection, float edgeLength,
-                                 float& time, Vector2& outOffset, Vector2& outNormal)
+                                 const CollisionMotion& motion, const Vector2& edgeStart, const Vector2& edgeEnd,
+                                 float radius, const Vector2& edgeNormal, const Vector2& edgeDirection,
+                                 float edgeLength, float& time, Vector2& outOffset, Vector2& outNormal)
 {
     const Vector2& move = motion.m_Vector;
 
@@ -158,10 +169,12 @@ bool Polygon2D::SweepAgainstEdge(const Vector2& start, const Vector2& direction,
     // Touching: the disc already overlaps the edge and moves further in.
     Vector2 touchNormal;
     float touchDistance;
-    if (SweepPointAgainstCircle(edgeStart, edgeLength, edgeDirection, start, radius + REACH_MARGIN,
-                                &touchNormal, &touchDistance, nullptr)) {
+    if (SweepPointAgainstCircle(edgeStart, edgeLength, edgeDirection, start, radius + REACH_MARGIN, &touchNormal,
+                                &touchDistance, nullptr))
+    {
         float depth = std::min(touchDistance, radius) - radius;
-        if (depth < time && Vector2Dot(touchNormal, direction) < 0.0f) {
+        if (depth < time && Vector2Dot(touchNormal, direction) < 0.0f)
+        {
             time = depth;
             outOffset = Vector2{0.0f, 0.0f};
             outNormal = touchNormal;
@@ -171,22 +184,26 @@ bool Polygon2D::SweepAgainstEdge(const Vector2& start, const Vector2& direction,
 
     // Face: the path of the disc's centre against the edge pushed out by
     // the radius.
-    if (time > 0.0f) {
+    if (time > 0.0f)
+    {
         Vector2 shift = Vector2Scale(edgeNormal, radius);
         Vector2 faceStart = Vector2Add(edgeStart, shift);
         Vector2 faceEnd = Vector2Add(edgeEnd, shift);
         Vector2 end = Vector2Add(start, move);
         if (RangesOverlap(start.x, end.x, faceStart.x, faceEnd.x) &&
-            RangesOverlap(start.y, end.y, faceStart.y, faceEnd.y)) {
+            RangesOverlap(start.y, end.y, faceStart.y, faceEnd.y))
+        {
             Vector2 e = Vector2Subtract(faceStart, faceEnd);
             Vector2 u = Vector2Subtract(start, faceStart);
             float den = move.y * e.x - e.y * move.x;
             float num = u.x * e.y - u.y * e.x;
             float num2 = u.y * move.x - u.x * move.y;
             bool parallel = den > -PARALLEL_TOLERANCE && den < PARALLEL_TOLERANCE;
-            if (RatioWithinUnit(num, den) && RatioWithinUnit(num2, den) && !parallel) {
+            if (RatioWithinUnit(num, den) && RatioWithinUnit(num2, den) && !parallel)
+            {
                 float s = num / den;
-                if (s < time) {
+                if (s < time)
+                {
                     time = s;
                     outOffset = Vector2Scale(move, s);
                     outNormal = edgeNormal;
@@ -231,7 +248,8 @@ bool Polygon2D::CollideLine(const Vector2& offset, const Vector2& point, const C
         return false;
 
     bool hit = false;
-    for (uint32_t i = 0; i + 1 < m_Count; i++) {
+    for (uint32_t i = 0; i + 1 < m_Count; i++)
+    {
         const Polygon2DEdge& edge = m_pEdges[i];
         // Only edges that face the move can be struck.
         if (!(Vector2Dot(edge.normal, motion.m_Direction) < 0.0f))
@@ -245,7 +263,8 @@ bool Polygon2D::CollideLine(const Vector2& offset, const Vector2& point, const C
         Vector2 hitNormal{0.0f, 0.0f};
         if (SweepAgainstEdge(point, motion.m_Direction, motion.m_Length, motion, edgeStart, edgeEnd, DISC_RADIUS,
                              edge.normal, edgeDirection, edge.length, time, hitOffset, hitNormal) &&
-            time < result.m_Time) {
+            time < result.m_Time)
+        {
             result.m_Time = time;
             result.m_Offset = hitOffset;
             result.m_Normal = hitNormal;
@@ -265,19 +284,26 @@ bool Polygon2D::SweepVertices(const Vector2& offset, const Polygon2D& other, con
 
     bool closed = IsClosed();
     bool hit = false;
-    for (uint32_t i = 0; i < distinct; i++) {
-        if (m_Count >= 2) {
+    for (uint32_t i = 0; i < distinct; i++)
+    {
+        if (m_Count >= 2)
+        {
             // A vertex whose both edges face away from the move trails it
             // and cannot strike anything first.
             uint32_t previousEdge;
             uint32_t nextEdge;
-            if (i == 0) {
+            if (i == 0)
+            {
                 previousEdge = closed ? m_Count - 2 : 0;
                 nextEdge = 0;
-            } else if (!closed && i == m_Count - 1) {
+            }
+            else if (!closed && i == m_Count - 1)
+            {
                 previousEdge = i - 1;
                 nextEdge = i - 1;
-            } else {
+            }
+            else
+            {
                 previousEdge = i - 1;
                 nextEdge = i;
             }
@@ -296,8 +322,8 @@ bool Polygon2D::Collide(const Vector2& offset, const Polygon2D& other, const Vec
                         const CollisionMotion& motion, CollisionResult& result) const
 {
     CProfileScope scope(g_CollideSection);
-    if (!SweptBoundsOverlap(offset, other, otherOffset, motion.m_Vector, BOUNDS_MARGIN) ||
-        m_Count == 0 || other.m_Count < 2)
+    if (!SweptBoundsOverlap(offset, other, otherOffset, motion.m_Vector, BOUNDS_MARGIN) || m_Count == 0 ||
+        other.m_Count < 2)
         return false;
 
     bool forwardHit = SweepVertices(offset, other, otherOffset, motion, result);
@@ -307,11 +333,13 @@ bool Polygon2D::Collide(const Vector2& offset, const Polygon2D& other, const Vec
     // against the mover as well. A contact already touching at the start
     // cannot be beaten.
     bool reverseHit = false;
-    if (!forwardHit || result.m_Offset.x != 0.0f || result.m_Offset.y != 0.0f) {
+    if (!forwardHit || result.m_Offset.x != 0.0f || result.m_Offset.y != 0.0f)
+    {
         CollisionMotion reversed = motion;
         Vector2Negate(reversed.m_Vector);
         Vector2Negate(reversed.m_Direction);
-        if (other.SweepVertices(otherOffset, *this, offset, reversed, result)) {
+        if (other.SweepVertices(otherOffset, *this, offset, reversed, result))
+        {
             result.Flip();
             reverseHit = true;
         }
@@ -327,22 +355,26 @@ bool Polygon2D::Overlaps(const Vector2& offset, const Polygon2D* other, const Ve
         return false;
 
     uint32_t ownDistinct = GetDistinctPointCount();
-    for (uint32_t i = 0; i < ownDistinct; i++) {
+    for (uint32_t i = 0; i < ownDistinct; i++)
+    {
         Vector2 inOther = Vector2Subtract(Vector2Add(offset, m_pPoints[i]), otherOffset);
         if (other->ContainsPoint(inOther.x, inOther.y))
             return true;
     }
     uint32_t otherDistinct = other->GetDistinctPointCount();
-    for (uint32_t i = 0; i < otherDistinct; i++) {
+    for (uint32_t i = 0; i < otherDistinct; i++)
+    {
         Vector2 inOwn = Vector2Subtract(Vector2Add(otherOffset, other->m_pPoints[i]), offset);
         if (ContainsPoint(inOwn.x, inOwn.y))
             return true;
     }
 
-    for (uint32_t i = 0; i + 1 < m_Count; i++) {
+    for (uint32_t i = 0; i + 1 < m_Count; i++)
+    {
         Vector2 a1 = Vector2Add(offset, m_pPoints[i]);
         Vector2 a2 = Vector2Add(offset, m_pPoints[i + 1]);
-        for (uint32_t j = 0; j + 1 < other->m_Count; j++) {
+        for (uint32_t j = 0; j + 1 < other->m_Count; j++)
+        {
             Vector2 b1 = Vector2Add(otherOffset, other->m_pPoints[j]);
             Vector2 b2 = Vector2Add(otherOffset, other->m_pPoints[j + 1]);
             if (SamePoint(a1, b1))
