@@ -11,8 +11,7 @@ constexpr int32_t PITCH_PIXEL_MULTIPLE = 8;
 constexpr uint32_t LARGEST_WINDOWED_SIDE = 8192;
 const uint32_t OFFERED_DEPTHS[] = {16, 24, 32};
 const DisplayMode OFFERED_SIZES[] = {
-    {640, 480, 0},  {800, 600, 0},   {1024, 768, 0},  {1152, 864, 0},
-    {1280, 960, 0}, {1280, 1024, 0}, {1600, 1200, 0},
+    {640, 480, 0}, {800, 600, 0}, {1024, 768, 0}, {1152, 864, 0}, {1280, 960, 0}, {1280, 1024, 0}, {1600, 1200, 0},
 };
 
 bool IsSurfaceDepth(uint32_t bits)
@@ -26,7 +25,7 @@ void StoreRaw(uint8_t* pixel, int32_t bytesPerPixel, uint32_t value)
         pixel[i] = static_cast<uint8_t>(value >> (8 * i));
 }
 
-}  // namespace
+} // namespace
 
 MemoryDisplayDevice::MemoryDisplayDevice()
 {
@@ -185,7 +184,8 @@ bool MemoryDisplayDevice::FillBackSurface(const DisplayRect& rect, uint32_t valu
     if (left >= right || top >= bottom)
         return false;
     const int32_t bytesPerPixel = surface.bitsPerPixel / 8;
-    for (int32_t y = top; y < bottom; ++y) {
+    for (int32_t y = top; y < bottom; ++y)
+    {
         uint8_t* pixel = surface.pixels + static_cast<size_t>(y) * static_cast<size_t>(surface.pitch) +
                          static_cast<size_t>(left) * static_cast<size_t>(bytesPerPixel);
         for (int32_t x = left; x < right; ++x, pixel += bytesPerPixel)
@@ -262,10 +262,12 @@ bool MemoryDisplayDevice::AllocateSurfaces(size_t count, uint32_t width, uint32_
     const int32_t pitch = paddedWidth * (bitsPerPixel / 8);
     size_t bytes = static_cast<size_t>(pitch) * height;
     bytes = (bytes + SURFACE_ALIGNMENT - 1) / SURFACE_ALIGNMENT * SURFACE_ALIGNMENT;
-    for (size_t i = 0; i < count; ++i) {
+    for (size_t i = 0; i < count; ++i)
+    {
         Surface surface;
         surface.pixels = static_cast<uint8_t*>(std::aligned_alloc(SURFACE_ALIGNMENT, bytes));
-        if (!surface.pixels) {
+        if (!surface.pixels)
+        {
             FreeSurfaces();
             return false;
         }

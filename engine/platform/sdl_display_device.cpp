@@ -13,7 +13,8 @@ uintptr_t s_NextBinding = 1;
 
 uint32_t TextureFormatOf(const DisplayPicture& picture)
 {
-    switch (picture.bitsPerPixel) {
+    switch (picture.bitsPerPixel)
+    {
     case 16:
         return picture.fiveFiveFive ? SDL_PIXELFORMAT_RGB555 : SDL_PIXELFORMAT_RGB565;
     case 24:
@@ -25,7 +26,7 @@ uint32_t TextureFormatOf(const DisplayPicture& picture)
     }
 }
 
-}  // namespace
+} // namespace
 
 SdlDisplayDevice::SdlDisplayDevice() = default;
 
@@ -56,7 +57,8 @@ bool SdlDisplayDevice::SetCooperativeLevel(WindowHandle window, bool fullScreen)
 {
     if (!window || !IsUsable())
         return false;
-    if (window != m_Window) {
+    if (window != m_Window)
+    {
         DestroyRenderer();
         ForgetWindow();
         m_Window = window;
@@ -73,7 +75,8 @@ bool SdlDisplayDevice::CreateFlipChain(uint32_t backBufferCount, bool videoMemor
 {
     if (!IsUsable() || !m_Window || !MemoryDisplayDevice::CreateFlipChain(backBufferCount, videoMemory))
         return false;
-    if (!CreateRenderer()) {
+    if (!CreateRenderer())
+    {
         MemoryDisplayDevice::Release();
         return false;
     }
@@ -85,7 +88,8 @@ bool SdlDisplayDevice::CreateWindowedSurfaces(uint32_t width, uint32_t height)
 {
     if (!IsUsable() || !m_Window || !MemoryDisplayDevice::CreateWindowedSurfaces(width, height))
         return false;
-    if (!CreateRenderer()) {
+    if (!CreateRenderer())
+    {
         MemoryDisplayDevice::Release();
         return false;
     }
@@ -95,7 +99,8 @@ bool SdlDisplayDevice::CreateWindowedSurfaces(uint32_t width, uint32_t height)
 
 void SdlDisplayDevice::Release()
 {
-    if (IsUsable()) {
+    if (IsUsable())
+    {
         DestroyRenderer();
         ForgetWindow();
     }
@@ -137,8 +142,8 @@ bool SdlDisplayDevice::ShowPicture(const DisplayPicture& picture)
     if (!m_Renderer)
         return false;
     const uint32_t format = TextureFormatOf(picture);
-    if (!m_Texture || format != m_TextureFormat || picture.width != m_TextureWidth ||
-        picture.height != m_TextureHeight) {
+    if (!m_Texture || format != m_TextureFormat || picture.width != m_TextureWidth || picture.height != m_TextureHeight)
+    {
         if (m_Texture)
             SDL_DestroyTexture(m_Texture);
         m_Texture = SDL_CreateTexture(m_Renderer, format, SDL_TEXTUREACCESS_STREAMING, picture.width, picture.height);

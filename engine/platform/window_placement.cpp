@@ -65,5 +65,6 @@ bool IsWindowShown(WindowHandle window)
 
 bool IsWindowFullScreen(WindowHandle window)
 {
-    return IsLive(window) && (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP;
+    return IsLive(window) &&
+           (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP;
 }

@@ -63,9 +63,10 @@ TEST_F(MemoryDisplay, OffersTheSameSevenSizesAtSixteenTwentyFourAndThirtyTwoBits
     std::vector<DisplayMode> modes;
     ASSERT_TRUE(m_Display.EnumerateModes(true, modes));
     ASSERT_EQ(modes.size(), 21u);
-    const uint32_t sizes[7][2] = {{640, 480}, {800, 600}, {1024, 768}, {1152, 864},
+    const uint32_t sizes[7][2] = {{640, 480},  {800, 600},   {1024, 768}, {1152, 864},
                                   {1280, 960}, {1280, 1024}, {1600, 1200}};
-    for (size_t i = 0; i < modes.size(); ++i) {
+    for (size_t i = 0; i < modes.size(); ++i)
+    {
         EXPECT_EQ(modes[i].width, sizes[i % 7][0]);
         EXPECT_EQ(modes[i].height, sizes[i % 7][1]);
         EXPECT_EQ(modes[i].bitsPerPixel, 16u + 8u * static_cast<uint32_t>(i / 7));
@@ -105,7 +106,8 @@ TEST_F(MemoryDisplay, SurfacesRoundTheirPitchToEightPixelsAndStartOn64ByteBounda
     const SurfaceCase cases[] = {
         {640, 480, 16, 1280}, {800, 600, 24, 2400}, {1152, 864, 32, 4608}, {801, 600, 16, 1616}, {37, 5, 32, 160},
     };
-    for (const SurfaceCase& c : cases) {
+    for (const SurfaceCase& c : cases)
+    {
         FakeDisplayDevice display;
         display.SetDesktopBitsPerPixel(static_cast<int32_t>(c.bits));
         ASSERT_TRUE(display.Create());
@@ -125,7 +127,8 @@ TEST_F(MemoryDisplay, SurfacesRoundTheirPitchToEightPixelsAndStartOn64ByteBounda
 TEST_F(MemoryDisplay, ABackBufferHoldsThePictureOfAsManyPresentsAgoAsTheChainHasSurfaces)
 {
     SetFullScreen(640, 480, 16, 2);
-    for (uint8_t frame = 1; frame <= 5; ++frame) {
+    for (uint8_t frame = 1; frame <= 5; ++frame)
+    {
         PresentMarker(frame);
         EXPECT_EQ(ShownMarker(), frame);
         // Three surfaces: the next back buffer was last drawn two frames
@@ -137,7 +140,8 @@ TEST_F(MemoryDisplay, ABackBufferHoldsThePictureOfAsManyPresentsAgoAsTheChainHas
 TEST_F(MemoryDisplay, OneBackBufferAlternatesTwoSurfaces)
 {
     SetFullScreen(640, 480, 32, 1);
-    for (uint8_t frame = 1; frame <= 4; ++frame) {
+    for (uint8_t frame = 1; frame <= 4; ++frame)
+    {
         PresentMarker(frame);
         EXPECT_EQ(BackMarker(), frame - 1);
     }
@@ -170,7 +174,8 @@ TEST_F(MemoryDisplay, FillsWriteTheRawValueLowByteFirstClippedToTheSurface)
         {24, 0x010203, {0x03, 0x02, 0x01}},
         {32, 0x04010203, {0x03, 0x02, 0x01, 0x04}},
     };
-    for (const FillCase& c : cases) {
+    for (const FillCase& c : cases)
+    {
         FakeDisplayDevice display;
         display.SetDesktopBitsPerPixel(static_cast<int32_t>(c.bits));
         ASSERT_TRUE(display.Create());
@@ -182,7 +187,8 @@ TEST_F(MemoryDisplay, FillsWriteTheRawValueLowByteFirstClippedToTheSurface)
         ASSERT_TRUE(display.LockBackSurface(lock));
         const size_t bytesPerPixel = c.bits / 8;
         for (int32_t y = 7; y < 10; ++y)
-            for (int32_t x = 17; x < 20; ++x) {
+            for (int32_t x = 17; x < 20; ++x)
+            {
                 const uint8_t* pixel = lock.pixels + y * lock.pitch + static_cast<size_t>(x) * bytesPerPixel;
                 const bool inside = x >= 18 && y >= 8;
                 for (size_t i = 0; i < bytesPerPixel; ++i)
@@ -266,4 +272,4 @@ TEST_F(MemoryDisplay, AfterReleaseEveryCallAnswersFalseAndReleasingAgainIsHarmle
     EXPECT_TRUE(m_Display.Create());
 }
 
-}  // namespace
+} // namespace

@@ -63,9 +63,11 @@ TEST_F(SdlDisplay, AFullScreenModeShowsTheWindowOverTheWholeDisplay)
 
 TEST_F(SdlDisplay, PresentsEveryDepthAndBothSixteenBitPackings)
 {
-    for (uint32_t bits : {16u, 24u, 32u}) {
+    for (uint32_t bits : {16u, 24u, 32u})
+    {
         SetFullScreen(bits);
-        for (bool fiveFiveFive : {false, true}) {
+        for (bool fiveFiveFive : {false, true})
+        {
             m_Display.SetFiveFiveFive(fiveFiveFive);
             ASSERT_TRUE(m_Display.FillBackSurface({0, 0, 800, 600}, 0x00FF00FF));
             EXPECT_TRUE(m_Display.Flip()) << bits << " " << SDL_GetError();
@@ -155,4 +157,4 @@ TEST(DisplayDeviceChoice, TheSdlDisplayServesUntilAnotherIsInstalled)
     EXPECT_EQ(&GetDisplayDevice(), &standard);
 }
 
-}  // namespace
+} // namespace
