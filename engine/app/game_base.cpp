@@ -1,5 +1,6 @@
 #include "engine/app/game_base.h"
 
+#include "engine/graphics/developer_message.h"
 #include "engine/graphics/engine_text_font.h"
 
 namespace {
@@ -11,6 +12,12 @@ CFont* TextFontOfTheGameObject()
     return g_pGameObject ? g_pGameObject->GetTextFont() : nullptr;
 }
 
+void DeveloperMessageToTheGameObject(const char* text)
+{
+    if (g_pGameObject)
+        g_pGameObject->DeveloperMessageTextC(text);
+}
+
 } // namespace
 
 CGameBase::CGameBase()
@@ -18,6 +25,11 @@ CGameBase::CGameBase()
 {
     g_pGameObject = this;
     SetEngineTextFontSource(TextFontOfTheGameObject);
+    SetDeveloperMessageSink(DeveloperMessageToTheGameObject);
+}
+
+void CGameBase::DeveloperMessageTextC(const char*)
+{
 }
 
 CGameBase::~CGameBase()

@@ -12,6 +12,10 @@ public:
     // set up.
     CFont* GetTextFont() const { return m_pTextFont; }
 
+    // A programming error that is no player's concern; shows nothing unless
+    // a game says otherwise.
+    virtual void DeveloperMessageTextC(const char* text);
+
     CGameBase(const CGameBase&) = delete;
     CGameBase& operator=(const CGameBase&) = delete;
 

@@ -10,6 +10,7 @@ constinit CEditorHooks s_EditorHooks = {
     [](CPropertyWindow*, PropertyEditor*) {},
     [](const void*, const Property*, int32_t) -> PropertyEditor* { return nullptr; },
     [](CObject*, CObject*) {},
+    [](CPropertyWindow*, CObject*) {},
     [](CObject*) {},
     [](const Property*, const Property*, CPropertyWindow*, void*) -> PropertyEditor* { return nullptr; },
     [](CObject*) {},

@@ -28,6 +28,8 @@ struct CEditorHooks
     // property; null when none or no window is open.
     PropertyEditor* (*FindOpenPropertyEditor)(const void* object, const Property* property, int32_t n);
     void (*OpenObjectProperties)(CObject* object, CObject* fileContext);
+    // The preview of a frame being edited, shown in a browsable image window.
+    void (*AddImagePreviewEditor)(CPropertyWindow* window, CObject* frame);
 
     // The window's history must forget an object before it is deleted.
     void (*ForgetObjectInPropertyHistory)(CObject* object);

@@ -1,5 +1,7 @@
 #include "tests/support/recording_frame.h"
 
+#include "engine/core/color/color.h"
+
 void CRecordingFrame::DrawLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1, const CColor& colour)
 {
     calls.push_back(Call{LINE, static_cast<float>(x0), static_cast<float>(y0), static_cast<float>(x1),
@@ -19,4 +21,10 @@ void CRecordingFrame::SetPixel(int32_t x, int32_t y, const CColor& colour)
 void CRecordingFont::DrawNumber(CFrameInterface&, int32_t x, int32_t y, int32_t value, int32_t justification)
 {
     numbers.push_back(Number{x, y, value, justification});
+}
+
+bool CRecordingFrame::GetPixel(int32_t, int32_t, CColor& colour) const
+{
+    colour.SetRGBA(0, 0, 0, 0);
+    return false;
 }

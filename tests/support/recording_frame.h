@@ -25,7 +25,45 @@ public:
 
     void DrawLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1, const CColor& colour) override;
     void DrawLineAA(float x0, float y0, float x1, float y1, const CColor& colour) override;
+    using CFrameInterface::DrawLineAA;
     void SetPixel(int32_t x, int32_t y, const CColor& colour) override;
+
+    // A surface without pixels: everything else answers nothing.
+    uint32_t GetInstanceSize() const override { return sizeof(*this); }
+    bool Blit(CFrameInterface*, CRect&, CRect&, CBlitType*) override { return false; }
+    void ClearRect(const CRect&) override {}
+    void Clear() override {}
+    void Fill(const CColor&) override {}
+    void FillBytes(uint8_t) override {}
+    void FillRect(const CRect&, const CColor&) override {}
+    using CFrameInterface::FillRect;
+    int32_t GetBitsPerPixel() const override { return 0; }
+    int32_t GetBytesPerPixel() const override { return 0; }
+    uint8_t* GetPixels() const override { return nullptr; }
+    uint8_t* GetPixelsForRect(const CRect&) override { return nullptr; }
+    uint8_t* GetStream1Data() const override { return nullptr; }
+    uint8_t* GetStream2Data() const override { return nullptr; }
+    uint8_t* GetStream3Data() const override { return nullptr; }
+    uint8_t* GetStream4Data() const override { return nullptr; }
+    void GetBounds(CRect& bounds) const override { bounds = CRect{0, 0, 0, 0}; }
+    uint32_t GetFormat() const override { return 0; }
+    int32_t GetHeight() const override { return 0; }
+    int32_t GetPitch() const override { return 0; }
+    int32_t GetWidthShift() const override { return 0; }
+    int32_t GetHeightShift() const override { return 0; }
+    int32_t GetUpperLeftXOffset() const override { return 0; }
+    int32_t GetUpperLeftYOffset() const override { return 0; }
+    int32_t GetWidth() const override { return 0; }
+    const int32_t* GetRowOffsets() const override { return nullptr; }
+    const int32_t* GetStream1RowOffsets() const override { return nullptr; }
+    const int32_t* GetStream2RowOffsets() const override { return nullptr; }
+    const int32_t* GetStream3RowOffsets() const override { return nullptr; }
+    const int32_t* GetStream4RowOffsets() const override { return nullptr; }
+    bool GetPixel(int32_t, int32_t, CColor& colour) const override;
+    uint32_t GetPixelValue(int32_t, int32_t) const override { return 0; }
+    bool HitTestPixel(int32_t, int32_t) const override { return false; }
+    void RemapRect(const CRect&, const uint8_t*) override {}
+    using CFrameInterface::RemapRect;
 
     std::vector<Call> calls;
 };

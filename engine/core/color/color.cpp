@@ -2,16 +2,6 @@
 
 #include "engine/platform/tick_counter.h"
 
-namespace {
-
-// round(value * maximum / 255); no value falls on a half.
-uint16_t ScaleChannel(uint8_t value, uint32_t maximum)
-{
-    return static_cast<uint16_t>((value * maximum + 127) / 255);
-}
-
-} // namespace
-
 CColor::CColor()
 {
     MakeRandom();
@@ -61,13 +51,12 @@ void CColor::MakeRandom()
 
 void CColor::InitBlack()
 {
+    const int32_t flags = m_Flags;
+    SetRGBA(0, 0, 0, 255);
     m_PaletteIndex = 0;
-    m_Flags = 0;
-    SetRGBAKeepIndex(0, 0, 0, 255);
+    m_Flags = flags;
 }
 
-uint16_t Pack565(uint8_t red, uint8_t green, uint8_t blue)
-{
-    return static_cast<uint16_t>((ScaleChannel(red, 31) << 11) | (ScaleChannel(green, 63) << 5) |
-                                 ScaleChannel(blue, 31));
-}
+const CColor ColorBlack(0, 0, 0, 255);
+const CColor ColorWhite(255, 255, 255, 255);
+const CColor ColorTransparent(0, 0, 0, 0);

@@ -15,7 +15,8 @@ TEST(CColor, SettersFillEveryPixelFormAndTheirFlags)
          COLOR_SET_FROM_RGB | COLOR_PALETTE_INDEX_VALID},
         {"SetRGBAKeepIndex leaves the mark clear", [](CColor& c) { c.SetRGBAKeepIndex(1, 2, 3, 4); }, 1, 2, 3, 4,
          COLOR_PALETTE_INDEX_VALID},
-        {"InitBlack is opaque black without flags", [](CColor& c) { c.InitBlack(); }, 0, 0, 0, 255, 0},
+        {"InitBlack is opaque black and keeps the flags", [](CColor& c) { c.InitBlack(); }, 0, 0, 0, 255,
+         COLOR_SET_FROM_RGB | COLOR_PALETTE_INDEX_VALID},
     };
     for (const auto& c : cases)
     {

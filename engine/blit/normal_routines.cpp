@@ -1,0 +1,332 @@
+#include "engine/blit/normal_routines.h"
+
+#include <cstring>
+
+#include "engine/blit/opacity_row.h"
+#include "engine/core/color/color.h"
+#include "engine/graphics/blend565.h"
+#include "engine/graphics/frame_interface.h"
+#include "engine/graphics/palettes.h"
+#include "engine/graphics/pixel_formats.h"
+
+namespace {
+
+// Walks the rows of the two rectangles: the shape every plain routine
+// shares. The per-row operation gets the source row from the source
+// rectangle's left edge, the destination row from the destination's, and
+// the pixel count.
+template <int SourceBytes, int DestinationBytes, typename RowOperation>
+void ForEachRow(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
+                const CRect& destinationRect, RowOperation operation)
+{
+    const int32_t* sourceRows = source->GetRowOffsets();
+    const int32_t* destinationRows = destination->GetRowOffsets();
+    uint8_t* sourcePixels = source->GetPixels();
+    uint8_t* destinationPixels = destination->GetPixels();
+    const int32_t count = destinationRect.right - destinationRect.left;
+    for (int32_t y = 0; y < destinationRect.bottom - destinationRect.top; y++) {
+        const uint8_t* from =
+            sourcePixels + (static_cast<size_t>(sourceRows[sourceRect.top + y]) + static_cast<size_t>(sourceRect.left)) *
+                               SourceBytes;
+        uint8_t* to = destinationPixels + (static_cast<size_t>(destinationRows[destinationRect.top + y]) +
+                                           static_cast<size_t>(destinationRect.left)) *
+                                              DestinationBytes;
+        operation(from, to, count);
+    }
+}
+
+// A blit type that is not exactly opaque sets the shared opacity row for
+// what it drives.
+bool IsOpaque(CBlitType* blitType)
+{
+    if (blitType->GetOpacity() == 1.0f)
+        return true;
+    PointOpacityRowAt(blitType->GetOpacityByte());
+    return false;
+}
+
+template <int Bytes>
+void CopyRows(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
+              const CRect& destinationRect)
+{
+    ForEachRow<Bytes, Bytes>(source, sourceRect, destination, destinationRect,
+                             [](const uint8_t* from, uint8_t* to, int32_t count) {
+                                 std::memmove(to, from, static_cast<size_t>(count) * Bytes);
+                             });
+}
+
+uint16_t Load16(const uint8_t* at)
+{
+    uint16_t value;
+    std::memcpy(&value, at, 2);
+    return value;
+}
+
+void Store16(uint8_t* at, uint32_t value)
+{
+    const uint16_t word = static_cast<uint16_t>(value);
+    std::memcpy(at, &word, 2);
+}
+
+// 8-bit sources onto 24 and 32 bits take their colours from the blit
+// type's palette, else from a palette the source frame holds as its own,
+// else from a grey ramp: an index is as light as its number.
+const uint8_t* PaletteFor8BitSource(CFrameInterface* source, CBlitType* blitType)
+{
+    const CColorTable* palette = blitType->GetPalette();
+    if (palette->Holds(CColorTable::PALETTE))
+        return palette->GetData();
+    if (source->HasOwnPalette()) {
+        const CColorTable* own = source->GetPalette();
+        if (own && own->Holds(CColorTable::PALETTE))
+            return own->GetData();
+    }
+    return nullptr;
+}
+
+template <int DestinationBytes>
+void Blit8ToTrueColour(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
+                       const CRect& destinationRect, CBlitType* blitType)
+{
+    IsOpaque(blitType);
+    const uint8_t* palette = PaletteFor8BitSource(source, blitType);
+    ForEachRow<1, DestinationBytes>(source, sourceRect, destination, destinationRect,
+                                    [palette](const uint8_t* from, uint8_t* to, int32_t count) {
+                                        for (int32_t x = 0; x < count; x++, to += DestinationBytes) {
+                                            const uint8_t index = from[x];
+                                            if (palette) {
+                                                to[0] = palette[3 * index];
+                                                to[1] = palette[3 * index + 1];
+                                                to[2] = palette[3 * index + 2];
+                                            } else {
+                                                to[0] = to[1] = to[2] = index;
+                                            }
+                                            if constexpr (DestinationBytes == 4)
+                                                to[3] = 255;
+                                        }
+                                    });
+}
+
+template <int DestinationBytes>
+void Blit16ToTrueColour(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
+                        const CRect& destinationRect, CBlitType* blitType)
+{
+    IsOpaque(blitType);
+    ForEachRow<2, DestinationBytes>(source, sourceRect, destination, destinationRect,
+                                    [](const uint8_t* from, uint8_t* to, int32_t count) {
+                                        for (int32_t x = 0; x < count; x++, to += DestinationBytes) {
+                                            const uint16_t value = Load16(from + 2 * x);
+                                            to[0] = Expand5To8[value & 31];
+                                            to[1] = Expand6To8[(value >> 5) & 63];
+                                            to[2] = Expand5To8[value >> 11];
+                                            if constexpr (DestinationBytes == 4)
+                                                to[3] = 255;
+                                        }
+                                    });
+}
+
+// d + (s - d) x weight / 255, the quotient truncated toward zero.
+uint8_t BlendChannel(int32_t destination, int32_t source, int32_t weight)
+{
+    return static_cast<uint8_t>(destination + (source - destination) * weight / 255);
+}
+
+} // namespace
+
+void BlitNormal8To8(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
+                    const CRect& destinationRect, CBlitType* blitType)
+{
+    if (IsOpaque(blitType)) {
+        CopyRows<1>(source, sourceRect, destination, destinationRect);
+        return;
+    }
+    if (!PaletteBlendTableA.Holds(CColorTable::BLEND_TABLE))
+        return;
+    const uint8_t* blend = PaletteBlendTableA.GetData();
+    ForEachRow<1, 1>(source, sourceRect, destination, destinationRect,
+                     [blend](const uint8_t* from, uint8_t* to, int32_t count) {
+                         for (int32_t x = 0; x < count; x++)
+                             to[x] = blend[to[x] * 256 + from[x]];
+                     });
+}
+
+void BlitNormal8To16(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
+                     const CRect& destinationRect, CBlitType* blitType)
+{
+    IsOpaque(blitType);
+    ForEachRow<1, 2>(source, sourceRect, destination, destinationRect,
+                     [](const uint8_t* from, uint8_t* to, int32_t count) {
+                         for (int32_t x = 0; x < count; x++)
+                             Store16(to + 2 * x, static_cast<uint32_t>(Palette565Lookup[from[x]]));
+                     });
+}
+
+void BlitNormal8To24(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
+                     const CRect& destinationRect, CBlitType* blitType)
+{
+    Blit8ToTrueColour<3>(source, sourceRect, destination, destinationRect, blitType);
+}
+
+void BlitNormal8To32(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
+                     const CRect& destinationRect, CBlitType* blitType)
+{
+    Blit8ToTrueColour<4>(source, sourceRect, destination, destinationRect, blitType);
+}
+
+void BlitNormal16To8(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
+                     const CRect& destinationRect, CBlitType* blitType)
+{
+    IsOpaque(blitType);
+    if (!InversePalette565.Holds(CColorTable::INVERSE_565))
+        return;
+    const uint8_t* inverse = InversePalette565.GetData();
+    ForEachRow<2, 1>(source, sourceRect, destination, destinationRect,
+                     [inverse](const uint8_t* from, uint8_t* to, int32_t count) {
+                         for (int32_t x = 0; x < count; x++)
+                             to[x] = inverse[Load16(from + 2 * x)];
+                     });
+}
+
+void BlitNormal16To16(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
+                      const CRect& destinationRect, CBlitType* blitType)
+{
+    if (IsOpaque(blitType)) {
+        CopyRows<2>(source, sourceRect, destination, destinationRect);
+        return;
+    }
+    const int32_t weight = blitType->GetOpacityByte();
+    ForEachRow<2, 2>(source, sourceRect, destination, destinationRect,
+                     [weight](const uint8_t* from, uint8_t* to, int32_t count) {
+                         for (int32_t x = 0; x < count; x++)
+                             Store16(to + 2 * x, Blend565(Load16(to + 2 * x), Load16(from + 2 * x), weight));
+                     });
+}
+
+void BlitNormal16To24(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
+                      const CRect& destinationRect, CBlitType* blitType)
+{
+    Blit16ToTrueColour<3>(source, sourceRect, destination, destinationRect, blitType);
+}
+
+void BlitNormal16To32(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
+                      const CRect& destinationRect, CBlitType* blitType)
+{
+    Blit16ToTrueColour<4>(source, sourceRect, destination, destinationRect, blitType);
+}
+
+void BlitNormal24To8(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
+                     const CRect& destinationRect, CBlitType* blitType)
+{
+    IsOpaque(blitType);
+    if (!GamePalette.Holds(CColorTable::INVERSE_555) && !GamePalette.Holds(CColorTable::INVERSE_555_ON_DEMAND))
+        return;
+    ForEachRow<3, 1>(source, sourceRect, destination, destinationRect,
+                     [](const uint8_t* from, uint8_t* to, int32_t count) {
+                         for (int32_t x = 0; x < count; x++, from += 3)
+                             to[x] = GamePalette.FindNearestPaletteIndex(from[2], from[1], from[0], 0, 256);
+                     });
+}
+
+void BlitNormal24To16(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
+                      const CRect& destinationRect, CBlitType* blitType)
+{
+    IsOpaque(blitType);
+    ForEachRow<3, 2>(source, sourceRect, destination, destinationRect,
+                     [](const uint8_t* from, uint8_t* to, int32_t count) {
+                         for (int32_t x = 0; x < count; x++, from += 3)
+                             Store16(to + 2 * x, static_cast<uint32_t>(Scale8To5Red565[from[2]] +
+                                                                       Scale8To6Green565[from[1]] + Scale8To5[from[0]]));
+                     });
+}
+
+void BlitNormal24To24(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
+                      const CRect& destinationRect, CBlitType* blitType)
+{
+    IsOpaque(blitType);
+    CopyRows<3>(source, sourceRect, destination, destinationRect);
+}
+
+void BlitNormal24To32(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
+                      const CRect& destinationRect, CBlitType* blitType)
+{
+    IsOpaque(blitType);
+    ForEachRow<3, 4>(source, sourceRect, destination, destinationRect,
+                     [](const uint8_t* from, uint8_t* to, int32_t count) {
+                         for (int32_t x = 0; x < count; x++, from += 3, to += 4) {
+                             to[0] = from[0];
+                             to[1] = from[1];
+                             to[2] = from[2];
+                             to[3] = 255;
+                         }
+                     });
+}
+
+void BlitNormal32To16Blended(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
+                             const CRect& destinationRect, CBlitType* blitType)
+{
+    IsOpaque(blitType);
+    ForEachRow<4, 2>(source, sourceRect, destination, destinationRect,
+                     [](const uint8_t* from, uint8_t* to, int32_t count) {
+                         for (int32_t x = 0; x < count; x++, from += 4) {
+                             // 0..254: even an opaque pixel keeps a trace of
+                             // what lay below.
+                             const int32_t weight = (255 * from[3]) >> 8;
+                             const uint16_t below = Load16(to + 2 * x);
+                             const uint8_t red = BlendChannel(Expand5To8[below >> 11], from[2], weight);
+                             const uint8_t green = BlendChannel(Expand6To8[(below >> 5) & 63], from[1], weight);
+                             const uint8_t blue = BlendChannel(Expand5To8[below & 31], from[0], weight);
+                             Store16(to + 2 * x, Pack565(red, green, blue));
+                         }
+                     });
+}
+
+void BlitNormal32To16Truncated(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
+                               const CRect& destinationRect, CBlitType* blitType)
+{
+    IsOpaque(blitType);
+    ForEachRow<4, 2>(source, sourceRect, destination, destinationRect,
+                     [](const uint8_t* from, uint8_t* to, int32_t count) {
+                         for (int32_t x = 0; x < count; x++, from += 4)
+                             Store16(to + 2 * x, static_cast<uint32_t>((from[2] >> 3) << 11 | (from[1] >> 2) << 5 |
+                                                                       from[0] >> 3));
+                     });
+}
+
+void BlitNormal32To24(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
+                      const CRect& destinationRect, CBlitType* blitType)
+{
+    const bool opaque = IsOpaque(blitType);
+    const int32_t* scaled = CurrentOpacityRow;
+    ForEachRow<4, 3>(source, sourceRect, destination, destinationRect,
+                     [opaque, scaled](const uint8_t* from, uint8_t* to, int32_t count) {
+                         for (int32_t x = 0; x < count; x++, from += 4, to += 3) {
+                             const int32_t alpha = from[3];
+                             int32_t weight;
+                             if (opaque) {
+                                 if (alpha == 0)
+                                     continue;
+                                 weight = alpha >= 253 ? 255 : alpha;
+                             } else {
+                                 if (alpha <= 5)
+                                     continue;
+                                 weight = scaled[alpha] >= 251 ? 255 : scaled[alpha];
+                             }
+                             if (weight == 255) {
+                                 to[0] = from[0];
+                                 to[1] = from[1];
+                                 to[2] = from[2];
+                             } else {
+                                 to[0] = BlendChannel(to[0], from[0], weight);
+                                 to[1] = BlendChannel(to[1], from[1], weight);
+                                 to[2] = BlendChannel(to[2], from[2], weight);
+                             }
+                         }
+                     });
+}
+
+void BlitNormal32To32(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
+                      const CRect& destinationRect, CBlitType* blitType)
+{
+    IsOpaque(blitType);
+    CopyRows<4>(source, sourceRect, destination, destinationRect);
+}
