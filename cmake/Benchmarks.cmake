@@ -11,3 +11,8 @@ foreach(source ${VP_BENCH_SOURCES})
     target_link_libraries(${target} PRIVATE vp_test_support)
   endif()
 endforeach()
+
+# pixman stands beside our blitters in the blit benchmark only; nothing of
+# the engine links it.
+pkg_check_modules(PIXMAN REQUIRED IMPORTED_TARGET pixman-1)
+target_link_libraries(blit_bench PRIVATE PkgConfig::PIXMAN)

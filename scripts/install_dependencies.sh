@@ -8,6 +8,7 @@ packages=(
   zlib1g-dev libjpeg62-turbo-dev libfreetype-dev
   libogg-dev libvorbis-dev libsdl2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  libpixman-1-dev  # the blit benchmark's comparison, nothing else
   zip
 )
 
