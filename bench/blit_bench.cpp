@@ -61,11 +61,11 @@ struct Scene
         FillSeeded(source32, 2);
         FillSeeded(reference16, 3);
         sdlSource16 = SDL_CreateRGBSurfaceWithFormatFrom(source16.GetPixels(), WIDTH, HEIGHT, 16, WIDTH * 2,
-                                                          SDL_PIXELFORMAT_RGB565);
+                                                         SDL_PIXELFORMAT_RGB565);
         sdlSource32 = SDL_CreateRGBSurfaceWithFormatFrom(source32.GetPixels(), WIDTH, HEIGHT, 32, WIDTH * 4,
-                                                          SDL_PIXELFORMAT_ARGB8888);
-        sdlDestination16 = SDL_CreateRGBSurfaceWithFormatFrom(destination16.GetPixels(), WIDTH, HEIGHT, 16,
-                                                               WIDTH * 2, SDL_PIXELFORMAT_RGB565);
+                                                         SDL_PIXELFORMAT_ARGB8888);
+        sdlDestination16 = SDL_CreateRGBSurfaceWithFormatFrom(destination16.GetPixels(), WIDTH, HEIGHT, 16, WIDTH * 2,
+                                                              SDL_PIXELFORMAT_RGB565);
         pixmanSource16 = pixman_image_create_bits(PIXMAN_r5g6b5, WIDTH, HEIGHT,
                                                   reinterpret_cast<uint32_t*>(source16.GetPixels()), WIDTH * 2);
         pixmanSource32 = pixman_image_create_bits(PIXMAN_a8r8g8b8, WIDTH, HEIGHT,
@@ -118,7 +118,8 @@ void Copy16_Normal(benchmark::State& state)
 {
     Scene& scene = GetScene();
     PlainNormal().SetOpacity(1.0f);
-    for (auto _ : state) {
+    for (auto _ : state)
+    {
         scene.destination16.BlitAt(&scene.source16, 0, 0, &PlainNormal());
         benchmark::ClobberMemory();
     }
@@ -129,7 +130,8 @@ BENCHMARK(Copy16_Normal);
 void Copy16_Memcpy(benchmark::State& state)
 {
     Scene& scene = GetScene();
-    for (auto _ : state) {
+    for (auto _ : state)
+    {
         std::memcpy(scene.destination16.GetPixels(), scene.source16.GetPixels(), PIXELS * 2);
         benchmark::ClobberMemory();
     }
@@ -142,7 +144,8 @@ void Copy16_SdlBlitSurface(benchmark::State& state)
     Scene& scene = GetScene();
     SDL_SetSurfaceBlendMode(scene.sdlSource16, SDL_BLENDMODE_NONE);
     SDL_SetSurfaceAlphaMod(scene.sdlSource16, 255);
-    for (auto _ : state) {
+    for (auto _ : state)
+    {
         SDL_BlitSurface(scene.sdlSource16, nullptr, scene.sdlDestination16, nullptr);
         benchmark::ClobberMemory();
     }
@@ -169,8 +172,8 @@ bool TruncatingMatches(const char* against, void (*convert)(Scene&))
 
 void PixmanSource(Scene& scene)
 {
-    pixman_image_composite32(PIXMAN_OP_SRC, scene.pixmanSource32, nullptr, scene.pixmanDestination16, 0, 0, 0, 0, 0,
-                             0, WIDTH, HEIGHT);
+    pixman_image_composite32(PIXMAN_OP_SRC, scene.pixmanSource32, nullptr, scene.pixmanDestination16, 0, 0, 0, 0, 0, 0,
+                             WIDTH, HEIGHT);
 }
 
 void SdlBlitNoBlend(Scene& scene)
@@ -191,7 +194,8 @@ void SdlConvert(Scene& scene)
 void Convert32To16_NormalTruncating(benchmark::State& state)
 {
     Scene& scene = GetScene();
-    for (auto _ : state) {
+    for (auto _ : state)
+    {
         scene.destination16.BlitAt(&scene.source32, 0, 0, &FourLaneNormal());
         benchmark::ClobberMemory();
     }
@@ -202,7 +206,8 @@ BENCHMARK(Convert32To16_NormalTruncating);
 void Convert32To16_NormalBlending(benchmark::State& state)
 {
     Scene& scene = GetScene();
-    for (auto _ : state) {
+    for (auto _ : state)
+    {
         scene.destination16.BlitAt(&scene.source32, 0, 0, &PlainNormal());
         benchmark::ClobberMemory();
     }
@@ -213,12 +218,14 @@ BENCHMARK(Convert32To16_NormalBlending);
 void Convert32To16_PixmanSrc(benchmark::State& state)
 {
     static const bool s_Same = TruncatingMatches("pixman SRC", PixmanSource);
-    if (!s_Same) {
+    if (!s_Same)
+    {
         state.SkipWithError("bytes differ");
         return;
     }
     Scene& scene = GetScene();
-    for (auto _ : state) {
+    for (auto _ : state)
+    {
         PixmanSource(scene);
         benchmark::ClobberMemory();
     }
@@ -229,12 +236,14 @@ BENCHMARK(Convert32To16_PixmanSrc);
 void Convert32To16_SdlConvertSurface(benchmark::State& state)
 {
     static const bool s_Same = TruncatingMatches("SDL_ConvertSurface", SdlConvert);
-    if (!s_Same) {
+    if (!s_Same)
+    {
         state.SkipWithError("bytes differ");
         return;
     }
     Scene& scene = GetScene();
-    for (auto _ : state) {
+    for (auto _ : state)
+    {
         SDL_Surface* converted = SDL_ConvertSurfaceFormat(scene.sdlSource32, SDL_PIXELFORMAT_RGB565, 0);
         benchmark::DoNotOptimize(converted->pixels);
         SDL_FreeSurface(converted);
@@ -246,12 +255,14 @@ BENCHMARK(Convert32To16_SdlConvertSurface);
 void Convert32To16_SdlBlitSurface(benchmark::State& state)
 {
     static const bool s_Same = TruncatingMatches("SDL_BlitSurface", SdlBlitNoBlend);
-    if (!s_Same) {
+    if (!s_Same)
+    {
         state.SkipWithError("bytes differ");
         return;
     }
     Scene& scene = GetScene();
-    for (auto _ : state) {
+    for (auto _ : state)
+    {
         SdlBlitNoBlend(scene);
         benchmark::ClobberMemory();
     }
@@ -273,7 +284,8 @@ void PrintLargestDifference(const char* against, void (*blend)(Scene&))
     scene.ResetDestination();
     blend(scene);
     int32_t largest = 0;
-    for (int64_t i = 0; i < PIXELS; i++) {
+    for (int64_t i = 0; i < PIXELS; i++)
+    {
         const int32_t a = ours[i], b = scene.Destination()[i];
         largest = std::max({largest, std::abs((a >> 11) - (b >> 11)), std::abs(((a >> 5) & 63) - ((b >> 5) & 63)),
                             std::abs((a & 31) - (b & 31))});
@@ -290,15 +302,16 @@ void SdlAlphaBlit(Scene& scene)
 
 void PixmanHalfOver(Scene& scene)
 {
-    pixman_image_composite32(PIXMAN_OP_OVER, scene.pixmanSource16, scene.pixmanHalfMask, scene.pixmanDestination16,
-                             0, 0, 0, 0, 0, 0, WIDTH, HEIGHT);
+    pixman_image_composite32(PIXMAN_OP_OVER, scene.pixmanSource16, scene.pixmanHalfMask, scene.pixmanDestination16, 0,
+                             0, 0, 0, 0, 0, WIDTH, HEIGHT);
 }
 
 void Blend16Half_Normal(benchmark::State& state)
 {
     Scene& scene = GetScene();
     PlainNormal().SetOpacity(0.5f);
-    for (auto _ : state) {
+    for (auto _ : state)
+    {
         scene.destination16.BlitAt(&scene.source16, 0, 0, &PlainNormal());
         benchmark::ClobberMemory();
     }
@@ -309,10 +322,12 @@ BENCHMARK(Blend16Half_Normal);
 
 void Blend16Half_SdlAlphaMod(benchmark::State& state)
 {
-    static const bool s_Printed = (PrintLargestDifference("SDL_BlitSurface with alpha modulation 128", SdlAlphaBlit), true);
+    static const bool s_Printed =
+        (PrintLargestDifference("SDL_BlitSurface with alpha modulation 128", SdlAlphaBlit), true);
     benchmark::DoNotOptimize(s_Printed);
     Scene& scene = GetScene();
-    for (auto _ : state) {
+    for (auto _ : state)
+    {
         SdlAlphaBlit(scene);
         benchmark::ClobberMemory();
     }
@@ -325,7 +340,8 @@ void Blend16Half_PixmanOver(benchmark::State& state)
     static const bool s_Printed = (PrintLargestDifference("pixman OVER with a 0x80 mask", PixmanHalfOver), true);
     benchmark::DoNotOptimize(s_Printed);
     Scene& scene = GetScene();
-    for (auto _ : state) {
+    for (auto _ : state)
+    {
         PixmanHalfOver(scene);
         benchmark::ClobberMemory();
     }

@@ -8,12 +8,12 @@
 #include "engine/graphics/pixel_formats.h"
 
 CBlitType::CBlitType(Kind kind)
-    : m_Opacity(1.0f),
-      m_TranslucencyLevel(0),
-      m_OpacityByte(255),
-      m_CachedKey(0),
-      m_CachedRoutine(nullptr),
-      m_Kind(kind)
+    : m_Opacity(1.0f)
+    , m_TranslucencyLevel(0)
+    , m_OpacityByte(255)
+    , m_CachedKey(0)
+    , m_CachedRoutine(nullptr)
+    , m_Kind(kind)
 {
 }
 
@@ -31,9 +31,11 @@ BlitRoutine CBlitType::Lookup(const CFrameInterface* source, const CFrameInterfa
     const int32_t destinationBits = destination->GetBitsPerPixel();
     const int32_t sourceEncoding = static_cast<int32_t>(sourceFormat & FRAME_ENCODING_MASK);
     const int32_t destinationEncoding = static_cast<int32_t>(destinationFormat & FRAME_ENCODING_MASK);
-    for (const Entry& entry : m_Entries) {
+    for (const Entry& entry : m_Entries)
+    {
         if (entry.sourceBits == sourceBits && entry.sourceEncoding == sourceEncoding &&
-            entry.destinationBits == destinationBits && entry.destinationEncoding == destinationEncoding) {
+            entry.destinationBits == destinationBits && entry.destinationEncoding == destinationEncoding)
+        {
             found = entry.routine;
             break;
         }
@@ -46,9 +48,11 @@ BlitRoutine CBlitType::Lookup(const CFrameInterface* source, const CFrameInterfa
 void CBlitType::AddEntry(int32_t sourceBits, int32_t sourceEncoding, int32_t destinationBits,
                          int32_t destinationEncoding, BlitRoutine routine)
 {
-    for (Entry& entry : m_Entries) {
+    for (Entry& entry : m_Entries)
+    {
         if (entry.sourceBits == sourceBits && entry.sourceEncoding == sourceEncoding &&
-            entry.destinationBits == destinationBits && entry.destinationEncoding == destinationEncoding) {
+            entry.destinationBits == destinationBits && entry.destinationEncoding == destinationEncoding)
+        {
             entry.routine = routine;
             return;
         }

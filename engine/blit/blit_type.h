@@ -27,7 +27,12 @@ public:
     // How a blit type reads its source: one source pixel per destination
     // pixel, wrapping around the source, or scaled. The first kind reads
     // only inside the source, so blits clip against it.
-    enum Kind { ONE_TO_ONE, TILES, SCALES };
+    enum Kind
+    {
+        ONE_TO_ONE,
+        TILES,
+        SCALES
+    };
 
     struct Entry
     {

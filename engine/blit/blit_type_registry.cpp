@@ -13,7 +13,10 @@ namespace {
 class CBlitTypeWithoutRoutines : public CBlitType
 {
 public:
-    explicit CBlitTypeWithoutRoutines(Kind kind) : CBlitType(kind) {}
+    explicit CBlitTypeWithoutRoutines(Kind kind)
+        : CBlitType(kind)
+    {
+    }
 };
 
 template <int Index, CBlitType::Kind Kind = CBlitType::ONE_TO_ONE>

@@ -23,19 +23,16 @@ struct ModelNameRow
 };
 
 constexpr ModelNameRow s_IntelNames[] = {
-    {4, 0, 1, "INTEL 486DX"},       {4, 2, 2, "INTEL 486SX"},
-    {4, 3, 3, "INTEL 486DX2"},      {4, 4, 4, "INTEL 486SL"},
-    {4, 5, 5, "INTEL 486SX2"},      {4, 7, 7, "INTEL 486DX2E"},
-    {4, 8, 8, "INTEL 486DX4"},      {5, 1, 3, "INTEL Pentium"},
-    {5, 4, 4, "INTEL Pentium-MMX"}, {6, 1, 1, "INTEL Pentium-Pro"},
-    {6, 3, 3, "INTEL Pentium-II"},  {6, 5, 5, "INTEL Pentium-II"},
-    {6, 6, 6, "INTEL Celeron"},     {6, 7, 8, "INTEL Pentium-III"},
-    {6, 10, 10, "INTEL Pentium-III Xeon model A"},
+    {4, 0, 1, "INTEL 486DX"},         {4, 2, 2, "INTEL 486SX"},       {4, 3, 3, "INTEL 486DX2"},
+    {4, 4, 4, "INTEL 486SL"},         {4, 5, 5, "INTEL 486SX2"},      {4, 7, 7, "INTEL 486DX2E"},
+    {4, 8, 8, "INTEL 486DX4"},        {5, 1, 3, "INTEL Pentium"},     {5, 4, 4, "INTEL Pentium-MMX"},
+    {6, 1, 1, "INTEL Pentium-Pro"},   {6, 3, 3, "INTEL Pentium-II"},  {6, 5, 5, "INTEL Pentium-II"},
+    {6, 6, 6, "INTEL Celeron"},       {6, 7, 8, "INTEL Pentium-III"}, {6, 10, 10, "INTEL Pentium-III Xeon model A"},
     {6, 11, 11, "INTEL Pentium-III"}, {15, 0, 15, "INTEL Pentium 4"},
 };
 
 constexpr ModelNameRow s_AmdNames[] = {
-    {4, 0, 15, "AMD Am486"}, {5, 0, 3, "AMD K5"},      {5, 6, 7, "AMD K6"},
+    {4, 0, 15, "AMD Am486"}, {5, 0, 3, "AMD K5"},     {5, 6, 7, "AMD K6"},
     {5, 8, 8, "AMD K6-2"},   {5, 9, 9, "AMD K6-III"}, {6, 0, 15, "AMD ATHLON"},
 };
 
@@ -53,10 +50,13 @@ const char* FindName(const ModelNameRow (&rows)[N], int32_t family, int32_t mode
 void GetCpuModelName(int32_t family, int32_t model, const char* vendor, char* name, uint32_t size)
 {
     const char* found = "Unknown";
-    if (std::strncmp(vendor, "GenuineIntel", 12) == 0) {
+    if (std::strncmp(vendor, "GenuineIntel", 12) == 0)
+    {
         const char* intel = FindName(s_IntelNames, family, model);
         found = intel ? intel : "Unknown";
-    } else if (std::strncmp(vendor, "AuthenticAMD", 12) == 0) {
+    }
+    else if (std::strncmp(vendor, "AuthenticAMD", 12) == 0)
+    {
         const char* amd = FindName(s_AmdNames, family, model);
         found = amd ? amd : "";
     }
@@ -112,8 +112,10 @@ int32_t CCpuInfo::GetSpeedClass() const
 {
     if (m_Family >= 1 && m_Family <= 5)
         return 1;
-    if (m_Family == 6) {
-        switch (m_Model) {
+    if (m_Family == 6)
+    {
+        switch (m_Model)
+        {
         case 1:
             return 2;
         case 3:
@@ -134,7 +136,8 @@ int32_t CCpuInfo::GetSpeedClass() const
 CCpuInfo& GetCpuInfo()
 {
     static CCpuInfo s_Info;
-    if (!s_Info.IsDetected()) {
+    if (!s_Info.IsDetected())
+    {
         CProcessorFeatureSource processor;
         s_Info.Detect(processor);
     }

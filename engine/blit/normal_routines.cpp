@@ -16,8 +16,7 @@ namespace {
 // rectangle's left edge, the destination row from the destination's, and
 // the pixel count. Rows are handed over as arrays of the pixel's word
 // (bytes for 24-bit pixels), so the loops compile to packed instructions.
-template <typename SourceWord, int SourceBytes, typename DestinationWord, int DestinationBytes,
-          typename RowOperation>
+template <typename SourceWord, int SourceBytes, typename DestinationWord, int DestinationBytes, typename RowOperation>
 void ForEachRowOf(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
                   const CRect& destinationRect, RowOperation operation)
 {
@@ -26,10 +25,11 @@ void ForEachRowOf(CFrameInterface* source, const CRect& sourceRect, CFrameInterf
     uint8_t* sourcePixels = source->GetPixels();
     uint8_t* destinationPixels = destination->GetPixels();
     const int32_t count = destinationRect.right - destinationRect.left;
-    for (int32_t y = 0; y < destinationRect.bottom - destinationRect.top; y++) {
+    for (int32_t y = 0; y < destinationRect.bottom - destinationRect.top; y++)
+    {
         const uint8_t* from =
-            sourcePixels + (static_cast<size_t>(sourceRows[sourceRect.top + y]) + static_cast<size_t>(sourceRect.left)) *
-                               SourceBytes;
+            sourcePixels +
+            (static_cast<size_t>(sourceRows[sourceRect.top + y]) + static_cast<size_t>(sourceRect.left)) * SourceBytes;
         uint8_t* to = destinationPixels + (static_cast<size_t>(destinationRows[destinationRect.top + y]) +
                                            static_cast<size_t>(destinationRect.left)) *
                                               DestinationBytes;
@@ -61,8 +61,8 @@ void CopyRows(CFrameInterface* source, const CRect& sourceRect, CFrameInterface*
 {
     ForEachRow<Bytes, Bytes>(source, sourceRect, destination, destinationRect,
                              [](const uint8_t* from, uint8_t* to, int32_t count) {
-                                 std::memmove(to, from, static_cast<size_t>(count) * Bytes);
-                             });
+        std::memmove(to, from, static_cast<size_t>(count) * Bytes);
+    });
 }
 
 uint16_t Load16(const uint8_t* at)
@@ -86,7 +86,8 @@ const uint8_t* PaletteFor8BitSource(CFrameInterface* source, CBlitType* blitType
     const CColorTable* palette = blitType->GetPalette();
     if (palette->Holds(CColorTable::PALETTE))
         return palette->GetData();
-    if (source->HasOwnPalette()) {
+    if (source->HasOwnPalette())
+    {
         const CColorTable* own = source->GetPalette();
         if (own && own->Holds(CColorTable::PALETTE))
             return own->GetData();
@@ -102,19 +103,23 @@ void Blit8ToTrueColour(CFrameInterface* source, const CRect& sourceRect, CFrameI
     const uint8_t* palette = PaletteFor8BitSource(source, blitType);
     ForEachRow<1, DestinationBytes>(source, sourceRect, destination, destinationRect,
                                     [palette](const uint8_t* from, uint8_t* to, int32_t count) {
-                                        for (int32_t x = 0; x < count; x++, to += DestinationBytes) {
-                                            const uint8_t index = from[x];
-                                            if (palette) {
-                                                to[0] = palette[3 * index];
-                                                to[1] = palette[3 * index + 1];
-                                                to[2] = palette[3 * index + 2];
-                                            } else {
-                                                to[0] = to[1] = to[2] = index;
-                                            }
-                                            if constexpr (DestinationBytes == 4)
-                                                to[3] = 255;
-                                        }
-                                    });
+        for (int32_t x = 0; x < count; x++, to += DestinationBytes)
+        {
+            const uint8_t index = from[x];
+            if (palette)
+            {
+                to[0] = palette[3 * index];
+                to[1] = palette[3 * index + 1];
+                to[2] = palette[3 * index + 2];
+            }
+            else
+            {
+                to[0] = to[1] = to[2] = index;
+            }
+            if constexpr (DestinationBytes == 4)
+                to[3] = 255;
+        }
+    });
 }
 
 template <int DestinationBytes>
@@ -124,15 +129,16 @@ void Blit16ToTrueColour(CFrameInterface* source, const CRect& sourceRect, CFrame
     IsOpaque(blitType);
     ForEachRow<2, DestinationBytes>(source, sourceRect, destination, destinationRect,
                                     [](const uint8_t* from, uint8_t* to, int32_t count) {
-                                        for (int32_t x = 0; x < count; x++, to += DestinationBytes) {
-                                            const uint16_t value = Load16(from + 2 * x);
-                                            to[0] = Expand5To8[value & 31];
-                                            to[1] = Expand6To8[(value >> 5) & 63];
-                                            to[2] = Expand5To8[value >> 11];
-                                            if constexpr (DestinationBytes == 4)
-                                                to[3] = 255;
-                                        }
-                                    });
+        for (int32_t x = 0; x < count; x++, to += DestinationBytes)
+        {
+            const uint16_t value = Load16(from + 2 * x);
+            to[0] = Expand5To8[value & 31];
+            to[1] = Expand6To8[(value >> 5) & 63];
+            to[2] = Expand5To8[value >> 11];
+            if constexpr (DestinationBytes == 4)
+                to[3] = 255;
+        }
+    });
 }
 
 // d + (s - d) x weight / 255, the quotient truncated toward zero.
@@ -146,7 +152,8 @@ uint8_t BlendChannel(int32_t destination, int32_t source, int32_t weight)
 void BlitNormal8To8(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
                     const CRect& destinationRect, CBlitType* blitType)
 {
-    if (IsOpaque(blitType)) {
+    if (IsOpaque(blitType))
+    {
         CopyRows<1>(source, sourceRect, destination, destinationRect);
         return;
     }
@@ -155,9 +162,9 @@ void BlitNormal8To8(CFrameInterface* source, const CRect& sourceRect, CFrameInte
     const uint8_t* blend = PaletteBlendTableA.GetData();
     ForEachRow<1, 1>(source, sourceRect, destination, destinationRect,
                      [blend](const uint8_t* from, uint8_t* to, int32_t count) {
-                         for (int32_t x = 0; x < count; x++)
-                             to[x] = blend[to[x] * 256 + from[x]];
-                     });
+        for (int32_t x = 0; x < count; x++)
+            to[x] = blend[to[x] * 256 + from[x]];
+    });
 }
 
 void BlitNormal8To16(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
@@ -166,9 +173,9 @@ void BlitNormal8To16(CFrameInterface* source, const CRect& sourceRect, CFrameInt
     IsOpaque(blitType);
     ForEachRow<1, 2>(source, sourceRect, destination, destinationRect,
                      [](const uint8_t* from, uint8_t* to, int32_t count) {
-                         for (int32_t x = 0; x < count; x++)
-                             Store16(to + 2 * x, static_cast<uint32_t>(Palette565Lookup[from[x]]));
-                     });
+        for (int32_t x = 0; x < count; x++)
+            Store16(to + 2 * x, static_cast<uint32_t>(Palette565Lookup[from[x]]));
+    });
 }
 
 void BlitNormal8To24(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
@@ -192,24 +199,25 @@ void BlitNormal16To8(CFrameInterface* source, const CRect& sourceRect, CFrameInt
     const uint8_t* inverse = InversePalette565.GetData();
     ForEachRow<2, 1>(source, sourceRect, destination, destinationRect,
                      [inverse](const uint8_t* from, uint8_t* to, int32_t count) {
-                         for (int32_t x = 0; x < count; x++)
-                             to[x] = inverse[Load16(from + 2 * x)];
-                     });
+        for (int32_t x = 0; x < count; x++)
+            to[x] = inverse[Load16(from + 2 * x)];
+    });
 }
 
 void BlitNormal16To16(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
                       const CRect& destinationRect, CBlitType* blitType)
 {
-    if (IsOpaque(blitType)) {
+    if (IsOpaque(blitType))
+    {
         CopyRows<2>(source, sourceRect, destination, destinationRect);
         return;
     }
     const int32_t weight = blitType->GetOpacityByte();
     ForEachRowOf<uint16_t, 2, uint16_t, 2>(source, sourceRect, destination, destinationRect,
                                            [weight](const uint16_t* from, uint16_t* to, int32_t count) {
-                                               for (int32_t x = 0; x < count; x++)
-                                                   to[x] = Blend565(to[x], from[x], weight);
-                                           });
+        for (int32_t x = 0; x < count; x++)
+            to[x] = Blend565(to[x], from[x], weight);
+    });
 }
 
 void BlitNormal16To24(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
@@ -232,9 +240,9 @@ void BlitNormal24To8(CFrameInterface* source, const CRect& sourceRect, CFrameInt
         return;
     ForEachRow<3, 1>(source, sourceRect, destination, destinationRect,
                      [](const uint8_t* from, uint8_t* to, int32_t count) {
-                         for (int32_t x = 0; x < count; x++, from += 3)
-                             to[x] = GamePalette.FindNearestPaletteIndex(from[2], from[1], from[0], 0, 256);
-                     });
+        for (int32_t x = 0; x < count; x++, from += 3)
+            to[x] = GamePalette.FindNearestPaletteIndex(from[2], from[1], from[0], 0, 256);
+    });
 }
 
 void BlitNormal24To16(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
@@ -243,10 +251,10 @@ void BlitNormal24To16(CFrameInterface* source, const CRect& sourceRect, CFrameIn
     IsOpaque(blitType);
     ForEachRow<3, 2>(source, sourceRect, destination, destinationRect,
                      [](const uint8_t* from, uint8_t* to, int32_t count) {
-                         for (int32_t x = 0; x < count; x++, from += 3)
-                             Store16(to + 2 * x, static_cast<uint32_t>(Scale8To5Red565[from[2]] +
-                                                                       Scale8To6Green565[from[1]] + Scale8To5[from[0]]));
-                     });
+        for (int32_t x = 0; x < count; x++, from += 3)
+            Store16(to + 2 * x,
+                    static_cast<uint32_t>(Scale8To5Red565[from[2]] + Scale8To6Green565[from[1]] + Scale8To5[from[0]]));
+    });
 }
 
 void BlitNormal24To24(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
@@ -262,13 +270,14 @@ void BlitNormal24To32(CFrameInterface* source, const CRect& sourceRect, CFrameIn
     IsOpaque(blitType);
     ForEachRow<3, 4>(source, sourceRect, destination, destinationRect,
                      [](const uint8_t* from, uint8_t* to, int32_t count) {
-                         for (int32_t x = 0; x < count; x++, from += 3, to += 4) {
-                             to[0] = from[0];
-                             to[1] = from[1];
-                             to[2] = from[2];
-                             to[3] = 255;
-                         }
-                     });
+        for (int32_t x = 0; x < count; x++, from += 3, to += 4)
+        {
+            to[0] = from[0];
+            to[1] = from[1];
+            to[2] = from[2];
+            to[3] = 255;
+        }
+    });
 }
 
 void BlitNormal32To16Blended(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
@@ -277,17 +286,18 @@ void BlitNormal32To16Blended(CFrameInterface* source, const CRect& sourceRect, C
     IsOpaque(blitType);
     ForEachRow<4, 2>(source, sourceRect, destination, destinationRect,
                      [](const uint8_t* from, uint8_t* to, int32_t count) {
-                         for (int32_t x = 0; x < count; x++, from += 4) {
-                             // 0..254: even an opaque pixel keeps a trace of
-                             // what lay below.
-                             const int32_t weight = (255 * from[3]) >> 8;
-                             const uint16_t below = Load16(to + 2 * x);
-                             const uint8_t red = BlendChannel(Expand5To8[below >> 11], from[2], weight);
-                             const uint8_t green = BlendChannel(Expand6To8[(below >> 5) & 63], from[1], weight);
-                             const uint8_t blue = BlendChannel(Expand5To8[below & 31], from[0], weight);
-                             Store16(to + 2 * x, Pack565(red, green, blue));
-                         }
-                     });
+        for (int32_t x = 0; x < count; x++, from += 4)
+        {
+            // 0..254: even an opaque pixel keeps a trace of
+            // what lay below.
+            const int32_t weight = (255 * from[3]) >> 8;
+            const uint16_t below = Load16(to + 2 * x);
+            const uint8_t red = BlendChannel(Expand5To8[below >> 11], from[2], weight);
+            const uint8_t green = BlendChannel(Expand6To8[(below >> 5) & 63], from[1], weight);
+            const uint8_t blue = BlendChannel(Expand5To8[below & 31], from[0], weight);
+            Store16(to + 2 * x, Pack565(red, green, blue));
+        }
+    });
 }
 
 void BlitNormal32To16Truncated(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
@@ -296,13 +306,12 @@ void BlitNormal32To16Truncated(CFrameInterface* source, const CRect& sourceRect,
     IsOpaque(blitType);
     ForEachRowOf<uint32_t, 4, uint16_t, 2>(source, sourceRect, destination, destinationRect,
                                            [](const uint32_t* from, uint16_t* to, int32_t count) {
-                                               for (int32_t x = 0; x < count; x++) {
-                                                   const uint32_t pixel = from[x];
-                                                   to[x] = static_cast<uint16_t>((pixel >> 8 & 0xF800) |
-                                                                                 (pixel >> 5 & 0x07E0) |
-                                                                                 (pixel >> 3 & 0x001F));
-                                               }
-                                           });
+        for (int32_t x = 0; x < count; x++)
+        {
+            const uint32_t pixel = from[x];
+            to[x] = static_cast<uint16_t>((pixel >> 8 & 0xF800) | (pixel >> 5 & 0x07E0) | (pixel >> 3 & 0x001F));
+        }
+    });
 }
 
 void BlitNormal32To24(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
@@ -312,29 +321,36 @@ void BlitNormal32To24(CFrameInterface* source, const CRect& sourceRect, CFrameIn
     const int32_t* scaled = CurrentOpacityRow;
     ForEachRow<4, 3>(source, sourceRect, destination, destinationRect,
                      [opaque, scaled](const uint8_t* from, uint8_t* to, int32_t count) {
-                         for (int32_t x = 0; x < count; x++, from += 4, to += 3) {
-                             const int32_t alpha = from[3];
-                             int32_t weight;
-                             if (opaque) {
-                                 if (alpha == 0)
-                                     continue;
-                                 weight = alpha >= 253 ? 255 : alpha;
-                             } else {
-                                 if (alpha <= 5)
-                                     continue;
-                                 weight = scaled[alpha] >= 251 ? 255 : scaled[alpha];
-                             }
-                             if (weight == 255) {
-                                 to[0] = from[0];
-                                 to[1] = from[1];
-                                 to[2] = from[2];
-                             } else {
-                                 to[0] = BlendChannel(to[0], from[0], weight);
-                                 to[1] = BlendChannel(to[1], from[1], weight);
-                                 to[2] = BlendChannel(to[2], from[2], weight);
-                             }
-                         }
-                     });
+        for (int32_t x = 0; x < count; x++, from += 4, to += 3)
+        {
+            const int32_t alpha = from[3];
+            int32_t weight;
+            if (opaque)
+            {
+                if (alpha == 0)
+                    continue;
+                weight = alpha >= 253 ? 255 : alpha;
+            }
+            else
+            {
+                if (alpha <= 5)
+                    continue;
+                weight = scaled[alpha] >= 251 ? 255 : scaled[alpha];
+            }
+            if (weight == 255)
+            {
+                to[0] = from[0];
+                to[1] = from[1];
+                to[2] = from[2];
+            }
+            else
+            {
+                to[0] = BlendChannel(to[0], from[0], weight);
+                to[1] = BlendChannel(to[1], from[1], weight);
+                to[2] = BlendChannel(to[2], from[2], weight);
+            }
+        }
+    });
 }
 
 void BlitNormal32To32(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,

@@ -50,7 +50,8 @@ void CColorTable::SetKind(int32_t kind)
     if (kind != m_Kind || kind == EMPTY)
         FreeData();
     m_Kind = kind;
-    if (m_pData == nullptr && kind != EMPTY) {
+    if (m_pData == nullptr && kind != EMPTY)
+    {
         const uint32_t size = GetKindSize(kind);
         m_pData = new uint8_t[size];
         for (uint32_t i = 0; i < size; i++)
@@ -80,7 +81,8 @@ void CColorTable::SetEntry(uint32_t index, uint8_t red, uint8_t green, uint8_t b
 
 void CColorTable::GetEntry(uint32_t index, uint8_t& red, uint8_t& green, uint8_t& blue) const
 {
-    if (!Holds(PALETTE) || index > 255) {
+    if (!Holds(PALETTE) || index > 255)
+    {
         red = green = blue = 0;
         return;
     }
@@ -93,13 +95,17 @@ uint8_t CColorTable::FindNearestPaletteIndex(uint8_t red, uint8_t green, uint8_t
 {
     if (m_pData == nullptr)
         return 0;
-    switch (m_Kind) {
-    case PALETTE: {
+    switch (m_Kind)
+    {
+    case PALETTE:
+    {
         uint32_t best = UINT32_MAX;
         int32_t bestIndex = 0;
-        for (int32_t i = std::max(first, 0); i < std::min(end, 256); i++) {
+        for (int32_t i = std::max(first, 0); i < std::min(end, 256); i++)
+        {
             const uint32_t distance = ColourDistance(red, green, blue, m_pData + 3 * i);
-            if (distance < best) {
+            if (distance < best)
+            {
                 best = distance;
                 bestIndex = i;
                 if (distance == 0)
@@ -112,7 +118,8 @@ uint8_t CColorTable::FindNearestPaletteIndex(uint8_t red, uint8_t green, uint8_t
         return m_pData[Pack555(red, green, blue)];
     case INVERSE_565:
         return m_pData[Pack565(red, green, blue)];
-    case INVERSE_555_ON_DEMAND: {
+    case INVERSE_555_ON_DEMAND:
+    {
         uint8_t& known = m_pData[Pack555(red, green, blue)];
         if (known == 0 && m_pReference != nullptr && m_pReference != this)
             known = m_pReference->FindNearestPaletteIndex(red, green, blue, 1, 255);
@@ -131,7 +138,8 @@ void CColorTable::BuildLightnessRemap(CColorTable& palette, int32_t scale, int32
         m_pData[i] = static_cast<uint8_t>(i);
     if (scale == 128)
         return;
-    for (int32_t i = std::max(first, 0); i < std::min(end, 256); i++) {
+    for (int32_t i = std::max(first, 0); i < std::min(end, 256); i++)
+    {
         uint8_t red, green, blue;
         palette.GetEntry(static_cast<uint32_t>(i), red, green, blue);
         float hue, saturation, lightness;

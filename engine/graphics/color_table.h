@@ -12,7 +12,8 @@
 class CColorTable
 {
 public:
-    enum Kind : int32_t {
+    enum Kind : int32_t
+    {
         EMPTY = 0,
         PALETTE = 1,
         INDEX_REMAP = 2,

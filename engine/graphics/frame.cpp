@@ -18,9 +18,8 @@ namespace {
 
 CProfileSection s_ConstructSection("CFrame_CFrame");
 
-ObjectPointerProperty* s_pPaletteProperty =
-    new ObjectPointerProperty("Palette", DynamicValueMember<CObject*>(), CPaletteHolder::SGetClassInfo(),
-                              EDITOR_HIDDEN, nullptr);
+ObjectPointerProperty* s_pPaletteProperty = new ObjectPointerProperty(
+    "Palette", DynamicValueMember<CObject*>(), CPaletteHolder::SGetClassInfo(), EDITOR_HIDDEN, nullptr);
 AttachDynamicProperty s_AttachPalette(s_pPaletteProperty, CFrame::SGetClassInfo(), 0, nullptr);
 
 } // namespace
@@ -32,17 +31,17 @@ void CFrame::RegisterProperties(CClassInfo*)
 }
 
 CFrame::CFrame()
-    : m_UpperLeftX(0),
-      m_UpperLeftY(0),
-      m_pPixels(nullptr),
-      m_WidthShift(0),
-      m_HeightShift(0),
-      m_Width(0),
-      m_Height(0),
-      m_pRowOffsets(nullptr),
-      m_pStreamData{},
-      m_pStreamRowOffsets{},
-      m_Format(0)
+    : m_UpperLeftX(0)
+    , m_UpperLeftY(0)
+    , m_pPixels(nullptr)
+    , m_WidthShift(0)
+    , m_HeightShift(0)
+    , m_Width(0)
+    , m_Height(0)
+    , m_pRowOffsets(nullptr)
+    , m_pStreamData{}
+    , m_pStreamRowOffsets{}
+    , m_Format(0)
 {
     CProfileScope timing(s_ConstructSection);
     ConstructProperties(SGetClassInfo());
@@ -63,8 +62,10 @@ void CFrame::AddCustomEditorControls(CPropertyWindow* window)
 uint32_t CFrame::RunLengthBlockBytes() const
 {
     uint32_t bytes = 4u * m_Height;
-    for (const uint8_t* block : {m_pPixels, m_pStreamData[0], m_pStreamData[1], m_pStreamData[2], m_pStreamData[3]}) {
-        if (block) {
+    for (const uint8_t* block : {m_pPixels, m_pStreamData[0], m_pStreamData[1], m_pStreamData[2], m_pStreamData[3]})
+    {
+        if (block)
+        {
             uint32_t size;
             std::memcpy(&size, block, sizeof(size));
             bytes += size;
@@ -101,7 +102,8 @@ void CFrame::GetBounds(CRect& bounds) const
 uint8_t SideShift(uint32_t value)
 {
     uint8_t shift = 0;
-    while (value > 1) {
+    while (value > 1)
+    {
         value >>= 1;
         shift++;
     }
@@ -156,10 +158,12 @@ void CFrame::SetFormat(int32_t bitsPerPixel)
 
 void CFrame::FreePixels()
 {
-    if (m_Format & FRAME_BORROWED_PIXELS) {
+    if (m_Format & FRAME_BORROWED_PIXELS)
+    {
         m_pPixels = nullptr;
         m_pRowOffsets = nullptr;
-        for (int32_t i = 0; i < 4; i++) {
+        for (int32_t i = 0; i < 4; i++)
+        {
             m_pStreamData[i] = nullptr;
             m_pStreamRowOffsets[i] = nullptr;
         }
@@ -170,7 +174,8 @@ void CFrame::FreePixels()
     FreePixelBlock(m_pPixels);
     m_pPixels = nullptr;
     FreeRowOffsetTable(m_pRowOffsets);
-    for (int32_t i = 0; i < 4; i++) {
+    for (int32_t i = 0; i < 4; i++)
+    {
         FreePixelBlock(m_pStreamData[i]);
         m_pStreamData[i] = nullptr;
         FreeRowOffsetTable(m_pStreamRowOffsets[i]);
@@ -190,7 +195,8 @@ int32_t CFrame::AllocatePixels(uint32_t width, uint32_t height, int32_t bitsPerP
     const size_t bytes = size_t{width} * height * static_cast<size_t>(bitsPerPixel / 8);
     if (bytes > MAX_PIXEL_BYTES)
         return 0;
-    if (bytes != 0) {
+    if (bytes != 0)
+    {
         m_pPixels = AllocatePixelBlock(bytes);
         if (m_pPixels == nullptr)
             return 0;
@@ -212,7 +218,8 @@ void CFrame::BuildRowTable(int32_t pitch, bool rebuild)
     m_UpperLeftY = 0;
     m_WidthShift = SideShift(m_Width);
     m_HeightShift = SideShift(m_Height);
-    if (m_Height != 0 && rebuild) {
+    if (m_Height != 0 && rebuild)
+    {
         FreeRowOffsetTable(m_pRowOffsets);
         m_pRowOffsets = BuildRowOffsetTable(pitch, m_Height);
     }
@@ -264,7 +271,7 @@ void CFrame::AttachPaletteHolder()
 
 void CFrame::DetachPaletteHolder()
 {
-    if (s_pPaletteProperty->HasValueBool(this))
+    if (s_pPaletteProperty->HasValue(this))
         s_pPaletteProperty->RemoveValue(this);
 }
 
@@ -299,7 +306,8 @@ bool CFrame::Blit(CFrameInterface* source, CRect& sourceRect, CRect& destination
         return false;
     // A rectangle reaching past the source would be read out of bounds by
     // blit types that read one source pixel per destination pixel.
-    if (blitType->GetKind() == CBlitType::ONE_TO_ONE) {
+    if (blitType->GetKind() == CBlitType::ONE_TO_ONE)
+    {
         const CRect sourcePixels{0, 0, source->GetWidth(), source->GetHeight()};
         if (!ClipBlitRects(sourcePixels, destinationRect, sourceRect))
             return false;
@@ -316,22 +324,26 @@ bool CFrame::Blit(CFrameInterface* source, CRect& sourceRect, CRect& destination
 void CFrame::BlitClipped(CFrameInterface* source, const CRect& sourceRect, const CRect& destinationRect,
                          CBlitType* blitType)
 {
-    if (BlitRoutine routine = blitType->Lookup(source, this)) {
+    if (BlitRoutine routine = blitType->Lookup(source, this))
+    {
         routine(source, sourceRect, this, destinationRect, blitType);
         return;
     }
-    if (IsRunLengthFormat(m_Format)) {
+    if (IsRunLengthFormat(m_Format))
+    {
         ShowErrorReport("Blitting To A Compressed Frame Error",
                         "The game is trying to Blit to a compressed frame.\nThis is possiblly a programming issue, "
                         "but just as likely a problem in the settings of a CFrames' property file.");
         ExitAfterFatalError();
     }
-    if (IsRunLengthFormat(source->GetFormat()) && blitType->GetKind() == CBlitType::TILES) {
+    if (IsRunLengthFormat(source->GetFormat()) && blitType->GetKind() == CBlitType::TILES)
+    {
         CString message("The game is trying to Blit Wrapped (tile) a compressed frame.  This is possiblly a "
                         "programming issue, but just as likely a problem in the settings of a CFrames' property "
                         "file.");
         CString path;
-        if (GetObjectFileName(source, path)) {
+        if (GetObjectFileName(source, path))
+        {
             message += "  The frame with the problem is ";
             message += path;
         }

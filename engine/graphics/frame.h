@@ -107,7 +107,11 @@ public:
     // For the readers of cache files and the screen, which place pixels,
     // run-length streams (1 to 4) and row tables themselves. Blocks are
     // freed with FreePixelBlock unless the frame is marked borrowed.
-    void SetPixelData(uint8_t* pixels, int32_t* rowOffsets) { m_pPixels = pixels; m_pRowOffsets = rowOffsets; }
+    void SetPixelData(uint8_t* pixels, int32_t* rowOffsets)
+    {
+        m_pPixels = pixels;
+        m_pRowOffsets = rowOffsets;
+    }
     void SetStream(int32_t stream, uint8_t* data, int32_t* rowOffsets);
     void SetFormatWord(uint32_t format) { m_Format = format; }
     void SetSize(uint32_t width, uint32_t height);

@@ -5,25 +5,29 @@
 
 bool ClipBlitRects(const CRect& bounds, CRect& source, CRect& destination)
 {
-    if (destination.top < bounds.top) {
+    if (destination.top < bounds.top)
+    {
         source.top += bounds.top - destination.top;
         destination.top = bounds.top;
         if (destination.top >= destination.bottom)
             return false;
     }
-    if (bounds.bottom < destination.bottom) {
+    if (bounds.bottom < destination.bottom)
+    {
         source.bottom += bounds.bottom - destination.bottom;
         destination.bottom = bounds.bottom;
         if (destination.top >= destination.bottom)
             return false;
     }
-    if (destination.left < bounds.left) {
+    if (destination.left < bounds.left)
+    {
         source.left += bounds.left - destination.left;
         destination.left = bounds.left;
         if (destination.left >= destination.right)
             return false;
     }
-    if (bounds.right < destination.right) {
+    if (bounds.right < destination.right)
+    {
         source.right += bounds.right - destination.right;
         destination.right = bounds.right;
         if (destination.left >= destination.right)
@@ -75,28 +79,32 @@ struct LineClipper
 
     void MoveAlongLine(T& x, T& y, int32_t code, T otherX, T otherY) const
     {
-        const float slope = (static_cast<float>(y) - static_cast<float>(otherY)) /
-                            (static_cast<float>(x) - static_cast<float>(otherX));
+        const float slope =
+            (static_cast<float>(y) - static_cast<float>(otherY)) / (static_cast<float>(x) - static_cast<float>(otherX));
         const float intercept = static_cast<float>(y) - static_cast<float>(x) * slope;
-        if (code & 1) {
+        if (code & 1)
+        {
             y = rect.top;
             x = FromFloat((static_cast<float>(rect.top) - intercept) / slope);
             if (OutCode(x, y) == 0)
                 return;
         }
-        if (code & 2) {
+        if (code & 2)
+        {
             x = lastColumn;
             y = FromFloat(intercept + slope * static_cast<float>(lastColumn));
             if (OutCode(x, y) == 0)
                 return;
         }
-        if (code & 4) {
+        if (code & 4)
+        {
             y = lastRow;
             x = FromFloat((static_cast<float>(lastRow) - intercept) / slope);
             if (OutCode(x, y) == 0)
                 return;
         }
-        if (code & 8) {
+        if (code & 8)
+        {
             x = rect.left;
             y = FromFloat(intercept + slope * static_cast<float>(rect.left));
         }

@@ -40,38 +40,47 @@ void CFrame::RemapRect(const CRect& rect, const uint8_t* map)
     CRect pixels;
     if (!IsWritablePlain() || !ClipToPixels(rect, pixels))
         return;
-    switch (GetBitsPerPixel()) {
+    switch (GetBitsPerPixel())
+    {
     case 8:
-        for (int32_t y = pixels.top; y < pixels.bottom; y++) {
+        for (int32_t y = pixels.top; y < pixels.bottom; y++)
+        {
             uint8_t* row = m_pPixels + m_pRowOffsets[y];
             for (int32_t x = pixels.left; x < pixels.right; x++)
                 row[x] = map[row[x]];
         }
         break;
-    case 16: {
+    case 16:
+    {
         float ratio;
         if (!RemapRatio(map, ratio))
             return;
-        if (ratio > 1.0f) {
+        if (ratio > 1.0f)
+        {
             const float strength = std::min((ratio - 1.0f) * 0.2f, 1.0f);
             FillRect(rect, CColor(255, 255, 255, static_cast<uint8_t>(strength * 255.0f)));
-        } else {
+        }
+        else
+        {
             // The share of black is what the ratio takes away: an identity
             // map leaves the pixels as they are.
             FillRect(rect, CColor(0, 0, 0, static_cast<uint8_t>((1.0f - ratio) * 255.0f)));
         }
         break;
     }
-    case 24: {
+    case 24:
+    {
         float ratio;
         if (!RemapRatio(map, ratio))
             return;
-        if (ratio != s_ChannelTableRatio) {
+        if (ratio != s_ChannelTableRatio)
+        {
             for (int32_t i = 0; i < 256; i++)
                 s_ChannelTable[i] = std::min(static_cast<int32_t>(std::nearbyint(ratio * static_cast<float>(i))), 255);
             s_ChannelTableRatio = ratio;
         }
-        for (int32_t y = pixels.top; y < pixels.bottom; y++) {
+        for (int32_t y = pixels.top; y < pixels.bottom; y++)
+        {
             uint8_t* row = m_pPixels + static_cast<size_t>(m_pRowOffsets[y]) * 3;
             for (int32_t x = pixels.left * 3; x < pixels.right * 3; x++)
                 row[x] = static_cast<uint8_t>(s_ChannelTable[row[x]]);
@@ -97,7 +106,8 @@ void CFrame::CopyRect(CFrameInterface* source, const CRect& rect)
     CRect part = rect;
     if (m_pPixels != nullptr)
         Clear();
-    if (m_pPixels != nullptr && ClipRect(sourceBounds, part)) {
+    if (m_pPixels != nullptr && ClipRect(sourceBounds, part))
+    {
         const CRect sourcePixels{part.left - sourceBounds.left, part.top - sourceBounds.top,
                                  part.right - sourceBounds.left, part.bottom - sourceBounds.top};
         const CRect destinationPixels{part.left - rect.left, part.top - rect.top, part.right - rect.left,

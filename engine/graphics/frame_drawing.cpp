@@ -36,7 +36,8 @@ struct PixelForm
 PixelForm PixelFormOf(const CColor& colour, int32_t bitsPerPixel)
 {
     PixelForm form{{0, 0, 0, 0}, bitsPerPixel / 8};
-    switch (bitsPerPixel) {
+    switch (bitsPerPixel)
+    {
     case 8:
         form.bytes[0] = PaletteIndexOf(colour);
         break;
@@ -48,7 +49,8 @@ PixelForm PixelFormOf(const CColor& colour, int32_t bitsPerPixel)
         form.bytes[1] = colour.m_Green24;
         form.bytes[2] = colour.m_Red24;
         break;
-    case 32: {
+    case 32:
+    {
         const uint32_t value = Value32Of(colour);
         std::memcpy(form.bytes, &value, 4);
         break;
@@ -61,11 +63,13 @@ PixelForm PixelFormOf(const CColor& colour, int32_t bitsPerPixel)
 
 void FillSpan(uint8_t* at, int32_t count, const PixelForm& form)
 {
-    switch (form.size) {
+    switch (form.size)
+    {
     case 1:
         FillMemoryBytes(at, form.bytes[0], static_cast<size_t>(count));
         break;
-    case 2: {
+    case 2:
+    {
         uint16_t word;
         std::memcpy(&word, form.bytes, 2);
         uint16_t* pixels = reinterpret_cast<uint16_t*>(at);
@@ -77,7 +81,8 @@ void FillSpan(uint8_t* at, int32_t count, const PixelForm& form)
         for (int32_t i = 0; i < count; i++, at += 3)
             std::memcpy(at, form.bytes, 3);
         break;
-    case 4: {
+    case 4:
+    {
         uint32_t value;
         std::memcpy(&value, form.bytes, 4);
         uint32_t* pixels = reinterpret_cast<uint32_t*>(at);
@@ -95,7 +100,8 @@ void FillSpan(uint8_t* at, int32_t count, const PixelForm& form)
 void FillMemoryBytes(void* pointer, uint8_t value, size_t count)
 {
     uint8_t* at = static_cast<uint8_t*>(pointer);
-    while (count > 0 && reinterpret_cast<uintptr_t>(at) % 4 != 0) {
+    while (count > 0 && reinterpret_cast<uintptr_t>(at) % 4 != 0)
+    {
         *at++ = value;
         count--;
     }
@@ -109,7 +115,8 @@ void FillMemoryBytes(void* pointer, uint8_t value, size_t count)
 void BlendRow565(uint16_t* row, int32_t count, uint16_t colour, int32_t weight, bool fourLane)
 {
     int32_t i = 0;
-    if (fourLane) {
+    if (fourLane)
+    {
         const int32_t grouped = count - count % 4;
         for (; i < grouped; i++)
             row[i] = Blend565FourLane(row[i], colour, weight);
@@ -132,7 +139,8 @@ void CFrame::ClearRect(const CRect& rect)
         return;
     const size_t bytesPerPixel = static_cast<size_t>(GetBytesPerPixel());
     for (int32_t y = pixels.top; y < pixels.bottom; y++)
-        std::memset(m_pPixels + (static_cast<size_t>(m_pRowOffsets[y]) + static_cast<size_t>(pixels.left)) * bytesPerPixel,
+        std::memset(m_pPixels +
+                        (static_cast<size_t>(m_pRowOffsets[y]) + static_cast<size_t>(pixels.left)) * bytesPerPixel,
                     0, static_cast<size_t>(pixels.right - pixels.left) * bytesPerPixel);
 }
 
@@ -141,7 +149,8 @@ void CFrame::Fill(const CColor& colour)
     if (!IsWritablePlain())
         return;
     const PixelForm form = PixelFormOf(colour, GetBitsPerPixel());
-    if (form.size == 1) {
+    if (form.size == 1)
+    {
         FillMemoryBytes(m_pPixels, form.bytes[0], size_t{m_Width} * m_Height);
         return;
     }
@@ -162,7 +171,8 @@ void CFrame::FillRect(const CRect& rect, const CColor& colour)
     if (!IsWritablePlain() || !ClipToPixels(rect, pixels))
         return;
     const int32_t bits = GetBitsPerPixel();
-    if (bits == 16 && colour.m_Alpha != 255) {
+    if (bits == 16 && colour.m_Alpha != 255)
+    {
         // Asked on every call: the choice is the processor's, not the
         // frame's.
         const bool fourLane = GetCpuInfo().HasMMX();
@@ -185,7 +195,8 @@ void CFrame::SetPixel(int32_t x, int32_t y, const CColor& colour)
     if (!IsWritablePlain() || x < 0 || y < 0 || x >= m_Width || y >= m_Height)
         return;
     const PixelForm form = PixelFormOf(colour, GetBitsPerPixel());
-    FillSpan(m_pPixels + (static_cast<size_t>(m_pRowOffsets[y]) + static_cast<size_t>(x)) * static_cast<size_t>(form.size),
+    FillSpan(m_pPixels +
+                 (static_cast<size_t>(m_pRowOffsets[y]) + static_cast<size_t>(x)) * static_cast<size_t>(form.size),
              1, form);
 }
 
@@ -211,22 +222,29 @@ void CFrame::DrawLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1, const CCol
     const int32_t sy = y1 >= y0 ? 1 : -1;
     int32_t x = x0, y = y0;
     plot(x, y);
-    if (dx >= dy) {
+    if (dx >= dy)
+    {
         int32_t error = dx >> 1;
-        while (x != x1) {
+        while (x != x1)
+        {
             error += dy;
-            if (error >= dx) {
+            if (error >= dx)
+            {
                 error -= dx;
                 y += sy;
             }
             x += sx;
             plot(x, y);
         }
-    } else {
+    }
+    else
+    {
         int32_t error = dy >> 1;
-        while (y != y1) {
+        while (y != y1)
+        {
             error += dx;
-            if (error >= dy) {
+            if (error >= dy)
+            {
                 error -= dy;
                 x += sx;
             }

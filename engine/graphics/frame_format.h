@@ -32,7 +32,8 @@ inline bool IsRunLengthFormat(uint32_t format)
 // 8, 16, 24 or 32 for one depth bit, 0 otherwise.
 inline int32_t BitsPerPixelOfFormat(uint32_t format)
 {
-    switch (format & FRAME_DEPTH_MASK) {
+    switch (format & FRAME_DEPTH_MASK)
+    {
     case FRAME_DEPTH_8:
         return 8;
     case FRAME_DEPTH_16:
@@ -49,7 +50,8 @@ inline int32_t BitsPerPixelOfFormat(uint32_t format)
 // The depth bit of a bit count; 0 for a count without one.
 inline uint32_t DepthBitsOf(int32_t bitsPerPixel)
 {
-    switch (bitsPerPixel) {
+    switch (bitsPerPixel)
+    {
     case 8:
         return FRAME_DEPTH_8;
     case 16:

@@ -40,12 +40,14 @@ bool CFrame::GetPixel(int32_t x, int32_t y, CColor& colour) const
 {
     const int32_t px = x - m_UpperLeftX;
     const int32_t py = y - m_UpperLeftY;
-    if (!IsPlainWithPixels(*this) || px < 0 || py < 0 || px >= m_Width || py >= m_Height) {
+    if (!IsPlainWithPixels(*this) || px < 0 || py < 0 || px >= m_Width || py >= m_Height)
+    {
         colour.SetRGBA(0, 0, 0, 0);
         return false;
     }
     const uint32_t value = RawPixel(*this, px, py);
-    switch (GetBitsPerPixel()) {
+    switch (GetBitsPerPixel())
+    {
     case 8:
         colour.SetFromPaletteIndex(static_cast<uint8_t>(value));
         break;
@@ -81,38 +83,45 @@ void CFrame::GetContentBounds(CRect& bounds) const
     int32_t top = -1;
     for (int32_t y = 0; y < height && top < 0; y++)
         for (int32_t x = 0; x < width; x++)
-            if (counts(x, y)) {
+            if (counts(x, y))
+            {
                 top = y;
                 break;
             }
     if (top < 0)
         return;
     int32_t bottom = top + 1;
-    for (int32_t y = height - 1; y > top; y--) {
+    for (int32_t y = height - 1; y > top; y--)
+    {
         bool found = false;
         for (int32_t x = 0; x < width && !found; x++)
             found = counts(x, y);
-        if (found) {
+        if (found)
+        {
             bottom = y + 1;
             break;
         }
     }
     int32_t left = 0;
-    for (int32_t x = 0; x < width; x++) {
+    for (int32_t x = 0; x < width; x++)
+    {
         bool found = false;
         for (int32_t y = top; y < bottom && !found; y++)
             found = counts(x, y);
-        if (found) {
+        if (found)
+        {
             left = x;
             break;
         }
     }
     int32_t right = left + 1;
-    for (int32_t x = width - 1; x > left; x--) {
+    for (int32_t x = width - 1; x > left; x--)
+    {
         bool found = false;
         for (int32_t y = top; y < bottom && !found; y++)
             found = counts(x, y);
-        if (found) {
+        if (found)
+        {
             right = x + 1;
             break;
         }
@@ -128,7 +137,8 @@ bool CFrame::HasNonZeroPixels() const
     if (bits == 16)
         return false;
     for (int32_t y = 0; y < m_Height; y++)
-        for (int32_t x = 0; x < m_Width; x++) {
+        for (int32_t x = 0; x < m_Width; x++)
+        {
             const uint32_t value = RawPixel(*this, x, y);
             if (bits == 32 ? (value >> 24) != 0 : value != 0)
                 return true;

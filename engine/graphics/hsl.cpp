@@ -7,7 +7,8 @@ void RgbToHsl(float red, float green, float blue, float& hue, float& saturation,
     const float maximum = std::max({red, green, blue});
     const float minimum = std::min({red, green, blue});
     lightness = (maximum + minimum) * 0.5f;
-    if (maximum == minimum) {
+    if (maximum == minimum)
+    {
         saturation = 0.0f;
         hue = 0.0f;
         return;
@@ -42,8 +43,10 @@ float HueToChannel(float m1, float m2, float hue)
 
 void HslToRgb(float hue, float saturation, float lightness, float& red, float& green, float& blue)
 {
-    const float m2 = lightness <= 0.5f ? lightness * (1.0f + saturation) : lightness + saturation - lightness * saturation;
-    if (saturation == 0.0f) {
+    const float m2 =
+        lightness <= 0.5f ? lightness * (1.0f + saturation) : lightness + saturation - lightness * saturation;
+    if (saturation == 0.0f)
+    {
         red = green = blue = lightness;
         return;
     }

@@ -20,7 +20,8 @@ void Build16BitPaletteLookup(const CColorTable& palette)
 {
     Palette555Lookup[0] = 0;
     Palette565Lookup[0] = 0;
-    for (uint32_t i = 1; i < 256; i++) {
+    for (uint32_t i = 1; i < 256; i++)
+    {
         uint8_t red, green, blue;
         palette.GetEntry(i, red, green, blue);
         if (red == 0 && green == 0 && blue == 0)

@@ -51,18 +51,21 @@ bool ArePixelFormatTablesBuilt()
 
 void InitPixelFormatTables(const char*, const char*)
 {
-    for (int32_t i = 0; i < 256; i++) {
+    for (int32_t i = 0; i < 256; i++)
+    {
         Scale8To5[i] = ScaleRounded(i, 31);
         Scale8To5Green555[i] = Scale8To5[i] << 5;
         Scale8To5Red555[i] = Scale8To5[i] << 10;
         Scale8To5Red565[i] = Scale8To5[i] << 11;
         Scale8To6Green565[i] = ScaleRounded(i, 63) << 5;
-        for (int32_t j = 0; j < 256; j++) {
+        for (int32_t j = 0; j < 256; j++)
+        {
             ProductTable[i][j] = i * j;
             ScaledAlphaTable[i][j] = i * j / 255;
         }
     }
-    if (TranslucencyLevelTable[128] == 0) {
+    if (TranslucencyLevelTable[128] == 0)
+    {
         for (int32_t i = 0; i < 256; i++)
             TranslucencyLevelTable[i] = 5 - ((i * 6) >> 8);
     }

@@ -43,12 +43,13 @@ struct BlitScene
     {
         const uint32_t canary = CanaryOf(destination.GetBitsPerPixel());
         for (int32_t y = 0; y < 4; y++)
-            for (int32_t x = 0; x < 5; x++) {
+            for (int32_t x = 0; x < 5; x++)
+            {
                 const uint32_t want = Inside(x, y) ? expected : canary;
                 const uint32_t got = ReadPixel(destination, x, y);
                 if (got != want)
-                    return testing::AssertionFailure() << "pixel " << x << "," << y << " is 0x" << std::hex << got
-                                                       << ", not 0x" << want;
+                    return testing::AssertionFailure()
+                           << "pixel " << x << "," << y << " is 0x" << std::hex << got << ", not 0x" << want;
             }
         return testing::AssertionSuccess();
     }
@@ -113,10 +114,12 @@ TEST_F(NormalBlits, EveryPlainPairAtFullHighAndZeroOpacity)
     };
     CBlitNormal normal(false);
     FillEightBitTables(normal);
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
+    {
         const float opacities[] = {1.0f, 0.999f, 0.0f};
         const uint32_t expected[] = {c.atFull, c.atHigh, c.atZero};
-        for (int32_t i = 0; i < 3; i++) {
+        for (int32_t i = 0; i < 3; i++)
+        {
             SCOPED_TRACE(testing::Message() << c.sourceBits << " to " << c.destinationBits << " at " << opacities[i]);
             BlitScene scene(c.sourceBits, c.source, c.destinationBits, c.destination);
             normal.SetOpacity(opacities[i]);
@@ -135,13 +138,11 @@ TEST_F(NormalBlits, ThirtyTwoToSixteenInBothForms)
         uint32_t below;
         uint32_t expected;
     } cases[] = {
-        {true, 0xFF848484, 0x0000, 0x8430},
-        {false, 0xFF848484, 0x0000, 0x8410},
-        {true, 0x00FFFFFF, 0x0000, 0xFFFF},
-        {false, 0x00FFFFFF, 0x1234, 0x1234},
-        {false, 0xFFFFFFFF, 0x0000, 0xFFFF},
+        {true, 0xFF848484, 0x0000, 0x8430},  {false, 0xFF848484, 0x0000, 0x8410}, {true, 0x00FFFFFF, 0x0000, 0xFFFF},
+        {false, 0x00FFFFFF, 0x1234, 0x1234}, {false, 0xFFFFFFFF, 0x0000, 0xFFFF},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
+    {
         CBlitNormal normal(c.fourLane);
         normal.SetOpacity(0.5f);
         BlitScene scene(32, c.source, 16, c.below);
@@ -158,14 +159,11 @@ TEST_F(NormalBlits, ThirtyTwoToTwentyFourBlendsBySourceAlpha)
         uint32_t source;
         uint32_t expected;
     } cases[] = {
-        {1.0f, 0xFCFFFFFF, 0xFCFCFC},
-        {1.0f, 0xFDFFFFFF, 0xFFFFFF},
-        {1.0f, 0x00FFFFFF, 0x000000},
-        {0.5f, 0x05FFFFFF, 0x000000},
-        {0.5f, 0x06FFFFFF, 0x030303},
-        {1.0f - 1.0f / 256.0f, 0xFCFFFFFF, 0xFFFFFF},
+        {1.0f, 0xFCFFFFFF, 0xFCFCFC}, {1.0f, 0xFDFFFFFF, 0xFFFFFF}, {1.0f, 0x00FFFFFF, 0x000000},
+        {0.5f, 0x05FFFFFF, 0x000000}, {0.5f, 0x06FFFFFF, 0x030303}, {1.0f - 1.0f / 256.0f, 0xFCFFFFFF, 0xFFFFFF},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
+    {
         CBlitNormal normal(false);
         normal.SetOpacity(c.opacity);
         BlitScene scene(32, c.source, 24, 0);
@@ -183,7 +181,8 @@ TEST_F(NormalBlits, EightBitPairsWithoutTheirTablesChangeNothing)
         uint32_t source;
         float opacity;
     } cases[] = {{8, 5, 0.5f}, {16, 0x1106, 1.0f}, {24, 0x102030, 1.0f}};
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
+    {
         normal.SetOpacity(c.opacity);
         BlitScene scene(c.sourceBits, c.source, 8, 9);
         scene.destination.BlitAt(&scene.source, 1, 1, &normal);

@@ -12,9 +12,15 @@
 
 namespace {
 
-void First(CFrameInterface*, const CRect&, CFrameInterface*, const CRect&, CBlitType*) {}
-void Second(CFrameInterface*, const CRect&, CFrameInterface*, const CRect&, CBlitType*) {}
-void Third(CFrameInterface*, const CRect&, CFrameInterface*, const CRect&, CBlitType*) {}
+void First(CFrameInterface*, const CRect&, CFrameInterface*, const CRect&, CBlitType*)
+{
+}
+void Second(CFrameInterface*, const CRect&, CFrameInterface*, const CRect&, CBlitType*)
+{
+}
+void Third(CFrameInterface*, const CRect&, CFrameInterface*, const CRect&, CBlitType*)
+{
+}
 
 class CTestBlit : public CBlitType
 {
@@ -93,7 +99,8 @@ TEST_F(BlitTypes, OpacityGivesByteAndLevelAndIsHeldInRange)
         {std::numeric_limits<float>::infinity(), 1.0f, 255, 0},
         {-std::numeric_limits<float>::infinity(), 0.0f, 0, 5},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
+    {
         CTestBlit blit;
         blit.SetOpacity(c.opacity);
         EXPECT_EQ(blit.GetOpacity(), c.stored) << c.opacity;
@@ -128,7 +135,8 @@ TEST_F(BlitTypes, TheRegistryNamesSevenTypesInItsFixedOrder)
     const char* names[] = {"Normal",         "Transparent Mask", "Blend Black Bias",   "Blend Test Light",
                            "Blit As Shadow", "Normal Scale",     "Blend Amplify Light"};
     ASSERT_EQ(registry.GetCount(), 7u);
-    for (uint32_t i = 0; i < 7; i++) {
+    for (uint32_t i = 0; i < 7; i++)
+    {
         EXPECT_STREQ(registry.GetName(i), names[i]);
         EXPECT_EQ(registry.GetBlitType(static_cast<int32_t>(i)), registry.GetEntry(i).value);
     }

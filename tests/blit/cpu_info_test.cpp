@@ -65,12 +65,12 @@ TEST(CpuInfo, SpeedClassesFromFamilyAndModel)
         const char* vendor;
         int32_t family, model, speedClass;
     } cases[] = {
-        {"GenuineIntel", 5, 4, 1}, {"GenuineIntel", 6, 1, 2}, {"GenuineIntel", 6, 3, 3},
-        {"GenuineIntel", 6, 5, 4}, {"GenuineIntel", 6, 7, 5}, {"GenuineIntel", 6, 8, 6},
-        {"AuthenticAMD", 6, 7, 5}, {"GenuineIntel", 15, 2, 8}, {"GenuineIntel", 15, 3, 7},
-        {"GenuineIntel", 10, 0, 6}, {"AuthenticAMD", 15, 0, 8},
+        {"GenuineIntel", 5, 4, 1},  {"GenuineIntel", 6, 1, 2},  {"GenuineIntel", 6, 3, 3},  {"GenuineIntel", 6, 5, 4},
+        {"GenuineIntel", 6, 7, 5},  {"GenuineIntel", 6, 8, 6},  {"AuthenticAMD", 6, 7, 5},  {"GenuineIntel", 15, 2, 8},
+        {"GenuineIntel", 15, 3, 7}, {"GenuineIntel", 10, 0, 6}, {"AuthenticAMD", 15, 0, 8},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
+    {
         CFakeProcessor processor(c.vendor, c.family, c.model, 3, 0);
         CCpuInfo info;
         info.Detect(processor);
@@ -97,7 +97,8 @@ TEST(CpuInfo, ExtensionsCountOnlyWhenReportedAndTheirInstructionRan)
         {"SSE not reported", MMX_BIT, 0, true, false, 1, 1},
         {"nothing reported", 0, 0, false, false, 0, 0},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
+    {
         CFakeProcessor processor("GenuineIntel", 6, 8, 0, c.features);
         processor.faulting = c.faulting;
         CCpuInfo info;
@@ -177,7 +178,8 @@ TEST(CpuInfo, ModelNames)
         {"AuthenticAMD", 15, 1, ""},
         {"CyrixInstead", 5, 2, "Unknown"},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
+    {
         char name[31];
         GetCpuModelName(c.family, c.model, c.vendor, name, sizeof(name));
         EXPECT_STREQ(name, c.name) << c.vendor << " " << c.family << "/" << c.model;

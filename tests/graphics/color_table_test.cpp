@@ -29,7 +29,8 @@ TEST_F(ColorTables, KindsAllocateTheirSizeAsTheIdentity)
         int32_t kind;
         uint32_t size;
     } kinds[] = {{1, 768}, {2, 256}, {3, 1024}, {4, 65536}, {5, 32768}, {6, 32768}, {7, 65536}};
-    for (const auto& c : kinds) {
+    for (const auto& c : kinds)
+    {
         CColorTable table;
         table.SetKind(c.kind);
         EXPECT_EQ(CColorTable::GetKindSize(c.kind), c.size);
@@ -44,7 +45,8 @@ TEST_F(ColorTables, AKindOutsideTheListChangesNothing)
     CColorTable table;
     table.SetKind(CColorTable::INDEX_REMAP);
     table.GetData()[5] = 77;
-    for (int32_t kind : {-1, 8, 1000}) {
+    for (int32_t kind : {-1, 8, 1000})
+    {
         table.SetKind(kind);
         EXPECT_EQ(table.GetKind(), CColorTable::INDEX_REMAP);
         EXPECT_EQ(table.GetData()[5], 77);

@@ -42,7 +42,8 @@ TEST_F(FrameQueries, GetPixelReadsEveryDepthAndNothingOutside)
         {24, 0x102030, 0x10, 0x20, 0x30, 255},
         {32, 0x80102030, 0x10, 0x20, 0x30, 0x80},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
+    {
         SCOPED_TRACE(c.bits);
         CFrame frame;
         frame.Create(3, 2, c.bits);
@@ -58,7 +59,8 @@ TEST_F(FrameQueries, GetPixelReadsEveryDepthAndNothingOutside)
         EXPECT_TRUE(frame.HitTestPixel(1, 6));
         EXPECT_FALSE(frame.HitTestPixel(0, 6));
 
-        for (const CPoint outside : {CPoint{2, 6}, CPoint{1, 7}, CPoint{-2, 5}, CPoint{0, 4}}) {
+        for (const CPoint outside : {CPoint{2, 6}, CPoint{1, 7}, CPoint{-2, 5}, CPoint{0, 4}})
+        {
             CColor missing(1, 2, 3, 4);
             EXPECT_FALSE(frame.GetPixel(outside.x, outside.y, missing));
             EXPECT_EQ(missing.m_Red + missing.m_Green + missing.m_Blue + missing.m_Alpha, 0);
@@ -70,7 +72,8 @@ TEST_F(FrameQueries, GetPixelReadsEveryDepthAndNothingOutside)
 
 TEST_F(FrameQueries, ContentBoundsAreInPixelCoordinates)
 {
-    for (const CPoint offset : {CPoint{0, 0}, CPoint{-7, 12}}) {
+    for (const CPoint offset : {CPoint{0, 0}, CPoint{-7, 12}})
+    {
         CFrame frame;
         frame.Create(10, 8, 16);
         frame.SetUpperLeftOffset(offset.x, offset.y);
@@ -109,10 +112,11 @@ TEST_F(FrameQueries, NonZeroPixelsByDepth)
         uint32_t raw;
         bool nonZero;
     } cases[] = {
-        {8, 1, true}, {8, 0, false}, {16, 0xFFFF, false}, {24, 0x000100, true},
-        {32, 0x00FFFFFF, false}, {32, 0x01000000, true},
+        {8, 1, true},         {8, 0, false},           {16, 0xFFFF, false},
+        {24, 0x000100, true}, {32, 0x00FFFFFF, false}, {32, 0x01000000, true},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
+    {
         CFrame frame;
         frame.Create(5, 3, c.bits);
         WritePixel(frame, 4, 2, c.raw);
@@ -143,7 +147,8 @@ TEST_F(FrameQueries, CopyRectClipsToTheSourceAndLeavesTheRestZero)
     ASSERT_EQ(copy.GetHeight(), 25);
     EXPECT_EQ(copy.GetUpperLeftXOffset(), 0);
     for (int32_t y = 0; y < 25; y++)
-        for (int32_t x = 0; x < 25; x++) {
+        for (int32_t x = 0; x < 25; x++)
+        {
             const bool inside = x >= 5 && x < 15 && y >= 5 && y < 15;
             ASSERT_EQ(ReadPixel(copy, x, y), inside ? ReadPixel(source, x - 5, y - 5) : 0u) << x << "," << y;
             ASSERT_EQ(copy.GetStream4Data()[y * 25 + x], inside ? plane[(y - 5) * 10 + x - 5] : 0) << x << "," << y;
@@ -164,7 +169,8 @@ TEST_F(FrameQueries, RemapDarkensAndLightensThroughThePalette)
     const bool hadMMX = GetCpuInfo().HasMMX();
     GetCpuInfo().OverrideMMX(false);
     uint8_t identity[256], darker[256], lighter[256];
-    for (int32_t i = 0; i < 256; i++) {
+    for (int32_t i = 0; i < 256; i++)
+    {
         identity[i] = static_cast<uint8_t>(i);
         darker[i] = static_cast<uint8_t>(i / 2);
         lighter[i] = static_cast<uint8_t>(i < 128 ? i * 2 : 255);

@@ -39,7 +39,8 @@ TEST_F(Frames, CreateSetsShiftsAndARowTableOfAtLeastTwoEntries)
         uint32_t width, height;
         int32_t widthShift, heightShift;
     } cases[] = {{1, 1, 0, 0}, {2, 1, 1, 0}, {640, 480, 9, 8}, {1, 5, 0, 2}, {1023, 1024, 9, 10}};
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
+    {
         CFrame frame;
         frame.Create(c.width, c.height, 16);
         EXPECT_EQ(frame.GetWidthShift(), c.widthShift) << c.width;
@@ -65,7 +66,8 @@ TEST_F(Frames, AllocationRefusesWhatItCannotHold)
         {"a side past 65535", 70000, 1, 8},
         {"a block past 256 MiB", 20000, 20000, 32},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
+    {
         CFrame frame;
         frame.Create(4, 4, 16);
         EXPECT_EQ(frame.AllocatePixels(c.width, c.height, c.bits), 0) << c.what;
@@ -116,7 +118,8 @@ TEST(ClipBlitRects, ClipsTheDestinationAndMovesTheSourceAlike)
         {{0, 0, 10, 10}, {0, 50, 10, 60}, false, {}, {}},
         {{0, 0, 200, 100}, {-50, -25, 150, 75}, true, {50, 25, 150, 75}, {0, 0, 100, 50}},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
+    {
         CRect source = c.source, destination = c.destination;
         ASSERT_EQ(ClipBlitRects(bounds, source, destination), c.visible);
         if (!c.visible)
@@ -147,24 +150,24 @@ TEST(ClipLine, MovesEndPointsOntoTheEdges)
         bool visible;
         int32_t out[4];
     } cases[] = {
-        {{2, 3, 7, 8}, true, {2, 3, 7, 8}},
-        {{-5, 4, 20, 4}, true, {0, 4, 9, 4}},
-        {{4, -5, 4, 20}, true, {4, 0, 4, 9}},
-        {{-5, -5, 15, 15}, true, {0, 0, 9, 9}},
-        {{-5, -5, -1, 20}, false, {}},
-        {{-8, 0, 0, -8}, false, {}},
-        {{12, 5, 5, 12}, true, {9, 8, 8, 9}},
-        {{12, 9, 9, 12}, false, {}},
+        {{2, 3, 7, 8}, true, {2, 3, 7, 8}},   {{-5, 4, 20, 4}, true, {0, 4, 9, 4}},
+        {{4, -5, 4, 20}, true, {4, 0, 4, 9}}, {{-5, -5, 15, 15}, true, {0, 0, 9, 9}},
+        {{-5, -5, -1, 20}, false, {}},        {{-8, 0, 0, -8}, false, {}},
+        {{12, 5, 5, 12}, true, {9, 8, 8, 9}}, {{12, 9, 9, 12}, false, {}},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
+    {
         int32_t x0 = c.in[0], y0 = c.in[1], x1 = c.in[2], y1 = c.in[3];
         ASSERT_EQ(ClipLine(rect, x0, y0, x1, y1), c.visible) << c.in[0] << "," << c.in[1];
-        if (c.visible) {
+        if (c.visible)
+        {
             EXPECT_EQ(x0, c.out[0]);
             EXPECT_EQ(y0, c.out[1]);
             EXPECT_EQ(x1, c.out[2]);
             EXPECT_EQ(y1, c.out[3]);
-        } else {
+        }
+        else
+        {
             EXPECT_EQ(x0, c.in[0]) << "rejected points stay as they were";
         }
     }
@@ -250,7 +253,10 @@ namespace {
 class CWrappingBlit : public CBlitType
 {
 public:
-    CWrappingBlit() : CBlitType(TILES) {}
+    CWrappingBlit()
+        : CBlitType(TILES)
+    {
+    }
 };
 
 std::vector<std::string> s_DeveloperMessages;
@@ -285,7 +291,8 @@ TEST_F(Frames, FillsAndClearsAtEveryDepth)
         int32_t bits;
         uint32_t word;
     } cases[] = {{8, 0x9A}, {16, Pack565(0x12, 0x34, 0x56)}, {24, 0x123456}, {32, 0xFF123456}};
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
+    {
         SCOPED_TRACE(c.bits);
         CFrame frame;
         frame.Create(5, 4, c.bits);
@@ -325,7 +332,8 @@ TEST_F(Frames, TranslucentFillsInBothForms)
         {true, {0x8410, 0x8410, 0x8410, 0x8410, 0x7BEF}},
         {false, {0x7BEF, 0x7BEF, 0x7BEF, 0x7BEF, 0x7BEF}},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
+    {
         SCOPED_TRACE(c.fourLane);
         GetCpuInfo().OverrideMMX(c.fourLane);
         CFrame frame;
@@ -356,7 +364,8 @@ TEST_F(Frames, LinesAreClippedToTheFrameAndPlotBothEnds)
     int32_t set = 0;
     for (int32_t y = 0; y < 20; y++)
         for (int32_t x = 0; x < 20; x++)
-            if (ReadPixel(frame, x, y) != 0) {
+            if (ReadPixel(frame, x, y) != 0)
+            {
                 EXPECT_EQ(x, y);
                 set++;
             }

@@ -28,7 +28,8 @@ TEST_F(PixelFormats, TablesHoldTheirFormulas)
     {
         int32_t byte;
         int32_t level;
-    } levels[] = {{255, 0}, {214, 0}, {213, 1}, {171, 1}, {170, 2}, {128, 2}, {127, 3}, {86, 3}, {85, 4}, {43, 4}, {42, 5}, {0, 5}};
+    } levels[] = {{255, 0}, {214, 0}, {213, 1}, {171, 1}, {170, 2}, {128, 2},
+                  {127, 3}, {86, 3},  {85, 4},  {43, 4},  {42, 5},  {0, 5}};
     for (const auto& c : levels)
         EXPECT_EQ(TranslucencyLevelTable[c.byte], c.level) << c.byte;
 
@@ -130,13 +131,12 @@ TEST(Hsl, ConversionsBothWays)
     {
         float hue, saturation, lightness, red, green, blue;
     } cases[] = {
-        {0.0f, 1.0f, 0.5f, 1.0f, 0.0f, 0.0f},
-        {120.0f, 1.0f, 0.5f, 0.0f, 1.0f, 0.0f},
-        {240.0f, 1.0f, 0.5f, 0.0f, 0.0f, 1.0f},
-        {0.0f, 0.0f, 0.25f, 0.25f, 0.25f, 0.25f},
+        {0.0f, 1.0f, 0.5f, 1.0f, 0.0f, 0.0f},   {120.0f, 1.0f, 0.5f, 0.0f, 1.0f, 0.0f},
+        {240.0f, 1.0f, 0.5f, 0.0f, 0.0f, 1.0f}, {0.0f, 0.0f, 0.25f, 0.25f, 0.25f, 0.25f},
         {60.0f, 1.0f, 0.75f, 1.0f, 1.0f, 0.5f},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
+    {
         float r, g, b;
         HslToRgb(c.hue, c.saturation, c.lightness, r, g, b);
         EXPECT_NEAR(r, c.red, 1e-5f) << c.hue;
@@ -156,7 +156,8 @@ TEST(Hsl, ConversionsBothWays)
 TEST(DisplayBitDepth, EveryDepthIsServedAs16)
 {
     EXPECT_EQ(GetDisplayBitDepth(), 16);
-    for (int32_t bits : {8, 24, 32, 16}) {
+    for (int32_t bits : {8, 24, 32, 16})
+    {
         SetDisplayBitDepth(bits);
         EXPECT_EQ(GetDisplayBitDepth(), 16) << bits;
     }

@@ -10,9 +10,8 @@
 // test.
 inline uint8_t* PixelAddress(const CFrame& frame, int32_t x, int32_t y)
 {
-    return frame.GetPixels() +
-           (static_cast<size_t>(frame.GetRowOffsets()[y]) + static_cast<size_t>(x)) *
-               static_cast<size_t>(frame.GetBytesPerPixel());
+    return frame.GetPixels() + (static_cast<size_t>(frame.GetRowOffsets()[y]) + static_cast<size_t>(x)) *
+                                   static_cast<size_t>(frame.GetBytesPerPixel());
 }
 
 inline uint32_t ReadPixel(const CFrame& frame, int32_t x, int32_t y)

@@ -13,7 +13,7 @@ CNamedValueTable<T>::~CNamedValueTable()
 template <typename T>
 int32_t CNamedValueTable<T>::Add(const CString& name, T value)
 {
-    m_Entries.Append(new Entry{ name, CString(), true, value });
+    m_Entries.Append(new Entry{name, CString(), true, value});
     return static_cast<int32_t>(m_Entries.GetCount() - 1);
 }
 
