@@ -2,6 +2,7 @@
 
 #include "engine/blit/cpu_info.h"
 #include "engine/blit/normal_routines.h"
+#include "engine/blit/normal_run_length_routines.h"
 
 CBlitNormal::CBlitNormal(bool useFourLaneForms)
 {
@@ -20,6 +21,11 @@ CBlitNormal::CBlitNormal(bool useFourLaneForms)
     AddEntry(32, 0, 16, 0, useFourLaneForms ? BlitNormal32To16Truncated : BlitNormal32To16Blended);
     AddEntry(32, 0, 24, 0, BlitNormal32To24);
     AddEntry(32, 0, 32, 0, BlitNormal32To32);
+    AddEntry(8, 2, 8, 0, BlitNormalRle8To8);
+    AddEntry(8, 2, 16, 0, BlitNormalRle8To16);
+    AddEntry(16, 4, 16, 0, useFourLaneForms ? BlitNormalRle16AlphaTo16FourLane : BlitNormalRle16AlphaTo16);
+    AddEntry(16, 4, 24, 0, BlitNormalRle16AlphaTo24);
+    AddEntry(16, 4, 32, 0, BlitNormalRle16AlphaTo32);
 }
 
 CBlitNormal& GetBlitNormal()

@@ -220,5 +220,5 @@ TEST_F(NormalBlits, NotExactlyOpaqueBlitsPointTheSharedOpacityRow)
 TEST_F(NormalBlits, TheSharedNormalIsBuiltOnceWithTheProcessorsForms)
 {
     EXPECT_EQ(&GetBlitNormal(), &GetBlitNormal());
-    EXPECT_EQ(GetBlitNormal().GetEntryCount(), 15u);
+    EXPECT_EQ(GetBlitNormal().GetEntryCount(), 20u);
 }
