@@ -1,0 +1,95 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <initializer_list>
+#include <vector>
+
+#include "engine/graphics/frame.h"
+
+// Hand-made run-length frames: each stream given as one code string per
+// row, laid out as a block with its size word and a row offset table. The
+// fixture owns the blocks and lends them to the frame.
+using RunRow = std::vector<uint8_t>;
+
+inline RunRow Codes(std::initializer_list<RunRow> parts)
+{
+    RunRow row;
+    for (const RunRow& part : parts)
+        row.insert(row.end(), part.begin(), part.end());
+    return row;
+}
+
+inline RunRow Skip(uint8_t n)
+{
+    return {static_cast<uint8_t>(0x80 | n)};
+}
+
+// Values of 1, 2 or 3 bytes, little-endian.
+inline RunRow Literal(uint32_t valueBytes, std::initializer_list<uint32_t> values)
+{
+    RunRow row{static_cast<uint8_t>(0x40 | values.size())};
+    for (uint32_t value : values)
+        for (uint32_t k = 0; k < valueBytes; k++)
+            row.push_back(static_cast<uint8_t>(value >> (8 * k)));
+    return row;
+}
+
+inline RunRow Fill(uint32_t valueBytes, uint8_t n, uint32_t value)
+{
+    RunRow row{n};
+    for (uint32_t k = 0; k < valueBytes; k++)
+        row.push_back(static_cast<uint8_t>(value >> (8 * k)));
+    return row;
+}
+
+class RunLengthFixture
+{
+public:
+    CFrame frame;
+
+    // encoding: FRAME_ENCODING_RLE8 or FRAME_ENCODING_RLE_ALPHA.
+    RunLengthFixture(int32_t width, int32_t height, int32_t bits, uint32_t encoding) : m_Height(height)
+    {
+        frame.SetFormatWord(encoding | DepthBitsOf(bits) | FRAME_BORROWED_PIXELS);
+        frame.SetSize(static_cast<uint32_t>(width), static_cast<uint32_t>(height));
+    }
+    RunLengthFixture(const RunLengthFixture&) = delete;
+    RunLengthFixture& operator=(const RunLengthFixture&) = delete;
+
+    // Coded rows (or, for the alpha stream 3, bare alpha bytes per row).
+    void SetStream(int32_t index, const std::vector<RunRow>& rows)
+    {
+        std::vector<uint8_t>& block = m_Blocks[index];
+        std::vector<int32_t>& offsets = m_Offsets[index];
+        block.assign(4, 0);
+        offsets.assign(static_cast<size_t>(m_Height < 2 ? 2 : m_Height), 0);
+        for (size_t y = 0; y < rows.size(); y++) {
+            offsets[y] = static_cast<int32_t>(block.size());
+            block.insert(block.end(), rows[y].begin(), rows[y].end());
+        }
+        const uint32_t size = static_cast<uint32_t>(block.size());
+        std::memcpy(block.data(), &size, 4);
+        if (index == 0)
+            frame.SetPixelData(block.data(), offsets.data());
+        else
+            frame.SetStream(index, block.data(), offsets.data());
+    }
+
+    std::array<uint32_t, 5> Bytes() const
+    {
+        std::array<uint32_t, 5> bytes{};
+        for (size_t i = 0; i < 5; i++)
+            bytes[i] = static_cast<uint32_t>(m_Blocks[i].size());
+        return bytes;
+    }
+
+    std::vector<uint8_t>& Block(int32_t index) { return m_Blocks[index]; }
+    std::vector<int32_t>& Offsets(int32_t index) { return m_Offsets[index]; }
+
+private:
+    int32_t m_Height;
+    std::vector<uint8_t> m_Blocks[5];
+    std::vector<int32_t> m_Offsets[5];
+};
