@@ -25,8 +25,8 @@ TEST(RunLengthValidator, RejectsEachDamage)
     };
     const Case cases[] = {
         {"nothing", [](RunLengthFixture&) {}},
-        {"a row of only zero-length skips", [](RunLengthFixture& f) {
-             f.SetStream(0, {Codes({Skip(0), Skip(0), Skip(0)}), Codes({Skip(6)})});
+        {"a last row of only zero-length skips", [](RunLengthFixture& f) {
+             f.SetStream(0, {Codes({Skip(6)}), Codes({Skip(0), Skip(0), Skip(0)})});
          }},
         {"a literal past its block", [](RunLengthFixture& f) {
              f.SetStream(0, {Codes({Skip(6)}), RunRow{0x46, 1, 0, 2, 0}});
