@@ -1,6 +1,7 @@
 #include "engine/blit/blit_type_registry.h"
 
 #include "engine/blit/blit_normal.h"
+#include "engine/blit/blit_transparent_mask.h"
 #include "engine/blit/blit_type.h"
 #include "engine/core/lists/named_value_table_members.h"
 
@@ -31,7 +32,7 @@ CBlitType* WithoutRoutines()
 CBlitTypeRegistry::CBlitTypeRegistry()
 {
     Add("Normal", &GetBlitNormal());
-    Add("Transparent Mask", WithoutRoutines<1>());
+    Add("Transparent Mask", &GetBlitTransparentMask());
     Add("Blend Black Bias", WithoutRoutines<2>());
     Add("Blend Test Light", WithoutRoutines<3>());
     Add("Blit As Shadow", WithoutRoutines<4>());

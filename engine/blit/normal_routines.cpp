@@ -95,7 +95,8 @@ const uint8_t* PaletteFor8BitSource(CFrameInterface* source, CBlitType* blitType
     return nullptr;
 }
 
-template <int DestinationBytes>
+// SkipZero: the value 0 of the source is transparent ("Transparent Mask").
+template <int DestinationBytes, bool SkipZero = false>
 void Blit8ToTrueColour(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
                        const CRect& destinationRect, CBlitType* blitType)
 {
@@ -106,6 +107,8 @@ void Blit8ToTrueColour(CFrameInterface* source, const CRect& sourceRect, CFrameI
         for (int32_t x = 0; x < count; x++, to += DestinationBytes)
         {
             const uint8_t index = from[x];
+            if (SkipZero && index == 0)
+                continue;
             if (palette)
             {
                 to[0] = palette[3 * index];
@@ -122,7 +125,7 @@ void Blit8ToTrueColour(CFrameInterface* source, const CRect& sourceRect, CFrameI
     });
 }
 
-template <int DestinationBytes>
+template <int DestinationBytes, bool SkipZero = false>
 void Blit16ToTrueColour(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
                         const CRect& destinationRect, CBlitType* blitType)
 {
@@ -132,6 +135,8 @@ void Blit16ToTrueColour(CFrameInterface* source, const CRect& sourceRect, CFrame
         for (int32_t x = 0; x < count; x++, to += DestinationBytes)
         {
             const uint16_t value = Load16(from + 2 * x);
+            if (SkipZero && value == 0)
+                continue;
             to[0] = Expand5To8[value & 31];
             to[1] = Expand6To8[(value >> 5) & 63];
             to[2] = Expand5To8[value >> 11];
@@ -358,4 +363,58 @@ void BlitNormal32To32(CFrameInterface* source, const CRect& sourceRect, CFrameIn
 {
     IsOpaque(blitType);
     CopyRows<4>(source, sourceRect, destination, destinationRect);
+}
+
+void BlitMasked8To8(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
+                    const CRect& destinationRect, CBlitType* blitType)
+{
+    IsOpaque(blitType);
+    ForEachRow<1, 1>(source, sourceRect, destination, destinationRect,
+                     [](const uint8_t* from, uint8_t* to, int32_t count) {
+        for (int32_t x = 0; x < count; x++)
+            if (from[x] != 0)
+                to[x] = from[x];
+    });
+}
+
+void BlitMasked8To16(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
+                     const CRect& destinationRect, CBlitType* blitType)
+{
+    IsOpaque(blitType);
+    ForEachRow<1, 2>(source, sourceRect, destination, destinationRect,
+                     [](const uint8_t* from, uint8_t* to, int32_t count) {
+        for (int32_t x = 0; x < count; x++)
+            if (from[x] != 0)
+                Store16(to + 2 * x, static_cast<uint32_t>(Palette565Lookup[from[x]]));
+    });
+}
+
+void BlitMasked8To24(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
+                     const CRect& destinationRect, CBlitType* blitType)
+{
+    Blit8ToTrueColour<3, true>(source, sourceRect, destination, destinationRect, blitType);
+}
+
+void BlitMasked8To32(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
+                     const CRect& destinationRect, CBlitType* blitType)
+{
+    Blit8ToTrueColour<4, true>(source, sourceRect, destination, destinationRect, blitType);
+}
+
+void BlitMasked16To16(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
+                      const CRect& destinationRect, CBlitType* blitType)
+{
+    IsOpaque(blitType);
+    ForEachRowOf<uint16_t, 2, uint16_t, 2>(source, sourceRect, destination, destinationRect,
+                                           [](const uint16_t* from, uint16_t* to, int32_t count) {
+        for (int32_t x = 0; x < count; x++)
+            if (from[x] != 0)
+                to[x] = from[x];
+    });
+}
+
+void BlitMasked16To24(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
+                      const CRect& destinationRect, CBlitType* blitType)
+{
+    Blit16ToTrueColour<3, true>(source, sourceRect, destination, destinationRect, blitType);
 }

@@ -27,3 +27,13 @@ void BlitNormal32To16Blended(CFrameInterface*, const CRect&, CFrameInterface*, c
 void BlitNormal32To16Truncated(CFrameInterface*, const CRect&, CFrameInterface*, const CRect&, CBlitType*);
 void BlitNormal32To24(CFrameInterface*, const CRect&, CFrameInterface*, const CRect&, CBlitType*);
 void BlitNormal32To32(CFrameInterface*, const CRect&, CFrameInterface*, const CRect&, CBlitType*);
+
+// "Transparent Mask"'s own plain routines: as Normal's at full opacity,
+// except that a source value 0 leaves the destination unchanged. They only
+// point the opacity row for what follows; the opacity does not blend.
+void BlitMasked8To8(CFrameInterface*, const CRect&, CFrameInterface*, const CRect&, CBlitType*);
+void BlitMasked8To16(CFrameInterface*, const CRect&, CFrameInterface*, const CRect&, CBlitType*);
+void BlitMasked8To24(CFrameInterface*, const CRect&, CFrameInterface*, const CRect&, CBlitType*);
+void BlitMasked8To32(CFrameInterface*, const CRect&, CFrameInterface*, const CRect&, CBlitType*);
+void BlitMasked16To16(CFrameInterface*, const CRect&, CFrameInterface*, const CRect&, CBlitType*);
+void BlitMasked16To24(CFrameInterface*, const CRect&, CFrameInterface*, const CRect&, CBlitType*);

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "engine/blit/blit_normal.h"
+#include "engine/blit/blit_transparent_mask.h"
 #include "engine/blit/blit_type.h"
 #include "engine/blit/blit_type_registry.h"
 #include "engine/core/files/memory_stream.h"
@@ -146,5 +147,6 @@ TEST_F(BlitTypes, TheRegistryNamesSevenTypesInItsFixedOrder)
     EXPECT_EQ(registry.GetBlitType(-1), &GetBlitNormal());
     EXPECT_EQ(registry.GetBlitType(99), &GetBlitNormal());
     EXPECT_EQ(registry.GetBlitType(5)->GetKind(), CBlitType::SCALES);
-    EXPECT_EQ(registry.GetBlitType(1)->GetEntryCount(), 0u);
+    EXPECT_EQ(registry.GetBlitType(1), &GetBlitTransparentMask());
+    EXPECT_EQ(registry.GetBlitType(2)->GetEntryCount(), 0u);
 }
