@@ -1,11 +1,13 @@
 // Reading a frame rather than drawing on it: pixel values and colours, hit
 // tests, the bounds of the visible content. Points outside the frame, and
-// frames without plain pixels, read as empty.
+// frames without pixels, read as empty. Run-length frames are read in
+// place, walking one row of each stream up to the covering run.
 #include <cstring>
 
 #include "engine/core/color/color.h"
 #include "engine/graphics/frame.h"
 #include "engine/graphics/pixel_formats.h"
+#include "engine/graphics/run_pixel_queries.h"
 
 namespace {
 
@@ -25,13 +27,184 @@ bool IsPlainWithPixels(const CFrame& frame)
     return frame.GetPixels() != nullptr && frame.GetRowOffsets() != nullptr && !IsRunLengthFormat(frame.GetFormat());
 }
 
+struct StreamRows
+{
+    const uint8_t* data;
+    const int32_t* rowOffsets;
+};
+
+StreamRows StreamOf(const CFrame& frame, int32_t index)
+{
+    switch (index)
+    {
+    case 0:
+        return {frame.GetPixels(), frame.GetRowOffsets()};
+    case 1:
+        return {frame.GetStream1Data(), frame.GetStream1RowOffsets()};
+    case 2:
+        return {frame.GetStream2Data(), frame.GetStream2RowOffsets()};
+    case 3:
+        return {frame.GetStream3Data(), frame.GetStream3RowOffsets()};
+    default:
+        return {frame.GetStream4Data(), frame.GetStream4RowOffsets()};
+    }
+}
+
+bool FindInStream(const CFrame& frame, int32_t index, uint32_t valueBytes, int32_t x, int32_t y, RunPixel& found)
+{
+    const StreamRows stream = StreamOf(frame, index);
+    return stream.data != nullptr && stream.rowOffsets != nullptr &&
+           FindRunPixel(stream.data, stream.rowOffsets, frame.GetWidth(), valueBytes, x, y, found);
+}
+
+// The streams of an 8-bit frame in the order its pixel reads look at them.
+constexpr int32_t RLE8_READ_ORDER[5] = {0, 4, 3, 2, 1};
+
+bool IsRle8(const CFrame& frame)
+{
+    return (frame.GetFormat() & FRAME_ENCODING_MASK) == FRAME_ENCODING_RLE8 && frame.GetBitsPerPixel() == 8;
+}
+
+// Bytes of an alpha frame's stored values; 0 for depths without a form.
+uint32_t AlphaValueBytes(const CFrame& frame)
+{
+    if ((frame.GetFormat() & FRAME_ENCODING_MASK) != FRAME_ENCODING_RLE_ALPHA)
+        return 0;
+    const int32_t bits = frame.GetBitsPerPixel();
+    return bits == 8 || bits == 16 || bits == 24 ? static_cast<uint32_t>(bits / 8) : 0;
+}
+
+bool CoveredInRunLength(const CFrame& frame, int32_t x, int32_t y)
+{
+    RunPixel found;
+    if (IsRle8(frame))
+    {
+        for (int32_t index : RLE8_READ_ORDER)
+            if (FindInStream(frame, index, 1, x, y, found))
+                return true;
+        return false;
+    }
+    const uint32_t valueBytes = AlphaValueBytes(frame);
+    return valueBytes != 0 &&
+           (FindInStream(frame, 0, valueBytes, x, y, found) || FindInStream(frame, 4, valueBytes, x, y, found));
+}
+
+void SetColourOfValue(CColor& colour, uint32_t value, uint32_t valueBytes, int32_t alpha)
+{
+    if (valueBytes == 1)
+    {
+        colour.SetFromPaletteIndex(static_cast<uint8_t>(value));
+        colour.m_Alpha = static_cast<uint8_t>(alpha);
+    }
+    else if (valueBytes == 2)
+    {
+        colour.SetFrom565(static_cast<uint16_t>(value));
+        colour.m_Alpha = static_cast<uint8_t>(alpha);
+    }
+    else
+    {
+        colour.SetRGBA((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF, alpha);
+    }
+}
+
+// The colour of an alpha frame's pixel: an opaque stored value other than
+// 0, else the translucent run's value with its alpha byte, else nothing.
+void ReadAlphaFramePixel(const CFrame& frame, int32_t x, int32_t y, CColor& colour)
+{
+    const uint32_t valueBytes = AlphaValueBytes(frame);
+    RunPixel found;
+    if (valueBytes == 0)
+    {
+        colour.SetRGBA(0, 0, 0, 0);
+        return;
+    }
+    if (FindInStream(frame, 0, valueBytes, x, y, found) && found.value != 0)
+    {
+        SetColourOfValue(colour, found.value, valueBytes, 255);
+        return;
+    }
+    const StreamRows alpha = StreamOf(frame, 3);
+    if (alpha.data != nullptr && alpha.rowOffsets != nullptr && FindInStream(frame, 4, valueBytes, x, y, found))
+    {
+        SetColourOfValue(colour, found.value, valueBytes, alpha.data[alpha.rowOffsets[y] + found.alphaIndex]);
+        return;
+    }
+    colour.SetRGBA(0, 0, 0, 0);
+}
+
 } // namespace
+
+bool FindRunPixel(const uint8_t* stream, const int32_t* rowOffsets, int32_t width, uint32_t valueBytes, int32_t x,
+                  int32_t y, RunPixel& found)
+{
+    const uint8_t* codes = stream + rowOffsets[y];
+    int32_t column = 0;
+    uint32_t alphaIndex = 0;
+    while (column < width)
+    {
+        const uint8_t code = *codes++;
+        if (code >= 0x80)
+        {
+            column += code & 0x7F;
+            if (x < column)
+                return false;
+            continue;
+        }
+        const int32_t n = code & 0x3F;
+        const bool literal = code >= 0x40;
+        if (x < column + n)
+        {
+            const uint8_t* at = literal ? codes + static_cast<size_t>(x - column) * valueBytes : codes;
+            found.value = 0;
+            std::memcpy(&found.value, at, valueBytes);
+            found.alphaIndex = alphaIndex + (literal ? static_cast<uint32_t>(x - column) : 0);
+            return true;
+        }
+        codes += (literal ? static_cast<size_t>(n) : 1) * valueBytes;
+        alphaIndex += literal ? static_cast<uint32_t>(n) : 1;
+        column += n;
+    }
+    return false;
+}
+
+int32_t FindRunPixel8(const uint8_t* stream, const int32_t* rowOffsets, int32_t width, int32_t x, int32_t y)
+{
+    RunPixel found;
+    return FindRunPixel(stream, rowOffsets, width, 1, x, y, found) ? -1 : 0;
+}
+
+int32_t FindRunPixel16(const uint8_t* stream, const int32_t* rowOffsets, int32_t width, int32_t x, int32_t y)
+{
+    RunPixel found;
+    return FindRunPixel(stream, rowOffsets, width, 2, x, y, found) ? -1 : 0;
+}
+
+int32_t FindRunPixel24(const uint8_t* stream, const int32_t* rowOffsets, int32_t width, int32_t x, int32_t y)
+{
+    RunPixel found;
+    return FindRunPixel(stream, rowOffsets, width, 3, x, y, found) ? -1 : 0;
+}
+
+uint8_t ReadRunPixel8(const uint8_t* stream, const int32_t* rowOffsets, int32_t width, int32_t x, int32_t y)
+{
+    RunPixel found;
+    return FindRunPixel(stream, rowOffsets, width, 1, x, y, found) ? static_cast<uint8_t>(found.value) : 0;
+}
 
 uint32_t CFrame::GetPixelValue(int32_t x, int32_t y) const
 {
     x -= m_UpperLeftX;
     y -= m_UpperLeftY;
-    if (!IsPlainWithPixels(*this) || x < 0 || y < 0 || x >= m_Width || y >= m_Height)
+    if (x < 0 || y < 0 || x >= m_Width || y >= m_Height)
+        return 0;
+    if (IsRunLengthFormat(m_Format))
+    {
+        // Alpha frames of depths other than 16 bits answer 0 here; their
+        // hit test walks them.
+        const bool readable = IsRle8(*this) || AlphaValueBytes(*this) == 2;
+        return readable && CoveredInRunLength(*this, x, y) ? 0xFFFFFFFFu : 0;
+    }
+    if (!IsPlainWithPixels(*this))
         return 0;
     return RawPixel(*this, x, y);
 }
@@ -40,10 +213,31 @@ bool CFrame::GetPixel(int32_t x, int32_t y, CColor& colour) const
 {
     const int32_t px = x - m_UpperLeftX;
     const int32_t py = y - m_UpperLeftY;
-    if (!IsPlainWithPixels(*this) || px < 0 || py < 0 || px >= m_Width || py >= m_Height)
+    const bool runLength = IsRunLengthFormat(m_Format);
+    if ((!runLength && !IsPlainWithPixels(*this)) || px < 0 || py < 0 || px >= m_Width || py >= m_Height)
     {
         colour.SetRGBA(0, 0, 0, 0);
         return false;
+    }
+    if (runLength)
+    {
+        if (IsRle8(*this))
+        {
+            uint8_t index = 0;
+            RunPixel found;
+            for (int32_t stream : RLE8_READ_ORDER)
+                if (FindInStream(*this, stream, 1, px, py, found) && found.value != 0)
+                {
+                    index = static_cast<uint8_t>(found.value);
+                    break;
+                }
+            colour.SetFromPaletteIndex(index);
+        }
+        else
+        {
+            ReadAlphaFramePixel(*this, px, py, colour);
+        }
+        return true;
     }
     const uint32_t value = RawPixel(*this, px, py);
     switch (GetBitsPerPixel())
@@ -66,7 +260,11 @@ bool CFrame::GetPixel(int32_t x, int32_t y, CColor& colour) const
 
 bool CFrame::HitTestPixel(int32_t x, int32_t y) const
 {
-    return GetPixelValue(x, y) != 0;
+    if (!IsRunLengthFormat(m_Format))
+        return GetPixelValue(x, y) != 0;
+    x -= m_UpperLeftX;
+    y -= m_UpperLeftY;
+    return x >= 0 && y >= 0 && x < m_Width && y < m_Height && CoveredInRunLength(*this, x, y);
 }
 
 void CFrame::GetContentBounds(CRect& bounds) const
