@@ -13,6 +13,7 @@
 #include "engine/graphics/palette_holder.h"
 #include "engine/graphics/pixel_formats.h"
 #include "tests/support/frame_pixels.h"
+#include "tests/support/run_length_frames.h"
 
 namespace {
 
@@ -265,16 +266,17 @@ std::vector<std::string> s_DeveloperMessages;
 
 TEST_F(Frames, TilingARunLengthSourceTellsTheDeveloperAndDrawsNothing)
 {
-    CFrame source, destination;
-    source.Create(4, 4, 16);
-    source.SetFormatWord(FRAME_DEPTH_16 | FRAME_ENCODING_RLE_ALPHA);
+    // Rows of one skip each: Normal draws them as nothing.
+    RunLengthFixture runLength(4, 4, 16, FRAME_ENCODING_RLE_ALPHA);
+    runLength.SetStream(0, {Skip(4), Skip(4), Skip(4), Skip(4)});
+    CFrame& source = runLength.frame;
+    CFrame destination;
     destination.Create(4, 4, 16);
     SetDeveloperMessageSink([](const char* text) { s_DeveloperMessages.push_back(text); });
     CWrappingBlit wrapping;
     EXPECT_TRUE(destination.BlitAt(&source, 0, 0, &wrapping));
     EXPECT_TRUE(destination.BlitAt(&source, 0, 0, &GetBlitNormal()));
     SetDeveloperMessageSink(nullptr);
-    source.SetFormatWord(FRAME_DEPTH_16);
     ASSERT_EQ(s_DeveloperMessages.size(), 1u);
     EXPECT_EQ(s_DeveloperMessages[0],
               "The game is trying to Blit Wrapped (tile) a compressed frame.  This is possiblly a programming "
