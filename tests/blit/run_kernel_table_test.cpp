@@ -340,8 +340,9 @@ TEST_F(RunKernels, FourLaneRowsMatchTheirTableCases)
     EXPECT_EQ(plain[0], 0x7BEF);
 
     PointOpacityRowAt(0);
+    const uint16_t whiteSix[6] = {0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF};
     uint16_t untouched[6] = {1, 2, 3, 0xF800, 0x1234, 9};
-    RunKernelTable[20][6].copy(reinterpret_cast<uint8_t*>(untouched), reinterpret_cast<const uint8_t*>(white), 6);
+    RunKernelTable[20][6].copy(reinterpret_cast<uint8_t*>(untouched), reinterpret_cast<const uint8_t*>(whiteSix), 6);
     RunKernelTable[21][6].fill(reinterpret_cast<uint8_t*>(untouched), 0xFFFF, 6);
     EXPECT_EQ(std::vector<uint16_t>(untouched, untouched + 6), (std::vector<uint16_t>{1, 2, 3, 0xF800, 0x1234, 9}));
 }
