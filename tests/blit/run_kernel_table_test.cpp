@@ -327,7 +327,6 @@ TEST_F(RunKernels, FourLaneRowsMatchTheirTableCases)
               (std::vector<uint16_t>{0xF800, 0xF800, 0xF800, 0xF800, 0xF000}));
 
     PointOpacityRowAt(128);
-    const uint16_t white[5] = {0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF};
     // Black over white.
     const uint16_t black[5] = {};
     uint16_t lanes[5] = {0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF}, plain[1] = {0xFFFF};
