@@ -12,7 +12,8 @@ foreach(source ${VP_BENCH_SOURCES})
   endif()
 endforeach()
 
-# pixman stands beside our blitters in the blit benchmark only; nothing of
+# pixman stands beside our blitters in the blit benchmarks only; nothing of
 # the engine links it.
 pkg_check_modules(PIXMAN REQUIRED IMPORTED_TARGET pixman-1)
 target_link_libraries(blit_bench PRIVATE PkgConfig::PIXMAN)
+target_link_libraries(run_length_bench PRIVATE PkgConfig::PIXMAN)
