@@ -9,6 +9,10 @@
 #include <cstring>
 #include <utility>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "engine/blit/opacity_row.h"
 #include "engine/graphics/blend565.h"
 #include "engine/graphics/palettes.h"
@@ -136,38 +140,137 @@ uint16_t BlendPixel565(uint32_t index, uint32_t count, uint16_t destination, uin
     return Blend565(destination, source, Plain::Of(alpha));
 }
 
-template <bool FourLaneSteps, class FourLane, class Plain>
+#if defined(__SSE2__)
+// The fast form: eight lanes of the four-lane arithmetic at once, the same
+// 16-bit operations in the same order, so the same bits. Weights are 0..255
+// per lane.
+__m128i BlendEight565(__m128i destination, __m128i source, __m128i weight)
+{
+    const __m128i a6 = _mm_srli_epi16(weight, 2);
+    const __m128i a5 = _mm_srli_epi16(a6, 1);
+    const __m128i inverse5 = _mm_sub_epi16(_mm_set1_epi16(31), a5);
+    const __m128i inverse6 = _mm_sub_epi16(_mm_set1_epi16(63), a6);
+    const __m128i greenMask = _mm_set1_epi16(0x03F0);
+    const __m128i sg = _mm_and_si128(_mm_srli_epi16(source, 1), greenMask);
+    const __m128i dg = _mm_and_si128(_mm_srli_epi16(destination, 1), greenMask);
+    __m128i y = _mm_add_epi16(_mm_add_epi16(_mm_mullo_epi16(sg, a6), _mm_mullo_epi16(dg, inverse6)),
+                              _mm_set1_epi16(512));
+    y = _mm_srli_epi16(_mm_add_epi16(y, _mm_srli_epi16(y, 6)), 10);
+    auto fiveBits = [&](__m128i sc, __m128i dc) {
+        __m128i z = _mm_add_epi16(_mm_add_epi16(_mm_mullo_epi16(sc, a5), _mm_mullo_epi16(dc, inverse5)),
+                                  _mm_set1_epi16(16));
+        return _mm_srli_epi16(_mm_add_epi16(z, _mm_srli_epi16(z, 5)), 5);
+    };
+    const __m128i blueMask = _mm_set1_epi16(31);
+    const __m128i red = fiveBits(_mm_srli_epi16(source, 11), _mm_srli_epi16(destination, 11));
+    const __m128i blue = fiveBits(_mm_and_si128(source, blueMask), _mm_and_si128(destination, blueMask));
+    return _mm_or_si128(_mm_or_si128(_mm_slli_epi16(red, 11), _mm_slli_epi16(y, 5)), blue);
+}
+
+__m128i AlphaLanes(const uint8_t* alpha)
+{
+    return _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(alpha)), _mm_setzero_si128());
+}
+
+// Eight-pixel steps over the groups of four; answers how many pixels they
+// did. The rest is left to the per-pixel loop.
+template <class Weights, class Sources>
+uint32_t BlendEights(uint8_t* destination, uint32_t count, Weights weights, Sources sources)
+{
+    uint32_t i = 0;
+    for (; i + 8 <= (count & ~3u); i += 8) {
+        __m128i* at = reinterpret_cast<__m128i*>(destination + 2 * i);
+        _mm_storeu_si128(at, BlendEight565(_mm_loadu_si128(at), sources(i), weights(i)));
+    }
+    return i;
+}
+#endif
+
+// The lane weights of the fast form, for the rows with per-pixel alpha.
+struct LaneByAlpha
+{
+#if defined(__SSE2__)
+    static __m128i Lanes(const uint8_t* alpha) { return AlphaLanes(alpha); }
+#endif
+};
+struct LaneByAlphaTimesOpacity
+{
+#if defined(__SSE2__)
+    static __m128i Lanes(const uint8_t* alpha)
+    {
+        return _mm_srli_epi16(_mm_mullo_epi16(AlphaLanes(alpha), _mm_set1_epi16(static_cast<int16_t>(CurrentOpacityRow[255]))), 8);
+    }
+#endif
+};
+
+// Fast: the four-lane steps eight pixels at a time where the processor
+// has the lanes; the reference does them one pixel at a time.
+template <bool FourLaneSteps, class FourLane, class Plain, bool Fast = false, class LaneWeights = LaneByAlpha>
 struct Blend565Rows
 {
     // Per-pixel alpha.
     static void Run(uint8_t* destination, const uint8_t* source, const uint8_t* alpha, uint32_t count)
     {
-        for (uint32_t i = 0; i < count; i++)
+        uint32_t i = 0;
+#if defined(__SSE2__)
+        if constexpr (Fast)
+            i = BlendEights(
+                destination, count, [alpha](uint32_t at) { return LaneWeights::Lanes(alpha + at); },
+                [source](uint32_t at) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(source + 2 * at)); });
+#endif
+        for (; i < count; i++)
             Store16(destination + 2 * i, BlendPixel565<FourLaneSteps, FourLane, Plain>(
                                              i, count, Load16(destination + 2 * i), Load16(source + 2 * i), alpha[i]));
     }
     // One colour and one alpha.
     static void Run(uint8_t* destination, uint32_t value, uint32_t alpha, uint32_t count)
     {
-        for (uint32_t i = 0; i < count; i++)
+        uint32_t i = 0;
+#if defined(__SSE2__)
+        if constexpr (Fast) {
+            const __m128i weight = _mm_set1_epi16(static_cast<int16_t>(FourLane::Of(alpha)));
+            const __m128i colour = _mm_set1_epi16(static_cast<int16_t>(value));
+            i = BlendEights(
+                destination, count, [weight](uint32_t) { return weight; }, [colour](uint32_t) { return colour; });
+        }
+#endif
+        for (; i < count; i++)
             Store16(destination + 2 * i, BlendPixel565<FourLaneSteps, FourLane, Plain>(
                                              i, count, Load16(destination + 2 * i), static_cast<uint16_t>(value), alpha));
     }
 };
 
 // The opacity alone: no alpha bytes.
-template <bool FourLaneSteps>
+template <bool FourLaneSteps, bool Fast = false>
 struct Blend565OpacityRows
 {
     static void Run(uint8_t* destination, const uint8_t* source, uint32_t count)
     {
-        for (uint32_t i = 0; i < count; i++)
+        uint32_t i = 0;
+#if defined(__SSE2__)
+        if constexpr (Fast) {
+            const __m128i weight = _mm_set1_epi16(static_cast<int16_t>(ByOpacity::Of(0)));
+            i = BlendEights(
+                destination, count, [weight](uint32_t) { return weight; },
+                [source](uint32_t at) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(source + 2 * at)); });
+        }
+#endif
+        for (; i < count; i++)
             Store16(destination + 2 * i, BlendPixel565<FourLaneSteps, ByOpacity, ByOpacity>(
                                              i, count, Load16(destination + 2 * i), Load16(source + 2 * i), 0));
     }
     static void Run(uint8_t* destination, uint32_t value, uint32_t count)
     {
-        for (uint32_t i = 0; i < count; i++)
+        uint32_t i = 0;
+#if defined(__SSE2__)
+        if constexpr (Fast) {
+            const __m128i weight = _mm_set1_epi16(static_cast<int16_t>(ByOpacity::Of(0)));
+            const __m128i colour = _mm_set1_epi16(static_cast<int16_t>(value));
+            i = BlendEights(
+                destination, count, [weight](uint32_t) { return weight; }, [colour](uint32_t) { return colour; });
+        }
+#endif
+        for (; i < count; i++)
             Store16(destination + 2 * i, BlendPixel565<FourLaneSteps, ByOpacity, ByOpacity>(
                                              i, count, Load16(destination + 2 * i), static_cast<uint16_t>(value), 0));
     }
@@ -348,9 +451,12 @@ using TableA_SD = TableBlend<&PaletteBlendTableA, false>;
 
 using Plain565ByAlpha = Blend565Rows<false, ByAlpha, ByAlpha>;
 using Plain565ByScaledAlpha = Blend565Rows<false, ByScaledAlpha, ByScaledAlpha>;
-using FourLane565ByAlpha = Blend565Rows<true, ByAlpha, ByAlpha>;
-using FourLane565ByScaledAlpha = Blend565Rows<true, ByAlphaTimesOpacity, ByScaledAlpha>;
-using FourLane565FillByScaledAlpha = Blend565Rows<true, ByScaledAlpha, ByScaledAlpha>;
+template <bool Fast>
+using FourLane565ByAlpha = Blend565Rows<true, ByAlpha, ByAlpha, Fast>;
+template <bool Fast>
+using FourLane565ByScaledAlpha = Blend565Rows<true, ByAlphaTimesOpacity, ByScaledAlpha, Fast, LaneByAlphaTimesOpacity>;
+template <bool Fast>
+using FourLane565FillByScaledAlpha = Blend565Rows<true, ByScaledAlpha, ByScaledAlpha, Fast>;
 
 } // namespace
 
@@ -373,12 +479,12 @@ constinit const RunKernelRow RunKernelTable[RUN_KERNEL_ROWS] = {
     Row<FILL, Blend565OpacityRows<false>>(),
     Row<COPY_ALPHA, Plain565ByScaledAlpha>(),
     Row<FILL_ALPHA, Plain565ByScaledAlpha>(),
-    Row<COPY_ALPHA, FourLane565ByAlpha>(),
-    Row<FILL_ALPHA, FourLane565ByAlpha>(),
-    Row<COPY, Blend565OpacityRows<true>>(),
-    Row<FILL, Blend565OpacityRows<true>>(),
-    Row<COPY_ALPHA, FourLane565ByScaledAlpha>(),
-    Row<FILL_ALPHA, FourLane565FillByScaledAlpha>(),
+    Row<COPY_ALPHA, FourLane565ByAlpha<true>>(),
+    Row<FILL_ALPHA, FourLane565ByAlpha<true>>(),
+    Row<COPY, Blend565OpacityRows<true, true>>(),
+    Row<FILL, Blend565OpacityRows<true, true>>(),
+    Row<COPY_ALPHA, FourLane565ByScaledAlpha<true>>(),
+    Row<FILL_ALPHA, FourLane565FillByScaledAlpha<true>>(),
     Row<COPY, CopyPixels<3>>(),
     Row<FILL, Fill24>(),
     Row<COPY_ALPHA, Blend24Rows<ByAlpha>>(),
@@ -399,3 +505,12 @@ constinit const RunKernelRow RunConvert565To32Copy = ConversionRow<COPY, Convert
 constinit const RunKernelRow RunConvert565To32Fill = ConversionRow<FILL, Convert565<4>>();
 constinit const RunKernelRow RunConvert565To32CopyAlpha = ConversionRow<COPY_ALPHA, Convert565<4>>();
 constinit const RunKernelRow RunConvert565To32FillAlpha = ConversionRow<FILL_ALPHA, Convert565<4>>();
+
+constinit const RunKernelRow RunKernelFourLaneReference[6] = {
+    Row<COPY_ALPHA, FourLane565ByAlpha<false>>(),
+    Row<FILL_ALPHA, FourLane565ByAlpha<false>>(),
+    Row<COPY, Blend565OpacityRows<true, false>>(),
+    Row<FILL, Blend565OpacityRows<true, false>>(),
+    Row<COPY_ALPHA, FourLane565ByScaledAlpha<false>>(),
+    Row<FILL_ALPHA, FourLane565FillByScaledAlpha<false>>(),
+};

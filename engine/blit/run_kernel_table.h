@@ -51,6 +51,11 @@ using RunKernelRow = std::array<RunKernel, RUN_KERNEL_SLOTS>;
 
 extern const RunKernelRow RunKernelTable[RUN_KERNEL_ROWS];
 
+// Rows 18 to 23 of the table take eight lanes per step where the processor
+// has 16-bit lanes; these are the same rows a pixel at a time, whose bits
+// the fast form reproduces (for tests and the benchmark).
+extern const RunKernelRow RunKernelFourLaneReference[6];
+
 // Rows that convert while they draw; every slot holds the same routine.
 extern const RunKernelRow RunConvert8To565Copy;
 extern const RunKernelRow RunConvert8To565Fill;
