@@ -198,7 +198,8 @@ struct LaneByAlphaTimesOpacity
 #if defined(__SSE2__)
     static __m128i Lanes(const uint8_t* alpha)
     {
-        return _mm_srli_epi16(_mm_mullo_epi16(AlphaLanes(alpha), _mm_set1_epi16(static_cast<int16_t>(CurrentOpacityRow[255]))), 8);
+        const __m128i opacity = _mm_set1_epi16(static_cast<int16_t>(CurrentOpacityRow[255]));
+        return _mm_srli_epi16(_mm_mullo_epi16(AlphaLanes(alpha), opacity), 8);
     }
 #endif
 };
