@@ -43,20 +43,30 @@ Picture MakeSprite(int32_t kind)
     Picture p{sizes[kind][0], sizes[kind][1], {}};
     p.argb.resize(static_cast<size_t>(p.width * p.height));
     for (int32_t y = 0; y < p.height; y++)
-        for (int32_t x = 0; x < p.width; x++) {
+        for (int32_t x = 0; x < p.width; x++)
+        {
             const uint32_t colour = static_cast<uint32_t>(random()) & 0xFFFFFF;
             const float dx = static_cast<float>(x) - p.width / 2.0f + 0.5f;
             const float dy = static_cast<float>(y) - p.height / 2.0f + 0.5f;
             const float distance = std::sqrt(dx * dx + dy * dy);
             uint32_t alpha = 255;
-            if (kind == 0) {
+            if (kind == 0)
+            {
                 const int32_t cx = std::min(x, p.width - 1 - x), cy = std::min(y, p.height - 1 - y);
                 alpha = cx + cy < 3 ? 0 : 255;
-            } else if (kind == 1) {
-                alpha = distance < 12.0f ? 255 : distance < 16.0f ? static_cast<uint32_t>((16.0f - distance) * 60.0f) : 0;
-            } else if (kind == 2) {
+            }
+            else if (kind == 1)
+            {
+                alpha = distance < 12.0f   ? 255
+                        : distance < 16.0f ? static_cast<uint32_t>((16.0f - distance) * 60.0f)
+                                           : 0;
+            }
+            else if (kind == 2)
+            {
                 alpha = distance < 4.0f ? 255 : distance < 32.0f ? static_cast<uint32_t>((32.0f - distance) * 8.0f) : 0;
-            } else {
+            }
+            else
+            {
                 alpha = random() % 10 < 3 ? 0 : 255;
             }
             p.argb[static_cast<size_t>(y * p.width + x)] = alpha << 24 | colour;
@@ -76,27 +86,33 @@ class Encoded
 public:
     explicit Encoded(const Picture& p)
     {
-        for (int32_t stream : {0, 3, 4}) {
+        for (int32_t stream : {0, 3, 4})
+        {
             m_Blocks[stream].assign(4, 0);
             m_Offsets[stream].assign(static_cast<size_t>(std::max(p.height, 2)), 0);
         }
-        for (int32_t y = 0; y < p.height; y++) {
+        for (int32_t y = 0; y < p.height; y++)
+        {
             for (int32_t stream : {0, 3, 4})
                 m_Offsets[stream][static_cast<size_t>(y)] = static_cast<int32_t>(m_Blocks[stream].size());
-            for (int32_t stream : {0, 4}) {
+            for (int32_t stream : {0, 4})
+            {
                 std::vector<uint8_t>& out = m_Blocks[stream];
                 int32_t x = 0;
-                while (x < p.width) {
+                while (x < p.width)
+                {
                     auto wanted = [&](int32_t at) {
                         const uint32_t alpha = p.argb[static_cast<size_t>(y * p.width + at)] >> 24;
                         return stream == 0 ? alpha == 255 : alpha != 0 && alpha != 255;
                     };
                     int32_t n = 0;
-                    if (wanted(x)) {
+                    if (wanted(x))
+                    {
                         while (x + n < p.width && n < 63 && wanted(x + n))
                             n++;
                         out.push_back(static_cast<uint8_t>(0x40 | n));
-                        for (int32_t i = 0; i < n; i++) {
+                        for (int32_t i = 0; i < n; i++)
+                        {
                             const uint32_t argb = p.argb[static_cast<size_t>(y * p.width + x + i)];
                             const uint16_t word = To565(argb);
                             out.push_back(static_cast<uint8_t>(word));
@@ -104,7 +120,9 @@ public:
                             if (stream == 4)
                                 m_Blocks[3].push_back(static_cast<uint8_t>(argb >> 24));
                         }
-                    } else {
+                    }
+                    else
+                    {
                         while (x + n < p.width && n < 127 && !wanted(x + n))
                             n++;
                         out.push_back(static_cast<uint8_t>(0x80 | n));
@@ -113,7 +131,8 @@ public:
                 }
             }
         }
-        for (int32_t stream : {0, 3, 4}) {
+        for (int32_t stream : {0, 3, 4})
+        {
             const uint32_t size = static_cast<uint32_t>(m_Blocks[stream].size());
             std::memcpy(m_Blocks[stream].data(), &size, 4);
         }
@@ -141,9 +160,12 @@ struct Sprite
     SDL_Surface* sdlArgb;
     pixman_image_t* pixman;
 
-    explicit Sprite(int32_t kind) : picture(MakeSprite(kind)), encoded(picture)
+    explicit Sprite(int32_t kind)
+        : picture(MakeSprite(kind))
+        , encoded(picture)
     {
-        for (uint32_t argb : picture.argb) {
+        for (uint32_t argb : picture.argb)
+        {
             const uint32_t a = argb >> 24;
             const uint16_t word = To565(argb);
             keyed.push_back(a == 0 ? 0 : (word == 0 ? 1 : word));
@@ -201,12 +223,14 @@ std::vector<std::pair<int32_t, int32_t>> Positions(const Picture& p, bool clippe
 {
     std::mt19937 random(7);
     std::vector<std::pair<int32_t, int32_t>> positions;
-    for (int32_t i = 0; i < POSITIONS; i++) {
+    for (int32_t i = 0; i < POSITIONS; i++)
+    {
         if (clipped && i % 2 == 0)
-            positions.push_back({-p.width / 2, static_cast<int32_t>(random() % static_cast<uint32_t>(HEIGHT - p.height))});
+            positions.push_back(
+                {-p.width / 2, static_cast<int32_t>(random() % static_cast<uint32_t>(HEIGHT - p.height))});
         else if (clipped)
-            positions.push_back({static_cast<int32_t>(random() % static_cast<uint32_t>(WIDTH - p.width)),
-                                 HEIGHT - 2 * p.height / 3});
+            positions.push_back(
+                {static_cast<int32_t>(random() % static_cast<uint32_t>(WIDTH - p.width)), HEIGHT - 2 * p.height / 3});
         else
             positions.push_back({static_cast<int32_t>(random() % static_cast<uint32_t>(WIDTH - p.width)),
                                  static_cast<int32_t>(random() % static_cast<uint32_t>(HEIGHT - p.height))});
@@ -220,7 +244,8 @@ void Run(benchmark::State& state, Draw draw)
     Scene& scene = GetScene();
     Sprite& sprite = *scene.sprites[static_cast<size_t>(state.range(0))];
     const auto positions = Positions(sprite.picture, state.range(1) != 0);
-    for (auto _ : state) {
+    for (auto _ : state)
+    {
         for (const auto& [x, y] : positions)
             draw(scene, sprite, x, y);
         benchmark::ClobberMemory();

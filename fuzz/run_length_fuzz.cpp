@@ -24,7 +24,11 @@ namespace {
 class InputBytes
 {
 public:
-    InputBytes(const uint8_t* data, size_t size) : m_Data(data), m_Size(size) {}
+    InputBytes(const uint8_t* data, size_t size)
+        : m_Data(data)
+        , m_Size(size)
+    {
+    }
     uint32_t Byte() { return m_At < m_Size ? m_Data[m_At++] : 0; }
     uint32_t Word() { return Byte() | Byte() << 8; }
     std::vector<uint8_t> Bytes(size_t count)
@@ -67,7 +71,8 @@ void DrawGuarded(CFrame& source, int32_t destinationBits, CBlitType& blitType, c
     destination.Blit(&source, sourceRect, destinationRect, &blitType);
     const int32_t bytes = destination.GetBytesPerPixel();
     for (int32_t y = 0; y < height + 2; y++)
-        for (int32_t x = 0; x < width + 2; x++) {
+        for (int32_t x = 0; x < width + 2; x++)
+        {
             if (x >= destinationRect.left && x < destinationRect.right && y >= destinationRect.top &&
                 y < destinationRect.bottom)
                 continue;
@@ -97,7 +102,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CFrame frame;
     frame.SetFormatWord(kind.encoding | DepthBitsOf(kind.bits) | FRAME_BORROWED_PIXELS);
     frame.SetSize(static_cast<uint32_t>(width), static_cast<uint32_t>(height));
-    for (int32_t stream = 0; stream < 5; stream++) {
+    for (int32_t stream = 0; stream < 5; stream++)
+    {
         if ((present & (1u << stream)) == 0)
             continue;
         offsets[stream].resize(static_cast<size_t>(height < 2 ? 2 : height));
@@ -115,7 +121,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
 
     for (int32_t y = -1; y <= height; y++)
-        for (int32_t x = -1; x <= width; x++) {
+        for (int32_t x = -1; x <= width; x++)
+        {
             CColor colour;
             frame.GetPixel(x, y, colour);
             frame.HitTestPixel(x, y);
@@ -129,7 +136,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const float opacity = static_cast<float>(input.Byte()) / 255.0f;
     CBlitNormal normal(input.Byte() % 2 == 1);
     CBlitTransparentMask mask(false);
-    for (CBlitType* blitType : {static_cast<CBlitType*>(&normal), static_cast<CBlitType*>(&mask)}) {
+    for (CBlitType* blitType : {static_cast<CBlitType*>(&normal), static_cast<CBlitType*>(&mask)})
+    {
         blitType->SetOpacity(opacity);
         for (const CRect& window : windows)
             for (int32_t destinationBits : {8, 16, 24, 32})

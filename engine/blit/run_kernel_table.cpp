@@ -84,10 +84,7 @@ struct Fill24
 template <CColorTable* Table, bool DestinationFirst>
 struct TableBlend
 {
-    static const uint8_t* Data()
-    {
-        return Table->Holds(CColorTable::BLEND_TABLE) ? Table->GetData() : nullptr;
-    }
+    static const uint8_t* Data() { return Table->Holds(CColorTable::BLEND_TABLE) ? Table->GetData() : nullptr; }
     static uint8_t Of(const uint8_t* data, uint8_t destination, uint8_t source)
     {
         return DestinationFirst ? data[destination * 256 + source] : data[source * 256 + destination];
@@ -153,12 +150,12 @@ __m128i BlendEight565(__m128i destination, __m128i source, __m128i weight)
     const __m128i greenMask = _mm_set1_epi16(0x03F0);
     const __m128i sg = _mm_and_si128(_mm_srli_epi16(source, 1), greenMask);
     const __m128i dg = _mm_and_si128(_mm_srli_epi16(destination, 1), greenMask);
-    __m128i y = _mm_add_epi16(_mm_add_epi16(_mm_mullo_epi16(sg, a6), _mm_mullo_epi16(dg, inverse6)),
-                              _mm_set1_epi16(512));
+    __m128i y =
+        _mm_add_epi16(_mm_add_epi16(_mm_mullo_epi16(sg, a6), _mm_mullo_epi16(dg, inverse6)), _mm_set1_epi16(512));
     y = _mm_srli_epi16(_mm_add_epi16(y, _mm_srli_epi16(y, 6)), 10);
     auto fiveBits = [&](__m128i sc, __m128i dc) {
-        __m128i z = _mm_add_epi16(_mm_add_epi16(_mm_mullo_epi16(sc, a5), _mm_mullo_epi16(dc, inverse5)),
-                                  _mm_set1_epi16(16));
+        __m128i z =
+            _mm_add_epi16(_mm_add_epi16(_mm_mullo_epi16(sc, a5), _mm_mullo_epi16(dc, inverse5)), _mm_set1_epi16(16));
         return _mm_srli_epi16(_mm_add_epi16(z, _mm_srli_epi16(z, 5)), 5);
     };
     const __m128i blueMask = _mm_set1_epi16(31);
@@ -178,7 +175,8 @@ template <class Weights, class Sources>
 uint32_t BlendEights(uint8_t* destination, uint32_t count, Weights weights, Sources sources)
 {
     uint32_t i = 0;
-    for (; i + 8 <= (count & ~3u); i += 8) {
+    for (; i + 8 <= (count & ~3u); i += 8)
+    {
         __m128i* at = reinterpret_cast<__m128i*>(destination + 2 * i);
         _mm_storeu_si128(at, BlendEight565(_mm_loadu_si128(at), sources(i), weights(i)));
     }
@@ -190,7 +188,10 @@ uint32_t BlendEights(uint8_t* destination, uint32_t count, Weights weights, Sour
 struct LaneByAlpha
 {
 #if defined(__SSE2__)
-    static __m128i Lanes(const uint8_t* alpha) { return AlphaLanes(alpha); }
+    static __m128i Lanes(const uint8_t* alpha)
+    {
+        return AlphaLanes(alpha);
+    }
 #endif
 };
 struct LaneByAlphaTimesOpacity
@@ -228,7 +229,8 @@ struct Blend565Rows
     {
         uint32_t i = 0;
 #if defined(__SSE2__)
-        if constexpr (Fast) {
+        if constexpr (Fast)
+        {
             const __m128i weight = _mm_set1_epi16(static_cast<int16_t>(FourLane::Of(alpha)));
             const __m128i colour = _mm_set1_epi16(static_cast<int16_t>(value));
             i = BlendEights(
@@ -236,8 +238,9 @@ struct Blend565Rows
         }
 #endif
         for (; i < count; i++)
-            Store16(destination + 2 * i, BlendPixel565<FourLaneSteps, FourLane, Plain>(
-                                             i, count, Load16(destination + 2 * i), static_cast<uint16_t>(value), alpha));
+            Store16(destination + 2 * i,
+                    BlendPixel565<FourLaneSteps, FourLane, Plain>(i, count, Load16(destination + 2 * i),
+                                                                  static_cast<uint16_t>(value), alpha));
     }
 };
 
@@ -249,7 +252,8 @@ struct Blend565OpacityRows
     {
         uint32_t i = 0;
 #if defined(__SSE2__)
-        if constexpr (Fast) {
+        if constexpr (Fast)
+        {
             const __m128i weight = _mm_set1_epi16(static_cast<int16_t>(ByOpacity::Of(0)));
             i = BlendEights(
                 destination, count, [weight](uint32_t) { return weight; },
@@ -264,7 +268,8 @@ struct Blend565OpacityRows
     {
         uint32_t i = 0;
 #if defined(__SSE2__)
-        if constexpr (Fast) {
+        if constexpr (Fast)
+        {
             const __m128i weight = _mm_set1_epi16(static_cast<int16_t>(ByOpacity::Of(0)));
             const __m128i colour = _mm_set1_epi16(static_cast<int16_t>(value));
             i = BlendEights(
@@ -394,12 +399,26 @@ void FillAlpha(uint8_t* destination, uint32_t value, uint32_t alpha, uint32_t co
     Op::Run(destination, value, alpha, Length != 0 ? Length : count);
 }
 
-void CopyNothing(uint8_t*, const uint8_t*, uint32_t) {}
-void FillNothing(uint8_t*, uint32_t, uint32_t) {}
-void CopyAlphaNothing(uint8_t*, const uint8_t*, const uint8_t*, uint32_t) {}
-void FillAlphaNothing(uint8_t*, uint32_t, uint32_t, uint32_t) {}
+void CopyNothing(uint8_t*, const uint8_t*, uint32_t)
+{
+}
+void FillNothing(uint8_t*, uint32_t, uint32_t)
+{
+}
+void CopyAlphaNothing(uint8_t*, const uint8_t*, const uint8_t*, uint32_t)
+{
+}
+void FillAlphaNothing(uint8_t*, uint32_t, uint32_t, uint32_t)
+{
+}
 
-enum Form { COPY, FILL, COPY_ALPHA, FILL_ALPHA };
+enum Form
+{
+    COPY,
+    FILL,
+    COPY_ALPHA,
+    FILL_ALPHA
+};
 
 // Slot 0 nothing, 1..16 by length, 17..63 general.
 constexpr uint32_t LengthOfSlot(size_t slot)
@@ -508,10 +527,7 @@ constinit const RunKernelRow RunConvert565To32CopyAlpha = ConversionRow<COPY_ALP
 constinit const RunKernelRow RunConvert565To32FillAlpha = ConversionRow<FILL_ALPHA, Convert565<4>>();
 
 constinit const RunKernelRow RunKernelFourLaneReference[6] = {
-    Row<COPY_ALPHA, FourLane565ByAlpha<false>>(),
-    Row<FILL_ALPHA, FourLane565ByAlpha<false>>(),
-    Row<COPY, Blend565OpacityRows<true, false>>(),
-    Row<FILL, Blend565OpacityRows<true, false>>(),
-    Row<COPY_ALPHA, FourLane565ByScaledAlpha<false>>(),
-    Row<FILL_ALPHA, FourLane565FillByScaledAlpha<false>>(),
+    Row<COPY_ALPHA, FourLane565ByAlpha<false>>(),       Row<FILL_ALPHA, FourLane565ByAlpha<false>>(),
+    Row<COPY, Blend565OpacityRows<true, false>>(),      Row<FILL, Blend565OpacityRows<true, false>>(),
+    Row<COPY_ALPHA, FourLane565ByScaledAlpha<false>>(), Row<FILL_ALPHA, FourLane565FillByScaledAlpha<false>>(),
 };

@@ -26,8 +26,7 @@
 // Runs may start at any byte.
 using RunCopyRoutine = void (*)(uint8_t* destination, const uint8_t* source, uint32_t count);
 using RunFillRoutine = void (*)(uint8_t* destination, uint32_t value, uint32_t count);
-using RunCopyAlphaRoutine = void (*)(uint8_t* destination, const uint8_t* source, const uint8_t* alpha,
-                                     uint32_t count);
+using RunCopyAlphaRoutine = void (*)(uint8_t* destination, const uint8_t* source, const uint8_t* alpha, uint32_t count);
 using RunFillAlphaRoutine = void (*)(uint8_t* destination, uint32_t value, uint32_t alpha, uint32_t count);
 
 // One slot: which member is valid follows from the row's form.
@@ -38,10 +37,22 @@ union RunKernel
     RunCopyAlphaRoutine copyAlpha;
     RunFillAlphaRoutine fillAlpha;
 
-    constexpr RunKernel(RunCopyRoutine routine) : copy(routine) {}
-    constexpr RunKernel(RunFillRoutine routine) : fill(routine) {}
-    constexpr RunKernel(RunCopyAlphaRoutine routine) : copyAlpha(routine) {}
-    constexpr RunKernel(RunFillAlphaRoutine routine) : fillAlpha(routine) {}
+    constexpr RunKernel(RunCopyRoutine routine)
+        : copy(routine)
+    {
+    }
+    constexpr RunKernel(RunFillRoutine routine)
+        : fill(routine)
+    {
+    }
+    constexpr RunKernel(RunCopyAlphaRoutine routine)
+        : copyAlpha(routine)
+    {
+    }
+    constexpr RunKernel(RunFillAlphaRoutine routine)
+        : fillAlpha(routine)
+    {
+    }
 };
 
 constexpr int32_t RUN_KERNEL_ROWS = 32;

@@ -30,16 +30,22 @@ uint32_t LoadValue(const uint8_t* at, uint32_t bytes)
 template <uint32_t ValueBytes, uint32_t PixelBytes, bool WithAlpha>
 void Literal(const RunKernelRow& row, uint8_t* to, const uint8_t* values, const uint8_t* alpha, uint32_t n)
 {
-    if constexpr (ValueBytes == 3 && PixelBytes == 4) {
-        for (uint32_t i = 0; i < n; i++) {
+    if constexpr (ValueBytes == 3 && PixelBytes == 4)
+    {
+        for (uint32_t i = 0; i < n; i++)
+        {
             if constexpr (WithAlpha)
                 row[1].copyAlpha(to + 4 * i, values + 3 * i, alpha + i, 1);
             else
                 row[1].copy(to + 4 * i, values + 3 * i, 1);
         }
-    } else if constexpr (WithAlpha) {
+    }
+    else if constexpr (WithAlpha)
+    {
         row[n].copyAlpha(to, values, alpha, n);
-    } else {
+    }
+    else
+    {
         row[n].copy(to, values, n);
     }
 }
@@ -47,16 +53,22 @@ void Literal(const RunKernelRow& row, uint8_t* to, const uint8_t* values, const 
 template <uint32_t ValueBytes, uint32_t PixelBytes, bool WithAlpha>
 void Fill(const RunKernelRow& row, uint8_t* to, uint32_t value, uint32_t alpha, uint32_t n)
 {
-    if constexpr (ValueBytes == 3 && PixelBytes == 4) {
-        for (uint32_t i = 0; i < n; i++) {
+    if constexpr (ValueBytes == 3 && PixelBytes == 4)
+    {
+        for (uint32_t i = 0; i < n; i++)
+        {
             if constexpr (WithAlpha)
                 row[1].fillAlpha(to + 4 * i, value, alpha, 1);
             else
                 row[1].fill(to + 4 * i, value, 1);
         }
-    } else if constexpr (WithAlpha) {
+    }
+    else if constexpr (WithAlpha)
+    {
         row[n].fillAlpha(to, value, alpha, n);
-    } else {
+    }
+    else
+    {
         row[n].fill(to, value, n);
     }
 }
@@ -68,15 +80,19 @@ template <uint32_t ValueBytes, uint32_t PixelBytes, bool WithAlpha, bool Clipped
 void DrawRleRow(const uint8_t* codes, const uint8_t* alpha, int32_t x, int32_t left, int32_t right, uint8_t* row,
                 KernelPair kernels)
 {
-    while (x < right) {
+    while (x < right)
+    {
         const uint8_t code = *codes++;
-        if (code >= 0x80) {
+        if (code >= 0x80)
+        {
             x += code & 0x7F;
             continue;
         }
         int32_t n = code & 0x3F;
-        if (code >= 0x40) {
-            if (Clipped && x < left) {
+        if (code >= 0x40)
+        {
+            if (Clipped && x < left)
+            {
                 const int32_t k = std::min(left - x, n);
                 codes += static_cast<size_t>(k) * ValueBytes;
                 if (WithAlpha)
@@ -84,7 +100,8 @@ void DrawRleRow(const uint8_t* codes, const uint8_t* alpha, int32_t x, int32_t l
                 x += k;
                 n -= k;
             }
-            if (n > 0) {
+            if (n > 0)
+            {
                 const int32_t e = Clipped ? std::min(x + n, right) : x + n;
                 Literal<ValueBytes, PixelBytes, WithAlpha>(*kernels.literal, row + static_cast<size_t>(x) * PixelBytes,
                                                            codes, alpha, static_cast<uint32_t>(e - x));
@@ -95,13 +112,17 @@ void DrawRleRow(const uint8_t* codes, const uint8_t* alpha, int32_t x, int32_t l
                     alpha += e - x;
                 x = e;
             }
-        } else {
-            if (Clipped && x < left) {
+        }
+        else
+        {
+            if (Clipped && x < left)
+            {
                 const int32_t k = std::min(left - x, n);
                 x += k;
                 n -= k;
             }
-            if (n > 0) {
+            if (n > 0)
+            {
                 const int32_t e = Clipped ? std::min(x + n, right) : x + n;
                 Fill<ValueBytes, PixelBytes, WithAlpha>(*kernels.fill, row + static_cast<size_t>(x) * PixelBytes,
                                                         LoadValue(codes, ValueBytes), WithAlpha ? *alpha : 0,
@@ -123,7 +144,8 @@ struct Stream
 
 Stream StreamOf(const CFrameInterface* frame, int32_t index)
 {
-    switch (index) {
+    switch (index)
+    {
     case 0:
         return {frame->GetPixels(), frame->GetRowOffsets()};
     case 1:
@@ -152,7 +174,8 @@ void DrawStream(const CFrameInterface* source, const CRect& sourceRect, CFrameIn
     const int32_t* destinationOffsets = destination->GetRowOffsets();
     const int32_t x0 = destinationRect.left - sourceRect.left;
     int32_t destinationY = destinationRect.top;
-    for (int32_t y = sourceRect.top; y < sourceRect.bottom; y++, destinationY++) {
+    for (int32_t y = sourceRect.top; y < sourceRect.bottom; y++, destinationY++)
+    {
         const uint8_t* codes = stream.data + stream.rowOffsets[y];
         const uint8_t* alphaRow = WithAlpha ? alpha.data + alpha.rowOffsets[y] : nullptr;
         uint8_t* row = pixels + static_cast<size_t>(destinationOffsets[destinationY]) * PixelBytes;
@@ -173,11 +196,7 @@ KernelPair TableRows(int32_t literalRow)
 // Stream drawn by each pass at each translucency level; -1 none. Pass k
 // uses the kernel rows 2k and 2k + 1.
 constexpr int32_t RLE8_PASS_STREAMS[5][5] = {
-    {0, 4, 3, 2, 1},
-    {-1, 0, 4, 3, 2},
-    {-1, -1, 0, 4, 3},
-    {-1, -1, -1, 0, 4},
-    {-1, -1, -1, -1, 0},
+    {0, 4, 3, 2, 1}, {-1, 0, 4, 3, 2}, {-1, -1, 0, 4, 3}, {-1, -1, -1, 0, 4}, {-1, -1, -1, -1, 0},
 };
 
 template <uint32_t PixelBytes>
@@ -186,7 +205,8 @@ void DrawRle8Passes(const CFrameInterface* source, const CRect& sourceRect, CFra
 {
     if (level < 0 || level > 4)
         return;
-    for (int32_t pass = 0; pass < 5; pass++) {
+    for (int32_t pass = 0; pass < 5; pass++)
+    {
         const int32_t stream = RLE8_PASS_STREAMS[level][pass];
         if (stream < 0)
             continue;
@@ -228,7 +248,8 @@ void DrawRle16Alpha(const CFrameInterface* source, const CRect& sourceRect, CFra
 {
     // Opaque stream rows, translucent stream rows.
     int32_t opaque = 10, translucent = 12;
-    switch (blend) {
+    switch (blend)
+    {
     case RunBlend::OPAQUE:
         break;
     case RunBlend::OPAQUE_FOUR_LANE:
@@ -243,8 +264,8 @@ void DrawRle16Alpha(const CFrameInterface* source, const CRect& sourceRect, CFra
         translucent = 22;
         break;
     }
-    DrawAlphaStreams<2, 2>(source, sourceRect, destination, destinationRect, TableRows(opaque),
-                           TableRows(translucent), rows);
+    DrawAlphaStreams<2, 2>(source, sourceRect, destination, destinationRect, TableRows(opaque), TableRows(translucent),
+                           rows);
 }
 
 void DrawRle16AlphaTo24(const CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,

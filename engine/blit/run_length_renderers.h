@@ -25,7 +25,11 @@ class CFrameInterface;
 // runs partly outside draw their visible pixels and still consume all of
 // their values and alpha bytes.
 
-enum class RunRows { WHOLE, CLIPPED };
+enum class RunRows
+{
+    WHOLE,
+    CLIPPED
+};
 
 // Whole rows when the source rectangle spans the source's width.
 RunRows RunRowsFor(const CFrameInterface* source, const CRect& sourceRect);
@@ -33,7 +37,13 @@ RunRows RunRowsFor(const CFrameInterface* source, const CRect& sourceRect);
 // How the 5-6-5 blends of an alpha frame are made: the blit type's
 // opacity exactly 1.0 or not (the caller has pointed CurrentOpacityRow at
 // the opacity row first), plain arithmetic or four-lane steps.
-enum class RunBlend { OPAQUE, OPAQUE_FOUR_LANE, OPACITY, OPACITY_FOUR_LANE };
+enum class RunBlend
+{
+    OPAQUE,
+    OPAQUE_FOUR_LANE,
+    OPACITY,
+    OPACITY_FOUR_LANE
+};
 
 // Five streams of palette indices onto 8 bits, the translucency level
 // (0..5) choosing which streams are drawn through which blend tables;

@@ -15,7 +15,8 @@ struct StreamView
 
 StreamView StreamAt(const CFrameInterface& frame, int32_t index)
 {
-    switch (index) {
+    switch (index)
+    {
     case 0:
         return {frame.GetPixels(), frame.GetRowOffsets()};
     case 1:
@@ -56,12 +57,14 @@ bool RowDecodes(const uint8_t* data, uint32_t start, uint32_t bytes, int32_t wid
     alphaBytes = 0;
     uint32_t at = start;
     int32_t x = 0;
-    while (x < width) {
+    while (x < width)
+    {
         if (at >= bytes)
             return false;
         const uint8_t code = data[at++];
         const int32_t n = code & (code >= 0x80 ? 0x7F : 0x3F);
-        if (code >= 0x80) {
+        if (code >= 0x80)
+        {
             x += n;
             continue;
         }
@@ -94,7 +97,8 @@ bool ValidateRunLengthFrame(const CFrameInterface& frame, const std::array<uint3
     const int32_t height = frame.GetHeight();
 
     StreamView streams[5];
-    for (int32_t i = 0; i < 5; i++) {
+    for (int32_t i = 0; i < 5; i++)
+    {
         streams[i] = StreamAt(frame, i);
         if (streams[i].data == nullptr)
             continue;
@@ -105,17 +109,20 @@ bool ValidateRunLengthFrame(const CFrameInterface& frame, const std::array<uint3
     if (alphaFrame && streams[4].data != nullptr && alpha.data == nullptr)
         return false;
 
-    for (int32_t i = 0; i < 5; i++) {
+    for (int32_t i = 0; i < 5; i++)
+    {
         // The alpha stream holds bare bytes, checked with stream 4; streams
         // 1 and 2 of an alpha frame are never read.
         if (streams[i].data == nullptr || (alphaFrame && i != 0 && i != 4))
             continue;
-        for (int32_t y = 0; y < height; y++) {
+        for (int32_t y = 0; y < height; y++)
+        {
             uint32_t start, alphaBytes;
             if (!RowStart(streams[i], streamBytes[i], y, start) ||
                 !RowDecodes(streams[i].data, start, streamBytes[i], width, valueBytes, alphaBytes))
                 return false;
-            if (alphaFrame && i == 4) {
+            if (alphaFrame && i == 4)
+            {
                 uint32_t alphaStart;
                 if (!RowStart(alpha, streamBytes[3], y, alphaStart) || streamBytes[3] - alphaStart < alphaBytes)
                     return false;

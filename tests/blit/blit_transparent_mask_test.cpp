@@ -80,8 +80,7 @@ TEST_F(TransparentMask, PairsWithoutARoutineDrawNothing)
     EXPECT_EQ(mask.GetEntryCount(), 17u);
     const int32_t pairs[][2] = {{16, 8}, {24, 8}, {24, 16}, {32, 16}};
     for (const auto& pair : pairs)
-        EXPECT_EQ(Draw(mask, pair[0], {1, 2, 3}, pair[1]),
-                  (std::vector<uint32_t>(3, pair[1] == 8 ? 0x55u : 0x5555u)))
+        EXPECT_EQ(Draw(mask, pair[0], {1, 2, 3}, pair[1]), (std::vector<uint32_t>(3, pair[1] == 8 ? 0x55u : 0x5555u)))
             << pair[0] << " to " << pair[1];
     RunLengthFixture f(1, 1, 16, FRAME_ENCODING_RLE_ALPHA);
     f.SetStream(0, {Literal(2, {0xFFFF})});

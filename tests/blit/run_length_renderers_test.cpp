@@ -40,7 +40,8 @@ TEST_F(RunLengthDrawing, NormalBlendsTranslucentPixelsInEitherArithmetic)
         bool fourLane;
         std::vector<uint32_t> want;
     };
-    for (const Case& c : {Case{false, {0xF000, 0x7800, 0x3800, 0}}, Case{true, {0xF800, 0x8000, 0x4000, 0}}}) {
+    for (const Case& c : {Case{false, {0xF000, 0x7800, 0x3800, 0}}, Case{true, {0xF800, 0x8000, 0x4000, 0}}})
+    {
         CBlitNormal normal(c.fourLane);
         CFrame destination;
         destination.Create(4, 1, 16);
@@ -96,29 +97,39 @@ TEST_F(RunLengthDrawing, AbsentStreamsAreSkipped)
 TEST_F(RunLengthDrawing, ClippedDrawingEqualsWholeDrawingCropped)
 {
     std::mt19937 random(99);
-    for (int32_t trial = 0; trial < 300; trial++) {
+    for (int32_t trial = 0; trial < 300; trial++)
+    {
         const int32_t width = 1 + static_cast<int32_t>(random() % 80), height = 1 + static_cast<int32_t>(random() % 3);
         RunLengthFixture f(width, height, 16, FRAME_ENCODING_RLE_ALPHA);
         std::vector<RunRow> opaque, translucent, alpha;
-        for (int32_t y = 0; y < height; y++) {
-            for (std::vector<RunRow>* stream : {&opaque, &translucent}) {
+        for (int32_t y = 0; y < height; y++)
+        {
+            for (std::vector<RunRow>* stream : {&opaque, &translucent})
+            {
                 RunRow row;
                 RunRow alphaRow;
                 int32_t x = 0;
-                while (x < width) {
+                while (x < width)
+                {
                     const int32_t n = static_cast<int32_t>(random() % std::min(64, width - x + 1));
                     const uint32_t kind = random() % 3;
-                    if (kind == 0) {
+                    if (kind == 0)
+                    {
                         row.push_back(static_cast<uint8_t>(0x80 | n));
-                    } else if (kind == 1) {
+                    }
+                    else if (kind == 1)
+                    {
                         row.push_back(static_cast<uint8_t>(0x40 | n));
-                        for (int32_t i = 0; i < n; i++) {
+                        for (int32_t i = 0; i < n; i++)
+                        {
                             const uint16_t v = static_cast<uint16_t>(random());
                             row.push_back(static_cast<uint8_t>(v));
                             row.push_back(static_cast<uint8_t>(v >> 8));
                             alphaRow.push_back(static_cast<uint8_t>(random()));
                         }
-                    } else {
+                    }
+                    else
+                    {
                         row.push_back(static_cast<uint8_t>(n));
                         const uint16_t v = static_cast<uint16_t>(random());
                         row.push_back(static_cast<uint8_t>(v));
@@ -142,19 +153,20 @@ TEST_F(RunLengthDrawing, ClippedDrawingEqualsWholeDrawingCropped)
         CBlitNormal normal(fourLane);
         normal.SetOpacity(trial % 4 < 2 ? 1.0f : 0.5f);
         CFrame whole, clipped, background;
-        for (CFrame* frame : {&whole, &clipped, &background}) {
+        for (CFrame* frame : {&whole, &clipped, &background})
+        {
             frame->Create(static_cast<uint32_t>(width) + 4, static_cast<uint32_t>(height), 16);
             std::mt19937 fill(static_cast<uint32_t>(trial));
             for (int32_t y = 0; y < height; y++)
                 for (int32_t x = 0; x < width + 4; x++)
                     WritePixel(*frame, x, y, fill() & 0xFFFF);
         }
-        BlitNormalRle16AlphaTo16(&f.frame, CRect{0, 0, width, height}, &whole, CRect{2, 0, width + 2, height},
-                                 &normal);
+        BlitNormalRle16AlphaTo16(&f.frame, CRect{0, 0, width, height}, &whole, CRect{2, 0, width + 2, height}, &normal);
         BlitNormalRle16AlphaTo16(&f.frame, CRect{left, 0, right, height}, &clipped,
                                  CRect{left + 2, 0, right + 2, height}, &normal);
         for (int32_t y = 0; y < height; y++)
-            for (int32_t x = 0; x < width + 4; x++) {
+            for (int32_t x = 0; x < width + 4; x++)
+            {
                 const bool inside = x >= left + 2 && x < right + 2;
                 ASSERT_EQ(ReadPixel(clipped, x, y), ReadPixel(inside ? whole : background, x, y))
                     << "trial " << trial << " at " << x << "," << y;
@@ -184,7 +196,8 @@ TEST_F(RunLengthDrawing, EightBitFramesDrawTheStreamsOfTheirTranslucencyLevel)
         {4, {0x1000, 0x1000, 0}},
         {5, {0, 0, 0}},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         CFrame destination;
         destination.Create(3, 1, 16);
         DrawRle8To16(&f.frame, CRect{0, 0, 3, 1}, &destination, CRect{0, 0, 3, 1}, c.level, RunRows::WHOLE);

@@ -23,30 +23,40 @@ TEST(RunLengthValidator, RejectsEachDamage)
         const char* what;
         std::function<void(RunLengthFixture&)> damage;
     };
-    const Case cases[] = {
-        {"nothing", [](RunLengthFixture&) {}},
-        {"a last row of only zero-length skips", [](RunLengthFixture& f) {
-             f.SetStream(0, {Codes({Skip(6)}), Codes({Skip(0), Skip(0), Skip(0)})});
-         }},
-        {"a literal past its block", [](RunLengthFixture& f) {
-             f.SetStream(0, {Codes({Skip(6)}), RunRow{0x46, 1, 0, 2, 0}});
-         }},
-        {"a fill crossing the width", [](RunLengthFixture& f) {
-             f.SetStream(0, {Codes({Skip(2), Fill(2, 5, 1)}), Codes({Skip(6)})});
-         }},
-        {"a literal crossing the width", [](RunLengthFixture& f) {
-             f.SetStream(0, {Codes({Skip(5), Literal(2, {1, 2})}), Codes({Skip(6)})});
+    const Case cases[] =
+        {
+            {"nothing", [](RunLengthFixture&) {}},
+            {"a last row of only zero-length skips",
+             [](RunLengthFixture& f) {
+        f.SetStream(0, {Codes({Skip(6)}), Codes({Skip(0), Skip(0), Skip(0)})});
+             }},
+            {"a literal past its block",
+             [](RunLengthFixture& f) {
+        f.SetStream(0, {Codes({Skip(6)}), RunRow{0x46, 1, 0, 2, 0}});
+             }},
+               {"a fill crossing the width",
+                [](RunLengthFixture& f) {
+        f.SetStream(0, {Codes({Skip(2), Fill(2, 5, 1)}), Codes({Skip(6)})});
+                }},
+        {"a literal crossing the width",
+         [](RunLengthFixture& f) {
+        f.SetStream(0, {Codes({Skip(5), Literal(2, {1, 2})}), Codes({Skip(6)})});
          }},
         {"a row offset past the block", [](RunLengthFixture& f) { f.Offsets(0)[1] = 400; }},
         {"a row offset inside the size word", [](RunLengthFixture& f) { f.Offsets(4)[0] = 2; }},
         {"a size word unequal to the count", [](RunLengthFixture& f) { f.Block(0)[0]++; }},
         {"stream 4 without stream 3", [](RunLengthFixture& f) { f.frame.SetStream(3, nullptr, nullptr); }},
-        {"stream 3 one byte short", [](RunLengthFixture& f) { f.SetStream(3, {{0x80}, {0x10}}); }},
-        {"a last row that never reaches the width", [](RunLengthFixture& f) {
-             f.SetStream(0, {Codes({Skip(6)}), Codes({Skip(5)})});
+        {"stream 3 one byte short",
+         [](RunLengthFixture& f) {
+        f.SetStream(3, {{0x80}, {0x10}});
          }},
-    };
-    for (const Case& c : cases) {
+        {"a last row that never reaches the width",
+         [](RunLengthFixture& f) {
+        f.SetStream(0, {Codes({Skip(6)}), Codes({Skip(5)})});
+         }},
+        };
+    for (const Case& c : cases)
+    {
         RunLengthFixture f(6, 2, 16, FRAME_ENCODING_RLE_ALPHA);
         BuildValid(f);
         c.damage(f);

@@ -38,7 +38,8 @@ TEST_F(RunLengthQueries, AlphaFramesReadColourAndAlphaInPlace)
         {6, false, 0, 0, 0},
         {7, false, 0, 0, 0},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         const int32_t x = c.column - 1;
         CColor colour;
         EXPECT_TRUE(f.frame.GetPixel(x, 0, colour)) << c.column;

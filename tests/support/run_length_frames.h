@@ -50,7 +50,8 @@ public:
     CFrame frame;
 
     // encoding: FRAME_ENCODING_RLE8 or FRAME_ENCODING_RLE_ALPHA.
-    RunLengthFixture(int32_t width, int32_t height, int32_t bits, uint32_t encoding) : m_Height(height)
+    RunLengthFixture(int32_t width, int32_t height, int32_t bits, uint32_t encoding)
+        : m_Height(height)
     {
         frame.SetFormatWord(encoding | DepthBitsOf(bits) | FRAME_BORROWED_PIXELS);
         frame.SetSize(static_cast<uint32_t>(width), static_cast<uint32_t>(height));
@@ -65,7 +66,8 @@ public:
         std::vector<int32_t>& offsets = m_Offsets[index];
         block.assign(4, 0);
         offsets.assign(static_cast<size_t>(m_Height < 2 ? 2 : m_Height), 0);
-        for (size_t y = 0; y < rows.size(); y++) {
+        for (size_t y = 0; y < rows.size(); y++)
+        {
             offsets[y] = static_cast<int32_t>(block.size());
             block.insert(block.end(), rows[y].begin(), rows[y].end());
         }
