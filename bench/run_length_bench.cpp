@@ -6,7 +6,10 @@
 // 16-bit alpha run-length frame, an RGB565 SDL surface keyed on 0 with
 // RLE acceleration, an ARGB8888 SDL surface and a premultiplied pixman
 // image, and drawn at 256 seeded positions over an 800 x 600 16-bit frame,
-// whole or clipped (half off the left, a third off the bottom).
+// whole or clipped (half off the left, a third off the bottom). Then single
+// kernel rows at run lengths 1, 4, 16 and 63: the 16-bit copy against
+// memcpy, the plain alpha rows against the four-lane ones (fast form and
+// reference).
 
 #include <benchmark/benchmark.h>
 
@@ -20,6 +23,7 @@
 
 #include "engine/blit/blit_normal.h"
 #include "engine/blit/blit_transparent_mask.h"
+#include "engine/blit/run_kernel_table.h"
 #include "engine/graphics/frame.h"
 #include "engine/graphics/pixel_formats.h"
 
@@ -333,5 +337,100 @@ void Sprite_PixmanOverHalfMask(benchmark::State& state)
     });
 }
 BENCHMARK(Sprite_PixmanOverHalfMask)->Apply(Arguments);
+
+// ---- single kernel rows, per run length
+
+constexpr int32_t RUNS = 1024;
+
+// RUNS runs of n pixels through one routine of a row, over seeded pixels.
+template <typename Call>
+void RunKernel(benchmark::State& state, Call call)
+{
+    const uint32_t n = static_cast<uint32_t>(state.range(0));
+    std::mt19937 random(3);
+    std::vector<uint16_t> destination(64 * RUNS), source(64 * RUNS);
+    std::vector<uint8_t> alpha(64 * RUNS);
+    for (size_t i = 0; i < destination.size(); i++)
+    {
+        destination[i] = static_cast<uint16_t>(random());
+        source[i] = static_cast<uint16_t>(random());
+        alpha[i] = static_cast<uint8_t>(random());
+    }
+    for (auto _ : state)
+    {
+        for (int32_t r = 0; r < RUNS; r++)
+            call(reinterpret_cast<uint8_t*>(destination.data() + 64 * r),
+                 reinterpret_cast<const uint8_t*>(source.data() + 64 * r), alpha.data() + 64 * r, n);
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * RUNS * n);
+}
+
+void RunLengths(benchmark::internal::Benchmark* b)
+{
+    b->ArgNames({"n"});
+    for (int64_t n : {1, 4, 16, 63})
+        b->Arg(n);
+}
+
+void Kernel_Row10Copy(benchmark::State& state)
+{
+    RunKernel(state,
+              [](uint8_t* d, const uint8_t* s, const uint8_t*, uint32_t n) { RunKernelTable[10][n].copy(d, s, n); });
+}
+BENCHMARK(Kernel_Row10Copy)->Apply(RunLengths);
+
+void Kernel_Memcpy(benchmark::State& state)
+{
+    RunKernel(state, [](uint8_t* d, const uint8_t* s, const uint8_t*, uint32_t n) { std::memcpy(d, s, 2 * n); });
+}
+BENCHMARK(Kernel_Memcpy)->Apply(RunLengths);
+
+void Kernel_Row11Fill(benchmark::State& state)
+{
+    RunKernel(state,
+              [](uint8_t* d, const uint8_t*, const uint8_t*, uint32_t n) { RunKernelTable[11][n].fill(d, 0xF800, n); });
+}
+BENCHMARK(Kernel_Row11Fill)->Apply(RunLengths);
+
+void Kernel_Row12Plain(benchmark::State& state)
+{
+    RunKernel(state, [](uint8_t* d, const uint8_t* s, const uint8_t* a, uint32_t n) {
+        RunKernelTable[12][n].copyAlpha(d, s, a, n);
+    });
+}
+BENCHMARK(Kernel_Row12Plain)->Apply(RunLengths);
+
+void Kernel_Row18Fast(benchmark::State& state)
+{
+    RunKernel(state, [](uint8_t* d, const uint8_t* s, const uint8_t* a, uint32_t n) {
+        RunKernelTable[18][n].copyAlpha(d, s, a, n);
+    });
+}
+BENCHMARK(Kernel_Row18Fast)->Apply(RunLengths);
+
+void Kernel_Row18Reference(benchmark::State& state)
+{
+    RunKernel(state, [](uint8_t* d, const uint8_t* s, const uint8_t* a, uint32_t n) {
+        RunKernelFourLaneReference[0][n].copyAlpha(d, s, a, n);
+    });
+}
+BENCHMARK(Kernel_Row18Reference)->Apply(RunLengths);
+
+void Kernel_Row13Plain(benchmark::State& state)
+{
+    RunKernel(state, [](uint8_t* d, const uint8_t*, const uint8_t*, uint32_t n) {
+        RunKernelTable[13][n].fillAlpha(d, 0xF800, 100, n);
+    });
+}
+BENCHMARK(Kernel_Row13Plain)->Apply(RunLengths);
+
+void Kernel_Row19Fast(benchmark::State& state)
+{
+    RunKernel(state, [](uint8_t* d, const uint8_t*, const uint8_t*, uint32_t n) {
+        RunKernelTable[19][n].fillAlpha(d, 0xF800, 100, n);
+    });
+}
+BENCHMARK(Kernel_Row19Fast)->Apply(RunLengths);
 
 } // namespace
