@@ -159,6 +159,15 @@ TEST_F(DirtyRectFrame, BuffersAdvanceInTurnAndNeverNumberZero)
     EXPECT_EQ(frame.GetCurrentBuffer(), 0u);
     frame.SetPixel(3, 3, CColor(255, 255, 255, 255));
     EXPECT_TRUE(frame.GetDrawnGrid(0).IsDirty(0, 0));
+
+    // A lasting change reaches every surface.
+    frame.SetBufferCount(3);
+    frame.AddDirtyRect(CRect{40, 40, 41, 41});
+    for (uint32_t buffer = 0; buffer < 3; buffer++) {
+        EXPECT_TRUE(frame.GetDrawnGrid(buffer).IsDirty(1, 1)) << buffer;
+        EXPECT_FALSE(frame.GetPreviousGrid(buffer).IsDirty(1, 1)) << buffer;
+    }
+    EXPECT_TRUE(frame.GetUnionGrid().IsDirty(1, 1));
 }
 
 TEST_F(DirtyRectFrame, PresentingCopiesRunsCutToTheDestination)
