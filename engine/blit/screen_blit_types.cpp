@@ -1,11 +1,10 @@
 #include "engine/blit/screen_blit_types.h"
 
 #include <algorithm>
-#include <cstring>
 
+#include "engine/blit/blit_rows.h"
 #include "engine/blit/cpu_info.h"
 #include "engine/blit/normal_routines.h"
-#include "engine/blit/opacity_row.h"
 #include "engine/graphics/frame_interface.h"
 #include "engine/graphics/palettes.h"
 #include "engine/graphics/pixel_formats.h"
@@ -15,48 +14,6 @@ namespace {
 constexpr uint32_t RED_565 = 0xF800;
 constexpr uint32_t GREEN_565 = 0x07E0;
 constexpr uint32_t BLUE = 0x001F;
-
-uint16_t Load16(const uint8_t* at)
-{
-    uint16_t value;
-    std::memcpy(&value, at, 2);
-    return value;
-}
-
-void Store16(uint8_t* at, uint32_t value)
-{
-    const uint16_t word = static_cast<uint16_t>(value);
-    std::memcpy(at, &word, 2);
-}
-
-// The routines read the blit type's opacity only to point the shared
-// opacity row, as "Normal"'s do; the picture is never faded by it.
-void PointOpacityRowIfTranslucent(CBlitType* blitType)
-{
-    if (blitType->GetOpacity() != 1.0f)
-        PointOpacityRowAt(blitType->GetOpacityByte());
-}
-
-// Walks the rows of two equal rectangles, giving each row operation the
-// source row from the rectangle's left edge, the destination row and the
-// pixel count.
-template <int SourceBytes, typename RowOperation>
-void ForEachRowOnto16(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
-                      const CRect& destinationRect, RowOperation operation)
-{
-    const int32_t* sourceRows = source->GetRowOffsets();
-    const int32_t* destinationRows = destination->GetRowOffsets();
-    const int32_t count = destinationRect.right - destinationRect.left;
-    for (int32_t y = 0; y < destinationRect.bottom - destinationRect.top; y++) {
-        const uint8_t* from = source->GetPixels() + (static_cast<size_t>(sourceRows[sourceRect.top + y]) +
-                                                     static_cast<size_t>(sourceRect.left)) *
-                                                        SourceBytes;
-        uint8_t* to = destination->GetPixels() + (static_cast<size_t>(destinationRows[destinationRect.top + y]) +
-                                                  static_cast<size_t>(destinationRect.left)) *
-                                                     2;
-        operation(from, to, count);
-    }
-}
 
 uint32_t ToFiveFiveFive(uint32_t value)
 {
@@ -156,13 +113,15 @@ struct Darken555
     }
 };
 
+// The blit type's opacity only points the shared opacity row, as "Normal"'s
+// routines do (IsOpaque); the picture is never faded by it.
 template <typename Operation, typename Type>
 void Blit16To16Plain(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
                      const CRect& destinationRect, CBlitType* blitType)
 {
-    PointOpacityRowIfTranslucent(blitType);
+    IsOpaque(blitType);
     const Type& type = static_cast<const Type&>(*blitType);
-    ForEachRowOnto16<2>(source, sourceRect, destination, destinationRect,
+    ForEachRow<2, 2>(source, sourceRect, destination, destinationRect,
                         [&type](const uint8_t* from, uint8_t* to, int32_t count) {
                             for (int32_t x = 0; x < count; x++)
                                 Store16(to + 2 * x, Operation::Plain(Load16(from + 2 * x), type));
@@ -173,9 +132,9 @@ template <typename Operation, typename Type>
 void Blit16To16FourLane(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
                         const CRect& destinationRect, CBlitType* blitType)
 {
-    PointOpacityRowIfTranslucent(blitType);
+    IsOpaque(blitType);
     const Type& type = static_cast<const Type&>(*blitType);
-    ForEachRowOnto16<2>(source, sourceRect, destination, destinationRect,
+    ForEachRow<2, 2>(source, sourceRect, destination, destinationRect,
                         [&type](const uint8_t* from, uint8_t* to, int32_t count) {
                             int32_t x = 0;
                             for (; x < count && reinterpret_cast<uintptr_t>(to + 2 * x) % 8 != 0; x++)
@@ -197,8 +156,8 @@ BlitRoutine Blit16To16(bool useFourLaneForms)
 void Blit8To555(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
                 const CRect& destinationRect, CBlitType* blitType)
 {
-    PointOpacityRowIfTranslucent(blitType);
-    ForEachRowOnto16<1>(source, sourceRect, destination, destinationRect,
+    IsOpaque(blitType);
+    ForEachRow<1, 2>(source, sourceRect, destination, destinationRect,
                         [](const uint8_t* from, uint8_t* to, int32_t count) {
                             for (int32_t x = 0; x < count; x++)
                                 Store16(to + 2 * x, static_cast<uint32_t>(Palette555Lookup[from[x]]));
@@ -208,8 +167,8 @@ void Blit8To555(CFrameInterface* source, const CRect& sourceRect, CFrameInterfac
 void Blit24To555(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
                  const CRect& destinationRect, CBlitType* blitType)
 {
-    PointOpacityRowIfTranslucent(blitType);
-    ForEachRowOnto16<3>(source, sourceRect, destination, destinationRect,
+    IsOpaque(blitType);
+    ForEachRow<3, 2>(source, sourceRect, destination, destinationRect,
                         [](const uint8_t* from, uint8_t* to, int32_t count) {
                             for (int32_t x = 0; x < count; x++, from += 3)
                                 Store16(to + 2 * x, static_cast<uint32_t>((Scale8To5[from[2]] << 10) +
