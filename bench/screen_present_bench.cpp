@@ -37,7 +37,8 @@ struct Scene
         sprite.Create(SPRITE_SIDE, SPRITE_SIDE, 16);
         std::memset(sprite.GetPixels(), 0x5A, SPRITE_SIDE * SPRITE_SIDE * 2);
         uint32_t seed = 17;
-        for (int32_t i = 0; i < spriteCount; i++) {
+        for (int32_t i = 0; i < spriteCount; i++)
+        {
             seed = seed * 1103515245u + 12345u;
             positions.push_back({static_cast<int32_t>(seed >> 8) % (WIDTH - SPRITE_SIDE),
                                  static_cast<int32_t>(seed >> 16) % (HEIGHT - SPRITE_SIDE)});
@@ -47,7 +48,8 @@ struct Scene
     // Each sprite moves a little every frame, wrapping around the screen.
     void Draw(CFrameInterface& target, int64_t frame)
     {
-        for (size_t i = 0; i < positions.size(); i++) {
+        for (size_t i = 0; i < positions.size(); i++)
+        {
             const int32_t x = static_cast<int32_t>((positions[i].first + frame * 3 + static_cast<int64_t>(i)) % WIDTH);
             const int32_t y = static_cast<int32_t>((positions[i].second + frame * 2) % HEIGHT);
             target.BlitAt(&sprite, x, y, &GetBlitNormal());
@@ -72,7 +74,8 @@ void BM_DirtyRectangles(benchmark::State& state)
     for (CFrame& surface : surfaces)
         surface.Create(WIDTH, HEIGHT, screenBits);
     int64_t frameNumber = 0;
-    for (auto _ : state) {
+    for (auto _ : state)
+    {
         frame.Clear();
         scene.Draw(frame, frameNumber);
         frame.PresentDirty(&surfaces[frame.GetCurrentBuffer()], &GetBlitNormal());
@@ -92,7 +95,8 @@ void BM_WholePicture(benchmark::State& state)
     CFrame surface;
     surface.Create(WIDTH, HEIGHT, screenBits);
     int64_t frameNumber = 0;
-    for (auto _ : state) {
+    for (auto _ : state)
+    {
         picture.BlitAt(&scene.background, 0, 0, &GetBlitNormal());
         scene.Draw(picture, frameNumber);
         surface.BlitAt(&picture, 0, 0, &GetBlitNormal());
@@ -107,7 +111,8 @@ void BM_Present(benchmark::State& state)
 {
     SDL_setenv("SDL_VIDEODRIVER", "dummy", 1);
     WindowHandle window = CreateHiddenWindow("bench", WIDTH, HEIGHT);
-    if (!window) {
+    if (!window)
+    {
         state.SkipWithError("no window");
         return;
     }
@@ -115,9 +120,12 @@ void BM_Present(benchmark::State& state)
         SdlDisplayDevice display;
         const uint32_t bits = static_cast<uint32_t>(state.range(0));
         if (!display.Create() || !display.SetCooperativeLevel(window, true) ||
-            !display.SetDisplayMode({WIDTH, HEIGHT, bits}) || !display.CreateFlipChain(2, true)) {
+            !display.SetDisplayMode({WIDTH, HEIGHT, bits}) || !display.CreateFlipChain(2, true))
+        {
             state.SkipWithError("no mode");
-        } else {
+        }
+        else
+        {
             for (auto _ : state)
                 benchmark::DoNotOptimize(display.Flip());
         }
@@ -133,7 +141,8 @@ void BM_ConvertPixels(benchmark::State& state)
     const int32_t bytesPerPixel = deep ? 4 : 2;
     std::vector<uint8_t> picture(static_cast<size_t>(WIDTH * HEIGHT * bytesPerPixel), 0x5A);
     std::vector<uint8_t> converted(static_cast<size_t>(WIDTH * HEIGHT * 4));
-    for (auto _ : state) {
+    for (auto _ : state)
+    {
         SDL_ConvertPixels(WIDTH, HEIGHT, deep ? SDL_PIXELFORMAT_XRGB8888 : SDL_PIXELFORMAT_RGB565, picture.data(),
                           WIDTH * bytesPerPixel, SDL_PIXELFORMAT_ARGB8888, converted.data(), WIDTH * 4);
         benchmark::DoNotOptimize(converted.data());
@@ -146,7 +155,8 @@ void BM_CopyBytes(benchmark::State& state)
     const size_t bytes = static_cast<size_t>(WIDTH * HEIGHT * (state.range(0) == 32 ? 4 : 2));
     std::vector<uint8_t> picture(bytes, 0x5A);
     std::vector<uint8_t> copy(bytes);
-    for (auto _ : state) {
+    for (auto _ : state)
+    {
         std::memcpy(copy.data(), picture.data(), bytes);
         benchmark::DoNotOptimize(copy.data());
     }

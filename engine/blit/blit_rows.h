@@ -13,8 +13,7 @@
 // rectangle's left edge, the destination row from the destination's, and
 // the pixel count. Rows are handed over as arrays of the pixel's word
 // (bytes for 24-bit pixels), so the loops compile to packed instructions.
-template <typename SourceWord, int SourceBytes, typename DestinationWord, int DestinationBytes,
-          typename RowOperation>
+template <typename SourceWord, int SourceBytes, typename DestinationWord, int DestinationBytes, typename RowOperation>
 inline void ForEachRowOf(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
                          const CRect& destinationRect, RowOperation operation)
 {
@@ -23,10 +22,11 @@ inline void ForEachRowOf(CFrameInterface* source, const CRect& sourceRect, CFram
     uint8_t* sourcePixels = source->GetPixels();
     uint8_t* destinationPixels = destination->GetPixels();
     const int32_t count = destinationRect.right - destinationRect.left;
-    for (int32_t y = 0; y < destinationRect.bottom - destinationRect.top; y++) {
+    for (int32_t y = 0; y < destinationRect.bottom - destinationRect.top; y++)
+    {
         const uint8_t* from =
-            sourcePixels + (static_cast<size_t>(sourceRows[sourceRect.top + y]) + static_cast<size_t>(sourceRect.left)) *
-                               SourceBytes;
+            sourcePixels +
+            (static_cast<size_t>(sourceRows[sourceRect.top + y]) + static_cast<size_t>(sourceRect.left)) * SourceBytes;
         uint8_t* to = destinationPixels + (static_cast<size_t>(destinationRows[destinationRect.top + y]) +
                                            static_cast<size_t>(destinationRect.left)) *
                                               DestinationBytes;

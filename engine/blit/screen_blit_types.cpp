@@ -39,8 +39,8 @@ template <uint32_t (*Saturate)(uint32_t, uint32_t)>
 uint32_t OffsetLane565(uint32_t value, int32_t fiveBitOffset, int32_t sixBitOffset)
 {
     const uint32_t red = Saturate(value & RED_565, static_cast<uint32_t>(fiveBitOffset) << 11) & RED_565;
-    const uint32_t green = (Saturate((value & GREEN_565) << 5, static_cast<uint32_t>(sixBitOffset) << 10) >> 5) &
-                           GREEN_565;
+    const uint32_t green =
+        (Saturate((value & GREEN_565) << 5, static_cast<uint32_t>(sixBitOffset) << 10) >> 5) & GREEN_565;
     const uint32_t blue = Saturate((value & BLUE) << 11, static_cast<uint32_t>(fiveBitOffset) << 11) >> 11;
     return red | green | blue;
 }
@@ -52,7 +52,8 @@ struct Brighten565
     static uint32_t Plain(uint32_t v, const CBlitScreenAmount& type)
     {
         const int32_t k5 = type.GetFiveBitOffset();
-        return static_cast<uint32_t>(type.RedTable()[(v >> 11) + k5] | type.GreenTable()[((v >> 5) & 63) + type.GetSixBitOffset()] |
+        return static_cast<uint32_t>(type.RedTable()[(v >> 11) + k5] |
+                                     type.GreenTable()[((v >> 5) & 63) + type.GetSixBitOffset()] |
                                      type.BlueTable()[(v & BLUE) + k5]);
     }
     static uint32_t Lane(uint32_t v, const CBlitScreenAmount& type)
@@ -107,10 +108,7 @@ struct Darken555
         return static_cast<uint32_t>(type.RedTable()[(c >> 10) - k5] | type.GreenTable()[((c >> 5) & 31) - k5] |
                                      type.BlueTable()[(c & 31) - k5]);
     }
-    static uint32_t Lane(uint32_t v, const CBlitScreenAmount& type)
-    {
-        return ToFiveFiveFive(Darken565::Lane(v, type));
-    }
+    static uint32_t Lane(uint32_t v, const CBlitScreenAmount& type) { return ToFiveFiveFive(Darken565::Lane(v, type)); }
 };
 
 // The blit type's opacity only points the shared opacity row, as "Normal"'s
@@ -122,10 +120,10 @@ void Blit16To16Plain(CFrameInterface* source, const CRect& sourceRect, CFrameInt
     IsOpaque(blitType);
     const Type& type = static_cast<const Type&>(*blitType);
     ForEachRow<2, 2>(source, sourceRect, destination, destinationRect,
-                        [&type](const uint8_t* from, uint8_t* to, int32_t count) {
-                            for (int32_t x = 0; x < count; x++)
-                                Store16(to + 2 * x, Operation::Plain(Load16(from + 2 * x), type));
-                        });
+                     [&type](const uint8_t* from, uint8_t* to, int32_t count) {
+        for (int32_t x = 0; x < count; x++)
+            Store16(to + 2 * x, Operation::Plain(Load16(from + 2 * x), type));
+    });
 }
 
 template <typename Operation, typename Type>
@@ -135,16 +133,16 @@ void Blit16To16FourLane(CFrameInterface* source, const CRect& sourceRect, CFrame
     IsOpaque(blitType);
     const Type& type = static_cast<const Type&>(*blitType);
     ForEachRow<2, 2>(source, sourceRect, destination, destinationRect,
-                        [&type](const uint8_t* from, uint8_t* to, int32_t count) {
-                            int32_t x = 0;
-                            for (; x < count && reinterpret_cast<uintptr_t>(to + 2 * x) % 8 != 0; x++)
-                                Store16(to + 2 * x, Operation::Plain(Load16(from + 2 * x), type));
-                            for (; x + 4 <= count; x += 4)
-                                for (int32_t lane = 0; lane < 4; lane++)
-                                    Store16(to + 2 * (x + lane), Operation::Lane(Load16(from + 2 * (x + lane)), type));
-                            for (; x < count; x++)
-                                Store16(to + 2 * x, Operation::Plain(Load16(from + 2 * x), type));
-                        });
+                     [&type](const uint8_t* from, uint8_t* to, int32_t count) {
+        int32_t x = 0;
+        for (; x < count && reinterpret_cast<uintptr_t>(to + 2 * x) % 8 != 0; x++)
+            Store16(to + 2 * x, Operation::Plain(Load16(from + 2 * x), type));
+        for (; x + 4 <= count; x += 4)
+            for (int32_t lane = 0; lane < 4; lane++)
+                Store16(to + 2 * (x + lane), Operation::Lane(Load16(from + 2 * (x + lane)), type));
+        for (; x < count; x++)
+            Store16(to + 2 * x, Operation::Plain(Load16(from + 2 * x), type));
+    });
 }
 
 template <typename Operation, typename Type>
@@ -158,10 +156,10 @@ void Blit8To555(CFrameInterface* source, const CRect& sourceRect, CFrameInterfac
 {
     IsOpaque(blitType);
     ForEachRow<1, 2>(source, sourceRect, destination, destinationRect,
-                        [](const uint8_t* from, uint8_t* to, int32_t count) {
-                            for (int32_t x = 0; x < count; x++)
-                                Store16(to + 2 * x, static_cast<uint32_t>(Palette555Lookup[from[x]]));
-                        });
+                     [](const uint8_t* from, uint8_t* to, int32_t count) {
+        for (int32_t x = 0; x < count; x++)
+            Store16(to + 2 * x, static_cast<uint32_t>(Palette555Lookup[from[x]]));
+    });
 }
 
 void Blit24To555(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
@@ -169,12 +167,11 @@ void Blit24To555(CFrameInterface* source, const CRect& sourceRect, CFrameInterfa
 {
     IsOpaque(blitType);
     ForEachRow<3, 2>(source, sourceRect, destination, destinationRect,
-                        [](const uint8_t* from, uint8_t* to, int32_t count) {
-                            for (int32_t x = 0; x < count; x++, from += 3)
-                                Store16(to + 2 * x, static_cast<uint32_t>((Scale8To5[from[2]] << 10) +
-                                                                          (Scale8To5[from[1]] << 5) +
-                                                                          Scale8To5[from[0]]));
-                        });
+                     [](const uint8_t* from, uint8_t* to, int32_t count) {
+        for (int32_t x = 0; x < count; x++, from += 3)
+            Store16(to + 2 * x,
+                    static_cast<uint32_t>((Scale8To5[from[2]] << 10) + (Scale8To5[from[1]] << 5) + Scale8To5[from[0]]));
+    });
 }
 
 // The entries of the types that write 5-5-5.
@@ -194,11 +191,12 @@ void AddFiveSixFiveEntries(CBlitType& type, BlitRoutine sixteenBitRoutine)
     type.AddEntry(24, 0, 16, 0, BlitNormal24To16);
 }
 
-}  // namespace
+} // namespace
 
 CBlitScreenAmount::CBlitScreenAmount(int32_t redShift, int32_t greenLevels, int32_t greenShift)
 {
-    for (int32_t i = 0; i < TABLE_SIZE; i++) {
+    for (int32_t i = 0; i < TABLE_SIZE; i++)
+    {
         const int32_t level = i - TABLE_BIAS;
         const int32_t five = std::clamp(level, 0, 31);
         m_Red[i] = static_cast<uint16_t>(five << redShift);
@@ -214,12 +212,14 @@ void CBlitScreenAmount::SetAmount(int32_t amount)
     m_SixBitOffset = m_Amount >> 2;
 }
 
-CBlitBrighten565::CBlitBrighten565(bool useFourLaneForms) : CBlitScreenAmount(11, 64, 5)
+CBlitBrighten565::CBlitBrighten565(bool useFourLaneForms)
+    : CBlitScreenAmount(11, 64, 5)
 {
     AddFiveSixFiveEntries(*this, Blit16To16<Brighten565, CBlitScreenAmount>(useFourLaneForms));
 }
 
-CBlitDarken565::CBlitDarken565(bool useFourLaneForms) : CBlitScreenAmount(11, 64, 5)
+CBlitDarken565::CBlitDarken565(bool useFourLaneForms)
+    : CBlitScreenAmount(11, 64, 5)
 {
     AddFiveSixFiveEntries(*this, Blit16To16<Darken565, CBlitScreenAmount>(useFourLaneForms));
 }
@@ -229,12 +229,14 @@ CBlitConvert555::CBlitConvert555(bool useFourLaneForms)
     AddFiveFiveFiveEntries(*this, Blit16To16<Convert555, CBlitType>(useFourLaneForms));
 }
 
-CBlitBrighten555::CBlitBrighten555(bool useFourLaneForms) : CBlitScreenAmount(10, 32, 5)
+CBlitBrighten555::CBlitBrighten555(bool useFourLaneForms)
+    : CBlitScreenAmount(10, 32, 5)
 {
     AddFiveFiveFiveEntries(*this, Blit16To16<Brighten555, CBlitScreenAmount>(useFourLaneForms));
 }
 
-CBlitDarken555::CBlitDarken555(bool useFourLaneForms) : CBlitScreenAmount(10, 32, 5)
+CBlitDarken555::CBlitDarken555(bool useFourLaneForms)
+    : CBlitScreenAmount(10, 32, 5)
 {
     AddFiveFiveFiveEntries(*this, Blit16To16<Darken555, CBlitScreenAmount>(useFourLaneForms));
 }

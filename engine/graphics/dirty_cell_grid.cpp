@@ -24,19 +24,24 @@ void CDirtyCellGrid::MarkRect(const CRect& rect)
         return;
     auto clampX = [this](int32_t value) { return static_cast<uint8_t>(std::clamp(value, 0, m_CellWidth)); };
     auto clampY = [this](int32_t value) { return static_cast<uint8_t>(std::clamp(value, 0, m_CellHeight)); };
-    for (int32_t row = top >> m_YShift; row <= (bottom - 1) >> m_YShift; row++) {
+    for (int32_t row = top >> m_YShift; row <= (bottom - 1) >> m_YShift; row++)
+    {
         const int32_t cy = row << m_YShift;
-        for (int32_t column = left >> m_XShift; column <= (right - 1) >> m_XShift; column++) {
+        for (int32_t column = left >> m_XShift; column <= (right - 1) >> m_XShift; column++)
+        {
             const int32_t cx = column << m_XShift;
             DirtyCell& cell = CellAt(static_cast<uint32_t>(column), static_cast<uint32_t>(row));
             const uint8_t x0 = clampX(left - cx), y0 = clampY(top - cy);
             const uint8_t x1 = clampX(right - cx), y1 = clampY(bottom - cy);
-            if (cell.dirty) {
+            if (cell.dirty)
+            {
                 cell.x0 = std::min(cell.x0, x0);
                 cell.y0 = std::min(cell.y0, y0);
                 cell.x1 = std::max(cell.x1, x1);
                 cell.y1 = std::max(cell.y1, y1);
-            } else {
+            }
+            else
+            {
                 cell = DirtyCell{1, x0, y0, x1, y1};
             }
             cell.dirty = 1;
@@ -69,17 +74,21 @@ void CDirtyCellGrid::CopyFrom(const CDirtyCellGrid& other)
 void CDirtyCellGrid::MergeFrom(const CDirtyCellGrid& other)
 {
     const size_t count = std::min(m_Cells.size(), other.m_Cells.size());
-    for (size_t i = 0; i < count; i++) {
+    for (size_t i = 0; i < count; i++)
+    {
         DirtyCell& cell = m_Cells[i];
         const DirtyCell& theirs = other.m_Cells[i];
         if (!theirs.dirty)
             continue;
-        if (cell.dirty) {
+        if (cell.dirty)
+        {
             cell.x0 = std::min(cell.x0, theirs.x0);
             cell.y0 = std::min(cell.y0, theirs.y0);
             cell.x1 = std::max(cell.x1, theirs.x1);
             cell.y1 = std::max(cell.y1, theirs.y1);
-        } else {
+        }
+        else
+        {
             cell = theirs;
         }
     }

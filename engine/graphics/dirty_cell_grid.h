@@ -53,8 +53,7 @@ public:
     // the same top and bottom, so a band across several cells is one
     // rectangle.
     template <typename Visitor>
-    void ForEachRun(uint32_t firstColumn, uint32_t endColumn, uint32_t firstRow, uint32_t endRow,
-                    Visitor visit) const;
+    void ForEachRun(uint32_t firstColumn, uint32_t endColumn, uint32_t firstRow, uint32_t endRow, Visitor visit) const;
     template <typename Visitor>
     void ForEachRun(Visitor visit) const
     {
@@ -83,15 +82,18 @@ void CDirtyCellGrid::ForEachRun(uint32_t firstColumn, uint32_t endColumn, uint32
 {
     endColumn = endColumn < m_Columns ? endColumn : m_Columns;
     endRow = endRow < m_Rows ? endRow : m_Rows;
-    for (uint32_t row = firstRow; row < endRow; row++) {
+    for (uint32_t row = firstRow; row < endRow; row++)
+    {
         const int32_t cy = static_cast<int32_t>(row) << m_YShift;
-        for (uint32_t column = firstColumn; column < endColumn; column++) {
+        for (uint32_t column = firstColumn; column < endColumn; column++)
+        {
             const DirtyCell* cell = &CellAt(column, row);
             if (!cell->dirty)
                 continue;
             const int32_t cx = static_cast<int32_t>(column) << m_XShift;
             CRect run{cx + cell->x0, cy + cell->y0, cx + cell->x1, cy + cell->y1};
-            while (cell->x1 == m_CellWidth && column + 1 < endColumn) {
+            while (cell->x1 == m_CellWidth && column + 1 < endColumn)
+            {
                 const DirtyCell& next = CellAt(column + 1, row);
                 if (!next.dirty || next.x0 != 0 || next.y0 != cell->y0 || next.y1 != cell->y1)
                     break;

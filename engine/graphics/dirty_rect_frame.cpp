@@ -69,8 +69,7 @@ void CDirtyRectFrame::InvalidateAll()
 
 void CDirtyRectFrame::Create(int32_t width, int32_t height, int32_t bitsPerPixel)
 {
-    CFrame::Create(static_cast<uint32_t>(std::max(width, 0)), static_cast<uint32_t>(std::max(height, 0)),
-                   bitsPerPixel);
+    CFrame::Create(static_cast<uint32_t>(std::max(width, 0)), static_cast<uint32_t>(std::max(height, 0)), bitsPerPixel);
     ResizeGrids();
     MarkEverything();
 }
@@ -110,7 +109,8 @@ void CDirtyRectFrame::GetBounds(CRect& bounds) const
     CFrame::GetBounds(bounds);
     // An override reaching past the frame would let clipped drawing write
     // past its pixels.
-    if (m_pBoundsOverride) {
+    if (m_pBoundsOverride)
+    {
         CRect own = bounds;
         bounds = *m_pBoundsOverride;
         if (!ClipRect(own, bounds))
@@ -174,7 +174,8 @@ void CDirtyRectFrame::ClearRectMarked(const CRect& rect)
 void CDirtyRectFrame::BlitClipped(CFrameInterface* source, const CRect& sourceRect, const CRect& destinationRect,
                                   CBlitType* blitType)
 {
-    if (m_MarkMode == MARK_ONLY_DIRTY) {
+    if (m_MarkMode == MARK_ONLY_DIRTY)
+    {
         const int32_t shift = 5;
         const uint32_t firstColumn = static_cast<uint32_t>(std::max(destinationRect.left, 0) >> shift);
         const uint32_t firstRow = static_cast<uint32_t>(std::max(destinationRect.top, 0) >> shift);
@@ -200,14 +201,19 @@ void CDirtyRectFrame::Clear()
     CRect bounds;
     GetBounds(bounds);
     m_UnionGrid.ForEachRun([&](const CRect& run) {
-        if (m_pBackground) {
+        if (m_pBackground)
+        {
             CRect source = run;
             CRect destination = run;
             if (ClipBlitRects(bounds, source, destination))
                 CFrame::BlitClipped(m_pBackground, source, destination, &GetBlitNormal());
-        } else if (m_FillColour.m_Alpha == 0) {
+        }
+        else if (m_FillColour.m_Alpha == 0)
+        {
             CFrame::ClearRect(run);
-        } else {
+        }
+        else
+        {
             CFrame::FillRect(run, m_FillColour);
         }
     });
@@ -217,9 +223,11 @@ void CDirtyRectFrame::Clear()
 void CDirtyRectFrame::PresentDirty(CFrameInterface* destination, CBlitType* blitType)
 {
     CDirtyCellGrid& drawn = m_DrawnGrids[m_CurrentBuffer];
-    if (destination == GetScreenFrame()) {
+    if (destination == GetScreenFrame())
+    {
         const float brightness = GetScreenFrame()->GetFadeBrightness();
-        if (brightness != m_PresentedBrightness[m_CurrentBuffer]) {
+        if (brightness != m_PresentedBrightness[m_CurrentBuffer])
+        {
             drawn.MarkAll();
             m_PresentedBrightness[m_CurrentBuffer] = brightness;
         }

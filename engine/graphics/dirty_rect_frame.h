@@ -30,7 +30,11 @@ class CDirtyRectFrame : public CFrame
 {
     VP_DECLARE_CLASS(CDirtyRectFrame)
 public:
-    enum MarkMode { MARK_NORMAL = 0, MARK_ONLY_DIRTY = 2 };
+    enum MarkMode
+    {
+        MARK_NORMAL = 0,
+        MARK_ONLY_DIRTY = 2
+    };
 
     CDirtyRectFrame();
     ~CDirtyRectFrame() override;

@@ -28,7 +28,8 @@ constexpr uint32_t LARGEST_SIDE = 999999;
 // Which desktops a windowed screen of each depth accepts.
 bool AcceptsDesktop(int32_t requestedDepth, int32_t desktopDepth)
 {
-    switch (requestedDepth) {
+    switch (requestedDepth)
+    {
     case 8:
         return desktopDepth != 24 && desktopDepth != 32;
     case 16:
@@ -44,7 +45,8 @@ bool AcceptsDesktop(int32_t requestedDepth, int32_t desktopDepth)
 
 const char* RefusalText(int32_t requestedDepth)
 {
-    switch (requestedDepth) {
+    switch (requestedDepth)
+    {
     case 8:
         return "You are tring to run it 8 bit mode.  You must set your screen to 256 (8-bit), 32768 (15-bit), or "
                "65536 (16-bit) color mode before running this application in a window.";
@@ -133,11 +135,13 @@ bool CScreenFrame::SetScreenMode(uint32_t& width, uint32_t& height, int32_t dept
 bool CScreenFrame::SetScreenModeSteps(uint32_t& width, uint32_t& height, int32_t depth, int32_t requestedDepth)
 {
     DisplayDevice& device = GetDisplayDevice();
-    if (!m_FullScreen) {
+    if (!m_FullScreen)
+    {
         depth = device.GetDesktopBitsPerPixel();
         RefuseShallowDesktop(requestedDepth, depth);
     }
-    if (!m_HasDevice) {
+    if (!m_HasDevice)
+    {
         if (!device.Create())
             return false;
         m_HasDevice = true;
@@ -156,7 +160,8 @@ bool CScreenFrame::SetScreenModeSteps(uint32_t& width, uint32_t& height, int32_t
     // The display's 8-bit palette starts as a grey ramp; displays without
     // 8-bit modes have none, and uploads are then skipped.
     m_HasPalette = device.CreatePalette();
-    if (m_HasPalette) {
+    if (m_HasPalette)
+    {
         uint8_t ramp[PALETTE_BYTES];
         for (uint32_t i = 0; i < PALETTE_BYTES; i++)
             ramp[i] = static_cast<uint8_t>(i / 3);
@@ -174,7 +179,8 @@ bool CScreenFrame::SetScreenModeSteps(uint32_t& width, uint32_t& height, int32_t
         DecidePacking();
 
     m_TotalBufferCount = m_BackBufferCount + 2;
-    for (uint32_t i = 0; i < m_TotalBufferCount; i++) {
+    for (uint32_t i = 0; i < m_TotalBufferCount; i++)
+    {
         ClearForPresent();
         Present();
     }
@@ -193,7 +199,8 @@ void CScreenFrame::CollectModes(int32_t depth)
 {
     DisplayDevice& device = GetDisplayDevice();
     std::vector<DisplayMode> offered;
-    if (!device.EnumerateModes(true, offered)) {
+    if (!device.EnumerateModes(true, offered))
+    {
         offered.clear();
         device.EnumerateModes(false, offered);
     }
@@ -205,9 +212,8 @@ void CScreenFrame::CollectModes(int32_t depth)
         return a.width != b.width ? a.width < b.width : a.height < b.height;
     });
     m_Modes.erase(std::unique(m_Modes.begin(), m_Modes.end(),
-                              [](const DisplayMode& a, const DisplayMode& b) {
-                                  return a.width == b.width && a.height == b.height;
-                              }),
+                              [](const DisplayMode& a,
+                                 const DisplayMode& b) { return a.width == b.width && a.height == b.height; }),
                   m_Modes.end());
 }
 
@@ -217,7 +223,8 @@ void CScreenFrame::ChooseMode(uint32_t& width, uint32_t& height) const
         if (mode.width == width && mode.height == height)
             return;
     for (const DisplayMode& mode : m_Modes)
-        if (mode.width >= width && mode.height >= height) {
+        if (mode.width >= width && mode.height >= height)
+        {
             width = mode.width;
             height = mode.height;
             return;
@@ -229,7 +236,8 @@ void CScreenFrame::ChooseMode(uint32_t& width, uint32_t& height) const
 bool CScreenFrame::CreateSurfaces(uint32_t width, uint32_t height, int32_t)
 {
     DisplayDevice& device = GetDisplayDevice();
-    if (!m_FullScreen) {
+    if (!m_FullScreen)
+    {
         m_BackBufferCount = 0;
         m_HasPrimary = m_HasBack = device.CreateWindowedSurfaces(width, height);
         return m_HasBack;
@@ -241,8 +249,10 @@ bool CScreenFrame::CreateSurfaces(uint32_t width, uint32_t height, int32_t)
         uint32_t backBuffers;
         bool videoMemory;
     } chains[] = {{2, true}, {1, true}, {1, false}};
-    for (const auto& chain : chains) {
-        if (device.CreateFlipChain(chain.backBuffers, chain.videoMemory)) {
+    for (const auto& chain : chains)
+    {
+        if (device.CreateFlipChain(chain.backBuffers, chain.videoMemory))
+        {
             m_BackBufferCount = chain.backBuffers;
             m_VideoMemory = chain.videoMemory;
             m_HasPrimary = m_HasBack = true;
@@ -273,7 +283,8 @@ void CScreenFrame::SetFullScreen(bool fullScreen)
     m_FullScreen = fullScreen;
     uint32_t width = static_cast<uint32_t>(GetWidth());
     uint32_t height = static_cast<uint32_t>(GetHeight());
-    if (!SetScreenMode(width, height, GetDisplayBitDepth(), GetDisplayBitDepth())) {
+    if (!SetScreenMode(width, height, GetDisplayBitDepth(), GetDisplayBitDepth()))
+    {
         ShowErrorReport("FATAL ERROR", "Couldn't set the screen full screen.");
         ExitAfterFatalError();
     }
@@ -281,8 +292,10 @@ void CScreenFrame::SetFullScreen(bool fullScreen)
 
 void CScreenFrame::ReleaseDirectDraw()
 {
-    if (m_HasDevice && m_HasBack) {
-        for (uint32_t i = 0; i < m_BackBufferCount + 1; i++) {
+    if (m_HasDevice && m_HasBack)
+    {
+        for (uint32_t i = 0; i < m_BackBufferCount + 1; i++)
+        {
             Clear();
             Present();
         }
@@ -303,7 +316,8 @@ void CScreenFrame::LockBackBuffer()
     if (m_pPixels || !m_HasBack)
         return;
     DisplayDevice& device = GetDisplayDevice();
-    for (int32_t attempt = 0; attempt < LOCK_ATTEMPTS; attempt++) {
+    for (int32_t attempt = 0; attempt < LOCK_ATTEMPTS; attempt++)
+    {
         bool restored = true;
         for (DisplaySurfaceKind surface : {DisplaySurfaceKind::PRIMARY, DisplaySurfaceKind::BACK})
             if (restored && device.IsLost(surface))
@@ -311,7 +325,8 @@ void CScreenFrame::LockBackBuffer()
         if (!restored)
             continue;
         DisplayLock lock;
-        if (device.LockBackSurface(lock)) {
+        if (device.LockBackSurface(lock))
+        {
             m_pPixels = lock.pixels;
             m_Locked = true;
             return;
@@ -331,7 +346,8 @@ void CScreenFrame::UnlockBackBuffer()
 template <typename Operation>
 void CScreenFrame::WithLock(Operation operation)
 {
-    if (m_Locked) {
+    if (m_Locked)
+    {
         operation();
         return;
     }
@@ -352,14 +368,17 @@ CBlitType* CScreenFrame::ScreenBlitType(CBlitType* blitType)
     if (amount < 0)
         amount = static_cast<int32_t>((f - 1.0f) * 256.0f);
     CBlitScreenAmount* chosen = nullptr;
-    if (m_FiveSixFive) {
+    if (m_FiveSixFive)
+    {
         if (amount >= 4)
             chosen = &GetBlitBrighten565();
         else if (amount <= -4)
             chosen = &GetBlitDarken565();
         else
             return blitType;
-    } else {
+    }
+    else
+    {
         if (amount >= 8)
             chosen = &GetBlitBrighten555();
         else if (amount <= -8)
@@ -427,7 +446,8 @@ void CScreenFrame::DrawBevelRect(const CRect& rect, const CColor& topLeft, const
 
 uint32_t CScreenFrame::FillValue(const CColor& colour) const
 {
-    switch (GetBitsPerPixel()) {
+    switch (GetBitsPerPixel())
+    {
     case 16:
         return m_FiveSixFive ? colour.m_Rgb565 : ToFiveFiveFive(colour.m_Rgb565);
     case 24:
@@ -458,7 +478,8 @@ void CScreenFrame::HardwareFill(const CRect& rect, uint32_t value)
 
 void CScreenFrame::FillRect(const CRect& rect, const CColor& colour)
 {
-    if (colour.m_Alpha < 255) {
+    if (colour.m_Alpha < 255)
+    {
         WithLock([&] { CFrame::FillRect(rect, colour); });
         return;
     }
@@ -487,10 +508,13 @@ bool CScreenFrame::Present()
     DisplayDevice& device = GetDisplayDevice();
     if (!m_HasPrimary)
         return false;
-    if (m_FullScreen) {
+    if (m_FullScreen)
+    {
         if (m_Locked || !device.Flip())
             return false;
-    } else {
+    }
+    else
+    {
         // A copy into the window that fails shows the last picture; the
         // next present shows the new one.
         device.PresentWindowed();
@@ -512,7 +536,8 @@ void CScreenFrame::ClearForPresent()
 
 void CScreenFrame::ClearAllBuffers()
 {
-    for (uint32_t i = 0; i < m_TotalBufferCount; i++) {
+    for (uint32_t i = 0; i < m_TotalBufferCount; i++)
+    {
         ClearForPresent();
         Present();
     }
@@ -522,9 +547,11 @@ void CScreenFrame::ClearAllBuffers()
 
 void CScreenFrame::UpdateFade(float elapsedSeconds)
 {
-    if (m_FadeFactor <= 0.001f) {
+    if (m_FadeFactor <= 0.001f)
+    {
         m_BlackHold -= elapsedSeconds;
-        if (m_BlackHold < 0.0f) {
+        if (m_BlackHold < 0.0f)
+        {
             m_FadeState = FADING_IN;
             m_FadeDuration = 1.0f;
             m_FadeTimeLeft = 1.0f;
@@ -540,7 +567,8 @@ void CScreenFrame::UpdateFade(float elapsedSeconds)
         m_FadeFactor = 1.0f - m_FadeTimeLeft / m_FadeDuration;
     else
         m_FadeFactor = m_FadeTimeLeft / m_FadeDuration;
-    if (m_FadeTimeLeft == 0.0f) {
+    if (m_FadeTimeLeft == 0.0f)
+    {
         m_FadeFactor = m_FadeState == FADING_IN ? 1.0f : 0.0f;
         m_FadeState = FADE_IDLE;
     }
@@ -576,7 +604,8 @@ void CScreenFrame::RunBlockingFade()
     m_pSnapshot->CopyRect(this, bounds);
     UnlockBackBuffer();
     uint32_t last = GetTickCount();
-    while (m_FadeState != FADE_IDLE) {
+    while (m_FadeState != FADE_IDLE)
+    {
         const uint32_t now = GetTickCount();
         UpdateFade(static_cast<float>(now - last) * 0.001f);
         last = now;
@@ -602,7 +631,8 @@ void CScreenFrame::ApplyPalette(const CColorTable* palette)
     own->SetEntry(255, 255, 255, 255);
     uint8_t entries[PALETTE_BYTES];
     std::memcpy(entries, own->GetData(), PALETTE_BYTES);
-    if (m_Brightness - 1.0f > 0.01f) {
+    if (m_Brightness - 1.0f > 0.01f)
+    {
         const int32_t lift = static_cast<int32_t>((m_Brightness - 1.0f) * 128.0f);
         for (uint8_t& channel : entries)
             channel = static_cast<uint8_t>(std::clamp(channel + lift, 0, 255));
@@ -615,11 +645,14 @@ void CScreenFrame::ApplyPalette(const CColorTable* palette)
 void CScreenFrame::DrawPaletteFadeImage(CFrameInterface* image, const CRect* sourceRect, const CRect* destinationRect,
                                         CBlitType* blitType)
 {
-    if (sourceRect && destinationRect && blitType) {
+    if (sourceRect && destinationRect && blitType)
+    {
         CRect source = *sourceRect;
         CRect destination = *destinationRect;
         Blit(image, source, destination, blitType);
-    } else {
+    }
+    else
+    {
         BlitAt(image, 0, 0, &GetBlitNormal());
     }
 }
@@ -628,21 +661,25 @@ void CScreenFrame::FadePalette(CFrameInterface* image, const CRect* sourceRect, 
                                CBlitType* blitType, const CColorTable& target, uint32_t milliseconds)
 {
     const bool drawImage = image && GetBitsPerPixel() != 8;
-    if (m_FullScreen && target.Holds(CColorTable::PALETTE)) {
+    if (m_FullScreen && target.Holds(CColorTable::PALETTE))
+    {
         if (const CColorTable* own = GetPalette(); own && own->Holds(CColorTable::PALETTE))
             m_CurrentPaletteCopy.CopyFrom(*own);
         const uint32_t start = GetTickCount();
-        do {
+        do
+        {
             const float done =
-                milliseconds == 0 ? 1.0f
-                                  : std::min(static_cast<float>(GetTickCount() - start) / static_cast<float>(milliseconds), 1.0f);
+                milliseconds == 0
+                    ? 1.0f
+                    : std::min(static_cast<float>(GetTickCount() - start) / static_cast<float>(milliseconds), 1.0f);
             const uint8_t* from = m_CurrentPaletteCopy.GetData();
             const uint8_t* to = target.GetData();
             uint8_t* working = m_WorkingPalette.GetData();
             for (uint32_t i = 0; i < PALETTE_BYTES; i++)
                 working[i] = static_cast<uint8_t>(from[i] + static_cast<int32_t>((to[i] - from[i]) * done));
             ApplyPalette(&m_WorkingPalette);
-            if (drawImage) {
+            if (drawImage)
+            {
                 DrawPaletteFadeImage(image, sourceRect, destinationRect, blitType);
                 Present();
             }
@@ -650,7 +687,8 @@ void CScreenFrame::FadePalette(CFrameInterface* image, const CRect* sourceRect, 
     }
     ApplyPalette(&target);
     if (drawImage)
-        for (int32_t i = 0; i < 4; i++) {
+        for (int32_t i = 0; i < 4; i++)
+        {
             DrawPaletteFadeImage(image, sourceRect, destinationRect, blitType);
             Present();
         }

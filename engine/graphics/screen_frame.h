@@ -7,7 +7,6 @@
 #include "engine/graphics/frame.h"
 #include "engine/platform/display_device.h"
 
-
 // The display as a frame: its pixels are the back surface of the display
 // device while that is locked, and null otherwise. It sets the display mode
 // (full screen with a flip chain, or windowed with one lasting surface),
@@ -99,8 +98,8 @@ public:
     // Cross-fades the palette to the target over the time, redrawing the
     // image when one is given (with the type and rectangles when all three
     // are given, else whole at (0, 0) with "Normal").
-    void FadePalette(CFrameInterface* image, const CRect* sourceRect, const CRect* destinationRect,
-                     CBlitType* blitType, const CColorTable& target, uint32_t milliseconds);
+    void FadePalette(CFrameInterface* image, const CRect* sourceRect, const CRect* destinationRect, CBlitType* blitType,
+                     const CColorTable& target, uint32_t milliseconds);
     void FadePaletteToBlack(CFrameInterface* image, const CRect* sourceRect, const CRect* destinationRect,
                             CBlitType* blitType, uint32_t milliseconds);
 
@@ -114,7 +113,12 @@ public:
     static constexpr uint32_t MAX_MODES = 100;
 
 private:
-    enum FadeState { FADING_IN = 0, FADING_OUT = 1, FADE_IDLE = 2 };
+    enum FadeState
+    {
+        FADING_IN = 0,
+        FADING_OUT = 1,
+        FADE_IDLE = 2
+    };
 
     bool SetScreenModeSteps(uint32_t& width, uint32_t& height, int32_t depth, int32_t requestedDepth);
     void RefuseShallowDesktop(int32_t requestedDepth, int32_t desktopDepth);

@@ -17,20 +17,27 @@ constexpr uint8_t TOP_ROW_FIRST = 0x20;
 // Blue, green, red of each pixel of a row.
 void WidenRow(const uint8_t* row, const DisplayPicture& picture, uint8_t* out)
 {
-    for (int32_t x = 0; x < picture.width; x++, out += 3) {
-        if (picture.bitsPerPixel == 16) {
+    for (int32_t x = 0; x < picture.width; x++, out += 3)
+    {
+        if (picture.bitsPerPixel == 16)
+        {
             uint16_t value;
             std::memcpy(&value, row + 2 * x, 2);
-            if (picture.fiveFiveFive) {
+            if (picture.fiveFiveFive)
+            {
                 out[0] = Expand5To8[value & 31];
                 out[1] = Expand5To8[(value >> 5) & 31];
                 out[2] = Expand5To8[(value >> 10) & 31];
-            } else {
+            }
+            else
+            {
                 out[0] = Expand5To8[value & 31];
                 out[1] = Expand6To8[(value >> 5) & 63];
                 out[2] = Expand5To8[value >> 11];
             }
-        } else {
+        }
+        else
+        {
             std::memcpy(out, row + static_cast<size_t>(x) * static_cast<size_t>(picture.bitsPerPixel / 8), 3);
         }
     }
@@ -56,7 +63,8 @@ bool SaveScreenshot(const char* path)
     header[17] = TOP_ROW_FIRST;
     bool written = file.Write(header, HEADER_BYTES) == HEADER_BYTES;
     std::vector<uint8_t> row(static_cast<size_t>(picture.width) * 3);
-    for (int32_t y = 0; y < picture.height && written; y++) {
+    for (int32_t y = 0; y < picture.height && written; y++)
+    {
         WidenRow(picture.pixels + static_cast<size_t>(y) * static_cast<size_t>(picture.pitch), picture, row.data());
         written = file.Write(row.data(), static_cast<uint32_t>(row.size())) == row.size();
     }

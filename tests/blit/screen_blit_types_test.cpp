@@ -49,7 +49,10 @@ protected:
 struct AmountTypes
 {
     explicit AmountTypes(bool fourLane)
-        : brighten565(fourLane), darken565(fourLane), brighten555(fourLane), darken555(fourLane)
+        : brighten565(fourLane)
+        , darken565(fourLane)
+        , brighten555(fourLane)
+        , darken555(fourLane)
     {
     }
     CBlitBrighten565 brighten565;
@@ -65,12 +68,15 @@ TEST_F(ScreenBlitTypes, AmountsAreHeldWithinAByteAndGiveTheirTwoOffsets)
         int32_t amount, stored, fiveBit, sixBit;
     };
     const Case cases[] = {{300, 255, 31, 63}, {-5, 0, 0, 0}, {12, 12, 1, 3}, {7, 7, 0, 1}, {256, 255, 31, 63}};
-    for (bool fourLane : {false, true}) {
+    for (bool fourLane : {false, true})
+    {
         AmountTypes types(fourLane);
         for (CBlitScreenAmount* type : std::vector<CBlitScreenAmount*>{&types.brighten565, &types.darken565,
-                                                                       &types.brighten555, &types.darken555}) {
+                                                                       &types.brighten555, &types.darken555})
+        {
             EXPECT_EQ(type->GetAmount(), 0);
-            for (const Case& c : cases) {
+            for (const Case& c : cases)
+            {
                 type->SetAmount(c.amount);
                 EXPECT_EQ(type->GetAmount(), c.stored) << c.amount;
                 EXPECT_EQ(type->GetFiveBitOffset(), c.fiveBit) << c.amount;
@@ -82,11 +88,13 @@ TEST_F(ScreenBlitTypes, AmountsAreHeldWithinAByteAndGiveTheirTwoOffsets)
 
 TEST_F(ScreenBlitTypes, FullAmountsTurnEveryPixelWhiteOrBlack)
 {
-    for (bool fourLane : {false, true}) {
+    for (bool fourLane : {false, true})
+    {
         AmountTypes types(fourLane);
         types.brighten565.SetAmount(255);
         types.darken565.SetAmount(255);
-        for (uint16_t value : {0x0000, 0x1234, 0x8410, 0xFFFF}) {
+        for (uint16_t value : {0x0000, 0x1234, 0x8410, 0xFFFF})
+        {
             EXPECT_EQ(DrawOne(types.brighten565, value), 0xFFFFu) << fourLane << " " << value;
             EXPECT_EQ(DrawOne(types.darken565, value), 0u) << fourLane << " " << value;
         }
@@ -95,9 +103,11 @@ TEST_F(ScreenBlitTypes, FullAmountsTurnEveryPixelWhiteOrBlack)
 
 TEST_F(ScreenBlitTypes, AmountsFourToSevenRaiseOnlyGreenByOneLevel)
 {
-    for (bool fourLane : {false, true}) {
+    for (bool fourLane : {false, true})
+    {
         CBlitBrighten565 brighten(fourLane);
-        for (int32_t amount = 4; amount <= 7; amount++) {
+        for (int32_t amount = 4; amount <= 7; amount++)
+        {
             brighten.SetAmount(amount);
             EXPECT_EQ(DrawOne(brighten, Word565(3, 10, 30)), Word565(3, 11, 30));
             EXPECT_EQ(DrawOne(brighten, Word565(31, 63, 31)), Word565(31, 63, 31));
@@ -110,7 +120,8 @@ TEST_F(ScreenBlitTypes, AmountsFourToSevenRaiseOnlyGreenByOneLevel)
 
 TEST_F(ScreenBlitTypes, ConvertingDropsTheLowestGreenBit)
 {
-    for (bool fourLane : {false, true}) {
+    for (bool fourLane : {false, true})
+    {
         CBlitConvert555 convert(fourLane);
         EXPECT_EQ(DrawOne(convert, 0xFFFF), 0x7FFFu);
         EXPECT_EQ(DrawOne(convert, 0x07E0), 0x03E0u);
@@ -133,7 +144,8 @@ TEST_F(ScreenBlitTypes, ConvertingBrightnessTypesOffsetGreenOnItsOwnScaleInTheLa
         {true, Word565(31, 4, 31), 0x783E, 0x781E},
     };
     for (const Case& c : cases)
-        for (bool fourLane : {false, true}) {
+        for (bool fourLane : {false, true})
+        {
             CBlitBrighten555 brighten(fourLane);
             CBlitDarken555 darken(fourLane);
             CBlitScreenAmount& type = c.darken ? static_cast<CBlitScreenAmount&>(darken) : brighten;
@@ -164,7 +176,8 @@ TEST_F(ScreenBlitTypes, TheTwoFormsAgreeExceptByTheGreenOfTheConvertingBrightnes
     ASSERT_EQ(std::memcmp(a.GetPixels(), b.GetPixels(), 256 * 256 * 2), 0);
 
     int32_t greenDifferences = 0;
-    for (int32_t amount = 0; amount < 256; amount++) {
+    for (int32_t amount = 0; amount < 256; amount++)
+    {
         const int32_t k5 = amount >> 3;
         const int32_t k6 = amount >> 2;
         for (CBlitScreenAmount* type : std::vector<CBlitScreenAmount*>{
@@ -176,14 +189,16 @@ TEST_F(ScreenBlitTypes, TheTwoFormsAgreeExceptByTheGreenOfTheConvertingBrightnes
         drawBoth(plain.darken565, lanes.darken565);
         ASSERT_EQ(std::memcmp(a.GetPixels(), b.GetPixels(), 256 * 256 * 2), 0) << amount;
 
-        for (bool darken : {false, true}) {
+        for (bool darken : {false, true})
+        {
             if (darken)
                 drawBoth(plain.darken555, lanes.darken555);
             else
                 drawBoth(plain.brighten555, lanes.brighten555);
             const uint16_t* p = reinterpret_cast<const uint16_t*>(a.GetPixels());
             const uint16_t* l = reinterpret_cast<const uint16_t*>(b.GetPixels());
-            for (int32_t v = 0; v < 65536; v++) {
+            for (int32_t v = 0; v < 65536; v++)
+            {
                 const int32_t g = (v >> 5) & 63;
                 int32_t expectedGreenStep = 0;
                 if (!darken && (g & 1) && (k6 & 1) && (g >> 1) + k5 < 31)
@@ -223,7 +238,7 @@ TEST_F(ScreenBlitTypes, EightAndTwentyFourBitSourcesAreConvertedButNotBrightened
     CFrame deep;
     deep.Create(8, 1, 24);
     for (int32_t x = 0; x < 8; x++)
-        WritePixel(deep, x, 0, 0x40FF80);  // red 0x40, green 0xFF, blue 0x80
+        WritePixel(deep, x, 0, 0x40FF80); // red 0x40, green 0xFF, blue 0x80
     CColorTable palette;
     palette.SetKind(CColorTable::PALETTE);
     palette.SetEntry(200, 0xF0, 0x30, 0x90);
@@ -240,18 +255,21 @@ TEST_F(ScreenBlitTypes, EightAndTwentyFourBitSourcesAreConvertedButNotBrightened
         destination.BlitAt(&source, 0, 0, &type);
         return ReadPixel(destination, 5, 0);
     };
-    for (bool fourLane : {false, true}) {
+    for (bool fourLane : {false, true})
+    {
         AmountTypes types(fourLane);
         CBlitConvert555 convert(fourLane);
         for (CBlitScreenAmount* type : std::vector<CBlitScreenAmount*>{&types.brighten565, &types.darken565,
                                                                        &types.brighten555, &types.darken555})
             type->SetAmount(200);
-        for (CBlitType* type : std::vector<CBlitType*>{&types.brighten565, &types.darken565}) {
+        for (CBlitType* type : std::vector<CBlitType*>{&types.brighten565, &types.darken565})
+        {
             EXPECT_EQ(draw(deep, *type), draw(deep, GetBlitNormal()));
             EXPECT_EQ(draw(indexed, *type), draw(indexed, GetBlitNormal()));
         }
         const uint32_t deep555 = static_cast<uint32_t>(Scale8To5[0x40] << 10 | Scale8To5[0xFF] << 5 | Scale8To5[0x80]);
-        for (CBlitType* type : std::vector<CBlitType*>{&convert, &types.brighten555, &types.darken555}) {
+        for (CBlitType* type : std::vector<CBlitType*>{&convert, &types.brighten555, &types.darken555})
+        {
             EXPECT_EQ(draw(deep, *type), deep555);
             EXPECT_EQ(draw(indexed, *type), static_cast<uint32_t>(Palette555Lookup[200]));
         }
@@ -263,11 +281,13 @@ TEST_F(ScreenBlitTypes, ThirtyTwoBitSourcesDrawNothing)
     CFrame deep;
     deep.Create(8, 1, 32);
     FillWithCounting(deep);
-    for (bool fourLane : {false, true}) {
+    for (bool fourLane : {false, true})
+    {
         AmountTypes types(fourLane);
         CBlitConvert555 convert(fourLane);
         for (CBlitType* type : std::vector<CBlitType*>{&types.brighten565, &types.darken565, &convert,
-                                                       &types.brighten555, &types.darken555}) {
+                                                       &types.brighten555, &types.darken555})
+        {
             CFrame destination;
             MakeFilled(destination, 8, 1, 0x1234);
             destination.BlitAt(&deep, 0, 0, type);
@@ -297,4 +317,4 @@ TEST_F(ScreenBlitTypes, EachTypeIsOneObject)
     EXPECT_EQ(GetBlitDarken555().GetAmount(), 0);
 }
 
-}  // namespace
+} // namespace

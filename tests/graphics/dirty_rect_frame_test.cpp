@@ -110,10 +110,10 @@ TEST_F(DirtyRectFrame, RunsJoinFullWidthNeighboursWithTheSameRows)
 {
     CDirtyCellGrid grid;
     grid.Resize(800, 600);
-    grid.MarkRect(CRect{20, 4, 64, 9});  // cells 0 and 1, rows 4-9 in both
-    grid.MarkRect(CRect{70, 40, 96, 50});  // cell (2, 1)
-    grid.MarkRect(CRect{64, 42, 66, 44});  // widens (2, 1) to its left edge
-    grid.MarkRect(CRect{0, 40, 64, 45});   // (0, 1) and (1, 1): rows 8-13, unlike (2, 1)
+    grid.MarkRect(CRect{20, 4, 64, 9});   // cells 0 and 1, rows 4-9 in both
+    grid.MarkRect(CRect{70, 40, 96, 50}); // cell (2, 1)
+    grid.MarkRect(CRect{64, 42, 66, 44}); // widens (2, 1) to its left edge
+    grid.MarkRect(CRect{0, 40, 64, 45});  // (0, 1) and (1, 1): rows 8-13, unlike (2, 1)
     const std::vector<CRect> expected = {
         {20, 4, 64, 9},
         {0, 40, 64, 45},
@@ -148,7 +148,8 @@ TEST_F(DirtyRectFrame, BuffersAdvanceInTurnAndNeverNumberZero)
     frame.Create(64, 64, 16);
     EXPECT_EQ(frame.GetBufferCount(), 3u);
     std::vector<uint32_t> buffers;
-    for (int32_t i = 0; i < 4; i++) {
+    for (int32_t i = 0; i < 4; i++)
+    {
         buffers.push_back(frame.GetCurrentBuffer());
         frame.AdvanceBuffer();
     }
@@ -163,7 +164,8 @@ TEST_F(DirtyRectFrame, BuffersAdvanceInTurnAndNeverNumberZero)
     // A lasting change reaches every surface.
     frame.SetBufferCount(3);
     frame.AddDirtyRect(CRect{40, 40, 41, 41});
-    for (uint32_t buffer = 0; buffer < 3; buffer++) {
+    for (uint32_t buffer = 0; buffer < 3; buffer++)
+    {
         EXPECT_TRUE(frame.GetDrawnGrid(buffer).IsDirty(1, 1)) << buffer;
         EXPECT_FALSE(frame.GetPreviousGrid(buffer).IsDirty(1, 1)) << buffer;
     }
@@ -227,7 +229,7 @@ TEST_F(DirtyRectFrame, MarkModeTwoDrawsOnlyIntoDirtyCellsAndMarksNothing)
 {
     CDirtyRectFrame frame;
     MakeClean(frame, 96, 64);
-    frame.SetPixel(40, 40, CColor(0, 0, 0, 255));  // cell (1, 1), one pixel
+    frame.SetPixel(40, 40, CColor(0, 0, 0, 255)); // cell (1, 1), one pixel
     CFrame layer;
     layer.Create(96, 64, 16);
     for (int32_t y = 0; y < 64; y++)
@@ -257,11 +259,13 @@ TEST_F(DirtyRectFrame, RestoringZeroesOrFillsOrCopiesTheBackground)
     for (int32_t y = 0; y < 64; y++)
         for (int32_t x = 0; x < 64; x++)
             WritePixel(background, x, y, 0x1234);
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         CDirtyRectFrame frame;
         MakeClean(frame, 64, 64);
         frame.SetColor(0, 0, 255, c.alpha);
-        if (c.background) {
+        if (c.background)
+        {
             frame.SetBackgroundFrame(&background);
             MakeClean(frame, 64, 64);
         }
@@ -344,7 +348,8 @@ protected:
         DisplayPicture picture;
         if (!m_Display.GetLastPresented(picture))
             return false;
-        for (int32_t y = 0; y < picture.height; y++) {
+        for (int32_t y = 0; y < picture.height; y++)
+        {
             const uint16_t* row = reinterpret_cast<const uint16_t*>(picture.pixels + y * picture.pitch);
             for (int32_t x = (y == 0 ? 1 : 0); x < picture.width; x++)
                 if (row[x] != ReadPixel(expected, x, y))
@@ -374,7 +379,8 @@ TEST_F(DirtyFrameOnScreen, ABrightnessChangeGivesEachSurfaceOneFullCopyOnePerFra
     CRect sourceRect{0, 0, 640, 480}, destinationRect{0, 0, 640, 480};
     GetBlitDarken565().SetAmount(128);
     darkened.Blit(&plain, sourceRect, destinationRect, &GetBlitDarken565());
-    for (int32_t i = 0; i < 3; i++) {
+    for (int32_t i = 0; i < 3; i++)
+    {
         ASSERT_TRUE(DrawFrame());
         EXPECT_TRUE(ShownEquals(darkened)) << i;
         // One surface per frame: the next one still holds the old picture
@@ -398,7 +404,8 @@ TEST_F(DirtyFrameOnScreen, EveryPresentedPictureEqualsAFullRedraw)
 
     std::mt19937 random(1234);
     std::vector<CFrame> sprites(6);
-    for (size_t i = 0; i < sprites.size(); i++) {
+    for (size_t i = 0; i < sprites.size(); i++)
+    {
         sprites[i].Create(32, 24, 16);
         for (int32_t y = 0; y < 24; y++)
             for (int32_t x = 0; x < 32; x++)
@@ -414,7 +421,8 @@ TEST_F(DirtyFrameOnScreen, EveryPresentedPictureEqualsAFullRedraw)
                           static_cast<int32_t>(random() % 21) - 10, static_cast<int32_t>(random() % 21) - 10});
 
     int32_t presents = 0;
-    for (int32_t frame = 0; frame < 50; frame++) {
+    for (int32_t frame = 0; frame < 50; frame++)
+    {
         if (frame == 20)
             m_Display.Fail(FakeDisplayDevice::FLIP);
         if (frame == 21)
@@ -426,7 +434,8 @@ TEST_F(DirtyFrameOnScreen, EveryPresentedPictureEqualsAFullRedraw)
         CFrame expected;
         expected.Create(640, 480, 16);
         expected.BlitAt(&background, 0, 0, &GetBlitNormal());
-        for (size_t i = 0; i < sprites.size(); i++) {
+        for (size_t i = 0; i < sprites.size(); i++)
+        {
             Mover& m = movers[i];
             m.x += m.dx;
             m.y += m.dy;
@@ -439,7 +448,8 @@ TEST_F(DirtyFrameOnScreen, EveryPresentedPictureEqualsAFullRedraw)
         }
         const bool presented = DrawFrame();
         EXPECT_EQ(presented, frame != 20) << frame;
-        if (presented) {
+        if (presented)
+        {
             presents++;
             ASSERT_TRUE(ShownEquals(expected)) << "frame " << frame;
         }

@@ -98,14 +98,15 @@ TEST_F(ScreenFrame, ARequestTakesTheFirstOfferedModeAtLeastAsLarge)
 TEST_F(ScreenFrame, OnlyFourByThreeAndFiveByFourModesOfTheDepthAreKeptSortedOnce)
 {
     std::vector<DisplayMode> modes = {
-        {1280, 720, 16},  {1280, 1024, 16}, {800, 600, 16}, {640, 480, 16}, {800, 600, 16},
-        {639, 480, 16},   {640, 479, 16},   {1024, 768, 32}, {1152, 864, 16},
+        {1280, 720, 16}, {1280, 1024, 16}, {800, 600, 16},  {640, 480, 16},  {800, 600, 16},
+        {639, 480, 16},  {640, 479, 16},   {1024, 768, 32}, {1152, 864, 16},
     };
     m_Display.SetModes(modes);
     ASSERT_TRUE(SetMode(640, 480));
     const uint32_t expected[][2] = {{640, 480}, {800, 600}, {1152, 864}, {1280, 1024}};
     ASSERT_EQ(m_Screen.GetModeCount(), 4u);
-    for (uint32_t i = 0; i < 4; i++) {
+    for (uint32_t i = 0; i < 4; i++)
+    {
         EXPECT_EQ(m_Screen.GetMode(i).width, expected[i][0]);
         EXPECT_EQ(m_Screen.GetMode(i).height, expected[i][1]);
     }
@@ -160,14 +161,16 @@ TEST_F(ScreenFrame, TheFlipChainFallsBackToOneBackBufferThenOutOfVideoMemory)
         {{{2, true}, {1, true}}, true, 1, false},
         {{{2, true}, {1, true}, {1, false}}, false, 0, false},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         FakeDisplayDevice display;
         CScreenFrame screen;
         for (const auto& chain : c.failing)
             display.FailFlipChain(chain.first, chain.second);
         uint32_t width = 800, height = 600;
         EXPECT_EQ(screen.SetScreenMode(width, height, 16, 16), c.set);
-        if (c.set) {
+        if (c.set)
+        {
             EXPECT_EQ(screen.GetBackBufferCount(), c.backBuffers);
             EXPECT_EQ(screen.IsInVideoMemory(), c.videoMemory);
         }
@@ -179,7 +182,8 @@ TEST_F(ScreenFrame, TheFlipChainFallsBackToOneBackBufferThenOutOfVideoMemory)
 TEST_F(ScreenFrame, AFailureAtAnyStepLeavesNoSurfaces)
 {
     for (FakeDisplayDevice::Step step : {FakeDisplayDevice::CREATE, FakeDisplayDevice::COOPERATIVE_LEVEL,
-                                         FakeDisplayDevice::DISPLAY_MODE, FakeDisplayDevice::LOCK}) {
+                                         FakeDisplayDevice::DISPLAY_MODE, FakeDisplayDevice::LOCK})
+    {
         FakeDisplayDevice display;
         CScreenFrame screen;
         display.Fail(step);
@@ -226,7 +230,8 @@ TEST_F(ScreenFrame, WindowedTakesTheDesktopsDepth)
 TEST_F(ScreenFrame, DesktopsDeepEnoughForTheRequestedDepthAreAccepted)
 {
     const int32_t accepted[][2] = {{16, 16}, {16, 24}, {16, 32}, {24, 24}, {24, 32}, {32, 32}, {8, 16}};
-    for (const auto& pair : accepted) {
+    for (const auto& pair : accepted)
+    {
         FakeDisplayDevice display;
         CScreenFrame screen;
         display.SetDesktopBitsPerPixel(pair[1]);
@@ -278,9 +283,10 @@ TEST_F(ScreenFrame, TheLegacyColourSettingSwapsTheSixteenBitPackingAndIsWrittenB
         bool fiveSixFive;
         int32_t written;
     };
-    const Case cases[] = {{0, 0x7E0, true, 0}, {1, 0x7E0, false, 1}, {7, 0x7E0, false, 1}, {0, 0x3E0, false, 0},
-                          {1, 0x3E0, true, 1}};
-    for (const Case& c : cases) {
+    const Case cases[] = {
+        {0, 0x7E0, true, 0}, {1, 0x7E0, false, 1}, {7, 0x7E0, false, 1}, {0, 0x3E0, false, 0}, {1, 0x3E0, true, 1}};
+    for (const Case& c : cases)
+    {
         FakeDisplayDevice display;
         CScreenFrame screen;
         display.SetReportedGreenMask(c.greenMask);
@@ -306,13 +312,12 @@ TEST_F(ScreenFrame, OpaqueFillsWriteTheScreensOwnPixelValue)
         uint32_t value;
     };
     const Case cases[] = {
-        {16, false, CColor(255, 0, 0, 255), 0xF800},
-        {16, true, CColor(255, 0, 0, 255), 0x7C00},
-        {24, false, CColor(1, 2, 3, 255), 0x010203},
-        {32, false, CColor(1, 2, 3, 255), 0xFF010203},
+        {16, false, CColor(255, 0, 0, 255), 0xF800}, {16, true, CColor(255, 0, 0, 255), 0x7C00},
+        {24, false, CColor(1, 2, 3, 255), 0x010203}, {32, false, CColor(1, 2, 3, 255), 0xFF010203},
         {32, false, CColor(1, 2, 3, 4), 0x04010203},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         FakeDisplayDevice display;
         CScreenFrame screen;
         WriteSettingInt(m_SettingsFile.c_str(), "Options", "Use Legacy Color Mode", c.legacy ? 1 : 0);
@@ -428,23 +433,24 @@ TEST_F(ScreenFrame, NormalBlitsOntoSixteenBitsAreSwappedByTheBrightnessAndPackin
     {
         bool legacy;
         float brightness;
-        uint32_t expected;  // of the source pixel 0x8410 (16, 32, 16)
+        uint32_t expected; // of the source pixel 0x8410 (16, 32, 16)
         CBlitScreenAmount* amountType;
         int32_t amount;
     };
     const Case cases[] = {
         {false, 1.02f, 0x8410, nullptr, 0},
-        {false, 0.98f, 0x83F0, &GetBlitDarken565(), 5},  // k5 0, k6 1: (16, 31, 16)
+        {false, 0.98f, 0x83F0, &GetBlitDarken565(), 5}, // k5 0, k6 1: (16, 31, 16)
         {false, 0.0f, 0x0000, &GetBlitDarken565(), 255},
-        {false, 1.1f, 0x8C71, &GetBlitBrighten565(), 12},  // k5 1, k6 3: (17, 35, 17)
+        {false, 1.1f, 0x8C71, &GetBlitBrighten565(), 12}, // k5 1, k6 3: (17, 35, 17)
         {true, 1.0f, 0x4210, nullptr, 0},
-        {true, 1.1f, 0x4631, &GetBlitBrighten555(), 12},  // plain: (17, 17, 17)
-        {true, 0.9f, 0x35AD, &GetBlitDarken555(), 25},    // k5 3: (13, 13, 13), plain
+        {true, 1.1f, 0x4631, &GetBlitBrighten555(), 12}, // plain: (17, 17, 17)
+        {true, 0.9f, 0x35AD, &GetBlitDarken555(), 25},   // k5 3: (13, 13, 13), plain
     };
     CFrame source;
     source.Create(1, 1, 16);
     WritePixel(source, 0, 0, 0x8410);
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         FakeDisplayDevice display;
         CScreenFrame screen;
         WriteSettingInt(m_SettingsFile.c_str(), "Options", "Use Legacy Color Mode", c.legacy ? 1 : 0);
@@ -456,7 +462,8 @@ TEST_F(ScreenFrame, NormalBlitsOntoSixteenBitsAreSwappedByTheBrightnessAndPackin
         screen.LockBackBuffer();
         EXPECT_EQ(ReadPixel(screen, 3, 0), c.expected) << c.brightness << " " << c.legacy;
         screen.UnlockBackBuffer();
-        if (c.amountType) {
+        if (c.amountType)
+        {
             EXPECT_EQ(c.amountType->GetAmount(), c.amount) << c.brightness;
         }
         screen.ReleaseDirectDraw();
@@ -480,13 +487,15 @@ TEST_F(ScreenFrame, TheBufferIndexRunsOverTheChainAndStaysAtZeroWindowed)
     while (m_Screen.GetCurrentBufferIndex() != 0)
         ASSERT_TRUE(m_Screen.Present());
     std::vector<uint32_t> indices;
-    for (int32_t i = 0; i < 4; i++) {
+    for (int32_t i = 0; i < 4; i++)
+    {
         indices.push_back(m_Screen.GetCurrentBufferIndex());
         ASSERT_TRUE(m_Screen.Present());
     }
     EXPECT_EQ(indices, (std::vector<uint32_t>{0, 1, 2, 0}));
     m_Screen.SetFullScreen(false);
-    for (int32_t i = 0; i < 3; i++) {
+    for (int32_t i = 0; i < 3; i++)
+    {
         EXPECT_TRUE(m_Screen.Present());
         EXPECT_EQ(m_Screen.GetCurrentBufferIndex(), 0u);
     }
@@ -510,13 +519,15 @@ TEST_F(ScreenFrame, AFadeOutHoldsBlackThenFadesInByItself)
     m_Screen.UpdateFade(1.0f);
     EXPECT_EQ(m_Screen.GetFadeFactor(), 0.0f);
     int32_t blackSteps = 0;
-    while (m_Screen.GetFadeFactor() == 0.0f && blackSteps < 1000) {
+    while (m_Screen.GetFadeFactor() == 0.0f && blackSteps < 1000)
+    {
         m_Screen.UpdateFade(1.0f / 60.0f);
         blackSteps++;
     }
     EXPECT_NEAR(blackSteps, 301, 2);
     int32_t fadeSteps = 1;
-    while (m_Screen.GetFadeFactor() != 1.0f && fadeSteps < 1000) {
+    while (m_Screen.GetFadeFactor() != 1.0f && fadeSteps < 1000)
+    {
         EXPECT_GT(m_Screen.GetFadeFactor(), 0.0f);
         EXPECT_LT(m_Screen.GetFadeFactor(), 1.0f);
         m_Screen.UpdateFade(1.0f / 60.0f);

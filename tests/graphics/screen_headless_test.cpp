@@ -63,7 +63,8 @@ protected:
         frame.Create(m_Screen->GetWidth(), m_Screen->GetHeight(), 16);
         frame.SetBufferCount(m_Screen->GetBackBufferCount() + 1);
         frame.SetBackgroundFrame(&m_Background);
-        for (int32_t i = 0; i < 3; i++) {
+        for (int32_t i = 0; i < 3; i++)
+        {
             frame.Clear();
             frame.FillRect(CRect{100, 100, 300, 180}, CColor(200, 40, 90, 255));
             frame.FillRect(CRect{250, 150, 500, 400}, CColor(20, 240, 90, 100));
