@@ -11,8 +11,21 @@ endif()
 
 # One executable per test file: a test file that does not compile yet stops
 # only itself, and each can be built and run on its own.
+#
+# A test that runs shared state from several threads at once is named
+# <source>_threads_test.cpp, next to the source's other tests: its name alone
+# gives it the CTest label "threads", and a ThreadSanitizer build (VP_TSAN)
+# builds only such tests and runs them with "ctest -L threads".
 file(GLOB_RECURSE VP_TEST_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/*_test.cpp)
 foreach(source ${VP_TEST_SOURCES})
+  # The label goes first: the discovery flattens the environment's list
+  # into separate words, so whatever follows it would be misread.
+  set(test_labels "")
+  if(source MATCHES "_threads_test\\.cpp$")
+    set(test_labels LABELS threads)
+  elseif(VP_TSAN)
+    continue()
+  endif()
   file(RELATIVE_PATH relative ${PROJECT_SOURCE_DIR}/tests ${source})
   string(REGEX REPLACE "\\.cpp$" "" target ${relative})
   string(REPLACE "/" "_" target ${target})
@@ -24,7 +37,7 @@ foreach(source ${VP_TEST_SOURCES})
   target_link_libraries(${target} PRIVATE GTest::gtest GTest::gmock GTest::gtest_main)
   target_compile_definitions(${target} PRIVATE VP_FIXTURE_DIR="${PROJECT_SOURCE_DIR}/tests/fixtures")
   gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST NO_PRETTY_VALUES
-    PROPERTIES ENVIRONMENT "SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy;VP_NO_MESSAGE_BOXES=1")
+    PROPERTIES ${test_labels} ENVIRONMENT "SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy;VP_NO_MESSAGE_BOXES=1")
 endforeach()
 
 # Layering: a probe that includes a higher layer's header must not compile

@@ -7,11 +7,6 @@
 
 namespace
 {
-// Shared by every class: files list their properties in declaration order, so
-// the property after the last one found is almost always the next one asked
-// for, whichever class is being read.
-constinit uint32_t s_LastFoundProperty = 0;
-
 bool IsUpperCaseLetter(char c)
 {
     return c >= 'A' && c <= 'Z';
@@ -30,6 +25,7 @@ CClassInfo::CClassInfo(CClassInfo** out, const char* name, float declaredVersion
     , m_InheritedCount(0)
     , m_Abstract(isAbstract)
     , m_InstanceSize(instanceSize)
+    , m_NextPropertyHint(0)
     , m_pCreate(create)
     , m_pCreateArray(createArray)
     , m_pDestroyArray(destroyArray)
@@ -133,20 +129,24 @@ Property* CClassInfo::FindProperty(const char* name, int32_t* index) const
     if (count == 0)
         return nullptr;
 
-    if (s_LastFoundProperty >= count)
-        s_LastFoundProperty = 0;
-    if (CompareItemNames(m_Properties[s_LastFoundProperty]->GetName(), name) == 0)
+    // Files list properties in declaration order, so the one after the last
+    // hit is almost always the next one asked for.
+    uint32_t hint = m_NextPropertyHint.load(std::memory_order_relaxed);
+    if (hint >= count)
+        hint = 0;
+    if (CompareItemNames(m_Properties[hint]->GetName(), name) == 0)
     {
+        m_NextPropertyHint.store(hint + 1, std::memory_order_relaxed);
         if (index != nullptr)
-            *index = static_cast<int32_t>(s_LastFoundProperty);
-        return m_Properties[s_LastFoundProperty++];
+            *index = static_cast<int32_t>(hint);
+        return m_Properties[hint];
     }
 
     for (uint32_t i = 0; i < count; i++)
     {
         if (CompareItemNames(m_Properties[i]->GetName(), name) == 0)
         {
-            s_LastFoundProperty = i + 1;
+            m_NextPropertyHint.store(i + 1, std::memory_order_relaxed);
             if (index != nullptr)
                 *index = static_cast<int32_t>(i);
             return m_Properties[i];

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 
 #include "engine/core/memory/dynamic_array.h"
@@ -60,8 +61,9 @@ public:
     Property* GetProperty(uint32_t index) const { return m_Properties[index]; }
 
     // By name (case ignored), else by legacy name. Files written in
-    // declaration order hit on the first probe: one last-hit index is shared
-    // by all classes.
+    // declaration order hit on the first probe: each class remembers where
+    // its last hit was, and a nested object read in between leaves that
+    // alone. Safe from several threads at once.
     Property* FindProperty(const char* name, int32_t* index = nullptr) const;
     Property* FindPropertyClaiming(const char* name) const;
     Property* FindPropertyByOffset(int32_t offset) const;
@@ -122,6 +124,9 @@ private:
     uint32_t m_InheritedCount;
     bool m_Abstract;
     uint32_t m_InstanceSize;
+    // Only a hint: readers on two threads may overwrite each other's, which
+    // costs a scan, never a wrong answer.
+    mutable std::atomic<uint32_t> m_NextPropertyHint;
     CPoolArray<const char*> m_OldNames;
     CPoolArray<const char*> m_IgnoredPropertyNames;
     CreateObjectFunction m_pCreate;

@@ -75,7 +75,7 @@ std::vector<FolderEntry> SearchFolder(const std::string& pattern)
         return entries;
 
     std::string systemFolder = ResolveSystemPath(folder);
-    const std::vector<ListedName>* listing = GetFolderListing(systemFolder);
+    std::shared_ptr<const FolderListing> listing = GetFolderListing(systemFolder);
     if (!listing)
         return entries;
     for (const ListedName& listed : *listing)

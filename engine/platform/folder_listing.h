@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,9 +12,13 @@ struct ListedName
     std::string foldedName;  // Latin-1, a-z folded to A-Z: the sort and match key
 };
 
+using FolderListing = std::vector<ListedName>;
+
 // The folder's entries, "." and ".." included, sorted by folded name (then by
 // the bytes on disk, so the order is total); none when the folder cannot be
-// read. The pointer stays valid until the next call into the path layer.
-const std::vector<ListedName>* GetFolderListing(const std::string& systemFolder);
+// read. A listing is never changed once made: a newer read replaces it in
+// the cache, and a caller's copy stays whole however other threads use the
+// path layer meanwhile.
+std::shared_ptr<const FolderListing> GetFolderListing(const std::string& systemFolder);
 
 std::string FoldAsciiToUpper(const std::string& text);

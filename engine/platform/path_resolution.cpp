@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <map>
+#include <mutex>
 
 #include "engine/platform/file_time.h"
 #include "engine/platform/folder_listing.h"
@@ -19,10 +20,14 @@ struct CachedListing
     ino_t inode;
     timespec modified;
     bool settled;  // read when the folder's time was old enough to trust
-    std::vector<ListedName> names;
+    std::shared_ptr<const FolderListing> names;
 };
 }
 
+// Names are resolved on the main thread and on the threads that read sound
+// data, so the cache is locked; a folder is read outside the lock; two
+// threads that miss at once both read it and the later store wins.
+static std::mutex s_ListingsLock;
 static std::map<std::string, CachedListing> s_Listings;
 
 std::string FoldAsciiToUpper(const std::string& text)
@@ -44,7 +49,7 @@ static bool SortsBefore(const ListedName& a, const ListedName& b)
     return a.systemName < b.systemName;
 }
 
-static bool ReadFolder(const std::string& systemFolder, std::vector<ListedName>* names)
+static bool ReadFolder(const std::string& systemFolder, FolderListing* names)
 {
     DIR* folder = opendir(systemFolder.c_str());
     if (!folder)
@@ -77,42 +82,50 @@ static std::string ListingKey(const std::string& systemFolder)
     return key.empty() ? "." : key;
 }
 
-const std::vector<ListedName>* GetFolderListing(const std::string& systemFolder)
+std::shared_ptr<const FolderListing> GetFolderListing(const std::string& systemFolder)
 {
     std::string folder = ListingKey(systemFolder);
     struct stat status;
     if (stat(folder.c_str(), &status) != 0 || !S_ISDIR(status.st_mode))
     {
-        s_Listings.erase(folder);
+        ForgetFolderListing(folder);
         return nullptr;
     }
-    auto found = s_Listings.find(folder);
-    if (found != s_Listings.end())
     {
-        const CachedListing& cached = found->second;
-        if (cached.settled && cached.device == status.st_dev && cached.inode == status.st_ino &&
-            SameTime(cached.modified, status.st_mtim))
-            return &cached.names;
+        std::lock_guard<std::mutex> lock(s_ListingsLock);
+        auto found = s_Listings.find(folder);
+        if (found != s_Listings.end())
+        {
+            const CachedListing& cached = found->second;
+            if (cached.settled && cached.device == status.st_dev && cached.inode == status.st_ino &&
+                SameTime(cached.modified, status.st_mtim))
+                return cached.names;
+        }
     }
-    CachedListing listing;
-    if (!ReadFolder(folder, &listing.names))
+    auto names = std::make_shared<FolderListing>();
+    if (!ReadFolder(folder, names.get()))
         return nullptr;
+    CachedListing listing;
     listing.device = status.st_dev;
     listing.inode = status.st_ino;
     listing.modified = status.st_mtim;
     listing.settled = IsModificationTimeSettled(status.st_mtim);
+    listing.names = std::move(names);
+    std::lock_guard<std::mutex> lock(s_ListingsLock);
     CachedListing& stored = s_Listings[folder];
     stored = std::move(listing);
-    return &stored.names;
+    return stored.names;
 }
 
 void ForgetFolderListing(const std::string& systemFolder)
 {
+    std::lock_guard<std::mutex> lock(s_ListingsLock);
     s_Listings.erase(ListingKey(systemFolder));
 }
 
 void ForgetAllFolderListings()
 {
+    std::lock_guard<std::mutex> lock(s_ListingsLock);
     s_Listings.clear();
 }
 
@@ -146,7 +159,7 @@ static std::string FindComponent(const std::string& systemFolder, const std::str
     struct stat status;
     if (lstat(JoinSystemPath(systemFolder, exact).c_str(), &status) == 0)
         return exact;
-    const std::vector<ListedName>* listing = GetFolderListing(systemFolder);
+    std::shared_ptr<const FolderListing> listing = GetFolderListing(systemFolder);
     if (!listing)
         return std::string();
     std::string folded = FoldAsciiToUpper(component);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <mutex>
 #include <vector>
 
 #include "engine/core/files/memory_stream.h"
@@ -17,16 +18,31 @@ struct CMemoryFileEntry
     CMemoryStream* stream;
 };
 
+// Sounds are opened by such names on the threads that feed the mixer while
+// the main thread makes and deletes other streams, so the table and its key
+// counter are used only under the lock.
+struct CMemoryFileTable
+{
+    std::mutex lock;
+    std::vector<CMemoryFileEntry> entries;
+    // Key 0 is never handed out, so it can stand for "no key".
+    uint32_t lastKey = 0;
+};
+
 // Reached through a pointer that is never freed, so that streams destroyed
 // during exit still find the table.
-static std::vector<CMemoryFileEntry>& GetMemoryFileTable()
+static CMemoryFileTable& GetMemoryFileTable()
 {
-    static std::vector<CMemoryFileEntry>* s_pTable = new std::vector<CMemoryFileEntry>();
+    static CMemoryFileTable* s_pTable = new CMemoryFileTable();
     return *s_pTable;
 }
 
-// Key 0 is never handed out, so it can stand for "no key".
-static uint32_t s_LastKey = 0;
+static void RemoveEntriesOf(std::vector<CMemoryFileEntry>& entries, const CMemoryStream* stream)
+{
+    entries.erase(std::remove_if(entries.begin(), entries.end(),
+                                 [stream](const CMemoryFileEntry& entry) { return entry.stream == stream; }),
+                  entries.end());
+}
 
 static uint32_t ParseKey(const char* name)
 {
@@ -48,8 +64,13 @@ static uint32_t ParseKey(const char* name)
 
 CString MakeMemoryFileName(CMemoryStream* stream, const char* name)
 {
-    uint32_t key = ++s_LastKey;
-    GetMemoryFileTable().push_back({key, stream});
+    CMemoryFileTable& table = GetMemoryFileTable();
+    uint32_t key;
+    {
+        std::lock_guard<std::mutex> lock(table.lock);
+        key = ++table.lastKey;
+        table.entries.push_back({key, stream});
+    }
     CString result;
     result.Format("%s%08X/%s", s_Prefix, key, name ? name : "");
     return result;
@@ -61,14 +82,13 @@ bool IsMemoryFileName(const char* name)
            std::strlen(name + s_PrefixLength) >= s_KeyDigits;
 }
 
-CMemoryStream* DecodeMemoryFileName(const char* name)
+// The stream registered under the name's key; called with the lock held.
+static CMemoryStream* FindStream(const CMemoryFileTable& table, const char* name)
 {
-    if (!IsMemoryFileName(name))
-        return nullptr;
-    uint32_t key = ParseKey(name);
+    uint32_t key = IsMemoryFileName(name) ? ParseKey(name) : 0;
     if (key == 0)
         return nullptr;
-    for (const CMemoryFileEntry& entry : GetMemoryFileTable())
+    for (const CMemoryFileEntry& entry : table.entries)
     {
         if (entry.key == key)
             return entry.stream;
@@ -76,16 +96,31 @@ CMemoryStream* DecodeMemoryFileName(const char* name)
     return nullptr;
 }
 
+CMemoryStream* DecodeMemoryFileName(const char* name)
+{
+    CMemoryFileTable& table = GetMemoryFileTable();
+    std::lock_guard<std::mutex> lock(table.lock);
+    return FindStream(table, name);
+}
+
 void ForgetMemoryFileNames(const CMemoryStream* stream)
 {
-    std::vector<CMemoryFileEntry>& table = GetMemoryFileTable();
-    table.erase(std::remove_if(table.begin(), table.end(),
-                               [stream](const CMemoryFileEntry& entry) { return entry.stream == stream; }),
-                table.end());
+    CMemoryFileTable& table = GetMemoryFileTable();
+    std::lock_guard<std::mutex> lock(table.lock);
+    RemoveEntriesOf(table.entries, stream);
 }
 
 void DeleteMemoryFile(const char* name)
 {
-    // The destructor takes the stream out of the table.
-    delete DecodeMemoryFileName(name);
+    // The stream leaves the table in the same hold of the lock that found
+    // it, so two threads deleting one name delete the stream once.
+    CMemoryStream* stream;
+    {
+        CMemoryFileTable& table = GetMemoryFileTable();
+        std::lock_guard<std::mutex> lock(table.lock);
+        stream = FindStream(table, name);
+        if (stream != nullptr)
+            RemoveEntriesOf(table.entries, stream);
+    }
+    delete stream;
 }

@@ -9,6 +9,8 @@ class CMemoryStream;
 // "~CFileBuf 0x" + 8 upper-case hex digits + "/" + the file's own name; the
 // digits are a key into a table of live streams, never an address, so a data
 // text that happens to look like such a name cannot reach arbitrary memory.
+// The table may be used from several threads at once; a stream itself is
+// read by one thread at a time.
 
 // Registers the stream under a new key and answers its name.
 CString MakeMemoryFileName(CMemoryStream* stream, const char* name);

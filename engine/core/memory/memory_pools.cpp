@@ -1,8 +1,11 @@
 #include "engine/core/memory/memory_pools.h"
 
 #include <cstdlib>
+#include <mutex>
+#include <vector>
 
 #include "engine/core/memory/checked_allocation.h"
+#include "engine/platform/main_thread.h"
 
 // Every class gets about this much per chunk, so rarely used large classes
 // cost little.
@@ -150,8 +153,70 @@ void CMemoryPools::Free(void* block, size_t size)
     m_pPools[sizeClass].Give(block);
 }
 
+namespace
+{
+// Pool sets of threads that have ended, waiting for the next threads. Never
+// torn down, so the sets stay reachable until the process ends.
+struct CSparePoolSets
+{
+    std::mutex lock;
+    std::vector<CMemoryPools*> sets;
+};
+
+CSparePoolSets& GetSparePoolSets()
+{
+    static CSparePoolSets* spare = new CSparePoolSets();
+    return *spare;
+}
+
+constinit thread_local CMemoryPools* t_pThreadPools = nullptr;
+
+// Hands a thread's own set on when the thread ends.
+struct CPoolSetLease
+{
+    CMemoryPools* pools = nullptr;
+
+    ~CPoolSetLease()
+    {
+        if (pools == nullptr)
+            return;
+        t_pThreadPools = nullptr;
+        CSparePoolSets& spare = GetSparePoolSets();
+        std::lock_guard<std::mutex> lock(spare.lock);
+        spare.sets.push_back(pools);
+    }
+};
+
+thread_local CPoolSetLease t_Lease;
+
+CMemoryPools* TakePoolSet()
+{
+    if (IsMainThread())
+    {
+        static CMemoryPools* processPools = new CMemoryPools(POOL_MAXIMUM_BYTES);
+        return processPools;
+    }
+    CMemoryPools* pools = nullptr;
+    {
+        CSparePoolSets& spare = GetSparePoolSets();
+        std::lock_guard<std::mutex> lock(spare.lock);
+        if (!spare.sets.empty())
+        {
+            pools = spare.sets.back();
+            spare.sets.pop_back();
+        }
+    }
+    if (pools == nullptr)
+        pools = new CMemoryPools(POOL_MAXIMUM_BYTES);
+    t_Lease.pools = pools;
+    return pools;
+}
+}
+
 CMemoryPools& GetMemoryPools()
 {
-    static CMemoryPools* pools = new CMemoryPools(POOL_MAXIMUM_BYTES);
+    CMemoryPools* pools = t_pThreadPools;
+    if (pools == nullptr)
+        t_pThreadPools = pools = TakePoolSet();
     return *pools;
 }

@@ -70,7 +70,18 @@ private:
     CBlockPool* m_pPools;
 };
 
-// The process-wide pool set (maximum 500 bytes), built on first use, which
-// may come from a static initialiser. It is never torn down: destructors of
-// other statics may still release blocks into it at exit.
+// The calling thread's pool set (maximum 500 bytes). The main thread has the
+// process-wide set, built on first use, which may come from a static
+// initialiser; it is never torn down, as destructors of other statics may
+// still release blocks into it at exit.
+//
+// Threads: a pool set belongs to one thread, so taking and giving need no
+// lock (a lock would cost more than the pop and push it guards). Every other
+// thread gets a set of its own on first use and hands it on, for a later
+// thread, when it ends; sets are never freed, as their blocks may still be
+// in use. A block may be released on another thread than the one that took
+// it: it then joins the releasing thread's pool of its size, and the
+// blocks-in-use counts of the two sets no longer balance (they are figures
+// for tests and tools, never used to free anything). A thread_local object
+// must not hold pool blocks: it may outlive its thread's set.
 CMemoryPools& GetMemoryPools();

@@ -1,5 +1,7 @@
 #include "engine/core/messages/message_bus.h"
 
+#include "engine/platform/main_thread.h"
+
 // A broadcast walks the listener array by index while listeners may come and
 // go under it. Each walk in progress (broadcasts nest when a listener sends
 // one of its own) keeps the index of the next listener to call here, so that
@@ -23,11 +25,13 @@ CPoolArray<CMessageListener*>& GetMessageListeners()
 
 CMessageListener::CMessageListener()
 {
+    ASSERT_MAIN_THREAD();
     GetMessageListeners().Append(this);
 }
 
 CMessageListener::~CMessageListener()
 {
+    ASSERT_MAIN_THREAD();
     CPoolArray<CMessageListener*>& listeners = GetMessageListeners();
     const int32_t index = listeners.IndexOf(this);
     if (index == -1)
@@ -40,6 +44,7 @@ CMessageListener::~CMessageListener()
 
 bool BroadcastMessage(CMessage& message)
 {
+    ASSERT_MAIN_THREAD();
     CPoolArray<CMessageListener*>& listeners = GetMessageListeners();
     bool answer = false;
     BroadcastWalk walk = { 0, s_pInnermostWalk };

@@ -7,6 +7,11 @@
 
 class VirtualArray;
 
+// Main thread only: listeners are made, destroyed and called on the main
+// thread, which is what lets the bus run without a lock; debug builds stop a
+// call from another thread. Code on another thread hands its news to the
+// main thread, which broadcasts it.
+//
 // Every listener hears every broadcast message. Construction registers the
 // listener and destruction removes it, so a listener can never be called
 // after it is gone.

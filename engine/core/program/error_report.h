@@ -1,5 +1,12 @@
 #pragma once
 
+// Threads: a fatal report is raised on the main thread only. It shows a
+// message box and ends the process, neither of which may happen under
+// another thread's feet or from inside a C library that called us back (the
+// audio callback, vorbisfile's reads, FreeType's and libjpeg's error
+// handlers): such code answers an error to its caller instead, and the main
+// thread, finding the error, shows the report.
+//
 // The one place that shows a data error to the player. It returns after the
 // report was acknowledged; the caller then ends the program with
 // ExitAfterFatalError(). Every report also goes to stderr; tests catch

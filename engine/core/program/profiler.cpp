@@ -1,9 +1,10 @@
 #include "engine/core/program/profiler.h"
 
 #include "engine/core/program/profile_section_list.h"
+#include "engine/platform/main_thread.h"
 #include "engine/platform/tick_counter.h"
 
-bool g_ProfilingEnabled = false;
+std::atomic<bool> g_ProfilingEnabled = false;
 
 static bool s_RequestedState = false;
 static bool s_RequestPending = false;
@@ -40,15 +41,24 @@ CProfileSection::CProfileSection(const char* name, int32_t flag, float threshold
     , m_RequestedSolo(false)
     , m_Solo(false)
 {
+    ASSERT_MAIN_THREAD();
     GetProfileSectionList().Add(this);
     ClearFrame();
     // The history starts with one empty frame.
     EndFrame();
 }
 
+// Asked only while profiling is on, and once per thread, so brackets stay
+// cheap to measure.
+static bool IsOnMainThread()
+{
+    thread_local const bool onMainThread = IsMainThread();
+    return onMainThread;
+}
+
 void CProfileSection::Start()
 {
-    if (!g_ProfilingEnabled)
+    if (!g_ProfilingEnabled || !IsOnMainThread())
         return;
     if (m_Solo)
         s_ActiveCounter++;
@@ -59,7 +69,7 @@ void CProfileSection::Start()
 
 void CProfileSection::Stop()
 {
-    if (!g_ProfilingEnabled)
+    if (!g_ProfilingEnabled || !IsOnMainThread())
         return;
     if (s_ActiveCounter != 0)
         EndMeasuring();
@@ -113,6 +123,7 @@ static void RecordInHistory(CProfileHistory& history, int32_t position, bool ful
 
 void CProfileSection::EndFrame()
 {
+    ASSERT_MAIN_THREAD();
     const bool full = m_HistoryCount == PROFILE_HISTORY_FRAMES;
     if (!full)
         m_HistoryCount++;
@@ -148,6 +159,7 @@ void CProfileSection::ClearFrame()
 // timed whether or not a section is solo.
 void ProfilerBeginFrame()
 {
+    ASSERT_MAIN_THREAD();
     if (g_ProfilingEnabled)
         s_Everything.BeginMeasuring();
 }
@@ -161,6 +173,7 @@ static void ResetEverySection()
 
 void ProfilerEndFrame()
 {
+    ASSERT_MAIN_THREAD();
     if (g_ProfilingEnabled)
         s_Everything.EndMeasuring();
 
@@ -198,12 +211,14 @@ void ProfilerEndFrame()
 
 void RequestProfiling(bool enabled)
 {
+    ASSERT_MAIN_THREAD();
     s_RequestedState = enabled;
     s_RequestPending = true;
 }
 
 ProfilerClock SetProfilerClock(ProfilerClock clock)
 {
+    ASSERT_MAIN_THREAD();
     ProfilerClock previous = s_Clock;
     s_Clock = clock;
     return previous;

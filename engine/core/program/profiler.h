@@ -1,14 +1,21 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 
 // Frame-based timing of named sections. Profiling starts switched off and is
 // switched only at a frame end, through RequestProfiling, so a frame is never
 // half measured. While it is off a bracket costs one test of a byte.
 //
+// Main thread only: sections are made, the frame is ended and profiling is
+// switched by the main thread, and debug builds stop a call from elsewhere.
+// Brackets are the one exception, since file reads carry them and the sound
+// threads read files: a bracket entered on another thread measures nothing.
+//
 // Times are microseconds: a frame's 32-bit totals cannot wrap within a frame.
 
-extern bool g_ProfilingEnabled;
+// Written at a frame end by the main thread, read by brackets on any thread.
+extern std::atomic<bool> g_ProfilingEnabled;
 
 const int PROFILE_HISTORY_FRAMES = 90;
 
@@ -93,13 +100,13 @@ public:
     explicit CProfileScope(CProfileSection& section)
         : m_Section(section)
     {
-        if (g_ProfilingEnabled)
+        if (g_ProfilingEnabled.load(std::memory_order_relaxed))
             m_Section.Start();
     }
 
     ~CProfileScope()
     {
-        if (g_ProfilingEnabled)
+        if (g_ProfilingEnabled.load(std::memory_order_relaxed))
             m_Section.Stop();
     }
 

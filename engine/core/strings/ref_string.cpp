@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <cstdlib>
 #include <cstring>
+#include <limits>
 
+#include "engine/core/memory/memory_pools.h"
 #include "engine/core/strings/string_units.h"
 
 namespace {
@@ -12,8 +13,10 @@ namespace {
 static_assert(sizeof(CStringRep) % alignof(char16_t) == 0, "characters follow the header aligned");
 
 // Constant-initialised, so strings built by static initialisers of any file
-// find it ready. Its one reference belongs to the program, so it is never
-// freed and any write to an empty string has to unshare first.
+// find it ready. Every thread makes empty strings, so it is immortal: never
+// counted and never freed, which leaves nothing for two threads to race on.
+// Its count is fixed at a value that reads as shared, so any write to an
+// empty string unshares first and the representation is never written.
 struct CEmptyRepStorage {
     CStringRep m_Header;
     char16_t m_Terminator;
@@ -30,19 +33,32 @@ uint32_t RepCharCapacity(const CStringRep* rep)
     return rep->m_Wide ? rep->m_Capacity >> 1 : rep->m_Capacity;
 }
 
+size_t RepBytes(uint32_t capacity)
+{
+    return sizeof(CStringRep) + size_t{capacity} + 1;
+}
+
 } // namespace
 
 CStringRep* CString::GetEmptyRep()
 {
-    static CEmptyRepStorage s_EmptyRep = {{1, 0, 0}, 0};
+    static CEmptyRepStorage s_EmptyRep = {{std::numeric_limits<int32_t>::max(), 0, 0}, 0};
     return &s_EmptyRep.m_Header;
 }
 
+// The allocation stops the program with a report when memory runs out.
 CStringRep* CString::AllocateRep(uint32_t length, bool wide)
 {
     uint32_t capacity = wide ? length * 2 + 1 : length;
-    CStringRep* rep = static_cast<CStringRep*>(std::malloc(sizeof(CStringRep) + capacity + 1));
+    CStringRep* rep = static_cast<CStringRep*>(AllocateObjectMemory(RepBytes(capacity)));
     InitRep(rep, wide, capacity);
+    return rep;
+}
+
+CStringRep* CString::AddReference(CStringRep* rep)
+{
+    if (rep != GetEmptyRep())
+        ++rep->m_RefCount;
     return rep;
 }
 
@@ -72,14 +88,13 @@ void CString::InitFromBuffer(const char* bytes, uint32_t length)
 
 void CString::Release()
 {
-    if (--m_pRep->m_RefCount == 0)
-        std::free(m_pRep);
+    if (m_pRep != GetEmptyRep() && --m_pRep->m_RefCount == 0)
+        FreeObjectMemory(m_pRep, RepBytes(m_pRep->m_Capacity));
 }
 
 void CString::Share(CStringRep* rep)
 {
-    ++rep->m_RefCount;
-    m_pRep = rep;
+    m_pRep = AddReference(rep);
 }
 
 void CString::TakeRep(CStringRep* rep)
@@ -182,9 +197,7 @@ void CString::Assign(const CString& other)
 {
     if (m_pRep == other.m_pRep)
         return;
-    CStringRep* rep = other.m_pRep;
-    ++rep->m_RefCount;
-    TakeRep(rep);
+    TakeRep(AddReference(other.m_pRep));
 }
 
 void CString::Assign(const char* text)

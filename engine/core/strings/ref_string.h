@@ -24,7 +24,9 @@ struct CStringRep {
 // long text reserves its final size first. Case-insensitive operations fold
 // ASCII letters only. A C string passed in must not point into this string's
 // own storage, except to Assign and Append. Reference counts are plain
-// integers: a string and all its copies belong to one thread.
+// integers: a string with text and all its copies belong to one thread. The
+// empty representation is the exception: it is never counted, so every
+// thread makes, copies and drops empty strings freely.
 class CString {
 public:
     // Construction and assignment. A null C string counts as empty; 8-bit
@@ -223,6 +225,8 @@ public:
 
 private:
     static CStringRep* AllocateRep(uint32_t length, bool wide);
+    // Counts one more reference, except to the empty representation.
+    static CStringRep* AddReference(CStringRep* rep);
     static void InitRep(CStringRep* rep, bool wide, uint32_t capacity);
     void InitFromBuffer(const char* bytes, uint32_t length);
     void Release();

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "engine/core/messages/message_bus.h"
@@ -220,4 +221,20 @@ TEST(MessageBus, DestroyingAListenerRegisteredTwiceRemovesOnlyItsFirstEntry)
     EXPECT_EQ(reinterpret_cast<uintptr_t>(listeners[1]), twiceAddress);
     // The stray second entry has no object left to remove it.
     listeners.RemoveAt(1);
+}
+
+TEST(MessageBus, DebugBuildsStopABroadcastOrListenerOnAnotherThread)
+{
+#ifdef NDEBUG
+    GTEST_SKIP() << "the check is compiled into debug builds only";
+#else
+    EXPECT_DEATH(std::thread([] {
+        CMessage message("CTestBusMessage");
+        BroadcastMessage(message);
+    }).join(), "IsMainThread");
+    EXPECT_DEATH(std::thread([] {
+        std::vector<std::string> log;
+        CLoggingListener listener(log, "elsewhere", false);
+    }).join(), "IsMainThread");
+#endif
 }

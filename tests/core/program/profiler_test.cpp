@@ -274,3 +274,28 @@ TEST(ProfilerClock, RealClockCountsMicroseconds)
 
     EXPECT_EQ(total, 20000u);
 }
+
+// File reads carry brackets and the sound threads read files: a bracket on
+// another thread leaves the main thread's figures alone.
+TEST_F(ProfilerTest, ABracketOnAnotherThreadMeasuresNothing)
+{
+    std::thread reader([] {
+        CProfileScope scope(s_Inner);
+        s_Inner.Start();
+        s_Inner.Stop();
+    });
+    reader.join();
+    EXPECT_EQ(s_Inner.GetFrameStarts(), 0u);
+    EXPECT_EQ(s_Inner.GetFrameTotal(), 0u);
+}
+
+// Everything else of the profiler is the main thread's.
+TEST(ProfilerSections, DebugBuildsStopAFrameEndedOnAnotherThread)
+{
+#ifdef NDEBUG
+    GTEST_SKIP() << "the check is compiled into debug builds only";
+#else
+    EXPECT_DEATH(std::thread([] { ProfilerEndFrame(); }).join(), "IsMainThread");
+    EXPECT_DEATH(std::thread([] { RequestProfiling(true); }).join(), "IsMainThread");
+#endif
+}

@@ -59,6 +59,28 @@ TEST(CStringSharing, EmptyStringsShareOneRepresentationUntilWritten)
     EXPECT_EQ(first.GetText(), second.GetText());
 }
 
+// Threads make empty strings at once, so the shared representation is never
+// counted, and it reads as shared so that every write leaves it first.
+TEST(CStringSharing, TheEmptyRepresentationIsNeverCountedNorWritten)
+{
+    const int32_t count = CString::GetEmptyRep()->m_RefCount;
+    {
+        CString first;
+        CString second(first);
+        CString third;
+        third = second;
+        third.Truncate();
+        EXPECT_EQ(CString::GetEmptyRep()->m_RefCount, count);
+        EXPECT_GT(count, 1);
+
+        first.ReleaseBuffer(0);
+        second.SetAt(0, 0);
+        EXPECT_NE(first.GetText(), CString().GetText());
+        EXPECT_NE(second.GetText(), CString().GetText());
+    }
+    EXPECT_EQ(CString::GetEmptyRep()->m_RefCount, count);
+}
+
 TEST(CStringSharing, SelfAssignmentKeepsTheText)
 {
     CString text("abc");

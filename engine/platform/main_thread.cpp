@@ -1,0 +1,8 @@
+#include "engine/platform/main_thread.h"
+
+#include <unistd.h>
+
+bool IsMainThread()
+{
+    return gettid() == getpid();
+}
