@@ -13,7 +13,7 @@
 
 namespace
 {
-const int ROUNDS = 150;
+const int ROUNDS = 60;
 
 // Resolves names spelt in the wrong case, which only the folder listing can
 // answer, while other threads create files in the same folder and so make

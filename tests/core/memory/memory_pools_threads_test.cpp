@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(Threads, MemoryPoolThreads, ::testing::Values(2, 4, 8))
 // the releasing thread's pools and serve its next requests of their size.
 TEST(MemoryPoolThreads, BlocksGivenBackOnAnotherThreadServeThatThread)
 {
-    const size_t size = 48;
+    static const size_t size = 48;
     std::vector<void*> taken(BLOCKS_PER_ROUND);
     for (void*& block : taken)
     {
@@ -91,7 +91,7 @@ TEST(MemoryPoolThreads, BlocksGivenBackOnAnotherThreadServeThatThread)
         std::memset(block, 0x5A, size);
     }
     std::vector<void*> retaken(BLOCKS_PER_ROUND);
-    std::thread worker([&taken, &retaken, size] {
+    std::thread worker([&taken, &retaken] {
         CMemoryPools& pools = GetMemoryPools();
         for (void* block : taken)
             pools.Free(block, size);
