@@ -46,7 +46,7 @@ CStringRep* CString::GetEmptyRep()
     return &s_EmptyRep.m_Header;
 }
 
-// The allocation stops the program with a report when memory runs out.
+// The checked allocation stops the program when memory runs out.
 CStringRep* CString::AllocateRep(uint32_t length, bool wide)
 {
     uint32_t capacity = wide ? length * 2 + 1 : length;
