@@ -4,31 +4,9 @@
 
 #include "engine/graphics/frame_format.h"
 #include "engine/graphics/frame_interface.h"
+#include "engine/graphics/run_length_stream.h"
 
 namespace {
-
-struct StreamView
-{
-    const uint8_t* data;
-    const int32_t* rowOffsets;
-};
-
-StreamView StreamAt(const CFrameInterface& frame, int32_t index)
-{
-    switch (index)
-    {
-    case 0:
-        return {frame.GetPixels(), frame.GetRowOffsets()};
-    case 1:
-        return {frame.GetStream1Data(), frame.GetStream1RowOffsets()};
-    case 2:
-        return {frame.GetStream2Data(), frame.GetStream2RowOffsets()};
-    case 3:
-        return {frame.GetStream3Data(), frame.GetStream3RowOffsets()};
-    default:
-        return {frame.GetStream4Data(), frame.GetStream4RowOffsets()};
-    }
-}
 
 bool BlockSizeMatches(const uint8_t* data, uint32_t bytes)
 {
@@ -40,7 +18,7 @@ bool BlockSizeMatches(const uint8_t* data, uint32_t bytes)
 }
 
 // Where row y starts, or false when the offset lies outside the block.
-bool RowStart(const StreamView& stream, uint32_t bytes, int32_t y, uint32_t& start)
+bool RowStart(const RunLengthStream& stream, uint32_t bytes, int32_t y, uint32_t& start)
 {
     const int32_t offset = stream.rowOffsets[y];
     if (offset < 4 || static_cast<uint32_t>(offset) > bytes)
@@ -96,16 +74,16 @@ bool ValidateRunLengthFrame(const CFrameInterface& frame, const std::array<uint3
     const int32_t width = frame.GetWidth();
     const int32_t height = frame.GetHeight();
 
-    StreamView streams[5];
+    RunLengthStream streams[5];
     for (int32_t i = 0; i < 5; i++)
     {
-        streams[i] = StreamAt(frame, i);
+        streams[i] = GetRunLengthStream(frame, i);
         if (streams[i].data == nullptr)
             continue;
         if (streams[i].rowOffsets == nullptr || !BlockSizeMatches(streams[i].data, streamBytes[i]))
             return false;
     }
-    const StreamView& alpha = streams[3];
+    const RunLengthStream& alpha = streams[3];
     if (alphaFrame && streams[4].data != nullptr && alpha.data == nullptr)
         return false;
 

@@ -7,6 +7,7 @@
 #include "engine/core/color/color.h"
 #include "engine/graphics/frame.h"
 #include "engine/graphics/pixel_formats.h"
+#include "engine/graphics/run_length_stream.h"
 #include "engine/graphics/run_pixel_queries.h"
 
 namespace {
@@ -27,32 +28,9 @@ bool IsPlainWithPixels(const CFrame& frame)
     return frame.GetPixels() != nullptr && frame.GetRowOffsets() != nullptr && !IsRunLengthFormat(frame.GetFormat());
 }
 
-struct StreamRows
-{
-    const uint8_t* data;
-    const int32_t* rowOffsets;
-};
-
-StreamRows StreamOf(const CFrame& frame, int32_t index)
-{
-    switch (index)
-    {
-    case 0:
-        return {frame.GetPixels(), frame.GetRowOffsets()};
-    case 1:
-        return {frame.GetStream1Data(), frame.GetStream1RowOffsets()};
-    case 2:
-        return {frame.GetStream2Data(), frame.GetStream2RowOffsets()};
-    case 3:
-        return {frame.GetStream3Data(), frame.GetStream3RowOffsets()};
-    default:
-        return {frame.GetStream4Data(), frame.GetStream4RowOffsets()};
-    }
-}
-
 bool FindInStream(const CFrame& frame, int32_t index, uint32_t valueBytes, int32_t x, int32_t y, RunPixel& found)
 {
-    const StreamRows stream = StreamOf(frame, index);
+    const RunLengthStream stream = GetRunLengthStream(frame, index);
     return stream.data != nullptr && stream.rowOffsets != nullptr &&
            FindRunPixel(stream.data, stream.rowOffsets, frame.GetWidth(), valueBytes, x, y, found);
 }
@@ -123,7 +101,7 @@ void ReadAlphaFramePixel(const CFrame& frame, int32_t x, int32_t y, CColor& colo
         SetColourOfValue(colour, found.value, valueBytes, 255);
         return;
     }
-    const StreamRows alpha = StreamOf(frame, 3);
+    const RunLengthStream alpha = GetRunLengthStream(frame, 3);
     if (alpha.data != nullptr && alpha.rowOffsets != nullptr && FindInStream(frame, 4, valueBytes, x, y, found))
     {
         SetColourOfValue(colour, found.value, valueBytes, alpha.data[alpha.rowOffsets[y] + found.alphaIndex]);
