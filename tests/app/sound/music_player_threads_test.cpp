@@ -44,12 +44,17 @@ TEST_F(MusicPlayerThreadsTest, OpenPromoteAndStopCyclesAgainstTheLiveRefill)
 
     std::atomic<bool> mixing{true};
     CAudioDevice* device = GetDirectSoundManager().GetDevice();
+    // The mixer consumes at the pace of a real output: small pieces at the
+    // track's rate. Far faster, it would lap the whole ring between a
+    // refill's reading of the play cursor and its write, which no device
+    // does and no streaming ring survives.
+    constexpr uint32_t kPieceFrames = 128;
     std::thread mixer([&] {
-        std::vector<int16_t> out(kManualPeriodFrames * 2);
+        std::vector<int16_t> out(kPieceFrames * 2);
         while (mixing)
         {
-            device->Mix(out.data(), kManualPeriodFrames);
-            std::this_thread::sleep_for(std::chrono::microseconds(200));
+            device->Mix(out.data(), kPieceFrames);
+            std::this_thread::sleep_for(std::chrono::microseconds(kPieceFrames * 1000000 / 44100));
         }
     });
 
