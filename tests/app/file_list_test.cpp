@@ -81,7 +81,7 @@ TEST_F(FileListTest, ShuffledPassesCoverEveryItemAndNeverRepeatAcrossAReshuffle)
 {
     Build({"A.wav", "B.wav", "C.wav"}, CFileList::kShuffled);
     std::string previous;
-    for (int pass = 0; pass < 50; pass++)
+    for (int pass = 0; pass < 1000; pass++)
     {
         std::set<std::string> seen;
         for (int i = 0; i < 3; i++)
@@ -106,6 +106,25 @@ TEST_F(FileListTest, NamedItemAlreadyHandedOutPlaysAgainAndThePassGoesOn)
     EXPECT_EQ(Next(), "B.wav");
     // A name not in the list changes nothing.
     EXPECT_EQ(Next("Missing.wav"), "A.wav");
+}
+
+} // namespace
+
+namespace {
+
+// Names and folders far beyond the old fixed 256-character buffers.
+TEST_F(FileListTest, LongFolderAndNameGiveTheWholePath)
+{
+    const std::string folder = "Music/" + std::string(150, 'f') + "/" + std::string(150, 'g') + "/";
+    const std::string name = std::string(200, 'n') + ".ogg";
+    m_Folder.WriteFile("Data/" + folder + name, "x");
+    CSearchSpec search;
+    search.SetFolderAndExtension(folder.c_str(), "ogg");
+    ASSERT_EQ(m_List.Build(search, CFileList::kFolderOrder, nullptr, 0), 1u);
+    EXPECT_EQ(Next(), name);
+    const CString path = m_List.GetPath(0);
+    EXPECT_EQ(std::string(path.GetText()), folder.substr(0, folder.size() - 1) + "/" + name);
+    EXPECT_EQ(std::string(m_List.NextPath(nullptr).GetText()), std::string(path.GetText()));
 }
 
 } // namespace

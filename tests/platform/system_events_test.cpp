@@ -109,3 +109,68 @@ TEST(SystemEvents, AWheelAmountThatIsNoNumberIsDropped)
     ASSERT_EQ(events.size(), 1u);
     EXPECT_FLOAT_EQ(events[0].wheelSteps, 2.0f);
 }
+
+namespace {
+
+SDL_Event WindowEvent(Uint8 kind, Uint32 windowId = 0)
+{
+    SDL_Event event = {};
+    event.type = SDL_WINDOWEVENT;
+    event.window.event = kind;
+    event.window.windowID = windowId;
+    return event;
+}
+
+} // namespace
+
+TEST(SystemEvents, WindowEventsJoinTheStream)
+{
+    CScopedSdlEvents sdl;
+    SDL_Event quit = {};
+    quit.type = SDL_QUIT;
+    PushSdlEvent(WindowEvent(SDL_WINDOWEVENT_FOCUS_LOST));
+    PushSdlEvent(WindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED));
+    PushSdlEvent(WindowEvent(SDL_WINDOWEVENT_EXPOSED));
+    PushSdlEvent(WindowEvent(SDL_WINDOWEVENT_MOVED));
+    PushSdlEvent(WindowEvent(SDL_WINDOWEVENT_CLOSE));
+    PushSdlEvent(quit);
+    const std::vector<SystemEvent> events = PollAll();
+    ASSERT_EQ(events.size(), 6u);
+    EXPECT_EQ(events[0].kind, SystemEventKind::WindowActivated);
+    EXPECT_EQ(events[0].character, 0);
+    EXPECT_EQ(events[1].kind, SystemEventKind::WindowActivated);
+    EXPECT_EQ(events[1].character, 1);
+    EXPECT_EQ(events[1].button, 0u);
+    EXPECT_EQ(events[2].kind, SystemEventKind::WindowExposed);
+    EXPECT_EQ(events[3].kind, SystemEventKind::WindowMovedOrSized);
+    EXPECT_EQ(events[4].kind, SystemEventKind::WindowClose);
+    EXPECT_EQ(events[5].kind, SystemEventKind::WindowClose);
+}
+
+TEST(SystemEvents, ShowingTheWindowUnderTheDummyDriverReportsItActive)
+{
+    CScopedSdlEvents sdl;
+    SDL_Window* window = SDL_CreateWindow("t", 0, 0, 8, 8, SDL_WINDOW_HIDDEN);
+    ASSERT_NE(window, nullptr);
+    PollAll();
+    SDL_ShowWindow(window);
+    bool activated = false;
+    for (const SystemEvent& event : PollAll())
+        activated |= event.kind == SystemEventKind::WindowActivated && event.character == 1 && event.button == 0;
+    EXPECT_TRUE(activated);
+    SDL_DestroyWindow(window);
+}
+
+TEST(SystemEvents, AltF4ClosesEvenWithoutAWindowManager)
+{
+    CScopedSdlEvents sdl;
+    PushSdlEvent(SdlKeyEvent(true, SDL_SCANCODE_LALT, SDLK_LALT));
+    PushSdlEvent(SdlKeyEvent(true, SDL_SCANCODE_F4, SDLK_F4));
+    PushSdlEvent(SdlKeyEvent(false, SDL_SCANCODE_F4, SDLK_F4));
+    PushSdlEvent(SdlKeyEvent(false, SDL_SCANCODE_LALT, SDLK_LALT));
+    PushSdlEvent(SdlKeyEvent(true, SDL_SCANCODE_F4, SDLK_F4)); // F4 alone closes nothing
+    int closes = 0;
+    for (const SystemEvent& event : PollAll())
+        closes += event.kind == SystemEventKind::WindowClose;
+    EXPECT_EQ(closes, 1);
+}
