@@ -8,6 +8,8 @@
 
 #include "engine/app/game_base.h"
 #include "engine/app/game_services.h"
+#include "engine/app/input/keyboard_state.h"
+#include "engine/app/main_window_proc.h"
 #include "engine/core/program/main_window.h"
 #include "engine/core/settings/paths.h"
 #include "engine/graphics/image_switches.h"
@@ -157,6 +159,34 @@ TEST_F(GameStartupTest, A24BitModeRefusedIsTriedAt32)
     CommandLine({"/ScreenBitDepth", "24"});
     CStartedGame game;
     EXPECT_EQ(GetScreenFrame()->GetBitsPerPixel(), 32);
+}
+
+TEST_F(GameStartupTest, AltEnterSwitchesBetweenFullScreenAndAWindowAndExposuresShowTheWindowAgain)
+{
+    CStartedGame game;
+    CScreenFrame* screen = GetScreenFrame();
+    const bool startedFullScreen = screen->IsFullScreen();
+    SystemEvent enterUp = {};
+    enterUp.kind = SystemEventKind::KeyUp;
+    enterUp.virtualKey = 0x0D;
+    SystemEvent exposed = {};
+    exposed.kind = SystemEventKind::WindowExposed;
+    for (int toggle = 0; toggle < 2; toggle++)
+    {
+        const bool before = screen->IsFullScreen();
+        MainWindowProc(enterUp); // Enter alone switches nothing
+        EXPECT_EQ(screen->IsFullScreen(), before);
+        GetKeyboardState().SetKeyDown(0x38); // left Alt
+        MainWindowProc(enterUp);
+        GetKeyboardState().SetKeyUp(0x38);
+        EXPECT_EQ(screen->IsFullScreen(), !before);
+
+        // Only a windowed screen is shown again when the window is exposed.
+        m_Display.ResetCounts();
+        MainWindowProc(exposed);
+        EXPECT_EQ(m_Display.windowedPresents, screen->IsFullScreen() ? 0 : 1);
+    }
+    EXPECT_EQ(screen->IsFullScreen(), startedFullScreen);
 }
 
 TEST_F(GameStartupTest, NoModeAtAllIsFatal)

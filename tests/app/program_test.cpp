@@ -115,8 +115,12 @@ TEST_F(ProgramTest, TheUninstallWordEndsTheProgramBeforeTheGame)
 
 TEST_F(ProgramTest, TerminationClosesThroughTheClosePath)
 {
-    // Started, left to reach its loop, then asked to end as a desktop does.
-    EXPECT_EQ(Run("\"$P\" & pid=$!; sleep 1; kill -TERM $pid; wait $pid"), 0) << m_Stderr;
+    // Started, left to set its screen up (its signal handling stands by
+    // then), then asked to end as a desktop does.
+    EXPECT_EQ(Run("\"$P\" & pid=$!; n=0; while [ ! -f \"Vantrell Pellucine.CFG\" ] && [ $n -lt 300 ]; do "
+                  "sleep 0.1; n=$((n+1)); done; sleep 0.5; kill -TERM $pid; wait $pid"),
+              0)
+        << m_Stderr;
     EXPECT_NE(Settings().find("Screen Width=800"), std::string::npos);
 }
 
