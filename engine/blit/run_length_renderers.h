@@ -57,6 +57,20 @@ void DrawRle8To16(const CFrameInterface* source, const CRect& sourceRect, CFrame
 
 void DrawRle16Alpha(const CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
                     const CRect& destinationRect, RunBlend blend, RunRows rows);
+
+// The kernel rows a stream is drawn through: literal runs and fill runs.
+struct RunKernelPair
+{
+    const RunKernelRow* literal;
+    const RunKernelRow* fill;
+};
+
+// The two streams of a 16-bit alpha frame through rows of the caller's
+// choosing, laid out as the table's (opaque: copy and fill; translucent:
+// with alpha): the blit types with run tables of their own, and the
+// four-lane reference rows.
+void DrawRle16AlphaThrough(const CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
+                           const CRect& destinationRect, RunKernelPair opaque, RunKernelPair translucent, RunRows rows);
 // Onto 24 bits translucent pixels are drawn as if opaque; onto 32 bits
 // they keep their alpha in the fourth byte.
 void DrawRle16AlphaTo24(const CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
