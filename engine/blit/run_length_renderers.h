@@ -16,7 +16,9 @@ class CFrameInterface;
 // opaque pixels in stream 0, translucent ones in stream 4, and the alpha
 // bytes of stream 4 in stream 3: one per literal pixel, one per fill run.
 //
-// Every run is one call of a kernel routine chosen by its length. The
+// Every run is one call of a kernel routine chosen by its length, except
+// the plain 16-bit copies and fills of rows 10 and 11, which the row loop
+// does in place (the same bytes, without a call per run). The
 // renderers trust their data (the frame readers validate it) and draw
 // each stream over all rows of the rectangle before the next.
 //
