@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <initializer_list>
 #include <random>
 #include <vector>
 
@@ -71,6 +72,26 @@ TEST_F(BrightenRunLength, ZeroLengthRunsDrawNothing)
         WritePixel(destination, 1, 0, 0x2222);
         destination.BlitAt(&f.frame, 0, 0, &brighten);
         EXPECT_EQ(Row(destination), (std::vector<uint32_t>{0x1111, 0x2222})) << fourLane;
+    }
+}
+
+// The other screen types have no run-length entry: such frames draw
+// nothing through them.
+TEST_F(BrightenRunLength, OnlyTheBrighteningTypeDrawsRunLengthFrames)
+{
+    RunLengthFixture f(1, 1, 16, FRAME_ENCODING_RLE_ALPHA);
+    f.SetStream(0, {Literal(2, {0x1234})});
+    CBlitBrighten565 brighten(false);
+    CBlitDarken565 darken(false);
+    CBlitConvert555 convert(false);
+    CBlitBrighten555 brighten555(false);
+    CBlitDarken555 darken555(false);
+    for (CBlitType* type : std::initializer_list<CBlitType*>{&brighten, &darken, &convert, &brighten555, &darken555})
+    {
+        CFrame destination;
+        destination.Create(1, 1, 16);
+        destination.BlitAt(&f.frame, 0, 0, type);
+        EXPECT_EQ(ReadPixel(destination, 0, 0), type == &brighten ? 0x1234u : 0u);
     }
 }
 
