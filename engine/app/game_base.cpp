@@ -1,7 +1,11 @@
 #include "engine/app/game_base.h"
 
+#include "engine/core/files/data_files.h"
+#include "engine/core/files/stream.h"
+#include "engine/core/settings/command_line.h"
 #include "engine/graphics/developer_message.h"
 #include "engine/graphics/engine_text_font.h"
+#include "engine/graphics/frame_cache_files.h"
 
 namespace {
 
@@ -26,6 +30,12 @@ CGameBase::CGameBase()
     g_pGameObject = this;
     SetEngineTextFontSource(TextFontOfTheGameObject);
     SetDeveloperMessageSink(DeveloperMessageToTheGameObject);
+    // An artist's machine keeps every frame lossless while pictures are
+    // being worked on.
+    if (CanOpenDataFile("Artist.txt", OPEN_NAME_UNCHANGED) || HasCommandLineSwitch("/NoJPEG"))
+        SetNoLossyFrameImages(true);
+    if (HasCommandLineSwitch("/NoCompression"))
+        SetCompressedStorageMode(false);
 }
 
 void CGameBase::DeveloperMessageTextC(const char*)
