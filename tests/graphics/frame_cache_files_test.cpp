@@ -143,7 +143,7 @@ TEST_F(FrameCacheFiles, ReadingRefusesEveryInconsistency)
     with("stream above the limit", good, [](Bytes& b) { Put<uint32_t>(b, 24, 16000001); });
     with("zero width", good, [](Bytes& b) { Put<uint16_t>(b, 6, 0); });
     with("block size word", goodRunLength, [](Bytes& b) { b[36] ^= 1; });
-    with("run past the width", goodRunLength, [](Bytes& b) { Put<uint16_t>(b, 6, 1); });
+    with("run past the width", goodRunLength, [](Bytes& b) { Put<uint16_t>(b, 6, 2); });
     for (const Case& c : cases)
     {
         for (bool borrowed : {false, true})
