@@ -118,10 +118,18 @@ bool CFrame::ReadBinary(CFile& file)
             return false;
     }
 
+    // Nothing is allocated for data the file does not hold.
+    const uint32_t rowBytes = 4u * height;
+    uint64_t needed = 0;
+    for (uint32_t size : sizes)
+        if (size != 0)
+            needed += uint64_t{size} + rowBytes;
+    if (needed > file.GetBytesLeft())
+        return false;
+
     m_Width = width;
     m_Height = height;
     m_Format = format;
-    const uint32_t rowBytes = 4u * height;
     // Borrowed rows need a second entry for the pitch and aligned words.
     bool borrowed = file.GetMapInPlace() && height > 1;
     const int32_t start = file.Tell();
