@@ -2,9 +2,9 @@
 // damaged. A frame is built from the input (kind, size, and per stream its
 // row offsets and block), each block in its own exact-size allocation so a
 // read past it is caught. When the validator accepts the frame, every
-// pixel is queried and the frame is drawn whole and clipped with "Normal"
-// and "Transparent Mask" onto frames with a guard border that must stay
-// untouched.
+// pixel is queried and the frame is drawn whole and clipped with "Normal",
+// "Transparent Mask" and the screen's brightening type onto frames with a
+// guard border that must stay untouched.
 
 #include <array>
 #include <cstdint>
@@ -14,6 +14,7 @@
 #include "engine/blit/blit_normal.h"
 #include "engine/blit/blit_transparent_mask.h"
 #include "engine/blit/run_length_validator.h"
+#include "engine/blit/screen_blit_types.h"
 #include "engine/core/color/color.h"
 #include "engine/graphics/frame.h"
 #include "engine/graphics/pixel_formats.h"
@@ -134,9 +135,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const int32_t top = static_cast<int32_t>(input.Byte()) % height;
     const CRect windows[2] = {{0, 0, width, height}, {left, top, right, height}};
     const float opacity = static_cast<float>(input.Byte()) / 255.0f;
-    CBlitNormal normal(input.Byte() % 2 == 1);
+    const bool fourLane = input.Byte() % 2 == 1;
+    CBlitNormal normal(fourLane);
     CBlitTransparentMask mask(false);
-    for (CBlitType* blitType : {static_cast<CBlitType*>(&normal), static_cast<CBlitType*>(&mask)})
+    CBlitBrighten565 brighten(fourLane);
+    brighten.SetAmount(static_cast<int32_t>(input.Byte()));
+    for (CBlitType* blitType :
+         {static_cast<CBlitType*>(&normal), static_cast<CBlitType*>(&mask), static_cast<CBlitType*>(&brighten)})
     {
         blitType->SetOpacity(opacity);
         for (const CRect& window : windows)

@@ -16,7 +16,9 @@ class CFrameInterface;
 // opaque pixels in stream 0, translucent ones in stream 4, and the alpha
 // bytes of stream 4 in stream 3: one per literal pixel, one per fill run.
 //
-// Every run is one call of a kernel routine chosen by its length. The
+// Every run is one call of a kernel routine chosen by its length, except
+// the plain 16-bit copies and fills of rows 10 and 11, which the row loop
+// does in place (the same bytes, without a call per run). The
 // renderers trust their data (the frame readers validate it) and draw
 // each stream over all rows of the rectangle before the next.
 //
@@ -57,6 +59,20 @@ void DrawRle8To16(const CFrameInterface* source, const CRect& sourceRect, CFrame
 
 void DrawRle16Alpha(const CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
                     const CRect& destinationRect, RunBlend blend, RunRows rows);
+
+// The kernel rows a stream is drawn through: literal runs and fill runs.
+struct RunKernelPair
+{
+    const RunKernelRow* literal;
+    const RunKernelRow* fill;
+};
+
+// The two streams of a 16-bit alpha frame through rows of the caller's
+// choosing, laid out as the table's (opaque: copy and fill; translucent:
+// with alpha): the blit types with run tables of their own, and the
+// four-lane reference rows.
+void DrawRle16AlphaThrough(const CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
+                           const CRect& destinationRect, RunKernelPair opaque, RunKernelPair translucent, RunRows rows);
 // Onto 24 bits translucent pixels are drawn as if opaque; onto 32 bits
 // they keep their alpha in the fourth byte.
 void DrawRle16AlphaTo24(const CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
