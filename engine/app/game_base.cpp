@@ -31,8 +31,8 @@
 #include "engine/core/settings/settings.h"
 #include "engine/graphics/developer_message.h"
 #include "engine/graphics/engine_text_font.h"
+#include "engine/graphics/frame_cache_files.h"
 #include "engine/graphics/font.h"
-#include "engine/graphics/image_switches.h"
 #include "engine/graphics/pixel_formats.h"
 #include "engine/graphics/screen_frame.h"
 #include "engine/object/class_registry.h"
@@ -193,9 +193,9 @@ CGameBase::CGameBase(float minimumStep, float step, float cap, CSlideShow* slide
     GetGeneralSettings().SetFileName(GetSettingsFilePath(product.GetText(), writable).GetText());
     MountArchives("Data");
     if (CanOpenDataFile("Artist.txt", OPEN_NAME_UNCHANGED) || HasCommandLineSwitch("/NoJPEG"))
-        SetJpegDisabled(true);
+        SetNoLossyFrameImages(true);
     if (HasCommandLineSwitch("/NoCompression"))
-        SetCompressedStorage(false);
+        SetCompressedStorageMode(false);
 
     SetupDisplayMode(0, 0, 0);
     GetMouseState().HidePointer();

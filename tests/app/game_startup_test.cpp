@@ -12,7 +12,7 @@
 #include "engine/app/main_window_proc.h"
 #include "engine/core/program/main_window.h"
 #include "engine/core/settings/paths.h"
-#include "engine/graphics/image_switches.h"
+#include "engine/graphics/frame_cache_files.h"
 #include "engine/graphics/screen_frame.h"
 #include "tests/support/archive_test_folder.h"
 #include "tests/support/fake_display_device.h"
@@ -71,7 +71,7 @@ protected:
         SetDataFolder(".");
         setenv("XDG_CONFIG_HOME", Absolute("config").c_str(), 1);
         m_PreviousServices = SetGameServices(&m_Services);
-        SetJpegDisabled(false);
+        SetNoLossyFrameImages(false);
         m_Display.SetModes({{640, 480, 16}, {800, 600, 16}, {800, 600, 32}});
     }
 
@@ -131,12 +131,12 @@ TEST_F(GameStartupTest, ALooseArtistFileTurnsJpegOffOneInsideTheDataArchiveDoesN
     WriteZip("Data/Data.zip", NamedMembers({"Artist.txt"}));
     {
         CStartedGame game;
-        EXPECT_FALSE(IsJpegDisabled());
+        EXPECT_FALSE(GetNoLossyFrameImages());
     }
     m_Folder.WriteFile("Artist.txt", "");
     {
         CStartedGame game;
-        EXPECT_TRUE(IsJpegDisabled());
+        EXPECT_TRUE(GetNoLossyFrameImages());
     }
 }
 
@@ -147,9 +147,9 @@ TEST_F(GameStartupTest, SwitchesChooseTheModeForThisRunOnly)
         CStartedGame game;
         EXPECT_EQ(GetScreenFrame()->GetWidth(), 640);
         EXPECT_EQ(GetScreenFrame()->GetHeight(), 480);
-        EXPECT_FALSE(IsCompressedStorageOn());
+        EXPECT_FALSE(IsCompressedStorageMode());
     }
-    SetCompressedStorage(true);
+    SetCompressedStorageMode(true);
     const std::string settings = FileBytes("Vantrell Pellucine.CFG");
     EXPECT_NE(settings.find("Screen Width=800\r\n"), std::string::npos);
 }
