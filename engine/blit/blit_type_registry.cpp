@@ -1,6 +1,9 @@
 #include "engine/blit/blit_type_registry.h"
 
+#include "engine/blit/blit_amplify_light.h"
+#include "engine/blit/blit_black_bias.h"
 #include "engine/blit/blit_normal.h"
+#include "engine/blit/blit_shadow.h"
 #include "engine/blit/blit_transparent_mask.h"
 #include "engine/blit/blit_type.h"
 #include "engine/core/lists/named_value_table_members.h"
@@ -33,11 +36,11 @@ CBlitTypeRegistry::CBlitTypeRegistry()
 {
     Add("Normal", &GetBlitNormal());
     Add("Transparent Mask", &GetBlitTransparentMask());
-    Add("Blend Black Bias", WithoutRoutines<2>());
-    Add("Blend Test Light", WithoutRoutines<3>());
-    Add("Blit As Shadow", WithoutRoutines<4>());
+    Add("Blend Black Bias", &GetBlitBlendBlackBias());
+    Add("Blend Test Light", &GetBlitBlendTestLight());
+    Add("Blit As Shadow", &GetBlitAsShadow());
     Add("Normal Scale", WithoutRoutines<5, CBlitType::SCALES>());
-    Add("Blend Amplify Light", WithoutRoutines<6>());
+    Add("Blend Amplify Light", &GetBlitBlendAmplifyLight());
 }
 
 CBlitType* CBlitTypeRegistry::GetBlitType(int32_t index)
