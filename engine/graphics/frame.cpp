@@ -4,6 +4,7 @@
 #include <cstring>
 #include <new>
 
+#include "engine/blit/antialiased_lines.h"
 #include "engine/blit/blit_type.h"
 #include "engine/core/lists/object_file_name_hooks.h"
 #include "engine/core/program/error_report.h"
@@ -351,6 +352,7 @@ void CFrame::BlitClipped(CFrameInterface* source, const CRect& sourceRect, const
     }
 }
 
-void CFrame::DrawLineAA(float, float, float, float, const CColor&)
+void CFrame::DrawLineAA(float x0, float y0, float x1, float y1, const CColor& colour)
 {
+    DrawAntiAliasedLine(*this, x0, y0, x1, y1, colour);
 }
