@@ -147,7 +147,7 @@ TEST_F(NormalScale, EmptyRectanglesDrawNothingAndASourcePastItsFrameIsCutInPropo
     destination.Create(40, 20, 16);
     EXPECT_FALSE(Draw(destination, source, CRect{3, 0, 3, 10}, CRect{0, 0, 40, 20}));
     EXPECT_FALSE(Draw(destination, source, CRect{0, 0, 10, 10}, CRect{0, 0, 0, 20}));
-    EXPECT_FALSE(destination.HasNonZeroPixels());
+    EXPECT_FALSE(AnyPixelSet(destination));
     // Twice the source's width asked: the half past it is cut, and the
     // destination's half with it.
     ASSERT_TRUE(Draw(destination, source, CRect{0, 0, 20, 10}, CRect{0, 0, 40, 20}));

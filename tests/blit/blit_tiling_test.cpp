@@ -145,6 +145,6 @@ TEST_F(Tiling, SourcesWithoutPixelsOrSizeDrawNothingHoweverReached)
         source.SetSize(c.width, c.height);
         for (CBlitType* type : {static_cast<CBlitType*>(&GetBlitTile()), static_cast<CBlitType*>(&GetBlitRepeat())})
             destination.BlitClipped(&source, CRect{0, 0, 8, 8}, CRect{0, 0, 8, 8}, type);
-        EXPECT_FALSE(destination.HasNonZeroPixels()) << c.width << " x " << c.height;
+        EXPECT_FALSE(AnyPixelSet(destination)) << c.width << " x " << c.height;
     }
 }

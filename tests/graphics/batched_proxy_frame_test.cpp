@@ -63,7 +63,7 @@ TEST_F(Recording, NothingIsDrawnUntilReplayAndThenTheSamePictureOnEveryTarget)
     batch.SetTarget(&first);
     CFrameInterface& asFrame = batch;
     DrawScene(asFrame, sprite);
-    EXPECT_FALSE(first.HasNonZeroPixels());
+    EXPECT_FALSE(AnyPixelSet(first));
     batch.EndRecording();
     batch.Replay();
     batch.SetTarget(&second);
@@ -110,7 +110,7 @@ TEST_F(Recording, ClearsActAtOnceAndTheMappedClearIsRecorded)
     batch.ClearRect(CRect{0, 0, 1, 1});
     EXPECT_EQ(ReadPixel(target, 0, 0), 0u);
     batch.Clear();
-    EXPECT_FALSE(target.HasNonZeroPixels());
+    EXPECT_FALSE(AnyPixelSet(target));
     // Nothing was recorded: a replay leaves the target as it is.
     target.Fill(ColorWhite);
     batch.Replay();
@@ -159,7 +159,7 @@ TEST_F(Recording, ARecordingWithoutItsEndReplaysWhatItHoldsAndStops)
     batch.EndRecording();
     batch.SetPixel(1, 1, ColorWhite);
     batch.Replay();
-    EXPECT_FALSE(other.HasNonZeroPixels());
+    EXPECT_FALSE(AnyPixelSet(other));
 }
 
 TEST_F(Recording, RemapsAreRecordedWithTheirMap)

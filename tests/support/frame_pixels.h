@@ -33,3 +33,13 @@ inline void FillWithCounting(CFrame& frame)
         for (int32_t x = 0; x < frame.GetWidth(); x++)
             WritePixel(frame, x, y, static_cast<uint32_t>(1 + x + frame.GetWidth() * y));
 }
+
+// Some pixel of a plain frame is not zero, at any depth.
+inline bool AnyPixelSet(const CFrame& frame)
+{
+    for (int32_t y = 0; y < frame.GetHeight(); y++)
+        for (int32_t x = 0; x < frame.GetWidth(); x++)
+            if (ReadPixel(frame, x, y) != 0)
+                return true;
+    return false;
+}
