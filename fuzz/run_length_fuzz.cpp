@@ -2,16 +2,21 @@
 // damaged. A frame is built from the input (kind, size, and per stream its
 // row offsets and block), each block in its own exact-size allocation so a
 // read past it is caught. When the validator accepts the frame, every
-// pixel is queried and the frame is drawn whole and clipped with "Normal"
-// and "Transparent Mask" onto frames with a guard border that must stay
-// untouched.
+// pixel is queried and the frame is drawn whole and clipped with "Normal",
+// "Transparent Mask", the shadow, the amplifying light and the repeat onto
+// frames with a guard border that must stay untouched; a 16-bit alpha frame
+// is then textured in place, within its blocks, and drawn again when it
+// still validates.
 
 #include <array>
 #include <cstdint>
 #include <cstring>
 #include <vector>
 
+#include "engine/blit/blit_amplify_light.h"
 #include "engine/blit/blit_normal.h"
+#include "engine/blit/blit_shadow.h"
+#include "engine/blit/blit_tiling.h"
 #include "engine/blit/blit_transparent_mask.h"
 #include "engine/blit/run_length_validator.h"
 #include "engine/core/color/color.h"
@@ -134,14 +139,36 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const int32_t top = static_cast<int32_t>(input.Byte()) % height;
     const CRect windows[2] = {{0, 0, width, height}, {left, top, right, height}};
     const float opacity = static_cast<float>(input.Byte()) / 255.0f;
-    CBlitNormal normal(input.Byte() % 2 == 1);
+    const bool fourLane = input.Byte() % 2 == 1;
+    CBlitNormal normal(fourLane);
     CBlitTransparentMask mask(false);
-    for (CBlitType* blitType : {static_cast<CBlitType*>(&normal), static_cast<CBlitType*>(&mask)})
+    CBlitAsShadow shadow(fourLane);
+    CBlitBlendAmplifyLight amplify(fourLane);
+    CBlitType* blitTypes[] = {&normal, &mask, &shadow, &amplify, &GetBlitRepeat()};
+    auto drawAll = [&] {
+        for (CBlitType* blitType : blitTypes)
+        {
+            blitType->SetOpacity(opacity);
+            for (const CRect& window : windows)
+                for (int32_t destinationBits : {8, 16, 24, 32})
+                    DrawGuarded(frame, destinationBits, *blitType, window);
+        }
+    };
+    drawAll();
+
+    if (kind.encoding == FRAME_ENCODING_RLE_ALPHA && kind.bits == 16)
     {
-        blitType->SetOpacity(opacity);
-        for (const CRect& window : windows)
-            for (int32_t destinationBits : {8, 16, 24, 32})
-                DrawGuarded(frame, destinationBits, *blitType, window);
+        CFrame texture;
+        texture.Create(1u + input.Byte() % 16, 1u + input.Byte() % 16, 16);
+        texture.FillBytes(static_cast<uint8_t>(input.Byte()));
+        const int32_t sx = static_cast<int32_t>(input.Byte()) - 128;
+        CRect sourceRect{sx, 0, sx + width, height};
+        CRect destinationRect{0, 0, width, height};
+        frame.Blit(&texture, sourceRect, destinationRect, &GetBlitTile());
+        // Rows that share bytes (which the validator lets pass) can see
+        // values turned into codes: such a frame is not drawn again.
+        if (ValidateRunLengthFrame(frame, bytes))
+            drawAll();
     }
     return 0;
 }
