@@ -1,5 +1,6 @@
 #include "engine/blit/blit_tiling.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "engine/blit/blit_normal.h"
@@ -46,12 +47,26 @@ void WrapCopy(CFrameInterface* texture, const CRect& sourceRect, CFrameInterface
         uint8_t* to = pixels + (static_cast<size_t>(destinationRows[destinationRect.top + r]) +
                                 static_cast<size_t>(destinationRect.left)) *
                                    DestinationBytes;
-        for (int32_t c = 0; c < width; c++)
+        if constexpr (SourceBytes == DestinationBytes)
         {
-            const size_t column = static_cast<size_t>((sourceRect.left + c) & wrap.widthMask);
-            std::memcpy(to + static_cast<size_t>(c) * DestinationBytes, from + column * SourceBytes, SourceBytes);
-            if constexpr (DestinationBytes == 4)
-                to[static_cast<size_t>(c) * 4 + 3] = 255;
+            // Whole spans up to the texture's wrap at a time.
+            for (int32_t c = 0; c < width;)
+            {
+                const int32_t column = (sourceRect.left + c) & wrap.widthMask;
+                const int32_t span = std::min(width - c, wrap.widthMask + 1 - column);
+                std::memcpy(to + static_cast<size_t>(c) * DestinationBytes,
+                            from + static_cast<size_t>(column) * SourceBytes, static_cast<size_t>(span) * SourceBytes);
+                c += span;
+            }
+        }
+        else
+        {
+            for (int32_t c = 0; c < width; c++)
+            {
+                const size_t column = static_cast<size_t>((sourceRect.left + c) & wrap.widthMask);
+                std::memcpy(to + static_cast<size_t>(c) * DestinationBytes, from + column * SourceBytes, SourceBytes);
+                to[static_cast<size_t>(c) * DestinationBytes + 3] = 255;
+            }
         }
     }
 }
