@@ -2,7 +2,9 @@
 
 #include "engine/blit/blit_normal.h"
 #include "engine/blit/scale_resampler.h"
+#include "engine/graphics/bit_depth_filter.h"
 #include "engine/graphics/frame.h"
+#include "engine/graphics/image_filter_chain.h"
 
 namespace {
 
@@ -29,6 +31,13 @@ void FilteredScale(CFrameInterface* source, const CRect& sourceRect, CFrameInter
     CFrame scaled;
     scaled.Create(static_cast<uint32_t>(width), static_cast<uint32_t>(height), 16);
     GetScaleResampler().Resample(scaled, working);
+    if (destination->GetBitsPerPixel() == 8)
+    {
+        // Back to palette indices, dithered, as a load step would.
+        CImageFilterChain chain;
+        chain.InsertStep(new CBitDepthFilter(8, true));
+        chain.Apply(scaled);
+    }
     destination->BlitAt(&scaled, destinationRect.left + destination->GetUpperLeftXOffset(),
                         destinationRect.top + destination->GetUpperLeftYOffset(), &normal);
 }
@@ -38,6 +47,7 @@ void FilteredScale(CFrameInterface* source, const CRect& sourceRect, CFrameInter
 CBlitFilteredScale::CBlitFilteredScale()
     : CBlitType(SCALES)
 {
+    AddEntry(8, 0, 8, 0, FilteredScale);
     AddEntry(16, 0, 16, 0, FilteredScale);
     AddEntry(24, 0, 24, 0, FilteredScale);
     AddEntry(32, 0, 24, 0, FilteredScale);

@@ -6,7 +6,9 @@
 #include "engine/blit/scale_resampler.h"
 #include "engine/graphics/frame.h"
 #include "engine/graphics/pixel_formats.h"
+#include "engine/graphics/palettes.h"
 #include "tests/support/frame_pixels.h"
+#include "tests/support/test_palettes.h"
 
 namespace {
 
@@ -138,4 +140,23 @@ TEST_F(FilteredScale, ThumbnailsOfTheScreenAreFilteredAndTheTapsReused)
     into = CRect{0, 0, 105, 80};
     ASSERT_TRUE(thumbnail.Blit(&screen, from, into, &GetBlitFilteredScale()));
     EXPECT_EQ(&GetScaleResampler().GetHorizontalTaps()[10], first);
+}
+
+TEST_F(FilteredScale, EightBitPairsComeBackAsDitheredPaletteIndices)
+{
+    ScopedTestPalette palette;
+    Build16BitPaletteLookup(CurrentPalette);
+    CFrame source;
+    source.Create(4, 4, 8);
+    source.FillBytes(5);
+    CFrame destination;
+    destination.Create(8, 8, 8);
+    CRect from{0, 0, 4, 4};
+    CRect into{0, 0, 8, 8};
+    ASSERT_TRUE(destination.Blit(&source, from, into, &GetBlitFilteredScale()));
+    for (int32_t y = 0; y < 8; y++)
+        for (int32_t x = 0; x < 8; x++)
+            ASSERT_EQ(ReadPixel(destination, x, y), 5u) << x << ", " << y;
+    CColorTable none;
+    Build16BitPaletteLookup(none);
 }
