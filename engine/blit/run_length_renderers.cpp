@@ -277,6 +277,13 @@ void DrawRle16AlphaThrough(const CFrameInterface* source, const CRect& sourceRec
     DrawAlphaStreams<2, 2>(source, sourceRect, destination, destinationRect, opaque, translucent, rows);
 }
 
+void DrawRle16AlphaTo8Through(const CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
+                              const CRect& destinationRect, RunKernelPair opaque, RunKernelPair translucent,
+                              RunRows rows)
+{
+    DrawAlphaStreams<2, 1>(source, sourceRect, destination, destinationRect, opaque, translucent, rows);
+}
+
 void DrawRle16AlphaTo24(const CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
                         const CRect& destinationRect, RunRows rows)
 {

@@ -74,6 +74,11 @@ void DrawRle16Alpha(const CFrameInterface* source, const CRect& sourceRect, CFra
 // stream 4.
 void DrawRle16AlphaThrough(const CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
                            const CRect& destinationRect, RunKernelPair opaque, RunKernelPair translucent, RunRows rows);
+// The same onto 8-bit pixels: the kernels get the 16-bit stored values and
+// write one byte per pixel.
+void DrawRle16AlphaTo8Through(const CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
+                              const CRect& destinationRect, RunKernelPair opaque, RunKernelPair translucent,
+                              RunRows rows);
 // Onto 24 bits translucent pixels are drawn as if opaque; onto 32 bits
 // they keep their alpha in the fourth byte.
 void DrawRle16AlphaTo24(const CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
