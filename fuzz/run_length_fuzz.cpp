@@ -144,14 +144,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CBlitTransparentMask mask(false);
     CBlitAsShadow shadow(fourLane);
     CBlitBlendAmplifyLight amplify(fourLane);
-    CBlitType* blitTypes[] = {&normal, &mask, &shadow, &amplify, &GetBlitRepeat()};
+    // Each blit type onto the depths it has routines for.
+    const struct
+    {
+        CBlitType* blitType;
+        std::vector<int32_t> depths;
+    } draws[] = {{&normal, {8, 16, 24, 32}},
+                 {&mask, {8, 16, 24, 32}},
+                 {&shadow, {16}},
+                 {&amplify, {16}},
+                 {&GetBlitRepeat(), {kind.bits}}};
     auto drawAll = [&] {
-        for (CBlitType* blitType : blitTypes)
+        for (const auto& draw : draws)
         {
-            blitType->SetOpacity(opacity);
+            draw.blitType->SetOpacity(opacity);
             for (const CRect& window : windows)
-                for (int32_t destinationBits : {8, 16, 24, 32})
-                    DrawGuarded(frame, destinationBits, *blitType, window);
+                for (int32_t destinationBits : draw.depths)
+                    DrawGuarded(frame, destinationBits, *draw.blitType, window);
         }
     };
     drawAll();
