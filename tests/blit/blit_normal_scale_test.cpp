@@ -17,20 +17,6 @@ protected:
     void SetUp() override { InitPixelFormatTables("Palettes", "GamePalette"); }
 };
 
-struct Counting : CFrame
-{
-    Counting(uint32_t width, uint32_t height, int32_t bits)
-    {
-        Create(width, height, bits);
-        FillWithCounting(*this);
-    }
-};
-
-uint32_t Value(int32_t x, int32_t y, int32_t width)
-{
-    return static_cast<uint32_t>(1 + x + width * y);
-}
-
 bool Draw(CFrame& destination, CFrame& source, CRect sourceRect, CRect destinationRect)
 {
     return destination.Blit(&source, sourceRect, destinationRect, &GetBlitNormalScale());
@@ -46,7 +32,7 @@ TEST_F(NormalScale, SamplesTheNearestSourcePixel)
     } cases[] = {{10, 20, 1, 2}, {20, 10, 2, 1}, {10, 10, 1, 1}};
     for (const auto& c : cases)
     {
-        Counting source(static_cast<uint32_t>(c.sourceSide), static_cast<uint32_t>(c.sourceSide), 16);
+        CountingFrame source(static_cast<uint32_t>(c.sourceSide), static_cast<uint32_t>(c.sourceSide), 16);
         CFrame destination;
         destination.Create(static_cast<uint32_t>(c.destinationSide), static_cast<uint32_t>(c.destinationSide), 16);
         ASSERT_TRUE(Draw(destination, source, CRect{0, 0, c.sourceSide, c.sourceSide},
@@ -54,33 +40,33 @@ TEST_F(NormalScale, SamplesTheNearestSourcePixel)
         for (int32_t y = 0; y < c.destinationSide; y++)
             for (int32_t x = 0; x < c.destinationSide; x++)
                 ASSERT_EQ(ReadPixel(destination, x, y),
-                          Value(x * c.factorNumerator / c.factorDenominator,
-                                y * c.factorNumerator / c.factorDenominator, c.sourceSide))
+                          CountingValue(x * c.factorNumerator / c.factorDenominator,
+                                        y * c.factorNumerator / c.factorDenominator, c.sourceSide))
                     << c.sourceSide << " to " << c.destinationSide << " at " << x << ", " << y;
     }
 }
 
 TEST_F(NormalScale, ASourceRectangleBelowTheTopSamplesFromItsOwnTop)
 {
-    Counting source(10, 10, 16);
+    CountingFrame source(10, 10, 16);
     CFrame destination;
     destination.Create(10, 10, 16);
     ASSERT_TRUE(Draw(destination, source, CRect{0, 5, 10, 10}, CRect{0, 0, 10, 10}));
-    EXPECT_EQ(ReadPixel(destination, 3, 0), Value(3, 5, 10));
-    EXPECT_EQ(ReadPixel(destination, 3, 1), Value(3, 5, 10));
-    EXPECT_EQ(ReadPixel(destination, 3, 9), Value(3, 9, 10));
+    EXPECT_EQ(ReadPixel(destination, 3, 0), CountingValue(3, 5, 10));
+    EXPECT_EQ(ReadPixel(destination, 3, 1), CountingValue(3, 5, 10));
+    EXPECT_EQ(ReadPixel(destination, 3, 9), CountingValue(3, 9, 10));
 }
 
 TEST_F(NormalScale, WideningPairsConvertAndTwentyFourToThirtyTwoKeepsTheFourthByte)
 {
-    Counting source(2, 2, 24);
+    CountingFrame source(2, 2, 24);
     CFrame destination;
     destination.Create(4, 4, 32);
     for (int32_t y = 0; y < 4; y++)
         for (int32_t x = 0; x < 4; x++)
             WritePixel(destination, x, y, 0x5A000000);
     ASSERT_TRUE(Draw(destination, source, CRect{0, 0, 2, 2}, CRect{0, 0, 4, 4}));
-    EXPECT_EQ(ReadPixel(destination, 3, 3), 0x5A000000u | Value(1, 1, 2));
+    EXPECT_EQ(ReadPixel(destination, 3, 3), 0x5A000000u | CountingValue(1, 1, 2));
 
     CColorTable palette;
     palette.SetKind(CColorTable::PALETTE);
@@ -99,7 +85,7 @@ TEST_F(NormalScale, WideningPairsConvertAndTwentyFourToThirtyTwoKeepsTheFourthBy
 
 TEST_F(NormalScale, AClippedDrawShowsTheSamePixelsAsThatPartOfTheWholeDraw)
 {
-    Counting source(16, 16, 16);
+    CountingFrame source(16, 16, 16);
     CFrame whole, clipped;
     whole.Create(64, 64, 16);
     clipped.Create(32, 64, 16);
@@ -121,12 +107,12 @@ TEST_F(NormalScale, EnlargedSourcesCutFarStayInsideTheSource)
     } cases[] = {{-50, 5}, {-95, 9}};
     for (const auto& c : cases)
     {
-        Counting source(10, 10, 16);
+        CountingFrame source(10, 10, 16);
         CFrame destination;
         destination.Create(20, 100, 16);
         ASSERT_TRUE(Draw(destination, source, CRect{0, 0, 10, 10}, CRect{c.x, 0, c.x + 100, 100}));
-        EXPECT_EQ(ReadPixel(destination, 0, 0), Value(static_cast<int32_t>(c.firstColumn), 0, 10)) << c.x;
-        EXPECT_EQ(ReadPixel(destination, 0, 99), Value(static_cast<int32_t>(c.firstColumn), 9, 10)) << c.x;
+        EXPECT_EQ(ReadPixel(destination, 0, 0), CountingValue(static_cast<int32_t>(c.firstColumn), 0, 10)) << c.x;
+        EXPECT_EQ(ReadPixel(destination, 0, 99), CountingValue(static_cast<int32_t>(c.firstColumn), 9, 10)) << c.x;
 
         CFrame behind;
         behind.Create(200, 100, 16);
@@ -135,14 +121,14 @@ TEST_F(NormalScale, EnlargedSourcesCutFarStayInsideTheSource)
         CRect sourceRect{0, 0, 10, 10};
         CRect destinationRect{100 + c.x, 0, 200 + c.x, 100};
         EXPECT_TRUE(proxy.Blit(&source, sourceRect, destinationRect, &GetBlitNormalScale()));
-        EXPECT_EQ(ReadPixel(behind, 100, 51), Value(static_cast<int32_t>(c.firstColumn), 5, 10)) << c.x;
+        EXPECT_EQ(ReadPixel(behind, 100, 51), CountingValue(static_cast<int32_t>(c.firstColumn), 5, 10)) << c.x;
         EXPECT_EQ(ReadPixel(behind, 99, 50), 0u);
     }
 }
 
 TEST_F(NormalScale, EmptyRectanglesDrawNothingAndASourcePastItsFrameIsCutInProportion)
 {
-    Counting source(10, 10, 16);
+    CountingFrame source(10, 10, 16);
     CFrame destination;
     destination.Create(40, 20, 16);
     EXPECT_FALSE(Draw(destination, source, CRect{3, 0, 3, 10}, CRect{0, 0, 40, 20}));
@@ -151,7 +137,7 @@ TEST_F(NormalScale, EmptyRectanglesDrawNothingAndASourcePastItsFrameIsCutInPropo
     // Twice the source's width asked: the half past it is cut, and the
     // destination's half with it.
     ASSERT_TRUE(Draw(destination, source, CRect{0, 0, 20, 10}, CRect{0, 0, 40, 20}));
-    EXPECT_EQ(ReadPixel(destination, 19, 19), Value(9, 9, 10));
+    EXPECT_EQ(ReadPixel(destination, 19, 19), CountingValue(9, 9, 10));
     EXPECT_EQ(ReadPixel(destination, 20, 0), 0u);
 }
 

@@ -15,20 +15,6 @@ protected:
     void SetUp() override { InitPixelFormatTables("Palettes", "GamePalette"); }
 };
 
-struct Counting : CFrame
-{
-    Counting(uint32_t width, uint32_t height, int32_t bits)
-    {
-        Create(width, height, bits);
-        FillWithCounting(*this);
-    }
-};
-
-uint32_t Value(int32_t x, int32_t y, int32_t width)
-{
-    return static_cast<uint32_t>(1 + x + width * y);
-}
-
 bool Draw(CFrame& destination, CFrame& source, CRect sourceRect, CRect destinationRect, CBlitType& type)
 {
     return destination.Blit(&source, sourceRect, destinationRect, &type);
@@ -45,7 +31,7 @@ TEST_F(Tiling, ATextureRepeatsFromTheSourcePointWrappedByItsMasks)
     } cases[] = {{16, 0, 0}, {16, 12, 0}, {16, 5, 21}, {24, 0, 0}, {16, -3, -1}};
     for (const auto& c : cases)
     {
-        Counting texture(c.textureWidth, 16, 16);
+        CountingFrame texture(c.textureWidth, 16, 16);
         CFrame destination;
         destination.Create(40, 10, 16);
         ASSERT_TRUE(
@@ -53,18 +39,18 @@ TEST_F(Tiling, ATextureRepeatsFromTheSourcePointWrappedByItsMasks)
         for (int32_t y = 0; y < 10; y++)
             for (int32_t x = 0; x < 40; x++)
                 ASSERT_EQ(ReadPixel(destination, x, y),
-                          Value((c.sx + x) & 15, (c.sy + y) & 15, static_cast<int32_t>(c.textureWidth)))
+                          CountingValue((c.sx + x) & 15, (c.sy + y) & 15, static_cast<int32_t>(c.textureWidth)))
                     << c.textureWidth << " from " << c.sx << ", " << c.sy << " at " << x << ", " << y;
     }
 }
 
 TEST_F(Tiling, TwentyFourBitTexturesOntoThirtyTwoBitsWriteOpaqueAlpha)
 {
-    Counting texture(4, 4, 24);
+    CountingFrame texture(4, 4, 24);
     CFrame destination;
     destination.Create(6, 2, 32);
     ASSERT_TRUE(Draw(destination, texture, CRect{0, 0, 6, 2}, CRect{0, 0, 6, 2}, GetBlitTile()));
-    EXPECT_EQ(ReadPixel(destination, 5, 1), 0xFF000000u | Value(1, 1, 4));
+    EXPECT_EQ(ReadPixel(destination, 5, 1), 0xFF000000u | CountingValue(1, 1, 4));
 }
 
 TEST_F(Tiling, TexturingARunLengthFrameKeepsItsShapeAndAlpha)
@@ -73,16 +59,17 @@ TEST_F(Tiling, TexturingARunLengthFrameKeepsItsShapeAndAlpha)
     runs.SetStream(0, {Codes({Skip(2), Literal(2, {1, 1}), Fill(2, 4, 1)}), Codes({Fill(2, 8, 1)})});
     runs.SetStream(4, {Codes({Literal(2, {2}), Skip(7)}), Codes({Skip(8)})});
     runs.SetStream(3, {{77}, {}});
-    Counting texture(4, 2, 16);
+    CountingFrame texture(4, 2, 16);
     ASSERT_TRUE(Draw(runs.frame, texture, CRect{1, 0, 9, 2}, CRect{0, 0, 8, 2}, GetBlitTile()));
     // Codes stay; values are the texture at (1 + x) & 3.
-    const RunRow row0 = Codes({Skip(2), Literal(2, {Value(3, 0, 4), Value(0, 0, 4)}), Fill(2, 4, Value(1, 0, 4))});
-    const RunRow row1 = Codes({Fill(2, 8, Value(1, 1, 4))});
+    const RunRow row0 = Codes(
+        {Skip(2), Literal(2, {CountingValue(3, 0, 4), CountingValue(0, 0, 4)}), Fill(2, 4, CountingValue(1, 0, 4))});
+    const RunRow row1 = Codes({Fill(2, 8, CountingValue(1, 1, 4))});
     const std::vector<uint8_t>& stream0 = runs.Block(0);
     EXPECT_EQ(std::vector<uint8_t>(stream0.begin() + 4, stream0.begin() + 4 + static_cast<long>(row0.size())), row0);
     EXPECT_EQ(std::vector<uint8_t>(stream0.end() - static_cast<long>(row1.size()), stream0.end()), row1);
     const std::vector<uint8_t>& stream4 = runs.Block(4);
-    EXPECT_EQ(stream4[5] | stream4[6] << 8, static_cast<int32_t>(Value(1, 0, 4)));
+    EXPECT_EQ(stream4[5] | stream4[6] << 8, static_cast<int32_t>(CountingValue(1, 0, 4)));
     EXPECT_EQ(runs.Block(3)[4], 77);
 }
 
@@ -94,7 +81,7 @@ TEST_F(Tiling, RepeatDrawsWholeCopiesFromThePhaseOfTheSourcePoint)
     } cases[] = {{0, 0}, {10, 0}, {-7, 45}};
     for (const auto& c : cases)
     {
-        Counting source(30, 20, 16);
+        CountingFrame source(30, 20, 16);
         CFrame destination;
         destination.Create(120, 60, 16);
         GetBlitNormal().SetOpacity(0.5f);
@@ -107,7 +94,7 @@ TEST_F(Tiling, RepeatDrawsWholeCopiesFromThePhaseOfTheSourcePoint)
             {
                 const bool inside = x >= 10 && x < 110 && y >= 5 && y < 55;
                 const int32_t u = (((x - 10 + c.sx) % 30) + 30) % 30, v = (((y - 5 + c.sy) % 20) + 20) % 20;
-                ASSERT_EQ(ReadPixel(destination, x, y), inside ? Value(u, v, 30) : 0u)
+                ASSERT_EQ(ReadPixel(destination, x, y), inside ? CountingValue(u, v, 30) : 0u)
                     << c.sx << ", " << c.sy << " at " << x << ", " << y;
             }
     }
