@@ -3,10 +3,10 @@
 // row offsets and block), each block in its own exact-size allocation so a
 // read past it is caught. When the validator accepts the frame, every
 // pixel is queried and the frame is drawn whole and clipped with "Normal",
-// "Transparent Mask", the shadow, the amplifying light and the repeat onto
-// frames with a guard border that must stay untouched; a 16-bit alpha frame
-// is then textured in place, within its blocks, and drawn again when it
-// still validates.
+// "Transparent Mask", the screen's brightening type, the shadow, the
+// amplifying light and the repeat onto frames with a guard border that must
+// stay untouched; a 16-bit alpha frame is then textured in place, within
+// its blocks, and drawn again when it still validates.
 
 #include <array>
 #include <cstdint>
@@ -19,6 +19,7 @@
 #include "engine/blit/blit_tiling.h"
 #include "engine/blit/blit_transparent_mask.h"
 #include "engine/blit/run_length_validator.h"
+#include "engine/blit/screen_blit_types.h"
 #include "engine/core/color/color.h"
 #include "engine/graphics/frame.h"
 #include "engine/graphics/pixel_formats.h"
@@ -142,6 +143,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const bool fourLane = input.Byte() % 2 == 1;
     CBlitNormal normal(fourLane);
     CBlitTransparentMask mask(false);
+    CBlitBrighten565 brighten(fourLane);
+    brighten.SetAmount(static_cast<int32_t>(input.Byte()));
     CBlitAsShadow shadow(fourLane);
     CBlitBlendAmplifyLight amplify(fourLane);
     // Each blit type onto the depths it has routines for.
@@ -149,11 +152,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     {
         CBlitType* blitType;
         std::vector<int32_t> depths;
-    } draws[] = {{&normal, {8, 16, 24, 32}},
-                 {&mask, {8, 16, 24, 32}},
-                 {&shadow, {16}},
-                 {&amplify, {16}},
-                 {&GetBlitRepeat(), {kind.bits}}};
+    } draws[] = {
+        {&normal, {8, 16, 24, 32}}, {&mask, {8, 16, 24, 32}},       {&brighten, {8, 16, 24, 32}}, {&shadow, {16}},
+        {&amplify, {16}},           {&GetBlitRepeat(), {kind.bits}}};
     auto drawAll = [&] {
         for (const auto& draw : draws)
         {

@@ -52,6 +52,21 @@ void BlitNormalRle16AlphaTo16FourLane(CFrameInterface* source, const CRect& sour
     Rle16AlphaTo16(source, sourceRect, destination, destinationRect, blitType, true);
 }
 
+void BlitNormalRle16AlphaTo16FourLaneReference(CFrameInterface* source, const CRect& sourceRect,
+                                               CFrameInterface* destination, const CRect& destinationRect,
+                                               CBlitType* blitType)
+{
+    // The reference rows stand in for rows 18 to 23 in order.
+    const RunKernelRow* lanes = RunKernelFourLaneReference;
+    const bool withOpacity = PrepareOpacity(blitType);
+    const RunKernelPair opaque =
+        withOpacity ? RunKernelPair{&lanes[2], &lanes[3]} : RunKernelPair{&RunKernelTable[10], &RunKernelTable[11]};
+    const RunKernelPair translucent =
+        withOpacity ? RunKernelPair{&lanes[4], &lanes[5]} : RunKernelPair{&lanes[0], &lanes[1]};
+    DrawRle16AlphaThrough(source, sourceRect, destination, destinationRect, opaque, translucent,
+                          RunRowsFor(source, sourceRect));
+}
+
 void BlitNormalRle16AlphaTo24(CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
                               const CRect& destinationRect, CBlitType* blitType)
 {

@@ -12,6 +12,10 @@ void BlitNormalRle8To16(CFrameInterface*, const CRect&, CFrameInterface*, const 
 // 5-6-5 blends in the plain arithmetic or in four-lane steps.
 void BlitNormalRle16AlphaTo16(CFrameInterface*, const CRect&, CFrameInterface*, const CRect&, CBlitType*);
 void BlitNormalRle16AlphaTo16FourLane(CFrameInterface*, const CRect&, CFrameInterface*, const CRect&, CBlitType*);
+// The four-lane routine through the reference rows, a pixel at a time,
+// whose bits the registered form reproduces (for tests and the benchmark).
+void BlitNormalRle16AlphaTo16FourLaneReference(CFrameInterface*, const CRect&, CFrameInterface*, const CRect&,
+                                               CBlitType*);
 void BlitNormalRle16AlphaTo24(CFrameInterface*, const CRect&, CFrameInterface*, const CRect&, CBlitType*);
 void BlitNormalRle16AlphaTo32(CFrameInterface*, const CRect&, CFrameInterface*, const CRect&, CBlitType*);
 // Registered by "Transparent Mask" only.

@@ -40,7 +40,7 @@ struct CopyPixels
 {
     static void Run(uint8_t* destination, const uint8_t* source, uint32_t count)
     {
-        std::memcpy(destination, source, size_t{count} * Bytes);
+        CopyRun(destination, source, size_t{count} * Bytes);
     }
 };
 
@@ -54,11 +54,7 @@ struct Fill8
 
 struct Fill16
 {
-    static void Run(uint8_t* destination, uint32_t value, uint32_t count)
-    {
-        for (uint32_t i = 0; i < count; i++)
-            Store16(destination + 2 * i, value);
-    }
+    static void Run(uint8_t* destination, uint32_t value, uint32_t count) { FillRun16(destination, value, count); }
 };
 
 // The first pixel is written, then copied forward byte by byte from three

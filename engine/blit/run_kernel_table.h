@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <utility>
 
 // One routine per operation and run length: a run-length row renderer
@@ -101,4 +102,45 @@ inline RunKernelRow SameKernelInEverySlot(RunKernel kernel)
 inline uint8_t Blend24(uint8_t destination, uint8_t source, int32_t weight)
 {
     return static_cast<uint8_t>(destination + (source - destination) * weight / 256);
+}
+
+// Copies the bytes of one run (at most 189) between buffers that do
+// not overlap. A variable-length memcpy would become a string move whose
+// start-up costs more than a short run; overlapping fixed-size moves, the
+// last one ending at the run's end, cost a few instructions at any length.
+inline void CopyRun(uint8_t* to, const uint8_t* from, size_t bytes)
+{
+    if (bytes >= 16)
+    {
+        for (size_t i = 0; i + 16 < bytes; i += 16)
+            std::memcpy(to + i, from + i, 16);
+        std::memcpy(to + bytes - 16, from + bytes - 16, 16);
+    }
+    else if (bytes >= 8)
+    {
+        std::memcpy(to, from, 8);
+        std::memcpy(to + bytes - 8, from + bytes - 8, 8);
+    }
+    else if (bytes >= 4)
+    {
+        std::memcpy(to, from, 4);
+        std::memcpy(to + bytes - 4, from + bytes - 4, 4);
+    }
+    else if (bytes >= 2)
+    {
+        std::memcpy(to, from, 2);
+        std::memcpy(to + bytes - 2, from + bytes - 2, 2);
+    }
+    else if (bytes == 1)
+    {
+        to[0] = from[0];
+    }
+}
+
+// n copies of one 16-bit pixel, at any byte address.
+inline void FillRun16(uint8_t* to, uint32_t value, uint32_t count)
+{
+    const uint16_t word = static_cast<uint16_t>(value);
+    for (uint32_t i = 0; i < count; i++)
+        std::memcpy(to + 2 * i, &word, 2);
 }

@@ -1,7 +1,8 @@
 // One row renderer, a template over the stored value size, the
-// destination pixel size, the presence of an alpha stream and clipping,
-// serves every stream of every run-length form. The whole-frame renderers
-// below only choose the stream and kernel rows of each pass.
+// destination pixel size, the presence of an alpha stream, clipping and
+// whether the run is the plain 16-bit copy or fill, serves every stream of
+// every run-length form. The whole-frame renderers below only choose the
+// stream and kernel rows of each pass.
 #include "engine/blit/run_length_renderers.h"
 
 #include <algorithm>
@@ -20,11 +21,17 @@ uint32_t LoadValue(const uint8_t* at, uint32_t bytes)
 
 // Draws n pixels of a run through the kernel. 24-bit values onto 32-bit
 // pixels go one pixel at a time at a 4-byte stride, so the 24-bit rows'
-// arithmetic applies and each fourth byte stays as it was.
-template <uint32_t ValueBytes, uint32_t PixelBytes, bool WithAlpha>
+// arithmetic applies and each fourth byte stays as it was. Direct: the
+// run is the 16-bit copy or fill of rows 10 and 11, done in place; the
+// most common run of all then costs no call.
+template <uint32_t ValueBytes, uint32_t PixelBytes, bool WithAlpha, bool Direct>
 void Literal(const RunKernelRow& row, uint8_t* to, const uint8_t* values, const uint8_t* alpha, uint32_t n)
 {
-    if constexpr (ValueBytes == 3 && PixelBytes == 4)
+    if constexpr (Direct)
+    {
+        CopyRun(to, values, size_t{n} * 2);
+    }
+    else if constexpr (ValueBytes == 3 && PixelBytes == 4)
     {
         for (uint32_t i = 0; i < n; i++)
         {
@@ -44,10 +51,14 @@ void Literal(const RunKernelRow& row, uint8_t* to, const uint8_t* values, const 
     }
 }
 
-template <uint32_t ValueBytes, uint32_t PixelBytes, bool WithAlpha>
+template <uint32_t ValueBytes, uint32_t PixelBytes, bool WithAlpha, bool Direct>
 void Fill(const RunKernelRow& row, uint8_t* to, uint32_t value, uint32_t alpha, uint32_t n)
 {
-    if constexpr (ValueBytes == 3 && PixelBytes == 4)
+    if constexpr (Direct)
+    {
+        FillRun16(to, value, n);
+    }
+    else if constexpr (ValueBytes == 3 && PixelBytes == 4)
     {
         for (uint32_t i = 0; i < n; i++)
         {
@@ -70,7 +81,7 @@ void Fill(const RunKernelRow& row, uint8_t* to, uint32_t value, uint32_t alpha, 
 // Source column 0 lands on destination column x; the window is
 // [left, right). Whole rows skip the window's left test: every run is
 // drawn whole, and decoding stops at the right edge.
-template <uint32_t ValueBytes, uint32_t PixelBytes, bool WithAlpha, bool Clipped>
+template <uint32_t ValueBytes, uint32_t PixelBytes, bool WithAlpha, bool Clipped, bool Direct>
 void DrawRleRow(const uint8_t* codes, const uint8_t* alpha, int32_t x, int32_t left, int32_t right, uint8_t* row,
                 RunKernelPair kernels)
 {
@@ -97,8 +108,9 @@ void DrawRleRow(const uint8_t* codes, const uint8_t* alpha, int32_t x, int32_t l
             if (n > 0)
             {
                 const int32_t e = Clipped ? std::min(x + n, right) : x + n;
-                Literal<ValueBytes, PixelBytes, WithAlpha>(*kernels.literal, row + static_cast<size_t>(x) * PixelBytes,
-                                                           codes, alpha, static_cast<uint32_t>(e - x));
+                Literal<ValueBytes, PixelBytes, WithAlpha, Direct>(*kernels.literal,
+                                                                   row + static_cast<size_t>(x) * PixelBytes, codes,
+                                                                   alpha, static_cast<uint32_t>(e - x));
                 // Values past the window's right edge are never read: the
                 // row ends there.
                 codes += static_cast<size_t>(e - x) * ValueBytes;
@@ -118,9 +130,9 @@ void DrawRleRow(const uint8_t* codes, const uint8_t* alpha, int32_t x, int32_t l
             if (n > 0)
             {
                 const int32_t e = Clipped ? std::min(x + n, right) : x + n;
-                Fill<ValueBytes, PixelBytes, WithAlpha>(*kernels.fill, row + static_cast<size_t>(x) * PixelBytes,
-                                                        LoadValue(codes, ValueBytes), WithAlpha ? *alpha : 0,
-                                                        static_cast<uint32_t>(e - x));
+                Fill<ValueBytes, PixelBytes, WithAlpha, Direct>(
+                    *kernels.fill, row + static_cast<size_t>(x) * PixelBytes, LoadValue(codes, ValueBytes),
+                    WithAlpha ? *alpha : 0, static_cast<uint32_t>(e - x));
                 x = e;
             }
             codes += ValueBytes;
@@ -155,7 +167,7 @@ Stream StreamOf(const CFrameInterface* frame, int32_t index)
 
 // One stream over all rows of the rectangle; an absent stream (or a
 // translucent one without its alpha bytes) draws nothing.
-template <uint32_t ValueBytes, uint32_t PixelBytes, bool WithAlpha>
+template <uint32_t ValueBytes, uint32_t PixelBytes, bool WithAlpha, bool Direct = false>
 void DrawStream(const CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
                 const CRect& destinationRect, int32_t index, RunKernelPair kernels, RunRows rows)
 {
@@ -174,11 +186,11 @@ void DrawStream(const CFrameInterface* source, const CRect& sourceRect, CFrameIn
         const uint8_t* alphaRow = WithAlpha ? alpha.data + alpha.rowOffsets[y] : nullptr;
         uint8_t* row = pixels + static_cast<size_t>(destinationOffsets[destinationY]) * PixelBytes;
         if (rows == RunRows::WHOLE)
-            DrawRleRow<ValueBytes, PixelBytes, WithAlpha, false>(codes, alphaRow, x0, destinationRect.left,
-                                                                 destinationRect.right, row, kernels);
+            DrawRleRow<ValueBytes, PixelBytes, WithAlpha, false, Direct>(codes, alphaRow, x0, destinationRect.left,
+                                                                         destinationRect.right, row, kernels);
         else
-            DrawRleRow<ValueBytes, PixelBytes, WithAlpha, true>(codes, alphaRow, x0, destinationRect.left,
-                                                                destinationRect.right, row, kernels);
+            DrawRleRow<ValueBytes, PixelBytes, WithAlpha, true, Direct>(codes, alphaRow, x0, destinationRect.left,
+                                                                        destinationRect.right, row, kernels);
     }
 }
 
@@ -267,14 +279,19 @@ void DrawRle16Alpha(const CFrameInterface* source, const CRect& sourceRect, CFra
         translucent = 22;
         break;
     }
-    DrawAlphaStreams<2, 2>(source, sourceRect, destination, destinationRect, TableRows(opaque), TableRows(translucent),
-                           rows);
+    DrawRle16AlphaThrough(source, sourceRect, destination, destinationRect, TableRows(opaque), TableRows(translucent),
+                          rows);
 }
 
 void DrawRle16AlphaThrough(const CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
                            const CRect& destinationRect, RunKernelPair opaque, RunKernelPair translucent, RunRows rows)
 {
-    DrawAlphaStreams<2, 2>(source, sourceRect, destination, destinationRect, opaque, translucent, rows);
+    const bool opaqueCopies = opaque.literal == &RunKernelTable[10] && opaque.fill == &RunKernelTable[11];
+    if (opaqueCopies)
+        DrawStream<2, 2, false, true>(source, sourceRect, destination, destinationRect, 0, opaque, rows);
+    else
+        DrawStream<2, 2, false>(source, sourceRect, destination, destinationRect, 0, opaque, rows);
+    DrawStream<2, 2, true>(source, sourceRect, destination, destinationRect, 4, translucent, rows);
 }
 
 void DrawRle16AlphaTo8Through(const CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,

@@ -16,7 +16,9 @@ class CFrameInterface;
 // opaque pixels in stream 0, translucent ones in stream 4, and the alpha
 // bytes of stream 4 in stream 3: one per literal pixel, one per fill run.
 //
-// Every run is one call of a kernel routine chosen by its length. The
+// Every run is one call of a kernel routine chosen by its length, except
+// the plain 16-bit copies and fills of rows 10 and 11, which the row loop
+// does in place (the same bytes, without a call per run). The
 // renderers trust their data (the frame readers validate it) and draw
 // each stream over all rows of the rectangle before the next.
 //
@@ -31,8 +33,7 @@ enum class RunRows
     CLIPPED
 };
 
-// The two kernel rows one stream is drawn through: literal runs and fill
-// runs.
+// The kernel rows a stream is drawn through: literal runs and fill runs.
 struct RunKernelPair
 {
     const RunKernelRow* literal;
@@ -69,9 +70,11 @@ void DrawRle8Through(const CFrameInterface* source, const CRect& sourceRect, CFr
 
 void DrawRle16Alpha(const CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
                     const CRect& destinationRect, RunBlend blend, RunRows rows);
-// 16-bit alpha frames onto 16 bits through kernel rows of the caller's:
-// the opaque pair for stream 0, the translucent pair (with alpha) for
-// stream 4.
+
+// The two streams of a 16-bit alpha frame through rows of the caller's
+// choosing, laid out as the table's (opaque: copy and fill; translucent:
+// with alpha): the blit types with run tables of their own, and the
+// four-lane reference rows.
 void DrawRle16AlphaThrough(const CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
                            const CRect& destinationRect, RunKernelPair opaque, RunKernelPair translucent, RunRows rows);
 // The same onto 8-bit pixels: the kernels get the 16-bit stored values and

@@ -3,79 +3,24 @@
 #include <algorithm>
 
 #include "engine/blit/blit_rows.h"
+#include "engine/blit/brighten_run_length.h"
 #include "engine/blit/cpu_info.h"
 #include "engine/blit/normal_routines.h"
+#include "engine/blit/screen_pixel_operations.h"
 #include "engine/graphics/frame_interface.h"
 #include "engine/graphics/palettes.h"
 #include "engine/graphics/pixel_formats.h"
 
 namespace {
 
-constexpr uint32_t RED_565 = 0xF800;
-constexpr uint32_t GREEN_565 = 0x07E0;
-constexpr uint32_t BLUE = 0x001F;
+using ScreenPixels::BLUE;
+using ScreenPixels::Brighten565;
+using ScreenPixels::Darken565;
 
 uint32_t ToFiveFiveFive(uint32_t value)
 {
     return ((value & 0xFFC0) >> 1) | (value & BLUE);
 }
-
-// ---- the four 16-bit lanes of a packed register, one lane at a time
-
-uint32_t AddSaturating(uint32_t lane, uint32_t offset)
-{
-    return std::min<uint32_t>(lane + offset, 0xFFFF);
-}
-
-uint32_t SubtractSaturating(uint32_t lane, uint32_t offset)
-{
-    return lane > offset ? lane - offset : 0;
-}
-
-// Each channel isolated by its mask and moved to the top of its lane (blue
-// by 11 bits, green by 5, red is there), offset there with saturation, and
-// moved back.
-template <uint32_t (*Saturate)(uint32_t, uint32_t)>
-uint32_t OffsetLane565(uint32_t value, int32_t fiveBitOffset, int32_t sixBitOffset)
-{
-    const uint32_t red = Saturate(value & RED_565, static_cast<uint32_t>(fiveBitOffset) << 11) & RED_565;
-    const uint32_t green =
-        (Saturate((value & GREEN_565) << 5, static_cast<uint32_t>(sixBitOffset) << 10) >> 5) & GREEN_565;
-    const uint32_t blue = Saturate((value & BLUE) << 11, static_cast<uint32_t>(fiveBitOffset) << 11) >> 11;
-    return red | green | blue;
-}
-
-// ---- per-pixel operations; each has a plain and a lane form
-
-struct Brighten565
-{
-    static uint32_t Plain(uint32_t v, const CBlitScreenAmount& type)
-    {
-        const int32_t k5 = type.GetFiveBitOffset();
-        return static_cast<uint32_t>(type.RedTable()[(v >> 11) + k5] |
-                                     type.GreenTable()[((v >> 5) & 63) + type.GetSixBitOffset()] |
-                                     type.BlueTable()[(v & BLUE) + k5]);
-    }
-    static uint32_t Lane(uint32_t v, const CBlitScreenAmount& type)
-    {
-        return OffsetLane565<AddSaturating>(v, type.GetFiveBitOffset(), type.GetSixBitOffset());
-    }
-};
-
-struct Darken565
-{
-    static uint32_t Plain(uint32_t v, const CBlitScreenAmount& type)
-    {
-        const int32_t k5 = type.GetFiveBitOffset();
-        return static_cast<uint32_t>(type.RedTable()[static_cast<int32_t>(v >> 11) - k5] |
-                                     type.GreenTable()[static_cast<int32_t>((v >> 5) & 63) - type.GetSixBitOffset()] |
-                                     type.BlueTable()[static_cast<int32_t>(v & BLUE) - k5]);
-    }
-    static uint32_t Lane(uint32_t v, const CBlitScreenAmount& type)
-    {
-        return OffsetLane565<SubtractSaturating>(v, type.GetFiveBitOffset(), type.GetSixBitOffset());
-    }
-};
 
 struct Convert555
 {
@@ -216,6 +161,7 @@ CBlitBrighten565::CBlitBrighten565(bool useFourLaneForms)
     : CBlitScreenAmount(11, 64, 5)
 {
     AddFiveSixFiveEntries(*this, Blit16To16<Brighten565, CBlitScreenAmount>(useFourLaneForms));
+    AddEntry(16, 4, 16, 0, useFourLaneForms ? BlitBrighten565Rle16AlphaTo16FourLane : BlitBrighten565Rle16AlphaTo16);
 }
 
 CBlitDarken565::CBlitDarken565(bool useFourLaneForms)

@@ -16,7 +16,8 @@
 // k5 = amount >> 3 on the five-bit scale and k6 = amount >> 2 on the
 // six-bit one, saturating. 8- and 24-bit sources are converted to the
 // screen's packing without being brightened or darkened; 32-bit and
-// run-length sources have no routine and draw nothing.
+// run-length sources have no routine and draw nothing, except the 16-bit
+// alpha run-length frames the brightening 5-6-5 type draws brightened.
 //
 // Each type has a plain form and a four-lane form of its 16-bit routine,
 // chosen at construction. The four-lane form works pixel by pixel until the

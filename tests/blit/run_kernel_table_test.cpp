@@ -8,6 +8,7 @@
 #include "engine/blit/run_kernel_table.h"
 #include "engine/graphics/palettes.h"
 #include "engine/graphics/pixel_formats.h"
+#include "tests/support/fnv1a.h"
 
 namespace {
 
@@ -458,22 +459,12 @@ TEST_F(RunKernels, ShortFourLaneRunsEqualThePlainRows)
 
 namespace {
 
-uint64_t Fnv1a(uint64_t hash, const uint8_t* bytes, size_t count)
-{
-    for (size_t i = 0; i < count; i++)
-    {
-        hash ^= bytes[i];
-        hash *= 0x100000001B3u;
-    }
-    return hash;
-}
-
 // Seeded runs of every length, alpha and opacity through one set of rows
 // 18..23; answers the hash of every result.
 uint64_t HashOfRuns(const RunKernelRow* rows)
 {
     std::mt19937 random(2026);
-    uint64_t hash = 0xCBF29CE484222325u;
+    uint64_t hash = FNV1A_START;
     for (int32_t trial = 0; trial < 2000; trial++)
     {
         PointOpacityRowAt(static_cast<int32_t>(random() % 256));

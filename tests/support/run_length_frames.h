@@ -3,7 +3,9 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <algorithm>
 #include <initializer_list>
+#include <random>
 #include <vector>
 
 #include "engine/graphics/frame.h"
@@ -95,3 +97,62 @@ private:
     std::vector<uint8_t> m_Blocks[5];
     std::vector<int32_t> m_Offsets[5];
 };
+
+// A random valid 16-bit alpha frame: every row of streams 0 and 4 covers
+// the width with skips, literals and fills of random lengths (0 included)
+// and random values, stream 3 holding the translucent stream's alpha
+// bytes. Each stored value is valueOf(the random value), so two fixtures
+// made from equal seeds differ only by that mapping.
+template <typename ValueOf>
+void MakeRandomAlphaFrame(RunLengthFixture& fixture, std::mt19937& random, int32_t width, int32_t height,
+                          ValueOf valueOf)
+{
+    std::vector<RunRow> opaque, translucent, alpha;
+    for (int32_t y = 0; y < height; y++)
+    {
+        for (std::vector<RunRow>* stream : {&opaque, &translucent})
+        {
+            RunRow row;
+            RunRow alphaRow;
+            auto put = [&](uint32_t random16) {
+                const uint16_t v = static_cast<uint16_t>(valueOf(static_cast<uint16_t>(random16)));
+                row.push_back(static_cast<uint8_t>(v));
+                row.push_back(static_cast<uint8_t>(v >> 8));
+                alphaRow.push_back(static_cast<uint8_t>(random()));
+            };
+            int32_t x = 0;
+            while (x < width)
+            {
+                const int32_t n = static_cast<int32_t>(random() % static_cast<uint32_t>(std::min(64, width - x + 1)));
+                const uint32_t kind = random() % 3;
+                if (kind == 0)
+                {
+                    row.push_back(static_cast<uint8_t>(0x80 | n));
+                }
+                else if (kind == 1)
+                {
+                    row.push_back(static_cast<uint8_t>(0x40 | n));
+                    for (int32_t i = 0; i < n; i++)
+                        put(random());
+                }
+                else
+                {
+                    row.push_back(static_cast<uint8_t>(n));
+                    put(random());
+                }
+                x += n;
+            }
+            stream->push_back(row);
+            if (stream == &translucent)
+                alpha.push_back(alphaRow);
+        }
+    }
+    fixture.SetStream(0, opaque);
+    fixture.SetStream(4, translucent);
+    fixture.SetStream(3, alpha);
+}
+
+inline void MakeRandomAlphaFrame(RunLengthFixture& fixture, std::mt19937& random, int32_t width, int32_t height)
+{
+    MakeRandomAlphaFrame(fixture, random, width, height, [](uint16_t v) { return v; });
+}
