@@ -68,7 +68,7 @@ const CImageFilterChain& CStandAloneFrameList::GetLoadSteps()
 
 int32_t CStandAloneFrameList::IndexOf(const CFrame* frame)
 {
-    if (!IsEnumerated())
+    if (!IsEnumerated() || frame == nullptr)
         return -1;
     return IndexOfObject(const_cast<CFrame*>(frame));
 }
