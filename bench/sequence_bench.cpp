@@ -71,6 +71,16 @@ void BM_VectorFrameAtTime(benchmark::State& state)
     }
 }
 
+void BM_VectorFrameByIndex(benchmark::State& state)
+{
+    std::vector<std::unique_ptr<CFrame>> frames;
+    for (int64_t i = 0; i < state.range(0); i++)
+        frames.emplace_back(MakeTestFrame(2, 2));
+    uint32_t index = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(frames[index++ % frames.size()].get());
+}
+
 std::string CacheBytes()
 {
     std::unique_ptr<CSequence> sequence(ReadTestSequence({}));
@@ -131,5 +141,6 @@ BENCHMARK(BM_SequenceFrameAtTime)->Arg(1)->Arg(16)->Arg(256);
 BENCHMARK(BM_SequenceFrameAtFraction)->Arg(1)->Arg(16)->Arg(256);
 BENCHMARK(BM_SequenceFrameByIndex)->Arg(1)->Arg(16)->Arg(256);
 BENCHMARK(BM_VectorFrameAtTime)->Arg(1)->Arg(16)->Arg(256);
+BENCHMARK(BM_VectorFrameByIndex)->Arg(1)->Arg(16)->Arg(256);
 BENCHMARK(BM_SequenceLoadCacheInPlace);
 BENCHMARK(BM_CFileReadSameBytes);
