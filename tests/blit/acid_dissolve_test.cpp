@@ -3,6 +3,10 @@
 #include <vector>
 
 #include "engine/blit/acid_dissolve_composite.h"
+#include "engine/blit/blit_acid_dissolve.h"
+#include "engine/graphics/mapped_proxy_frames.h"
+#include "engine/graphics/sequence.h"
+#include "engine/core/color/color.h"
 #include "engine/graphics/blend565.h"
 #include "engine/graphics/frame.h"
 #include "engine/graphics/pixel_formats.h"
@@ -116,4 +120,99 @@ TEST(AcidDissolve, AMaskBesideTheBrickDrawsNothing)
                       &scene.mask.runs.frame, &scene.overlay, 4, 0);
     for (int32_t y = 0; y < 3; y++)
         EXPECT_EQ(scene.Row(y), std::vector<uint32_t>(6, G));
+}
+
+namespace {
+
+// A heap frame over the fixture's blocks, for a sequence to own.
+CFrame* Borrowing(const RunLengthFixture& runs)
+{
+    const CFrame& from = runs.frame;
+    CFrame* frame = new CFrame;
+    frame->SetFormatWord(from.GetFormat() | FRAME_BORROWED_PIXELS);
+    frame->SetSize(static_cast<uint32_t>(from.GetWidth()), static_cast<uint32_t>(from.GetHeight()));
+    frame->SetPixelData(from.GetPixels(), const_cast<int32_t*>(from.GetRowOffsets()));
+    frame->SetStream(3, from.GetStream3Data(), const_cast<int32_t*>(from.GetStream3RowOffsets()));
+    frame->SetStream(4, from.GetStream4Data(), const_cast<int32_t*>(from.GetStream4RowOffsets()));
+    return frame;
+}
+
+CFrame* Plain(uint16_t value)
+{
+    CFrame* frame = new CFrame;
+    frame->Create(1, 1, 16);
+    WritePixel(*frame, 0, 0, value);
+    return frame;
+}
+
+// Sequence 0: the mask, ten frames at 20 per second; 1: the overlay, red
+// then blue at 2 per second; 2: no frames.
+class CTestAcid : public CAcidDissolveBlitType
+{
+public:
+    CTestAcid(int32_t maskSequence, const Mask& mask)
+        : CAcidDissolveBlitType(maskSequence, 1, 1, 0)
+    {
+        m_Sequences[0].SetFramesPerSecond(20.0f);
+        for (int32_t i = 0; i < 10; i++)
+            m_Sequences[0].AddFrame(Borrowing(mask.runs), false, false);
+        m_Sequences[1].SetFramesPerSecond(2.0f);
+        m_Sequences[1].AddFrame(Plain(RED), false, false);
+        m_Sequences[1].AddFrame(Plain(BLUE), false, false);
+        m_Sequences[2].SetFramesPerSecond(20.0f);
+    }
+
+protected:
+    CSequence* GetSequence(int32_t index) override { return &m_Sequences[index]; }
+
+private:
+    CSequence m_Sequences[3];
+};
+
+} // namespace
+
+TEST(AcidDissolve, TheAnimationsRunOnTheDissolvesClockAndFinishAtTheMasksEnd)
+{
+    Scene scene;
+    CTestAcid acid(0, scene.mask);
+    const uint32_t OPAQUE_BLUE_OVERLAY = Blend565(GREEN, BLUE, 255);
+    const struct
+    {
+        float advance;
+        bool finished;
+        uint32_t overlaid;
+    } steps[] = {{0.0f, false, OPAQUE_RED},
+                 {0.45f, false, OPAQUE_RED},
+                 {0.05f, true, OPAQUE_BLUE_OVERLAY},
+                 {1.0f, true, OPAQUE_BLUE_OVERLAY}};
+    for (const auto& step : steps)
+    {
+        acid.Advance(step.advance);
+        scene.destination.Fill(CColor(0, 255, 0, 255));
+        ASSERT_TRUE(scene.destination.BlitAt(&scene.brick.runs.frame, 1, 1, &acid));
+        EXPECT_EQ(acid.IsFinished(), step.finished) << acid.GetTime();
+        EXPECT_EQ(ReadPixel(scene.destination, 2, 1), step.overlaid) << acid.GetTime();
+        EXPECT_EQ(ReadPixel(scene.destination, 4, 2), HALF_BLUE) << acid.GetTime();
+    }
+}
+
+TEST(AcidDissolve, AMaskWithoutFramesFinishesAndDrawsNothing)
+{
+    Scene scene;
+    CTestAcid acid(2, scene.mask);
+    scene.destination.BlitAt(&scene.brick.runs.frame, 1, 1, &acid);
+    EXPECT_TRUE(acid.IsFinished());
+    for (int32_t y = 0; y < 3; y++)
+        EXPECT_EQ(scene.Row(y), std::vector<uint32_t>(6, G));
+}
+
+TEST(AcidDissolve, AClippedProxyKeepsTheDissolveInsideItsClip)
+{
+    Scene scene;
+    CTestAcid acid(0, scene.mask);
+    CClippedProxyFrame proxy(&scene.destination);
+    proxy.SetClipRect(CRect{3, 0, 6, 3});
+    proxy.BlitAt(&scene.brick.runs.frame, 1, 1, &acid);
+    EXPECT_EQ(scene.Row(1), (std::vector<uint32_t>{G, G, G, OPAQUE_BLUE, OPAQUE_BLUE, G}));
+    EXPECT_EQ(scene.Row(2), (std::vector<uint32_t>{G, G, G, G, HALF_BLUE, G}));
 }
