@@ -3,15 +3,20 @@
 // row offsets and block), each block in its own exact-size allocation so a
 // read past it is caught. When the validator accepts the frame, every
 // pixel is queried and the frame is drawn whole and clipped with "Normal",
-// "Transparent Mask" and the screen's brightening type onto frames with a
-// guard border that must stay untouched.
+// "Transparent Mask", the screen's brightening type, the shadow, the
+// amplifying light and the repeat onto frames with a guard border that must
+// stay untouched; a 16-bit alpha frame is then textured in place, within
+// its blocks, and drawn again when it still validates.
 
 #include <array>
 #include <cstdint>
 #include <cstring>
 #include <vector>
 
+#include "engine/blit/blit_amplify_light.h"
 #include "engine/blit/blit_normal.h"
+#include "engine/blit/blit_shadow.h"
+#include "engine/blit/blit_tiling.h"
 #include "engine/blit/blit_transparent_mask.h"
 #include "engine/blit/run_length_validator.h"
 #include "engine/blit/screen_blit_types.h"
@@ -140,13 +145,40 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CBlitTransparentMask mask(false);
     CBlitBrighten565 brighten(fourLane);
     brighten.SetAmount(static_cast<int32_t>(input.Byte()));
-    for (CBlitType* blitType :
-         {static_cast<CBlitType*>(&normal), static_cast<CBlitType*>(&mask), static_cast<CBlitType*>(&brighten)})
+    CBlitAsShadow shadow(fourLane);
+    CBlitBlendAmplifyLight amplify(fourLane);
+    // Each blit type onto the depths it has routines for.
+    const struct
     {
-        blitType->SetOpacity(opacity);
-        for (const CRect& window : windows)
-            for (int32_t destinationBits : {8, 16, 24, 32})
-                DrawGuarded(frame, destinationBits, *blitType, window);
+        CBlitType* blitType;
+        std::vector<int32_t> depths;
+    } draws[] = {
+        {&normal, {8, 16, 24, 32}}, {&mask, {8, 16, 24, 32}},       {&brighten, {8, 16, 24, 32}}, {&shadow, {16}},
+        {&amplify, {16}},           {&GetBlitRepeat(), {kind.bits}}};
+    auto drawAll = [&] {
+        for (const auto& draw : draws)
+        {
+            draw.blitType->SetOpacity(opacity);
+            for (const CRect& window : windows)
+                for (int32_t destinationBits : draw.depths)
+                    DrawGuarded(frame, destinationBits, *draw.blitType, window);
+        }
+    };
+    drawAll();
+
+    if (kind.encoding == FRAME_ENCODING_RLE_ALPHA && kind.bits == 16)
+    {
+        CFrame texture;
+        texture.Create(1u + input.Byte() % 16, 1u + input.Byte() % 16, 16);
+        texture.FillBytes(static_cast<uint8_t>(input.Byte()));
+        const int32_t sx = static_cast<int32_t>(input.Byte()) - 128;
+        CRect sourceRect{sx, 0, sx + width, height};
+        CRect destinationRect{0, 0, width, height};
+        frame.Blit(&texture, sourceRect, destinationRect, &GetBlitTile());
+        // Rows that share bytes (which the validator lets pass) can see
+        // values turned into codes: such a frame is not drawn again.
+        if (ValidateRunLengthFrame(frame, bytes))
+            drawAll();
     }
     return 0;
 }

@@ -205,9 +205,9 @@ constexpr int32_t RLE8_PASS_STREAMS[5][5] = {
     {0, 4, 3, 2, 1}, {-1, 0, 4, 3, 2}, {-1, -1, 0, 4, 3}, {-1, -1, -1, 0, 4}, {-1, -1, -1, -1, 0},
 };
 
-template <uint32_t PixelBytes>
+template <uint32_t PixelBytes, class KernelsOfPass>
 void DrawRle8Passes(const CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
-                    const CRect& destinationRect, int32_t level, RunRows rows)
+                    const CRect& destinationRect, int32_t level, RunRows rows, KernelsOfPass kernelsOf)
 {
     if (level < 0 || level > 4)
         return;
@@ -216,9 +216,8 @@ void DrawRle8Passes(const CFrameInterface* source, const CRect& sourceRect, CFra
         const int32_t stream = RLE8_PASS_STREAMS[level][pass];
         if (stream < 0)
             continue;
-        const RunKernelPair kernels =
-            PixelBytes == 1 ? TableRows(2 * pass) : RunKernelPair{&RunConvert8To565Copy, &RunConvert8To565Fill};
-        DrawStream<1, PixelBytes, false>(source, sourceRect, destination, destinationRect, stream, kernels, rows);
+        DrawStream<1, PixelBytes, false>(source, sourceRect, destination, destinationRect, stream, kernelsOf(pass),
+                                         rows);
     }
 }
 
@@ -240,13 +239,23 @@ RunRows RunRowsFor(const CFrameInterface* source, const CRect& sourceRect)
 void DrawRle8(const CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
               const CRect& destinationRect, int32_t level, RunRows rows)
 {
-    DrawRle8Passes<1>(source, sourceRect, destination, destinationRect, level, rows);
+    DrawRle8Passes<1>(source, sourceRect, destination, destinationRect, level, rows,
+                      [](int32_t pass) { return TableRows(2 * pass); });
 }
 
 void DrawRle8To16(const CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
                   const CRect& destinationRect, int32_t level, RunRows rows)
 {
-    DrawRle8Passes<2>(source, sourceRect, destination, destinationRect, level, rows);
+    DrawRle8Passes<2>(source, sourceRect, destination, destinationRect, level, rows, [](int32_t) {
+        return RunKernelPair{&RunConvert8To565Copy, &RunConvert8To565Fill};
+    });
+}
+
+void DrawRle8Through(const CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
+                     const CRect& destinationRect, int32_t level, const RunKernelPair (&passes)[5], RunRows rows)
+{
+    DrawRle8Passes<1>(source, sourceRect, destination, destinationRect, level, rows,
+                      [&passes](int32_t pass) { return passes[pass]; });
 }
 
 void DrawRle16Alpha(const CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
@@ -283,6 +292,13 @@ void DrawRle16AlphaThrough(const CFrameInterface* source, const CRect& sourceRec
     else
         DrawStream<2, 2, false>(source, sourceRect, destination, destinationRect, 0, opaque, rows);
     DrawStream<2, 2, true>(source, sourceRect, destination, destinationRect, 4, translucent, rows);
+}
+
+void DrawRle16AlphaTo8Through(const CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
+                              const CRect& destinationRect, RunKernelPair opaque, RunKernelPair translucent,
+                              RunRows rows)
+{
+    DrawAlphaStreams<2, 1>(source, sourceRect, destination, destinationRect, opaque, translucent, rows);
 }
 
 void DrawRle16AlphaTo24(const CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,

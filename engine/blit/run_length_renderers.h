@@ -33,6 +33,13 @@ enum class RunRows
     CLIPPED
 };
 
+// The kernel rows a stream is drawn through: literal runs and fill runs.
+struct RunKernelPair
+{
+    const RunKernelRow* literal;
+    const RunKernelRow* fill;
+};
+
 // Whole rows when the source rectangle spans the source's width.
 RunRows RunRowsFor(const CFrameInterface* source, const CRect& sourceRect);
 
@@ -57,15 +64,12 @@ void DrawRle8(const CFrameInterface* source, const CRect& sourceRect, CFrameInte
 void DrawRle8To16(const CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
                   const CRect& destinationRect, int32_t level, RunRows rows);
 
+// DrawRle8 through kernel rows of the caller's, one pair per pass.
+void DrawRle8Through(const CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
+                     const CRect& destinationRect, int32_t level, const RunKernelPair (&passes)[5], RunRows rows);
+
 void DrawRle16Alpha(const CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
                     const CRect& destinationRect, RunBlend blend, RunRows rows);
-
-// The kernel rows a stream is drawn through: literal runs and fill runs.
-struct RunKernelPair
-{
-    const RunKernelRow* literal;
-    const RunKernelRow* fill;
-};
 
 // The two streams of a 16-bit alpha frame through rows of the caller's
 // choosing, laid out as the table's (opaque: copy and fill; translucent:
@@ -73,6 +77,11 @@ struct RunKernelPair
 // four-lane reference rows.
 void DrawRle16AlphaThrough(const CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
                            const CRect& destinationRect, RunKernelPair opaque, RunKernelPair translucent, RunRows rows);
+// The same onto 8-bit pixels: the kernels get the 16-bit stored values and
+// write one byte per pixel.
+void DrawRle16AlphaTo8Through(const CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
+                              const CRect& destinationRect, RunKernelPair opaque, RunKernelPair translucent,
+                              RunRows rows);
 // Onto 24 bits translucent pixels are drawn as if opaque; onto 32 bits
 // they keep their alpha in the fourth byte.
 void DrawRle16AlphaTo24(const CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,

@@ -18,6 +18,9 @@ constinit CEditorHooks s_EditorHooks = {
     [](const CClassInfo*) { return false; },
     [](const CString&) {},
     [](CString&) { return false; },
+    [](CPropertyWindow*, CObject*) {},
+    [](CPropertyWindow*, const char*, const char*, CObject*, void (*)(CObject*)) {},
+    []() { return false; },
 };
 }
 

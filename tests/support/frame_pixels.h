@@ -33,3 +33,29 @@ inline void FillWithCounting(CFrame& frame)
         for (int32_t x = 0; x < frame.GetWidth(); x++)
             WritePixel(frame, x, y, static_cast<uint32_t>(1 + x + frame.GetWidth() * y));
 }
+
+// The value FillWithCounting gives pixel (x, y) of a frame of that width.
+inline uint32_t CountingValue(int32_t x, int32_t y, int32_t width)
+{
+    return static_cast<uint32_t>(1 + x + width * y);
+}
+
+// A new plain frame filled by FillWithCounting.
+struct CountingFrame : CFrame
+{
+    CountingFrame(uint32_t width, uint32_t height, int32_t bits)
+    {
+        Create(width, height, bits);
+        FillWithCounting(*this);
+    }
+};
+
+// Some pixel of a plain frame is not zero, at any depth.
+inline bool AnyPixelSet(const CFrame& frame)
+{
+    for (int32_t y = 0; y < frame.GetHeight(); y++)
+        for (int32_t x = 0; x < frame.GetWidth(); x++)
+            if (ReadPixel(frame, x, y) != 0)
+                return true;
+    return false;
+}
