@@ -18,6 +18,8 @@ constinit CEditorHooks s_EditorHooks = {
     [](const CClassInfo*) { return false; },
     [](const CString&) {},
     [](CString&) { return false; },
+    [](CPropertyWindow*, CObject*) {},
+    []() { return false; },
 };
 }
 

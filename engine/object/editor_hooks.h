@@ -47,6 +47,11 @@ struct CEditorHooks
     // The system clipboard's text.
     void (*SetClipboardText)(const CString& text);
     bool (*GetClipboardText)(CString& text);
+
+    // The preview of a font being edited, showing its glyphs.
+    void (*AddFontPreviewEditor)(CPropertyWindow* window, CObject* font);
+    // While the level editor is open, frame overlays draw placement guides.
+    bool (*IsLevelEditorOpen)();
 };
 
 CEditorHooks& GetEditorHooks();

@@ -18,9 +18,12 @@ void CRecordingFrame::SetPixel(int32_t x, int32_t y, const CColor& colour)
     calls.push_back(Call{PIXEL, static_cast<float>(x), static_cast<float>(y), 0.0f, 0.0f, &colour});
 }
 
-void CRecordingFont::DrawNumber(CFrameInterface&, int32_t x, int32_t y, int32_t value, int32_t justification)
+bool CRecordingFrame::Blit(CFrameInterface*, CRect&, CRect& destinationRect, CBlitType*)
 {
-    numbers.push_back(Number{x, y, value, justification});
+    calls.push_back(Call{BLIT, static_cast<float>(destinationRect.left), static_cast<float>(destinationRect.top),
+                         static_cast<float>(destinationRect.right - destinationRect.left),
+                         static_cast<float>(destinationRect.bottom - destinationRect.top), nullptr});
+    return true;
 }
 
 bool CRecordingFrame::GetPixel(int32_t, int32_t, CColor& colour) const

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/graphics/font.h"
 #include "engine/graphics/frame_interface.h"
 
 // A frame that draws nothing and remembers every call, in order, so tests
@@ -11,7 +10,8 @@
 class CRecordingFrame : public CFrameInterface
 {
 public:
-    enum Kind { LINE, LINE_AA, PIXEL };
+    // A blit records where the source's pixel (0, 0) landed and its size.
+    enum Kind { LINE, LINE_AA, PIXEL, BLIT };
 
     struct Call
     {
@@ -30,7 +30,7 @@ public:
 
     // A surface without pixels: everything else answers nothing.
     uint32_t GetInstanceSize() const override { return sizeof(*this); }
-    bool Blit(CFrameInterface*, CRect&, CRect&, CBlitType*) override { return false; }
+    bool Blit(CFrameInterface* source, CRect& sourceRect, CRect& destinationRect, CBlitType* blitType) override;
     void ClearRect(const CRect&) override {}
     void Clear() override {}
     void Fill(const CColor&) override {}
@@ -66,28 +66,4 @@ public:
     using CFrameInterface::RemapRect;
 
     std::vector<Call> calls;
-};
-
-// A font of a given point size that remembers the numbers it was asked to
-// draw.
-class CRecordingFont : public CFont
-{
-public:
-    struct Number
-    {
-        int32_t x;
-        int32_t y;
-        int32_t value;
-        int32_t justification;
-    };
-
-    explicit CRecordingFont(int32_t pointSize) : m_PointSize(pointSize) {}
-
-    int32_t GetPointSize() const override { return m_PointSize; }
-    void DrawNumber(CFrameInterface& frame, int32_t x, int32_t y, int32_t value, int32_t justification) override;
-
-    std::vector<Number> numbers;
-
-private:
-    int32_t m_PointSize;
 };
