@@ -52,10 +52,10 @@ void CFont::RegisterProperties(CClassInfo* classInfo)
 }
 
 CFont::CFont()
-    : m_pFace(nullptr),
+    : m_Height(0),
+      m_pFace(nullptr),
       m_ppGlyphs(new CFrame*[kInitialGlyphCount]()),
       m_GlyphCount(kInitialGlyphCount),
-      m_Height(0),
       m_pBlitType(&GetBlitTransparentMask()),
       m_pLayoutString(nullptr),
       m_LayoutWidth(0),

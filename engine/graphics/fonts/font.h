@@ -143,6 +143,10 @@ protected:
     // made of ReleaseGlyphs.
     void ReleaseFaceAndGlyphs();
 
+    // The height in pixels, 0 while not yet known; bitmap fonts store their
+    // "Height Without Decenders" here.
+    int32_t m_Height;
+
 private:
     struct CLayoutResult
     {
@@ -175,7 +179,6 @@ private:
     TrueTypeFace* m_pFace;
     CFrame** m_ppGlyphs;
     uint32_t m_GlyphCount;
-    int32_t m_Height;
     CBlitType* m_pBlitType;
 
     // Properties.
