@@ -126,8 +126,9 @@ public:
     int32_t GetBlitTypeIndex() const { return m_BlitTypeIndex; }
     void SetBlitTypeIndex(int32_t index);
     CBlitType* GetBlitType() const { return m_pBlitType; }
-    float GetPointSizeValue() const { return m_PointSize; }
-    // A size that is not finite is taken as 12.
+    // "Point Size" as the font uses it: a size that is not finite (the
+    // binary form carries any float) counts as 12.
+    float GetPointSizeValue() const;
     void SetPointSize(float pointSize);
     bool GetGenerateAllCaps() const { return m_GenerateAllCaps; }
     void SetGenerateAllCaps(bool allCaps);

@@ -137,10 +137,15 @@ TEST(FontBitmap, ReleasingKeepsTheCutGlyphs)
     EXPECT_EQ(font.GetGlyph('A'), a);
 }
 
-TEST(FontBitmap, ReadsItsPropertiesFromText)
+// Fonts read or defaulted need the default font file in the list.
+class FontBitmapTrueTypeTest : public FontTestFolder
 {
-    std::unique_ptr<CObject> object = ObjectFromText("CFontBitmap\r\n{\r\n\tBitmap/First ASCII=48\r\n"
-                                                     "\tBitmap/Last ASCII=57\r\n\tLoad/Fixed Width=1\r\n"
+};
+
+TEST_F(FontBitmapTrueTypeTest, ReadsItsPropertiesFromText)
+{
+    std::unique_ptr<CObject> object = ObjectFromText("CFontBitmap\r\n{\r\n\tFirst ASCII=48\r\n"
+                                                     "\tLast ASCII=57\r\n\tFixed Width=1\r\n"
                                                      "\tHeight Without Decenders=9\r\n}\r\n");
     ASSERT_NE(object, nullptr);
     CFontBitmap* font = dynamic_cast<CFontBitmap*>(object.get());
@@ -150,10 +155,6 @@ TEST(FontBitmap, ReadsItsPropertiesFromText)
     EXPECT_TRUE(font->IsFixedWidth());
     EXPECT_EQ(font->GetHeight(), 9);
 }
-
-class FontBitmapTrueTypeTest : public FontTestFolder
-{
-};
 
 TEST_F(FontBitmapTrueTypeTest, CodesTheStripLacksComeFromTheTrueTypeFace)
 {

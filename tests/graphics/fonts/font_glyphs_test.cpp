@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <string>
+
 #include "engine/graphics/fonts/font.h"
 #include "engine/graphics/fonts/truetype_face.h"
 #include "engine/graphics/frame.h"
 #include "tests/support/font_test_folder.h"
+#include "tests/support/object_forms.h"
 
 namespace {
 
@@ -94,4 +98,25 @@ TEST_F(FontGlyphsTest, ReleasingGlyphsClosesTheFace)
     m_Font.ReleaseGlyphs();
     EXPECT_EQ(TrueTypeFace::GetOpenFaceCount(), 0);
     EXPECT_EQ(TrueTypeFace::GetSharedLibrary(), nullptr);
+}
+
+TEST_F(FontGlyphsTest, PointSizeThatIsNotANumberReadsAsTwelve)
+{
+    // The binary form carries the float as it is; text reads "nan" as 0,
+    // which the range then raises to 3.
+    CFont written;
+    written.SetDefaults();
+    written.SetPointSize(37.0f);
+    std::string bytes = ObjectBinary(&written);
+    const float size = 37.0f;
+    const std::string sizeBytes(reinterpret_cast<const char*>(&size), sizeof size);
+    const size_t at = bytes.find(sizeBytes);
+    ASSERT_NE(at, std::string::npos);
+    const float notANumber = std::nanf("");
+    bytes.replace(at, sizeof notANumber, reinterpret_cast<const char*>(&notANumber), sizeof notANumber);
+
+    CFont font;
+    ASSERT_TRUE(ReadObjectBinary(&font, bytes));
+    EXPECT_EQ(font.GetPointSizeValue(), 12.0f);
+    EXPECT_NE(font.GetGlyph('A'), nullptr);
 }
