@@ -11,13 +11,6 @@
 
 namespace {
 
-// A font with a height of its own, as bitmap fonts get from their strip.
-class CBlockFont : public CFont
-{
-public:
-    using CFont::SetHeight;
-};
-
 // Letters and the blank 5 wide, digits 6, 'W' 10, code 20 4; all 12 high,
 // drawn 2 up, in a font 10 high: lines are 8 apart.
 class BlockFontTest : public testing::Test
