@@ -50,7 +50,13 @@ struct CEditorHooks
 
     // The preview of a font being edited, showing its glyphs.
     void (*AddFontPreviewEditor)(CPropertyWindow* window, CObject* font);
-    // While the level editor is open, frame overlays draw placement guides.
+    // The preview of a sequence being edited: play, pause, step, markers.
+    void (*AddSequencePreviewEditor)(CPropertyWindow* window, CObject* sequence);
+    // An item of a menu on the property window's menu bar ("File" > "Save
+    // As AVI") that calls the command with the target when chosen.
+    void (*AddMenuCommand)(CPropertyWindow* window, const char* menu, const char* item, CObject* target,
+                           void (*command)(CObject* target));
+    // True while the level editor window exists.
     bool (*IsLevelEditorOpen)();
 };
 
