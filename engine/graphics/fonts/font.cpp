@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <memory>
 
 #include "engine/blit/blit_transparent_mask.h"
 #include "engine/blit/blit_type_registry.h"
@@ -174,13 +175,11 @@ CFrame* CFont::RenderGlyph(uint32_t code)
     m_GeneratedColor.SetRGBA(m_GeneratedColor.m_Red, m_GeneratedColor.m_Green, m_GeneratedColor.m_Blue, 255);
     if (m_pFace == nullptr && !OpenFace())
         return nullptr;
-    CFrame* glyph = new CFrame;
-    if (!m_pFace->RenderGlyph(*glyph, code, m_GeneratedColor)) {
-        delete glyph;
+    std::unique_ptr<CFrame> glyph = std::make_unique<CFrame>();
+    if (!m_pFace->RenderGlyph(*glyph, code, m_GeneratedColor))
         return nullptr;
-    }
     PrepareGlyphForDrawing(*glyph);
-    return glyph;
+    return glyph.release();
 }
 
 float CFont::GetPointSizeValue() const

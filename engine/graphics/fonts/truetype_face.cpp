@@ -92,6 +92,13 @@ TrueTypeFace* TrueTypeFace::Open(const char* path, float pointSize)
     if (!opened) {
         CString what(path);
         what += " is not a font file or could not be opened";
+        // Nothing of the failed open is kept, for callers that go on after
+        // the report (the fuzz targets).
+        delete face;
+        if (s_OpenFaces == 0) {
+            FT_Done_FreeType(s_Library);
+            s_Library = nullptr;
+        }
         ExitWithFreeTypeError(what.GetText(), 0);
     }
 
