@@ -17,6 +17,7 @@
 #include "engine/graphics/fonts/font_bitmap.h"
 #include "engine/graphics/fonts/font_file_list.h"
 #include "engine/graphics/frame.h"
+#include "engine/graphics/pixel_formats.h"
 #include "fuzz/support/fuzz_input.h"
 #include "tests/support/object_forms.h"
 
@@ -30,6 +31,9 @@ bool PrepareDataFolder()
     std::filesystem::copy_file("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", fonts + "!default.ttf",
                                std::filesystem::copy_options::overwrite_existing);
     SetDataFolder((GetFuzzFolder() + "Data").c_str());
+    // Glyphs are made ready for a 16-bit display, as the game runs.
+    InitPixelFormatTables("Palettes", "GamePalette");
+    SetFrameDepth(16);
     BuildFontFileList();
     return true;
 }
@@ -71,17 +75,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             return;
         font->BuildGlyphs(*strip);
         CFrame target;
-        target.Create(320, 120, 32);
+        target.Create(320, 120, 16);
         font->GetHeight();
         font->GetLineHeight();
+        // Every code the strip covers, and a few it leaves to the TrueType
+        // face (each of those costs a render).
         CString line;
-        for (uint32_t code = 1; code < 256; code++) {
+        for (uint32_t code = font->GetFirstAscii(); code <= font->GetLastAscii() && code < 256; code++) {
             line += static_cast<char>(code);
-            if (code % 32 == 0) {
+            if (line.GetLength() == 32) {
                 font->DrawText(target, 0, static_cast<int32_t>(code / 32) * 12, line);
                 line.Empty();
             }
         }
+        line += "A~";
+        line.Append(CString(u"\u20AC"));
         font->DrawMultiLineText(target, 0, 0, line, 2, 1);
         font->DrawWrappedText(target, 0, 0, "Wrap these words\nand\n\nthese", 40, 1);
     });

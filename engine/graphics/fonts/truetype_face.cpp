@@ -154,6 +154,14 @@ bool TrueTypeFace::RenderGlyph(CFrame& glyph, uint32_t code, const CColor& colou
     return copied;
 }
 
+int64_t TrueTypeFace::MaxGlyphSide() const
+{
+    // Four ems, and never less than 64 pixels, is beyond any real glyph; a
+    // damaged face that claims more would only cost time and memory.
+    const int64_t em = (m_CharSize + 63) / 64;
+    return std::min<int64_t>(CFrame::MAX_SIDE, std::max<int64_t>(64, 4 * em));
+}
+
 bool TrueTypeFace::CopyBitmapGlyph(CFrame& glyph, const FT_Bitmap& bitmap, int32_t advance, int32_t left,
                                    int32_t top, const CColor& colour)
 {
@@ -167,7 +175,7 @@ bool TrueTypeFace::CopyBitmapGlyph(CFrame& glyph, const FT_Bitmap& bitmap, int32
 
     const int64_t width = std::max<int64_t>({advance, 1, bitmap.width});
     const int64_t height = std::max<int64_t>({bitmap.rows, 1, int64_t{ascender} + descender});
-    if (width > CFrame::MAX_SIDE || height > CFrame::MAX_SIDE)
+    if (width > MaxGlyphSide() || height > MaxGlyphSide())
         return false;
 
     CFrame coverage;
