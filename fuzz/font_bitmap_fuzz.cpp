@@ -46,7 +46,8 @@ std::unique_ptr<CFrame> ReadStrip(const uint8_t* data, size_t size)
     strip->Create(width, height, 32);
     const size_t available = size > 2 ? size - 2 : 0;
     const size_t bytes = std::min<size_t>(available, static_cast<size_t>(width) * height * 4);
-    for (size_t i = 0; i < bytes; i++) {
+    for (size_t i = 0; i < bytes; i++)
+    {
         const size_t pixel = i / 4;
         const size_t row = pixel / width;
         uint8_t* start = strip->GetPixels() + static_cast<size_t>(strip->GetRowOffsets()[row]) * 4;
@@ -81,9 +82,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         // Every code the strip covers, and a few it leaves to the TrueType
         // face (each of those costs a render).
         CString line;
-        for (uint32_t code = font->GetFirstAscii(); code <= font->GetLastAscii() && code < 256; code++) {
+        for (uint32_t code = font->GetFirstAscii(); code <= font->GetLastAscii() && code < 256; code++)
+        {
             line += static_cast<char>(code);
-            if (line.GetLength() == 32) {
+            if (line.GetLength() == 32)
+            {
                 font->DrawText(target, 0, static_cast<int32_t>(code / 32) * 12, line);
                 line.Empty();
             }

@@ -65,7 +65,8 @@ TEST_F(FontBitmap, MarkerStripGivesGlyphsBetweenMarkersAndHeightFromTheBaseline)
     font.BuildGlyphs(*MakeMarkerStrip());
 
     const int32_t widths[] = {3, 5, 6};
-    for (uint32_t code = 'A'; code <= 'C'; code++) {
+    for (uint32_t code = 'A'; code <= 'C'; code++)
+    {
         const CFrame* glyph = font.GetGlyph(static_cast<uint8_t>(code));
         ASSERT_NE(glyph, nullptr);
         EXPECT_EQ(glyph->GetWidth(), widths[code - 'A']) << code;
@@ -109,7 +110,8 @@ TEST_F(FontBitmap, FixedWidthStripIsCutIntoEqualCells)
     CFontBitmap font;
     font.SetFixedWidth(true);
     font.BuildGlyphs(*strip);
-    for (uint32_t code = 32; code <= 125; code++) {
+    for (uint32_t code = 32; code <= 125; code++)
+    {
         const CFrame* glyph = font.GetGlyph(static_cast<uint8_t>(code));
         ASSERT_NE(glyph, nullptr) << code;
         EXPECT_EQ(glyph->GetWidth(), 10) << code;
@@ -132,7 +134,8 @@ TEST_F(FontBitmap, CodesPastTheStripsEndAreBlankCells)
     font.BuildGlyphs(*strip);
     EXPECT_EQ(font.GetGlyph('a')->GetWidth(), 5);
     EXPECT_EQ(font.GetGlyph('b')->GetWidth(), 25);
-    for (uint8_t code : {'c', 'd'}) {
+    for (uint8_t code : {'c', 'd'})
+    {
         const CFrame* blank = font.GetGlyph(code);
         EXPECT_EQ(blank->GetWidth(), 31 / 4) << code;
         EXPECT_EQ(blank->GetHeight(), 9) << code;

@@ -134,8 +134,10 @@ TEST_F(FontGlyphsTest, GlyphsAreRunLengthFramesWithAlphaDrawnByBlending)
     m_Font.DrawText(target, 4, 4, "Hello");
     int32_t white = 0;
     int32_t blended = 0;
-    for (int32_t y = 0; y < 40; y++) {
-        for (int32_t x = 0; x < 200; x++) {
+    for (int32_t y = 0; y < 40; y++)
+    {
+        for (int32_t x = 0; x < 200; x++)
+        {
             const uint32_t value = target.GetPixelValue(x, y);
             white += value == 0xFFFF ? 1 : 0;
             blended += value != 0 && value != 0xFFFF ? 1 : 0;
