@@ -2,9 +2,9 @@
 // strip picture, read, cut into glyphs and drawn code by code; codes the
 // strip lacks come from the data folder's default TrueType font.
 //
-// Input: the "FONT.TXT" text, a zero byte, the strip's width - 1 and
-// height - 1 (one byte each), then its 32-bit pixels (blue, green, red,
-// alpha), zeros where the input ends early.
+// Input: the "FONT.TXT" text (read into a bitmap font), a zero byte, the
+// strip's width - 1 and height - 1 (one byte each), then its 32-bit pixels
+// (blue, green, red, alpha), zeros where the input ends early.
 
 #include <cstddef>
 #include <cstdint>
@@ -70,9 +70,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::unique_ptr<CFrame> strip = ReadStrip(data + stripOffset, size - stripOffset);
 
     RunReader([&]() {
-        std::unique_ptr<CObject> object = ObjectFromText(text);
-        CFontBitmap* font = dynamic_cast<CFontBitmap*>(object.get());
-        if (font == nullptr)
+        // Owned here, so that a report in the middle of the read leaves
+        // nothing behind.
+        auto font = std::make_unique<CFontBitmap>();
+        if (!ReadObjectText(font.get(), text))
             return;
         font->BuildGlyphs(*strip);
         CFrame target;
