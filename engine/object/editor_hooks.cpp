@@ -19,6 +19,7 @@ constinit CEditorHooks s_EditorHooks = {
     [](const CString&) {},
     [](CString&) { return false; },
     [](CPropertyWindow*, CObject*) {},
+    [](CPropertyWindow*, CObject*) {},
     [](CPropertyWindow*, const char*, const char*, CObject*, void (*)(CObject*)) {},
     []() { return false; },
 };

@@ -48,6 +48,8 @@ struct CEditorHooks
     void (*SetClipboardText)(const CString& text);
     bool (*GetClipboardText)(CString& text);
 
+    // The preview of a font being edited, showing its glyphs.
+    void (*AddFontPreviewEditor)(CPropertyWindow* window, CObject* font);
     // The preview of a sequence being edited: play, pause, step, markers.
     void (*AddSequencePreviewEditor)(CPropertyWindow* window, CObject* sequence);
     // An item of a menu on the property window's menu bar ("File" > "Save
