@@ -40,12 +40,11 @@ CFrame& ScreenFrame()
     return *s_pFrame;
 }
 
-bool IsStoredSize(const char* file, const char* section, int32_t width, int32_t height)
+// A missing key reads as the window's own value.
+bool IsOwnOrStored(const char* file, const char* section, const char* key, int32_t value, int32_t own)
 {
-    int32_t storedWidth = ReadSettingInt(file, section, "Width", 0);
-    int32_t storedHeight = ReadSettingInt(file, section, "Height", 0);
-    return width == storedWidth && height == storedHeight && width >= 1 && width <= 32767 && height >= 1 &&
-           height <= 32767;
+    int32_t stored = ReadSettingInt(file, section, key, own);
+    return value == own || (value == stored && stored >= 1 && stored <= 32767);
 }
 
 } // namespace
@@ -71,8 +70,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             window->LoadPlacement(nullptr, child.withSize);
             int32_t width = window->GetWidth();
             int32_t height = window->GetHeight();
-            bool firstSize = width == child.rect.right - child.rect.left && height == child.rect.bottom - child.rect.top;
-            FuzzCheck(firstSize || (child.withSize && IsStoredSize(file, child.section, width, height)),
+            int32_t ownWidth = child.rect.right - child.rect.left;
+            int32_t ownHeight = child.rect.bottom - child.rect.top;
+            bool sized = child.withSize && IsOwnOrStored(file, child.section, "Width", width, ownWidth) &&
+                         IsOwnOrStored(file, child.section, "Height", height, ownHeight);
+            FuzzCheck(sized || (width == ownWidth && height == ownHeight),
                       "a window took a size that is neither its own nor a valid stored one");
         }
         // Laid out again: the parent centred on the screen, then grown.
