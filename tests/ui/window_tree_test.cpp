@@ -239,4 +239,71 @@ TEST_F(WindowTree, ThemeAndFontComeFromTheParentOrTheDefaults)
     EXPECT_EQ(orphan->GetBevelWidth(), m_Tree.Root().GetBevelWidth());
     orphan->Destroy();
 }
+TEST_F(WindowTree, ScrollingShiftsTheChildrenAndClampsToTheContent)
+{
+    CProbeWindow* view = m_Tree.AddProbe(&m_Tree.Root(), "view", { 10, 10, 110, 60 });
+    CProbeWindow* item = m_Tree.AddProbe(view, "item", { 0, 0, 20, 20 });
+    view->SetContentSize(300, 200);
+    EXPECT_EQ(view->GetContentWidth(), 300);
+    view->SetScrollPosition(500, 30);
+    ASSERT_NE(view->FindScrollState(), nullptr);
+    EXPECT_EQ(view->FindScrollState()->m_ScrollX, 200);
+    EXPECT_EQ(view->FindScrollState()->m_ScrollY, 30);
+    EXPECT_EQ(RectText(item->GetScreenRect()), "(-190,-20,-170,0)");
+    EXPECT_EQ(RectText(item->GetVisibleRect()), "(0,0,0,0)");
+    EXPECT_EQ(RectText(view->GetClipRect()), "(200,30,300,80)");
+    view->SetScrollY(-5);
+    EXPECT_EQ(view->FindScrollState()->m_ScrollY, 0);
+    // All back to zero frees the state.
+    view->SetScrollX(0);
+    view->SetContentSize(0, 0);
+    EXPECT_EQ(view->FindScrollState(), nullptr);
+    EXPECT_EQ(view->GetContentWidth(), 100);
+    view->EnableScrollBars(true);
+    ASSERT_NE(view->FindScrollState(), nullptr);
+    view->EnableScrollBars(false);
+    EXPECT_EQ(view->FindScrollState(), nullptr);
+}
+
+TEST_F(WindowTree, GeometryHelpersEndInSetRect)
+{
+    CProbeWindow* parent = m_Tree.AddProbe(&m_Tree.Root(), "parent", { 0, 0, 200, 100 });
+    CProbeWindow* window = m_Tree.AddProbe(parent, "window", { 5, 5, 45, 25 }, "Hello");
+    window->CentreHorizontallyInParent();
+    EXPECT_EQ(RectText(window->GetRect()), "(80,5,120,25)");
+    window->AlignRightInParent();
+    EXPECT_EQ(RectText(window->GetRect()), "(148,5,188,25)");
+    window->SetRectXYWH(1, 2, 100, 10);
+    window->SetHeight(30);
+    EXPECT_EQ(RectText(window->GetRect()), "(1,2,101,32)");
+    // Five characters of 8 pixels: a wider window narrows, a narrower stays.
+    window->FitWidthToText(window->GetText());
+    EXPECT_EQ(window->GetWidth(), 40);
+    window->SetWidth(30);
+    window->FitWidthToText(window->GetText());
+    EXPECT_EQ(window->GetWidth(), 30);
+    EXPECT_EQ(parent->FindVisibleChildAt({ 10, 10 }), window);
+    EXPECT_EQ(parent->FindVisibleChildAt({ 50, 10 }), nullptr);
+    EXPECT_EQ(parent->FindChildByText(CString("Hello")), window);
+    EXPECT_EQ(window->GetClientWidth(), 30);
+}
+
+TEST_F(WindowTree, EnabledActiveAndVisibleAskTheParents)
+{
+    CProbeWindow* parent = m_Tree.AddProbe(&m_Tree.Root(), "parent", { 0, 0, 200, 100 });
+    CProbeWindow* child = m_Tree.AddProbe(parent, "child", { 0, 0, 10, 10 });
+    parent->SetEnabled(false);
+    EXPECT_FALSE(child->IsEnabledInTree());
+    parent->Show(false, false);
+    EXPECT_TRUE(child->IsVisible());
+    EXPECT_FALSE(child->IsVisibleInTree());
+    EXPECT_TRUE(child->IsActive());
+    EXPECT_EQ(GetScreenWindowOf(child), &m_Tree.Root());
+
+    CProbeWindow* box = new CProbeWindow(nullptr, "box", m_Tree.Log());
+    child->OpenModalWindow(box, 0);
+    EXPECT_EQ(parent->GetFrontChild(), box);
+    EXPECT_TRUE(box->IsModal());
+    EXPECT_TRUE(box->IsFocused());
+}
 } // namespace
