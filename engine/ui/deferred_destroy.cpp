@@ -4,8 +4,7 @@
 
 #include "engine/ui/window.h"
 
-namespace
-{
+namespace {
 int32_t s_Depth = 0;
 std::vector<CJWindow*> s_Queue;
 

@@ -20,7 +20,7 @@ CScreenWindow::CScreenWindow(CFrameInterface& screenFrame, CFont* font)
     GetKeyboardState().ClearTypedQueue(true);
     CRect bounds;
     screenFrame.GetBounds(bounds);
-    SetRect(CRect{ 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top });
+    SetRect(CRect{0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top});
 }
 
 CScreenWindow::~CScreenWindow()

@@ -20,8 +20,8 @@ public:
 
     // Re-evaluates the pointer after a window moved it.
     void UpdateMouseMove();
-    void SetTooltip(bool fromHover, CJWindow* window, int32_t hotkeyPosition, const CString& text, int32_t x,
-                    int32_t y, int32_t hotkeyLength);
+    void SetTooltip(bool fromHover, CJWindow* window, int32_t hotkeyPosition, const CString& text, int32_t x, int32_t y,
+                    int32_t hotkeyLength);
     void ClearTooltip();
     void ScheduleRepeat(CJWindow* window, int32_t firstDelayMs, int32_t intervalMs);
     bool IsRepeatPress() const;

@@ -3,8 +3,7 @@
 #include "engine/core/lists/resource_library_base.h"
 #include "engine/graphics/frame_interface.h"
 
-namespace
-{
+namespace {
 CToolkitState s_ToolkitState;
 
 CFrameInterface* FindTexture(CResourceLibraryBase* library, const char* name)
@@ -71,5 +70,5 @@ void SetEditorSettingsFileName(const char* fileName)
 const char* GetEditorSettingsFileName()
 {
     return s_ToolkitState.m_EditorSettingsFileName.HasText() ? s_ToolkitState.m_EditorSettingsFileName.GetText()
-                                                              : nullptr;
+                                                             : nullptr;
 }

@@ -8,17 +8,16 @@
 #include "engine/ui/toolkit_state.h"
 #include "engine/ui/window_font.h"
 
-namespace
-{
+namespace {
 // Margin and spacing before the theme or the font fill them.
 constexpr int32_t METRIC_UNSET = INT32_MIN;
 
 CRect Intersect(const CRect& a, const CRect& b)
 {
-    CRect result = { a.left > b.left ? a.left : b.left, a.top > b.top ? a.top : b.top,
-                     a.right < b.right ? a.right : b.right, a.bottom < b.bottom ? a.bottom : b.bottom };
+    CRect result = {a.left > b.left ? a.left : b.left, a.top > b.top ? a.top : b.top,
+                    a.right < b.right ? a.right : b.right, a.bottom < b.bottom ? a.bottom : b.bottom};
     if (result.left >= result.right || result.top >= result.bottom)
-        return CRect{ 0, 0, 0, 0 };
+        return CRect{0, 0, 0, 0};
     return result;
 }
 } // namespace
@@ -97,7 +96,7 @@ void CJWindow::Initialise(CJWindow* parent)
     m_ParseAmpersand = true;
     m_HasPlacementName = false;
     m_PersistSize = false;
-    m_Rect = m_VisibleRect = m_ScreenRect = m_ClipRect = CRect{ 0, 0, 0, 0 };
+    m_Rect = m_VisibleRect = m_ScreenRect = m_ClipRect = CRect{0, 0, 0, 0};
     m_ContentWidth = m_ContentHeight = 0;
     m_pScrollState = nullptr;
     m_pParent = m_pFrontChild = m_pBackChild = m_pNextSibling = m_pPrevSibling = nullptr;
@@ -110,7 +109,7 @@ void CJWindow::Initialise(CJWindow* parent)
     m_Layer = 0;
     m_FirstShown = false;
     m_CapturedButtons = 0;
-    m_PressPoint = CPoint{ 0, 0 };
+    m_PressPoint = CPoint{0, 0};
     m_DragDistance = 0;
     m_Dying = false;
     m_TornDown = false;
@@ -295,6 +294,14 @@ void CJWindow::FocusFirstTabStopOf(CJWindow* child)
     toolkit.m_FocusOutline = outline;
 }
 
+void CJWindow::PlaceLinked(CJWindow* child, int32_t code, CJWindow* anchor, int32_t x, int32_t y, int32_t flags)
+{
+    if (code != 0)
+        child->Place(code, anchor, x, y, flags);
+    else
+        child->SetRect(child->m_Rect);
+}
+
 void CJWindow::AddChild(CJWindow* child, int32_t code, CJWindow* anchor, int32_t x, int32_t y, int32_t flags)
 {
     FocusFirstTabStopOf(child);
@@ -307,10 +314,7 @@ void CJWindow::AddChild(CJWindow* child, int32_t code, CJWindow* anchor, int32_t
     else
         m_pFrontChild = child;
     m_pBackChild = child;
-    if (code != 0)
-        child->Place(code, anchor, x, y, flags);
-    else
-        child->SetRect(child->m_Rect);
+    PlaceLinked(child, code, anchor, x, y, flags);
     if ((flags & PLACE_NO_GROWTH) == 0)
         GrowToContain(child, (flags & PLACE_GROW_WITHOUT_MARGIN) != 0 ? 0 : DEFAULT_GAP);
     if (wasEmpty && m_Focused)
@@ -334,10 +338,7 @@ void CJWindow::AddChildFront(CJWindow* child, int32_t code, CJWindow* anchor, in
     FocusFirstTabStopOf(child);
     CJWindow* oldFront = m_pFrontChild;
     LinkFront(child);
-    if (code != 0)
-        child->Place(code, anchor, x, y, flags);
-    else
-        child->SetRect(child->m_Rect);
+    PlaceLinked(child, code, anchor, x, y, flags);
     if (m_Focused)
     {
         if (oldFront != nullptr)
@@ -637,14 +638,14 @@ void CJWindow::SetRect(const CRect& rect)
             dx -= scroll->m_ScrollX;
             dy -= scroll->m_ScrollY;
         }
-        m_ScreenRect = CRect{ rect.left + dx, rect.top + dy, rect.right + dx, rect.bottom + dy };
+        m_ScreenRect = CRect{rect.left + dx, rect.top + dy, rect.right + dx, rect.bottom + dy};
         m_VisibleRect = Intersect(m_ScreenRect, m_pParent->m_VisibleRect);
     }
     int32_t scrollX = m_pScrollState != nullptr ? m_pScrollState->m_ScrollX : 0;
     int32_t scrollY = m_pScrollState != nullptr ? m_pScrollState->m_ScrollY : 0;
-    m_ClipRect = CRect{ m_VisibleRect.left - m_ScreenRect.left + scrollX, m_VisibleRect.top - m_ScreenRect.top + scrollY,
-                        m_VisibleRect.right - m_ScreenRect.left + scrollX,
-                        m_VisibleRect.bottom - m_ScreenRect.top + scrollY };
+    m_ClipRect =
+        CRect{m_VisibleRect.left - m_ScreenRect.left + scrollX, m_VisibleRect.top - m_ScreenRect.top + scrollY,
+              m_VisibleRect.right - m_ScreenRect.left + scrollX, m_VisibleRect.bottom - m_ScreenRect.top + scrollY};
     if (m_pScrollState != nullptr && m_pScrollState->m_ScrollBarsEnabled)
         UpdateScrollBars();
     for (CJWindow* child = m_pFrontChild; child != nullptr; child = child->m_pNextSibling)
@@ -658,7 +659,7 @@ const CRect& CJWindow::GetRect() const
 
 void CJWindow::SetSize(int32_t width, int32_t height)
 {
-    SetRect(CRect{ m_Rect.left, m_Rect.top, m_Rect.left + width, m_Rect.top + height });
+    SetRect(CRect{m_Rect.left, m_Rect.top, m_Rect.left + width, m_Rect.top + height});
 }
 
 int32_t CJWindow::GetTitleHeight() const
@@ -698,7 +699,7 @@ void CJWindow::SetHeight(int32_t height)
 
 void CJWindow::SetRectXYWH(int32_t x, int32_t y, int32_t width, int32_t height)
 {
-    SetRect(CRect{ x, y, x + width, y + height });
+    SetRect(CRect{x, y, x + width, y + height});
 }
 
 void CJWindow::CentreHorizontallyInParent()
@@ -806,7 +807,7 @@ void CJWindow::EnableScrollBars(bool enable)
     if (m_pScrollState == nullptr)
         return;
     m_pScrollState->m_ScrollBarsEnabled = false;
-    for (CJWindow** bar : { &m_pScrollState->m_pVerticalBar, &m_pScrollState->m_pHorizontalBar })
+    for (CJWindow** bar : {&m_pScrollState->m_pVerticalBar, &m_pScrollState->m_pHorizontalBar})
     {
         CJWindow* window = *bar;
         *bar = nullptr;

@@ -122,8 +122,8 @@ public:
     // (0: keeps its rect) and grows this window to contain it.
     virtual void AddChild(CJWindow* child, int32_t code = 0, CJWindow* anchor = nullptr, int32_t x = DEFAULT_GAP,
                           int32_t y = DEFAULT_GAP, int32_t flags = 0);
-    virtual void AddChildFront(CJWindow* child, int32_t code = 0, CJWindow* anchor = nullptr,
-                               int32_t x = DEFAULT_GAP, int32_t y = DEFAULT_GAP, int32_t flags = 0);
+    virtual void AddChildFront(CJWindow* child, int32_t code = 0, CJWindow* anchor = nullptr, int32_t x = DEFAULT_GAP,
+                               int32_t y = DEFAULT_GAP, int32_t flags = 0);
     virtual void RemoveChild(CJWindow* child);
     // Rotates the list so that its cyclic order, which Tab relies on, stays.
     virtual void BringToFront(CJWindow* child);
@@ -371,6 +371,9 @@ private:
     void LinkFront(CJWindow* child);
     void FocusFirstTabStopOf(CJWindow* child);
     bool AskVisibleChildren(bool (CJWindow::*operation)(bool), bool doIt);
+    bool FocusTabStop(bool backward);
+    // Places a child just linked: by the code, or keeping its rect.
+    static void PlaceLinked(CJWindow* child, int32_t code, CJWindow* anchor, int32_t x, int32_t y, int32_t flags);
     // Code 22: at the pointer, which moves along when the window is pushed.
     void PlaceAtPointer(int32_t gx, int32_t gy);
 

@@ -2,8 +2,7 @@
 #include "engine/core/messages/message_bus.h"
 #include "engine/ui/window.h"
 
-namespace
-{
+namespace {
 // Menu items show the key that runs them after their text; the names are
 // fixed English, whatever the keyboard.
 const char* KeyNameForHotkey(int32_t keyCode)

@@ -16,8 +16,7 @@
 #include "engine/ui/toolkit_state.h"
 #include "engine/ui/window.h"
 
-namespace
-{
+namespace {
 constexpr int32_t ROW_DEFAULT_GAP = -999;
 constexpr int32_t LARGEST_PERSISTED_SIZE = 32767;
 
@@ -117,26 +116,26 @@ void CJWindow::Place(int32_t code, CJWindow* anchor, int32_t x, int32_t y, int32
     int32_t L = parent != nullptr ? parent->GetLeftInset() : 0;
     int32_t w = GetWidth();
     int32_t h = GetHeight();
-    CRect A = anchor != nullptr ? anchor->m_Rect : CRect{ 0, 0, 0, 0 };
+    CRect A = anchor != nullptr ? anchor->m_Rect : CRect{0, 0, 0, 0};
 
     bool placed = true;
-    CPoint corner = { m_Rect.left, m_Rect.top };
+    CPoint corner = {m_Rect.left, m_Rect.top};
     switch (code)
     {
     case 1:
-        corner = { L + gx, T + gy };
+        corner = {L + gx, T + gy};
         break;
     case 2:
-        corner = { W - w - gx, T + gy };
+        corner = {W - w - gx, T + gy};
         break;
     case 3:
-        corner = { W - w - gx, gy };
+        corner = {W - w - gx, gy};
         break;
     case 4:
-        corner = { W - w - gx, H - h - gy };
+        corner = {W - w - gx, H - h - gy};
         break;
     case 5:
-        corner = { L + gx, T + gy };
+        corner = {L + gx, T + gy};
         if ((flags & PLACE_CLAMP_INTO_PARENT) != 0)
         {
             corner.x = w >= W ? 0 : std::clamp(corner.x, 0, W - w);
@@ -144,57 +143,57 @@ void CJWindow::Place(int32_t code, CJWindow* anchor, int32_t x, int32_t y, int32
         }
         break;
     case 6:
-        corner = { (VW - w) / 2, (VH - h) / 2 };
+        corner = {(VW - w) / 2, (VH - h) / 2};
         if (corner.y + h > VH)
             corner.y = VH - h;
         break;
     case 7:
     case 8:
-        corner = { A.left, A.bottom + gy };
+        corner = {A.left, A.bottom + gy};
         break;
     case 9:
     case 10:
-        corner = { A.right - w + gx, A.bottom + gy };
+        corner = {A.right - w + gx, A.bottom + gy};
         break;
     case 11:
     case 12:
-        corner = { (VW - w) / 2, A.bottom + gy };
+        corner = {(VW - w) / 2, A.bottom + gy};
         break;
     case 13:
     case 14:
-        corner = { A.right + gx, A.top };
+        corner = {A.right + gx, A.top};
         break;
     case 15:
     case 16:
-        corner = { A.right + gx, A.top - (h - Height(A)) / 2 };
+        corner = {A.right + gx, A.top - (h - Height(A)) / 2};
         break;
     case 17:
     case 18:
-        corner = { A.right + gx, A.bottom - h };
+        corner = {A.right + gx, A.bottom - h};
         break;
     case 19:
         // Just right of the parent, as tall as it.
         SetSize(w, H);
-        corner = { W, 0 };
+        corner = {W, 0};
         break;
     case 20:
     case 21:
-        corner = { A.left - w - gx, A.top };
+        corner = {A.left - w - gx, A.top};
         break;
     case 22:
         PlaceAtPointer(gx, gy);
         placed = false;
         break;
     case 23:
-        corner = { gx, H - h - gy };
+        corner = {gx, H - h - gy};
         break;
     case 24:
     case 25:
-        corner = { A.left + (Width(A) - w) / 2, A.top - h - gy };
+        corner = {A.left + (Width(A) - w) / 2, A.top - h - gy};
         break;
     case 26:
     case 27:
-        corner = { A.left + (Width(A) - w) / 2, A.top + (Height(A) - h) / 2 };
+        corner = {A.left + (Width(A) - w) / 2, A.top + (Height(A) - h) / 2};
         break;
     default:
         placed = false;
@@ -220,7 +219,7 @@ void CJWindow::PlaceAtPointer(int32_t gx, int32_t gy)
         if (root->GetHeight() - pointer.y < h && pointer.y - h >= 0)
             pointer.y -= h;
     }
-    CPoint wanted = { pointer.x + gx, pointer.y + gy };
+    CPoint wanted = {pointer.x + gx, pointer.y + gy};
     CPoint corner = wanted;
     if (m_pParent != nullptr)
     {
@@ -265,8 +264,7 @@ void CJWindow::EqualizeWidths(CJWindow* first, CJWindow* last, int32_t mode)
     }
 }
 
-void CJWindow::ArrangeRow(CJWindow* first, CJWindow* last, int32_t offset, bool bottomAlign, bool equalize,
-                          int32_t gap)
+void CJWindow::ArrangeRow(CJWindow* first, CJWindow* last, int32_t offset, bool bottomAlign, bool equalize, int32_t gap)
 {
     if (gap == ROW_DEFAULT_GAP)
         gap = m_Spacing;

@@ -13,8 +13,7 @@
 #include "engine/ui/window.h"
 #include "engine/object/editor_hooks.h"
 
-namespace
-{
+namespace {
 constexpr int32_t KEY_TAB = 9;
 constexpr int32_t KEY_ESCAPE = 27;
 constexpr int32_t SCAN_LEFT_SHIFT = 42;
@@ -55,7 +54,7 @@ bool CJWindow::MouseDown(int32_t button, CPoint point)
     m_PressPoint = point;
     m_DragDistance = 0;
     const CSequence* cursor = nullptr;
-    if (!TrackMouse(point, CPoint{ 0, 0 }, ButtonMask(button), cursor))
+    if (!TrackMouse(point, CPoint{0, 0}, ButtonMask(button), cursor))
         return false;
     m_CapturedButtons |= ButtonMask(button);
     return true;
@@ -66,8 +65,8 @@ bool CJWindow::DoubleClick(int32_t button, CPoint point, bool& continueAsPress)
     for (CJWindow* child = m_pFrontChild; child != nullptr;)
     {
         CJWindow* next = child->m_pNextSibling;
-        if (TakesPartInPress(child) && (RectContains(child->m_VisibleRect, point) ||
-                                        (child == m_pFrontChild && child->m_Modal)))
+        if (TakesPartInPress(child) &&
+            (RectContains(child->m_VisibleRect, point) || (child == m_pFrontChild && child->m_Modal)))
         {
             if (child->DoubleClick(button, point, continueAsPress))
                 return true;
@@ -123,8 +122,8 @@ bool CJWindow::MouseMove(CPoint point, CPoint movement, const CSequence*& cursor
                 found = true;
                 if (!child->HasChildren() || child->m_HoverWithChildren)
                     child->OnHover(point);
-                cursor = child->GetCursor(CPoint{ point.x - child->m_ScreenRect.left,
-                                                  point.y - child->m_ScreenRect.top });
+                cursor =
+                    child->GetCursor(CPoint{point.x - child->m_ScreenRect.left, point.y - child->m_ScreenRect.top});
                 if (child->MouseMove(point, movement, cursor))
                     return true;
             }
@@ -181,10 +180,10 @@ bool CJWindow::HasDraggedBeyond(CPoint point, CPoint movement, CPoint& movementO
         m_DragDistance = distance;
     if (m_DragDistance >= threshold)
     {
-        movementOut = CPoint{ static_cast<int32_t>(dx), static_cast<int32_t>(dy) };
+        movementOut = CPoint{static_cast<int32_t>(dx), static_cast<int32_t>(dy)};
         return true;
     }
-    movementOut = CPoint{ 0, 0 };
+    movementOut = CPoint{0, 0};
     return false;
 }
 
@@ -224,14 +223,8 @@ bool CJWindow::KeyDown(int32_t key)
     }
     if (key == KEY_TAB && GetEditorHooks().IsLevelEditorOpen() && m_pFrontChild != m_pBackChild)
     {
-        GetToolkitState().m_FocusOutline = true;
         CKeyboardState& keyboard = GetKeyboardState();
-        bool shift = keyboard.IsKeyDown(SCAN_LEFT_SHIFT) || keyboard.IsKeyDown(SCAN_RIGHT_SHIFT);
-        CJWindow* tabStop = shift ? m_pFrontChild->PrevTabStop() : m_pFrontChild->NextTabStop();
-        if (tabStop == nullptr)
-            return false;
-        BringToFront(tabStop);
-        return true;
+        return FocusTabStop(keyboard.IsKeyDown(SCAN_LEFT_SHIFT) || keyboard.IsKeyDown(SCAN_RIGHT_SHIFT));
     }
     if (key == KEY_ESCAPE && m_CapturedButtons != 0)
     {
@@ -241,8 +234,7 @@ bool CJWindow::KeyDown(int32_t key)
     return false;
 }
 
-namespace
-{
+namespace {
 bool IsVisibleTabStop(const CJWindow* window)
 {
     return window->IsVisible() && window->IsTabStop() && !window->IsDying();
@@ -275,28 +267,26 @@ CJWindow* CJWindow::PrevTabStop()
     return nullptr;
 }
 
-bool CJWindow::FocusNextTabStop()
+bool CJWindow::FocusTabStop(bool backward)
 {
     if (m_pFrontChild == nullptr)
         return false;
     GetToolkitState().m_FocusOutline = true;
-    CJWindow* tabStop = m_pFrontChild->NextTabStop();
+    CJWindow* tabStop = backward ? m_pFrontChild->PrevTabStop() : m_pFrontChild->NextTabStop();
     if (tabStop == nullptr)
         return false;
     BringToFront(tabStop);
     return true;
 }
 
+bool CJWindow::FocusNextTabStop()
+{
+    return FocusTabStop(false);
+}
+
 bool CJWindow::FocusPrevTabStop()
 {
-    if (m_pFrontChild == nullptr)
-        return false;
-    GetToolkitState().m_FocusOutline = true;
-    CJWindow* tabStop = m_pFrontChild->PrevTabStop();
-    if (tabStop == nullptr)
-        return false;
-    BringToFront(tabStop);
-    return true;
+    return FocusTabStop(true);
 }
 
 void CJWindow::SetFocused(bool focused)

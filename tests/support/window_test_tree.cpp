@@ -14,8 +14,7 @@
 #include "tests/support/block_glyphs.h"
 #include "tests/support/scoped_temp_folder.h"
 
-namespace
-{
+namespace {
 constexpr int32_t SCAN_LEFT_ALT = 56;
 constexpr int32_t SCAN_RIGHT_ALT = 312;
 
@@ -59,8 +58,8 @@ SystemEvent MakeEvent(SystemEventKind kind)
 
 std::string RectText(const CRect& rect)
 {
-    return "(" + std::to_string(rect.left) + "," + std::to_string(rect.top) + "," + std::to_string(rect.right) +
-           "," + std::to_string(rect.bottom) + ")";
+    return "(" + std::to_string(rect.left) + "," + std::to_string(rect.top) + "," + std::to_string(rect.right) + "," +
+           std::to_string(rect.bottom) + ")";
 }
 
 // Probe ------------------------------------------------------------------
@@ -106,10 +105,10 @@ bool CProbeWindow::Finish(ProbeCall call, bool baseAnswer)
     return baseAnswer;
 }
 
-#define VP_PROBE_ROUTED(call, baseCall)                                                                              \
-    bool answer;                                                                                                      \
-    if (!Configured(call, answer))                                                                                    \
-        answer = baseCall;                                                                                            \
+#define VP_PROBE_ROUTED(call, baseCall)                                                                                \
+    bool answer;                                                                                                       \
+    if (!Configured(call, answer))                                                                                     \
+        answer = baseCall;                                                                                             \
     return Finish(call, answer)
 
 bool CProbeWindow::DoubleClick(int32_t button, CPoint point, bool& continueAsPress)
@@ -139,8 +138,7 @@ bool CProbeWindow::MouseMove(CPoint point, CPoint movement, const CSequence*& cu
 bool CProbeWindow::TrackMouse(CPoint point, CPoint movement, uint32_t buttons, const CSequence*& cursor)
 {
     Record("TrackMouse" + PointText(point));
-    VP_PROBE_ROUTED(ProbeCall::TrackMouse,
-                    m_CaptureOnPress || CJWindow::TrackMouse(point, movement, buttons, cursor));
+    VP_PROBE_ROUTED(ProbeCall::TrackMouse, m_CaptureOnPress || CJWindow::TrackMouse(point, movement, buttons, cursor));
 }
 
 void CProbeWindow::OnMouseUp(CPoint point, uint32_t buttons)
@@ -284,7 +282,7 @@ CWindowTestTree::CWindowTestTree()
     , m_pFrame(std::make_unique<CFrame>())
     , m_pFont(new CHarnessFont())
     , m_pRoot(nullptr)
-    , m_LastPointer{ 0, 0 }
+    , m_LastPointer{0, 0}
 {
     ResetToolkitState();
     s_ManualNanoseconds = 1'000'000'000;
@@ -343,7 +341,7 @@ void CWindowTestTree::MoveMouse(int32_t x, int32_t y)
     CPoint point = GetMouseState().GetPosition();
     if (point.x == m_LastPointer.x && point.y == m_LastPointer.y)
         return;
-    CPoint movement = { point.x - m_LastPointer.x, point.y - m_LastPointer.y };
+    CPoint movement = {point.x - m_LastPointer.x, point.y - m_LastPointer.y};
     m_LastPointer = point;
     CDeferredDestroyScope scope;
     const CSequence* cursor = nullptr;

@@ -12,8 +12,7 @@
 // walk never touches freed memory (the sanitizer build checks), and each
 // window is deleted exactly once.
 
-namespace
-{
+namespace {
 constexpr int32_t SCAN_ALT = 56;
 
 int32_t Count(const CallLog& log, const std::string& entry)
@@ -40,32 +39,33 @@ struct DestroyCase
 
 TEST(WindowDestroy, HandlersDestroyWindowsOfTheTreeTheyAreCalledFrom)
 {
-    const DestroyCase cases[] = {
-        { "itself in MouseDown", ProbeCall::MouseDown, Victim::Self, "a",
-          [](CWindowTestTree& tree) { tree.Press(0, 50, 50); } },
-        { "its parent in MouseUp", ProbeCall::MouseUp, Victim::Parent, "panel",
-          [](CWindowTestTree& tree) {
-              tree.Press(0, 50, 50);
-              tree.Release(0, 50, 50);
-          } },
-        { "its next sibling in Update", ProbeCall::Update, Victim::NextSibling, "b",
-          [](CWindowTestTree& tree) { tree.UpdateTree(); } },
-        { "the root's front child in Hotkey", ProbeCall::Hotkey, Victim::RootFront, "panel",
-          [](CWindowTestTree& tree) {
-              tree.HoldKey(SCAN_ALT);
-              tree.Type('q');
-              tree.ReleaseKey(SCAN_ALT);
-          } },
-    };
+    const DestroyCase cases[] =
+        {
+            {"itself in MouseDown", ProbeCall::MouseDown, Victim::Self, "a",
+             [](CWindowTestTree& tree) { tree.Press(0, 50, 50); }},
+            {"its parent in MouseUp", ProbeCall::MouseUp, Victim::Parent, "panel",
+             [](CWindowTestTree& tree) {
+        tree.Press(0, 50, 50);
+        tree.Release(0, 50, 50);
+             }},
+            {"its next sibling in Update", ProbeCall::Update, Victim::NextSibling, "b",
+             [](CWindowTestTree& tree) { tree.UpdateTree(); }},
+            {"the root's front child in Hotkey", ProbeCall::Hotkey, Victim::RootFront, "panel",
+             [](CWindowTestTree& tree) {
+        tree.HoldKey(SCAN_ALT);
+        tree.Type('q');
+        tree.ReleaseKey(SCAN_ALT);
+             }},
+                      };
     for (const DestroyCase& c : cases)
     {
         CWindowTestTree tree;
-        CProbeWindow* panel = tree.AddProbe(&tree.Root(), "panel", { 0, 0, 300, 300 });
-        CProbeWindow* a = tree.AddProbe(panel, "a", { 0, 0, 100, 100 });
-        CProbeWindow* b = tree.AddProbe(panel, "b", { 0, 100, 100, 200 });
-        tree.AddProbe(&tree.Root(), "other", { 0, 0, 400, 400 });
-        CJWindow* victim = c.victim == Victim::Self     ? static_cast<CJWindow*>(a)
-                           : c.victim == Victim::Parent ? static_cast<CJWindow*>(panel)
+        CProbeWindow* panel = tree.AddProbe(&tree.Root(), "panel", {0, 0, 300, 300});
+        CProbeWindow* a = tree.AddProbe(panel, "a", {0, 0, 100, 100});
+        CProbeWindow* b = tree.AddProbe(panel, "b", {0, 100, 100, 200});
+        tree.AddProbe(&tree.Root(), "other", {0, 0, 400, 400});
+        CJWindow* victim = c.victim == Victim::Self          ? static_cast<CJWindow*>(a)
+                           : c.victim == Victim::Parent      ? static_cast<CJWindow*>(panel)
                            : c.victim == Victim::NextSibling ? static_cast<CJWindow*>(b)
                                                              : tree.Root().GetFrontChild();
         a->DestroyOn(c.call, victim);
@@ -78,9 +78,8 @@ TEST(WindowDestroy, HandlersDestroyWindowsOfTheTreeTheyAreCalledFrom)
         // Nothing is routed after the deletion began: only the deletions
         // and the unlinking focus changes follow.
         auto deleted = std::find(log.begin(), log.end(), destructor);
-        auto firstTeardown = std::find_if(log.begin(), log.end(), [](const std::string& entry) {
-            return entry.ends_with(".~");
-        });
+        auto firstTeardown =
+            std::find_if(log.begin(), log.end(), [](const std::string& entry) { return entry.ends_with(".~"); });
         for (auto entry = firstTeardown; entry != log.end(); ++entry)
             EXPECT_TRUE(entry->ends_with(".~") || entry->find("SetFocused") != std::string::npos)
                 << c.name << ": " << *entry;
@@ -92,8 +91,8 @@ TEST(WindowDestroy, HandlersDestroyWindowsOfTheTreeTheyAreCalledFrom)
 TEST(WindowDestroy, ADyingModalBoxStopsNoRoutingInTheSamePass)
 {
     CWindowTestTree tree;
-    CProbeWindow* box = tree.AddProbe(&tree.Root(), "box", { 0, 0, 100, 100 });
-    tree.AddProbe(&tree.Root(), "behind", { 0, 0, 200, 200 });
+    CProbeWindow* box = tree.AddProbe(&tree.Root(), "box", {0, 0, 100, 100});
+    tree.AddProbe(&tree.Root(), "behind", {0, 0, 200, 200});
     box->SetModal(true);
     box->DestroyOn(ProbeCall::MouseDown, box);
     tree.ClearLog();
@@ -105,9 +104,9 @@ TEST(WindowDestroy, ADyingModalBoxStopsNoRoutingInTheSamePass)
 TEST(WindowDestroy, DestroyInsideAScopeHidesQueuesOnceAndDeletesAtTheEnd)
 {
     CWindowTestTree tree;
-    CProbeWindow* panel = tree.AddProbe(&tree.Root(), "panel", { 0, 0, 300, 300 });
-    CProbeWindow* child = tree.AddProbe(panel, "child", { 0, 0, 10, 10 });
-    CProbeWindow* slider = tree.AddProbe(panel, "slider", { 0, 20, 10, 30 });
+    CProbeWindow* panel = tree.AddProbe(&tree.Root(), "panel", {0, 0, 300, 300});
+    CProbeWindow* child = tree.AddProbe(panel, "child", {0, 0, 10, 10});
+    CProbeWindow* slider = tree.AddProbe(panel, "slider", {0, 20, 10, 30});
     slider->CaptureOnPress();
     tree.Press(0, 5, 25);
     ASSERT_EQ(slider->GetCapturedButtons(), 1u);
@@ -143,9 +142,9 @@ TEST(WindowDestroy, DestroyInsideAScopeHidesQueuesOnceAndDeletesAtTheEnd)
 TEST(WindowDestroy, OutsideAnyScopeDestroyDeletesAtOnce)
 {
     CWindowTestTree tree;
-    CProbeWindow* window = tree.AddProbe(&tree.Root(), "window", { 0, 0, 10, 10 });
+    CProbeWindow* window = tree.AddProbe(&tree.Root(), "window", {0, 0, 10, 10});
     tree.ClearLog();
     window->Destroy();
-    EXPECT_EQ(tree.Log(), (CallLog{ "window.SetFocused(0)", "window.~" }));
+    EXPECT_EQ(tree.Log(), (CallLog{"window.SetFocused(0)", "window.~"}));
 }
 } // namespace

@@ -11,8 +11,7 @@
 // window's name: written when the window goes, read back with clamping
 // into the parent, cascading, and distrust of the stored numbers.
 
-namespace
-{
+namespace {
 class PersistedPlacement : public testing::Test
 {
 protected:
@@ -31,7 +30,7 @@ protected:
     CJWindow* AddParent()
     {
         CJWindow* parent = new CJWindow(nullptr);
-        parent->SetRect({ 100, 50, 500, 350 });
+        parent->SetRect({100, 50, 500, 350});
         m_Tree.Root().AddChild(parent);
         return parent;
     }
@@ -50,7 +49,7 @@ protected:
 TEST_F(PersistedPlacement, TheSixKeysRoundTrip)
 {
     CJWindow* parent = AddParent();
-    CJWindow* window = AddChild(parent, { 20, 30, 120, 90 }, "Brick Palette");
+    CJWindow* window = AddChild(parent, {20, 30, 120, 90}, "Brick Palette");
     window->LoadPlacement(nullptr, true);
     window->SetTransparent(true);
     window->Show(false, false);
@@ -62,8 +61,8 @@ TEST_F(PersistedPlacement, TheSixKeysRoundTrip)
     EXPECT_EQ(Stored("Brick Palette", "Show Window"), 0);
     EXPECT_EQ(Stored("Brick Palette", "Transparent Window"), 1);
 
-    CJWindow* again = AddChild(parent, { 0, 0, 10, 10 }, "Brick Palette");
-    AddChild(again, { 0, 0, 5, 5 }, "inside");
+    CJWindow* again = AddChild(parent, {0, 0, 10, 10}, "Brick Palette");
+    AddChild(again, {0, 0, 5, 5}, "inside");
     again->LoadPlacement(nullptr, true);
     EXPECT_EQ(RectText(again->GetRect()), "(20,30,120,90)");
     EXPECT_FALSE(again->IsVisible());
@@ -74,7 +73,7 @@ TEST_F(PersistedPlacement, TheSixKeysRoundTrip)
 TEST_F(PersistedPlacement, WithoutSizeOnlyThePositionAndFlagsAreKept)
 {
     WriteSettings("[Tool]\r\nWidth=77\r\nHeight=66\r\nPosition X=5\r\n");
-    CJWindow* window = AddChild(AddParent(), { 1, 2, 41, 22 }, "Tool");
+    CJWindow* window = AddChild(AddParent(), {1, 2, 41, 22}, "Tool");
     window->LoadPlacement(nullptr, false);
     EXPECT_EQ(RectText(window->GetRect()), "(5,2,45,22)");
     window->Destroy();
@@ -87,14 +86,14 @@ TEST_F(PersistedPlacement, AWindowStoredFarOutsideIsPulledBackIntoItsParent)
     WriteSettings("[Far]\r\nWidth=50\r\nHeight=30\r\nPosition X=1000\r\nPosition Y=-500\r\n");
     CJWindow* parent = AddParent();
     ASSERT_EQ(RectText(parent->GetVisibleRect()), "(100,50,500,350)");
-    CJWindow* window = AddChild(parent, { 0, 0, 10, 10 }, "Far");
+    CJWindow* window = AddChild(parent, {0, 0, 10, 10}, "Far");
     window->LoadPlacement(nullptr, true);
     EXPECT_EQ(RectText(window->GetRect()), "(350,0,400,30)");
 }
 
 TEST_F(PersistedPlacement, AfterSetTextTheWindowSavesUnderItsOldName)
 {
-    CJWindow* window = AddChild(AddParent(), { 3, 4, 13, 14 }, "Old Name");
+    CJWindow* window = AddChild(AddParent(), {3, 4, 13, 14}, "Old Name");
     window->LoadPlacement(nullptr, false);
     window->SetText("A different and much longer caption than before");
     window->Destroy();
@@ -106,7 +105,7 @@ TEST_F(PersistedPlacement, AParentlessWindowIsKeptOnTheScreen)
 {
     WriteSettings("[Loose]\r\nPosition X=-900\r\nPosition Y=5000\r\n");
     CJWindow* window = new CJWindow(nullptr, "Loose");
-    window->SetRect({ 0, 0, 100, 50 });
+    window->SetRect({0, 0, 100, 50});
     window->LoadPlacement(nullptr, false);
     EXPECT_EQ(RectText(window->GetRect()), "(0,550,100,600)");
     window->Destroy();
@@ -118,7 +117,7 @@ TEST_F(PersistedPlacement, HostileNumbersAreReadSafely)
     WriteSettings("[Hostile]\r\nWidth=2147483647\r\nHeight=40\r\nPosition X=-2147483648\r\n"
                   "Position Y=2147483647\r\nShow Window=7\r\nTransparent Window=-3\r\n"
                   "[Loose]\r\nPosition X=2147483647\r\nPosition Y=-2147483648\r\n");
-    CJWindow* window = AddChild(AddParent(), { 0, 0, 60, 40 }, "Hostile");
+    CJWindow* window = AddChild(AddParent(), {0, 0, 60, 40}, "Hostile");
     window->Show(false, false);
     window->LoadPlacement(nullptr, true);
     EXPECT_EQ(window->GetWidth(), 60);
@@ -133,7 +132,7 @@ TEST_F(PersistedPlacement, HostileNumbersAreReadSafely)
     ResetToolkitState();
     SetEditorSettingsFileName(m_Tree.SettingsFile().c_str());
     CJWindow* loose = new CJWindow(nullptr, "Loose");
-    loose->SetRect({ 0, 0, 100, 50 });
+    loose->SetRect({0, 0, 100, 50});
     loose->LoadPlacement(nullptr, true);
     EXPECT_EQ(RectText(loose->GetRect()), "(2147483547,0,2147483647,50)");
     loose->Destroy();
@@ -144,11 +143,11 @@ TEST_F(PersistedPlacement, WindowsSavedOnTopOfEachOtherCascade)
     WriteSettings("[One]\r\nPosition X=10\r\nPosition Y=10\r\n[Two]\r\nPosition X=10\r\nPosition Y=10\r\n"
                   "[Three]\r\nPosition X=10\r\nPosition Y=10\r\n");
     CJWindow* parent = AddParent();
-    CJWindow* one = AddChild(parent, { 0, 0, 50, 50 }, "One");
+    CJWindow* one = AddChild(parent, {0, 0, 50, 50}, "One");
     one->LoadPlacement(nullptr, false);
-    CJWindow* two = AddChild(parent, { 0, 0, 50, 50 }, "Two");
+    CJWindow* two = AddChild(parent, {0, 0, 50, 50}, "Two");
     two->LoadPlacement(nullptr, false);
-    CJWindow* three = AddChild(parent, { 0, 0, 50, 50 }, "Three");
+    CJWindow* three = AddChild(parent, {0, 0, 50, 50}, "Three");
     three->LoadPlacement(nullptr, false);
     EXPECT_EQ(RectText(one->GetRect()), "(10,10,60,60)");
     EXPECT_EQ(RectText(two->GetRect()), "(20,20,70,70)");
@@ -159,7 +158,7 @@ TEST_F(PersistedPlacement, NothingIsReadOrWrittenUntilTheFileIsNamed)
 {
     WriteSettings("[Named]\r\nPosition X=99\r\n");
     SetEditorSettingsFileName("");
-    CJWindow* window = AddChild(AddParent(), { 1, 1, 11, 11 }, "Named");
+    CJWindow* window = AddChild(AddParent(), {1, 1, 11, 11}, "Named");
     window->LoadPlacement(nullptr, false);
     EXPECT_EQ(window->GetRect().left, 1);
     window->MoveTo(42, 1);

@@ -9,8 +9,7 @@
 // Which theme a window takes, what the classic theme gives it, and the
 // themes as reflected classes.
 
-namespace
-{
+namespace {
 class CMarkingTheme : public CSkinTheme
 {
 public:
