@@ -40,6 +40,12 @@ foreach(source ${VP_TEST_SOURCES})
     PROPERTIES ${test_labels} ENVIRONMENT "SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy;VP_NO_MESSAGE_BOXES=1")
 endforeach()
 
+# The program's own start-up is tested on a copy of the built program.
+if(TARGET app_program_test AND TARGET vantrell)
+  add_dependencies(app_program_test vantrell)
+  target_compile_definitions(app_program_test PRIVATE VP_PROGRAM_PATH="$<TARGET_FILE:vantrell>")
+endif()
+
 # Layering: a probe that includes a higher layer's header must not compile
 # with a lower library's include root; the control probe must.
 function(vp_add_layering_probe probe library expect_failure)

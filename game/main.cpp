@@ -1,11 +1,9 @@
-#include <cstdio>
+#include "engine/app/program_entry.h"
+#include "game/frontend/game_controller.h"
 
-#include "engine/core/localization/version_text.h"
-
-int main()
+int main(int argc, char** argv)
 {
-    CString text;
-    GetFullVersionText(text);
-    std::puts(text.GetText());
-    return 0;
+    static CGameControllerServices s_Services;
+    SetGameServices(&s_Services);
+    return WinMain(argc, argv);
 }

@@ -1,11 +1,27 @@
 #include "engine/app/pump_system_events.h"
 
 #include "engine/app/input/apply_system_event.h"
+#include "engine/app/main_window_proc.h"
+#include "engine/core/program/main_window.h"
 #include "engine/core/program/profiler.h"
 #include "engine/platform/system_events.h"
+#include "engine/platform/tick_counter.h"
+#include "engine/platform/video_system.h"
 
 static CProfileSection s_ProcessSystemEvents("ProcessSystemEvents", 0, 5.0f);
 static bool s_Pumping = false;
+
+// In the background the program must leave the machine to others: each
+// fetch, the last empty one too, waits 100 ms first.
+static bool FetchEvent(SystemEvent& event)
+{
+    if (IsApplicationActive() && !IsApplicationMinimised())
+        return PollSystemEvent(event);
+    SleepMilliseconds(100);
+    const bool fetched = PollSystemEvent(event);
+    SetApplicationMinimised(IsIconic(GetMainWindow()));
+    return fetched;
+}
 
 void PumpSystemEvents()
 {
@@ -14,7 +30,10 @@ void PumpSystemEvents()
     CProfileScope scope(s_ProcessSystemEvents);
     s_Pumping = true;
     SystemEvent event;
-    while (PollSystemEvent(event))
+    while (FetchEvent(event))
+    {
         ApplySystemEvent(event);
+        MainWindowProc(event);
+    }
     s_Pumping = false;
 }

@@ -119,6 +119,10 @@ void QueueKey(const SDL_KeyboardEvent& key)
     const SDL_Scancode scancode = key.keysym.scancode;
     if (scancode > SDL_SCANCODE_UNKNOWN && scancode < SDL_NUM_SCANCODES)
         s_Held[scancode] = down;
+    // A window manager closes the window on Alt+F4 by itself; without one
+    // (the dummy driver, bare X servers) the game does, so the key works
+    // everywhere. Where both act the first close ends the program.
+    const bool closes = down && scancode == SDL_SCANCODE_F4 && IsAltHeld() && !IsCtrlHeld() && !key.repeat;
 
     const KeyIdentity identity = IdentifyKey(scancode, (key.keysym.mod & KMOD_NUM) != 0);
     if (identity.scanCode != 0)
@@ -136,6 +140,64 @@ void QueueKey(const SDL_KeyboardEvent& key)
     s_PressTyped = code != 0;
     if (code != 0)
         QueueCharacter(code);
+    if (closes)
+        s_Pending.push_back(MakeEvent(SystemEventKind::WindowClose));
+}
+
+void QueueActivation(bool active, bool minimised)
+{
+    SystemEvent event = MakeEvent(SystemEventKind::WindowActivated);
+    event.character = active ? 1 : 0;
+    event.button = minimised ? 1 : 0;
+    s_Pending.push_back(event);
+}
+
+bool IsMinimised(uint32_t windowId)
+{
+    SDL_Window* window = SDL_GetWindowFromID(windowId);
+    return window && (SDL_GetWindowFlags(window) & SDL_WINDOW_MINIMIZED) != 0;
+}
+
+bool DriverShowsNothing()
+{
+    const char* driver = SDL_GetCurrentVideoDriver();
+    return driver && (SDL_strcasecmp(driver, "dummy") == 0 || SDL_strcasecmp(driver, "offscreen") == 0);
+}
+
+void QueueWindowEvent(const SDL_WindowEvent& window)
+{
+    switch (window.event)
+    {
+    case SDL_WINDOWEVENT_SHOWN:
+        if (DriverShowsNothing())
+            QueueActivation(true, false);
+        break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+        QueueActivation(true, IsMinimised(window.windowID));
+        break;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+        QueueActivation(false, IsMinimised(window.windowID));
+        break;
+    case SDL_WINDOWEVENT_MINIMIZED:
+    case SDL_WINDOWEVENT_RESTORED:
+    case SDL_WINDOWEVENT_MOVED:
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+    {
+        SystemEvent event = MakeEvent(SystemEventKind::WindowMovedOrSized);
+        event.x = window.data1;
+        event.y = window.data2;
+        s_Pending.push_back(event);
+        break;
+    }
+    case SDL_WINDOWEVENT_EXPOSED:
+        s_Pending.push_back(MakeEvent(SystemEventKind::WindowExposed));
+        break;
+    case SDL_WINDOWEVENT_CLOSE:
+        s_Pending.push_back(MakeEvent(SystemEventKind::WindowClose));
+        break;
+    default:
+        break;
+    }
 }
 
 // The next code point of UTF-8 text, advancing past it; -1 for a byte that
@@ -272,6 +334,12 @@ void QueueEvent(const SDL_Event& event)
         break;
     case SDL_MOUSEWHEEL:
         QueueWheel(event.wheel);
+        break;
+    case SDL_WINDOWEVENT:
+        QueueWindowEvent(event.window);
+        break;
+    case SDL_QUIT: // also SIGINT and SIGTERM, which SDL turns into a quit
+        s_Pending.push_back(MakeEvent(SystemEventKind::WindowClose));
         break;
     default:
         break;

@@ -18,6 +18,13 @@ enum class SystemEventKind : uint8_t
     MouseButtonUp,
     MouseDoubleClick, // the second press of a double click, in place of its down
     MouseWheel, // steps: one per notch, positive away from the user
+    // The window's own events. Focus and minimising come as they happen;
+    // under a driver that shows nothing (dummy, offscreen) showing the
+    // window reports it active and not minimised, as nothing else would.
+    WindowActivated, // character: 1 active, 0 not; button: 1 minimised, 0 not
+    WindowMovedOrSized, // x, y: the new position or size
+    WindowExposed, // the picture must be shown again
+    WindowClose, // the close box, Alt+F4, a quit request, SIGINT or SIGTERM
 };
 
 struct SystemEvent

@@ -17,3 +17,18 @@ int64_t GetHighResolutionFrequency();
 // one they move by hand; none restores the system's. Answers the previous.
 typedef int64_t (*NanosecondClock)();
 NanosecondClock SetNanosecondClock(NanosecondClock clock);
+
+// The fake clock: a manual clock at a fixed start that only moves when told.
+// VP_FAKE_CLOCK=1 in the environment starts it at the first reading of the
+// time; tests may start it themselves. While it runs, the main loop moves it
+// one fixed step before each pass and SleepMilliseconds moves it instead of
+// sleeping, so runs repeat exactly.
+void StartFakeClock();
+bool IsFakeClockRunning();
+// Nothing unless the fake clock runs.
+void AdvanceFakeClock(int64_t nanoseconds);
+// One step of the main loop on the fake clock: the float 1/60 when read back.
+constexpr int64_t FAKE_CLOCK_STEP_NANOSECONDS = 16666667;
+
+// Waits, or on the fake clock moves it by the time.
+void SleepMilliseconds(uint32_t milliseconds);

@@ -10,8 +10,9 @@
 class CRecordingFrame : public CFrameInterface
 {
 public:
-    // A blit records where the source's pixel (0, 0) landed and its size.
-    enum Kind { LINE, LINE_AA, PIXEL, BLIT };
+    // A blit records where the source's pixel (0, 0) landed, its size and
+    // the blit type's opacity; a fill its rectangle and the colour's alpha.
+    enum Kind { LINE, LINE_AA, PIXEL, BLIT, FILL };
 
     struct Call
     {
@@ -21,6 +22,8 @@ public:
         float x1;
         float y1;
         const CColor* colour;
+        float opacity = 1.0f;
+        int32_t alpha = 255;
     };
 
     void DrawLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1, const CColor& colour) override;
@@ -35,7 +38,7 @@ public:
     void Clear() override {}
     void Fill(const CColor&) override {}
     void FillBytes(uint8_t) override {}
-    void FillRect(const CRect&, const CColor&) override {}
+    void FillRect(const CRect& rect, const CColor& colour) override;
     using CFrameInterface::FillRect;
     int32_t GetBitsPerPixel() const override { return 0; }
     int32_t GetBytesPerPixel() const override { return 0; }
@@ -45,7 +48,7 @@ public:
     uint8_t* GetStream2Data() const override { return nullptr; }
     uint8_t* GetStream3Data() const override { return nullptr; }
     uint8_t* GetStream4Data() const override { return nullptr; }
-    void GetBounds(CRect& bounds) const override { bounds = CRect{0, 0, 0, 0}; }
+    void GetBounds(CRect& rect) const override { rect = bounds; }
     uint32_t GetFormat() const override { return 0; }
     int32_t GetHeight() const override { return 0; }
     int32_t GetPitch() const override { return 0; }
@@ -66,4 +69,6 @@ public:
     using CFrameInterface::RemapRect;
 
     std::vector<Call> calls;
+    // What the frame answers as its bounds.
+    CRect bounds{0, 0, 0, 0};
 };

@@ -35,5 +35,10 @@ void ApplySystemEvent(const SystemEvent& event)
     case SystemEventKind::MouseWheel:
         mouse.AddWheelSteps(event.wheelSteps);
         break;
+    case SystemEventKind::WindowActivated:
+    case SystemEventKind::WindowMovedOrSized:
+    case SystemEventKind::WindowExposed:
+    case SystemEventKind::WindowClose:
+        break; // the window's own, for the window procedure
     }
 }

@@ -52,10 +52,10 @@ void CFont::RegisterProperties(CClassInfo* classInfo)
 }
 
 CFont::CFont()
-    : m_pFace(nullptr),
+    : m_Height(0),
+      m_pFace(nullptr),
       m_ppGlyphs(new CFrame*[kInitialGlyphCount]()),
       m_GlyphCount(kInitialGlyphCount),
-      m_Height(0),
       m_pBlitType(&GetBlitTransparentMask()),
       m_pLayoutString(nullptr),
       m_LayoutWidth(0),
@@ -163,7 +163,7 @@ bool CFont::OpenFace()
     const char* path = "";
     if (m_FontFamily >= 0 && static_cast<uint32_t>(m_FontFamily) < files.GetCount())
         path = files.GetName(static_cast<uint32_t>(m_FontFamily));
-    m_pFace = TrueTypeFace::Open(path, m_PointSize);
+    m_pFace = TrueTypeFace::Open(path, GetPointSizeValue());
     return m_pFace != nullptr;
 }
 
@@ -183,9 +183,14 @@ CFrame* CFont::RenderGlyph(uint32_t code)
     return glyph;
 }
 
+float CFont::GetPointSizeValue() const
+{
+    return std::isfinite(m_PointSize) ? m_PointSize : kDefaultPointSize;
+}
+
 int32_t CFont::GetPointSize() const
 {
-    return static_cast<int32_t>(std::ceil(m_PointSize));
+    return static_cast<int32_t>(std::ceil(GetPointSizeValue()));
 }
 
 int32_t CFont::GetHeight()

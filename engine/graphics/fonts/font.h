@@ -126,8 +126,9 @@ public:
     int32_t GetBlitTypeIndex() const { return m_BlitTypeIndex; }
     void SetBlitTypeIndex(int32_t index);
     CBlitType* GetBlitType() const { return m_pBlitType; }
-    float GetPointSizeValue() const { return m_PointSize; }
-    // A size that is not finite is taken as 12.
+    // "Point Size" as the font uses it: a size that is not finite (the
+    // binary form carries any float) counts as 12.
+    float GetPointSizeValue() const;
     void SetPointSize(float pointSize);
     bool GetGenerateAllCaps() const { return m_GenerateAllCaps; }
     void SetGenerateAllCaps(bool allCaps);
@@ -142,6 +143,10 @@ protected:
     // CFont's own release, which the destructor runs whatever a subclass
     // made of ReleaseGlyphs.
     void ReleaseFaceAndGlyphs();
+
+    // The height in pixels, 0 while not yet known; bitmap fonts store their
+    // "Height Without Decenders" here.
+    int32_t m_Height;
 
 private:
     struct CLayoutResult
@@ -175,7 +180,6 @@ private:
     TrueTypeFace* m_pFace;
     CFrame** m_ppGlyphs;
     uint32_t m_GlyphCount;
-    int32_t m_Height;
     CBlitType* m_pBlitType;
 
     // Properties.
