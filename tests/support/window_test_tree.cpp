@@ -5,13 +5,12 @@
 #include "engine/app/input/mouse_state.h"
 #include "engine/core/messages/engine_messages.h"
 #include "engine/core/messages/message_bus.h"
-#include "engine/graphics/fonts/font.h"
+#include "engine/graphics/fonts/font_bitmap.h"
 #include "engine/graphics/frame.h"
 #include "engine/object/editor_hooks.h"
 #include "engine/platform/tick_counter.h"
 #include "engine/ui/deferred_destroy.h"
 #include "engine/ui/toolkit_state.h"
-#include "tests/support/block_glyphs.h"
 #include "tests/support/scoped_temp_folder.h"
 
 namespace {
@@ -36,17 +35,20 @@ std::string PointText(CPoint point)
     return "(" + std::to_string(point.x) + "," + std::to_string(point.y) + ")";
 }
 
-// A font 15 pixels high whose characters are blocks 8 pixels wide: one
-// dialog unit is 3 pixels.
-class CHarnessFont : public CFont
+// A bitmap font 15 pixels high cut from a strip of equal cells 8 pixels
+// wide: one dialog unit is 3 pixels, and every character measures 8.
+CFont* MakeHarnessFont()
 {
-public:
-    CHarnessFont()
-    {
-        SetHeight(15);
-        StoreBlockGlyphs(*this, 20, 255, 8, 15);
-    }
-};
+    constexpr uint32_t FIRST = 32;
+    constexpr uint32_t LAST = 255;
+    CFrame strip;
+    strip.Create((LAST - FIRST + 1) * 8, 15, 32);
+    CFontBitmap* font = new CFontBitmap();
+    font->SetFixedWidth(true);
+    font->SetCodeRange(FIRST, LAST);
+    font->BuildGlyphs(strip);
+    return font;
+}
 
 SystemEvent MakeEvent(SystemEventKind kind)
 {
@@ -280,7 +282,7 @@ private:
 CWindowTestTree::CWindowTestTree()
     : m_pFolder(std::make_unique<ScopedTempFolder>())
     , m_pFrame(std::make_unique<CFrame>())
-    , m_pFont(new CHarnessFont())
+    , m_pFont(MakeHarnessFont())
     , m_pRoot(nullptr)
     , m_LastPointer{0, 0}
 {

@@ -100,8 +100,7 @@ private:
 };
 
 // A toolkit with a known start: state reset, a bitmap font 15 high (one
-// dialog unit is 3 pixels) as the default font when the font module is
-// there, an editor settings file in a temporary folder, the level-editor
+// dialog unit is 3 pixels, every character 8 wide) as the default font, an editor settings file in a temporary folder, the level-editor
 // hook under the test's control, a root over an 800 x 600 frame, a record
 // of the sounds asked for, and the manual clock. Input is fed as the root
 // reads it: into the keyboard and mouse states through the function that
