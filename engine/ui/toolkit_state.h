@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+
+#include "engine/core/color/color.h"
+#include "engine/core/strings/ref_string.h"
+
+class CFont;
+class CFrameInterface;
+class CResourceLibraryBase;
+class CScreenWindow;
+class CSkinTheme;
+
+// What every window of the toolkit shares. It lives in one object so that a
+// test can put the whole toolkit back to its start-up state between cases.
+struct CToolkitState
+{
+    CToolkitState();
+
+    // The font a window gets when its theme gives it none; may be null.
+    CFont* m_pDefaultFont;
+    // The default skin theme; not owned.
+    CSkinTheme* m_pDefaultTheme;
+    // Bevel width in pixels; the first window constructed computes it from
+    // its dialog unit, later windows copy it.
+    int32_t m_BevelWidth;
+    bool m_BevelWidthSet;
+    CColor m_HighlightColor;
+    // Tab navigation turns the focus outline on, a mouse press turns it off.
+    bool m_FocusOutline;
+    // The first root constructed, until it goes.
+    CScreenWindow* m_pScreenWindow;
+
+    CResourceLibraryBase* m_pFrameLibrary;
+    CResourceLibraryBase* m_pTextureLibrary;
+    CFrameInterface* m_pWindowTexture;
+    CFrameInterface* m_pWindowTitleTile;
+    CFrameInterface* m_pInactiveWindowTexture;
+    CFrameInterface* m_pInactiveWindowTitleTile;
+
+    // Persisted placements go to this file; until it is named, placement is
+    // neither read nor written.
+    CString m_EditorSettingsFileName;
+};
+
+CToolkitState& GetToolkitState();
+// Back to the state before the first window: no font, no theme, no root.
+void ResetToolkitState();
+
+// Called once by the game base. The four shared window textures are looked
+// up in the texture library now, so windows built before this call do not
+// keep them null.
+void SetWindowTextureLibraries(CResourceLibraryBase* frameLibrary, CResourceLibraryBase* textureLibrary);
+
+// The game names ".\Vantrell Editor.ini".
+void SetEditorSettingsFileName(const char* fileName);
+// Null while no file is named.
+const char* GetEditorSettingsFileName();
