@@ -129,8 +129,10 @@ int32_t* BuildRowOffsetTable(int32_t pitch, uint32_t rows)
 {
     const uint32_t count = rows < 2 ? 2 : rows;
     int32_t* table = new int32_t[count];
+    // Unsigned, so a table for sizes read from a damaged cache wraps instead
+    // of overflowing; the reader replaces and checks such entries.
     for (uint32_t i = 0; i < count; i++)
-        table[i] = static_cast<int32_t>(i) * pitch;
+        table[i] = static_cast<int32_t>(i * static_cast<uint32_t>(pitch));
     return table;
 }
 

@@ -28,34 +28,9 @@ namespace {
 
 using SequenceFiles = SequenceDataFolder;
 
-std::string BinaryForm(CSequence& sequence)
+// What a file written to memory holds.
+std::string TakeBytes(CFile& file)
 {
-    CObjectStream stream;
-    stream.OpenOnMemory(new CMemoryStream, OPEN_READ | OPEN_WRITE | OPEN_CREATE);
-    sequence.WriteBinary(stream);
-    const uint32_t size = stream.GetSize();
-    uint8_t* bytes = stream.GetBuffer();
-    std::string text(reinterpret_cast<const char*>(bytes), size);
-    std::free(bytes);
-    return text;
-}
-
-bool ReadBinaryForm(CSequence& sequence, const std::string& bytes)
-{
-    uint8_t* block = static_cast<uint8_t*>(std::malloc(bytes.size() + 1));
-    std::memcpy(block, bytes.data(), bytes.size());
-    CObjectStream stream;
-    stream.OpenOnMemory(new CMemoryStream(block, static_cast<uint32_t>(bytes.size()), true), OPEN_READ);
-    CSequenceLoadingScope loading(sequence);
-    return sequence.ReadBinary(stream);
-}
-
-// The strip's bytes, written to memory.
-std::string StripBytes(CSequence& sequence, bool wasRunLength)
-{
-    CFile file;
-    file.Attach(new CMemoryStream, OPEN_READ | OPEN_WRITE | OPEN_CREATE);
-    EXPECT_TRUE(sequence.WriteStrip(file, 80, true, wasRunLength));
     const uint32_t size = file.GetSize();
     uint8_t* bytes = file.GetBuffer();
     std::string text(reinterpret_cast<const char*>(bytes), size);
@@ -68,6 +43,31 @@ void AttachBytes(CFile& file, const std::string& bytes)
     uint8_t* block = static_cast<uint8_t*>(std::malloc(bytes.size() + 1));
     std::memcpy(block, bytes.data(), bytes.size());
     file.Attach(new CMemoryStream(block, static_cast<uint32_t>(bytes.size()), true), OPEN_READ);
+}
+
+std::string BinaryForm(CSequence& sequence)
+{
+    CObjectStream stream;
+    stream.OpenOnMemory(new CMemoryStream, OPEN_READ | OPEN_WRITE | OPEN_CREATE);
+    sequence.WriteBinary(stream);
+    return TakeBytes(stream);
+}
+
+bool ReadBinaryForm(CSequence& sequence, const std::string& bytes)
+{
+    CObjectStream stream;
+    AttachBytes(stream, bytes);
+    CSequenceLoadingScope loading(sequence);
+    return sequence.ReadBinary(stream);
+}
+
+// The strip's bytes, written to memory.
+std::string StripBytes(CSequence& sequence, bool wasRunLength)
+{
+    CFile file;
+    file.Attach(new CMemoryStream, OPEN_READ | OPEN_WRITE | OPEN_CREATE);
+    EXPECT_TRUE(sequence.WriteStrip(file, 80, true, wasRunLength));
+    return TakeBytes(file);
 }
 
 // The frame table that a strip's text block holds.
@@ -103,11 +103,7 @@ std::string HandMadeStrip(const std::string& text, int32_t width, int32_t height
         std::unique_ptr<CFrame> image(MakeTestFrame(width, height));
         EncodeImageBlock(*image, file, 80, true);
     }
-    const uint32_t size = file.GetSize();
-    uint8_t* bytes = file.GetBuffer();
-    std::string result(reinterpret_cast<const char*>(bytes), size);
-    std::free(bytes);
-    return result;
+    return TakeBytes(file);
 }
 
 std::vector<int32_t> FrameWidths(const CSequence& sequence)
