@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build ccache pkg-config clang libclang-rt-14-dev
   zlib1g-dev libjpeg62-turbo-dev libfreetype-dev
   libogg-dev libvorbis-dev libsdl2-dev
+  fonts-dejavu-core  # the default font the content ships and the font tests use
   libgtest-dev libgmock-dev libbenchmark-dev
   libpixman-1-dev  # the blit benchmark's comparison, nothing else
   zip
