@@ -42,16 +42,35 @@ cmake --build "$build_dir" --parallel "$(nproc)" --target "${targets[@]}"
 export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy VP_NO_MESSAGE_BOXES=1
 mkdir -p "$build_dir/fuzz-logs" "$build_dir/fuzz-artifacts"
 
+# Seeds that are not ours to commit, copied in from the system at run time:
+# the TrueType target starts from the DejaVu fonts of fonts-dejavu-core.
+outside_seeds() {
+  local target="$1"
+  local seeds="$build_dir/fuzz-seeds/$target"
+  case "$target" in
+    truetype_face_fuzz)
+      mkdir -p "$seeds"
+      cp /usr/share/fonts/truetype/dejavu/*.ttf "$seeds/"
+      echo "$seeds"
+      ;;
+  esac
+}
+
 # The target's own output (every fatal report of every broken input) is
 # closed; libFuzzer and the sanitizers report on a channel of their own.
 run_target() {
   local target="$1"
   local corpus="$build_dir/fuzz-corpus/$target"
   local status=0
+  local seeds=()
   mkdir -p "$corpus"
+  if [[ -d "$root/fuzz/corpus/$target" ]]; then seeds+=("$root/fuzz/corpus/$target"); fi
+  local outside
+  outside="$(outside_seeds "$target")"
+  if [[ -n "$outside" ]]; then seeds+=("$outside"); fi
   "$build_dir/$target" -max_total_time="$seconds" -timeout=1 -close_fd_mask=3 \
     -artifact_prefix="$build_dir/fuzz-artifacts/$target-" \
-    "$corpus" "$root/fuzz/corpus/$target" >"$build_dir/fuzz-logs/$target.log" 2>&1 || status=$?
+    "$corpus" "${seeds[@]}" >"$build_dir/fuzz-logs/$target.log" 2>&1 || status=$?
   echo "$status" >"$build_dir/fuzz-logs/$target.status"
 }
 

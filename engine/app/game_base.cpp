@@ -31,7 +31,7 @@
 #include "engine/core/settings/settings.h"
 #include "engine/graphics/developer_message.h"
 #include "engine/graphics/engine_text_font.h"
-#include "engine/graphics/font.h"
+#include "engine/graphics/fonts/font.h"
 #include "engine/graphics/image_switches.h"
 #include "engine/graphics/pixel_formats.h"
 #include "engine/graphics/screen_frame.h"

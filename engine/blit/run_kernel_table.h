@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <utility>
 
 // One routine per operation and run length: a run-length row renderer
 // turns every literal or fill run into exactly one call of
@@ -81,6 +83,19 @@ extern const RunKernelRow RunConvert565To32Copy;
 extern const RunKernelRow RunConvert565To32Fill;
 extern const RunKernelRow RunConvert565To32CopyAlpha;
 extern const RunKernelRow RunConvert565To32FillAlpha;
+
+// A row of the blit types' own: one routine, which reads its count, in
+// every slot.
+template <size_t... Slot>
+RunKernelRow SameKernelInEverySlot(RunKernel kernel, std::index_sequence<Slot...>)
+{
+    return RunKernelRow{((void)Slot, kernel)...};
+}
+
+inline RunKernelRow SameKernelInEverySlot(RunKernel kernel)
+{
+    return SameKernelInEverySlot(kernel, std::make_index_sequence<RUN_KERNEL_SLOTS>());
+}
 
 // d + trunc((s - d) x weight / 256) on one byte.
 inline uint8_t Blend24(uint8_t destination, uint8_t source, int32_t weight)

@@ -11,12 +11,6 @@
 
 namespace {
 
-struct KernelPair
-{
-    const RunKernelRow* literal;
-    const RunKernelRow* fill;
-};
-
 uint32_t LoadValue(const uint8_t* at, uint32_t bytes)
 {
     uint32_t value = 0;
@@ -78,7 +72,7 @@ void Fill(const RunKernelRow& row, uint8_t* to, uint32_t value, uint32_t alpha, 
 // drawn whole, and decoding stops at the right edge.
 template <uint32_t ValueBytes, uint32_t PixelBytes, bool WithAlpha, bool Clipped>
 void DrawRleRow(const uint8_t* codes, const uint8_t* alpha, int32_t x, int32_t left, int32_t right, uint8_t* row,
-                KernelPair kernels)
+                RunKernelPair kernels)
 {
     while (x < right)
     {
@@ -163,7 +157,7 @@ Stream StreamOf(const CFrameInterface* frame, int32_t index)
 // translucent one without its alpha bytes) draws nothing.
 template <uint32_t ValueBytes, uint32_t PixelBytes, bool WithAlpha>
 void DrawStream(const CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
-                const CRect& destinationRect, int32_t index, KernelPair kernels, RunRows rows)
+                const CRect& destinationRect, int32_t index, RunKernelPair kernels, RunRows rows)
 {
     const Stream stream = StreamOf(source, index);
     const Stream alpha = WithAlpha ? StreamOf(source, 3) : Stream{nullptr, nullptr};
@@ -188,7 +182,7 @@ void DrawStream(const CFrameInterface* source, const CRect& sourceRect, CFrameIn
     }
 }
 
-KernelPair TableRows(int32_t literalRow)
+RunKernelPair TableRows(int32_t literalRow)
 {
     return {&RunKernelTable[literalRow], &RunKernelTable[literalRow + 1]};
 }
@@ -199,9 +193,9 @@ constexpr int32_t RLE8_PASS_STREAMS[5][5] = {
     {0, 4, 3, 2, 1}, {-1, 0, 4, 3, 2}, {-1, -1, 0, 4, 3}, {-1, -1, -1, 0, 4}, {-1, -1, -1, -1, 0},
 };
 
-template <uint32_t PixelBytes>
+template <uint32_t PixelBytes, class KernelsOfPass>
 void DrawRle8Passes(const CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
-                    const CRect& destinationRect, int32_t level, RunRows rows)
+                    const CRect& destinationRect, int32_t level, RunRows rows, KernelsOfPass kernelsOf)
 {
     if (level < 0 || level > 4)
         return;
@@ -210,15 +204,14 @@ void DrawRle8Passes(const CFrameInterface* source, const CRect& sourceRect, CFra
         const int32_t stream = RLE8_PASS_STREAMS[level][pass];
         if (stream < 0)
             continue;
-        const KernelPair kernels =
-            PixelBytes == 1 ? TableRows(2 * pass) : KernelPair{&RunConvert8To565Copy, &RunConvert8To565Fill};
-        DrawStream<1, PixelBytes, false>(source, sourceRect, destination, destinationRect, stream, kernels, rows);
+        DrawStream<1, PixelBytes, false>(source, sourceRect, destination, destinationRect, stream, kernelsOf(pass),
+                                         rows);
     }
 }
 
 template <uint32_t ValueBytes, uint32_t PixelBytes>
 void DrawAlphaStreams(const CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
-                      const CRect& destinationRect, KernelPair opaque, KernelPair translucent, RunRows rows)
+                      const CRect& destinationRect, RunKernelPair opaque, RunKernelPair translucent, RunRows rows)
 {
     DrawStream<ValueBytes, PixelBytes, false>(source, sourceRect, destination, destinationRect, 0, opaque, rows);
     DrawStream<ValueBytes, PixelBytes, true>(source, sourceRect, destination, destinationRect, 4, translucent, rows);
@@ -234,13 +227,23 @@ RunRows RunRowsFor(const CFrameInterface* source, const CRect& sourceRect)
 void DrawRle8(const CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
               const CRect& destinationRect, int32_t level, RunRows rows)
 {
-    DrawRle8Passes<1>(source, sourceRect, destination, destinationRect, level, rows);
+    DrawRle8Passes<1>(source, sourceRect, destination, destinationRect, level, rows,
+                      [](int32_t pass) { return TableRows(2 * pass); });
 }
 
 void DrawRle8To16(const CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
                   const CRect& destinationRect, int32_t level, RunRows rows)
 {
-    DrawRle8Passes<2>(source, sourceRect, destination, destinationRect, level, rows);
+    DrawRle8Passes<2>(source, sourceRect, destination, destinationRect, level, rows, [](int32_t) {
+        return RunKernelPair{&RunConvert8To565Copy, &RunConvert8To565Fill};
+    });
+}
+
+void DrawRle8Through(const CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
+                     const CRect& destinationRect, int32_t level, const RunKernelPair (&passes)[5], RunRows rows)
+{
+    DrawRle8Passes<1>(source, sourceRect, destination, destinationRect, level, rows,
+                      [&passes](int32_t pass) { return passes[pass]; });
 }
 
 void DrawRle16Alpha(const CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
@@ -266,6 +269,12 @@ void DrawRle16Alpha(const CFrameInterface* source, const CRect& sourceRect, CFra
     }
     DrawAlphaStreams<2, 2>(source, sourceRect, destination, destinationRect, TableRows(opaque), TableRows(translucent),
                            rows);
+}
+
+void DrawRle16AlphaThrough(const CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
+                           const CRect& destinationRect, RunKernelPair opaque, RunKernelPair translucent, RunRows rows)
+{
+    DrawAlphaStreams<2, 2>(source, sourceRect, destination, destinationRect, opaque, translucent, rows);
 }
 
 void DrawRle16AlphaTo24(const CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,

@@ -31,6 +31,14 @@ enum class RunRows
     CLIPPED
 };
 
+// The two kernel rows one stream is drawn through: literal runs and fill
+// runs.
+struct RunKernelPair
+{
+    const RunKernelRow* literal;
+    const RunKernelRow* fill;
+};
+
 // Whole rows when the source rectangle spans the source's width.
 RunRows RunRowsFor(const CFrameInterface* source, const CRect& sourceRect);
 
@@ -55,8 +63,17 @@ void DrawRle8(const CFrameInterface* source, const CRect& sourceRect, CFrameInte
 void DrawRle8To16(const CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
                   const CRect& destinationRect, int32_t level, RunRows rows);
 
+// DrawRle8 through kernel rows of the caller's, one pair per pass.
+void DrawRle8Through(const CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
+                     const CRect& destinationRect, int32_t level, const RunKernelPair (&passes)[5], RunRows rows);
+
 void DrawRle16Alpha(const CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
                     const CRect& destinationRect, RunBlend blend, RunRows rows);
+// 16-bit alpha frames onto 16 bits through kernel rows of the caller's:
+// the opaque pair for stream 0, the translucent pair (with alpha) for
+// stream 4.
+void DrawRle16AlphaThrough(const CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,
+                           const CRect& destinationRect, RunKernelPair opaque, RunKernelPair translucent, RunRows rows);
 // Onto 24 bits translucent pixels are drawn as if opaque; onto 32 bits
 // they keep their alpha in the fourth byte.
 void DrawRle16AlphaTo24(const CFrameInterface* source, const CRect& sourceRect, CFrameInterface* destination,

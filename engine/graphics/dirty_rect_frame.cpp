@@ -184,7 +184,7 @@ void CDirtyRectFrame::BlitClipped(CFrameInterface* source, const CRect& sourceRe
         m_UnionGrid.ForEachRun(firstColumn, endColumn, firstRow, endRow, [&](const CRect& run) {
             CRect piece = sourceRect;
             CRect target = destinationRect;
-            if (ClipBlitRects(run, piece, target))
+            if (ClipBlitRectsFor(blitType, run, piece, target))
                 CFrame::BlitClipped(source, piece, target, blitType);
         });
         return;

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <new>
 
+#include "engine/blit/antialiased_lines.h"
 #include "engine/blit/blit_type.h"
 #include "engine/core/lists/object_file_name_hooks.h"
 #include "engine/core/program/error_report.h"
@@ -302,16 +303,16 @@ bool CFrame::Blit(CFrameInterface* source, CRect& sourceRect, CRect& destination
 
     CRect bounds;
     GetBounds(bounds);
-    if (!ClipBlitRects(bounds, sourceRect, destinationRect))
+    if (!ClipBlitRectsFor(blitType, bounds, sourceRect, destinationRect))
         return false;
     // A rectangle reaching past the source would be read out of bounds by
-    // blit types that read one source pixel per destination pixel.
-    if (blitType->GetKind() == CBlitType::ONE_TO_ONE)
-    {
-        const CRect sourcePixels{0, 0, source->GetWidth(), source->GetHeight()};
-        if (!ClipBlitRects(sourcePixels, destinationRect, sourceRect))
-            return false;
-    }
+    // blit types that read inside the source; a scaled one is cut in
+    // proportion, the destination with it.
+    const CRect sourcePixels{0, 0, source->GetWidth(), source->GetHeight()};
+    if (blitType->GetKind() == CBlitType::ONE_TO_ONE && !ClipBlitRects(sourcePixels, destinationRect, sourceRect))
+        return false;
+    if (blitType->GetKind() == CBlitType::SCALES && !ClipScaledBlitRects(sourcePixels, destinationRect, sourceRect))
+        return false;
 
     destinationRect.left -= m_UpperLeftX;
     destinationRect.right -= m_UpperLeftX;
@@ -351,6 +352,7 @@ void CFrame::BlitClipped(CFrameInterface* source, const CRect& sourceRect, const
     }
 }
 
-void CFrame::DrawLineAA(float, float, float, float, const CColor&)
+void CFrame::DrawLineAA(float x0, float y0, float x1, float y1, const CColor& colour)
 {
+    DrawAntiAliasedLine(*this, x0, y0, x1, y1, colour);
 }

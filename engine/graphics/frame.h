@@ -114,6 +114,9 @@ public:
     }
     void SetStream(int32_t stream, uint8_t* data, int32_t* rowOffsets);
     void SetFormatWord(uint32_t format) { m_Format = format; }
+
+    // Decodes a JPEG file into the frame (24 bits).
+    bool LoadJPEG(const char* path, uint32_t flags);
     void SetSize(uint32_t width, uint32_t height);
 
 protected:

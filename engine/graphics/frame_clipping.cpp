@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <type_traits>
 
+#include "engine/blit/blit_type.h"
+
 bool ClipBlitRects(const CRect& bounds, CRect& source, CRect& destination)
 {
     if (destination.top < bounds.top)
@@ -34,6 +36,56 @@ bool ClipBlitRects(const CRect& bounds, CRect& source, CRect& destination)
             return false;
     }
     return true;
+}
+
+namespace {
+
+// Cuts one edge pair by the part of the destination past the bound: the
+// destination edge moves onto the bound and the source edge by floor(cut x
+// source size / destination size). False when the cut takes the whole
+// destination.
+bool CutScaledEdge(int64_t cut, int64_t sourceSize, int64_t destinationSize, int32_t& sourceEdge,
+                   int32_t& destinationEdge, int32_t bound, int32_t sign)
+{
+    if (cut <= 0)
+        return true;
+    if (cut >= destinationSize)
+        return false;
+    // Both factors are below 2^32, so the product fits 64 unsigned bits.
+    const uint64_t moved =
+        static_cast<uint64_t>(cut) * static_cast<uint64_t>(sourceSize) / static_cast<uint64_t>(destinationSize);
+    sourceEdge = static_cast<int32_t>(sourceEdge + sign * static_cast<int64_t>(moved));
+    destinationEdge = bound;
+    return true;
+}
+
+} // namespace
+
+bool ClipScaledBlitRects(const CRect& bounds, CRect& source, CRect& destination)
+{
+    const int64_t sourceWidth = int64_t{source.right} - source.left;
+    const int64_t sourceHeight = int64_t{source.bottom} - source.top;
+    const int64_t width = int64_t{destination.right} - destination.left;
+    const int64_t height = int64_t{destination.bottom} - destination.top;
+    if (sourceWidth <= 0 || sourceHeight <= 0 || width <= 0 || height <= 0)
+        return false;
+    const bool inside = CutScaledEdge(int64_t{bounds.top} - destination.top, sourceHeight, height, source.top,
+                                      destination.top, bounds.top, 1) &&
+                        CutScaledEdge(int64_t{destination.bottom} - bounds.bottom, sourceHeight, height, source.bottom,
+                                      destination.bottom, bounds.bottom, -1) &&
+                        CutScaledEdge(int64_t{bounds.left} - destination.left, sourceWidth, width, source.left,
+                                      destination.left, bounds.left, 1) &&
+                        CutScaledEdge(int64_t{destination.right} - bounds.right, sourceWidth, width, source.right,
+                                      destination.right, bounds.right, -1);
+    return inside && destination.left < destination.right && destination.top < destination.bottom &&
+           source.left < source.right && source.top < source.bottom;
+}
+
+bool ClipBlitRectsFor(const CBlitType* blitType, const CRect& bounds, CRect& source, CRect& destination)
+{
+    if (blitType->GetKind() == CBlitType::SCALES)
+        return ClipScaledBlitRects(bounds, source, destination);
+    return ClipBlitRects(bounds, source, destination);
 }
 
 bool ClipRect(const CRect& bounds, CRect& rect)

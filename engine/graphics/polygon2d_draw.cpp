@@ -4,7 +4,7 @@
 
 #include "engine/core/maths/maths_helpers.h"
 #include "engine/graphics/engine_text_font.h"
-#include "engine/graphics/font.h"
+#include "engine/graphics/fonts/font.h"
 #include "engine/graphics/frame_interface.h"
 
 void Polygon2D::Draw(CFrameInterface& frame, float x, float y, const CColor& colour,

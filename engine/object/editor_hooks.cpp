@@ -18,6 +18,10 @@ constinit CEditorHooks s_EditorHooks = {
     [](const CClassInfo*) { return false; },
     [](const CString&) {},
     [](CString&) { return false; },
+    [](CPropertyWindow*, CObject*) {},
+    [](CPropertyWindow*, CObject*) {},
+    [](CPropertyWindow*, const char*, const char*, CObject*, void (*)(CObject*)) {},
+    []() { return false; },
 };
 }
 

@@ -47,6 +47,17 @@ struct CEditorHooks
     // The system clipboard's text.
     void (*SetClipboardText)(const CString& text);
     bool (*GetClipboardText)(CString& text);
+
+    // The preview of a font being edited, showing its glyphs.
+    void (*AddFontPreviewEditor)(CPropertyWindow* window, CObject* font);
+    // The preview of a sequence being edited: play, pause, step, markers.
+    void (*AddSequencePreviewEditor)(CPropertyWindow* window, CObject* sequence);
+    // An item of a menu on the property window's menu bar ("File" > "Save
+    // As AVI") that calls the command with the target when chosen.
+    void (*AddMenuCommand)(CPropertyWindow* window, const char* menu, const char* item, CObject* target,
+                           void (*command)(CObject* target));
+    // True while the level editor window exists.
+    bool (*IsLevelEditorOpen)();
 };
 
 CEditorHooks& GetEditorHooks();

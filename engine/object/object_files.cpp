@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "engine/core/files/compressed_block.h"
+#include "engine/core/files/data_file_save.h"
 #include "engine/core/files/data_files.h"
 #include "engine/core/files/loose_files.h"
 #include "engine/core/files/memory_file_name.h"
@@ -42,14 +43,6 @@ void WriteObjectText(CObject* object, CObjectStream& stream)
     object->WriteText(stream, true);
 }
 
-// Writes that cannot be made beside the target and moved over it: members
-// of archives, members appended to an archive, memory files.
-bool WritesInPlace(const char* fileName, uint32_t flags)
-{
-    return strchr(fileName, ';') != nullptr || (flags & OPEN_ARCHIVES_ONLY) != 0 || IsMemoryFileName(fileName) ||
-           DataFileExistsIn(fileName, flags);
-}
-
 // A compressed file is one compressed block of the text.
 bool CompressText(const uint8_t* text, uint32_t size, CFile& packed)
 {
@@ -65,31 +58,10 @@ const uint8_t* ContentsOf(CFile& memory, uint32_t& size)
     return memory.Map(size);
 }
 
-// Stores the object's text under the file name. A loose file is saved
-// durably (beside the target, flushed, renamed over it); the other places
-// are written where they are.
+// Stores the object's text under the file name, compressed when the
+// flags ask for it.
 bool StoreObjectText(const char* fileName, uint32_t flags, CObjectStream& text)
 {
-    if (IsAbsoluteDataName(fileName))
-        flags |= OPEN_NAME_UNCHANGED;
-    if (WritesInPlace(fileName, flags))
-    {
-        CObjectStream stream;
-        if (!stream.Open(fileName, flags | OPEN_WRITE | OPEN_CREATE))
-            return false;
-        const bool written = text.CopyTo(stream, nullptr);
-        return stream.Close() && written;
-    }
-
-    CString target;
-    ResolveDataPath(target, fileName, flags);
-    if ((flags & OPEN_CREATE_FOLDERS) != 0)
-    {
-        CString folder(target);
-        TruncateToFolder(folder);
-        if (!folder.IsEmpty() && !FileExists(folder.GetText()))
-            CreateFolderPath(folder.GetText());
-    }
     uint32_t size = 0;
     const uint8_t* bytes = ContentsOf(text, size);
     CFile packed;
@@ -99,7 +71,7 @@ bool StoreObjectText(const char* fileName, uint32_t flags, CObjectStream& text)
             return false;
         bytes = ContentsOf(packed, size);
     }
-    return SaveFileDurably(target.GetText(), bytes, size, (flags & OPEN_CLEAR_READ_ONLY) != 0);
+    return StoreDataFile(fileName, flags, bytes, size);
 }
 }
 

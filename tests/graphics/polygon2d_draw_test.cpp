@@ -3,6 +3,8 @@
 #include "engine/app/game_base.h"
 #include "engine/core/geometry/polygon2d.h"
 #include "engine/core/color/color.h"
+#include "engine/graphics/fonts/font.h"
+#include "tests/support/block_glyphs.h"
 #include "tests/support/polygon_shapes.h"
 #include "tests/support/recording_frame.h"
 
@@ -82,32 +84,33 @@ TEST(Polygon2DDraw, EmptyPolygonDrawsNothing)
 TEST(Polygon2DDraw, EdgeNumbersNeedAGameObject)
 {
     Polygon2D square = MakePolygon({{0, 0}, {10, 0}, {10, 10}, {0, 10}}, true);
-    CRecordingFont font(9);
     CRecordingFrame frame;
     square.Draw(frame, 100.0f, 200.0f, kRed, true);
     EXPECT_EQ(frame.calls.size(), 4u);
-    EXPECT_TRUE(font.numbers.empty());
 }
 
 TEST(Polygon2DDraw, EdgeNumbersSitHalfALineOutsideEachEdge)
 {
     Polygon2D square = MakePolygon({{0, 0}, {10, 0}, {10, 10}, {0, 10}}, true);
-    CRecordingFont font(9);
+    // Digits 6 pixels wide, so each single-digit number starts 3 left of
+    // the point it is centred on.
+    CFont font;
+    font.SetPointSize(9.0f);
+    StoreBlockGlyphs(font, '0', '9', 6, 8);
     CGameWithFont game(&font);
     CRecordingFrame frame;
     square.Draw(frame, 100.0f, 200.0f, kRed, true, 1);
     // Half of 9 is 4: along the outward normal from each edge's start, then
     // up by 4.
-    const CRecordingFont::Number expected[] = {
-        {100, 192, 0, 1},
-        {114, 196, 1, 1},
-        {110, 210, 2, 1},
-    };
-    ASSERT_EQ(font.numbers.size(), 3u);
+    const float expected[][2] = {{97, 192}, {111, 196}, {107, 210}};
+    std::vector<CRecordingFrame::Call> blits;
+    for (const CRecordingFrame::Call& call : frame.calls)
+        if (call.kind == CRecordingFrame::BLIT)
+            blits.push_back(call);
+    ASSERT_EQ(blits.size(), 3u);
     for (size_t i = 0; i < 3; i++) {
-        EXPECT_EQ(font.numbers[i].x, expected[i].x) << i;
-        EXPECT_EQ(font.numbers[i].y, expected[i].y) << i;
-        EXPECT_EQ(font.numbers[i].value, expected[i].value) << i;
-        EXPECT_EQ(font.numbers[i].justification, expected[i].justification) << i;
+        EXPECT_EQ(blits[i].x0, expected[i][0]) << i;
+        EXPECT_EQ(blits[i].y0, expected[i][1]) << i;
+        EXPECT_EQ(blits[i].x1, 6) << i;
     }
 }

@@ -1,5 +1,6 @@
 #include "tests/support/recording_frame.h"
 
+#include "engine/blit/blit_type.h"
 #include "engine/core/color/color.h"
 
 void CRecordingFrame::DrawLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1, const CColor& colour)
@@ -18,9 +19,20 @@ void CRecordingFrame::SetPixel(int32_t x, int32_t y, const CColor& colour)
     calls.push_back(Call{PIXEL, static_cast<float>(x), static_cast<float>(y), 0.0f, 0.0f, &colour});
 }
 
-void CRecordingFont::DrawNumber(CFrameInterface&, int32_t x, int32_t y, int32_t value, int32_t justification)
+bool CRecordingFrame::Blit(CFrameInterface*, CRect&, CRect& destinationRect, CBlitType* blitType)
 {
-    numbers.push_back(Number{x, y, value, justification});
+    calls.push_back(Call{BLIT, static_cast<float>(destinationRect.left), static_cast<float>(destinationRect.top),
+                         static_cast<float>(destinationRect.right - destinationRect.left),
+                         static_cast<float>(destinationRect.bottom - destinationRect.top), nullptr,
+                         blitType != nullptr ? blitType->GetOpacity() : 1.0f});
+    return true;
+}
+
+void CRecordingFrame::FillRect(const CRect& rect, const CColor& colour)
+{
+    calls.push_back(Call{FILL, static_cast<float>(rect.left), static_cast<float>(rect.top),
+                         static_cast<float>(rect.right), static_cast<float>(rect.bottom), nullptr, 1.0f,
+                         colour.m_Alpha});
 }
 
 bool CRecordingFrame::GetPixel(int32_t, int32_t, CColor& colour) const

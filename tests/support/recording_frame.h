@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/graphics/font.h"
 #include "engine/graphics/frame_interface.h"
 
 // A frame that draws nothing and remembers every call, in order, so tests
@@ -11,7 +10,9 @@
 class CRecordingFrame : public CFrameInterface
 {
 public:
-    enum Kind { LINE, LINE_AA, PIXEL };
+    // A blit records where the source's pixel (0, 0) landed, its size and
+    // the blit type's opacity; a fill its rectangle and the colour's alpha.
+    enum Kind { LINE, LINE_AA, PIXEL, BLIT, FILL };
 
     struct Call
     {
@@ -21,6 +22,8 @@ public:
         float x1;
         float y1;
         const CColor* colour;
+        float opacity = 1.0f;
+        int32_t alpha = 255;
     };
 
     void DrawLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1, const CColor& colour) override;
@@ -30,12 +33,12 @@ public:
 
     // A surface without pixels: everything else answers nothing.
     uint32_t GetInstanceSize() const override { return sizeof(*this); }
-    bool Blit(CFrameInterface*, CRect&, CRect&, CBlitType*) override { return false; }
+    bool Blit(CFrameInterface* source, CRect& sourceRect, CRect& destinationRect, CBlitType* blitType) override;
     void ClearRect(const CRect&) override {}
     void Clear() override {}
     void Fill(const CColor&) override {}
     void FillBytes(uint8_t) override {}
-    void FillRect(const CRect&, const CColor&) override {}
+    void FillRect(const CRect& rect, const CColor& colour) override;
     using CFrameInterface::FillRect;
     int32_t GetBitsPerPixel() const override { return 0; }
     int32_t GetBytesPerPixel() const override { return 0; }
@@ -45,7 +48,7 @@ public:
     uint8_t* GetStream2Data() const override { return nullptr; }
     uint8_t* GetStream3Data() const override { return nullptr; }
     uint8_t* GetStream4Data() const override { return nullptr; }
-    void GetBounds(CRect& bounds) const override { bounds = CRect{0, 0, 0, 0}; }
+    void GetBounds(CRect& rect) const override { rect = bounds; }
     uint32_t GetFormat() const override { return 0; }
     int32_t GetHeight() const override { return 0; }
     int32_t GetPitch() const override { return 0; }
@@ -66,28 +69,6 @@ public:
     using CFrameInterface::RemapRect;
 
     std::vector<Call> calls;
-};
-
-// A font of a given point size that remembers the numbers it was asked to
-// draw.
-class CRecordingFont : public CFont
-{
-public:
-    struct Number
-    {
-        int32_t x;
-        int32_t y;
-        int32_t value;
-        int32_t justification;
-    };
-
-    explicit CRecordingFont(int32_t pointSize) : m_PointSize(pointSize) {}
-
-    int32_t GetPointSize() const override { return m_PointSize; }
-    void DrawNumber(CFrameInterface& frame, int32_t x, int32_t y, int32_t value, int32_t justification) override;
-
-    std::vector<Number> numbers;
-
-private:
-    int32_t m_PointSize;
+    // What the frame answers as its bounds.
+    CRect bounds{0, 0, 0, 0};
 };

@@ -34,13 +34,13 @@ FatalExitHook SetFatalExitHook(FatalExitHook hook)
     return previous;
 }
 
-void ExitAfterFatalError()
+void ExitAfterFatalError(int exitCode)
 {
     // The process goes on after a hook, so the flag stays down for it.
     if (s_FatalExitHook)
         s_FatalExitHook();
     s_FatalExitInProgress = true;
-    std::exit(-1);
+    std::exit(exitCode);
 }
 
 bool IsFatalExitInProgress()

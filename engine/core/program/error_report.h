@@ -16,10 +16,10 @@ void ShowErrorReport(const char* title, const char* text);
 // A plain message box with an OK button on the main window.
 void ShowSystemMessageBox(const char* caption, const char* text);
 
-// Ends the program with exit code -1. Static destructors still run after
-// exit(), so the flag below is raised first: savers consult it so that
-// half-loaded state never overwrites good records.
-[[noreturn]] void ExitAfterFatalError();
+// Ends the program with exit code -1 (the TrueType glue ends with 1). Static
+// destructors still run after exit(), so the flag below is raised first:
+// savers consult it so that half-loaded state never overwrites good records.
+[[noreturn]] void ExitAfterFatalError(int exitCode = -1);
 
 bool IsFatalExitInProgress();
 

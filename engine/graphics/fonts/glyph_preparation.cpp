@@ -1,0 +1,7 @@
+#include "engine/graphics/fonts/glyph_preparation.h"
+
+#include "engine/graphics/frame.h"
+
+void PrepareGlyphForDrawing(CFrame&)
+{
+}

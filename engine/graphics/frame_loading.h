@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+
+class CClassInfo;
+class CFrame;
+class CImageFilterChain;
+
+// The chain of frames loaded without one of their own, reset on every
+// call: alpha threshold, trim, un-premultiply, dithered conversion to the
+// display depth, run-length encoding.
+CImageFilterChain& GetDefaultFrameLoadSteps();
+
+// Applies a conversion to the depth (-1: the display depth) with the
+// dither flag, then run-length encoding when asked.
+void BuildFrameLoadSteps(CFrame& frame, bool dither, bool runLength, int32_t depth);

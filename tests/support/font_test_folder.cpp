@@ -1,0 +1,30 @@
+#include "tests/support/font_test_folder.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "engine/graphics/fonts/font_file_list.h"
+
+const char* const kDejaVuSansPath = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+
+void FontTestFolder::SetUp()
+{
+    ArchiveTestFolder::SetUp();
+    m_Folder.CopyFileIn(kDejaVuSansPath, std::string("Data/") + DefaultFontPath());
+    ForgetFontFileList();
+    BuildFontFileList();
+}
+
+void FontTestFolder::TearDown()
+{
+    ForgetFontFileList();
+    ArchiveTestFolder::TearDown();
+}
+
+std::string FontTestFolder::DejaVuSansBytes()
+{
+    std::ifstream in(kDejaVuSansPath, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
