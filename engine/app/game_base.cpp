@@ -144,37 +144,19 @@ void CDeferredDeletion::PrepareForDeletion()
 }
 
 CGameBase::CGameBase()
-    : m_pTextFont(nullptr)
-    , m_DisplayFps(false)
-    , m_ShowOverlaysInEditor(true)
-    , m_DrawInterval(1)
-    , m_TextLineCounter(0)
-    , m_Running(false)
-    , m_EngineStarted(false)
-    , m_UpdateCounter(0)
-    , m_DrawCounter(0)
-    , m_SimulatedTime(0.0)
-    , m_LastCounterReading(0.0)
-    , m_Carry(0.0f)
-    , m_MinimumStep(1.0f / 60.0f)
-    , m_Step(1.0f / 60.0f)
-    , m_Cap(1.0f / 12.0f)
-    , m_AppActive(true)
-    , m_pIdleProcessingListener(nullptr)
-    , m_pCharacterTypedListener(nullptr)
-    , m_pPlaySoundListener(nullptr)
+    : CGameBase(1.0f / 60.0f, 1.0f / 60.0f, 1.0f / 12.0f, false)
 {
     RegisterAsGameObject();
 }
 
-CGameBase::CGameBase(float minimumStep, float step, float cap, CSlideShow* slideShow, const char* introTrack)
+CGameBase::CGameBase(float minimumStep, float step, float cap, bool engineStarted)
     : m_pTextFont(nullptr)
     , m_DisplayFps(false)
     , m_ShowOverlaysInEditor(true)
     , m_DrawInterval(1)
     , m_TextLineCounter(0)
     , m_Running(false)
-    , m_EngineStarted(true)
+    , m_EngineStarted(engineStarted)
     , m_UpdateCounter(0)
     , m_DrawCounter(0)
     , m_SimulatedTime(0.0)
@@ -184,12 +166,20 @@ CGameBase::CGameBase(float minimumStep, float step, float cap, CSlideShow* slide
     , m_Step(step)
     , m_Cap(cap)
     , m_AppActive(true)
-    , m_pIdleProcessingListener(
-          new CMemberCallbackListener(this, OnIdleProcessing, CDoIdleProcessingMessage::GetClassTypeId()))
-    , m_pCharacterTypedListener(
-          new CMemberCallbackListener(this, OnCharacterTypedMessage, CCharacterTypedMessage::GetClassTypeId()))
-    , m_pPlaySoundListener(new CMemberCallbackListener(this, OnPlaySound, CPlaySoundMessage::GetClassTypeId()))
+    , m_pIdleProcessingListener(nullptr)
+    , m_pCharacterTypedListener(nullptr)
+    , m_pPlaySoundListener(nullptr)
 {
+}
+
+CGameBase::CGameBase(float minimumStep, float step, float cap, CSlideShow* slideShow, const char* introTrack)
+    : CGameBase(minimumStep, step, cap, true)
+{
+    m_pIdleProcessingListener =
+        new CMemberCallbackListener(this, OnIdleProcessing, CDoIdleProcessingMessage::GetClassTypeId());
+    m_pCharacterTypedListener =
+        new CMemberCallbackListener(this, OnCharacterTypedMessage, CCharacterTypedMessage::GetClassTypeId());
+    m_pPlaySoundListener = new CMemberCallbackListener(this, OnPlaySound, CPlaySoundMessage::GetClassTypeId());
     GetClassRegistry().Sort();
     // Searched in the raw line, letter case kept, wherever it stands.
     if (std::strstr(GetCommandLineText(), "REMOVE"))

@@ -102,6 +102,8 @@ protected:
     CFont* m_pTextFont;
 
 private:
+    // The fields, before any start-up step.
+    CGameBase(float minimumStep, float step, float cap, bool engineStarted);
     void RegisterAsGameObject();
     void RunUpdates(float& pending);
     void DeleteQueuedObjects();
