@@ -4,6 +4,8 @@
 #include <cstring>
 
 #include "content/content_tree.h"
+#include "content/engine_view.h"
+#include "engine/core/settings/paths.h"
 
 static std::vector<CContentItem>& Registered()
 {
@@ -11,9 +13,9 @@ static std::vector<CContentItem>& Registered()
     return items;
 }
 
-CContentItemRegistration::CContentItemRegistration(const char* name, CContentItem::Maker make)
+CContentItemRegistration::CContentItemRegistration(const char* name, CContentItem::Maker make, EContentPhase phase)
 {
-    Registered().push_back({name, make});
+    Registered().push_back({name, make, phase});
 }
 
 std::vector<CContentItem> GetContentItems()
@@ -24,8 +26,23 @@ std::vector<CContentItem> GetContentItems()
     return items;
 }
 
-void MakeContent(CContentTree& tree)
+bool GenerateContent(const std::filesystem::path& programFolder, CContentTree& tree, uint32_t& changed)
 {
-    for (const CContentItem& item : GetContentItems())
-        item.make(tree, item.name);
+    SetDataFolder((programFolder / "Data").string().c_str());
+    changed = 0;
+    const std::vector<CContentItem> items = GetContentItems();
+    for (int phase = 0; phase < CONTENT_PHASE_COUNT; ++phase)
+    {
+        PrepareEngineForPhase(static_cast<EContentPhase>(phase));
+        for (const CContentItem& item : items)
+        {
+            if (item.phase == phase)
+                item.make(tree, item.name);
+        }
+        uint32_t changedNow = 0;
+        if (!tree.WriteTo(programFolder, changedNow))
+            return false;
+        changed += changedNow;
+    }
+    return true;
 }

@@ -14,10 +14,22 @@ void CContentTree::Add(const std::string& path, std::vector<uint8_t> bytes, cons
     auto [at, added] = m_Items.emplace(path, item);
     if (!added)
     {
-        std::fprintf(stderr, "content: \"%s\" is made by both \"%s\" and \"%s\"\n", path.c_str(), at->second, item);
+        std::fprintf(stderr, "content: \"%s\" is made by both \"%s\" and \"%s\"\n", path.c_str(), at->second.c_str(),
+                     item);
         std::exit(2);
     }
     m_Files.emplace(path, std::move(bytes));
+}
+
+std::vector<std::string> CContentTree::GetFilesOf(const char* item) const
+{
+    std::vector<std::string> paths;
+    for (const auto& [path, maker] : m_Items)
+    {
+        if (maker == item)
+            paths.push_back(path);
+    }
+    return paths;
 }
 
 void CContentTree::Add(const std::string& path, const std::string& text, const char* item)

@@ -27,15 +27,18 @@ public:
 
     const std::map<std::string, std::vector<uint8_t>>& GetFiles() const { return m_Files; }
     bool Contains(const std::string& path) const { return m_Files.count(path) != 0; }
+    // The paths an item made, in path order.
+    std::vector<std::string> GetFilesOf(const char* item) const;
 
-    // Writes every file below the program folder, creating folders as needed.
-    // Answers the number of files whose bytes changed; false on a file that
-    // cannot be written (reported on stderr).
+    // Writes every file below the program folder, creating folders as needed
+    // (a file already written and unchanged since costs a comparison).
+    // Counts the files whose bytes changed; false on a file that cannot be
+    // written (reported on stderr).
     bool WriteTo(const std::filesystem::path& programFolder, uint32_t& changed) const;
 
 private:
     std::map<std::string, std::vector<uint8_t>> m_Files;
-    std::map<std::string, const char*> m_Items;
+    std::map<std::string, std::string> m_Items;
 };
 
 // The modification time every generated file gets, as a file time (100 ns

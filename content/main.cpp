@@ -11,31 +11,28 @@
 // given, then prints the hash of what lies there, caches aside.
 //
 //     vp_content <program folder>
-//     vp_content --list          the items and the files each one makes
+//     vp_content --list <folder> the same, then each item with its files
 int main(int argc, char** argv)
 {
-    if (argc == 2 && std::strcmp(argv[1], "--list") == 0)
+    const bool list = argc == 3 && std::strcmp(argv[1], "--list") == 0;
+    if (argc != 2 && !list)
+    {
+        std::fprintf(stderr, "usage: %s [--list] <program folder>\n", argv[0]);
+        return 2;
+    }
+    const std::filesystem::path programFolder = argv[argc - 1];
+    CContentTree tree;
+    uint32_t changed = 0;
+    if (!GenerateContent(programFolder, tree, changed))
+        return 1;
+    std::printf("%s (%u rewritten)\n", FormatTreeHash(HashTree(programFolder / "Data", "Cache")).c_str(), changed);
+    if (list)
     {
         for (const CContentItem& item : GetContentItems())
         {
-            CContentTree tree;
-            item.make(tree, item.name);
-            for (const auto& [path, bytes] : tree.GetFiles())
-                std::printf("%s\t%s\t%zu\n", item.name, path.c_str(), bytes.size());
+            for (const std::string& path : tree.GetFilesOf(item.name))
+                std::printf("%s\t%s\t%zu\n", item.name, path.c_str(), tree.GetFiles().at(path).size());
         }
-        return 0;
     }
-    if (argc != 2)
-    {
-        std::fprintf(stderr, "usage: %s <program folder> | --list\n", argv[0]);
-        return 2;
-    }
-    const std::filesystem::path programFolder = argv[1];
-    CContentTree tree;
-    MakeContent(tree);
-    uint32_t changed = 0;
-    if (!tree.WriteTo(programFolder, changed))
-        return 1;
-    std::printf("%s (%u rewritten)\n", FormatTreeHash(HashTree(programFolder / "Data", "Cache")).c_str(), changed);
     return 0;
 }

@@ -21,12 +21,10 @@ class ContentSounds : public ::testing::Test
 protected:
     void SetUp() override
     {
-        CContentTree tree;
-        MakeContent(tree);
-        uint32_t changed = 0;
-        ASSERT_TRUE(tree.WriteTo(m_Folder.Path(), changed));
         m_PreviousDataFolder = GetDataFolder();
-        SetDataFolder((m_Folder.Path() + "Data").c_str());
+        CContentTree tree;
+        uint32_t changed = 0;
+        ASSERT_TRUE(GenerateContent(m_Folder.Path(), tree, changed));
     }
     void TearDown() override { SetDataFolder(m_PreviousDataFolder.c_str()); }
 
