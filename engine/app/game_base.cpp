@@ -32,6 +32,7 @@
 #include "engine/graphics/developer_message.h"
 #include "engine/graphics/engine_text_font.h"
 #include "engine/graphics/fonts/font.h"
+#include "engine/graphics/frame_cache_files.h"
 #include "engine/graphics/image_switches.h"
 #include "engine/graphics/pixel_formats.h"
 #include "engine/graphics/screen_frame.h"
@@ -231,6 +232,12 @@ void CGameBase::RegisterAsGameObject()
     g_pGameObject = this;
     SetEngineTextFontSource(TextFontOfTheGameObject);
     SetDeveloperMessageSink(DeveloperMessageToTheGameObject);
+    // An artist's machine keeps every frame lossless while pictures are
+    // being worked on.
+    if (CanOpenDataFile("Artist.txt", OPEN_NAME_UNCHANGED) || HasCommandLineSwitch("/NoJPEG"))
+        SetNoLossyFrameImages(true);
+    if (HasCommandLineSwitch("/NoCompression"))
+        SetCompressedStorageMode(false);
 }
 
 CGameBase::~CGameBase()

@@ -6,7 +6,10 @@
 #include "engine/graphics/frame_format.h"
 #include "engine/graphics/frame_interface.h"
 
+class CFile;
+class CImageFilterChain;
 class CPropertyWindow;
+class CString;
 
 // The one surface that owns pixels: plain pixels at 8 (palette index), 16
 // (5-6-5), 24 (blue, green, red) or 32 bits (blue, green, red, alpha), or a
@@ -117,6 +120,32 @@ public:
 
     // Decodes a JPEG file into the frame (24 bits).
     bool LoadJPEG(const char* path, uint32_t flags);
+
+    // The compiled form: a 36-byte header, then each stream's bytes and
+    // row offsets, as in memory. The object form keeps its own names.
+    using CObject::ReadBinary;
+    using CObject::WriteBinary;
+    bool WriteBinary(CFile& file);
+    // False, leaving no pixels, for anything but a frame this program
+    // could have written: wrong version, short data, inconsistent depth,
+    // encoding, sizes or row tables, damaged run-length streams. A file
+    // that maps in place lends its bytes (borrowed pixels; the file's
+    // buffer must outlive the frame), except to one-row frames.
+    bool ReadBinary(CFile& file);
+
+    // Where the frame's cache lies for the chain's depth (the display
+    // depth without one); empty for other depths.
+    static void GetCachePath(CString& out, const char* folder, const char* name, const CImageFilterChain* chain,
+                             bool underCache);
+    static const char* GetCacheKeyword();
+    // The ".Frame" file "Cache/<folder>/<name>.Frame": offsets and one
+    // image block of the frame drawn at 32 bits.
+    bool SaveFrameFile(const char* folder, const char* name, int32_t jpegQuality, bool losslessOnly);
+    bool LoadFrameFile(const char* folder, const char* name);
+    // Loads the frame from its cache when fresh, else from its ".Frame"
+    // file or source image, writing the cache again.
+    virtual bool RebuildFromSource(const char* folder, const char* name, CImageFilterChain* chain, bool underCache,
+                                   uint32_t flags);
     void SetSize(uint32_t width, uint32_t height);
 
 protected:
