@@ -29,3 +29,9 @@ if(VP_BUILD_TESTS)
     add_dependencies(${target} vp_content)
   endforeach()
 endif()
+
+# The start-up tests run the built game from a generated folder.
+if(VP_BUILD_TESTS AND TARGET vantrell AND TARGET content_content_startup_test)
+  add_dependencies(content_content_startup_test vantrell)
+  target_compile_definitions(content_content_startup_test PRIVATE VP_PROGRAM_PATH="$<TARGET_FILE:vantrell>")
+endif()
