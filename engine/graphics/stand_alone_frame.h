@@ -70,5 +70,3 @@ private:
     int32_t m_BlitType;
 };
 
-// The steps stand-alone frames start from: 3, 6, 7, 12, 8.
-const CImageFilterChain& GetDefaultFrameLoadSteps();

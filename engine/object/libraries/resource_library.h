@@ -114,7 +114,7 @@ public:
     void LoadAll();
     void LoadItem(uint32_t index);
     // Where the item's file is read from and saved to.
-    void GetItemFilePath(uint32_t index, CString& out);
+    virtual void GetItemFilePath(uint32_t index, CString& out);
     // "." + each extension, in order.
     void GetExtensions(CStringArray& out) const;
     void DeleteAllItems();
