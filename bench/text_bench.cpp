@@ -56,15 +56,17 @@ CFrame MakeTarget()
 }
 
 // Blends a coverage bitmap in white onto the 16-bit frame at (x, y).
-void BlendCoverage(CFrame& target, const unsigned char* coverage, int32_t width, int32_t rows, int32_t pitch,
-                   int32_t x, int32_t y)
+void BlendCoverage(CFrame& target, const unsigned char* coverage, int32_t width, int32_t rows, int32_t pitch, int32_t x,
+                   int32_t y)
 {
-    for (int32_t row = 0; row < rows; row++) {
+    for (int32_t row = 0; row < rows; row++)
+    {
         const int32_t ty = y + row;
         if (ty < 0 || ty >= target.GetHeight())
             continue;
         uint16_t* line = reinterpret_cast<uint16_t*>(target.GetPixels()) + target.GetRowOffsets()[ty];
-        for (int32_t column = 0; column < width; column++) {
+        for (int32_t column = 0; column < width; column++)
+        {
             const int32_t tx = x + column;
             const unsigned char weight = coverage[row * pitch + column];
             if (weight != 0 && tx >= 0 && tx < target.GetWidth())
@@ -80,7 +82,8 @@ void BM_FontDrawTextWarm(benchmark::State& state)
     font.SetDefaults();
     CFrame target = MakeTarget();
     font.DrawText(target, 100, 300, kLine);
-    for (auto _ : state) {
+    for (auto _ : state)
+    {
         font.DrawText(target, 100, 300, kLine);
         benchmark::ClobberMemory();
     }
@@ -111,9 +114,11 @@ void BM_FreeTypeRenderEveryGlyph(benchmark::State& state)
     FreeTypeFace ft;
     CFrame target = MakeTarget();
     const int32_t baseline = 300 + static_cast<int32_t>(ft.face->size->metrics.ascender >> 6);
-    for (auto _ : state) {
+    for (auto _ : state)
+    {
         int32_t x = 100;
-        for (int32_t i = 0; i < kGlyphs; i++) {
+        for (int32_t i = 0; i < kGlyphs; i++)
+        {
             FT_Load_Char(ft.face, static_cast<unsigned char>(kLine[i]), FT_LOAD_RENDER);
             const FT_GlyphSlot slot = ft.face->glyph;
             BlendCoverage(target, slot->bitmap.buffer, static_cast<int32_t>(slot->bitmap.width),
@@ -136,11 +141,16 @@ void BM_FreeTypeCachedCoverageBlend(benchmark::State& state)
         int32_t width, rows, left, top, advance;
     };
     std::vector<Coverage> glyphs;
-    for (int32_t i = 0; i < kGlyphs; i++) {
+    for (int32_t i = 0; i < kGlyphs; i++)
+    {
         FT_Load_Char(ft.face, static_cast<unsigned char>(kLine[i]), FT_LOAD_RENDER);
         const FT_GlyphSlot slot = ft.face->glyph;
-        Coverage glyph{{}, static_cast<int32_t>(slot->bitmap.width), static_cast<int32_t>(slot->bitmap.rows),
-                       slot->bitmap_left, slot->bitmap_top, static_cast<int32_t>(slot->advance.x >> 6)};
+        Coverage glyph{{},
+                       static_cast<int32_t>(slot->bitmap.width),
+                       static_cast<int32_t>(slot->bitmap.rows),
+                       slot->bitmap_left,
+                       slot->bitmap_top,
+                       static_cast<int32_t>(slot->advance.x >> 6)};
         for (int32_t row = 0; row < glyph.rows; row++)
             glyph.pixels.insert(glyph.pixels.end(), slot->bitmap.buffer + row * slot->bitmap.pitch,
                                 slot->bitmap.buffer + row * slot->bitmap.pitch + glyph.width);
@@ -148,9 +158,11 @@ void BM_FreeTypeCachedCoverageBlend(benchmark::State& state)
     }
     CFrame target = MakeTarget();
     const int32_t baseline = 300 + static_cast<int32_t>(ft.face->size->metrics.ascender >> 6);
-    for (auto _ : state) {
+    for (auto _ : state)
+    {
         int32_t x = 100;
-        for (const Coverage& glyph : glyphs) {
+        for (const Coverage& glyph : glyphs)
+        {
             BlendCoverage(target, glyph.pixels.data(), glyph.width, glyph.rows, glyph.width, x + glyph.left,
                           baseline - glyph.top);
             x += glyph.advance;
@@ -165,7 +177,8 @@ void BM_FontDrawTextCold(benchmark::State& state)
 {
     PrepareOnce();
     CFrame target = MakeTarget();
-    for (auto _ : state) {
+    for (auto _ : state)
+    {
         CFont font;
         font.SetDefaults();
         font.DrawText(target, 100, 300, kLine);

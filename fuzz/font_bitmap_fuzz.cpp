@@ -2,9 +2,9 @@
 // strip picture, read, cut into glyphs and drawn code by code; codes the
 // strip lacks come from the data folder's default TrueType font.
 //
-// Input: the "FONT.TXT" text, a zero byte, the strip's width - 1 and
-// height - 1 (one byte each), then its 32-bit pixels (blue, green, red,
-// alpha), zeros where the input ends early.
+// Input: the "FONT.TXT" text (read into a bitmap font), a zero byte, the
+// strip's width - 1 and height - 1 (one byte each), then its 32-bit pixels
+// (blue, green, red, alpha), zeros where the input ends early.
 
 #include <cstddef>
 #include <cstdint>
@@ -17,6 +17,7 @@
 #include "engine/graphics/fonts/font_bitmap.h"
 #include "engine/graphics/fonts/font_file_list.h"
 #include "engine/graphics/frame.h"
+#include "engine/graphics/pixel_formats.h"
 #include "fuzz/support/fuzz_input.h"
 #include "tests/support/object_forms.h"
 
@@ -30,6 +31,9 @@ bool PrepareDataFolder()
     std::filesystem::copy_file("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", fonts + "!default.ttf",
                                std::filesystem::copy_options::overwrite_existing);
     SetDataFolder((GetFuzzFolder() + "Data").c_str());
+    // Glyphs are made ready for a 16-bit display, as the game runs.
+    InitPixelFormatTables("Palettes", "GamePalette");
+    SetFrameDepth(16);
     BuildFontFileList();
     return true;
 }
@@ -42,7 +46,8 @@ std::unique_ptr<CFrame> ReadStrip(const uint8_t* data, size_t size)
     strip->Create(width, height, 32);
     const size_t available = size > 2 ? size - 2 : 0;
     const size_t bytes = std::min<size_t>(available, static_cast<size_t>(width) * height * 4);
-    for (size_t i = 0; i < bytes; i++) {
+    for (size_t i = 0; i < bytes; i++)
+    {
         const size_t pixel = i / 4;
         const size_t row = pixel / width;
         uint8_t* start = strip->GetPixels() + static_cast<size_t>(strip->GetRowOffsets()[row]) * 4;
@@ -65,23 +70,30 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::unique_ptr<CFrame> strip = ReadStrip(data + stripOffset, size - stripOffset);
 
     RunReader([&]() {
-        std::unique_ptr<CObject> object = ObjectFromText(text);
-        CFontBitmap* font = dynamic_cast<CFontBitmap*>(object.get());
-        if (font == nullptr)
+        // Owned here, so that a report in the middle of the read leaves
+        // nothing behind.
+        auto font = std::make_unique<CFontBitmap>();
+        if (!ReadObjectText(font.get(), text))
             return;
         font->BuildGlyphs(*strip);
         CFrame target;
-        target.Create(320, 120, 32);
+        target.Create(320, 120, 16);
         font->GetHeight();
         font->GetLineHeight();
+        // Every code the strip covers, and a few it leaves to the TrueType
+        // face (each of those costs a render).
         CString line;
-        for (uint32_t code = 1; code < 256; code++) {
+        for (uint32_t code = font->GetFirstAscii(); code <= font->GetLastAscii() && code < 256; code++)
+        {
             line += static_cast<char>(code);
-            if (code % 32 == 0) {
+            if (line.GetLength() == 32)
+            {
                 font->DrawText(target, 0, static_cast<int32_t>(code / 32) * 12, line);
                 line.Empty();
             }
         }
+        line += "A~";
+        line.Append(CString(u"\u20AC"));
         font->DrawMultiLineText(target, 0, 0, line, 2, 1);
         font->DrawWrappedText(target, 0, 0, "Wrap these words\nand\n\nthese", 40, 1);
     });

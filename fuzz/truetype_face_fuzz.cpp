@@ -13,6 +13,7 @@
 #include "engine/graphics/fonts/glyph_preparation.h"
 #include "engine/graphics/fonts/truetype_face.h"
 #include "engine/graphics/frame.h"
+#include "engine/graphics/pixel_formats.h"
 #include "fuzz/support/fuzz_input.h"
 
 namespace {
@@ -29,13 +30,23 @@ void RenderAndDraw(TrueTypeFace& face, CFrame& target, uint32_t code)
                   &GetBlitTransparentMask());
 }
 
+// Glyphs are made ready for a 16-bit display, as the game runs.
+bool PrepareDisplayDepth()
+{
+    InitPixelFormatTables("Palettes", "GamePalette");
+    SetFrameDepth(16);
+    return true;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
+    static const bool s_Prepared = PrepareDisplayDepth();
+    (void)s_Prepared;
     const std::string path = WriteFuzzFile("Fuzz.ttf", data, size);
     CFrame target;
-    target.Create(160, 160, 32);
+    target.Create(160, 160, 16);
     RunReader([&]() {
         TrueTypeFace* face = TrueTypeFace::Open(path.c_str(), 12.0f);
         if (face == nullptr)

@@ -16,14 +16,14 @@ constexpr uint8_t kBoxAlpha = 128;
 } // namespace
 
 COnScreenMessage::COnScreenMessage()
-    : m_pFont(nullptr),
-      m_LayoutPending(false),
-      m_RequestedY(-1),
-      m_TimeLeft(0.0f),
-      m_Area{0, 0, 0, 0},
-      m_Clipped(false),
-      m_Box{0, 0, 0, 0},
-      m_BoxColor(0, 0, 0, kBoxAlpha)
+    : m_pFont(nullptr)
+    , m_LayoutPending(false)
+    , m_RequestedY(-1)
+    , m_TimeLeft(0.0f)
+    , m_Area{0, 0, 0, 0}
+    , m_Clipped(false)
+    , m_Box{0, 0, 0, 0}
+    , m_BoxColor(0, 0, 0, kBoxAlpha)
 {
 }
 
@@ -37,7 +37,8 @@ void COnScreenMessage::Hide()
 
 void COnScreenMessage::Show(const CString& text, float seconds, int32_t y)
 {
-    if (text.IsEmpty() || text.IsBlank() || m_pFont == nullptr) {
+    if (text.IsEmpty() || text.IsBlank() || m_pFont == nullptr)
+    {
         Hide();
         return;
     }
@@ -91,7 +92,8 @@ void COnScreenMessage::Draw(CFrameInterface& destination)
 
     CClippedProxyFrame clipped(&destination);
     CFrameInterface* target = &destination;
-    if (m_Clipped) {
+    if (m_Clipped)
+    {
         clipped.SetClipRect(m_Area);
         target = &clipped;
     }

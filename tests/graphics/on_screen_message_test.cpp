@@ -72,7 +72,8 @@ TEST_F(OnScreenMessageTest, ShowsForFourSecondsAndFadesOverTheLastHalf)
 {
     m_Message.Show("hello", -1.0f, -1);
     int32_t steps = 0;
-    while (m_Message.GetTimeLeft() > 0.0f) {
+    while (m_Message.GetTimeLeft() > 0.0f)
+    {
         m_Screen.calls.clear();
         m_Message.Draw(m_Screen);
         const float timeLeft = m_Message.GetTimeLeft();
@@ -138,8 +139,10 @@ TEST(OnScreenMessageClip, DrawsOnlyInsideTheClipRectangle)
     screen.Fill(ColorWhite);
     message.Draw(screen);
     int32_t changedInside = 0;
-    for (int32_t y = 0; y < 600; y++) {
-        for (int32_t x = 0; x < 800; x++) {
+    for (int32_t y = 0; y < 600; y++)
+    {
+        for (int32_t x = 0; x < 800; x++)
+        {
             const bool inside = x >= 11 && x < 626 && y >= 10 && y < 600;
             const uint32_t value = screen.GetPixelValue(x, y);
             if (!inside)

@@ -17,5 +17,4 @@ public:
 // tested with widths picked for the case instead of a real face's.
 void StoreBlockGlyph(CFont& font, uint32_t code, uint32_t width, uint32_t height, int32_t yOffset = 0);
 // The same for every code from first to last.
-void StoreBlockGlyphs(CFont& font, uint32_t first, uint32_t last, uint32_t width, uint32_t height,
-                      int32_t yOffset = 0);
+void StoreBlockGlyphs(CFont& font, uint32_t first, uint32_t last, uint32_t width, uint32_t height, int32_t yOffset = 0);

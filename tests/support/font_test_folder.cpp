@@ -4,12 +4,16 @@
 #include <sstream>
 
 #include "engine/graphics/fonts/font_file_list.h"
+#include "engine/graphics/pixel_formats.h"
 
 const char* const kDejaVuSansPath = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 
 void FontTestFolder::SetUp()
 {
     ArchiveTestFolder::SetUp();
+    // Glyphs are made display-ready for a 16-bit display.
+    InitPixelFormatTables("Palettes", "GamePalette");
+    SetFrameDepth(16);
     m_Folder.CopyFileIn(kDejaVuSansPath, std::string("Data/") + DefaultFontPath());
     ForgetFontFileList();
     BuildFontFileList();

@@ -8,7 +8,8 @@
 extern const char* const kDejaVuSansPath;
 
 // A data folder whose "Resources/Fonts/!default.ttf" is a copy of DejaVu
-// Sans, with the font file list built over it (and forgotten afterwards).
+// Sans, with the font file list built over it (and forgotten afterwards),
+// and a 16-bit display depth.
 class FontTestFolder : public ArchiveTestFolder
 {
 protected:

@@ -29,8 +29,8 @@ constexpr float kDefaultPointSize = 12.0f;
 // Font files may say which size a font was first drawn at; the font code
 // itself never reads it.
 AttachDynamicProperty s_OriginalPointSize(new FloatProperty("OriginalPointSize", "Points", DynamicValueMember<float>(),
-                                                            EDITOR_EDITABLE, kDefaultPointSize, nullptr, 0.0f,
-                                                            200.0f, 1.0f),
+                                                            EDITOR_EDITABLE, kDefaultPointSize, nullptr, 0.0f, 200.0f,
+                                                            1.0f),
                                           CFont::SGetClassInfo(), 0, nullptr);
 
 } // namespace
@@ -46,23 +46,23 @@ void CFont::RegisterProperties(CClassInfo* classInfo)
         new ColorProperty("Generated Color", VP_MEMBER(m_GeneratedColor), EDITOR_EDITABLE, 255, 255, 255, 255);
     colour->SetHasAlpha(true);
     classInfo->AddProperty(colour);
-    classInfo->AddProperty(new FloatProperty("Point Size", VP_MEMBER(m_PointSize), EDITOR_EDITABLE,
-                                             kDefaultPointSize, VP_SETTER(SetPointSize), 3.0f, 72.0f, 1.0f));
+    classInfo->AddProperty(new FloatProperty("Point Size", VP_MEMBER(m_PointSize), EDITOR_EDITABLE, kDefaultPointSize,
+                                             VP_SETTER(SetPointSize), 3.0f, 72.0f, 1.0f));
     classInfo->AddProperty(new BoolProperty("Generate All Caps", VP_MEMBER(m_GenerateAllCaps), EDITOR_EDITABLE, false,
                                             VP_SETTER(SetGenerateAllCaps)));
 }
 
 CFont::CFont()
-    : m_Height(0),
-      m_pFace(nullptr),
-      m_ppGlyphs(new CFrame*[kInitialGlyphCount]()),
-      m_GlyphCount(kInitialGlyphCount),
-      m_pBlitType(&GetBlitTransparentMask()),
-      m_pLayoutString(nullptr),
-      m_LayoutWidth(0),
-      m_LayoutGap(0),
-      m_LayoutValid(false),
-      m_LayoutCount(0)
+    : m_Height(0)
+    , m_pFace(nullptr)
+    , m_ppGlyphs(new CFrame*[kInitialGlyphCount]())
+    , m_GlyphCount(kInitialGlyphCount)
+    , m_pBlitType(&GetBlitTransparentMask())
+    , m_pLayoutString(nullptr)
+    , m_LayoutWidth(0)
+    , m_LayoutGap(0)
+    , m_LayoutValid(false)
+    , m_LayoutCount(0)
 {
     ConstructProperties(SGetClassInfo());
     // A font made in code draws at once: the defaults of every property but
@@ -85,7 +85,8 @@ CFont::~CFont()
 void CFont::AddCustomEditorControls(CPropertyWindow* window)
 {
     GetEditorHooks().AddFontPreviewEditor(window, this);
-    if (m_pFace != nullptr) {
+    if (m_pFace != nullptr)
+    {
         m_pFace->Close();
         m_pFace = nullptr;
     }
@@ -122,11 +123,13 @@ void CFont::ReleaseGlyphs()
 void CFont::ReleaseFaceAndGlyphs()
 {
     m_Height = 0;
-    if (m_pFace != nullptr) {
+    if (m_pFace != nullptr)
+    {
         m_pFace->Close();
         m_pFace = nullptr;
     }
-    for (uint32_t i = 0; i < m_GlyphCount; i++) {
+    for (uint32_t i = 0; i < m_GlyphCount; i++)
+    {
         delete m_ppGlyphs[i];
         m_ppGlyphs[i] = nullptr;
     }
@@ -139,7 +142,8 @@ CFrame* CFont::GetDrawableGlyph(uint32_t code)
 
 void CFont::StoreGlyph(uint32_t code, CFrame* glyph)
 {
-    if (code > kLastGlyphCode) {
+    if (code > kLastGlyphCode)
+    {
         delete glyph;
         return;
     }
@@ -194,7 +198,8 @@ int32_t CFont::GetPointSize() const
 
 int32_t CFont::GetHeight()
 {
-    if (m_Height == 0) {
+    if (m_Height == 0)
+    {
         GetGlyph('A');
         // A font without a face (a bitmap font, or one whose face the
         // property window closed) has no ascender to fall back on.
@@ -209,7 +214,8 @@ int32_t CFont::GetLineHeight()
     // The offset comes from a glyph, so a fresh font makes one first: the
     // answer must not change once some glyph exists.
     const CFrame* first = nullptr;
-    for (int pass = 0; pass < 2 && first == nullptr; pass++) {
+    for (int pass = 0; pass < 2 && first == nullptr; pass++)
+    {
         if (pass == 1)
             GetGlyph('A');
         for (uint32_t i = 0; i < m_GlyphCount && first == nullptr; i++)

@@ -17,14 +17,16 @@ void CFontBitmap::RegisterProperties(CClassInfo* classInfo)
         new UnsignedIntProperty("Bitmap/First ASCII", VP_MEMBER(m_FirstAscii), EDITOR_EDITABLE, 32, nullptr, 0, 255));
     classInfo->AddProperty(
         new UnsignedIntProperty("Bitmap/Last ASCII", VP_MEMBER(m_LastAscii), EDITOR_EDITABLE, 125, nullptr, 0, 255));
-    classInfo->AddProperty(new BoolProperty("Load/Fixed Width", VP_MEMBER(m_FixedWidth), EDITOR_EDITABLE, false,
-                                            nullptr));
+    classInfo->AddProperty(
+        new BoolProperty("Load/Fixed Width", VP_MEMBER(m_FixedWidth), EDITOR_EDITABLE, false, nullptr));
     // Saved with the font but not shown: cutting the strip measures it anew.
     const CPropertyMember<uint32_t> height{VP_OFFSET_OF(CFontBitmap, m_Height), sizeof(uint32_t)};
-    classInfo->AddProperty(new UnsignedIntProperty("Height Without Decenders", height, EDITOR_HIDDEN, 0, nullptr, 0, 0));
+    classInfo->AddProperty(
+        new UnsignedIntProperty("Height Without Decenders", height, EDITOR_HIDDEN, 0, nullptr, 0, 0));
 }
 
-CFontBitmap::CFontBitmap() : m_GlyphsBuilt(false)
+CFontBitmap::CFontBitmap()
+    : m_GlyphsBuilt(false)
 {
     ConstructProperties(SGetClassInfo());
     m_FirstAscii = 32;
@@ -39,7 +41,8 @@ CFontBitmap::~CFontBitmap()
 
 CFrame* CFontBitmap::GetGlyphFrame(uint32_t code)
 {
-    if (!m_GlyphsBuilt) {
+    if (!m_GlyphsBuilt)
+    {
         m_GlyphsBuilt = true;
         if (const CFrame* strip = FindStrip())
             BuildGlyphs(*strip);
@@ -70,23 +73,28 @@ void CFontBitmap::BuildGlyphs(const CFrame& strip)
         return;
     const int32_t stripWidth = strip.GetWidth();
     const int32_t stripHeight = strip.GetHeight();
-    const int32_t cellWidth = static_cast<int32_t>(static_cast<uint32_t>(stripWidth) /
-                                                   (m_LastAscii - m_FirstAscii + 1));
+    const int32_t cellWidth =
+        static_cast<int32_t>(static_cast<uint32_t>(stripWidth) / (m_LastAscii - m_FirstAscii + 1));
 
     int32_t glyphHeight;
     int32_t top = 0;
     int32_t x;
-    if (m_FixedWidth) {
+    if (m_FixedWidth)
+    {
         glyphHeight = stripHeight;
         m_Height = stripHeight;
         x = 0;
-    } else {
+    }
+    else
+    {
         // The bottom row and column 0 hold the markers.
         glyphHeight = stripHeight - 1;
         const int32_t middle = (stripHeight - 1) / 2;
         bool topFound = false;
-        for (int32_t y = 0; y <= middle && !topFound; y++) {
-            if (IsMarker(strip, 0, y)) {
+        for (int32_t y = 0; y <= middle && !topFound; y++)
+        {
+            if (IsMarker(strip, 0, y))
+            {
                 top = y;
                 topFound = true;
             }
@@ -99,21 +107,29 @@ void CFontBitmap::BuildGlyphs(const CFrame& strip)
     }
 
     int32_t x0 = x;
-    for (uint32_t code = m_FirstAscii; code <= m_LastAscii; code++) {
+    for (uint32_t code = m_FirstAscii; code <= m_LastAscii; code++)
+    {
         CFrame* glyph = new CFrame;
-        if (x0 >= stripWidth - 1) {
+        if (x0 >= stripWidth - 1)
+        {
             // Past the strip's end: a blank cell.
             glyph->Create(static_cast<uint32_t>(cellWidth), static_cast<uint32_t>(std::max(glyphHeight, 0)),
                           strip.GetBitsPerPixel());
-        } else {
-            if (m_FixedWidth) {
+        }
+        else
+        {
+            if (m_FixedWidth)
+            {
                 x += cellWidth;
-            } else {
+            }
+            else
+            {
                 while (x < stripWidth && !IsMarker(strip, x, stripHeight - 1))
                     x++;
             }
             glyph->Create(static_cast<uint32_t>(x - x0), static_cast<uint32_t>(std::max(glyphHeight, 0)), 32);
-            if (glyph->GetPixels() != nullptr) {
+            if (glyph->GetPixels() != nullptr)
+            {
                 glyph->BlitAt(const_cast<CFrame*>(&strip), -x0 - strip.GetUpperLeftXOffset(),
                               -strip.GetUpperLeftYOffset(), &GetBlitNormal());
                 PrepareGlyphForDrawing(*glyph);

@@ -10,7 +10,9 @@ namespace {
 class CFontRef : public CResourceRef
 {
 public:
-    CFontRef(VirtualArray* list, int32_t itemIndex) : CResourceRef(list, itemIndex), m_pFont(nullptr)
+    CFontRef(VirtualArray* list, int32_t itemIndex)
+        : CResourceRef(list, itemIndex)
+        , m_pFont(nullptr)
     {
         const char* firstName = list->GetName(0);
         const bool noneEntry = itemIndex == 0 && firstName != nullptr && CString(firstName).FindNoCase("none") >= 0;
@@ -47,7 +49,8 @@ CResourceRef* MakeFontRef(VirtualArray* list, int32_t itemIndex)
 
 } // namespace
 
-CFontLibrary::CFontLibrary() : CResourceLibrary<CFont>(LIBRARY_FONTS)
+CFontLibrary::CFontLibrary()
+    : CResourceLibrary<CFont>(LIBRARY_FONTS)
 {
 }
 

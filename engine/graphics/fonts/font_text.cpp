@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "engine/graphics/fonts/text_lines.h"
 #include "engine/graphics/frame.h"
 
 namespace {
@@ -48,31 +49,39 @@ void CFont::DrawText(CFrameInterface& destination, int32_t x, int32_t y, const C
         return;
 
     int32_t start = x;
-    if (justification == JUSTIFY_CENTER || justification == JUSTIFY_RIGHT) {
+    if (justification == JUSTIFY_CENTER || justification == JUSTIFY_RIGHT)
+    {
         int32_t extent;
-        if (advance > 0) {
+        if (advance > 0)
+        {
             // Only printable characters count for the placement, although
             // codes 20 to 31 take a cell as well.
             int32_t printable = 0;
             for (uint32_t i = 0; i < length; i++)
                 printable += text.GetAt(i) >= 32 ? 1 : 0;
             extent = advance * printable;
-        } else {
+        }
+        else
+        {
             extent = GetTextWidth(text);
         }
         start -= justification == JUSTIFY_CENTER ? HalfUnsigned(extent) : extent;
     }
 
-    for (uint32_t i = 0; i < length; i++) {
+    for (uint32_t i = 0; i < length; i++)
+    {
         const uint32_t code = text.GetAt(i);
         if (code < 20)
             continue;
         CFrame* glyph = GetGlyphFrame(code);
-        if (advance > 0) {
+        if (advance > 0)
+        {
             if (glyph != nullptr)
                 destination.BlitAt(glyph, start + (advance - glyph->GetWidth()) / 2, y, m_pBlitType);
             start += advance;
-        } else if (glyph != nullptr) {
+        }
+        else if (glyph != nullptr)
+        {
             destination.BlitAt(glyph, start, y, m_pBlitType);
             start += glyph->GetWidth();
         }
@@ -86,34 +95,11 @@ void CFont::DrawNumber(CFrameInterface& destination, int32_t x, int32_t y, int32
     DrawText(destination, x, y, text, justification);
 }
 
-namespace {
-
-// Calls visit(line) for each line between line feeds; a final line feed
-// adds no line, and an empty text has none.
-template <typename Visit>
-void ForEachLine(const CString& text, Visit visit)
-{
-    const uint32_t length = text.GetLength();
-    uint32_t start = 0;
-    while (start < length) {
-        const int32_t feed = text.FindChar('\n', start, true);
-        const uint32_t end = feed < 0 ? length : static_cast<uint32_t>(feed);
-        CString line;
-        text.Mid(line, start, end - start);
-        visit(line);
-        if (feed < 0)
-            break;
-        start = end + 1;
-    }
-}
-
-} // namespace
-
-int32_t CFont::DrawMultiLineText(CFrameInterface& destination, int32_t x, int32_t y, const CString& text,
-                                 int32_t gap, int32_t justification, int32_t* endY)
+int32_t CFont::DrawMultiLineText(CFrameInterface& destination, int32_t x, int32_t y, const CString& text, int32_t gap,
+                                 int32_t justification, int32_t* endY)
 {
     int32_t lines = 0;
-    ForEachLine(text, [&](const CString& line) {
+    ForEachTextLine(text, [&](const CString& line) {
         DrawText(destination, x, y, line, justification);
         lines++;
         y += GetLineHeight() + gap;
@@ -126,7 +112,7 @@ int32_t CFont::DrawMultiLineText(CFrameInterface& destination, int32_t x, int32_
 int32_t CFont::GetMultiLineWidth(const CString& text)
 {
     int32_t widest = 0;
-    ForEachLine(text, [&](const CString& line) { widest = std::max(widest, GetTextWidth(line)); });
+    ForEachTextLine(text, [&](const CString& line) { widest = std::max(widest, GetTextWidth(line)); });
     return widest;
 }
 

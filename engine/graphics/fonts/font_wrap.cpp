@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "engine/graphics/fonts/font.h"
+#include "engine/graphics/fonts/text_lines.h"
 
 namespace {
 
@@ -31,7 +32,8 @@ int32_t CFont::FitLine(const CString& text, int32_t width, CString* out, bool sp
     bool taken = false;
     bool firstEndsWithFeed = false;
 
-    while (position < length) {
+    while (position < length)
+    {
         // A word runs to the next blank or line feed and takes it along; a
         // blank at the position is a word of its own.
         uint32_t end = position;
@@ -47,7 +49,8 @@ int32_t CFont::FitLine(const CString& text, int32_t width, CString* out, bool sp
             firstEndsWithFeed = endsWithFeed;
         if (accumulated + wordWidth >= Unsigned(width))
             break;
-        if (out != nullptr) {
+        if (out != nullptr)
+        {
             CString word;
             out->Append(text.Mid(word, position, end - position));
         }
@@ -59,19 +62,23 @@ int32_t CFont::FitLine(const CString& text, int32_t width, CString* out, bool sp
     }
 
     uint32_t count = position;
-    if (!taken && !firstEndsWithFeed) {
+    if (!taken && !firstEndsWithFeed)
+    {
         count = 0;
-        if (splitLongWords) {
+        if (splitLongWords)
+        {
             // The first word alone is too wide: as many of its characters as
             // fit.
             uint32_t sum = 0;
-            while (count < length) {
+            while (count < length)
+            {
                 sum += Unsigned(GetCharWidth(text.GetAt(count)));
                 if (sum >= Unsigned(width))
                     break;
                 count++;
             }
-            if (out != nullptr) {
+            if (out != nullptr)
+            {
                 CString prefix;
                 out->Append(text.Left(prefix, count));
             }
@@ -82,13 +89,14 @@ int32_t CFont::FitLine(const CString& text, int32_t width, CString* out, bool sp
     return static_cast<int32_t>(count);
 }
 
-int32_t CFont::DrawWrappedLines(CFrameInterface* destination, int32_t x, int32_t y, const CString& text,
-                                int32_t width, int32_t gap, int32_t justification)
+int32_t CFont::DrawWrappedLines(CFrameInterface* destination, int32_t x, int32_t y, const CString& text, int32_t width,
+                                int32_t gap, int32_t justification)
 {
     const uint32_t length = text.GetLength();
     uint32_t position = 0;
     int32_t total = 0;
-    for (;;) {
+    for (;;)
+    {
         while (position < length && IsBlankAt(text, position))
             position++;
         CString rest;
@@ -107,26 +115,20 @@ int32_t CFont::DrawWrappedLines(CFrameInterface* destination, int32_t x, int32_t
 int32_t CFont::WrapParagraphs(const CString& text, int32_t width, int32_t gap, const CTextWrapStyle& style,
                               LineVisitor visitor, void* context)
 {
-    const int32_t firstRoom = static_cast<int32_t>(Unsigned(width) - Unsigned(style.firstLeftIndent) -
-                                                   Unsigned(style.firstRightIndent));
-    const int32_t nextRoom = static_cast<int32_t>(Unsigned(width) - Unsigned(style.nextLeftIndent) -
-                                                  Unsigned(style.nextRightIndent));
-    const uint32_t length = text.GetLength();
+    const int32_t firstRoom =
+        static_cast<int32_t>(Unsigned(width) - Unsigned(style.firstLeftIndent) - Unsigned(style.firstRightIndent));
+    const int32_t nextRoom =
+        static_cast<int32_t>(Unsigned(width) - Unsigned(style.nextLeftIndent) - Unsigned(style.nextRightIndent));
     int32_t lines = 0;
     int32_t y = 0;
-    uint32_t start = 0;
-    while (start < length) {
-        const int32_t feed = text.FindChar('\n', start, true);
-        const uint32_t end = feed < 0 ? length : static_cast<uint32_t>(feed);
-        CString paragraph;
-        text.Mid(paragraph, start, end - start);
-
+    ForEachTextLine(text, [&](const CString& paragraph) {
         int32_t room = firstRoom;
         int32_t justification = style.firstJustification;
         int32_t left = style.firstLeftIndent;
         int32_t lineOffset = 0;
         uint32_t position = 0;
-        for (;;) {
+        for (;;)
+        {
             while (position < paragraph.GetLength() && IsBlankAt(paragraph, position))
                 position++;
             CString rest;
@@ -146,10 +148,7 @@ int32_t CFont::WrapParagraphs(const CString& text, int32_t width, int32_t gap, c
             left = style.nextLeftIndent;
         }
         y += lineOffset;
-        if (feed < 0)
-            break;
-        start = end + 1;
-    }
+    });
     return lines;
 }
 
@@ -170,12 +169,13 @@ struct CLayoutContext
 
 } // namespace
 
-int32_t CFont::DrawWrappedText(CFrameInterface& destination, int32_t x, int32_t y, const CString& text,
-                               int32_t width, int32_t gap, const CTextWrapStyle& style)
+int32_t CFont::DrawWrappedText(CFrameInterface& destination, int32_t x, int32_t y, const CString& text, int32_t width,
+                               int32_t gap, const CTextWrapStyle& style)
 {
     CDrawContext context{&destination, x, y};
-    return WrapParagraphs(text, width, gap, style,
-                          [](CFont& font, void* pointer, const CWrappedLine& line) {
+    return WrapParagraphs(
+        text, width, gap, style,
+        [](CFont& font, void* pointer, const CWrappedLine& line) {
         if (line.text == nullptr)
             return;
         const CDrawContext& draw = *static_cast<CDrawContext*>(pointer);
@@ -185,8 +185,8 @@ int32_t CFont::DrawWrappedText(CFrameInterface& destination, int32_t x, int32_t 
         else if (line.justification == JUSTIFY_RIGHT)
             lineX += line.room;
         font.DrawText(*draw.destination, lineX, draw.y + line.y, *line.text, line.justification);
-    },
-                          &context);
+        },
+        &context);
 }
 
 const CFont::CLayoutResult& CFont::LayoutCached(const CString& text, int32_t width, int32_t gap,
@@ -205,11 +205,13 @@ const CFont::CLayoutResult& CFont::LayoutCached(const CString& text, int32_t wid
     m_LayoutCount++;
 
     CLayoutContext context;
-    const int32_t lines = WrapParagraphs(m_LayoutText, width, gap, style,
-                                         [](CFont& font, void* pointer, const CWrappedLine& line) {
+    const int32_t lines = WrapParagraphs(
+        m_LayoutText, width, gap, style,
+        [](CFont& font, void* pointer, const CWrappedLine& line) {
         CLayoutContext& layout = *static_cast<CLayoutContext*>(pointer);
         // An empty line keeps the right edge of the line before it.
-        if (line.text != nullptr) {
+        if (line.text != nullptr)
+        {
             const int32_t lineWidth = font.GetTextWidth(*line.text);
             if (line.justification == JUSTIFY_CENTER)
                 layout.lastRight = line.left + static_cast<int32_t>(Unsigned(line.room + lineWidth) / 2);
@@ -219,8 +221,8 @@ const CFont::CLayoutResult& CFont::LayoutCached(const CString& text, int32_t wid
                 layout.lastRight = line.left + lineWidth;
         }
         layout.widest = std::max(layout.widest, Unsigned(layout.lastRight));
-    },
-                                         &context);
+        },
+        &context);
     m_Layout.lines = lines;
     m_Layout.height = lines * GetLineHeight() + (lines - 1) * gap;
     m_Layout.widest = context.widest;
@@ -244,7 +246,8 @@ int32_t CFont::CountWrappedLines(const char* text, int32_t width)
     const uint32_t length = whole.GetLength();
     uint32_t position = 0;
     int32_t lines = 0;
-    while (position < length) {
+    while (position < length)
+    {
         CString rest;
         const int32_t count = FitLine(whole.Mid(rest, position), width, nullptr, true);
         if (count == 0)
@@ -262,7 +265,8 @@ CString CFont::WrapText(const CString& text, int32_t width)
     result.Reserve(length);
     uint32_t consumed = 0;
     int32_t count = FitLine(text, width, nullptr, true);
-    while (count > 0) {
+    while (count > 0)
+    {
         uint32_t kept = static_cast<uint32_t>(count);
         while (kept > 0 && (text.GetAt(consumed + kept - 1) == ' ' || text.GetAt(consumed + kept - 1) == '\n'))
             kept--;

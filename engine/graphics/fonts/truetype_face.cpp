@@ -48,7 +48,13 @@ void CloseFontStream(FT_Stream stream)
 
 } // namespace
 
-TrueTypeFace::TrueTypeFace() : m_Face(nullptr), m_PointSize(0.0f), m_CharSize(0), m_Ascender(0), m_Stream{}, m_OpenArgs{}
+TrueTypeFace::TrueTypeFace()
+    : m_Face(nullptr)
+    , m_PointSize(0.0f)
+    , m_CharSize(0)
+    , m_Ascender(0)
+    , m_Stream{}
+    , m_OpenArgs{}
 {
 }
 
@@ -73,14 +79,16 @@ TrueTypeFace* TrueTypeFace::Open(const char* path, float pointSize)
     if (face == nullptr)
         return nullptr;
 
-    if (s_Library == nullptr) {
+    if (s_Library == nullptr)
+    {
         const FT_Error error = FT_Init_FreeType(&s_Library);
         if (error != 0)
             ExitWithFreeTypeError("Could not initialize FreeType library", error);
     }
 
     bool opened = face->m_File.Open(path, kFontOpenFlags);
-    if (opened) {
+    if (opened)
+    {
         face->m_Stream.size = face->m_File.GetSize();
         face->m_Stream.descriptor.pointer = &face->m_File;
         face->m_Stream.read = ReadFontStream;
@@ -89,13 +97,15 @@ TrueTypeFace* TrueTypeFace::Open(const char* path, float pointSize)
         face->m_OpenArgs.stream = &face->m_Stream;
         opened = FT_Open_Face(s_Library, &face->m_OpenArgs, 0, &face->m_Face) == 0;
     }
-    if (!opened) {
+    if (!opened)
+    {
         CString what(path);
         what += " is not a font file or could not be opened";
         // Nothing of the failed open is kept, for callers that go on after
         // the report (the fuzz targets).
         delete face;
-        if (s_OpenFaces == 0) {
+        if (s_OpenFaces == 0)
+        {
             FT_Done_FreeType(s_Library);
             s_Library = nullptr;
         }
@@ -113,7 +123,8 @@ TrueTypeFace* TrueTypeFace::Open(const char* path, float pointSize)
 void TrueTypeFace::Close()
 {
     FT_Done_Face(m_Face);
-    if (--s_OpenFaces == 0) {
+    if (--s_OpenFaces == 0)
+    {
         FT_Done_FreeType(s_Library);
         s_Library = nullptr;
     }
@@ -142,20 +153,29 @@ bool TrueTypeFace::RenderGlyph(CFrame& glyph, uint32_t code, const CColor& colou
     FT_Glyph outline = nullptr;
     if (FT_Get_Glyph(m_Face->glyph, &outline) != 0 || outline == nullptr)
         return false;
-    if (FT_Glyph_To_Bitmap(&outline, FT_RENDER_MODE_NORMAL, nullptr, 1) != 0) {
+    if (FT_Glyph_To_Bitmap(&outline, FT_RENDER_MODE_NORMAL, nullptr, 1) != 0)
+    {
         FT_Done_Glyph(outline);
         return false;
     }
     const FT_BitmapGlyph bitmapGlyph = reinterpret_cast<FT_BitmapGlyph>(outline);
     const int32_t advance = static_cast<int32_t>(m_Face->glyph->advance.x >> 6);
-    const bool copied = CopyBitmapGlyph(glyph, bitmapGlyph->bitmap, advance, bitmapGlyph->left, bitmapGlyph->top,
-                                        colour);
+    const bool copied =
+        CopyBitmapGlyph(glyph, bitmapGlyph->bitmap, advance, bitmapGlyph->left, bitmapGlyph->top, colour);
     FT_Done_Glyph(outline);
     return copied;
 }
 
-bool TrueTypeFace::CopyBitmapGlyph(CFrame& glyph, const FT_Bitmap& bitmap, int32_t advance, int32_t left,
-                                   int32_t top, const CColor& colour)
+int64_t TrueTypeFace::MaxGlyphSide() const
+{
+    // Four ems, and never less than 64 pixels, is beyond any real glyph; a
+    // damaged face that claims more would only cost time and memory.
+    const int64_t em = (m_CharSize + 63) / 64;
+    return std::min<int64_t>(CFrame::MAX_SIDE, std::max<int64_t>(64, 4 * em));
+}
+
+bool TrueTypeFace::CopyBitmapGlyph(CFrame& glyph, const FT_Bitmap& bitmap, int32_t advance, int32_t left, int32_t top,
+                                   const CColor& colour)
 {
     const int32_t ascender = static_cast<int32_t>(m_Face->size->metrics.ascender >> 6);
     const int32_t descender = -static_cast<int32_t>(m_Face->size->metrics.descender >> 6);
@@ -167,20 +187,23 @@ bool TrueTypeFace::CopyBitmapGlyph(CFrame& glyph, const FT_Bitmap& bitmap, int32
 
     const int64_t width = std::max<int64_t>({advance, 1, bitmap.width});
     const int64_t height = std::max<int64_t>({bitmap.rows, 1, int64_t{ascender} + descender});
-    if (width > CFrame::MAX_SIDE || height > CFrame::MAX_SIDE)
+    if (width > MaxGlyphSide() || height > MaxGlyphSide())
         return false;
 
     CFrame coverage;
-    if (bitmap.width != 0 && bitmap.rows != 0) {
+    if (bitmap.width != 0 && bitmap.rows != 0)
+    {
         coverage.Create(bitmap.width, bitmap.rows, 32);
         if (coverage.GetPixels() == nullptr)
             return false;
         // A negative pitch stores the rows bottom up from the buffer's start.
         const int64_t pitch = bitmap.pitch;
         const unsigned char* row = pitch >= 0 ? bitmap.buffer : bitmap.buffer - pitch * (bitmap.rows - 1);
-        for (uint32_t y = 0; y < bitmap.rows; y++, row += pitch) {
+        for (uint32_t y = 0; y < bitmap.rows; y++, row += pitch)
+        {
             uint8_t* to = coverage.GetPixels() + static_cast<size_t>(coverage.GetRowOffsets()[y]) * 4;
-            for (uint32_t x = 0; x < bitmap.width; x++) {
+            for (uint32_t x = 0; x < bitmap.width; x++)
+            {
                 to[x * 4 + 0] = colour.m_Blue;
                 to[x * 4 + 1] = colour.m_Green;
                 to[x * 4 + 2] = colour.m_Red;

@@ -31,8 +31,9 @@ public:
 
     // Renders the code into the glyph frame (created here, 32 bits, plain).
     // False when FreeType cannot load or convert the glyph, or the glyph
-    // would need a frame past the frame size cap; the frame then holds
-    // nothing useful. A charmap error ends the program with exit code 1.
+    // would need a frame more than four ems (at least 64 pixels, at most
+    // the frame size cap) wide or high; the frame then holds nothing
+    // useful. A charmap error ends the program with exit code 1.
     bool RenderGlyph(CFrame& glyph, uint32_t code, const CColor& colour);
     // The ascender in whole pixels, 0 until the first glyph was rendered.
     int32_t GetAscender() const { return m_Ascender; }
@@ -58,6 +59,7 @@ private:
     TrueTypeFace();
     ~TrueTypeFace();
 
+    int64_t MaxGlyphSide() const;
     bool CopyBitmapGlyph(CFrame& glyph, const FT_Bitmap& bitmap, int32_t advance, int32_t left, int32_t top,
                          const CColor& colour);
 

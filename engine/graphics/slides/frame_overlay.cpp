@@ -23,7 +23,8 @@ namespace {
 CNamedValueList& GetJustificationNames()
 {
     static CNamedValueList names;
-    if (names.GetCount() == 0) {
+    if (names.GetCount() == 0)
+    {
         names.Add("Justify Left", JUSTIFY_LEFT);
         names.Add("Justify Center", JUSTIFY_CENTER);
         names.Add("Justify Right", JUSTIFY_RIGHT);
@@ -37,8 +38,8 @@ void CFrameOverlayTextOverlay::RegisterProperties(CClassInfo* classInfo)
 {
     classInfo->AddProperty(new LibraryItemProperty("Text Font", VP_MEMBER(m_TextFont), &GetFontLibrary(),
                                                    EDITOR_EDITABLE, nullptr, nullptr, false));
-    classInfo->AddProperty(new PointProperty("Text Bounds Left", VP_MEMBER(m_TextBoundsLeft), EDITOR_EDITABLE, 0, 0,
-                                             nullptr));
+    classInfo->AddProperty(
+        new PointProperty("Text Bounds Left", VP_MEMBER(m_TextBoundsLeft), EDITOR_EDITABLE, 0, 0, nullptr));
     classInfo->GetLastProperty()->SetLegacyName("Text HotSpot Coordinates");
     classInfo->AddProperty(new UnsignedIntProperty("Text Bounds Width", VP_MEMBER(m_TextBoundsWidth), EDITOR_EDITABLE,
                                                    350, nullptr, 0, 0));
@@ -68,12 +69,12 @@ void CFrameOverlayOptions::RegisterProperties(CClassInfo* classInfo)
 {
     classInfo->AddProperty(new LibraryItemProperty("Text Font", VP_MEMBER(m_TextFont), &GetFontLibrary(),
                                                    EDITOR_EDITABLE, nullptr, nullptr, false));
-    classInfo->AddProperty(new ArrayProperty(
-        "Text Overlays", VP_MEMBER(m_OverlayCount), VP_MEMBER(m_OverlayCapacity), VP_MEMBER(m_ListOfTextOverlays),
-        "m_ListOfTextOverlays", true,
-        new ObjectPointerProperty("Array Item", ArrayElementMember<CObject*>(),
-                                  CFrameOverlayTextOverlay::SGetClassInfo(), EDITOR_EDITABLE, nullptr),
-        EDITOR_EDITABLE));
+    classInfo->AddProperty(new ArrayProperty("Text Overlays", VP_MEMBER(m_OverlayCount), VP_MEMBER(m_OverlayCapacity),
+                                             VP_MEMBER(m_ListOfTextOverlays), "m_ListOfTextOverlays", true,
+                                             new ObjectPointerProperty("Array Item", ArrayElementMember<CObject*>(),
+                                                                       CFrameOverlayTextOverlay::SGetClassInfo(),
+                                                                       EDITOR_EDITABLE, nullptr),
+                                             EDITOR_EDITABLE));
 }
 
 CFrameOverlayOptions::CFrameOverlayOptions()
@@ -92,7 +93,8 @@ void CFrameOverlayOptions::DrawOverlays(CFrameOverlayOptions* set, CFrame* desti
 {
     CFontLibrary& fonts = GetFontLibrary();
     CFont* setFont = fonts.GetFont(set->m_TextFont);
-    for (uint32_t i = 0; i < set->m_OverlayCount; i++) {
+    for (uint32_t i = 0; i < set->m_OverlayCount; i++)
+    {
         const CFrameOverlayTextOverlay* block = set->m_ListOfTextOverlays[i];
         if (block == nullptr)
             continue;
@@ -103,7 +105,8 @@ void CFrameOverlayOptions::DrawOverlays(CFrameOverlayOptions* set, CFrame* desti
         const int32_t x = block->m_TextBoundsLeft.x;
         const int32_t y = block->m_TextBoundsLeft.y;
         const int32_t width = static_cast<int32_t>(block->m_TextBoundsWidth);
-        if (GetEditorHooks().IsLevelEditorOpen()) {
+        if (GetEditorHooks().IsLevelEditorOpen())
+        {
             // Where the block starts and where its lines wrap.
             destination->SetPixel(x, y, ColorWhite);
             destination->DrawLine(x + width, y, x + width, y + font->GetLineHeight(), ColorWhite);
@@ -117,7 +120,8 @@ void CFrameOverlayOptions::DrawOverlays(CFrameOverlayOptions* set, CFrame* desti
     }
 }
 
-CFrameOverlayLibrary::CFrameOverlayLibrary() : CResourceLibrary<CFrameOverlayOptions>(LIBRARY_FRAME_OVERLAY_OPTIONS)
+CFrameOverlayLibrary::CFrameOverlayLibrary()
+    : CResourceLibrary<CFrameOverlayOptions>(LIBRARY_FRAME_OVERLAY_OPTIONS)
 {
 }
 

@@ -25,13 +25,13 @@ bool HasOwnPalette(const CFrame& frame)
 } // namespace
 
 CSlideShow::CSlideShow()
-    : m_LastSlideTime(0),
-      m_Delay(3.0f),
-      m_SourceRect{0, 0, 0, 0},
-      m_DestinationRect{0, 0, 0, 0},
-      m_pBlitType(nullptr),
-      m_pCurrentSlide(nullptr),
-      m_UseCurrentPalette(false)
+    : m_LastSlideTime(0)
+    , m_Delay(3.0f)
+    , m_SourceRect{0, 0, 0, 0}
+    , m_DestinationRect{0, 0, 0, 0}
+    , m_pBlitType(nullptr)
+    , m_pCurrentSlide(nullptr)
+    , m_UseCurrentPalette(false)
 {
 }
 
@@ -52,7 +52,8 @@ void CSlideShow::ReleaseSlide()
 
 void CSlideShow::ShowFrame(CFrame* frame, CFrameOverlayOptions* overlays, const TextSubstitutionList* substitutions)
 {
-    if (frame != nullptr && IsRunLengthFormat(frame->GetFormat())) {
+    if (frame != nullptr && IsRunLengthFormat(frame->GetFormat()))
+    {
         ShowErrorReport("Fatal Error", "CSlideShow frames must not be compressed!");
         ExitAfterFatalError();
     }
@@ -63,7 +64,8 @@ void CSlideShow::Show(CSlide* slide, CFrameOverlayOptions* overlays, const TextS
 {
     if (slide == nullptr)
         return;
-    if (slide->frame == nullptr || slide->frame->GetPixels() == nullptr) {
+    if (slide->frame == nullptr || slide->frame->GetPixels() == nullptr)
+    {
         if (slide->owned)
             delete slide->frame;
         delete slide;
@@ -72,9 +74,11 @@ void CSlideShow::Show(CSlide* slide, CFrameOverlayOptions* overlays, const TextS
     Hide();
     m_pCurrentSlide = slide;
 
-    if (overlays != nullptr) {
+    if (overlays != nullptr)
+    {
         CFrame* picture = slide->frame;
-        if (!slide->owned || picture->GetBitsPerPixel() != GetDisplayBitDepth()) {
+        if (!slide->owned || picture->GetBitsPerPixel() != GetDisplayBitDepth())
+        {
             // The texts go onto a copy at the display depth with its upper
             // left corner at (0, 0), where the overlay set places them.
             CFrame* copy = static_cast<CFrame*>(picture->CreateSameClass());
@@ -88,18 +92,19 @@ void CSlideShow::Show(CSlide* slide, CFrameOverlayOptions* overlays, const TextS
 
     CScreenFrame& screen = *GetScreenFrame();
     CFrame& picture = *m_pCurrentSlide->frame;
-    if (HasOwnPalette(picture)) {
+    if (HasOwnPalette(picture))
+    {
         PresentFourTimes(screen);
         const CColorTable& target = m_UseCurrentPalette ? GetCurrentPalette() : *picture.GetPalette();
-        screen.FadePalette(&picture, &m_SourceRect, &m_DestinationRect, m_pBlitType, target,
-                           kPaletteFadeMilliseconds);
+        screen.FadePalette(&picture, &m_SourceRect, &m_DestinationRect, m_pBlitType, target, kPaletteFadeMilliseconds);
         return;
     }
     screen.FadeOut(1.0f, 5.0f, 0);
     screen.UpdateFade(1.0f);
     screen.FadeIn(0.5f, 0);
     uint32_t last = GetTickCount();
-    while (screen.GetFadeFactor() < 1.0f) {
+    while (screen.GetFadeFactor() < 1.0f)
+    {
         PresentFourTimes(screen);
         screen.UpdateFade(TakeElapsedSeconds(last));
     }
@@ -110,15 +115,21 @@ void CSlideShow::Hide()
 {
     WaitForDelay();
     CScreenFrame& screen = *GetScreenFrame();
-    if (m_pCurrentSlide == nullptr) {
+    if (m_pCurrentSlide == nullptr)
+    {
         screen.FadePaletteToBlack(nullptr, nullptr, nullptr, nullptr, kPaletteFadeMilliseconds);
-    } else if (HasOwnPalette(*m_pCurrentSlide->frame)) {
+    }
+    else if (HasOwnPalette(*m_pCurrentSlide->frame))
+    {
         screen.FadePaletteToBlack(m_pCurrentSlide->frame, &m_SourceRect, &m_DestinationRect, m_pBlitType,
                                   kPaletteFadeMilliseconds);
-    } else {
+    }
+    else
+    {
         screen.FadeOut(0.5f, 5.0f, 0);
         uint32_t last = GetTickCount();
-        while (screen.GetFadeFactor() > 0.0f) {
+        while (screen.GetFadeFactor() > 0.0f)
+        {
             screen.UpdateFade(TakeElapsedSeconds(last));
             PresentFourTimes(screen);
         }
@@ -132,7 +143,8 @@ float CSlideShow::TakeElapsedSeconds(uint32_t& last)
     uint32_t now = GetTickCount();
     // The fake clock stands still unless moved: a loop that found no time
     // passing lets a millisecond pass instead of spinning.
-    if (now == last) {
+    if (now == last)
+    {
         SleepMilliseconds(1);
         now = GetTickCount();
     }
@@ -147,13 +159,16 @@ void CSlideShow::WaitForDelay()
     input.ClearKeyboard();
     uint32_t now = GetTickCount();
     uint32_t held = input.GetMouseButtonsDown();
-    if (m_LastSlideTime != 0) {
+    if (m_LastSlideTime != 0)
+    {
         const uint32_t delay = static_cast<uint32_t>(m_Delay * 1000.0f);
-        while (now - m_LastSlideTime < delay) {
+        while (now - m_LastSlideTime < delay)
+        {
             input.PumpEvents();
             const uint32_t before = now;
             now = GetTickCount();
-            if (input.TakeAnyPressedKey()) {
+            if (input.TakeAnyPressedKey())
+            {
                 input.ClearKeyboard();
                 break;
             }
@@ -162,7 +177,8 @@ void CSlideShow::WaitForDelay()
                 break;
             // A button let go and pressed again counts as new.
             held &= buttons;
-            if (now == before) {
+            if (now == before)
+            {
                 SleepMilliseconds(1);
                 now = GetTickCount();
             }
@@ -174,7 +190,8 @@ void CSlideShow::WaitForDelay()
 
 void CSlideShow::PresentFourTimes(CScreenFrame& screen)
 {
-    for (int i = 0; i < 4; i++) {
+    for (int i = 0; i < 4; i++)
+    {
         screen.LockBackBuffer();
         DrawCentered(screen);
         screen.UnlockBackBuffer();

@@ -3,11 +3,7 @@
 CSlideShowInput& GetSlideShowInput()
 {
     static CSlideShowInput input = {
-        []() {},
-        []() {},
-        []() { return false; },
-        []() -> uint32_t { return 0; },
-        []() {},
+        []() {}, []() {}, []() { return false; }, []() -> uint32_t { return 0; }, []() {},
     };
     return input;
 }

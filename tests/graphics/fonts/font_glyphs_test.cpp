@@ -6,6 +6,7 @@
 #include "engine/graphics/fonts/font.h"
 #include "engine/graphics/fonts/truetype_face.h"
 #include "engine/graphics/frame.h"
+#include "engine/graphics/frame_format.h"
 #include "tests/support/font_test_folder.h"
 #include "tests/support/object_forms.h"
 
@@ -119,4 +120,30 @@ TEST_F(FontGlyphsTest, PointSizeThatIsNotANumberReadsAsTwelve)
     ASSERT_TRUE(ReadObjectBinary(&font, bytes));
     EXPECT_EQ(font.GetPointSizeValue(), 12.0f);
     EXPECT_NE(font.GetGlyph('A'), nullptr);
+}
+
+TEST_F(FontGlyphsTest, GlyphsAreRunLengthFramesWithAlphaDrawnByBlending)
+{
+    m_Font.SetPointSize(24.0f);
+    const CFrame* a = m_Font.GetGlyph('A');
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->GetFormat(), FRAME_DEPTH_16 | FRAME_ENCODING_RLE_ALPHA);
+
+    CFrame target;
+    target.Create(200, 40, 16);
+    m_Font.DrawText(target, 4, 4, "Hello");
+    int32_t white = 0;
+    int32_t blended = 0;
+    for (int32_t y = 0; y < 40; y++)
+    {
+        for (int32_t x = 0; x < 200; x++)
+        {
+            const uint32_t value = target.GetPixelValue(x, y);
+            white += value == 0xFFFF ? 1 : 0;
+            blended += value != 0 && value != 0xFFFF ? 1 : 0;
+        }
+    }
+    // Solid strokes and anti-aliased edges.
+    EXPECT_GT(white, 20);
+    EXPECT_GT(blended, 20);
 }

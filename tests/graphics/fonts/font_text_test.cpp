@@ -27,23 +27,23 @@ protected:
         m_Font.SetHeight(10);
     }
 
-    // The x of every glyph drawn.
+    // The x, resp. y, of every glyph drawn.
     static std::vector<float> BlitXs(const CRecordingFrame& frame)
     {
-        std::vector<float> xs;
-        for (const CRecordingFrame::Call& call : frame.calls)
-            if (call.kind == CRecordingFrame::BLIT)
-                xs.push_back(call.x0);
-        return xs;
+        return BlitPlaces(frame, &CRecordingFrame::Call::x0);
     }
-
     static std::vector<float> BlitYs(const CRecordingFrame& frame)
     {
-        std::vector<float> ys;
+        return BlitPlaces(frame, &CRecordingFrame::Call::y0);
+    }
+
+    static std::vector<float> BlitPlaces(const CRecordingFrame& frame, float CRecordingFrame::Call::*coordinate)
+    {
+        std::vector<float> places;
         for (const CRecordingFrame::Call& call : frame.calls)
             if (call.kind == CRecordingFrame::BLIT)
-                ys.push_back(call.y0);
-        return ys;
+                places.push_back(call.*coordinate);
+        return places;
     }
 
     CBlockFont m_Font;
@@ -96,12 +96,17 @@ TEST_F(BlockFontTest, DrawTextPlacesGlyphsByJustification)
         {"12345", JUSTIFY_CENTER, 'W', {77, 87, 97, 107, 117}},
         {"12345", JUSTIFY_RIGHT, 'W', {52, 62, 72, 82, 92}},
         // Code 20 takes a cell but does not count for the placement.
-        {"\x14" "12", JUSTIFY_CENTER, 'W', {93, 102, 112}},
+        {"\x14"
+         "12",
+         JUSTIFY_CENTER,
+         'W',
+         {93, 102, 112}},
         // A fixed-advance code below 20 means none.
         {"ab", JUSTIFY_LEFT, 19, {100, 105}},
         {"", JUSTIFY_CENTER, 0, {}},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         CRecordingFrame frame;
         m_Font.DrawText(frame, 100, 50, c.text, c.justification, c.fixedAdvance);
         EXPECT_EQ(BlitXs(frame), c.xs) << c.text << " " << c.justification;
@@ -130,7 +135,8 @@ TEST_F(BlockFontTest, MultiLineTextDrawsEachLineBelowTheLast)
     // feed adds no line.
     const Case cases[] = {{"a\n\nb", 3, 2}, {"ab\n", 1, 2}, {"", 0, 0}, {"a\nbc", 2, 3}};
     const int32_t step = m_Font.GetLineHeight() + 4;
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         CRecordingFrame frame;
         int32_t endY = 0;
         EXPECT_EQ(m_Font.DrawMultiLineText(frame, 10, 20, c.text, 4, JUSTIFY_LEFT, &endY), c.lines) << c.text;
@@ -175,7 +181,8 @@ TEST_F(BlockFontTest, FitLineTakesWholeWordsThatFit)
         // A blank at the start is a word of its own.
         {" ab", 100, false, 3, " ab"},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         CString out("<");
         EXPECT_EQ(m_Font.FitLine(c.text, c.width, &out, c.split), c.count) << c.text << " " << c.width;
         // The out string is appended to, its trailing blanks trimmed.

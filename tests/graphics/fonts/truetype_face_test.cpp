@@ -15,14 +15,18 @@ namespace {
 class TrueTypeFaceTest : public FontTestFolder
 {
 protected:
-    static TrueTypeFace* OpenDefault(float pointSize = 12.0f) { return TrueTypeFace::Open(DefaultFontPath(), pointSize); }
+    static TrueTypeFace* OpenDefault(float pointSize = 12.0f)
+    {
+        return TrueTypeFace::Open(DefaultFontPath(), pointSize);
+    }
 };
 
 // The plain pixel bytes of a 32-bit frame, row by row.
 std::string PixelBytes(const CFrame& frame)
 {
     std::string bytes;
-    for (int32_t y = 0; y < frame.GetHeight(); y++) {
+    for (int32_t y = 0; y < frame.GetHeight(); y++)
+    {
         const uint8_t* row = frame.GetPixels() + static_cast<size_t>(frame.GetRowOffsets()[y]) * 4;
         bytes.append(reinterpret_cast<const char*>(row), static_cast<size_t>(frame.GetWidth()) * 4);
     }
@@ -75,7 +79,8 @@ TEST_F(TrueTypeFaceTest, CharacterSizeIsPointsTimes64)
     };
     // A size that is not finite (from damaged data) falls back to 12 points.
     const Case cases[] = {{12.0f, 768}, {12.5f, 800}, {3.0f, 192}, {std::nanf(""), 768}};
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         TrueTypeFace* face = OpenDefault(c.points);
         EXPECT_EQ(face->GetCharSize(), c.charSize) << c.points;
         EXPECT_EQ(face->GetFreeTypeFace()->size->metrics.x_ppem, (c.charSize + 32) / 64) << c.points;
@@ -136,7 +141,8 @@ TEST_F(TrueTypeFaceTest, GlyphFramesSpanAdvanceAndBitmapWithOneVerticalOffset)
     TrueTypeFace* face = OpenDefault();
     const int32_t descender = -static_cast<int32_t>(face->GetFreeTypeFace()->size->metrics.descender >> 6);
     int32_t widerThanAdvance = 0;
-    for (uint32_t code = 32; code < 0x180; code++) {
+    for (uint32_t code = 32; code < 0x180; code++)
+    {
         CFrame glyph;
         ASSERT_TRUE(face->RenderGlyph(glyph, code, ColorWhite)) << code;
         const GlyphMetrics measured = MeasureWithFreeType(face->GetFreeTypeFace(), code);
@@ -157,8 +163,10 @@ TEST_F(TrueTypeFaceTest, GlyphPixelsCarryTheColourWithCoverageAsAlpha)
     ASSERT_TRUE(face->RenderGlyph(glyph, 'H', CColor(10, 20, 30, 255)));
     int32_t opaque = 0;
     int32_t partial = 0;
-    for (int32_t y = 0; y < glyph.GetHeight(); y++) {
-        for (int32_t x = 0; x < glyph.GetWidth(); x++) {
+    for (int32_t y = 0; y < glyph.GetHeight(); y++)
+    {
+        for (int32_t x = 0; x < glyph.GetWidth(); x++)
+        {
             const uint8_t* pixel = glyph.GetPixels() + (static_cast<size_t>(glyph.GetRowOffsets()[y]) + x) * 4;
             if (pixel[3] == 0)
                 continue;

@@ -43,8 +43,8 @@ protected:
     static std::unique_ptr<CFrameOverlayOptions> ReadSet(const std::string& blocks)
     {
         std::unique_ptr<CObject> object =
-            ObjectFromText("CFrameOverlayOptions\r\n{\r\n\tText Font=Large\r\n\tText Overlays=Array\r\n\t{\r\n" + blocks +
-                           "\t}\r\n}\r\n");
+            ObjectFromText("CFrameOverlayOptions\r\n{\r\n\tText Font=Large\r\n\tText Overlays=Array\r\n\t{\r\n" +
+                           blocks + "\t}\r\n}\r\n");
         return std::unique_ptr<CFrameOverlayOptions>(static_cast<CFrameOverlayOptions*>(object.release()));
     }
 };
@@ -53,14 +53,15 @@ protected:
 
 TEST_F(FrameOverlayTest, BlockWithFontZeroUsesTheSetsFont)
 {
-    std::unique_ptr<CFrameOverlayOptions> large = ReadSet(
-        "\t\tArray Item=CFrameOverlayTextOverlay\r\n\t\t{\r\n\t\t\tText String=H\r\n\t\t\tText Bounds Left=10,10\r\n\t\t}\r\n");
+    std::unique_ptr<CFrameOverlayOptions> large =
+        ReadSet("\t\tArray Item=CFrameOverlayTextOverlay\r\n\t\t{\r\n\t\t\tText String=H\r\n\t\t\tText Bounds "
+                "Left=10,10\r\n\t\t}\r\n");
     ASSERT_NE(large, nullptr);
     ASSERT_EQ(large->m_OverlayCount, 1u);
     EXPECT_EQ(large->m_ListOfTextOverlays[0]->m_TextFont, 0);
-    std::unique_ptr<CFrameOverlayOptions> small = ReadSet(
-        "\t\tArray Item=CFrameOverlayTextOverlay\r\n\t\t{\r\n\t\t\tText Font=Small\r\n\t\t\tText String=H\r\n"
-        "\t\t\tText Bounds Left=10,10\r\n\t\t}\r\n");
+    std::unique_ptr<CFrameOverlayOptions> small =
+        ReadSet("\t\tArray Item=CFrameOverlayTextOverlay\r\n\t\t{\r\n\t\t\tText Font=Small\r\n\t\t\tText String=H\r\n"
+                "\t\t\tText Bounds Left=10,10\r\n\t\t}\r\n");
     ASSERT_NE(small, nullptr);
     EXPECT_GT(InkHeight(*large), 2 * InkHeight(*small));
     EXPECT_GT(InkHeight(*small), 0);
@@ -68,9 +69,9 @@ TEST_F(FrameOverlayTest, BlockWithFontZeroUsesTheSetsFont)
 
 TEST_F(FrameOverlayTest, BlocksReadTheirDefaultsAndLegacyNames)
 {
-    std::unique_ptr<CFrameOverlayOptions> set = ReadSet(
-        "\t\tArray Item=CFrameOverlayTextOverlay\r\n\t\t{\r\n\t\t\tText HotSpot Coordinates=7,9\r\n"
-        "\t\t\tText Wrapping Width=120\r\n\t\t\tJustification=Justify Right\r\n\t\t}\r\n");
+    std::unique_ptr<CFrameOverlayOptions> set =
+        ReadSet("\t\tArray Item=CFrameOverlayTextOverlay\r\n\t\t{\r\n\t\t\tText HotSpot Coordinates=7,9\r\n"
+                "\t\t\tText Wrapping Width=120\r\n\t\t\tJustification=Justify Right\r\n\t\t}\r\n");
     ASSERT_NE(set, nullptr);
     const CFrameOverlayTextOverlay& block = *set->m_ListOfTextOverlays[0];
     EXPECT_EQ(block.m_TextBoundsLeft.x, 7);

@@ -30,7 +30,8 @@ TEST(TextSubstitutionList, GrowsPastAnyStartingCapacity)
 {
     TextSubstitutionList list;
     CString text;
-    for (int32_t i = 0; i < 40; i++) {
+    for (int32_t i = 0; i < 40; i++)
+    {
         CString key;
         key.Format("<%d>", i);
         list.Add(key, i);
