@@ -1,6 +1,7 @@
 #include "content/content_items.h"
 #include "content/images/image_item.h"
 #include "content/images/picture.h"
+#include "content/objects/object_item.h"
 
 // The first picture of every start: the maker's emblem, a ring around a
 // diamond, on a dark gradient. Its overlay set writes the maker's name
@@ -18,6 +19,7 @@ static void MakeCompanyLogo(CContentTree& tree, const char* item)
     picture.FillRect(60, 190, 340, 192, {230, 190, 90, 160});
     picture.AddNoise(0x10605EEDu, 3);
     AddPictureFile(tree, item, picture, item);
+    AddObjectFile(tree, "Resources/CompanyLogo.txt", "CStandAloneFrame\n{\n\tRun Length Encode=0\n}\n", item);
 }
 
 static CContentItemRegistration s_CompanyLogo("Resources/CompanyLogo.TGA", MakeCompanyLogo);

@@ -1,6 +1,7 @@
 #include "content/content_items.h"
 #include "content/images/image_item.h"
 #include "content/images/picture.h"
+#include "content/objects/object_item.h"
 
 // The picture game set-up shows while the game loads: rows of bricks under
 // a night sky, a ball above the ship. Its overlay set writes the title.
@@ -29,6 +30,7 @@ static void MakeSplash(CContentTree& tree, const char* item)
     picture.FillRect(360, 534, 440, 540, {90, 200, 255});
     picture.AddNoise(0x5A1A5EEDu, 4);
     AddPictureFile(tree, item, picture, item);
+    AddObjectFile(tree, "Resources/Splash.txt", "CStandAloneFrame\n{\n\tRun Length Encode=0\n}\n", item);
 }
 
 static CContentItemRegistration s_Splash("Resources/Splash.TGA", MakeSplash);

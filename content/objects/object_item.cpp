@@ -29,8 +29,8 @@ static void CheckEveryNameWasRead(const char* text, const std::string& written, 
         if (equals != std::string::npos && nameStart < equals &&
             written.find("\t" + line.substr(nameStart, equals - nameStart + 1)) == std::string::npos)
         {
-            std::fprintf(stderr, "content: \"%s\" sets \"%s\", which its class does not read\n", item,
-                         line.substr(nameStart, equals - nameStart).c_str());
+            std::fprintf(stderr, "content: \"%s\" sets \"%s\", which its class does not read; it wrote:\n%s", item,
+                         line.substr(nameStart, equals - nameStart).c_str(), written.c_str());
             std::exit(1);
         }
         lineStart = lineEnd + 1;

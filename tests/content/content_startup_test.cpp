@@ -18,7 +18,12 @@
 #include "engine/core/settings/paths.h"
 #include "engine/graphics/fonts/font_file_list.h"
 #include "engine/graphics/fonts/font_library.h"
+#include "engine/graphics/frame.h"
+#include "engine/graphics/pixel_formats.h"
+#include "engine/graphics/sequence.h"
+#include "engine/graphics/sequence_list.h"
 #include "engine/graphics/slides/frame_overlay.h"
+#include "engine/graphics/stand_alone_frame_list.h"
 #include "engine/object/libraries/library_catalogue.h"
 #include "tests/support/scoped_temp_folder.h"
 
@@ -118,6 +123,9 @@ TEST_F(ContentStartup, EveryLibraryLoadsEveryItemWithoutRewritingAFile)
     BuildFontFileList();
     InitCatalogueLibrary(GetFontLibrary(), LIBRARY_FONTS);
     InitCatalogueLibrary(GetFrameOverlayLibrary(), LIBRARY_FRAME_OVERLAY_OPTIONS);
+    InitCatalogueLibrary(GetFrameList(), LIBRARY_FRAMES);
+    InitCatalogueLibrary(GetSequenceList(), LIBRARY_SEQUENCES);
+    SetDisplayBitDepth(16);
 
     EXPECT_EQ(GetFontFileList().GetCount(), 1u);
     CFontLibrary& fonts = GetFontLibrary();
@@ -142,10 +150,61 @@ TEST_F(ContentStartup, EveryLibraryLoadsEveryItemWithoutRewritingAFile)
         ASSERT_GE(index, 0) << name;
         EXPECT_NE(overlays.GetItemObject(static_cast<uint32_t>(index)), nullptr) << name;
     }
+
+    // The pictures a slide show shows stay plain; the none frame keeps its
+    // one pixel.
+    CStandAloneFrameList& frames = GetFrameList();
+    frames.LoadAll();
+    EXPECT_STREQ(frames.GetName(0), "!None");
+    for (const char* name : {"!None", "CompanyLogo", "Splash"})
+    {
+        const int32_t index = frames.Find(name, -1);
+        ASSERT_GE(index, 0) << name;
+        CFrame* frame = frames.GetItemObject(static_cast<uint32_t>(index));
+        ASSERT_NE(frame, nullptr) << name;
+        EXPECT_NE(frame->GetPixels(), nullptr) << name;
+        EXPECT_GT(frame->GetWidth(), 0) << name;
+        if (std::string(name) != "!None")
+        {
+            EXPECT_EQ(frame->GetFormat() & 6u, 0u) << name << " is run-length";
+        }
+    }
+
+    CSequenceList& sequences = GetSequenceList();
+    sequences.LoadAll();
+    EXPECT_STREQ(sequences.GetName(0), "!None");
+    EXPECT_EQ(sequences.GetItemObject(0)->GetFrameCount(), 0u);
+    for (const char* name : {"MouseCursor", "Text Cursor", "Moving Cursor", "Can Move Cursor", "Moving X Cursor",
+                             "Can Move X Cursor", "Moving Y Cursor", "Can Move Y Cursor", "Set X Cursor",
+                             "Set Y Cursor", "Set XY Cursor", "Can Resize Cursor", "Can Resize Other Cursor",
+                             "Resizing Cursor", "Resizing Other Cursor", "Page Up Cursor", "Page Down Cursor",
+                             "Page Left Cursor", "Page Right Cursor"})
+    {
+        const int32_t index = sequences.Find(name, -1);
+        ASSERT_GE(index, 0) << name;
+        CSequence* sequence = sequences.GetItemObject(static_cast<uint32_t>(index));
+        ASSERT_NE(sequence, nullptr) << name;
+        ASSERT_GE(sequence->GetFrameCount(), 1u) << name;
+        EXPECT_NE(sequence->GetFrame(0), nullptr) << name;
+    }
+    EXPECT_EQ(sequences.GetItemObject(static_cast<uint32_t>(sequences.Find("MouseCursor", -1)))->GetFrameCount(), 4u);
+
     GetListRegistry().DisposeAll();
     SetDataFolder(m_PreviousDataFolder.c_str());
 
-    EXPECT_EQ(DataFiles(), shipped);
+    const auto after = DataFiles();
+    for (const auto& [path, contents] : shipped)
+    {
+        ASSERT_TRUE(after.count(path)) << path << " was removed";
+        EXPECT_TRUE(after.at(path) == contents) << path << " was rewritten or touched";
+    }
+    for (const auto& [path, contents] : after)
+    {
+        if (!shipped.count(path))
+        {
+            EXPECT_EQ(path.rfind("Data/Cache/", 0), 0u) << path << " is new outside the caches";
+        }
+    }
 }
 
 } // namespace
