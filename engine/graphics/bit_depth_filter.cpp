@@ -7,7 +7,6 @@
 // stored value shrinks, row starts move down.
 #include "engine/graphics/bit_depth_filter.h"
 
-#include <cmath>
 #include <cstring>
 #include <utility>
 
@@ -58,11 +57,6 @@ void RewritePlain(CFrame& frame, int32_t toBytes, Write write)
 void StoreWord(uint8_t* to, uint16_t word)
 {
     std::memcpy(to, &word, 2);
-}
-
-uint8_t RoundLevel(float level)
-{
-    return static_cast<uint8_t>(std::lround(level * 255.0f));
 }
 
 // Narrows one run-length stream of 4-byte values in place. narrow(value,
@@ -189,15 +183,9 @@ bool ConvertFrameTo16(CFrame& frame, bool dither)
     {
         FloydSteinbergDither ditherer(frame.GetWidth(), 0.5f, nullptr, nullptr);
         RewritePlain(frame, 2, [&ditherer](Rgb c, uint8_t* to, const uint8_t*) {
-            ditherer.TakePixel(c.red * CHANNEL_SCALE, c.green * CHANNEL_SCALE, c.blue * CHANNEL_SCALE);
-            float levels[3];
-            do
-            {
-                levels[0] = std::trunc(ditherer.Adjusted(0) * 31.0f) / 31.0f;
-                levels[1] = std::trunc(ditherer.Adjusted(1) * 63.0f) / 63.0f;
-                levels[2] = std::trunc(ditherer.Adjusted(2) * 31.0f) / 31.0f;
-            } while (ditherer.Diffuse(levels[0], levels[1], levels[2]));
-            StoreWord(to, Pack565(RoundLevel(levels[0]), RoundLevel(levels[1]), RoundLevel(levels[2])));
+            uint8_t rgb[3];
+            DitherPixelTo565(ditherer, c.red * CHANNEL_SCALE, c.green * CHANNEL_SCALE, c.blue * CHANNEL_SCALE, rgb);
+            StoreWord(to, Pack565(rgb[0], rgb[1], rgb[2]));
         });
     }
     frame.SetFormat(16);

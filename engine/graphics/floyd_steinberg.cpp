@@ -85,3 +85,17 @@ uint8_t FloydSteinbergDither::ChooseIndex(float red, float green, float blue)
     } while (again);
     return index;
 }
+
+void DitherPixelTo565(FloydSteinbergDither& ditherer, float red, float green, float blue, uint8_t out[3])
+{
+    ditherer.TakePixel(red, green, blue);
+    float levels[3];
+    do
+    {
+        levels[0] = std::trunc(ditherer.Adjusted(0) * 31.0f) / 31.0f;
+        levels[1] = std::trunc(ditherer.Adjusted(1) * 63.0f) / 63.0f;
+        levels[2] = std::trunc(ditherer.Adjusted(2) * 31.0f) / 31.0f;
+    } while (ditherer.Diffuse(levels[0], levels[1], levels[2]));
+    for (int32_t i = 0; i < 3; i++)
+        out[i] = static_cast<uint8_t>(std::lround(levels[i] * 255.0f));
+}

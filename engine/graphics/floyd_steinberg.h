@@ -43,5 +43,9 @@ private:
     CColorTable* m_pLookup;
 };
 
+// Takes one pixel (channels 0..1) and answers its red, green and blue
+// bytes reduced to 5-6-5 levels (truncated), with the error passed on.
+void DitherPixelTo565(FloydSteinbergDither& ditherer, float red, float green, float blue, uint8_t out[3]);
+
 // The single-precision 1/255 that colour channels are scaled by.
 constexpr float CHANNEL_SCALE = 0.003921569f;

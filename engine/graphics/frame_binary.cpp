@@ -150,7 +150,9 @@ bool CFrame::ReadBinary(CFile& file)
         if (!borrowed)
         {
             data[i] = AllocatePixelBlock(sizes[i]);
-            rows[i] = BuildRowOffsetTable(static_cast<int32_t>(runLength ? width : pitch), height);
+            // The second entry serves GetPitch of a one-row frame.
+            rows[i] = new int32_t[height < 2 ? 2 : height]();
+            rows[i][1] = static_cast<int32_t>(runLength ? width : pitch);
             complete = complete && data[i] && file.Read(data[i], sizes[i]) == sizes[i] &&
                        file.Read(rows[i], rowBytes) == rowBytes;
         }

@@ -13,7 +13,6 @@
 #include "engine/graphics/run_length_encoder.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 
 #include "engine/core/color/color.h"
@@ -172,11 +171,6 @@ bool HasGamePalette()
     return GamePalette.HasData();
 }
 
-uint8_t RoundLevel(float level)
-{
-    return static_cast<uint8_t>(std::lround(level * 255.0f));
-}
-
 } // namespace
 
 void SetRleFillThreshold(int32_t threshold)
@@ -269,17 +263,11 @@ void DitherRowTo565(uint8_t* row, int32_t width, FloydSteinbergDither& ditherer)
 {
     for (int32_t x = 0; x < width; x++, row += 4)
     {
-        ditherer.TakePixel(row[2] / 255.0f, row[1] / 255.0f, row[0] / 255.0f);
-        float levels[3];
-        do
-        {
-            levels[0] = std::trunc(ditherer.Adjusted(0) * 31.0f) / 31.0f;
-            levels[1] = std::trunc(ditherer.Adjusted(1) * 63.0f) / 63.0f;
-            levels[2] = std::trunc(ditherer.Adjusted(2) * 31.0f) / 31.0f;
-        } while (ditherer.Diffuse(levels[0], levels[1], levels[2]));
-        row[2] = RoundLevel(levels[0]);
-        row[1] = RoundLevel(levels[1]);
-        row[0] = RoundLevel(levels[2]);
+        uint8_t rgb[3];
+        DitherPixelTo565(ditherer, row[2] / 255.0f, row[1] / 255.0f, row[0] / 255.0f, rgb);
+        row[2] = rgb[0];
+        row[1] = rgb[1];
+        row[0] = rgb[2];
     }
 }
 

@@ -163,7 +163,7 @@ bool CTGAFileIO::NeedsRewrite(const char* path, uint32_t flags)
 int32_t CTGAFileIO::Read(CFrame& frame, const uint8_t* bytes, uint32_t size, const char* path, int32_t bitDepth)
 {
     TgaHeader header;
-    if (!ParseTgaHeader(bytes, size, header) || header.width == 0)
+    if (!ParseTgaHeader(bytes, size, header) || header.width == 0 || header.height == 0)
         return 0;
     const int32_t width = header.width, height = header.height;
     if (!CanReusePixels(frame, header.width, header.height))
