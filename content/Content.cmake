@@ -35,3 +35,10 @@ if(VP_BUILD_TESTS AND TARGET vantrell AND TARGET content_content_startup_test)
   add_dependencies(content_content_startup_test vantrell)
   target_compile_definitions(content_content_startup_test PRIVATE VP_PROGRAM_PATH="$<TARGET_FILE:vantrell>")
 endif()
+
+# The start-up benchmark runs the generator and the game.
+if(TARGET content_startup_bench AND TARGET vantrell)
+  add_dependencies(content_startup_bench vp_content vantrell)
+  target_compile_definitions(content_startup_bench PRIVATE
+    VP_CONTENT_PROGRAM="$<TARGET_FILE:vp_content>" VP_PROGRAM_PATH="$<TARGET_FILE:vantrell>")
+endif()
