@@ -4,6 +4,12 @@
 #include "engine/app/sound/sound_list.h"
 #include "engine/app/sound/sound_manager.h"
 #include "engine/app/sound/sound_startup.h"
+#include "engine/graphics/fonts/font_file_list.h"
+#include "engine/graphics/fonts/font_library.h"
+#include "engine/graphics/slides/frame_overlay.h"
+#include "engine/graphics/slides/slide_show.h"
+#include "engine/graphics/stand_alone_frame_list.h"
+#include "engine/object/libraries/library_catalogue.h"
 
 CGameServices::~CGameServices() = default;
 
@@ -67,10 +73,22 @@ void CGameServices::UpdateScreenWindow(float)
 
 void CGameServices::InitInterfaceLibraries()
 {
+    InitCatalogueLibrary(GetFrameList(), LIBRARY_FRAMES);
+    InitCatalogueLibrary(GetFrameOverlayLibrary(), LIBRARY_FRAME_OVERLAY_OPTIONS);
+    BuildFontFileList();
+    InitCatalogueLibrary(GetFontLibrary(), LIBRARY_FONTS);
 }
 
-void CGameServices::ShowCompanyLogo(CSlideShow*)
+void CGameServices::ShowCompanyLogo(CSlideShow* slideShow)
 {
+    CStandAloneFrameList& frames = GetFrameList();
+    const int32_t logo = frames.Find("CompanyLogo", -1);
+    if (slideShow == nullptr || logo < 0)
+        return;
+    CFrameOverlayLibrary& overlays = GetFrameOverlayLibrary();
+    const int32_t overlay = overlays.Find("CompanyLogo", -1);
+    slideShow->ShowFrame(frames.GetItemObject(static_cast<uint32_t>(logo)),
+                         overlay >= 0 ? overlays.GetItemObject(static_cast<uint32_t>(overlay)) : nullptr);
 }
 
 void CGameServices::BuildLineIntensityTable()

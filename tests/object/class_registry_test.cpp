@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "engine/core/memory/dynamic_array.h"
+#include "engine/core/files/file_sink.h"
 #include "engine/core/lists/virtual_array.h"
+#include "engine/graphics/fonts/font_file_list.h"
 #include "engine/object/class_info.h"
 #include "engine/object/class_registry.h"
 #include "engine/object/dynamic_property_table.h"
@@ -381,6 +383,8 @@ TEST(ClassInfo, IgnoredPropertyNamesAreInherited)
 
 TEST(Objects, EveryRegisteredConcreteClassLivesCleanly)
 {
+    // Fonts default to the data folder's "!default.ttf", which must exist.
+    GetFontFileList().Add("Resources/Fonts/!default.ttf", FileInformation{});
     CClassRegistry& registry = GetClassRegistry();
     uint32_t created = 0;
     for (uint32_t i = 0; i < registry.GetCount(); i++)
@@ -402,6 +406,7 @@ TEST(Objects, EveryRegisteredConcreteClassLivesCleanly)
         created++;
     }
     EXPECT_GE(created, 3u);
+    ForgetFontFileList();
 }
 
 TEST(Objects, CopyBetweenSiblingsTakesTheCommonAncestorAndDefaultsTheRest)

@@ -4,8 +4,10 @@
 
 #include "engine/blit/blit_normal.h"
 #include "engine/core/color/color.h"
+#include "engine/core/lists/object_file_name_hooks.h"
 #include "engine/graphics/fonts/glyph_preparation.h"
 #include "engine/graphics/frame.h"
+#include "engine/graphics/stand_alone_frame_list.h"
 #include "engine/object/properties/bool_property.h"
 #include "engine/object/properties/unsigned_int_property.h"
 
@@ -145,5 +147,15 @@ void CFontBitmap::BuildGlyphs(const CFrame& strip)
 
 const CFrame* CFontBitmap::FindStrip()
 {
-    return nullptr;
+    // "Fonts/Big White.FONT.TXT" cuts "Fonts/Big White"; a strip the list
+    // lacks is none at all, never the list's first picture.
+    static const uint32_t kSuffixLength = sizeof(".FONT.TXT") - 1;
+    CString path;
+    if (!GetObjectFileName(this, path) || path.GetLength() <= kSuffixLength)
+        return nullptr;
+    CString name;
+    path.Left(name, path.GetLength() - kSuffixLength);
+    CStandAloneFrameList& frames = GetFrameList();
+    const int32_t index = frames.Find(name, -1);
+    return index >= 0 ? frames.GetItemObject(static_cast<uint32_t>(index)) : nullptr;
 }

@@ -1,10 +1,16 @@
 #include "engine/graphics/slides/frame_overlay.h"
 
+#include <algorithm>
+
+#include "engine/blit/blit_normal.h"
 #include "engine/core/color/color.h"
+#include "engine/core/lists/resource_ref.h"
 #include "engine/core/lists/named_value_list.h"
 #include "engine/graphics/fonts/font.h"
 #include "engine/graphics/fonts/font_library.h"
 #include "engine/graphics/frame.h"
+#include "engine/graphics/pixel_formats.h"
+#include "engine/graphics/stand_alone_frame_list.h"
 #include "engine/graphics/slides/text_substitution_list.h"
 #include "engine/object/editor_hooks.h"
 #include "engine/object/properties/array_property.h"
@@ -120,9 +126,88 @@ void CFrameOverlayOptions::DrawOverlays(CFrameOverlayOptions* set, CFrame* desti
     }
 }
 
+namespace {
+
+// What browsers show of an overlay set: the picture of the same name with
+// the set's texts on it, rendered again three times a second so edits show.
+class CFrameOverlayRef : public CResourceRef
+{
+public:
+    static constexpr float kRefreshSeconds = 0.33333f;
+
+    CFrameOverlayRef(VirtualArray* list, int32_t itemIndex)
+        : CResourceRef(list, itemIndex)
+    {
+        Render();
+    }
+    ~CFrameOverlayRef() override { delete m_pRendered; }
+
+    void Draw(CFrame* target, CPoint point) override
+    {
+        if (m_pRendered != nullptr)
+            target->BlitAt(m_pRendered, point.x, point.y, &GetBlitNormal());
+    }
+
+    void Update(float seconds) override
+    {
+        m_Timer -= seconds;
+        if (m_Timer <= 0.0f)
+        {
+            m_Timer = kRefreshSeconds;
+            Render();
+        }
+    }
+
+    void GetBounds(CRect& bounds) override
+    {
+        if (m_pRendered != nullptr)
+            m_pRendered->GetBounds(bounds);
+        else
+            bounds = CRect{0, 0, kNoPictureEdge - 1, kNoPictureEdge - 1};
+    }
+
+private:
+    void Render()
+    {
+        delete m_pRendered;
+        m_pRendered = nullptr;
+        CStandAloneFrameList& frames = GetFrameList();
+        const char* name = m_pList->GetName(static_cast<uint32_t>(m_ItemIndex));
+        const int32_t index = name != nullptr ? frames.Find(name, -1) : -1;
+        // A name the list lacks shows its first picture; an empty list, or a
+        // picture that does not load, shows nothing.
+        CFrame* picture = frames.GetItemObject(static_cast<uint32_t>(std::max(index, 0)));
+        if (picture == nullptr || picture->GetWidth() == 0)
+            return;
+        m_pRendered = new CFrame;
+        m_pRendered->Create(picture->GetWidth(), picture->GetHeight(), GetDisplayBitDepth());
+        m_pRendered->BlitAt(picture, -picture->GetUpperLeftXOffset(), -picture->GetUpperLeftYOffset(),
+                            &GetBlitNormal());
+        CFrameOverlayOptions* set =
+            static_cast<CFrameOverlayLibrary*>(m_pList)->GetItemObject(static_cast<uint32_t>(m_ItemIndex));
+        if (set != nullptr)
+            CFrameOverlayOptions::DrawOverlays(set, m_pRendered, nullptr);
+    }
+
+    CFrame* m_pRendered = nullptr;
+    float m_Timer = kRefreshSeconds;
+};
+
+CResourceRef* MakeFrameOverlayRef(VirtualArray* list, int32_t itemIndex)
+{
+    return new CFrameOverlayRef(list, itemIndex);
+}
+
+} // namespace
+
 CFrameOverlayLibrary::CFrameOverlayLibrary()
     : CResourceLibrary<CFrameOverlayOptions>(LIBRARY_FRAME_OVERLAY_OPTIONS)
 {
+}
+
+ReferenceFactory CFrameOverlayLibrary::GetReferenceFactory()
+{
+    return &MakeFrameOverlayRef;
 }
 
 CFrameOverlayLibrary& GetFrameOverlayLibrary()

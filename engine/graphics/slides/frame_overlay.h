@@ -56,6 +56,9 @@ class CFrameOverlayLibrary : public CResourceLibrary<CFrameOverlayOptions>
 {
 public:
     CFrameOverlayLibrary();
+
+    // Its references draw each set on its picture.
+    ReferenceFactory GetReferenceFactory() override;
 };
 
 CFrameOverlayLibrary& GetFrameOverlayLibrary();

@@ -49,6 +49,13 @@ void ColorProperty::SetDefault(void* object) const
     ValueAt<CColor>(object) = m_Default;
 }
 
+bool ColorProperty::IsDefault(const void* object) const
+{
+    const CColor& colour = ValueAt<CColor>(object);
+    return colour.m_Red == m_Default.m_Red && colour.m_Green == m_Default.m_Green &&
+           colour.m_Blue == m_Default.m_Blue && (!m_HasAlpha || colour.m_Alpha == m_Default.m_Alpha);
+}
+
 void ColorProperty::ToText(const void* object, CString& out) const
 {
     const CColor& colour = ValueAt<CColor>(object);

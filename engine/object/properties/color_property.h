@@ -23,6 +23,8 @@ public:
     void CopyValue(void* destination, const void* source, const Property* sourceProperty) const override;
     bool ValuesEqual(const void* objectA, const void* objectB, const Property* propertyOfB) const override;
     void SetDefault(void* object) const override;
+    // The components written (alpha only with alpha) equal the default's.
+    bool IsDefault(const void* object) const override;
     void ToText(const void* object, CString& out) const override;
     // Components are taken modulo 256; a missing alpha is 255, any other
     // missing component 0.
