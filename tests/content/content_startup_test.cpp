@@ -112,6 +112,47 @@ TEST_F(ContentStartup, StartsHeadlessToTheEndOfLoadingWithoutChangingAShippedFil
     }
 }
 
+// Each item deleted from a copy of the generated folder: one the start-up
+// cannot do without gives a fatal data report naming it and exit code -1,
+// never a crash; one it can do without (an empty text) starts as before.
+TEST_F(ContentStartup, AMissingItemIsAFatalReportNamingItOrNoneAtAll)
+{
+    const struct
+    {
+        const char* deleted;
+        const char* named;
+    } cases[] = {
+        {"Data/Resources/Fonts", "no font in Fonts"},
+        {"Data/Music/Intro.wav", ""},
+        {"Data/Resources/CompanyLogo.TGA", ""},
+        {"Data/Resources/CompanyLogo.FOO", ""},
+        {"Data/Sounds", ""},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.deleted);
+        const std::string copy = m_Temp.Path() + "copy/";
+        fs::remove_all(copy);
+        fs::copy(ProgramFolder(), copy, fs::copy_options::recursive);
+        fs::remove_all(copy + c.deleted);
+        const std::string command = "cd '" + copy +
+                                    "' && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy VP_NO_MESSAGE_BOXES=1 "
+                                    "XDG_RUNTIME_DIR='" + m_Temp.Path() + "runtime' XDG_CONFIG_HOME='" +
+                                    m_Temp.Path() + "config' ./vantrell /exit 2>'" + m_Temp.Path() + "stderr'";
+        const int status = std::system(command.c_str());
+        std::ifstream in(m_Temp.Path() + "stderr");
+        std::stringstream text;
+        text << in.rdbuf();
+        ASSERT_TRUE(WIFEXITED(status)) << "crashed: " << text.str();
+        const bool required = *c.named != 0;
+        EXPECT_EQ(WEXITSTATUS(status), required ? 255 : 0) << text.str();
+        if (required)
+        {
+            EXPECT_NE(text.str().find(c.named), std::string::npos) << text.str();
+        }
+    }
+}
+
 // Every library loads every item it lists from the generated folder, and
 // what it reads it leaves as it was: the object files are in the form the
 // engine saves, the pictures in the form its TGA writer writes.
