@@ -2,6 +2,9 @@
 #include "content/cursors/cursor_shapes.h"
 #include "content/images/sequence_item.h"
 
+#include <string>
+#include <vector>
+
 // The pointer sequences of the "Sequences" library: "MouseCursor", the
 // normal pointer, and the shapes of the window toolkit's cursor table.
 // Pointers are stored lossless: a blurred pointer looks broken.
@@ -9,11 +12,6 @@
 namespace {
 
 const char kCentredPointer[] = "CSequence\n{\n\tLoss Less 2=1\n}\n";
-
-void AddPointer(CContentTree& tree, const char* item, const char* name, const CursorShape& shape, CPictureColor fill)
-{
-    AddSequence(tree, name, {DrawCursor(shape, fill)}, kCentredPointer, item);
-}
 
 } // namespace
 
@@ -31,107 +29,126 @@ static void MakeMouseCursor(CContentTree& tree, const char* item)
                 item);
 }
 
-static void MakeTextCursor(CContentTree& tree, const char* item)
-{
-    AddPointer(tree, item, "Text Cursor", {{-1.5, -10, 1.5, -10, 1.5, 10, -1.5, 10}, {-6, -12, 6, -12, 6, -9, -6, -9},
-                                           {-6, 9, 6, 9, 6, 12, -6, 12}},
-               kCursorFill);
-}
+namespace {
 
-static CursorShape FourWayShape()
+// The centred pointers of the cursor table: name, shape and fill.
+struct CPointerRow
+{
+    const char* name;
+    CursorShape (*shape)();
+    CPictureColor fill;
+};
+
+CursorShape TextShape()
+{
+    return {{-1.5, -10, 1.5, -10, 1.5, 10, -1.5, 10}, {-6, -12, 6, -12, 6, -9, -6, -9}, {-6, 9, 6, 9, 6, 12, -6, 12}};
+}
+CursorShape FourWayShape()
 {
     return Join(DoubleArrowShape(ECursorTurn::Right), DoubleArrowShape(ECursorTurn::Down));
 }
-
-static void MakeCanMoveCursor(CContentTree& tree, const char* item)
+CursorShape AlongX()
 {
-    AddPointer(tree, item, "Can Move Cursor", FourWayShape(), kCursorFill);
+    return DoubleArrowShape(ECursorTurn::Right);
 }
-
-static void MakeMovingCursor(CContentTree& tree, const char* item)
+CursorShape AlongY()
 {
-    AddPointer(tree, item, "Moving Cursor", FourWayShape(), kCursorActiveFill);
+    return DoubleArrowShape(ECursorTurn::Down);
 }
-
-static void MakeCanMoveXCursor(CContentTree& tree, const char* item)
+CursorShape AlongFalling()
 {
-    AddPointer(tree, item, "Can Move X Cursor", DoubleArrowShape(ECursorTurn::Right), kCursorFill);
+    return DoubleArrowShape(ECursorTurn::Falling);
 }
-
-static void MakeMovingXCursor(CContentTree& tree, const char* item)
+CursorShape AlongRising()
 {
-    AddPointer(tree, item, "Moving X Cursor", DoubleArrowShape(ECursorTurn::Right), kCursorActiveFill);
+    return DoubleArrowShape(ECursorTurn::Rising);
 }
-
-static void MakeCanMoveYCursor(CContentTree& tree, const char* item)
-{
-    AddPointer(tree, item, "Can Move Y Cursor", DoubleArrowShape(ECursorTurn::Down), kCursorFill);
-}
-
-static void MakeMovingYCursor(CContentTree& tree, const char* item)
-{
-    AddPointer(tree, item, "Moving Y Cursor", DoubleArrowShape(ECursorTurn::Down), kCursorActiveFill);
-}
-
 // Setting a value along x, along y or both: a line across with a centre dot.
-static void MakeSetXCursor(CContentTree& tree, const char* item)
+CursorShape SetXShape()
 {
-    AddPointer(tree, item, "Set X Cursor", {{-1, -11, 1, -11, 1, 11, -1, 11}, {-3, -3, 3, -3, 3, 3, -3, 3}},
-               kCursorFill);
+    return {{-1, -11, 1, -11, 1, 11, -1, 11}, {-3, -3, 3, -3, 3, 3, -3, 3}};
+}
+CursorShape SetYShape()
+{
+    return {{-11, -1, 11, -1, 11, 1, -11, 1}, {-3, -3, 3, -3, 3, 3, -3, 3}};
+}
+CursorShape SetXYShape()
+{
+    return Join(SetXShape(), {{-11, -1, 11, -1, 11, 1, -11, 1}});
+}
+CursorShape PageUp()
+{
+    return ArrowShape(ECursorTurn::Up);
+}
+CursorShape PageDown()
+{
+    return ArrowShape(ECursorTurn::Down);
+}
+CursorShape PageLeft()
+{
+    return ArrowShape(ECursorTurn::Left);
+}
+CursorShape PageRight()
+{
+    return ArrowShape(ECursorTurn::Right);
 }
 
-static void MakeSetYCursor(CContentTree& tree, const char* item)
+const CPointerRow kPointers[] = {
+    {"Text Cursor", TextShape, kCursorFill},
+    {"Can Move Cursor", FourWayShape, kCursorFill},
+    {"Moving Cursor", FourWayShape, kCursorActiveFill},
+    {"Can Move X Cursor", AlongX, kCursorFill},
+    {"Moving X Cursor", AlongX, kCursorActiveFill},
+    {"Can Move Y Cursor", AlongY, kCursorFill},
+    {"Moving Y Cursor", AlongY, kCursorActiveFill},
+    {"Set X Cursor", SetXShape, kCursorFill},
+    {"Set Y Cursor", SetYShape, kCursorFill},
+    {"Set XY Cursor", SetXYShape, kCursorFill},
+    {"Can Resize Cursor", AlongFalling, kCursorFill},
+    {"Resizing Cursor", AlongFalling, kCursorActiveFill},
+    {"Can Resize Other Cursor", AlongRising, kCursorFill},
+    {"Resizing Other Cursor", AlongRising, kCursorActiveFill},
+    {"Page Up Cursor", PageUp, kCursorFill},
+    {"Page Down Cursor", PageDown, kCursorFill},
+    {"Page Left Cursor", PageLeft, kCursorFill},
+    {"Page Right Cursor", PageRight, kCursorFill},
+};
+constexpr size_t kPointerCount = sizeof kPointers / sizeof kPointers[0];
+
+std::string PointerItem(const CPointerRow& row)
 {
-    AddPointer(tree, item, "Set Y Cursor", {{-11, -1, 11, -1, 11, 1, -11, 1}, {-3, -3, 3, -3, 3, 3, -3, 3}},
-               kCursorFill);
+    return std::string("Resources/-") + row.name + "/Properties.txt";
 }
 
-static void MakeSetXYCursor(CContentTree& tree, const char* item)
+void MakePointer(CContentTree& tree, const char* item)
 {
-    AddPointer(tree, item, "Set XY Cursor",
-               {{-1, -11, 1, -11, 1, 11, -1, 11}, {-11, -1, 11, -1, 11, 1, -11, 1}, {-3, -3, 3, -3, 3, 3, -3, 3}},
-               kCursorFill);
+    for (const CPointerRow& row : kPointers)
+    {
+        if (PointerItem(row) == item)
+            AddSequence(tree, row.name, {DrawCursor(row.shape(), row.fill)}, kCentredPointer, item);
+    }
 }
 
-static void MakeCanResizeCursor(CContentTree& tree, const char* item)
+// One item a row, named by its properties file.
+struct CPointerRegistrations
 {
-    AddPointer(tree, item, "Can Resize Cursor", DoubleArrowShape(ECursorTurn::Falling), kCursorFill);
-}
+    CPointerRegistrations()
+    {
+        names.reserve(kPointerCount);
+        for (const CPointerRow& row : kPointers)
+        {
+            names.push_back(PointerItem(row));
+            registrations.emplace_back(names.back().c_str(), MakePointer);
+        }
+    }
 
-static void MakeResizingCursor(CContentTree& tree, const char* item)
-{
-    AddPointer(tree, item, "Resizing Cursor", DoubleArrowShape(ECursorTurn::Falling), kCursorActiveFill);
-}
+    std::vector<std::string> names;
+    std::vector<CContentItemRegistration> registrations;
+};
 
-static void MakeCanResizeOtherCursor(CContentTree& tree, const char* item)
-{
-    AddPointer(tree, item, "Can Resize Other Cursor", DoubleArrowShape(ECursorTurn::Rising), kCursorFill);
-}
+CPointerRegistrations s_Pointers;
 
-static void MakeResizingOtherCursor(CContentTree& tree, const char* item)
-{
-    AddPointer(tree, item, "Resizing Other Cursor", DoubleArrowShape(ECursorTurn::Rising), kCursorActiveFill);
-}
-
-static void MakePageUpCursor(CContentTree& tree, const char* item)
-{
-    AddPointer(tree, item, "Page Up Cursor", ArrowShape(ECursorTurn::Up), kCursorFill);
-}
-
-static void MakePageDownCursor(CContentTree& tree, const char* item)
-{
-    AddPointer(tree, item, "Page Down Cursor", ArrowShape(ECursorTurn::Down), kCursorFill);
-}
-
-static void MakePageLeftCursor(CContentTree& tree, const char* item)
-{
-    AddPointer(tree, item, "Page Left Cursor", ArrowShape(ECursorTurn::Left), kCursorFill);
-}
-
-static void MakePageRightCursor(CContentTree& tree, const char* item)
-{
-    AddPointer(tree, item, "Page Right Cursor", ArrowShape(ECursorTurn::Right), kCursorFill);
-}
+} // namespace
 
 // Item 0 of "Sequences", where a sequence index of 0 means none: a sequence
 // without frames, which draws nothing.
@@ -142,23 +159,3 @@ static void MakeNoSequence(CContentTree& tree, const char* item)
 
 static CContentItemRegistration s_NoSequence("Resources/-!None/Properties.txt", MakeNoSequence);
 static CContentItemRegistration s_MouseCursor("Resources/-MouseCursor/Properties.txt", MakeMouseCursor);
-static CContentItemRegistration s_TextCursor("Resources/-Text Cursor/Properties.txt", MakeTextCursor);
-static CContentItemRegistration s_CanMove("Resources/-Can Move Cursor/Properties.txt", MakeCanMoveCursor);
-static CContentItemRegistration s_Moving("Resources/-Moving Cursor/Properties.txt", MakeMovingCursor);
-static CContentItemRegistration s_CanMoveX("Resources/-Can Move X Cursor/Properties.txt", MakeCanMoveXCursor);
-static CContentItemRegistration s_MovingX("Resources/-Moving X Cursor/Properties.txt", MakeMovingXCursor);
-static CContentItemRegistration s_CanMoveY("Resources/-Can Move Y Cursor/Properties.txt", MakeCanMoveYCursor);
-static CContentItemRegistration s_MovingY("Resources/-Moving Y Cursor/Properties.txt", MakeMovingYCursor);
-static CContentItemRegistration s_SetX("Resources/-Set X Cursor/Properties.txt", MakeSetXCursor);
-static CContentItemRegistration s_SetY("Resources/-Set Y Cursor/Properties.txt", MakeSetYCursor);
-static CContentItemRegistration s_SetXY("Resources/-Set XY Cursor/Properties.txt", MakeSetXYCursor);
-static CContentItemRegistration s_CanResize("Resources/-Can Resize Cursor/Properties.txt", MakeCanResizeCursor);
-static CContentItemRegistration s_Resizing("Resources/-Resizing Cursor/Properties.txt", MakeResizingCursor);
-static CContentItemRegistration s_CanResizeOther("Resources/-Can Resize Other Cursor/Properties.txt",
-                                                 MakeCanResizeOtherCursor);
-static CContentItemRegistration s_ResizingOther("Resources/-Resizing Other Cursor/Properties.txt",
-                                                MakeResizingOtherCursor);
-static CContentItemRegistration s_PageUp("Resources/-Page Up Cursor/Properties.txt", MakePageUpCursor);
-static CContentItemRegistration s_PageDown("Resources/-Page Down Cursor/Properties.txt", MakePageDownCursor);
-static CContentItemRegistration s_PageLeft("Resources/-Page Left Cursor/Properties.txt", MakePageLeftCursor);
-static CContentItemRegistration s_PageRight("Resources/-Page Right Cursor/Properties.txt", MakePageRightCursor);
