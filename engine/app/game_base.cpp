@@ -10,6 +10,7 @@
 #include "engine/app/input/mouse_state.h"
 #include "engine/app/main_window.h"
 #include "engine/app/pump_system_events.h"
+#include "engine/app/required_libraries.h"
 #include "engine/app/sound/sound_list.h"
 #include "engine/blit/cpu_info.h"
 #include "engine/core/color/color.h"
@@ -205,6 +206,7 @@ CGameBase::CGameBase(float minimumStep, float step, float cap, CSlideShow* slide
     CGameServices& services = GetGameServices();
     services.InitInterfaceLibraries();
     GetListRegistry().LoadAll();
+    RequireEngineLibraries();
     if (slideShow)
         services.ShowCompanyLogo(slideShow);
 

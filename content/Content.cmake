@@ -1,0 +1,44 @@
+# The starter-content generator: an ordinary program of the project that
+# writes the game's program folder. Its items are an object library of their
+# own so that the tests can run single items too.
+find_file(VP_DEJAVU_FONT_FILE DejaVuSans.ttf PATHS /usr/share/fonts/truetype/dejavu NO_DEFAULT_PATH REQUIRED)
+find_file(VP_DEJAVU_LICENSE_FILE copyright PATHS /usr/share/doc/fonts-dejavu-core NO_DEFAULT_PATH REQUIRED)
+
+file(GLOB_RECURSE VP_CONTENT_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/content/*.cpp)
+list(REMOVE_ITEM VP_CONTENT_SOURCES ${PROJECT_SOURCE_DIR}/content/main.cpp)
+add_library(vp_content_items OBJECT ${VP_CONTENT_SOURCES})
+vp_link_everything(vp_content_items)
+target_compile_definitions(vp_content_items PRIVATE
+  VP_DEJAVU_FONT_FILE="${VP_DEJAVU_FONT_FILE}" VP_DEJAVU_LICENSE_FILE="${VP_DEJAVU_LICENSE_FILE}")
+
+add_executable(vp_content content/main.cpp $<TARGET_OBJECTS:vp_content_items>)
+vp_link_everything(vp_content)
+
+# Fills the program folder beside the game: cmake --build <dir> --target content
+add_custom_target(content COMMAND vp_content ${CMAKE_BINARY_DIR}/game
+  COMMENT "Generating the starter content in ${CMAKE_BINARY_DIR}/game")
+
+# Tests under tests/content/ see the items and run the generator itself.
+if(VP_BUILD_TESTS)
+  file(GLOB VP_CONTENT_TESTS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/content/*_test.cpp)
+  foreach(source ${VP_CONTENT_TESTS})
+    get_filename_component(name ${source} NAME_WE)
+    set(target content_${name})
+    target_link_libraries(${target} PRIVATE vp_content_items)
+    target_compile_definitions(${target} PRIVATE VP_CONTENT_PROGRAM="$<TARGET_FILE:vp_content>")
+    add_dependencies(${target} vp_content)
+  endforeach()
+endif()
+
+# The start-up tests run the built game from a generated folder.
+if(VP_BUILD_TESTS AND TARGET vantrell AND TARGET content_content_startup_test)
+  add_dependencies(content_content_startup_test vantrell)
+  target_compile_definitions(content_content_startup_test PRIVATE VP_PROGRAM_PATH="$<TARGET_FILE:vantrell>")
+endif()
+
+# The start-up benchmark runs the generator and the game.
+if(TARGET content_startup_bench AND TARGET vantrell)
+  add_dependencies(content_startup_bench vp_content vantrell)
+  target_compile_definitions(content_startup_bench PRIVATE
+    VP_CONTENT_PROGRAM="$<TARGET_FILE:vp_content>" VP_PROGRAM_PATH="$<TARGET_FILE:vantrell>")
+endif()

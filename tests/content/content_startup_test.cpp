@@ -1,0 +1,251 @@
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "content/content_items.h"
+#include "content/content_tree.h"
+#include "engine/core/files/loose_files.h"
+#include "engine/core/files/file_sink.h"
+#include "engine/core/lists/list_registry.h"
+#include "engine/core/settings/paths.h"
+#include "engine/graphics/fonts/font_file_list.h"
+#include "engine/graphics/fonts/font_library.h"
+#include "engine/graphics/frame.h"
+#include "engine/graphics/pixel_formats.h"
+#include "engine/graphics/sequence.h"
+#include "engine/graphics/sequence_list.h"
+#include "engine/graphics/slides/frame_overlay.h"
+#include "engine/graphics/stand_alone_frame_list.h"
+#include "engine/object/libraries/library_catalogue.h"
+#include "tests/support/scoped_temp_folder.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The generated program folder with a copy of the built program in it, run
+// headless; what the engine's start-up finds there is what a player's
+// first start finds.
+class ContentStartup : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_PreviousDataFolder = GetDataFolder();
+        CContentTree tree;
+        uint32_t changed = 0;
+        ASSERT_TRUE(GenerateContent(ProgramFolder(), tree, changed));
+        SetDataFolder(m_PreviousDataFolder.c_str());
+        fs::copy_file(VP_PROGRAM_PATH, ProgramFolder() + "vantrell");
+        fs::create_directories(m_Temp.Path() + "runtime");
+    }
+
+    std::string ProgramFolder() const { return m_Temp.Path() + "program/"; }
+
+    // Runs the program with the arguments; answers the exit code (-1 for a
+    // crash) and keeps stderr.
+    int Run(const std::string& arguments)
+    {
+        const std::string command = "cd '" + ProgramFolder() +
+                                    "' && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy VP_NO_MESSAGE_BOXES=1 "
+                                    "XDG_RUNTIME_DIR='" + m_Temp.Path() + "runtime' XDG_CONFIG_HOME='" +
+                                    m_Temp.Path() + "config' ./vantrell " + arguments + " 2>'" + m_Temp.Path() +
+                                    "stderr'";
+        const int status = std::system(command.c_str());
+        std::ifstream in(m_Temp.Path() + "stderr");
+        std::stringstream text;
+        text << in.rdbuf();
+        m_Stderr = text.str();
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    // Every file below "Data/" with its bytes and time.
+    std::map<std::string, std::pair<std::string, uint64_t>> DataFiles() const
+    {
+        std::map<std::string, std::pair<std::string, uint64_t>> files;
+        for (const auto& entry : fs::recursive_directory_iterator(ProgramFolder() + "Data"))
+        {
+            if (!entry.is_regular_file())
+                continue;
+            std::ifstream in(entry.path(), std::ios::binary);
+            std::stringstream bytes;
+            bytes << in.rdbuf();
+            files[entry.path().lexically_relative(ProgramFolder()).generic_string()] = {
+                bytes.str(), GetFileTimeOf(entry.path().c_str(), 0)};
+        }
+        return files;
+    }
+
+    ScopedTempFolder m_Temp;
+    std::string m_PreviousDataFolder;
+    std::string m_Stderr;
+};
+
+TEST_F(ContentStartup, StartsHeadlessToTheEndOfLoadingWithoutChangingAShippedFile)
+{
+    const auto shipped = DataFiles();
+    ASSERT_EQ(Run("/exit"), 0) << m_Stderr;
+    // A second start reads what the first one compiled.
+    ASSERT_EQ(Run("/exit"), 0) << m_Stderr;
+
+    const auto after = DataFiles();
+    for (const auto& [path, contents] : shipped)
+    {
+        ASSERT_TRUE(after.count(path)) << path << " was removed";
+        EXPECT_TRUE(after.at(path).first == contents.first) << path << " was rewritten";
+        EXPECT_EQ(after.at(path).second, contents.second) << path << " got a new time";
+    }
+    for (const auto& [path, contents] : after)
+    {
+        if (!shipped.count(path))
+        {
+            EXPECT_EQ(path.rfind("Data/Cache/", 0), 0u) << path << " is new outside the caches";
+        }
+    }
+}
+
+// Each item deleted from a copy of the generated folder: one the start-up
+// cannot do without gives a fatal data report naming it and exit code -1,
+// never a crash; one it can do without (an empty text) starts as before.
+TEST_F(ContentStartup, AMissingItemIsAFatalReportNamingItOrNoneAtAll)
+{
+    const struct
+    {
+        const char* deleted;
+        const char* named;
+    } cases[] = {
+        {"Data/Resources/Fonts", "no font in Fonts"},
+        {"Data/Music/Intro.wav", ""},
+        {"Data/Resources/CompanyLogo.TGA", ""},
+        {"Data/Resources/CompanyLogo.FOO", ""},
+        {"Data/Sounds", ""},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.deleted);
+        const std::string copy = m_Temp.Path() + "copy/";
+        fs::remove_all(copy);
+        fs::copy(ProgramFolder(), copy, fs::copy_options::recursive);
+        fs::remove_all(copy + c.deleted);
+        const std::string command = "cd '" + copy +
+                                    "' && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy VP_NO_MESSAGE_BOXES=1 "
+                                    "XDG_RUNTIME_DIR='" + m_Temp.Path() + "runtime' XDG_CONFIG_HOME='" +
+                                    m_Temp.Path() + "config' ./vantrell /exit 2>'" + m_Temp.Path() + "stderr'";
+        const int status = std::system(command.c_str());
+        std::ifstream in(m_Temp.Path() + "stderr");
+        std::stringstream text;
+        text << in.rdbuf();
+        ASSERT_TRUE(WIFEXITED(status)) << "crashed: " << text.str();
+        const bool required = *c.named != 0;
+        EXPECT_EQ(WEXITSTATUS(status), required ? 255 : 0) << text.str();
+        if (required)
+        {
+            EXPECT_NE(text.str().find(c.named), std::string::npos) << text.str();
+        }
+    }
+}
+
+// Every library loads every item it lists from the generated folder, and
+// what it reads it leaves as it was: the object files are in the form the
+// engine saves, the pictures in the form its TGA writer writes.
+TEST_F(ContentStartup, EveryLibraryLoadsEveryItemWithoutRewritingAFile)
+{
+    const auto shipped = DataFiles();
+    SetDataFolder((ProgramFolder() + "Data").c_str());
+    ForgetFontFileList();
+    BuildFontFileList();
+    InitCatalogueLibrary(GetFontLibrary(), LIBRARY_FONTS);
+    InitCatalogueLibrary(GetFrameOverlayLibrary(), LIBRARY_FRAME_OVERLAY_OPTIONS);
+    InitCatalogueLibrary(GetFrameList(), LIBRARY_FRAMES);
+    InitCatalogueLibrary(GetSequenceList(), LIBRARY_SEQUENCES);
+    SetDisplayBitDepth(16);
+
+    EXPECT_EQ(GetFontFileList().GetCount(), 1u);
+    CFontLibrary& fonts = GetFontLibrary();
+    fonts.LoadAll();
+    ASSERT_GE(fonts.GetCount(), 5u);
+    EXPECT_STREQ(fonts.GetName(0), "Fonts/!None");
+    for (uint32_t i = 0; i < fonts.GetCount(); ++i)
+    {
+        CFont* font = fonts.GetFont(static_cast<int32_t>(i));
+        ASSERT_NE(font, nullptr) << fonts.GetName(i);
+        EXPECT_NE(font->GetGlyph('A'), nullptr) << fonts.GetName(i);
+        EXPECT_GT(font->GetHeight(), 5) << fonts.GetName(i);
+    }
+    for (const char* name : {"Big White", "Small Blue", "Tessivue", "OCR Monospaced Numbers"})
+        EXPECT_NE(fonts.FindFont(name), nullptr) << name;
+
+    CFrameOverlayLibrary& overlays = GetFrameOverlayLibrary();
+    overlays.LoadAll();
+    for (const char* name : {"CompanyLogo", "Splash"})
+    {
+        const int32_t index = overlays.Find(name, -1);
+        ASSERT_GE(index, 0) << name;
+        EXPECT_NE(overlays.GetItemObject(static_cast<uint32_t>(index)), nullptr) << name;
+    }
+
+    // The pictures a slide show shows stay plain; the none frame keeps its
+    // one pixel.
+    CStandAloneFrameList& frames = GetFrameList();
+    frames.LoadAll();
+    EXPECT_STREQ(frames.GetName(0), "!None");
+    for (const char* name : {"!None", "CompanyLogo", "Splash"})
+    {
+        const int32_t index = frames.Find(name, -1);
+        ASSERT_GE(index, 0) << name;
+        CFrame* frame = frames.GetItemObject(static_cast<uint32_t>(index));
+        ASSERT_NE(frame, nullptr) << name;
+        EXPECT_NE(frame->GetPixels(), nullptr) << name;
+        EXPECT_GT(frame->GetWidth(), 0) << name;
+        if (std::string(name) != "!None")
+        {
+            EXPECT_EQ(frame->GetFormat() & 6u, 0u) << name << " is run-length";
+        }
+    }
+
+    CSequenceList& sequences = GetSequenceList();
+    sequences.LoadAll();
+    EXPECT_STREQ(sequences.GetName(0), "!None");
+    EXPECT_EQ(sequences.GetItemObject(0)->GetFrameCount(), 0u);
+    for (const char* name : {"MouseCursor", "Text Cursor", "Moving Cursor", "Can Move Cursor", "Moving X Cursor",
+                             "Can Move X Cursor", "Moving Y Cursor", "Can Move Y Cursor", "Set X Cursor",
+                             "Set Y Cursor", "Set XY Cursor", "Can Resize Cursor", "Can Resize Other Cursor",
+                             "Resizing Cursor", "Resizing Other Cursor", "Page Up Cursor", "Page Down Cursor",
+                             "Page Left Cursor", "Page Right Cursor"})
+    {
+        const int32_t index = sequences.Find(name, -1);
+        ASSERT_GE(index, 0) << name;
+        CSequence* sequence = sequences.GetItemObject(static_cast<uint32_t>(index));
+        ASSERT_NE(sequence, nullptr) << name;
+        ASSERT_GE(sequence->GetFrameCount(), 1u) << name;
+        EXPECT_NE(sequence->GetFrame(0), nullptr) << name;
+    }
+    EXPECT_EQ(sequences.GetItemObject(static_cast<uint32_t>(sequences.Find("MouseCursor", -1)))->GetFrameCount(), 4u);
+
+    GetListRegistry().DisposeAll();
+    SetDataFolder(m_PreviousDataFolder.c_str());
+
+    const auto after = DataFiles();
+    for (const auto& [path, contents] : shipped)
+    {
+        ASSERT_TRUE(after.count(path)) << path << " was removed";
+        EXPECT_TRUE(after.at(path) == contents) << path << " was rewritten or touched";
+    }
+    for (const auto& [path, contents] : after)
+    {
+        if (!shipped.count(path))
+        {
+            EXPECT_EQ(path.rfind("Data/Cache/", 0), 0u) << path << " is new outside the caches";
+        }
+    }
+}
+
+} // namespace
