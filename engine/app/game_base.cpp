@@ -12,6 +12,7 @@
 #include "engine/app/pump_system_events.h"
 #include "engine/app/required_libraries.h"
 #include "engine/app/sound/sound_list.h"
+#include "engine/blit/antialiased_lines.h"
 #include "engine/blit/cpu_info.h"
 #include "engine/core/color/color.h"
 #include "engine/core/archives/mount_archives.h"
@@ -218,7 +219,7 @@ CGameBase::CGameBase(float minimumStep, float step, float cap, CSlideShow* slide
         PumpSystemEvents();
     }
     std::srand(34695);
-    services.BuildLineIntensityTable();
+    BuildLineIntensityTable();
     GetLocalizationTable().Load("Local.txt");
 
     m_TextLineCounter = 0;
@@ -248,7 +249,7 @@ CGameBase::~CGameBase()
         CGameServices& services = GetGameServices();
         services.StopSoundCallbacks();
         UnmountArchives();
-        services.ReleaseLineTables();
+        // The line tables are plain arrays: nothing to release.
         GetListRegistry().DisposeAll();
         services.ShutDownSound();
     }
@@ -456,14 +457,15 @@ void CGameBase::DrawFpsLine(float passRate, float drawRate, float actualRate)
     const FpsBoxColour colour = GetFpsBoxColour(passRate, meters.good, meters.poor, meters.blinkCount++);
     const int32_t height = m_pTextFont->GetPointSize();
     const int32_t top = m_TextLineCounter++ * height;
-    // The fonts draw numbers only so far: the box stands for the line, its
-    // colour telling the pass rate.
-    const int32_t halfWidth = height * static_cast<int32_t>(std::strlen(text)) / 4;
+    // The box is sized from a wide letter rather than the text itself, so
+    // it keeps its width while the numbers change.
+    const int32_t halfWidth = m_pTextFont->GetCharWidth('X') * static_cast<int32_t>(std::strlen(text)) / 2;
     CScreenFrame* screen = GetScreenFrame();
     const int32_t centre = screen->GetWidth() / 2;
     screen->LockBackBuffer();
     screen->FillRect({centre - halfWidth, top, centre + halfWidth, top + height},
                      CColor(colour.red, colour.green, colour.blue, 255));
+    m_pTextFont->DrawText(*screen, centre, top, text, JUSTIFY_CENTER);
     screen->UnlockBackBuffer();
 }
 

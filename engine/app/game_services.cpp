@@ -91,14 +91,6 @@ void CGameServices::ShowCompanyLogo(CSlideShow* slideShow)
                          overlay >= 0 ? overlays.GetItemObject(static_cast<uint32_t>(overlay)) : nullptr);
 }
 
-void CGameServices::BuildLineIntensityTable()
-{
-}
-
-void CGameServices::ReleaseLineTables()
-{
-}
-
 static CGameServices s_BaseServices;
 static CGameServices* s_pServices = &s_BaseServices;
 

@@ -7,7 +7,7 @@ class CSlideShow;
 // The calls of the program's start-up, loop and shutdown that lead out of
 // the runtime: into the game's own set-up, which lives above the engine,
 // and into parts of the engine that arrive after the runtime (the window
-// tree, the loading slide show, the interface libraries, the line tables).
+// tree, the loading slide show, the interface libraries).
 // The runtime makes every such call through the one installed services
 // object, so tests replace it by one that records what was asked, and a
 // part that arrives fills its call here without touching the runtime.
@@ -52,12 +52,9 @@ public:
     virtual void UpdateScreenWindow(float step);
 
     // Start-up steps of the screen's neighbours: the interface and font
-    // libraries, the company logo on the loading slide show, the
-    // anti-aliased line tables; and the tables' release at shutdown.
+    // libraries, the company logo on the loading slide show.
     virtual void InitInterfaceLibraries();
     virtual void ShowCompanyLogo(CSlideShow* slideShow);
-    virtual void BuildLineIntensityTable();
-    virtual void ReleaseLineTables();
 };
 
 // The installed services; the base until something else is installed.

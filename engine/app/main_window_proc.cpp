@@ -10,6 +10,7 @@
 #include "engine/core/program/main_window.h"
 #include "engine/graphics/screen_frame.h"
 #include "engine/platform/video_system.h"
+#include "engine/platform/window_placement.h"
 
 namespace {
 
@@ -94,6 +95,11 @@ void MainWindowProc(const SystemEvent& event)
         s_Minimised = IsIconic(GetMainWindow());
         if (CGameBase* game = GetGameObject())
             game->SetAppActive(IsRunning());
+        // A full screen covers the display from its corner; a window
+        // manager that dragged it away would leave part of the picture off
+        // the display.
+        if (screen->IsModeSet() && screen->IsFullScreen())
+            MoveWindowTo(GetMainWindow(), 0, 0);
         break;
     case SystemEventKind::WindowExposed:
         if (screen->IsModeSet() && !screen->IsFullScreen())

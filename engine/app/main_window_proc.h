@@ -5,8 +5,9 @@
 // The program's answer to its window's events, after the input states have
 // taken theirs: activation and minimising reach the game object (the
 // keyboard starts clean and the frame-rate meters restart), a close ends
-// the process with code 0, an exposed windowed screen is shown again, Alt
-// with Enter switches between full screen and a window.
+// the process with code 0, an exposed windowed screen is shown again, a
+// full-screen window moved away goes back to the display's corner, Alt with
+// Enter switches between full screen and a window.
 void MainWindowProc(const SystemEvent& event);
 
 // Written only by the window procedure and the pump. The application is

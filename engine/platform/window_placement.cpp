@@ -52,6 +52,12 @@ bool PlaceWindowWindowed(WindowHandle window, int32_t clientWidth, int32_t clien
     return true;
 }
 
+void MoveWindowTo(WindowHandle window, int32_t x, int32_t y)
+{
+    if (IsLive(window))
+        SDL_SetWindowPosition(window, x, y);
+}
+
 void ShowWindow(WindowHandle window)
 {
     if (IsLive(window))

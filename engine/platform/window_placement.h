@@ -17,6 +17,9 @@ bool PlaceWindowFullScreen(WindowHandle window);
 // bars and docks) moves in, a window already inside stays where it is.
 bool PlaceWindowWindowed(WindowHandle window, int32_t clientWidth, int32_t clientHeight);
 
+// Moves the window's upper-left corner there, its size kept.
+void MoveWindowTo(WindowHandle window, int32_t x, int32_t y);
+
 void ShowWindow(WindowHandle window);
 bool IsWindowShown(WindowHandle window);
 bool IsWindowFullScreen(WindowHandle window);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 #include <string>
@@ -9,7 +10,13 @@
 #include "engine/app/game_base.h"
 #include "engine/app/input/keyboard_state.h"
 #include "engine/core/program/profiler.h"
+#include "engine/core/settings/settings.h"
+#include "engine/graphics/screen_frame.h"
 #include "engine/platform/tick_counter.h"
+#include "tests/support/block_glyphs.h"
+#include "tests/support/fake_display_device.h"
+#include "tests/support/frame_pixels.h"
+#include "tests/support/scoped_temp_folder.h"
 
 namespace {
 
@@ -199,6 +206,86 @@ TEST_F(GameLoopTest, ActivationClearsTheKeyboardOnlyWhenTheStateChanges)
     EXPECT_FALSE(keyboard.IsKeyDown(30));
     EXPECT_FALSE(game.IsAppActive());
     EXPECT_TRUE(game.SetAppActive(true));
+}
+
+// A game whose text font is the test's.
+class CGameWithTextFont : public CGameBase
+{
+public:
+    explicit CGameWithTextFont(CFont* font) { m_pTextFont = font; }
+};
+
+// At 10 draws a second (below the poor rate) on an 800 x 600 screen, with a
+// font whose "X" is 8 wide and every other character 4: the box is twice
+// as wide as the text, both centred at the top.
+TEST_F(GameLoopTest, FpsLineShowsItsTextOnItsBoxOnceThirtyDrawsAreMeasured)
+{
+    ScopedTempFolder temp;
+    const std::string previousSettings = GetGeneralSettings().GetFileName();
+    GetGeneralSettings().SetFileName((temp.Path() + "Game.CFG").c_str());
+    FakeDisplayDevice display;
+    uint32_t width = 800;
+    uint32_t height = 600;
+    CScreenFrame& screen = *GetScreenFrame();
+    ASSERT_TRUE(screen.SetScreenMode(width, height, 16, 16));
+    CBlockFont font(10);
+    StoreBlockGlyphs(font, ' ', '~', 4, 10);
+    StoreBlockGlyph(font, 'X', 8, 10);
+    const int32_t lineHeight = font.GetPointSize();
+
+    // Every pixel of the line's rows, counted by colour.
+    const auto countTopRows = [&](uint32_t& box, uint32_t& ink, uint32_t& other, int32_t& left, int32_t& right) {
+        box = ink = other = 0;
+        left = 800;
+        right = -1;
+        screen.LockBackBuffer();
+        for (int32_t y = 0; y < lineHeight + 2; y++)
+        {
+            for (int32_t x = 0; x < 800; x++)
+            {
+                const uint32_t pixel = ReadPixel(screen, x, y);
+                if (pixel == 0)
+                    continue;
+                left = std::min(left, x);
+                right = std::max(right, x);
+                if (pixel == 0xFFFF)
+                    ink++;
+                else if (pixel == 0xF800 || pixel == 0xFFE0)
+                    box++;
+                else
+                    other++;
+            }
+        }
+        screen.UnlockBackBuffer();
+    };
+
+    {
+        CGameWithTextFont game(&font);
+        game.SetDisplayFps(true);
+        game.ResetFrameTimers();
+        uint32_t box = 0, ink = 0, other = 0;
+        int32_t left = 0, right = 0;
+        for (int draw = 0; draw < 30; draw++)
+        {
+            s_Now += Milliseconds(100);
+            game.Draw();
+        }
+        countTopRows(box, ink, other, left, right);
+        EXPECT_EQ(box + ink + other, 0u) << "a line before the meters have read 30 draws";
+
+        s_Now += Milliseconds(100);
+        game.Draw();
+        countTopRows(box, ink, other, left, right);
+        // The box is 8 pixels a character, the text 4, ten rows high.
+        const int32_t characters = (right - left + 1) / 8;
+        EXPECT_GE(characters, 25);
+        EXPECT_EQ(left + right, 799) << "not centred";
+        EXPECT_EQ(box + ink, static_cast<uint32_t>(8 * characters * lineHeight));
+        EXPECT_EQ(ink, static_cast<uint32_t>(4 * characters * 10));
+        EXPECT_EQ(other, 0u);
+    }
+    screen.ReleaseDirectDraw();
+    GetGeneralSettings().SetFileName(previousSettings.c_str());
 }
 
 TEST(FpsLine, BoxColourFollowsThePassRate)

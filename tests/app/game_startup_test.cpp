@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "engine/app/game_services.h"
 #include "engine/app/input/keyboard_state.h"
 #include "engine/app/main_window_proc.h"
+#include "engine/blit/antialiased_lines.h"
 #include "engine/core/program/main_window.h"
 #include "engine/core/settings/paths.h"
 #include "engine/graphics/frame_cache_files.h"
@@ -17,20 +19,30 @@
 #include "tests/support/archive_test_folder.h"
 #include "tests/support/fake_display_device.h"
 #include "tests/support/sdl_input_events.h"
+#include "tests/support/test_palettes.h"
 #include "tests/support/test_zip_writer.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// Says what the start-up asked of the world outside the runtime; the sound
-// is "there" and the music folder always holds the intro.
+// Whether the anti-aliased lines' channel tables hold the current palette
+// (white at entry 1 under the test palette).
+bool LineTablesBuilt()
+{
+    return PaletteChannelTables[0][1] == 255 && PaletteChannelTables[1][1] == 255 && PaletteChannelTables[2][1] == 255;
+}
+
+// Says what the start-up asked of the world outside the runtime, and
+// whether the line tables, built after the sound starts, already stood;
+// the sound is "there" and the music folder always holds the intro.
 class CRecordingServices : public CGameServices
 {
 public:
     bool StartSound(const char* introTrack) override
     {
-        log.push_back(std::string("start sound ") + (introTrack ? introTrack : "(none)"));
+        log.push_back(std::string("start sound ") + (introTrack ? introTrack : "(none)") +
+                      (LineTablesBuilt() ? " after the line tables" : ""));
         return introTrack != nullptr;
     }
     void StartIntroTrack() override
@@ -44,7 +56,6 @@ public:
         }
     }
     void InitInterfaceLibraries() override { log.push_back("interface libraries"); }
-    void BuildLineIntensityTable() override { log.push_back("line tables"); }
     void StopSoundCallbacks() override { log.push_back("stop sound callbacks"); }
     void ShutDownSound() override { log.push_back("shut down sound"); }
 
@@ -73,6 +84,7 @@ protected:
         m_PreviousServices = SetGameServices(&m_Services);
         SetNoLossyFrameImages(false);
         m_Display.SetModes({{640, 480, 16}, {800, 600, 16}, {800, 600, 32}});
+        std::memset(PaletteChannelTables, 0, sizeof PaletteChannelTables);
     }
 
     void TearDown() override
@@ -91,6 +103,7 @@ protected:
     // A folder where "TestSave.dat" cannot be made, even for root.
     void MakeProgramFolderUnwritable() { fs::create_directories(Absolute("TestSave.dat")); }
 
+    ScopedTestPalette m_Palette;
     CRecordingServices m_Services;
     CGameServices* m_PreviousServices = nullptr;
     FakeDisplayDevice m_Display;
@@ -101,8 +114,9 @@ TEST_F(GameStartupTest, WritableFolderKeepsTheSettingsBesideTheProgramAndStartsT
     {
         CStartedGame game;
         EXPECT_EQ(GetGameObject(), &game);
-        EXPECT_EQ(m_Services.log, (std::vector<std::string>{"interface libraries", "start sound Intro.wav",
-                                                            "intro sounding", "line tables"}));
+        EXPECT_EQ(m_Services.log,
+                  (std::vector<std::string>{"interface libraries", "start sound Intro.wav", "intro sounding"}));
+        EXPECT_TRUE(LineTablesBuilt());
         EXPECT_EQ(GetScreenFrame()->GetWidth(), 800);
         EXPECT_FALSE(fs::exists(Absolute("TestSave.dat")));
     }
