@@ -18,3 +18,8 @@ pkg_check_modules(PIXMAN REQUIRED IMPORTED_TARGET pixman-1)
 target_link_libraries(blit_bench PRIVATE PkgConfig::PIXMAN)
 target_link_libraries(run_length_bench PRIVATE PkgConfig::PIXMAN)
 target_link_libraries(effect_blits_bench PRIVATE PkgConfig::PIXMAN)
+
+# The start-up benchmark preloads it into the game to time its first
+# presented frame.
+add_library(first_present_probe SHARED ${PROJECT_SOURCE_DIR}/bench/support/first_present_probe.cpp)
+target_link_libraries(first_present_probe PRIVATE ${CMAKE_DL_LIBS})

@@ -42,7 +42,8 @@ endif()
 
 # The start-up benchmark runs the generator and the game.
 if(TARGET content_startup_bench AND TARGET vantrell)
-  add_dependencies(content_startup_bench vp_content vantrell)
+  add_dependencies(content_startup_bench vp_content vantrell first_present_probe)
   target_compile_definitions(content_startup_bench PRIVATE
-    VP_CONTENT_PROGRAM="$<TARGET_FILE:vp_content>" VP_PROGRAM_PATH="$<TARGET_FILE:vantrell>")
+    VP_CONTENT_PROGRAM="$<TARGET_FILE:vp_content>" VP_PROGRAM_PATH="$<TARGET_FILE:vantrell>"
+    VP_FIRST_PRESENT_PROBE="$<TARGET_FILE:first_present_probe>")
 endif()

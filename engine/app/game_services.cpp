@@ -81,14 +81,10 @@ void CGameServices::InitInterfaceLibraries()
 
 void CGameServices::ShowCompanyLogo(CSlideShow* slideShow)
 {
-    CStandAloneFrameList& frames = GetFrameList();
-    const int32_t logo = frames.Find("CompanyLogo", -1);
-    if (slideShow == nullptr || logo < 0)
-        return;
-    CFrameOverlayLibrary& overlays = GetFrameOverlayLibrary();
-    const int32_t overlay = overlays.Find("CompanyLogo", -1);
-    slideShow->ShowFrame(frames.GetItemObject(static_cast<uint32_t>(logo)),
-                         overlay >= 0 ? overlays.GetItemObject(static_cast<uint32_t>(overlay)) : nullptr);
+    CFrame* logo = nullptr;
+    CFrameOverlayOptions* overlays = nullptr;
+    if (slideShow != nullptr && FindPictureWithOverlays("CompanyLogo", logo, overlays))
+        slideShow->ShowFrame(logo, overlays);
 }
 
 static CGameServices s_BaseServices;

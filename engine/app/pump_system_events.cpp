@@ -11,13 +11,25 @@
 static CProfileSection s_ProcessSystemEvents("ProcessSystemEvents", 0, 5.0f);
 static bool s_Pumping = false;
 
+// The window's own changes: the system hands them to the window as they
+// happen, not through the queue the program fetches from.
+static bool IsWindowChange(SystemEventKind kind)
+{
+    return kind == SystemEventKind::WindowActivated || kind == SystemEventKind::WindowMovedOrSized ||
+           kind == SystemEventKind::WindowExposed;
+}
+
 // In the background the program must leave the machine to others: each
-// fetch, the last empty one too, waits 100 ms first.
+// fetch, the last empty one too, waits 100 ms first. A change of the
+// window itself does not wait, so that a window just shown is active at
+// once instead of after a wait for each of its changes.
 static bool FetchEvent(SystemEvent& event)
 {
     if (IsApplicationActive() && !IsApplicationMinimised())
         return PollSystemEvent(event);
-    SleepMilliseconds(100);
+    SystemEvent next;
+    if (!PeekSystemEvent(next) || !IsWindowChange(next.kind))
+        SleepMilliseconds(100);
     const bool fetched = PollSystemEvent(event);
     SetApplicationMinimised(IsIconic(GetMainWindow()));
     return fetched;

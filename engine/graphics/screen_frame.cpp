@@ -606,7 +606,7 @@ void CScreenFrame::RunBlockingFade()
     uint32_t last = GetTickCount();
     while (m_FadeState != FADE_IDLE)
     {
-        const uint32_t now = GetTickCount();
+        const uint32_t now = GetTickCountAfter(last);
         UpdateFade(static_cast<float>(now - last) * 0.001f);
         last = now;
         BlitAt(m_pSnapshot, 0, 0, &GetBlitNormal());
@@ -661,17 +661,19 @@ void CScreenFrame::FadePalette(CFrameInterface* image, const CRect* sourceRect, 
                                CBlitType* blitType, const CColorTable& target, uint32_t milliseconds)
 {
     const bool drawImage = image && GetBitsPerPixel() != 8;
-    if (m_FullScreen && target.Holds(CColorTable::PALETTE))
+    // Without a display palette or an image to redraw, the steps between
+    // would show nothing: only the end is applied, at once.
+    if (m_FullScreen && target.Holds(CColorTable::PALETTE) && (m_HasPalette || drawImage))
     {
         if (const CColorTable* own = GetPalette(); own && own->Holds(CColorTable::PALETTE))
             m_CurrentPaletteCopy.CopyFrom(*own);
         const uint32_t start = GetTickCount();
+        uint32_t now = start;
         do
         {
-            const float done =
-                milliseconds == 0
-                    ? 1.0f
-                    : std::min(static_cast<float>(GetTickCount() - start) / static_cast<float>(milliseconds), 1.0f);
+            const float done = milliseconds == 0
+                                   ? 1.0f
+                                   : std::min(static_cast<float>(now - start) / static_cast<float>(milliseconds), 1.0f);
             const uint8_t* from = m_CurrentPaletteCopy.GetData();
             const uint8_t* to = target.GetData();
             uint8_t* working = m_WorkingPalette.GetData();
@@ -683,7 +685,8 @@ void CScreenFrame::FadePalette(CFrameInterface* image, const CRect* sourceRect, 
                 DrawPaletteFadeImage(image, sourceRect, destinationRect, blitType);
                 Present();
             }
-        } while (GetTickCount() - start < milliseconds);
+            now = GetTickCountAfter(now);
+        } while (now - start < milliseconds);
     }
     ApplyPalette(&target);
     if (drawImage)

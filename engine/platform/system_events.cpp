@@ -348,7 +348,7 @@ void QueueEvent(const SDL_Event& event)
 
 } // namespace
 
-bool PollSystemEvent(SystemEvent& event)
+bool PeekSystemEvent(SystemEvent& event)
 {
     if (!SDL_WasInit(SDL_INIT_EVENTS))
         return false;
@@ -358,6 +358,13 @@ bool PollSystemEvent(SystemEvent& event)
     if (s_Pending.empty())
         return false;
     event = s_Pending.front();
+    return true;
+}
+
+bool PollSystemEvent(SystemEvent& event)
+{
+    if (!PeekSystemEvent(event))
+        return false;
     s_Pending.pop_front();
     return true;
 }

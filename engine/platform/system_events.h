@@ -51,3 +51,5 @@ struct SystemEvent
 // is dropped, and a press never types twice. Mouse moves waiting one after
 // another arrive as one move to the last position.
 bool PollSystemEvent(SystemEvent& event);
+// The event PollSystemEvent would answer next, left in the queue.
+bool PeekSystemEvent(SystemEvent& event);

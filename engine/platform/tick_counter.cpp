@@ -95,6 +95,15 @@ uint32_t GetTickCount()
     return static_cast<uint32_t>(Now() / 1000000);
 }
 
+uint32_t GetTickCountAfter(uint32_t last)
+{
+    const uint32_t now = GetTickCount();
+    if (now != last)
+        return now;
+    SleepMilliseconds(FRAME_MILLISECONDS);
+    return GetTickCount();
+}
+
 uint32_t GetTickCount24()
 {
     return GetTickCount() & 0xFFFFFF;

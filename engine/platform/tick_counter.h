@@ -5,6 +5,15 @@
 // Milliseconds since an arbitrary start; wraps after about 49 days.
 uint32_t GetTickCount();
 
+// The tick count for a loop that waits on it, redrawing or polling: when it
+// still reads the loop's last reading, the loop sleeps a display frame's
+// time first. The fake clock stands still unless moved, so such a loop
+// would otherwise spin for ever, and a fade on it takes as many passes as
+// on a display; on the system's clock a loop faster than the display's
+// refresh redraws no more often than it.
+uint32_t GetTickCountAfter(uint32_t last);
+constexpr uint32_t FRAME_MILLISECONDS = 16;
+
 // The millisecond tick count, low 24 bits.
 uint32_t GetTickCount24();
 

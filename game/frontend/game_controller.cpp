@@ -3,23 +3,38 @@
 #include <cstdlib>
 
 #include "engine/app/game_services.h"
+#include "engine/blit/blit_normal.h"
 #include "engine/core/settings/command_line.h"
+#include "engine/graphics/frame.h"
 #include "engine/graphics/screen_frame.h"
+#include "engine/graphics/slides/frame_overlay.h"
+#include "engine/graphics/slides/slide_show.h"
 
 void CGameController::Create()
 {
-    // The loading slide show comes with the fonts and frames; until then
-    // loading shows nothing.
-    CSlideShow* slideShow = nullptr;
+    CSlideShow* slideShow = new CSlideShow;
     CGameController* controller = new CGameController(slideShow);
     controller->LoadResources(slideShow);
+    // Deleted without fading: the controller's own draw keeps the same
+    // logo where the slide show left it.
+    delete slideShow;
     if (HasCommandLineSwitch("/exit"))
         std::exit(0);
 }
 
 CGameController::CGameController(CSlideShow* slideShow)
     : CGameBase(1.0f / 60.0f, 1.0f / 60.0f, 1.0f / 12.0f, slideShow, "Intro.wav")
+    , m_pLogo(nullptr)
 {
+    CFrame* logo = nullptr;
+    CFrameOverlayOptions* overlays = nullptr;
+    if (FindPictureWithOverlays("CompanyLogo", logo, overlays) && logo != nullptr && logo->GetPixels() != nullptr)
+        m_pLogo = CFrameOverlayOptions::DrawOverlaysOnCopy(overlays, *logo, nullptr);
+}
+
+CGameController::~CGameController()
+{
+    delete m_pLogo;
 }
 
 bool CGameController::Draw()
@@ -28,6 +43,9 @@ bool CGameController::Draw()
     CScreenFrame* screen = GetScreenFrame();
     screen->LockBackBuffer();
     screen->Clear();
+    if (m_pLogo)
+        screen->BlitAt(m_pLogo, (screen->GetWidth() - m_pLogo->GetWidth()) / 2,
+                       (screen->GetHeight() - m_pLogo->GetHeight()) / 2, &GetBlitNormal());
     screen->UnlockBackBuffer();
     return CGameBase::Draw();
 }

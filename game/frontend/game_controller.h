@@ -3,22 +3,31 @@
 #include "engine/app/game_base.h"
 #include "engine/app/game_services.h"
 
+class CFrame;
 class CSlideShow;
 
-// The game's own game object. For now it starts the engine, loads the
-// engine's resources and shows an empty screen until the window closes;
-// the menus, play and the window tree grow on it.
+// The game's own game object. For now it starts the engine, shows the
+// company logo on the loading slide show, loads the engine's resources and
+// keeps the logo on the screen until the window closes; the menus, play and
+// the window tree grow on it.
 class CGameController : public CGameBase
 {
 public:
-    // Builds the one controller and loads the game; with "/exit" on the
+    // Builds the one controller over a loading slide show and loads the
+    // game; the slide show goes once loading is done. With "/exit" on the
     // command line the process then ends with code 0 (a start-up check for
     // scripts and installers).
     static void Create();
 
     explicit CGameController(CSlideShow* slideShow);
+    ~CGameController() override;
 
     bool Draw() override;
+
+private:
+    // The company logo with its texts, as the slide show showed it; none
+    // when the data holds no logo.
+    CFrame* m_pLogo;
 };
 
 // The game's services: the game set-up is the controller's.

@@ -19,7 +19,6 @@
 #include "engine/graphics/slides/slide_show.h"
 #include "engine/graphics/slides/slide_show_input.h"
 #include "engine/graphics/stand_alone_frame_list.h"
-#include "engine/graphics/tga_file_io.h"
 #include "engine/platform/tick_counter.h"
 #include "tests/support/fake_display_device.h"
 #include "tests/support/font_strip_files.h"
@@ -73,24 +72,6 @@ protected:
         std::ofstream(Absolute("Data/" + name), std::ios::binary) << text;
     }
 
-    // A 320 x 200 dark blue logo, kept plain as slides must be, with the
-    // text "ABC" of the bitmap font "Fonts/Logo" on it.
-    void WriteLogo()
-    {
-        CFrame logo;
-        logo.Create(320, 200, 32);
-        logo.Fill(CColor(0, 0, 120, 255));
-        CTGAFileIO writer;
-        writer.Write(logo, Absolute("Data/Resources/CompanyLogo.tga").c_str(), OPEN_NAME_UNCHANGED);
-        WriteText("Resources/CompanyLogo.txt",
-                  "CStandAloneFrame\r\n{\r\n\tRun Length Encode=0\r\n\tCrop Color 0=0\r\n\tDo Dither=0\r\n}\r\n");
-        WriteText("Resources/CompanyLogo.FOO",
-                  "CFrameOverlayOptions\r\n{\r\n\tText Font=Fonts/Logo\r\n\tText Overlays=Array\r\n\t{\r\n"
-                  "\t\tArray Item=CFrameOverlayTextOverlay\r\n\t\t{\r\n\t\t\tText Bounds Left=20,30\r\n"
-                  "\t\t\tText String=ABC\r\n\t\t}\r\n\t}\r\n}\r\n");
-        WriteLogoFont(Absolute("Data"));
-    }
-
     uint32_t ScreenPixel(int32_t x, int32_t y)
     {
         CScreenFrame& screen = *GetScreenFrame();
@@ -110,7 +91,7 @@ protected:
 
 TEST_F(CompanyLogoTest, LogoIsShownCentredWithItsOverlayText)
 {
-    WriteLogo();
+    WriteCompanyLogo(Absolute("Data"));
     CGameServices services;
     services.InitInterfaceLibraries();
     EXPECT_EQ(GetFontFileList().GetCount(), 1u);
@@ -153,7 +134,7 @@ TEST_F(CompanyLogoTest, WithoutALogoNothingIsShown)
 
 TEST_F(CompanyLogoTest, OverlayReferenceDrawsTheSetOnItsPicture)
 {
-    WriteLogo();
+    WriteCompanyLogo(Absolute("Data"));
     CGameServices services;
     services.InitInterfaceLibraries();
     CFrameOverlayLibrary& overlays = GetFrameOverlayLibrary();

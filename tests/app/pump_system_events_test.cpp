@@ -88,6 +88,35 @@ TEST_F(PumpTest, FocusLostThenGainedReachesTheGameAndClearsTheKeyboard)
     EXPECT_EQ(GetHighResolutionCounter(), start);
 }
 
+TEST_F(PumpTest, InBackgroundTheWindowsOwnChangesArriveWithoutWaiting)
+{
+    const struct
+    {
+        const char* what;
+        std::vector<SDL_Event> events;
+        int64_t waits;
+    } cases[] = {
+        {"moved, exposed and activated, then a key", {WindowEvent(SDL_WINDOWEVENT_MOVED),
+          WindowEvent(SDL_WINDOWEVENT_EXPOSED), WindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED),
+          SdlKeyEvent(true, SDL_SCANCODE_A, SDLK_a)}, 0},
+        {"a key before the activation waits", {SdlKeyEvent(true, SDL_SCANCODE_A, SDLK_a),
+          WindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED)}, 1},
+        {"still in the background: the last empty fetch waits", {WindowEvent(SDL_WINDOWEVENT_EXPOSED)}, 1},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        PushSdlEvent(WindowEvent(SDL_WINDOWEVENT_FOCUS_LOST));
+        PumpSystemEvents();
+        ASSERT_FALSE(IsApplicationActive());
+        for (const SDL_Event& event : c.events)
+            PushSdlEvent(event);
+        const int64_t start = GetHighResolutionCounter();
+        PumpSystemEvents();
+        EXPECT_EQ(GetHighResolutionCounter() - start, c.waits * 100 * 1000000LL);
+    }
+}
+
 // A services object that says what it is asked, on stderr, so that a child
 // process's order of events can be read back.
 class CLoudServices : public CGameServices

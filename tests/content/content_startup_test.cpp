@@ -123,6 +123,10 @@ TEST_F(ContentStartup, AMissingItemIsAFatalReportNamingItOrNoneAtAll)
         const char* named;
     } cases[] = {
         {"Data/Resources/Fonts", "no font in Fonts"},
+        // The company logo's overlay writes the maker's name in it.
+        {"Data/Resources/Fonts/Big White.FONT.TXT", "\"Fonts/Big White\""},
+        // Every font's face.
+        {"Data/Resources/!default.ttf", "\"!default.ttf\""},
         {"Data/Music/Intro.wav", ""},
         {"Data/Resources/CompanyLogo.TGA", ""},
         {"Data/Resources/CompanyLogo.FOO", ""},

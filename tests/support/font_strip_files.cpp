@@ -38,3 +38,19 @@ void WriteLogoFont(const std::string& dataFolder)
     CTGAFileIO writer;
     writer.Write(strip, (fonts + "Logo.tga").c_str(), OPEN_NAME_UNCHANGED);
 }
+
+void WriteCompanyLogo(const std::string& dataFolder)
+{
+    CFrame logo;
+    logo.Create(320, 200, 32);
+    logo.Fill(CColor(0, 0, 120, 255));
+    CTGAFileIO writer;
+    writer.Write(logo, (dataFolder + "/Resources/CompanyLogo.tga").c_str(), OPEN_NAME_UNCHANGED);
+    WriteText(dataFolder + "/Resources/CompanyLogo.txt",
+              "CStandAloneFrame\r\n{\r\n\tRun Length Encode=0\r\n\tCrop Color 0=0\r\n\tDo Dither=0\r\n}\r\n");
+    WriteText(dataFolder + "/Resources/CompanyLogo.FOO",
+              "CFrameOverlayOptions\r\n{\r\n\tText Font=Fonts/Logo\r\n\tText Overlays=Array\r\n\t{\r\n"
+              "\t\tArray Item=CFrameOverlayTextOverlay\r\n\t\t{\r\n\t\t\tText Bounds Left=20,30\r\n"
+              "\t\t\tText String=ABC\r\n\t\t}\r\n\t}\r\n}\r\n");
+    WriteLogoFont(dataFolder);
+}

@@ -7,3 +7,8 @@
 // markers at rows 2 and 15 and glyph ends at columns 4, 9 and 15 (glyphs 3,
 // 5 and 6 wide), uncropped. Needs the display depth and pixel tables set.
 void WriteLogoFont(const std::string& dataFolder);
+
+// Writes a 320 x 200 dark blue company logo into the data folder, kept
+// plain as slides must be, with the overlay set "CompanyLogo" writing "ABC"
+// at (20, 30) in the font above, which it writes too.
+void WriteCompanyLogo(const std::string& dataFolder);

@@ -126,6 +126,18 @@ void CFrameOverlayOptions::DrawOverlays(CFrameOverlayOptions* set, CFrame* desti
     }
 }
 
+CFrame* CFrameOverlayOptions::DrawOverlaysOnCopy(CFrameOverlayOptions* set, CFrame& picture,
+                                                 const TextSubstitutionList* list)
+{
+    CFrame* copy = new CFrame;
+    copy->Create(picture.GetWidth(), picture.GetHeight(), GetDisplayBitDepth());
+    copy->BlitAt(&picture, -picture.GetUpperLeftXOffset(), -picture.GetUpperLeftYOffset(),
+                 &GetBlitNormal());
+    if (set != nullptr)
+        DrawOverlays(set, copy, list);
+    return copy;
+}
+
 namespace {
 
 // What browsers show of an overlay set: the picture of the same name with
@@ -179,14 +191,9 @@ private:
         CFrame* picture = frames.GetItemObject(static_cast<uint32_t>(std::max(index, 0)));
         if (picture == nullptr || picture->GetWidth() == 0)
             return;
-        m_pRendered = new CFrame;
-        m_pRendered->Create(picture->GetWidth(), picture->GetHeight(), GetDisplayBitDepth());
-        m_pRendered->BlitAt(picture, -picture->GetUpperLeftXOffset(), -picture->GetUpperLeftYOffset(),
-                            &GetBlitNormal());
-        CFrameOverlayOptions* set =
-            static_cast<CFrameOverlayLibrary*>(m_pList)->GetItemObject(static_cast<uint32_t>(m_ItemIndex));
-        if (set != nullptr)
-            CFrameOverlayOptions::DrawOverlays(set, m_pRendered, nullptr);
+        m_pRendered = CFrameOverlayOptions::DrawOverlaysOnCopy(
+            static_cast<CFrameOverlayLibrary*>(m_pList)->GetItemObject(static_cast<uint32_t>(m_ItemIndex)), *picture,
+            nullptr);
     }
 
     CFrame* m_pRendered = nullptr;
@@ -214,4 +221,17 @@ CFrameOverlayLibrary& GetFrameOverlayLibrary()
 {
     static CFrameOverlayLibrary library;
     return library;
+}
+
+bool FindPictureWithOverlays(const char* name, CFrame*& picture, CFrameOverlayOptions*& overlays)
+{
+    CStandAloneFrameList& frames = GetFrameList();
+    const int32_t index = frames.Find(name, -1);
+    if (index < 0)
+        return false;
+    picture = frames.GetItemObject(static_cast<uint32_t>(index));
+    CFrameOverlayLibrary& sets = GetFrameOverlayLibrary();
+    const int32_t set = sets.Find(name, -1);
+    overlays = set >= 0 ? sets.GetItemObject(static_cast<uint32_t>(set)) : nullptr;
+    return true;
 }

@@ -43,6 +43,12 @@ public:
     // Draws every block onto the destination, the list's values filled in
     // when one is given.
     static void DrawOverlays(CFrameOverlayOptions* set, CFrame* destination, const TextSubstitutionList* list);
+    // A new copy of the picture at the display depth with its upper-left
+    // corner at (0, 0), where the blocks are placed, and the set's blocks
+    // drawn on it (none: the plain copy). The picture itself is never
+    // written.
+    static CFrame* DrawOverlaysOnCopy(CFrameOverlayOptions* set, CFrame& picture,
+                                      const TextSubstitutionList* list);
 
     int32_t m_TextFont;
     uint32_t m_OverlayCount;
@@ -62,3 +68,8 @@ public:
 };
 
 CFrameOverlayLibrary& GetFrameOverlayLibrary();
+
+// A picture shown with its texts: the frame of that name in "Frames" and,
+// when "Frame Overlay Options" holds one of the same name, that overlay set
+// (else null). False, and both left alone, when "Frames" lacks the picture.
+bool FindPictureWithOverlays(const char* name, CFrame*& picture, CFrameOverlayOptions*& overlays);

@@ -79,15 +79,14 @@ void CSlideShow::Show(CSlide* slide, CFrameOverlayOptions* overlays, const TextS
         CFrame* picture = slide->frame;
         if (!slide->owned || picture->GetBitsPerPixel() != GetDisplayBitDepth())
         {
-            // The texts go onto a copy at the display depth with its upper
-            // left corner at (0, 0), where the overlay set places them.
-            CFrame* copy = static_cast<CFrame*>(picture->CreateSameClass());
-            copy->Create(picture->GetWidth(), picture->GetHeight(), GetDisplayBitDepth());
-            copy->BlitAt(picture, -picture->GetUpperLeftXOffset(), -picture->GetUpperLeftYOffset(), &GetBlitNormal());
+            CFrame* copy = CFrameOverlayOptions::DrawOverlaysOnCopy(overlays, *picture, substitutions);
             ReleaseSlide();
             m_pCurrentSlide = new CSlide{copy, true};
         }
-        CFrameOverlayOptions::DrawOverlays(overlays, m_pCurrentSlide->frame, substitutions);
+        else
+        {
+            CFrameOverlayOptions::DrawOverlays(overlays, picture, substitutions);
+        }
     }
 
     CScreenFrame& screen = *GetScreenFrame();
@@ -140,14 +139,7 @@ void CSlideShow::Hide()
 
 float CSlideShow::TakeElapsedSeconds(uint32_t& last)
 {
-    uint32_t now = GetTickCount();
-    // The fake clock stands still unless moved: a loop that found no time
-    // passing lets a millisecond pass instead of spinning.
-    if (now == last)
-    {
-        SleepMilliseconds(1);
-        now = GetTickCount();
-    }
+    const uint32_t now = GetTickCountAfter(last);
     const float seconds = static_cast<float>(now - last) * 0.001f;
     last = now;
     return seconds;
@@ -165,8 +157,7 @@ void CSlideShow::WaitForDelay()
         while (now - m_LastSlideTime < delay)
         {
             input.PumpEvents();
-            const uint32_t before = now;
-            now = GetTickCount();
+            now = GetTickCountAfter(now);
             if (input.TakeAnyPressedKey())
             {
                 input.ClearKeyboard();
@@ -177,11 +168,6 @@ void CSlideShow::WaitForDelay()
                 break;
             // A button let go and pressed again counts as new.
             held &= buttons;
-            if (now == before)
-            {
-                SleepMilliseconds(1);
-                now = GetTickCount();
-            }
         }
     }
     input.ClearKeyboard();
