@@ -12,6 +12,7 @@
 #include "engine/graphics/frame_cache_files.h"
 #include "engine/graphics/image_block.h"
 #include "engine/graphics/image_filter_chain.h"
+#include "engine/graphics/jpeg_codec.h"
 #include "engine/graphics/pixel_formats.h"
 #include "tests/support/frame_pixels.h"
 
@@ -216,6 +217,52 @@ TEST_F(FrameCacheFiles, ImageBlocksAreLosslessPlanes)
     for (int32_t y = 0; y < 3; y++)
         for (int32_t x = 0; x < 5; x++)
             EXPECT_EQ(ReadPixel(back, x, y), ReadPixel(image, x, y));
+}
+
+// Lossy blocks come only from files made elsewhere: the colour as a JPEG
+// after a length word that counts itself, then the alpha plane as running
+// differences. They read as their colour, near, and their alpha, exactly.
+TEST_F(FrameCacheFiles, LossyImageBlocksReadAsTheirColourAndAlpha)
+{
+    constexpr int32_t WIDTH = 16, HEIGHT = 8;
+    Bytes rgb, alpha;
+    for (int32_t y = 0; y < HEIGHT; y++)
+        for (int32_t x = 0; x < WIDTH; x++)
+        {
+            rgb.insert(rgb.end(), {static_cast<uint8_t>(40 + x * 8), static_cast<uint8_t>(60 + y * 16), 200});
+            alpha.push_back(static_cast<uint8_t>((x + y) * 13));
+        }
+    Bytes differences(alpha);
+    for (size_t i = differences.size(); i-- > 1;)
+        differences[i] = static_cast<uint8_t>(alpha[i] - alpha[i - 1]);
+    CFile file;
+    file.Attach(new CMemoryStream(), OPEN_READ | OPEN_WRITE | OPEN_CREATE);
+    file.WriteByte(0);
+    const int32_t start = file.Tell();
+    file.WriteInt(0);
+    ASSERT_TRUE(EncodeJpeg(file, rgb.data(), WIDTH, HEIGHT, true, 95));
+    const int32_t length = file.Tell() - start;
+    file.Seek(static_cast<uint32_t>(start));
+    file.WriteInt(length);
+    file.Seek(static_cast<uint32_t>(start + length));
+    ASSERT_TRUE(WriteZlibBlock(file, differences.data(), static_cast<uint32_t>(differences.size()), 9));
+    file.Seek(0);
+
+    CFrame frame;
+    ASSERT_TRUE(DecodeImageBlock(frame, file));
+    ASSERT_EQ(frame.GetBitsPerPixel(), 32);
+    ASSERT_EQ(frame.GetWidth(), WIDTH);
+    ASSERT_EQ(frame.GetHeight(), HEIGHT);
+    for (int32_t y = 0; y < HEIGHT; y++)
+        for (int32_t x = 0; x < WIDTH; x++)
+        {
+            const size_t i = static_cast<size_t>(y * WIDTH + x);
+            const uint32_t pixel = ReadPixel(frame, x, y);
+            EXPECT_EQ(pixel >> 24, alpha[i]) << x << "," << y;
+            for (int32_t channel = 0; channel < 3; channel++)
+                EXPECT_NEAR(static_cast<int32_t>(pixel >> (16 - 8 * channel) & 0xFF), rgb[i * 3 + static_cast<size_t>(channel)], 12)
+                    << x << "," << y << " channel " << channel;
+        }
 }
 
 TEST_F(FrameCacheFiles, DamagedImageBlocksAnswerFalse)
