@@ -260,7 +260,8 @@ TEST_F(FrameCacheFiles, LossyImageBlocksReadAsTheirColourAndAlpha)
             const uint32_t pixel = ReadPixel(frame, x, y);
             EXPECT_EQ(pixel >> 24, alpha[i]) << x << "," << y;
             for (int32_t channel = 0; channel < 3; channel++)
-                EXPECT_NEAR(static_cast<int32_t>(pixel >> (16 - 8 * channel) & 0xFF), rgb[i * 3 + static_cast<size_t>(channel)], 12)
+                EXPECT_NEAR(static_cast<int32_t>(pixel >> (16 - 8 * channel) & 0xFF),
+                            rgb[i * 3 + static_cast<size_t>(channel)], 12)
                     << x << "," << y << " channel " << channel;
         }
 }

@@ -269,8 +269,7 @@ TEST_F(ArchivedFrameCache, IsReadEvenBesideANewerLooseSource)
 {
     MountWithCache(CompiledFrame());
     const uint64_t yearLater = 10000000ull * 3600 * 24 * 365;
-    SetDataFileTime("Art/x.CNT", GetDataFileTime("Art/x.CNT", 0, kFileTimeLastWrite) + yearLater, 0,
-                    kSetLastWriteTime);
+    SetDataFileTime("Art/x.CNT", GetDataFileTime("Art/x.CNT", 0, kFileTimeLastWrite) + yearLater, 0, kSetLastWriteTime);
     CFrame frame;
     ASSERT_TRUE(Load(frame));
     EXPECT_EQ(CCountingImageIO::s_Decodes, 0);
