@@ -14,22 +14,12 @@
 #include "engine/graphics/image_filter_chain.h"
 #include "engine/graphics/jpeg_codec.h"
 #include "engine/graphics/pixel_formats.h"
+#include "tests/support/compiled_frames.h"
 #include "tests/support/frame_pixels.h"
 
 namespace {
 
 using Bytes = std::vector<uint8_t>;
-
-Bytes Written(CFrame& frame)
-{
-    CFile file;
-    file.Attach(new CMemoryStream(), OPEN_READ | OPEN_WRITE | OPEN_CREATE);
-    EXPECT_TRUE(frame.WriteBinary(file));
-    const uint32_t size = file.GetSize();
-    file.Seek(0);
-    const uint8_t* bytes = file.Map(size);
-    return Bytes(bytes, bytes + size);
-}
 
 // Reads the bytes from a memory file, mapping in place when asked; the
 // file (and so the bytes a borrowing frame uses) lives in the caller.
@@ -76,7 +66,7 @@ TEST_F(FrameCacheFiles, APlainFrameWritesHeaderPixelsAndRowOffsets)
     CFrame frame;
     frame.Create(10, 1, 16);
     WritePixel(frame, 9, 0, 0xABCD);
-    const Bytes bytes = Written(frame);
+    const Bytes bytes = CompiledForm(frame);
     ASSERT_EQ(bytes.size(), 60u);
     EXPECT_EQ(bytes[0], 0x35);
     EXPECT_EQ(bytes[1], 16);
@@ -93,21 +83,21 @@ TEST_F(FrameCacheFiles, RunLengthFramesRewriteByteForByteCopiedOrBorrowed)
 {
     CFrame frame = AlphaFormFrame();
     ASSERT_NE(frame.GetStream3Data(), nullptr);
-    const Bytes bytes = Written(frame);
+    const Bytes bytes = CompiledForm(frame);
     for (bool borrowed : {false, true})
     {
         CFrame back;
         CFile file;
         ASSERT_TRUE(ReadInto(back, file, bytes, borrowed));
         EXPECT_EQ(back.GetUpperLeftXOffset(), -3);
-        EXPECT_EQ(Written(back), bytes);
+        EXPECT_EQ(CompiledForm(back), bytes);
     }
     CFrame plain;
     plain.Create(3, 2, 32);
     FillWithCounting(plain);
     CFrame back;
     CFile file;
-    ASSERT_TRUE(ReadInto(back, file, Written(plain), true));
+    ASSERT_TRUE(ReadInto(back, file, CompiledForm(plain), true));
     EXPECT_NE(back.GetFormat() & FRAME_BORROWED_PIXELS, 0u);
     EXPECT_EQ(ReadPixel(back, 2, 1), 6u);
 }
@@ -116,9 +106,9 @@ TEST_F(FrameCacheFiles, ReadingRefusesEveryInconsistency)
 {
     CFrame plain;
     plain.Create(3, 2, 16);
-    const Bytes good = Written(plain);
+    const Bytes good = CompiledForm(plain);
     CFrame encoded = AlphaFormFrame();
-    const Bytes goodRunLength = Written(encoded);
+    const Bytes goodRunLength = CompiledForm(encoded);
     struct Case
     {
         const char* name;

@@ -3,12 +3,11 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/blit/blit_normal.h"
 #include "engine/core/archives/mount_archives.h"
 #include "engine/core/files/data_files.h"
-#include "engine/core/files/file.h"
-#include "engine/core/files/memory_stream.h"
 #include "engine/core/settings/paths.h"
 #include "engine/graphics/frame.h"
 #include "engine/graphics/frame_cache_files.h"
@@ -16,6 +15,7 @@
 #include "engine/graphics/pixel_formats.h"
 #include "engine/graphics/tga_file_io.h"
 #include "tests/support/archive_test_folder.h"
+#include "tests/support/compiled_frames.h"
 #include "tests/support/frame_pixels.h"
 #include "tests/support/message_box_capture.h"
 #include "tests/support/scoped_fatal_throw.h"
@@ -256,13 +256,8 @@ std::string CompiledFrame()
     CFrame frame;
     frame.Create(3, 2, 16);
     WritePixel(frame, 2, 1, 0x07E0);
-    CFile file;
-    file.Attach(new CMemoryStream(), OPEN_READ | OPEN_WRITE | OPEN_CREATE);
-    EXPECT_TRUE(frame.WriteBinary(file));
-    const uint32_t size = file.GetSize();
-    file.Seek(0);
-    const uint8_t* bytes = file.Map(size);
-    return std::string(reinterpret_cast<const char*>(bytes), size);
+    const std::vector<uint8_t> bytes = CompiledForm(frame);
+    return std::string(bytes.begin(), bytes.end());
 }
 
 TEST_F(ArchivedFrameCache, IsReadEvenBesideANewerLooseSource)
