@@ -22,7 +22,6 @@
 #include "engine/graphics/frame.h"
 #include "engine/graphics/image_filter_chain.h"
 #include "engine/graphics/pixel_formats.h"
-#include "engine/graphics/run_length_encoder.h"
 #include "engine/graphics/run_length_stream.h"
 #include "tests/support/frame_pixels.h"
 #include "tests/support/test_palettes.h"
