@@ -17,22 +17,14 @@
 #include "engine/graphics/screen_frame.h"
 #include "engine/graphics/slides/frame_overlay.h"
 #include "engine/graphics/slides/slide_show.h"
-#include "engine/graphics/slides/slide_show_input.h"
 #include "engine/graphics/stand_alone_frame_list.h"
-#include "engine/platform/tick_counter.h"
 #include "tests/support/fake_display_device.h"
 #include "tests/support/font_strip_files.h"
 #include "tests/support/font_test_folder.h"
 #include "tests/support/frame_pixels.h"
+#include "tests/support/quick_slide_shows.h"
 
 namespace {
-
-int64_t s_Now = 0;
-int64_t ReadSteppingClock()
-{
-    s_Now += 10'000'000;
-    return s_Now;
-}
 
 // The start-up's interface libraries and company logo over a data folder,
 // on a fake 800 x 600 16-bit screen whose clock moves on every reading.
@@ -48,17 +40,10 @@ protected:
         uint32_t width = 800;
         uint32_t height = 600;
         ASSERT_TRUE(GetScreenFrame()->SetScreenMode(width, height, 16, 16));
-        m_PreviousClock = SetNanosecondClock(ReadSteppingClock);
-        m_PreviousInput = GetSlideShowInput();
-        GetSlideShowInput().PumpEvents = []() {};
-        GetSlideShowInput().TakeAnyPressedKey = []() { return false; };
-        GetSlideShowInput().GetMouseButtonsDown = []() -> uint32_t { return 0; };
     }
 
     void TearDown() override
     {
-        GetSlideShowInput() = m_PreviousInput;
-        SetNanosecondClock(m_PreviousClock);
         GetScreenFrame()->ReleaseDirectDraw();
         GetGeneralSettings().SetFileName(m_PreviousSettings.c_str());
         GetFontLibrary().DeleteAllItems();
@@ -72,19 +57,9 @@ protected:
         std::ofstream(Absolute("Data/" + name), std::ios::binary) << text;
     }
 
-    uint32_t ScreenPixel(int32_t x, int32_t y)
-    {
-        CScreenFrame& screen = *GetScreenFrame();
-        screen.LockBackBuffer();
-        const uint32_t value = ReadPixel(screen, x, y);
-        screen.UnlockBackBuffer();
-        return value;
-    }
-
     std::string m_PreviousSettings;
     FakeDisplayDevice m_Display;
-    NanosecondClock m_PreviousClock = nullptr;
-    CSlideShowInput m_PreviousInput{};
+    ScopedQuickSlideShows m_QuickSlideShows;
 };
 
 } // namespace
@@ -111,13 +86,13 @@ TEST_F(CompanyLogoTest, LogoIsShownCentredWithItsOverlayText)
     {
         for (int32_t x = 0; x < 320; x++)
         {
-            ASSERT_EQ(ScreenPixel(240 + x, 200 + y), ReadPixel(slide, x, y)) << x << "," << y;
+            ASSERT_EQ(ReadScreenPixel(240 + x, 200 + y), ReadPixel(slide, x, y)) << x << "," << y;
             inked += ReadPixel(slide, x, y) != background ? 1 : 0;
         }
     }
     // Three 13-pixel strokes of the strip's ink.
     EXPECT_EQ(inked, 3u * 13u);
-    EXPECT_EQ(ScreenPixel(239, 200), 0u);
+    EXPECT_EQ(ReadScreenPixel(239, 200), 0u);
 }
 
 TEST_F(CompanyLogoTest, WithoutALogoNothingIsShown)

@@ -9,22 +9,14 @@
 #include "engine/graphics/frame.h"
 #include "engine/graphics/screen_frame.h"
 #include "engine/graphics/slides/slide_show.h"
-#include "engine/graphics/slides/slide_show_input.h"
-#include "engine/platform/tick_counter.h"
 #include "game/frontend/game_controller.h"
 #include "tests/support/fake_display_device.h"
 #include "tests/support/font_strip_files.h"
 #include "tests/support/font_test_folder.h"
 #include "tests/support/frame_pixels.h"
+#include "tests/support/quick_slide_shows.h"
 
 namespace {
-
-int64_t s_Now = 0;
-int64_t ReadSteppingClock()
-{
-    s_Now += 10'000'000;
-    return s_Now;
-}
 
 // The engine as it stands, without a sound device.
 class CSilentServices : public CGameServices
@@ -49,17 +41,10 @@ protected:
         setenv("XDG_CONFIG_HOME", Absolute("config").c_str(), 1);
         m_PreviousServices = SetGameServices(&m_Services);
         m_Display.SetModes({{800, 600, 16}});
-        m_PreviousClock = SetNanosecondClock(ReadSteppingClock);
-        m_PreviousInput = GetSlideShowInput();
-        GetSlideShowInput().PumpEvents = []() {};
-        GetSlideShowInput().TakeAnyPressedKey = []() { return false; };
-        GetSlideShowInput().GetMouseButtonsDown = []() -> uint32_t { return 0; };
     }
 
     void TearDown() override
     {
-        GetSlideShowInput() = m_PreviousInput;
-        SetNanosecondClock(m_PreviousClock);
         GetScreenFrame()->ReleaseDirectDraw();
         SetGameServices(m_PreviousServices);
         FontTestFolder::TearDown();
@@ -74,20 +59,10 @@ protected:
         screen.UnlockBackBuffer();
     }
 
-    uint32_t ScreenPixel(int32_t x, int32_t y)
-    {
-        CScreenFrame& screen = *GetScreenFrame();
-        screen.LockBackBuffer();
-        const uint32_t value = ReadPixel(screen, x, y);
-        screen.UnlockBackBuffer();
-        return value;
-    }
-
     CSilentServices m_Services;
     CGameServices* m_PreviousServices = nullptr;
     FakeDisplayDevice m_Display;
-    NanosecondClock m_PreviousClock = nullptr;
-    CSlideShowInput m_PreviousInput{};
+    ScopedQuickSlideShows m_QuickSlideShows;
 };
 
 } // namespace
@@ -112,13 +87,13 @@ TEST_F(GameControllerTest, EveryDrawShowsTheCompanyLogoWhereTheSlideShowShowedIt
     {
         for (int32_t x = 0; x < 320; x++)
         {
-            ASSERT_EQ(ScreenPixel(240 + x, 200 + y), ReadPixel(slide, x, y)) << x << "," << y;
+            ASSERT_EQ(ReadScreenPixel(240 + x, 200 + y), ReadPixel(slide, x, y)) << x << "," << y;
             inked += ReadPixel(slide, x, y) != ReadPixel(slide, 0, 0) ? 1 : 0;
         }
     }
     EXPECT_EQ(inked, 3u * 13u) << "the overlay text";
-    EXPECT_EQ(ScreenPixel(239, 200), 0u);
-    EXPECT_EQ(ScreenPixel(0, 0), 0u);
+    EXPECT_EQ(ReadScreenPixel(239, 200), 0u);
+    EXPECT_EQ(ReadScreenPixel(0, 0), 0u);
 
     // Running, the base draw presents it.
     controller.SetRunning(true);
@@ -137,5 +112,5 @@ TEST_F(GameControllerTest, WithoutALogoTheScreenStaysBlack)
     controller.SetRunning(false);
     EXPECT_FALSE(controller.Draw());
     for (const auto& [x, y] : {std::pair{0, 0}, std::pair{400, 300}, std::pair{799, 599}})
-        EXPECT_EQ(ScreenPixel(x, y), 0u) << x << "," << y;
+        EXPECT_EQ(ReadScreenPixel(x, y), 0u) << x << "," << y;
 }

@@ -15,6 +15,7 @@
 #include "engine/platform/tick_counter.h"
 #include "tests/support/fake_display_device.h"
 #include "tests/support/frame_pixels.h"
+#include "tests/support/quick_slide_shows.h"
 #include "tests/support/scoped_temp_folder.h"
 
 namespace {
@@ -96,15 +97,6 @@ protected:
         return picture;
     }
 
-    uint32_t ScreenPixel(int32_t x, int32_t y)
-    {
-        CScreenFrame& screen = *GetScreenFrame();
-        screen.LockBackBuffer();
-        const uint32_t value = ReadPixel(screen, x, y);
-        screen.UnlockBackBuffer();
-        return value;
-    }
-
     ScopedTempFolder m_Temp;
     std::string m_PreviousSettings;
     FakeDisplayDevice m_Display;
@@ -153,10 +145,10 @@ TEST_F(SlideShowTest, PictureIsCentredAndEveryFadeStepPresentsFourTimes)
     EXPECT_EQ(destination.top, 200);
     EXPECT_EQ(destination.right, 560);
     EXPECT_EQ(destination.bottom, 400);
-    EXPECT_NE(ScreenPixel(240, 200), 0u);
-    EXPECT_NE(ScreenPixel(559, 399), 0u);
-    EXPECT_EQ(ScreenPixel(239, 200), 0u);
-    EXPECT_EQ(ScreenPixel(560, 399), 0u);
+    EXPECT_NE(ReadScreenPixel(240, 200), 0u);
+    EXPECT_NE(ReadScreenPixel(559, 399), 0u);
+    EXPECT_EQ(ReadScreenPixel(239, 200), 0u);
+    EXPECT_EQ(ReadScreenPixel(560, 399), 0u);
     // The fade in took several steps, each of four presents and one frame.
     EXPECT_GT(s_Input.frames, 2);
     EXPECT_EQ(m_Display.flips - flipsBefore, 4 * s_Input.frames);
