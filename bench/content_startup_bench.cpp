@@ -62,8 +62,9 @@ private:
     {
         const std::string command = "cd '" + m_Temp.Path() + "program' && " + environment +
                                     "SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy VP_NO_MESSAGE_BOXES=1 "
-                                    "XDG_RUNTIME_DIR='" + m_Temp.Path() + "runtime' XDG_CONFIG_HOME='" +
-                                    m_Temp.Path() + "config' ./vantrell /exit >/dev/null 2>&1";
+                                    "XDG_RUNTIME_DIR='" +
+                                    m_Temp.Path() + "runtime' XDG_CONFIG_HOME='" + m_Temp.Path() +
+                                    "config' ./vantrell /exit >/dev/null 2>&1";
         std::system(command.c_str());
     }
 

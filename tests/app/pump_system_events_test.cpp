@@ -96,11 +96,13 @@ TEST_F(PumpTest, InBackgroundTheWindowsOwnChangesArriveWithoutWaiting)
         std::vector<SDL_Event> events;
         int64_t waits;
     } cases[] = {
-        {"moved, exposed and activated, then a key", {WindowEvent(SDL_WINDOWEVENT_MOVED),
-          WindowEvent(SDL_WINDOWEVENT_EXPOSED), WindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED),
-          SdlKeyEvent(true, SDL_SCANCODE_A, SDLK_a)}, 0},
-        {"a key before the activation waits", {SdlKeyEvent(true, SDL_SCANCODE_A, SDLK_a),
-          WindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED)}, 1},
+        {"moved, exposed and activated, then a key",
+         {WindowEvent(SDL_WINDOWEVENT_MOVED), WindowEvent(SDL_WINDOWEVENT_EXPOSED),
+          WindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED), SdlKeyEvent(true, SDL_SCANCODE_A, SDLK_a)},
+         0},
+        {"a key before the activation waits",
+         {SdlKeyEvent(true, SDL_SCANCODE_A, SDLK_a), WindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED)},
+         1},
         {"still in the background: the last empty fetch waits", {WindowEvent(SDL_WINDOWEVENT_EXPOSED)}, 1},
     };
     for (const auto& c : cases)

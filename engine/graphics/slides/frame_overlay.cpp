@@ -131,8 +131,7 @@ CFrame* CFrameOverlayOptions::DrawOverlaysOnCopy(CFrameOverlayOptions* set, CFra
 {
     CFrame* copy = new CFrame;
     copy->Create(picture.GetWidth(), picture.GetHeight(), GetDisplayBitDepth());
-    copy->BlitAt(&picture, -picture.GetUpperLeftXOffset(), -picture.GetUpperLeftYOffset(),
-                 &GetBlitNormal());
+    copy->BlitAt(&picture, -picture.GetUpperLeftXOffset(), -picture.GetUpperLeftYOffset(), &GetBlitNormal());
     if (set != nullptr)
         DrawOverlays(set, copy, list);
     return copy;

@@ -47,8 +47,7 @@ public:
     // corner at (0, 0), where the blocks are placed, and the set's blocks
     // drawn on it (none: the plain copy). The picture itself is never
     // written.
-    static CFrame* DrawOverlaysOnCopy(CFrameOverlayOptions* set, CFrame& picture,
-                                      const TextSubstitutionList* list);
+    static CFrame* DrawOverlaysOnCopy(CFrameOverlayOptions* set, CFrame& picture, const TextSubstitutionList* list);
 
     int32_t m_TextFont;
     uint32_t m_OverlayCount;
