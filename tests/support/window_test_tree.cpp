@@ -401,7 +401,7 @@ bool CWindowTestTree::Type(int32_t keyCode)
         if (alt && m_pRoot->Hotkey(key))
             consumed = true;
         else
-            consumed = m_pRoot->KeyDown(key) || consumed;
+            consumed = m_pRoot->CJWindow::KeyDown(key) || consumed;
     }
     return consumed;
 }
@@ -419,7 +419,7 @@ void CWindowTestTree::Wheel(int32_t steps)
 void CWindowTestTree::UpdateTree()
 {
     CDeferredDestroyScope scope;
-    m_pRoot->Update(1.0f / 60.0f);
+    m_pRoot->CJWindow::Update(1.0f / 60.0f);
 }
 
 void CWindowTestTree::AdvanceClock(int64_t milliseconds)
