@@ -4,7 +4,10 @@
 
 #include "engine/app/game_services.h"
 #include "engine/core/settings/command_line.h"
+#include "engine/graphics/fonts/font_library.h"
 #include "engine/graphics/screen_frame.h"
+#include "engine/graphics/stand_alone_frame_list.h"
+#include "engine/ui/toolkit_state.h"
 
 void CGameController::Create()
 {
@@ -22,12 +25,22 @@ CGameController::CGameController(CSlideShow* slideShow)
 {
 }
 
+void CGameController::LoadResources(CSlideShow* slideShow)
+{
+    CGameBase::LoadResources(slideShow);
+    CFontLibrary& fonts = GetFontLibrary();
+    SetupScreen(*GetScreenFrame(), &GetFrameList(), &GetInterfaceTextureList(), fonts.FindFont("OCR Monospaced Numbers"),
+                fonts.FindFont("Small Blue"));
+    SetEditorSettingsFileName(".\\Vantrell Editor.ini");
+}
+
 bool CGameController::Draw()
 {
     MarkDrawStart();
     CScreenFrame* screen = GetScreenFrame();
     screen->LockBackBuffer();
     screen->Clear();
+    DrawWindows();
     screen->UnlockBackBuffer();
     return CGameBase::Draw();
 }
