@@ -5,7 +5,6 @@
 #include "engine/graphics/fonts/font.h"
 #include "engine/graphics/frame_interface.h"
 #include "engine/graphics/palettes.h"
-#include "engine/graphics/pixel_formats.h"
 #include "engine/ui/toolkit_state.h"
 #include "engine/ui/window_font.h"
 
@@ -56,7 +55,9 @@ void DrawBevel(CFont* font, CFrameInterface& frame, const CRect& rect, const CCo
     BevelShade darkShade = strong ? BEVEL_SHADE_DARKEST : BEVEL_SHADE_DARK;
     BevelShade topLeft = raised ? lightShade : darkShade;
     BevelShade bottomRight = raised ? darkShade : lightShade;
-    bool remap = GetDisplayBitDepth() == 8;
+    // Frames are served at 16 bits whatever depth is asked for the display,
+    // so the frame itself says whether its pixels are palette indices.
+    bool remap = frame.GetBitsPerPixel() == 8;
 
     int32_t right = rect.right;
     int32_t bottom = rect.bottom;
