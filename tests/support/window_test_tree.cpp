@@ -12,6 +12,7 @@
 #include "engine/core/messages/message_bus.h"
 #include "engine/graphics/fonts/font_bitmap.h"
 #include "engine/graphics/frame.h"
+#include "engine/graphics/pixel_formats.h"
 #include "engine/graphics/tga_file_io.h"
 #include "engine/object/editor_hooks.h"
 #include "engine/platform/tick_counter.h"
@@ -329,6 +330,8 @@ CWindowTestTree::CWindowTestTree(int32_t width, int32_t height)
     , m_LastPointer{0, 0}
 {
     ResetToolkitState();
+    // As the game's loading builds them: faded drawing reads the tables.
+    InitPixelFormatTables(nullptr, nullptr);
     s_ManualNanoseconds = 1'000'000'000;
     SetNanosecondClock(&ManualClock);
     s_LevelEditorOpen = false;

@@ -117,7 +117,8 @@ private:
     CPoint m_Caption;
 };
 
-// A toolkit with a known start: state reset, a bitmap font 15 high (one
+// A toolkit with a known start: state reset, the pixel-format tables
+// built, a bitmap font 15 high (one
 // dialog unit is 3 pixels, every character 8 wide) as the default font, an
 // editor settings file in a temporary folder, the level-editor hook under
 // the test's control, a root over a 16-bit frame (800 x 600 unless told), a
