@@ -3,10 +3,8 @@
 #include <memory>
 
 #include "engine/blit/cpu_info.h"
-#include "engine/ui/toolkit_state.h"
 #include "engine/graphics/fonts/font_bitmap.h"
-#include "engine/graphics/frame.h"
-#include "tests/support/frame_pixels.h"
+#include "engine/ui/toolkit_state.h"
 #include "tests/support/window_test_tree.h"
 
 namespace {
@@ -15,38 +13,18 @@ namespace {
 // windows look: look at the kept file before pinning the new value.
 constexpr uint32_t SCENE_CRC = 0xD268F8F0u;
 
-// A fixed-width font cut from a strip of 8 x 15 cells, each glyph a pattern
-// of white pixels of its own between transparent ones, so letters stay
-// apart and differ.
-std::unique_ptr<CFontBitmap> MakePictureFont()
-{
-    constexpr uint32_t FIRST = 32;
-    constexpr uint32_t LAST = 126;
-    constexpr int32_t CELL = 8;
-    CFrame strip;
-    strip.Create((LAST - FIRST + 1) * CELL, 15, 32);
-    for (uint32_t code = FIRST + 1; code <= LAST; ++code)
-        for (int32_t y = 3; y < 13; ++y)
-            for (int32_t x = 1; x < CELL - 1; ++x)
-                if ((static_cast<uint32_t>(x * y) + code) % 3 != 0)
-                    WritePixel(strip, static_cast<int32_t>(code - FIRST) * CELL + x, y, 0xFFFFFFFFu);
-    auto font = std::make_unique<CFontBitmap>();
-    font->SetFixedWidth(true);
-    font->SetCodeRange(FIRST, LAST);
-    font->BuildGlyphs(strip);
-    return font;
-}
-
 // A probe painted with a fill, a raised bevel and its caption.
 CProbeWindow* AddPainted(CWindowTestTree& tree, CJWindow* parent, const char* name, CRect rect, const char* caption,
                          const CColor& fill, CFont* font)
 {
     CProbeWindow* probe = tree.AddProbe(parent, name, rect, caption);
     probe->SetFont(font);
-    probe->PaintFill(fill);
-    probe->PaintBevel();
-    if (caption != nullptr)
-        probe->PaintCaption(8, 6);
+    CWindowPaint& paint = probe->Paint();
+    paint.fills = true;
+    paint.fill = fill;
+    paint.bevel = true;
+    paint.caption = caption != nullptr;
+    paint.captionAt = CPoint{8, 6};
     return probe;
 }
 
@@ -59,7 +37,7 @@ TEST(WindowPicture, AWindowSceneDrawsThePinnedPicture)
     cpu.OverrideMMX(false);
     {
         CWindowTestTree tree;
-        std::unique_ptr<CFontBitmap> pictureFont = MakePictureFont();
+        std::unique_ptr<CFontBitmap> pictureFont = MakePatternFont();
         CFont* font = pictureFont.get();
         CScreenWindow& root = tree.Root();
 
