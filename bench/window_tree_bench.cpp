@@ -48,6 +48,20 @@ std::vector<CRect> GridRects(int32_t count)
     return rects;
 }
 
+// A dialog of count plain controls in the grid.
+void AddGridDialog(CScreenWindow& root, int32_t count)
+{
+    CJWindow* dialog = new CJWindow(nullptr);
+    dialog->SetRect({0, 0, COLUMNS * CELL, (count + COLUMNS - 1) / COLUMNS * CELL});
+    root.AddChild(dialog);
+    for (const CRect& rect : GridRects(count))
+    {
+        CJWindow* control = new CJWindow(dialog);
+        control->SetRect(rect);
+        dialog->AddChild(control, 0, nullptr, CJWindow::DEFAULT_GAP, CJWindow::DEFAULT_GAP, CJWindow::PLACE_NO_GROWTH);
+    }
+}
+
 // Points spread over the grid, most on a control, some in the gaps.
 std::vector<CPoint> PointerPath(int32_t count)
 {
@@ -62,15 +76,7 @@ void BM_RouteMouseMove(benchmark::State& state)
 {
     int32_t count = static_cast<int32_t>(state.range(0));
     CWindowTestTree tree;
-    CJWindow* dialog = new CJWindow(nullptr);
-    dialog->SetRect({0, 0, COLUMNS * CELL, (count + COLUMNS - 1) / COLUMNS * CELL});
-    tree.Root().AddChild(dialog);
-    for (const CRect& rect : GridRects(count))
-    {
-        CJWindow* control = new CJWindow(dialog);
-        control->SetRect(rect);
-        dialog->AddChild(control, 0, nullptr, CJWindow::DEFAULT_GAP, CJWindow::DEFAULT_GAP, CJWindow::PLACE_NO_GROWTH);
-    }
+    AddGridDialog(tree.Root(), count);
     std::vector<CPoint> path = PointerPath(count);
     size_t step = 0;
     CPoint last = {0, 0};
@@ -115,15 +121,7 @@ void BM_RootUpdate(benchmark::State& state)
 {
     int32_t count = static_cast<int32_t>(state.range(0));
     CWindowTestTree tree;
-    CJWindow* dialog = new CJWindow(nullptr);
-    dialog->SetRect({0, 0, COLUMNS * CELL, (count + COLUMNS - 1) / COLUMNS * CELL});
-    tree.Root().AddChild(dialog);
-    for (const CRect& rect : GridRects(count))
-    {
-        CJWindow* control = new CJWindow(dialog);
-        control->SetRect(rect);
-        dialog->AddChild(control, 0, nullptr, CJWindow::DEFAULT_GAP, CJWindow::DEFAULT_GAP, CJWindow::PLACE_NO_GROWTH);
-    }
+    AddGridDialog(tree.Root(), count);
     std::vector<CPoint> path = PointerPath(count);
     size_t step = 0;
     for (auto _ : state)
