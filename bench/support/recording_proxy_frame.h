@@ -65,7 +65,8 @@ public:
     void SetPixel(int32_t x, int32_t y, const CColor& colour) override
     {
         if (recording)
-            draws.push_back(CRecordedDraw{CRecordedDraw::PIXEL, {x, y, x + 1, y + 1}, {}, colour, nullptr, nullptr, 1.0f});
+            draws.push_back(
+                CRecordedDraw{CRecordedDraw::PIXEL, {x, y, x + 1, y + 1}, {}, colour, nullptr, nullptr, 1.0f});
         CProxyFrame::SetPixel(x, y, colour);
     }
 

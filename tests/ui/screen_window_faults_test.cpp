@@ -12,8 +12,8 @@ namespace {
 
 size_t CountContaining(const CallLog& log, const std::string& part)
 {
-    return static_cast<size_t>(
-        std::count_if(log.begin(), log.end(), [&part](const std::string& e) { return e.find(part) != std::string::npos; }));
+    return static_cast<size_t>(std::count_if(
+        log.begin(), log.end(), [&part](const std::string& e) { return e.find(part) != std::string::npos; }));
 }
 
 } // namespace

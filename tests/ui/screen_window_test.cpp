@@ -104,11 +104,16 @@ TEST_F(ScreenWindowTest, ClipboardKeysRunTheirOperationOnTheTree)
         CallLog operations;
     };
     const Case cases[] = {
-        {0, 3, {"edit.Copy(1)"}},           {0, 4, {"edit.Copy(1)"}},
-        {SCAN_SHIFT, 16, {"edit.Paste(1)"}}, {SCAN_CTRL, 16, {"edit.Copy(1)"}},
-        {0, 16, {}},                         {SCAN_SHIFT, 17, {"edit.Cut(1)"}},
-        {0, 17, {"edit.Delete(1)"}},         {0, 22, {"edit.Paste(1)"}},
-        {0, 24, {"edit.Cut(1)"}},            {SCAN_CTRL, 'x', {}},
+        {0, 3, {"edit.Copy(1)"}},
+        {0, 4, {"edit.Copy(1)"}},
+        {SCAN_SHIFT, 16, {"edit.Paste(1)"}},
+        {SCAN_CTRL, 16, {"edit.Copy(1)"}},
+        {0, 16, {}},
+        {SCAN_SHIFT, 17, {"edit.Cut(1)"}},
+        {0, 17, {"edit.Delete(1)"}},
+        {0, 22, {"edit.Paste(1)"}},
+        {0, 24, {"edit.Cut(1)"}},
+        {SCAN_CTRL, 'x', {}},
     };
     for (const Case& c : cases)
     {

@@ -67,9 +67,9 @@ TEST(WindowDrawing, TheFirstDrawTellsEveryWindowOnceHiddenOnesTooAndTheNoticeNev
     EXPECT_EQ(Count(log, "hidden.Draw"), 0u);
     EXPECT_EQ(Count(log, "shown.Draw"), 2u);
     // The notice went to each window alone: the panel heard only its own.
-    EXPECT_EQ(std::count_if(log.begin(), log.end(),
-                            [](const std::string& e) { return e.starts_with("panel.OnCommand"); }),
-              1);
+    EXPECT_EQ(
+        std::count_if(log.begin(), log.end(), [](const std::string& e) { return e.starts_with("panel.OnCommand"); }),
+        1);
 }
 
 TEST(WindowDrawing, WindowsWithNothingOnScreenAreSkipped)
