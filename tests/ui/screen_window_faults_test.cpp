@@ -96,3 +96,26 @@ TEST(ScreenWindowFaults, RootDestructionWithACapturedWindowMovesNoPointerAndRout
     EXPECT_EQ(CountContaining(tree.Log(), "dragged.~"), 1u);
     EXPECT_EQ(CountContaining(tree.Log(), "other.~"), 1u);
 }
+
+TEST(ScreenWindowFaults, RepeatsGoOnAcrossTheTickCountersWrap)
+{
+    CWindowTestTree tree;
+    CProbeWindow* arrow = tree.AddProbe(&tree.Root(), "arrow", {0, 0, 20, 20});
+    arrow->RepeatOnPress(100, 50);
+    // The tree's clock starts at one second: 300 ms before the wrap.
+    tree.AdvanceClock(int64_t{1} << 32);
+    tree.AdvanceClock(-1300);
+    tree.FeedMove(5, 5);
+    tree.FeedButton(0, true);
+    tree.RunRootUpdate();
+    tree.ClearLog();
+    for (int i = 0; i < 100; ++i)
+    {
+        tree.AdvanceClock(5);
+        tree.RunRootUpdate();
+    }
+    // Pressed at -300 ms, updated every 5 ms: repeats at -195, -140, -85,
+    // -30, 25, 80, 135 and 190 ms. A plain unsigned comparison would fire at
+    // every update once the next tick wrapped past zero.
+    EXPECT_EQ(CountContaining(tree.Log(), "arrow.MouseRepeat"), 8u);
+}
