@@ -5,10 +5,13 @@
 #include "engine/app/game_services.h"
 #include "engine/blit/blit_normal.h"
 #include "engine/core/settings/command_line.h"
+#include "engine/graphics/fonts/font_library.h"
 #include "engine/graphics/frame.h"
 #include "engine/graphics/screen_frame.h"
 #include "engine/graphics/slides/frame_overlay.h"
 #include "engine/graphics/slides/slide_show.h"
+#include "engine/graphics/stand_alone_frame_list.h"
+#include "engine/ui/toolkit_state.h"
 
 void CGameController::Create()
 {
@@ -37,6 +40,16 @@ CGameController::~CGameController()
     delete m_pLogo;
 }
 
+void CGameController::LoadResources(CSlideShow* slideShow)
+{
+    CGameBase::LoadResources(slideShow);
+    CFontLibrary& fonts = GetFontLibrary();
+    CFont* defaultFont = fonts.FindFont("OCR Monospaced Numbers");
+    CFont* textFont = fonts.FindFont("Small Blue");
+    SetupScreen(*GetScreenFrame(), &GetFrameList(), &GetInterfaceTextureList(), defaultFont, textFont);
+    SetEditorSettingsFileName(".\\Vantrell Editor.ini");
+}
+
 bool CGameController::Draw()
 {
     MarkDrawStart();
@@ -46,6 +59,7 @@ bool CGameController::Draw()
     if (m_pLogo)
         screen->BlitAt(m_pLogo, (screen->GetWidth() - m_pLogo->GetWidth()) / 2,
                        (screen->GetHeight() - m_pLogo->GetHeight()) / 2, &GetBlitNormal());
+    DrawWindows();
     screen->UnlockBackBuffer();
     return CGameBase::Draw();
 }

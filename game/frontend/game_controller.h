@@ -22,6 +22,9 @@ public:
     explicit CGameController(CSlideShow* slideShow);
     ~CGameController() override;
 
+    // The engine's loading, then the root window over the screen.
+    void LoadResources(CSlideShow* slideShow) override;
+    // The picture, then the window tree over it.
     bool Draw() override;
 
 private:

@@ -24,7 +24,7 @@ bool CRecordingFrame::Blit(CFrameInterface*, CRect&, CRect& destinationRect, CBl
     calls.push_back(Call{BLIT, static_cast<float>(destinationRect.left), static_cast<float>(destinationRect.top),
                          static_cast<float>(destinationRect.right - destinationRect.left),
                          static_cast<float>(destinationRect.bottom - destinationRect.top), nullptr,
-                         blitType != nullptr ? blitType->GetOpacity() : 1.0f});
+                         blitType != nullptr ? blitType->GetOpacity() : 1.0f, 255, destinationRect});
     return true;
 }
 
@@ -32,7 +32,7 @@ void CRecordingFrame::FillRect(const CRect& rect, const CColor& colour)
 {
     calls.push_back(Call{FILL, static_cast<float>(rect.left), static_cast<float>(rect.top),
                          static_cast<float>(rect.right), static_cast<float>(rect.bottom), nullptr, 1.0f,
-                         colour.m_Alpha});
+                         colour.m_Alpha, rect, colour});
 }
 
 bool CRecordingFrame::GetPixel(int32_t, int32_t, CColor& colour) const
