@@ -23,7 +23,7 @@ CSequence* MakeSolidSequence(uint32_t frameCount, int32_t width, int32_t height,
 {
     std::vector<std::string> lines;
     if (fps != 0.0f)
-        lines.push_back("Frames Per Second = " + std::to_string(fps));
+        lines.push_back("Frames Per Second=" + std::to_string(fps));
     CSequence* sequence = ReadTestSequence(lines);
     for (uint32_t i = 0; i < frameCount; i++)
         sequence->AddFrame(MakeSolidFrame(width, height, static_cast<uint16_t>(firstValue + i), -width / 2,
