@@ -95,14 +95,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     s_pComposite->SetDefaults();
     s_pEveryKind.reset(new CTestEveryKind);
     s_pEveryKind->SetDefaults();
-    RunReader([&] {
-        // A second clip queued while the first plays joins the running
-        // symbol maps; one queued afterwards starts afresh.
-        recorder.PlayFile(path.c_str(), 0);
-        recorder.PlayFrame();
-        recorder.AppendFile(path.c_str(), 0);
-        PlayUntilIdle(recorder);
-    });
+    RunReader(
+        [&]
+        {
+            // A second clip queued while the first plays joins the running
+            // symbol maps; one queued afterwards starts afresh.
+            recorder.PlayFile(path.c_str(), 0);
+            recorder.PlayFrame();
+            recorder.AppendFile(path.c_str(), 0);
+            PlayUntilIdle(recorder);
+        });
     recorder.StopPlaying();
     StandIns().replayed.clear();
     s_pComposite.reset();

@@ -39,8 +39,8 @@ bool CRecordingFrame::Blit(CFrameInterface* source, CRect&, CRect& destinationRe
 void CRecordingFrame::FillRect(const CRect& rect, const CColor& colour)
 {
     calls.push_back(Call{FILL, static_cast<float>(rect.left), static_cast<float>(rect.top),
-                         static_cast<float>(rect.right), static_cast<float>(rect.bottom), nullptr, 1.0f, colour.m_Alpha,
-                         rect, colour});
+                         static_cast<float>(rect.right), static_cast<float>(rect.bottom), nullptr, 1.0f,
+                         colour.m_Alpha, rect, colour});
 }
 
 bool CRecordingFrame::GetPixel(int32_t, int32_t, CColor& colour) const
