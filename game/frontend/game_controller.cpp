@@ -12,6 +12,7 @@
 #include "engine/graphics/slides/slide_show.h"
 #include "engine/graphics/stand_alone_frame_list.h"
 #include "engine/ui/toolkit_state.h"
+#include "game/playfield/delayed_call_queue.h"
 
 void CGameController::Create()
 {
@@ -48,6 +49,13 @@ void CGameController::LoadResources(CSlideShow* slideShow)
     CFont* textFont = fonts.FindFont("Small Blue");
     SetupScreen(*GetScreenFrame(), &GetFrameList(), &GetInterfaceTextureList(), defaultFont, textFont);
     SetEditorSettingsFileName(".\\Vantrell Editor.ini");
+}
+
+void CGameController::Update(float step)
+{
+    MarkUpdateStart();
+    GetDelayedCallQueue().Update(step);
+    CGameBase::Update(step);
 }
 
 bool CGameController::Draw()
