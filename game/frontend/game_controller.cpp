@@ -5,6 +5,7 @@
 #include "engine/app/game_services.h"
 #include "engine/core/settings/command_line.h"
 #include "engine/graphics/screen_frame.h"
+#include "game/playfield/delayed_call_queue.h"
 
 void CGameController::Create()
 {
@@ -20,6 +21,13 @@ void CGameController::Create()
 CGameController::CGameController(CSlideShow* slideShow)
     : CGameBase(1.0f / 60.0f, 1.0f / 60.0f, 1.0f / 12.0f, slideShow, "Intro.wav")
 {
+}
+
+void CGameController::Update(float step)
+{
+    MarkUpdateStart();
+    GetDelayedCallQueue().Update(step);
+    CGameBase::Update(step);
 }
 
 bool CGameController::Draw()

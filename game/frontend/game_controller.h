@@ -18,6 +18,8 @@ public:
 
     explicit CGameController(CSlideShow* slideShow);
 
+    // The delayed calls first, then the engine's part of the step.
+    void Update(float step) override;
     bool Draw() override;
 };
 
