@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -88,6 +89,8 @@ TEST_F(PlayfieldTest, RoundStartEmptiesEveryListButTheShipAndNamesTheRound)
     m_pPlayfield->m_TallyCountdown = 7;
     m_pPlayfield->m_RoundTime = 12.0f;
     const int32_t startSounds = SoundPlays("Start Round.wav");
+    GetStats().GetCurrentGame().m_PointsScored = 1234;
+    m_pPlayfield->m_BallsInReserve = 3;
     ASSERT_TRUE(m_pPlayfield->StartRound(0, false));
 
     for (CSpriteList* list : {m_pPlayfield->m_pBallsInPlay, m_pPlayfield->m_pLooseBalls, m_pPlayfield->m_pShots,
@@ -106,9 +109,11 @@ TEST_F(PlayfieldTest, RoundStartEmptiesEveryListButTheShipAndNamesTheRound)
     EXPECT_EQ(m_pBox->GetTimeout(), 0.0f);
     EXPECT_TRUE(m_pPlayfield->IsLayingBricks());
 
+    // The round-start copy of the game that suspending keeps.
     const CSuspendedGameStats& scratch = GetStats().GetSuspendScratch();
-    EXPECT_EQ(scratch.m_BallsLeft, m_pPlayfield->m_BallsInReserve);
-    EXPECT_TRUE(scratch.AllPropertiesEqual(GetStats().GetCurrentGame()) || scratch.m_BallsLeft != 0);
+    EXPECT_EQ(scratch.m_BallsLeft, 3u);
+    EXPECT_EQ(scratch.m_PointsScored, 1234u);
+    EXPECT_EQ(scratch.m_LevelOfDifficulty, 1u);
     EXPECT_EQ(std::count(ScopedPlayfieldHooks::s_Calls.begin(), ScopedPlayfieldHooks::s_Calls.end(),
                          std::string("SetRoundBanner")),
               2);
