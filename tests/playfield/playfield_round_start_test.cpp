@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "engine/app/input/keyboard_state.h"
+#include "engine/graphics/fonts/font_library.h"
+#include "engine/graphics/on_screen_message.h"
 #include "game/bricks/brick_optional.h"
 #include "game/bricks/rounds_library.h"
 #include "game/bricks/script_reference_to_target.h"
@@ -139,6 +141,10 @@ TEST_F(PlayfieldTest, StartSoundOnlyInAGameRoundWithTheEditorClosed)
 
 TEST_F(PlayfieldTest, BeginPlayServesABallOnTheShipAndTellsEveryBrick)
 {
+    CBlockFont* bigWhite = new CBlockFont(2);
+    StoreBlockGlyphs(*bigWhite, 32, 126, 1, 2);
+    ASSERT_NE(GetFontLibrary().AddItemWithObject(bigWhite, "Big White"), -1);
+    GetOnScreenMessage()->SetClipRect(CRect{0, 0, 800, 600});
     ASSERT_TRUE(m_pPlayfield->NewGame(0, 1, false, false, false, false));
     const int32_t servedSounds = SoundPlays("Ball In Play.wav");
     Step();
@@ -154,6 +160,10 @@ TEST_F(PlayfieldTest, BeginPlayServesABallOnTheShipAndTellsEveryBrick)
     EXPECT_EQ(BoxLines(), (Lines{"Round 1", "Gates", "Begin"}));
     EXPECT_EQ(m_pBox->GetLineFont(2), &m_Fonts[1]);
     EXPECT_EQ(m_pBox->GetTimeout(), 4.0f);
+    EXPECT_STREQ(GetOnScreenMessage()->GetText().GetText(), "Gates");
+    EXPECT_EQ(GetOnScreenMessage()->GetTimeLeft(), 4.0f);
+    GetOnScreenMessage()->Show(CString());
+    GetFontLibrary().DeleteAllItems();
 }
 
 TEST_F(PlayfieldTest, StandAloneRoundHidesTheShipAndServesNothing)
