@@ -79,9 +79,9 @@ TEST_F(PlayfieldTest, RoundStartEmptiesEveryListButTheShipAndNamesTheRound)
 {
     ASSERT_TRUE(m_pPlayfield->NewGame(0, 1, false, false, false, false));
     Step();
-    for (CSpriteList* list : {m_pPlayfield->m_pLooseBalls, m_pPlayfield->m_pShots, m_pPlayfield->m_pFallingPowerUps,
-                              m_pPlayfield->m_pBackgroundSprites, m_pPlayfield->m_pBackEffects,
-                              m_pPlayfield->m_pFrontEffects})
+    for (CSpriteList* list :
+         {m_pPlayfield->m_pLooseBalls, m_pPlayfield->m_pShots, m_pPlayfield->m_pFallingPowerUps,
+          m_pPlayfield->m_pBackgroundSprites, m_pPlayfield->m_pBackEffects, m_pPlayfield->m_pFrontEffects})
     {
         CSprite* dying = new CSprite;
         dying->AddAI(new CAnimateSpriteAI(1.0f));
