@@ -5,6 +5,9 @@
 #include "engine/app/game_services.h"
 #include "engine/core/settings/command_line.h"
 #include "engine/graphics/screen_frame.h"
+#include "game/frontend/round_music_and_text_box.h"
+#include "game/playfield/music_mixer.h"
+#include "game/playfield/tessivue_display.h"
 
 void CGameController::Create()
 {
@@ -20,6 +23,28 @@ void CGameController::Create()
 CGameController::CGameController(CSlideShow* slideShow)
     : CGameBase(1.0f / 60.0f, 1.0f / 60.0f, 1.0f / 12.0f, slideShow, "Intro.wav")
 {
+    RequestMenuMusic();
+    GetMusicMixer().Update(0.0f);
+}
+
+CGameController::~CGameController()
+{
+    SetHudDisplay(nullptr);
+}
+
+void CGameController::LoadResources(CSlideShow* slideShow)
+{
+    CGameBase::LoadResources(slideShow);
+    m_pTextBox = CreateTextBox();
+    SetHudDisplay(m_pTextBox.get());
+}
+
+void CGameController::Update(float step)
+{
+    if (m_pTextBox)
+        m_pTextBox->Update(step);
+    GetMusicMixer().Update(step);
+    CGameBase::Update(step);
 }
 
 bool CGameController::Draw()
@@ -28,6 +53,8 @@ bool CGameController::Draw()
     CScreenFrame* screen = GetScreenFrame();
     screen->LockBackBuffer();
     screen->Clear();
+    if (m_pTextBox)
+        m_pTextBox->Draw(*screen);
     screen->UnlockBackBuffer();
     return CGameBase::Draw();
 }

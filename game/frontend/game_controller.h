@@ -1,9 +1,12 @@
 #pragma once
 
+#include <memory>
+
 #include "engine/app/game_base.h"
 #include "engine/app/game_services.h"
 
 class CSlideShow;
+class CTessivueDisplay;
 
 // The game's own game object. For now it starts the engine, loads the
 // engine's resources and shows an empty screen until the window closes;
@@ -17,8 +20,14 @@ public:
     static void Create();
 
     explicit CGameController(CSlideShow* slideShow);
+    ~CGameController() override;
 
+    void LoadResources(CSlideShow* slideShow) override;
+    void Update(float step) override;
     bool Draw() override;
+
+private:
+    std::unique_ptr<CTessivueDisplay> m_pTextBox;
 };
 
 // The game's services: the game set-up is the controller's.
