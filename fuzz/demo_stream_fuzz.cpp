@@ -13,7 +13,7 @@
 #include "engine/object/recorded_calls/message_stream.h"
 #include "engine/object/recorded_calls/stream_call.h"
 #include "fuzz/support/fuzz_input.h"
-#include "game/frontend/demo_recorder.h"
+#include "engine/app/demo_recorder.h"
 #include "tests/object/properties/composite_kinds_object.h"
 #include "tests/object/every_kind_object.h"
 #include "tests/support/stand_in_calls.h"

@@ -3,9 +3,11 @@
 #include <cstdint>
 
 class CClassInfo;
+class CFrameInterface;
 class CJWindow;
 class CObject;
 class CPropertyWindow;
+class CSprite;
 class CString;
 class Property;
 class PropertyEditor;
@@ -58,6 +60,14 @@ struct CEditorHooks
                            void (*command)(CObject* target));
     // True while the level editor window exists.
     bool (*IsLevelEditorOpen)();
+    // The level editor's marks over a sprite it shows (a brick's selection
+    // state), drawn right after the sprite while the editor is open.
+    void (*DrawEditorMarks)(CFrameInterface* frame, CSprite* sprite);
+
+    // Raised by the level editor's commands while they build or rebuild the
+    // round's bricks, and restored afterwards: edited bricks then show their
+    // first frame and leave out looks that only play shows.
+    bool LevelEditorBuilding;
 };
 
 CEditorHooks& GetEditorHooks();

@@ -6,6 +6,7 @@
 #include "engine/core/settings/command_line.h"
 #include "engine/graphics/screen_frame.h"
 #include "game/frontend/round_music_and_text_box.h"
+#include "game/playfield/delayed_call_queue.h"
 #include "game/playfield/music_mixer.h"
 #include "game/playfield/tessivue_display.h"
 
@@ -41,6 +42,8 @@ void CGameController::LoadResources(CSlideShow* slideShow)
 
 void CGameController::Update(float step)
 {
+    MarkUpdateStart();
+    GetDelayedCallQueue().Update(step);
     if (m_pTextBox)
         m_pTextBox->Update(step);
     GetMusicMixer().Update(step);

@@ -23,6 +23,8 @@ public:
     ~CGameController() override;
 
     void LoadResources(CSlideShow* slideShow) override;
+    // The delayed calls, the text box and the music mixer, then the engine's
+    // part of the step.
     void Update(float step) override;
     bool Draw() override;
 

@@ -54,6 +54,7 @@ public:
     CFrame* GetPicture() const { return m_pPicture; }
     float GetTimeout() const { return m_Timeout; }
     uint32_t GetTotalHeight() const { return m_TotalHeight; }
+    bool IsBlinking() const { return m_Blink; }
 
     CTessivueDisplay(const CTessivueDisplay&) = delete;
     CTessivueDisplay& operator=(const CTessivueDisplay&) = delete;

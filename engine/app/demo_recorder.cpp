@@ -1,4 +1,4 @@
-#include "game/frontend/demo_recorder.h"
+#include "engine/app/demo_recorder.h"
 
 #include <vector>
 
@@ -33,6 +33,7 @@ CDemoRecorder& CDemoRecorder::Get()
 
 CDemoRecorder::CDemoRecorder()
     : m_State(STATE_IDLE)
+    , m_pTargetFrame(nullptr)
 {
     m_Stream.SelectCalls(0);
 }

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "game/frontend/demo_recorder.h"
+#include "engine/app/demo_recorder.h"
 #include "tests/support/scoped_temp_folder.h"
 #include "tests/support/stand_in_calls.h"
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "engine/object/recorded_calls/stream_call.h"
-#include "game/frontend/demo_recorder.h"
+#include "engine/app/demo_recorder.h"
 #include "tests/support/stream_bits.h"
 
 typedef std::vector<uint8_t> Bytes;

@@ -4,6 +4,8 @@
 
 #include "engine/object/recorded_calls/message_stream.h"
 
+class CFrameInterface;
+
 // Records play as the stream of drawing and sound calls each frame makes and
 // replays it one frame per drawn frame. A demo file is the stream's bytes as
 // they stand. Every recording call site asks IsRecording before it writes
@@ -45,6 +47,10 @@ public:
     bool IsRecording() const { return m_State == STATE_RECORDING; }
     bool IsPlaying() const { return m_State == STATE_PLAYING; }
     CMessageStream& GetStream() { return m_Stream; }
+    // Where replayed drawing calls draw; none until the game gives one, and
+    // then replayed draws are read and dropped.
+    CFrameInterface* GetTargetFrame() const { return m_pTargetFrame; }
+    void SetTargetFrame(CFrameInterface* frame) { m_pTargetFrame = frame; }
 
     CDemoRecorder(const CDemoRecorder&) = delete;
     CDemoRecorder& operator=(const CDemoRecorder&) = delete;
@@ -54,6 +60,7 @@ private:
 
     State m_State;
     CMessageStream m_Stream;
+    CFrameInterface* m_pTargetFrame;
 };
 
 // Replay of the message that closes every recorded frame: ends the frame's

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+
+#include "engine/object/object.h"
+
+// A round's theme: its picture layers and whether the score board frames the
+// playfield. A round without the score board is shown as a picture, never
+// played as a game.
+class CBackgroundDefinition : public CObject
+{
+    VP_DECLARE_CLASS(CBackgroundDefinition)
+public:
+    CBackgroundDefinition();
+    ~CBackgroundDefinition() override;
+
+    // Indices into "Frames" and "Sequences"; 0 means none.
+    int32_t m_ForegroundImage;
+    int32_t m_MidgroundImage;
+    int32_t m_BackgroundImage;
+    bool m_ShowScoreboard;
+};

@@ -1,0 +1,40 @@
+#include "game/bricks/round_set.h"
+
+VP_IMPLEMENT_CLASS(CRoundSet, CObject, 1.0f)
+
+namespace {
+
+CRoundSet* s_pCurrentRoundSet = nullptr;
+
+} // namespace
+
+void CRoundSet::RegisterProperties(CClassInfo*)
+{
+}
+
+CRoundSet::CRoundSet()
+{
+    ConstructProperties(SGetClassInfo());
+}
+
+CRoundSet::~CRoundSet()
+{
+    DestroyProperties(SGetClassInfo());
+}
+
+CBrickLayout* CRoundSet::GetRound(int32_t index) const
+{
+    if (index < 0 || static_cast<uint32_t>(index) >= m_Rounds.GetCount())
+        return nullptr;
+    return m_Rounds[static_cast<uint32_t>(index)];
+}
+
+CRoundSet* GetCurrentRoundSet()
+{
+    return s_pCurrentRoundSet;
+}
+
+void SetCurrentRoundSet(CRoundSet* roundSet)
+{
+    s_pCurrentRoundSet = roundSet;
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+#include "engine/object/libraries/resource_library.h"
+#include "game/bricks/brick_layout.h"
+
+// "Rounds": every level file of the data folder; the rounds played behind
+// the menus are named by their index here.
+CResourceLibrary<CBrickLayout>& GetRoundsLibrary();

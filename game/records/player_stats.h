@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+
+#include "engine/core/strings/ref_string.h"
+#include "engine/object/object.h"
+#include "game/records/game_stats.h"
+
+// One player's record for one round set, keyed by the set's file name.
+class CPlayerStatsForRoundSet : public CObject
+{
+    VP_DECLARE_CLASS(CPlayerStatsForRoundSet)
+public:
+    CPlayerStatsForRoundSet();
+    ~CPlayerStatsForRoundSet() override;
+
+    // Round 0 counts as completed from the start, so its checkpoint is open.
+    bool HasCompletedRound(uint32_t round) const { return m_HighestRoundCompleted >= round; }
+    void RaiseHighestRound(uint32_t round);
+
+    CString m_RoundSetName;
+    uint32_t m_LastSelectedCheckPoint;
+    uint32_t m_ConsecutiveGameOversOnSameCheckPoint;
+    uint32_t m_LastSelectedStartingRound;
+    CSuspendedGameStats* m_pSuspendedGame;
+    CGameStats m_CareerTotals;
+    CGameStats m_CareerBest;
+    uint32_t m_AllGamesPlayedCount;
+    uint32_t m_AllGamesPlayedCapacity;
+    CGameStats** m_AllGamesPlayed;
+    uint32_t m_HighestRoundCompleted;
+    uint32_t m_MostRingsFoundCount;
+    uint32_t m_MostRingsFoundCapacity;
+    uint32_t* m_MostRingFoundPerRound;
+};
+
+// One player profile.
+class CPlayerStats : public CObject
+{
+    VP_DECLARE_CLASS(CPlayerStats)
+public:
+    CPlayerStats();
+    ~CPlayerStats() override;
+
+    // The record for the named set (ASCII case ignored), made, named and
+    // appended when the player has none yet.
+    CPlayerStatsForRoundSet* GetRoundSetStats(const CString& roundSetName);
+
+    CString m_Name;
+    uint32_t m_LastSelectedDifficulty;
+    uint32_t m_RoundSetCount;
+    uint32_t m_RoundSetCapacity;
+    CPlayerStatsForRoundSet** m_RoundSets;
+};

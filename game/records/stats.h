@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+
+#include "engine/core/strings/ref_string.h"
+#include "engine/object/object.h"
+#include "game/records/game_stats.h"
+#include "game/records/player_stats.h"
+
+// The player records: the profiles (the last one is always the guest), the
+// totals and bests of everyone, and the counters of the game being played.
+// Everything that keeps a score, a checkpoint or a profile goes through
+// GetStats.
+class CStats : public CObject
+{
+    VP_DECLARE_CLASS(CStats)
+public:
+    CStats();
+    ~CStats() override;
+
+    uint32_t GetPlayerCount() const { return m_PlayerCount; }
+    // The index is not checked: callers pass one below the count.
+    CPlayerStats* GetPlayer(uint32_t index) { return m_Players[index]; }
+    CPlayerStats* GetCurrentPlayer() { return m_Players[m_CurrentPlayer]; }
+    CPlayerStatsForRoundSet* GetCurrentRoundSetStats();
+
+    CGameStats& GetCurrentGame() { return m_CurrentGame; }
+    void ResetCurrentGame() { m_CurrentGame.SetDefaults(); }
+    // The copy of the current game taken at each round start, with the
+    // lives of that moment: what suspending a game keeps. Never saved.
+    CSuspendedGameStats& GetSuspendScratch() { return m_SuspendScratch; }
+
+    // Which round set's records GetCurrentRoundSetStats answers: the file
+    // name part of the set's library name.
+    const CString& GetRoundSetName() const { return m_RoundSetName; }
+    void SetRoundSetName(const CString& name) { m_RoundSetName = name; }
+
+    // Gives an empty list its guest profile and brings "Current Player"
+    // back into the list.
+    void ApplyPlayerRules();
+
+    uint32_t m_PlayerCount;
+    uint32_t m_PlayerCapacity;
+    CPlayerStats** m_Players;
+    uint32_t m_CurrentPlayer;
+    uint32_t m_ProgramLaunchesSinceVersionCheck;
+    CGameStats m_AllPlayersTotals;
+    CGameStats m_AllPlayersBest;
+    CGameStats m_CurrentGame;
+
+private:
+    CSuspendedGameStats m_SuspendScratch;
+    CString m_RoundSetName;
+};
+
+// The one record set, built with its guest profile on first use.
+CStats& GetStats();
