@@ -5,6 +5,7 @@
 #include "engine/object/properties/list_item_property.h"
 #include "engine/object/properties/unit_converter.h"
 #include "engine/object/properties/unsigned_int_property.h"
+#include "game/playfield/particle_burst.h"
 
 VP_IMPLEMENT_CLASS(CParticleType, CObject, 1.0f)
 VP_IMPLEMENT_CLASS(CParticleGeneratorInfo, CObject, 1.0f)
@@ -71,10 +72,7 @@ CParticleGeneratorInfo::~CParticleGeneratorInfo()
 
 uint64_t CParticleGeneratorInfo::TotalWeight() const
 {
-    uint64_t total = 0;
-    for (uint32_t i = 0; i < m_ParticleTypes.m_Count; i++)
-        total += m_ParticleTypes.m_pItems[i].m_Weight;
-    return total;
+    return TotalTypeWeight(m_ParticleTypes);
 }
 
 CParticleType& CParticleGeneratorInfo::AddType()
