@@ -30,6 +30,7 @@
 #include "engine/graphics/sequence_list.h"
 #include "engine/object/recorded_calls/message_stream.h"
 #include "engine/object/recorded_calls/stream_call.h"
+#include "game/playfield/effect_records.h"
 #include "game/playfield/particle_generator.h"
 #include "game/playfield/playfield.h"
 
@@ -73,9 +74,9 @@ float AngleOfByte(uint8_t byte)
     return static_cast<float>(byte) / 255.0f * FOUR_PI - TWO_PI;
 }
 
-uint32_t ListCodeOf(const CPlayfield& playfield, const CSpriteList* list)
+void WriteRadius(CMessageStream& stream, float radius)
 {
-    return std::min(static_cast<uint32_t>(playfield.GetListCode(list)), LARGEST_LIST_CODE);
+    stream.WriteRangedValue(TruncateInto(radius, 0.0f, LARGEST_RADIUS), static_cast<uint32_t>(LARGEST_RADIUS));
 }
 
 void WritePosition(CMessageStream& stream, const Vector2& position)
@@ -189,20 +190,12 @@ void SpawnSparksFromStream(CMessageStream& stream)
 
 } // namespace
 
-void CPlayfield::RecordEffectSprite(CSequence* sequence, const Vector2& position, CSpriteList* list,
-                                    const Vector2* velocity, const Vector2* acceleration, float speedFactor)
+void WriteEffectRecordArguments(CMessageStream& stream, int32_t sequenceIndex, uint32_t listCode,
+                                const Vector2& position, const Vector2* velocity, const Vector2* acceleration,
+                                float speedFactor)
 {
-    // A sequence that is no entry of the list (or a list still loading) has
-    // no symbol: any symbol would replay another picture.
-    CSequenceList& sequences = GetSequenceList();
-    const int32_t sequenceIndex = sequence != nullptr ? sequences.IndexOfObject(sequence) : -1;
-    if (sequenceIndex < 0)
-        return;
-    CMessageStream& stream = CDemoRecorder::Get().GetStream();
-    if (!stream.BeginMessage(s_EffectCall, MESSAGE_KIND_GAME_CALL))
-        return;
-    stream.WriteSymbol(sequenceIndex, sequences);
-    stream.WriteRangedValue(ListCodeOf(*this, list), LARGEST_LIST_CODE);
+    stream.WriteSymbol(sequenceIndex, GetSequenceList());
+    stream.WriteRangedValue(std::min(listCode, LARGEST_LIST_CODE), LARGEST_LIST_CODE);
     stream.WriteBool(velocity != nullptr);
     stream.WriteBool(acceleration != nullptr);
     stream.WriteBool(speedFactor != 1.0f);
@@ -215,31 +208,58 @@ void CPlayfield::RecordEffectSprite(CSequence* sequence, const Vector2& position
         WriteRawFloat(stream, speedFactor);
 }
 
-void CPlayfield::RecordSparks(const Vector2& position, int32_t shape, float sizeA, float sizeB, float angle,
-                              int32_t generator, const CParticleTypeArray* types, CSpriteList* list)
+bool IsSmallSparksRecord(const CBurstPlace& place, const CParticleTypeArray* types)
 {
-    ParticleGeneratorList& generators = GetParticleGeneratorList();
-    if (generator < 0 || static_cast<uint32_t>(generator) >= generators.GetCount())
-        return;
-    CMessageStream& stream = CDemoRecorder::Get().GetStream();
-    const bool small = shape == BURST_DISC && sizeB == 0.0f && types == nullptr;
-    if (!stream.BeginMessage(small ? s_SmallSparksCall : s_SparksCall, MESSAGE_KIND_GAME_CALL))
-        return;
-    stream.WriteSymbol(generator, generators);
+    return place.shape == BURST_DISC && place.sizeB == 0.0f && types == nullptr;
+}
+
+void WriteSparksRecordArguments(CMessageStream& stream, bool small, int32_t generator, uint32_t listCode,
+                                const CBurstPlace& place)
+{
+    stream.WriteSymbol(generator, GetParticleGeneratorList());
     if (small)
     {
-        stream.WriteBool(sizeA != 0.0f);
-        if (sizeA != 0.0f)
-            stream.WriteRangedValue(TruncateInto(sizeA, 0.0f, LARGEST_RADIUS), static_cast<uint32_t>(LARGEST_RADIUS));
+        stream.WriteBool(place.sizeA != 0.0f);
+        if (place.sizeA != 0.0f)
+            WriteRadius(stream, place.sizeA);
         else
-            stream.WriteByte(AngleByte(angle));
+            stream.WriteByte(AngleByte(place.angle));
     }
     else
     {
-        stream.WriteRangedValue(ListCodeOf(*this, list != nullptr ? list : m_pFrontEffects), LARGEST_LIST_CODE);
-        stream.WriteRangedValue(TruncateInto(sizeA, 0.0f, LARGEST_RADIUS), static_cast<uint32_t>(LARGEST_RADIUS));
-        stream.WriteBits(TruncateInto(sizeB, 0.0f, LARGEST_SIZE_B), SIZE_B_BITS);
-        stream.WriteByte(AngleByte(angle));
+        stream.WriteRangedValue(std::min(listCode, LARGEST_LIST_CODE), LARGEST_LIST_CODE);
+        WriteRadius(stream, place.sizeA);
+        stream.WriteBits(TruncateInto(place.sizeB, 0.0f, LARGEST_SIZE_B), SIZE_B_BITS);
+        stream.WriteByte(AngleByte(place.angle));
     }
-    WritePosition(stream, position);
+    WritePosition(stream, place.centre);
+}
+
+void CPlayfield::RecordEffectSprite(CSequence* sequence, const Vector2& position, CSpriteList* list,
+                                    const Vector2* velocity, const Vector2* acceleration, float speedFactor)
+{
+    // A sequence that is no entry of the list (or a list still loading) has
+    // no symbol: any symbol would replay another picture.
+    const int32_t sequenceIndex = sequence != nullptr ? GetSequenceList().IndexOfObject(sequence) : -1;
+    if (sequenceIndex < 0)
+        return;
+    CMessageStream& stream = CDemoRecorder::Get().GetStream();
+    if (!stream.BeginMessage(s_EffectCall, MESSAGE_KIND_GAME_CALL))
+        return;
+    WriteEffectRecordArguments(stream, sequenceIndex, static_cast<uint32_t>(GetListCode(list)), position, velocity,
+                               acceleration, speedFactor);
+}
+
+void CPlayfield::RecordSparks(const Vector2& position, int32_t shape, float sizeA, float sizeB, float angle,
+                              int32_t generator, const CParticleTypeArray* types, CSpriteList* list)
+{
+    if (generator < 0 || static_cast<uint32_t>(generator) >= GetParticleGeneratorList().GetCount())
+        return;
+    const CBurstPlace place{position, shape, sizeA, sizeB, angle};
+    const bool small = IsSmallSparksRecord(place, types);
+    CMessageStream& stream = CDemoRecorder::Get().GetStream();
+    if (!stream.BeginMessage(small ? s_SmallSparksCall : s_SparksCall, MESSAGE_KIND_GAME_CALL))
+        return;
+    WriteSparksRecordArguments(stream, small, generator,
+                               static_cast<uint32_t>(GetListCode(list != nullptr ? list : m_pFrontEffects)), place);
 }
