@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
 #include <string>
 #include <vector>
 
 #include "engine/app/input/keyboard_state.h"
+#include "engine/graphics/fonts/font_library.h"
+#include "engine/graphics/on_screen_message.h"
 #include "game/bricks/brick_optional.h"
 #include "game/bricks/rounds_library.h"
 #include "game/bricks/script_reference_to_target.h"
@@ -75,9 +79,9 @@ TEST_F(PlayfieldTest, RoundStartEmptiesEveryListButTheShipAndNamesTheRound)
 {
     ASSERT_TRUE(m_pPlayfield->NewGame(0, 1, false, false, false, false));
     Step();
-    for (CSpriteList* list : {m_pPlayfield->m_pLooseBalls, m_pPlayfield->m_pShots, m_pPlayfield->m_pFallingPowerUps,
-                              m_pPlayfield->m_pBackgroundSprites, m_pPlayfield->m_pBackEffects,
-                              m_pPlayfield->m_pFrontEffects})
+    for (CSpriteList* list :
+         {m_pPlayfield->m_pLooseBalls, m_pPlayfield->m_pShots, m_pPlayfield->m_pFallingPowerUps,
+          m_pPlayfield->m_pBackgroundSprites, m_pPlayfield->m_pBackEffects, m_pPlayfield->m_pFrontEffects})
     {
         CSprite* dying = new CSprite;
         dying->AddAI(new CAnimateSpriteAI(1.0f));
@@ -88,6 +92,8 @@ TEST_F(PlayfieldTest, RoundStartEmptiesEveryListButTheShipAndNamesTheRound)
     m_pPlayfield->m_TallyCountdown = 7;
     m_pPlayfield->m_RoundTime = 12.0f;
     const int32_t startSounds = SoundPlays("Start Round.wav");
+    GetStats().GetCurrentGame().m_PointsScored = 1234;
+    m_pPlayfield->m_BallsInReserve = 3;
     ASSERT_TRUE(m_pPlayfield->StartRound(0, false));
 
     for (CSpriteList* list : {m_pPlayfield->m_pBallsInPlay, m_pPlayfield->m_pLooseBalls, m_pPlayfield->m_pShots,
@@ -106,9 +112,11 @@ TEST_F(PlayfieldTest, RoundStartEmptiesEveryListButTheShipAndNamesTheRound)
     EXPECT_EQ(m_pBox->GetTimeout(), 0.0f);
     EXPECT_TRUE(m_pPlayfield->IsLayingBricks());
 
+    // The round-start copy of the game that suspending keeps.
     const CSuspendedGameStats& scratch = GetStats().GetSuspendScratch();
-    EXPECT_EQ(scratch.m_BallsLeft, m_pPlayfield->m_BallsInReserve);
-    EXPECT_TRUE(scratch.AllPropertiesEqual(GetStats().GetCurrentGame()) || scratch.m_BallsLeft != 0);
+    EXPECT_EQ(scratch.m_BallsLeft, 3u);
+    EXPECT_EQ(scratch.m_PointsScored, 1234u);
+    EXPECT_EQ(scratch.m_LevelOfDifficulty, 1u);
     EXPECT_EQ(std::count(ScopedPlayfieldHooks::s_Calls.begin(), ScopedPlayfieldHooks::s_Calls.end(),
                          std::string("SetRoundBanner")),
               2);
@@ -134,6 +142,10 @@ TEST_F(PlayfieldTest, StartSoundOnlyInAGameRoundWithTheEditorClosed)
 
 TEST_F(PlayfieldTest, BeginPlayServesABallOnTheShipAndTellsEveryBrick)
 {
+    CBlockFont* bigWhite = new CBlockFont(2);
+    StoreBlockGlyphs(*bigWhite, 32, 126, 1, 2);
+    ASSERT_NE(GetFontLibrary().AddItemWithObject(bigWhite, "Big White"), -1);
+    GetOnScreenMessage()->SetClipRect(CRect{0, 0, 800, 600});
     ASSERT_TRUE(m_pPlayfield->NewGame(0, 1, false, false, false, false));
     const int32_t servedSounds = SoundPlays("Ball In Play.wav");
     Step();
@@ -149,6 +161,10 @@ TEST_F(PlayfieldTest, BeginPlayServesABallOnTheShipAndTellsEveryBrick)
     EXPECT_EQ(BoxLines(), (Lines{"Round 1", "Gates", "Begin"}));
     EXPECT_EQ(m_pBox->GetLineFont(2), &m_Fonts[1]);
     EXPECT_EQ(m_pBox->GetTimeout(), 4.0f);
+    EXPECT_STREQ(GetOnScreenMessage()->GetText().GetText(), "Gates");
+    EXPECT_EQ(GetOnScreenMessage()->GetTimeLeft(), 4.0f);
+    GetOnScreenMessage()->Show(CString());
+    GetFontLibrary().DeleteAllItems();
 }
 
 TEST_F(PlayfieldTest, StandAloneRoundHidesTheShipAndServesNothing)
@@ -314,6 +330,40 @@ TEST_F(PlayfieldTest, SteppedLayingFinishesEarlyWhenShootIsHeld)
     Step();
     EXPECT_FALSE(m_pPlayfield->IsLayingBricks());
     EXPECT_EQ(Layer()->m_FinishedNow, 1);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(PlayfieldTest, ListCodesRoundNumbersAndTheOnePlayfield)
+{
+    CPlayfield& playfield = *m_pPlayfield;
+    EXPECT_EQ(GetPlayfield(), &playfield);
+    const std::pair<CSpriteList*, int32_t> codes[] = {
+        {playfield.m_pBackgroundSprites, 0}, {playfield.m_pBackEffects, 1}, {playfield.m_pFrontEffects, 2},
+        {playfield.m_pFallingPowerUps, 3},   {playfield.m_pShots, 4},       {playfield.m_pBricks, 5},
+        {playfield.m_pLooseBalls, 6},        {playfield.m_pShip, 7},        {playfield.m_pBallsInPlay, 8}};
+    for (const auto& [list, code] : codes)
+        EXPECT_EQ(playfield.GetListCode(list), code);
+    CSpriteList stranger;
+    EXPECT_EQ(playfield.GetListCode(&stranger), 0);
+
+    for (const auto& [index, text] : {std::pair<int32_t, const char*>{0, "1"}, {9, "10"}, {-1, "0"}})
+    {
+        CString number;
+        FormatRoundNumber(number, index);
+        EXPECT_STREQ(number.GetText(), text);
+    }
+
+    ASSERT_TRUE(playfield.NewGame(0, 1, false, false, false, false));
+    Step();
+    playfield.ClearAllLists();
+    for (const auto& [list, code] : codes)
+        EXPECT_EQ(list->Count(), 0) << code;
+
+    m_pPlayfield.reset();
+    EXPECT_EQ(GetPlayfield(), nullptr);
 }
 
 } // namespace
