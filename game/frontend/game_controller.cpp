@@ -4,7 +4,10 @@
 
 #include "engine/app/game_services.h"
 #include "engine/core/settings/command_line.h"
+#include "engine/graphics/fonts/font_library.h"
 #include "engine/graphics/screen_frame.h"
+#include "engine/graphics/stand_alone_frame_list.h"
+#include "engine/ui/toolkit_state.h"
 #include "game/frontend/round_music_and_text_box.h"
 #include "game/playfield/delayed_call_queue.h"
 #include "game/playfield/music_mixer.h"
@@ -38,6 +41,10 @@ void CGameController::LoadResources(CSlideShow* slideShow)
     CGameBase::LoadResources(slideShow);
     m_pTextBox = CreateTextBox();
     SetHudDisplay(m_pTextBox.get());
+    CFontLibrary& fonts = GetFontLibrary();
+    SetupScreen(*GetScreenFrame(), &GetFrameList(), &GetInterfaceTextureList(), fonts.FindFont("OCR Monospaced Numbers"),
+                fonts.FindFont("Small Blue"));
+    SetEditorSettingsFileName(".\\Vantrell Editor.ini");
 }
 
 void CGameController::Update(float step)
@@ -58,6 +65,7 @@ bool CGameController::Draw()
     screen->Clear();
     if (m_pTextBox)
         m_pTextBox->Draw(*screen);
+    DrawWindows();
     screen->UnlockBackBuffer();
     return CGameBase::Draw();
 }

@@ -22,10 +22,13 @@ public:
     explicit CGameController(CSlideShow* slideShow);
     ~CGameController() override;
 
+    // The engine's loading, the text box, then the root window over the
+    // screen.
     void LoadResources(CSlideShow* slideShow) override;
     // The delayed calls, the text box and the music mixer, then the engine's
     // part of the step.
     void Update(float step) override;
+    // The picture and the text box, then the window tree over them.
     bool Draw() override;
 
 private:
