@@ -6,16 +6,6 @@
 #include "game/playfield/music_mixer.h"
 #include "game/playfield/tessivue_display.h"
 
-namespace {
-
-CFont* RequiredFont(const char* name)
-{
-    CFontLibrary& fonts = GetFontLibrary();
-    return fonts.GetFont(fonts.FindOrFail(name, -1));
-}
-
-} // namespace
-
 void RequestMenuMusic()
 {
     GetMusicPlayer();
@@ -27,7 +17,8 @@ void RequestMenuMusic()
 std::unique_ptr<CTessivueDisplay> CreateTextBox()
 {
     const CTessivueLayout layout;
-    return std::make_unique<CTessivueDisplay>(RequiredFont("Small Blue"), RequiredFont("Tessivue"),
-                                              RequiredFont("OCR Monospaced Numbers"), layout.m_Position.x,
+    CFontLibrary& fonts = GetFontLibrary();
+    return std::make_unique<CTessivueDisplay>(fonts.FindFont("Small Blue"), fonts.FindFont("Tessivue"),
+                                              fonts.FindFont("OCR Monospaced Numbers"), layout.m_Position.x,
                                               layout.m_Position.y, layout.m_Size.x, layout.m_Size.y);
 }

@@ -8,6 +8,6 @@ class CTessivueDisplay;
 void RequestMenuMusic();
 
 // The score board's text box over the fonts "Small Blue" (normal), "Tessivue"
-// (alternate) and "OCR Monospaced Numbers" (numbers) and the layout's box;
-// a missing font is the fatal not-found report.
+// (alternate) and "OCR Monospaced Numbers" (numbers) and the layout's box.
+// A font the data lacks shows no lines in its code: start-up goes on.
 std::unique_ptr<CTessivueDisplay> CreateTextBox();

@@ -117,8 +117,7 @@ public:
     CSprite* SpawnAnimatedEffectSprite(bool replaying, CSequence* sequence, const Vector2& position,
                                        CSpriteList* list, const Vector2* velocity, const Vector2* acceleration,
                                        float speedFactor);
-    // An animation of the "Sequences" entry at the sprite, in front of all;
-    // nothing for entry 0 or none.
+    // An animation of the "Sequences" entry at the sprite, in front of all.
     void SpawnEffectAtSprite(CSprite* sprite, int32_t sequenceIndex);
     void SpawnSparks(const Vector2& position, int32_t shape, float sizeA, float sizeB, float angle,
                      int32_t generator, const CParticleTypeArray* types, CSpriteList* list);

@@ -58,8 +58,6 @@ CSprite* CPlayfield::SpawnAnimatedEffectSprite(bool replaying, CSequence* sequen
 
 void CPlayfield::SpawnEffectAtSprite(CSprite* sprite, int32_t sequenceIndex)
 {
-    if (sequenceIndex <= 0)
-        return;
     CSequence* sequence = GetSequenceList().GetItemObject(static_cast<uint32_t>(sequenceIndex));
     SpawnAnimatedEffectSprite(false, sequence, sprite->m_Position, m_pFrontEffects, nullptr, nullptr, 1.0f);
 }
