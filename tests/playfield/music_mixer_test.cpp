@@ -12,8 +12,8 @@
 #include "engine/platform/audio/sound_buffer.h"
 #include "engine/platform/periodic_timers.h"
 #include "game/playfield/music_mixer.h"
-#include "tests/support/archive_test_folder.h"
 #include "tests/support/manual_audio_output.h"
+#include "tests/support/music_test_folder.h"
 #include "tests/support/object_forms.h"
 #include "tests/support/sound_fixtures.h"
 
@@ -28,25 +28,13 @@ std::string ConstantTrack(int16_t value, uint32_t frames, uint16_t channels = 2,
     return PcmWave(channels, rate, 16, Samples16(std::vector<int16_t>(frames * channels, value)));
 }
 
-class MusicMixerTest : public ArchiveTestFolder
+class MusicMixerTest : public MusicTestFolder
 {
 protected:
-    void SetUp() override
-    {
-        ArchiveTestFolder::SetUp();
-        GetGeneralSettings().SetFileName((m_Folder.Path() + "Game.CFG").c_str());
-        SetManualPeriodicTimers(true);
-        GetSoundManager().SetMasterOffset(0);
-        ASSERT_TRUE(GetSoundManager().Init());
-    }
-
     void TearDown() override
     {
         m_Mixer.reset();
-        GetSoundManager().Shutdown();
-        SetManualPeriodicTimers(false);
-        GetGeneralSettings().SetFileName(".\\Config.INI");
-        ArchiveTestFolder::TearDown();
+        MusicTestFolder::TearDown();
     }
 
     // Ambient 1000, full 2000, medium 3000, and a mono track of another
@@ -92,7 +80,6 @@ protected:
         return sample;
     }
 
-    ScopedManualAudio m_Audio;
     std::unique_ptr<CMusicMixer> m_Mixer;
 };
 
