@@ -7,10 +7,12 @@
 #include "engine/graphics/fonts/font_library.h"
 #include "engine/graphics/screen_frame.h"
 #include "engine/graphics/stand_alone_frame_list.h"
+#include "engine/object/libraries/library_catalogue.h"
 #include "engine/ui/toolkit_state.h"
 #include "game/frontend/round_music_and_text_box.h"
 #include "game/playfield/delayed_call_queue.h"
 #include "game/playfield/music_mixer.h"
+#include "game/playfield/particle_generator.h"
 #include "game/playfield/tessivue_display.h"
 
 void CGameController::Create()
@@ -39,6 +41,7 @@ CGameController::~CGameController()
 void CGameController::LoadResources(CSlideShow* slideShow)
 {
     CGameBase::LoadResources(slideShow);
+    InitCatalogueLibrary(GetParticleGeneratorList(), LIBRARY_PARTICLE_GENERATORS);
     m_pTextBox = CreateTextBox();
     SetHudDisplay(m_pTextBox.get());
     CFontLibrary& fonts = GetFontLibrary();
