@@ -1,5 +1,7 @@
 #include "game/playfield/music_mixer.h"
 
+#include <cmath>
+
 #include "engine/app/sound/music_player.h"
 #include "engine/app/sound/sound_manager.h"
 #include "engine/object/properties/float_property.h"
@@ -8,7 +10,8 @@
 #include "engine/object/properties/unsigned_int_property.h"
 
 VP_IMPLEMENT_CLASS(CMusicMixerData, CObject, 1.0f)
-VP_IMPLEMENT_CLASS(CMusicMixer, CObject, 2.0f)
+// Made by GetMusicMixer only: making one opens music streams.
+VP_IMPLEMENT_ABSTRACT_CLASS(CMusicMixer, CObject, 2.0f)
 
 namespace {
 
@@ -174,8 +177,9 @@ void CMusicMixer::SetLevel(uint32_t level)
         }
         // Without a switch time the blend would never end (the fade is over
         // before it starts, so nothing promotes the new song): switch at
-        // once instead.
-        const bool canFade = m_MixerData.m_NumSecondsToSwitch > 0.0f;
+        // once instead, as for a switch time no fade ever reaches.
+        const float switchTime = m_MixerData.m_NumSecondsToSwitch;
+        const bool canFade = switchTime > 0.0f && std::isfinite(switchTime);
         if (canFade && m_pFirstStream->OpenSecondStream(path.GetText(), 1.0f, m_Changed))
         {
             m_CurSongIndex = m_QuedSongIndex = level;

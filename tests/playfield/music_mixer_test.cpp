@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -177,16 +178,23 @@ TEST_F(MusicMixerTest, ASongOfAnotherFormatStartsHard)
     EXPECT_EQ(m_Mixer->GetCurrentLevel(), CMusicMixer::kFullMix);
 }
 
+// A blend without switch time would never end: the new song plays at once,
+// as for a switch time no fade ever reaches.
 TEST_F(MusicMixerTest, WithoutSwitchTimeTheNewSongPlaysAtOnce)
 {
-    WriteTracksAndMakeMixer(0.0f);
-    StartAmbient();
-    m_Mixer->RequestLevel(CMusicMixer::kFullMix);
-    m_Mixer->Update(kStep);
-    EXPECT_TRUE(Stream().IsPlaying());
-    EXPECT_FALSE(Stream().HasSecondStream());
-    EXPECT_EQ(FirstSampleOfTheRing(), 2000);
-    EXPECT_EQ(m_Mixer->GetCurrentLevel(), CMusicMixer::kFullMix);
+    for (const float switchSeconds : {0.0f, -2.0f, INFINITY})
+    {
+        SCOPED_TRACE(switchSeconds);
+        m_Mixer.reset();
+        WriteTracksAndMakeMixer(switchSeconds);
+        StartAmbient();
+        m_Mixer->RequestLevel(CMusicMixer::kFullMix);
+        m_Mixer->Update(kStep);
+        EXPECT_TRUE(Stream().IsPlaying());
+        EXPECT_FALSE(Stream().HasSecondStream());
+        EXPECT_EQ(FirstSampleOfTheRing(), 2000);
+        EXPECT_EQ(m_Mixer->GetCurrentLevel(), CMusicMixer::kFullMix);
+    }
 }
 
 TEST_F(MusicMixerTest, AnEmptyMusicFolderMakesEveryCallDoNothing)
