@@ -8,11 +8,14 @@ file(GLOB_RECURSE VP_CONTENT_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/con
 list(REMOVE_ITEM VP_CONTENT_SOURCES ${PROJECT_SOURCE_DIR}/content/main.cpp)
 add_library(vp_content_items OBJECT ${VP_CONTENT_SOURCES})
 vp_link_everything(vp_content_items)
+# The menu's music is Ogg Vorbis; only the generator encodes it.
+target_link_libraries(vp_content_items PUBLIC PkgConfig::VORBISENC)
 target_compile_definitions(vp_content_items PRIVATE
   VP_DEJAVU_FONT_FILE="${VP_DEJAVU_FONT_FILE}" VP_DEJAVU_LICENSE_FILE="${VP_DEJAVU_LICENSE_FILE}")
 
 add_executable(vp_content content/main.cpp $<TARGET_OBJECTS:vp_content_items>)
 vp_link_everything(vp_content)
+target_link_libraries(vp_content PRIVATE PkgConfig::VORBISENC)
 
 # Fills the program folder beside the game: cmake --build <dir> --target content
 add_custom_target(content COMMAND vp_content ${CMAKE_BINARY_DIR}/game

@@ -5,9 +5,11 @@
 // drawing calls carry the state of what they draw. The game's own sprite
 // draws replay too, into a frame covering every place a draw may name,
 // from a "Sequences" list of a one-frame and a three-frame sequence, so a
-// replayed draw reads its frame index. A file no reader can
-// make sense of ends in the stream's fatal report, never in a read outside
-// the buffer or the symbol maps, nor in a frame that never ends.
+// replayed draw reads its frame index. Effects and particle bursts replay
+// into a playfield whose one generator, "Sparks", bursts the three-frame
+// sequence. A file no reader can make sense of ends in the stream's fatal
+// report, never in a read outside the buffer or the symbol maps, nor in a
+// frame that never ends.
 
 #include <cstdint>
 #include <memory>
@@ -18,6 +20,8 @@
 #include "engine/object/recorded_calls/stream_call.h"
 #include "fuzz/support/fuzz_input.h"
 #include "engine/app/demo_recorder.h"
+#include "game/playfield/particle_generator.h"
+#include "game/playfield/playfield.h"
 #include "tests/object/properties/composite_kinds_object.h"
 #include "tests/object/every_kind_object.h"
 #include "tests/support/sprite_fixtures.h"
@@ -58,21 +62,33 @@ struct CReplayedSprites
     ListedSequences sequences;
     CFrame target;
 
+    CPlayfield playfield;
+
     CReplayedSprites()
     {
         sequences.Add("Sprites/One", MakeSolidSequence(1, 8, 8, 0x1111));
         sequences.Add("Sprites/Three", MakeSolidSequence(3, 16, 12, 0x2222));
         target.Create(1100, 1100, 16);
         target.SetUpperLeftOffset(-200, -200);
+        CParticleGeneratorInfo* sparks = new CParticleGeneratorInfo;
+        sparks->SetDefaults();
+        sparks->m_Particles = 6;
+        sparks->AddType().m_ParticleType = 1;
+        GetParticleGeneratorList().AddItemWithObject(sparks, "Sparks");
     }
 };
+
+CReplayedSprites& ReplayedSprites()
+{
+    static CReplayedSprites s_Sprites;
+    return s_Sprites;
+}
 
 CDemoRecorder& Recorder()
 {
     StandIns();
-    static CReplayedSprites s_Sprites;
     CDemoRecorder& recorder = CDemoRecorder::Get();
-    recorder.SetTargetFrame(&s_Sprites.target);
+    recorder.SetTargetFrame(&ReplayedSprites().target);
     return recorder;
 }
 
@@ -82,6 +98,8 @@ void PlayUntilIdle(CDemoRecorder& recorder)
     {
         recorder.PlayFrame();
         StandIns().replayed.clear();
+        // Replayed effects animate as in a playback.
+        ReplayedSprites().playfield.m_pFrontEffects->UpdateAndReap();
     }
 }
 
@@ -107,6 +125,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         });
     recorder.StopPlaying();
     StandIns().replayed.clear();
+    ReplayedSprites().playfield.ClearAllLists();
     s_pComposite.reset();
     s_pEveryKind.reset();
     return 0;

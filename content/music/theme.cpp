@@ -2,7 +2,7 @@
 #include "content/audio/synth.h"
 #include "content/content_items.h"
 
-// The main menu's music: eight seconds that loop, four bars of bass, lead
+// The main menu's music, the one compressed track: eight seconds that loop, four bars of bass, lead
 // and hi-hat at 120 beats a minute. Every note ends inside the loop, so the
 // end meets the start without a click.
 static void MakeTheme(CContentTree& tree, const char* item)
@@ -35,4 +35,4 @@ static void MakeTheme(CContentTree& tree, const char* item)
     AddSynthesizedSound(tree, item, synth, item);
 }
 
-static CContentItemRegistration s_Theme("Music/Theme.wav", MakeTheme);
+static CContentItemRegistration s_Theme("Music/Theme.ogg", MakeTheme);

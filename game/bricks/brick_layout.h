@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <vector>
+
 #include "engine/core/strings/ref_string.h"
 #include "engine/object/object.h"
 
@@ -18,7 +21,18 @@ public:
     // The power-ups the round gives the ship with every served ball.
     void GiveAutomaticPowerUps(CSprite* shipSprite);
 
+    // The chances of the "PowerUp" entries 1 .. n-1 summed (0 below two
+    // entries; saturating); entry 0, no power-up, never takes part.
+    uint32_t TotalPowerUpWeight() const;
+    // The entry whose share of the total holds r (drawn below the total):
+    // walking entries 1, 2, ..., the first whose running sum exceeds r; 0
+    // for none.
+    int32_t PickPowerUp(uint32_t r) const;
+
     CString m_DisplayName;
+    uint32_t m_AdditionalChanceOfConditionalExtraLife;
+    // The chance of each "PowerUp" entry by index; missing entries have 0.
+    std::vector<uint32_t> m_PowerUpChances;
     // The theme the round is laid with; not owned, none for no theme.
     CBackgroundDefinition* m_pBackground = nullptr;
 };

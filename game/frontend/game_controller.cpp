@@ -11,8 +11,13 @@
 #include "engine/graphics/slides/frame_overlay.h"
 #include "engine/graphics/slides/slide_show.h"
 #include "engine/graphics/stand_alone_frame_list.h"
+#include "engine/object/libraries/library_catalogue.h"
 #include "engine/ui/toolkit_state.h"
+#include "game/frontend/round_music_and_text_box.h"
 #include "game/playfield/delayed_call_queue.h"
+#include "game/playfield/music_mixer.h"
+#include "game/playfield/particle_generator.h"
+#include "game/playfield/tessivue_display.h"
 
 void CGameController::Create()
 {
@@ -34,16 +39,22 @@ CGameController::CGameController(CSlideShow* slideShow)
     CFrameOverlayOptions* overlays = nullptr;
     if (FindPictureWithOverlays("CompanyLogo", logo, overlays) && logo != nullptr && logo->GetPixels() != nullptr)
         m_pLogo = CFrameOverlayOptions::DrawOverlaysOnCopy(overlays, *logo, nullptr);
+    RequestMenuMusic();
+    GetMusicMixer().Update(0.0f);
 }
 
 CGameController::~CGameController()
 {
     delete m_pLogo;
+    SetHudDisplay(nullptr);
 }
 
 void CGameController::LoadResources(CSlideShow* slideShow)
 {
     CGameBase::LoadResources(slideShow);
+    InitCatalogueLibrary(GetParticleGeneratorList(), LIBRARY_PARTICLE_GENERATORS);
+    m_pTextBox = CreateTextBox();
+    SetHudDisplay(m_pTextBox.get());
     CFontLibrary& fonts = GetFontLibrary();
     CFont* defaultFont = fonts.FindFont("OCR Monospaced Numbers");
     CFont* textFont = fonts.FindFont("Small Blue");
@@ -55,6 +66,9 @@ void CGameController::Update(float step)
 {
     MarkUpdateStart();
     GetDelayedCallQueue().Update(step);
+    if (m_pTextBox)
+        m_pTextBox->Update(step);
+    GetMusicMixer().Update(step);
     CGameBase::Update(step);
 }
 
@@ -67,6 +81,8 @@ bool CGameController::Draw()
     if (m_pLogo)
         screen->BlitAt(m_pLogo, (screen->GetWidth() - m_pLogo->GetWidth()) / 2,
                        (screen->GetHeight() - m_pLogo->GetHeight()) / 2, &GetBlitNormal());
+    if (m_pTextBox)
+        m_pTextBox->Draw(*screen);
     DrawWindows();
     screen->UnlockBackBuffer();
     return CGameBase::Draw();

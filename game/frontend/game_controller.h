@@ -1,10 +1,13 @@
 #pragma once
 
+#include <memory>
+
 #include "engine/app/game_base.h"
 #include "engine/app/game_services.h"
 
 class CFrame;
 class CSlideShow;
+class CTessivueDisplay;
 
 // The game's own game object. For now it starts the engine, shows the
 // company logo on the loading slide show, loads the engine's resources and
@@ -22,17 +25,20 @@ public:
     explicit CGameController(CSlideShow* slideShow);
     ~CGameController() override;
 
-    // The engine's loading, then the root window over the screen.
+    // The engine's loading, the text box, then the root window over the
+    // screen.
     void LoadResources(CSlideShow* slideShow) override;
-    // The delayed calls first, then the engine's part of the step.
+    // The delayed calls, the text box and the music mixer, then the engine's
+    // part of the step.
     void Update(float step) override;
-    // The picture, then the window tree over it.
+    // The picture and the text box, then the window tree over them.
     bool Draw() override;
 
 private:
     // The company logo with its texts, as the slide show showed it; none
     // when the data holds no logo.
     CFrame* m_pLogo;
+    std::unique_ptr<CTessivueDisplay> m_pTextBox;
 };
 
 // The game's services: the game set-up is the controller's.

@@ -82,15 +82,20 @@ CPlayfield::~CPlayfield()
 
 int32_t CPlayfield::GetListCode(const CSpriteList* list) const
 {
-    const CSpriteList* byCode[] = {m_pBackgroundSprites, m_pBackEffects, m_pFrontEffects,
-                                   m_pFallingPowerUps,   m_pShots,       m_pBricks,
-                                   m_pLooseBalls,        m_pShip,        m_pBallsInPlay};
     for (int32_t code = 0; code < 9; code++)
     {
-        if (byCode[code] == list)
+        if (GetListByCode(code) == list)
             return code;
     }
     return 0;
+}
+
+CSpriteList* CPlayfield::GetListByCode(int32_t code) const
+{
+    CSpriteList* const byCode[] = {m_pBackgroundSprites, m_pBackEffects, m_pFrontEffects,
+                                   m_pFallingPowerUps,   m_pShots,       m_pBricks,
+                                   m_pLooseBalls,        m_pShip,        m_pBallsInPlay};
+    return code >= 0 && code < 9 ? byCode[code] : nullptr;
 }
 
 void CPlayfield::ClearAllLists()

@@ -5,6 +5,7 @@
 #include "engine/core/memory/dynamic_array.h"
 #include "engine/core/geometry/rect.h"
 #include "engine/core/strings/ref_string.h"
+#include "game/playfield/particle_burst.h"
 #include "game/playfield/sprite_list.h"
 
 class CBackgroundDefinition;
@@ -13,6 +14,7 @@ class CBrickBase;
 class CBrickLayer;
 class CBrickLayout;
 class CFrame;
+class CGameSprite;
 class CPlayerShipAI;
 class CScriptReferenceToTarget;
 class CSequence;
@@ -105,8 +107,39 @@ public:
     void ShowGameOverScore();
     void CompleteGame();
 
+    // Effects (playfield_effects.cpp). Generators are indices of the
+    // "Particle Generators" list; particle types given replace the
+    // generator's own (a brick style sheet's).
+    //
+    // An animation of the sequence that plays once and goes: in the front
+    // effects unless a list is given, at the speed factor times the
+    // sequence's own rate (0 shows its first frame for ever).
+    CSprite* SpawnAnimatedEffectSprite(bool replaying, CSequence* sequence, const Vector2& position,
+                                       CSpriteList* list, const Vector2* velocity, const Vector2* acceleration,
+                                       float speedFactor);
     // An animation of the "Sequences" entry at the sprite, in front of all.
     void SpawnEffectAtSprite(CSprite* sprite, int32_t sequenceIndex);
+    void SpawnSparks(const Vector2& position, int32_t shape, float sizeA, float sizeB, float angle,
+                     int32_t generator, const CParticleTypeArray* types, CSpriteList* list);
+    // A disc burst where something hit the sprite; with sound, all from the
+    // one point the radius back against the angle.
+    void SpawnHitSparks(CSprite* sprite, int32_t radius, bool withSound, float angle, int32_t generator);
+    // A burst over a brick's box.
+    void SpawnBreakParticles(CSprite* sprite, int32_t generator, const CParticleTypeArray* types);
+    void SpawnSparksInList(const Vector2& position, float halfWidth, float halfHeight, float angle,
+                           int32_t generator, CSpriteList* list);
+    // A falling capsule of the power-up kind (0: one picked by the round's
+    // chances, refusing level breakers under the flag and the excluded
+    // kinds); null when the round gives none.
+    CGameSprite* SpawnPowerUp(CSprite* source, int32_t kind, bool noLevelBreakers,
+                              const CDynamicArray<int32_t>* excluded);
+    // The records a recording keeps of effects (effect_records.cpp).
+    void RecordEffectSprite(CSequence* sequence, const Vector2& position, CSpriteList* list, const Vector2* velocity,
+                            const Vector2* acceleration, float speedFactor);
+    void RecordSparks(const Vector2& position, int32_t shape, float sizeA, float sizeB, float angle,
+                      int32_t generator, const CParticleTypeArray* types, CSpriteList* list);
+    // The list of a code; null for a code of no list.
+    CSpriteList* GetListByCode(int32_t code) const;
 
     void CollectBricksByReference(const CScriptReferenceToTarget& reference, CDynamicArray<CBrickBase*>& out);
     CBrickBase* FindBrickByReference(const CScriptReferenceToTarget& reference);

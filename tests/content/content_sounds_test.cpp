@@ -48,8 +48,9 @@ TEST_F(ContentSounds, EverySoundReadsAsMono16BitPcmOfItsLength)
         {"Sounds/!Silence.wav", 0.01, 0.2, true},
         {"Sounds/Bounce.wav", 0.05, 0.5, false},
         {"Sounds/UI/Button Action.wav", 0.02, 0.3, false},
+        {"Sounds/Default Spark.wav", 0.05, 0.2, false},
         {"Music/Intro.wav", 3.0, 6.0, false},
-        {"Music/Theme.wav", 6.0, 10.0, false},
+        {"Music/Theme.ogg", 7.9, 8.1, false},
     };
     for (const SoundCase& sound : cases)
     {
@@ -77,17 +78,18 @@ TEST_F(ContentSounds, EverySoundReadsAsMono16BitPcmOfItsLength)
     }
 }
 
-// A looping track must meet its own start without a click: it ends in
-// silence, as it starts.
+// A looping track must meet its own start without a click: it ends near
+// silence, as it starts. The lossy coding rings a little around the edges,
+// a few hundredths of a note's level.
 TEST_F(ContentSounds, TheThemeLoopsWithoutAClick)
 {
-    std::unique_ptr<CSoundReader> reader(OpenSoundReader("Music/Theme.wav", 0));
+    std::unique_ptr<CSoundReader> reader(OpenSoundReader("Music/Theme.ogg", 0));
     ASSERT_TRUE(reader);
     std::vector<int16_t> samples(10 * kContentSampleRate);
     samples.resize(reader->Read(samples.data(), static_cast<uint32_t>(samples.size() * 2)) / 2);
     ASSERT_GT(samples.size(), 2u);
-    EXPECT_LT(std::abs(samples.front()), 200);
-    EXPECT_LT(std::abs(samples.back()), 200);
+    EXPECT_LT(std::abs(samples.front()), 600);
+    EXPECT_LT(std::abs(samples.back()), 600);
 }
 
 TEST(ContentSynth, TheSineApproximationStaysClose)

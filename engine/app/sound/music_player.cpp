@@ -421,6 +421,19 @@ bool CMusicPlayer::PromoteSecondStream()
     return true;
 }
 
+float CMusicPlayer::GetMixWeight() const
+{
+    return m_pState ? m_pState->mixWeight.load() : 1.0f;
+}
+
+bool CMusicPlayer::HasSecondStream() const
+{
+    if (!m_pState)
+        return false;
+    std::lock_guard<std::mutex> lock(m_pState->busy);
+    return m_pState->second != nullptr;
+}
+
 void CMusicPlayer::SetVolume(int32_t volume)
 {
     if (!m_pState)

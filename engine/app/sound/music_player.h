@@ -71,6 +71,10 @@ public:
     void SetLoop(float mixWeight);
     // The second track becomes the first.
     bool PromoteSecondStream();
+    // What the refill blends with: the weight and whether a second track
+    // takes part.
+    float GetMixWeight() const;
+    bool HasSecondStream() const;
     void SetVolume(int32_t volume);
     int32_t GetVolume() const;
     bool IsPlaying() const;

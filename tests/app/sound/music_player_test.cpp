@@ -12,6 +12,7 @@
 #include "engine/platform/periodic_timers.h"
 #include "tests/support/archive_test_folder.h"
 #include "tests/support/manual_audio_output.h"
+#include "tests/support/music_test_folder.h"
 #include "tests/support/sound_fixtures.h"
 
 namespace {
@@ -32,25 +33,13 @@ std::vector<int16_t> CountingSamples(uint32_t frames, int16_t base, int16_t righ
     return samples;
 }
 
-class MusicPlayerTest : public ArchiveTestFolder
+class MusicPlayerTest : public MusicTestFolder
 {
 protected:
-    void SetUp() override
-    {
-        ArchiveTestFolder::SetUp();
-        GetGeneralSettings().SetFileName((m_Folder.Path() + "Game.CFG").c_str());
-        SetManualPeriodicTimers(true);
-        GetSoundManager().SetMasterOffset(0);
-        ASSERT_TRUE(GetSoundManager().Init());
-    }
-
     void TearDown() override
     {
         m_Player.reset();
-        GetSoundManager().Shutdown();
-        SetManualPeriodicTimers(false);
-        GetGeneralSettings().SetFileName(".\\Config.INI");
-        ArchiveTestFolder::TearDown();
+        MusicTestFolder::TearDown();
     }
 
     // Writes Data/Music/<name> with the samples.
@@ -108,7 +97,6 @@ protected:
 
     std::string Path(const std::string& name) const { return "Music/" + name; }
 
-    ScopedManualAudio m_Audio;
     std::unique_ptr<CMusicPlayer> m_Player;
 };
 
