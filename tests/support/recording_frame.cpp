@@ -19,12 +19,12 @@ void CRecordingFrame::SetPixel(int32_t x, int32_t y, const CColor& colour)
     calls.push_back(Call{PIXEL, static_cast<float>(x), static_cast<float>(y), 0.0f, 0.0f, &colour});
 }
 
-bool CRecordingFrame::Blit(CFrameInterface*, CRect&, CRect& destinationRect, CBlitType* blitType)
+bool CRecordingFrame::Blit(CFrameInterface* source, CRect&, CRect& destinationRect, CBlitType* blitType)
 {
     calls.push_back(Call{BLIT, static_cast<float>(destinationRect.left), static_cast<float>(destinationRect.top),
                          static_cast<float>(destinationRect.right - destinationRect.left),
                          static_cast<float>(destinationRect.bottom - destinationRect.top), nullptr,
-                         blitType != nullptr ? blitType->GetOpacity() : 1.0f});
+                         blitType != nullptr ? blitType->GetOpacity() : 1.0f, 255, source, blitType});
     return true;
 }
 

@@ -24,6 +24,9 @@ public:
         const CColor* colour;
         float opacity = 1.0f;
         int32_t alpha = 255;
+        // A blit's source and blit type.
+        const CFrameInterface* source = nullptr;
+        const CBlitType* blitType = nullptr;
     };
 
     void DrawLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1, const CColor& colour) override;
