@@ -2,7 +2,10 @@
 // calls are dispatched frame by frame until its bytes run out. Stand-in
 // calls read every kind of argument the game's calls read, and two more
 // read the delta of an object holding every property kind, as the game's
-// drawing calls carry the state of what they draw. A file no reader can
+// drawing calls carry the state of what they draw. The game's own sprite
+// draws replay too, into a frame covering every place a draw may name,
+// from a "Sequences" list of a one-frame and a three-frame sequence, so a
+// replayed draw reads its frame index. A file no reader can
 // make sense of ends in the stream's fatal report, never in a read outside
 // the buffer or the symbol maps, nor in a frame that never ends.
 
@@ -10,12 +13,14 @@
 #include <memory>
 #include <string>
 
+#include "engine/graphics/frame.h"
 #include "engine/object/recorded_calls/message_stream.h"
 #include "engine/object/recorded_calls/stream_call.h"
 #include "fuzz/support/fuzz_input.h"
 #include "engine/app/demo_recorder.h"
 #include "tests/object/properties/composite_kinds_object.h"
 #include "tests/object/every_kind_object.h"
+#include "tests/support/sprite_fixtures.h"
 #include "tests/support/stand_in_calls.h"
 
 namespace {
@@ -47,10 +52,28 @@ CStandInCalls& StandIns()
     return standIns;
 }
 
+// The seeds' sequences, by the names their draws carry.
+struct CReplayedSprites
+{
+    ListedSequences sequences;
+    CFrame target;
+
+    CReplayedSprites()
+    {
+        sequences.Add("Sprites/One", MakeSolidSequence(1, 8, 8, 0x1111));
+        sequences.Add("Sprites/Three", MakeSolidSequence(3, 16, 12, 0x2222));
+        target.Create(1100, 1100, 16);
+        target.SetUpperLeftOffset(-200, -200);
+    }
+};
+
 CDemoRecorder& Recorder()
 {
     StandIns();
-    return CDemoRecorder::Get();
+    static CReplayedSprites s_Sprites;
+    CDemoRecorder& recorder = CDemoRecorder::Get();
+    recorder.SetTargetFrame(&s_Sprites.target);
+    return recorder;
 }
 
 void PlayUntilIdle(CDemoRecorder& recorder)

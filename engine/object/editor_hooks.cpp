@@ -22,6 +22,7 @@ constinit CEditorHooks s_EditorHooks = {
     [](CPropertyWindow*, CObject*) {},
     [](CPropertyWindow*, const char*, const char*, CObject*, void (*)(CObject*)) {},
     []() { return false; },
+    []() {},
     [](CFrameInterface*, CSprite*) {},
     false,
 };

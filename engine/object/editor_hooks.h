@@ -60,6 +60,9 @@ struct CEditorHooks
                            void (*command)(CObject* target));
     // True while the level editor window exists.
     bool (*IsLevelEditorOpen)();
+    // Opens the level editor window once, in front (a test play that ends
+    // goes back to it).
+    void (*OpenLevelEditor)();
     // The level editor's marks over a sprite it shows (a brick's selection
     // state), drawn right after the sprite while the editor is open.
     void (*DrawEditorMarks)(CFrameInterface* frame, CSprite* sprite);

@@ -170,8 +170,7 @@ void CSprite::Update()
 void CSprite::GetMotion(CollisionMotion& motion)
 {
     motion.SetVector(Vector2Subtract(m_Position, GetPreviousPosition()));
-    motion.SetExtra(m_Velocity, SPRITE_BOUNCE_FACTOR, SPRITE_MINIMUM_BOUNCE_SPEED, SPRITE_FRICTION,
-                    SPRITE_STOP_SPEED);
+    motion.SetExtra(m_Velocity, SPRITE_BOUNCE_FACTOR, SPRITE_MINIMUM_BOUNCE_SPEED, SPRITE_FRICTION, SPRITE_STOP_SPEED);
 }
 
 void CSprite::SetVelocityFromContact(const CollisionContact& contact)

@@ -111,8 +111,7 @@ public:
 
     // One drawn image as a recording keeps it: the sequence's index in the
     // "Sequences" list, the frame and the drawn point (sprite_draw_record.cpp).
-    static void RecordDraw(CMessageStream& stream, int32_t sequenceIndex, int32_t frameIndex, int32_t x,
-                           int32_t y);
+    static void RecordDraw(CMessageStream& stream, int32_t sequenceIndex, int32_t frameIndex, int32_t x, int32_t y);
     // Its replay: draws the frame into the recorder's target frame with
     // "Normal".
     static void DrawFromStream(CMessageStream& stream);

@@ -134,8 +134,8 @@ void CSpriteList::UpdateAndReap()
     }
 }
 
-bool CSpriteList::CollidePairs(SpritePairCallback first, void* firstData, CSpriteList& other,
-                               SpritePairCallback second, void* secondData)
+bool CSpriteList::CollidePairs(SpritePairCallback first, void* firstData, CSpriteList& other, SpritePairCallback second,
+                               void* secondData)
 {
     bool touched = false;
     for (CSprite* a = m_pHead; a != nullptr; a = a->m_pNext)

@@ -72,8 +72,8 @@ bool CSpriteList::Resolve(CSprite* mover, Vector2& position, const CollisionMoti
         hits++;
         position = Vector2Add(position, contact.m_Offset);
         Vector2 rest = Vector2Subtract(remaining.m_Vector, contact.m_Offset);
-        BounceOffNormal(rest, contact.m_Normal, motion.m_BounceFactor, motion.m_MinimumBounceSpeed,
-                        motion.m_Friction, motion.m_StopSpeed);
+        BounceOffNormal(rest, contact.m_Normal, motion.m_BounceFactor, motion.m_MinimumBounceSpeed, motion.m_Friction,
+                        motion.m_StopSpeed);
         BounceOffNormal(velocity, contact.m_Normal, motion.m_BounceFactor, motion.m_MinimumBounceSpeed,
                         motion.m_Friction, motion.m_StopSpeed);
         remaining.SetVector(rest);

@@ -59,7 +59,7 @@ TEST(DelayedCallQueue, ALongStepFiresEveryDueRepeatAndNoneAfterTheCount)
         int firings;
         bool pending;
     } cases[] = {
-        {0.1f, 2, 1.0f, 2, false}, {0.1f, 5, 0.25f, 2, true}, {0.0f, 4, STEP, 4, false},
+        {0.1f, 2, 1.0f, 2, false}, {0.1f, 5, 0.25f, 2, true},  {0.0f, 4, STEP, 4, false},
         {0.5f, 0, STEP, 0, false}, {0.5f, -3, 1.0f, 0, false},
     };
     for (const auto& c : cases)
@@ -86,9 +86,9 @@ TEST(DelayedCallQueue, FireAllFiresEveryEntryInOrderAndWhatTheyQueue)
     int deletions = 0;
     queue.Add(new CFunctionCallback(
                   [&] {
-                      log.push_back("a");
-                      if (log.size() == 1)
-                          queue.Add(new CFunctionCallback([&] { log.push_back("late"); }, &deletions), 9.0f, 1);
+        log.push_back("a");
+        if (log.size() == 1)
+            queue.Add(new CFunctionCallback([&] { log.push_back("late"); }, &deletions), 9.0f, 1);
                   },
                   &deletions),
               5.0f, 2);

@@ -21,8 +21,13 @@ TEST(SpritePart, FrameFollowsTheProgress)
         double progress;
         int32_t frame;
         bool image;
-    } cases[] = {{0.95, 9, true}, {1.0, 9, true}, {0.05, 0, true}, {7.0, 9, true}, {0.5, 5, true},
-                 {-0.5, -5, false}, {-1.0e300, INT32_MIN, false}};
+    } cases[] = {{0.95, 9, true},
+                 {1.0, 9, true},
+                 {0.05, 0, true},
+                 {7.0, 9, true},
+                 {0.5, 5, true},
+                 {-0.5, -5, false},
+                 {-1.0e300, INT32_MIN, false}};
     for (const auto& c : cases)
     {
         CSpritePart part(ten.get());

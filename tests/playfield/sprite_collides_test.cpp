@@ -45,8 +45,8 @@ TEST_F(PixelCollision, OpaqueFramesOverlappingByOnePixelCollide)
         float x;
         float y;
         bool hit;
-    } cases[] = {{3.0f, 3.0f, true}, {4.0f, 3.0f, false}, {-3.0f, 0.0f, true}, {0.0f, -4.0f, false},
-                 {3.4f, 2.6f, true}};
+    } cases[] = {
+        {3.0f, 3.0f, true}, {4.0f, 3.0f, false}, {-3.0f, 0.0f, true}, {0.0f, -4.0f, false}, {3.4f, 2.6f, true}};
     for (const auto& c : cases)
     {
         CSprite a;

@@ -246,24 +246,20 @@ TEST(BounceRule, ReflectsSlowsAndAbsorbsByItsFactors)
         float b, s, f, k;
         Vector2 out;
     } cases[] = {
-        {{3.0f, 6.0f}, 1.0f, 0.1f, 0.0f, 0.1f, {3.0f, -6.0f}},
-        {{3.0f, -6.0f}, 1.0f, 0.1f, 0.0f, 0.1f, {3.0f, -6.0f}},
-        {{3.0f, 0.0f}, 1.0f, 0.1f, 0.0f, 0.1f, {3.0f, 0.0f}},
-        {{0.05f, 6.0f}, 1.0f, 0.1f, 0.0f, 0.1f, {0.0f, -6.0f}},
-        {{3.0f, 0.1f}, 1.0f, 0.1f, 0.0f, 0.1f, {3.0f, 0.0f}},
-        {{3.0f, 6.0f}, 0.5f, 0.1f, 0.0f, 0.1f, {3.0f, -3.0f}},
-        {{4.0f, 6.0f}, 1.0f, 0.1f, 0.5f, 0.1f, {2.0f, -6.0f}},
-        {{3.0f, 6.0f}, 0.5f, 4.0f, 0.0f, 0.1f, {3.0f, 0.0f}},
+        {{3.0f, 6.0f}, 1.0f, 0.1f, 0.0f, 0.1f, {3.0f, -6.0f}}, {{3.0f, -6.0f}, 1.0f, 0.1f, 0.0f, 0.1f, {3.0f, -6.0f}},
+        {{3.0f, 0.0f}, 1.0f, 0.1f, 0.0f, 0.1f, {3.0f, 0.0f}},  {{0.05f, 6.0f}, 1.0f, 0.1f, 0.0f, 0.1f, {0.0f, -6.0f}},
+        {{3.0f, 0.1f}, 1.0f, 0.1f, 0.0f, 0.1f, {3.0f, 0.0f}},  {{3.0f, 6.0f}, 0.5f, 0.1f, 0.0f, 0.1f, {3.0f, -3.0f}},
+        {{4.0f, 6.0f}, 1.0f, 0.1f, 0.5f, 0.1f, {2.0f, -6.0f}}, {{3.0f, 6.0f}, 0.5f, 4.0f, 0.0f, 0.1f, {3.0f, 0.0f}},
         {{3.0f, 6.0f}, 1.0f, 0.1f, 0.0f, 5.0f, {0.0f, -6.0f}},
     };
     for (const auto& c : cases)
     {
         Vector2 v = c.v;
         BounceOffNormal(v, up, c.b, c.s, c.f, c.k);
-        EXPECT_FLOAT_EQ(v.x, c.out.x) << c.v.x << "," << c.v.y << " b " << c.b << " s " << c.s << " f " << c.f
-                                      << " k " << c.k;
-        EXPECT_FLOAT_EQ(v.y, c.out.y) << c.v.x << "," << c.v.y << " b " << c.b << " s " << c.s << " f " << c.f
-                                      << " k " << c.k;
+        EXPECT_FLOAT_EQ(v.x, c.out.x) << c.v.x << "," << c.v.y << " b " << c.b << " s " << c.s << " f " << c.f << " k "
+                                      << c.k;
+        EXPECT_FLOAT_EQ(v.y, c.out.y) << c.v.x << "," << c.v.y << " b " << c.b << " s " << c.s << " f " << c.f << " k "
+                                      << c.k;
     }
 }
 

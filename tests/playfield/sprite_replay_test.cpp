@@ -63,8 +63,14 @@ protected:
         m_pShip = m_Sequences.Add("Ship", MakeSolidSequence(1, 20, 10, 300));
     }
 
-    Vector2 RandomPoint() { return Vector2{GameRandom().BetweenFloat(0.0f, 640.0f), GameRandom().BetweenFloat(0.0f, 600.0f)}; }
-    Vector2 RandomVelocity() { return Vector2{GameRandom().BetweenFloat(-6.0f, 6.0f), GameRandom().BetweenFloat(-6.0f, 6.0f)}; }
+    Vector2 RandomPoint()
+    {
+        return Vector2{GameRandom().BetweenFloat(0.0f, 640.0f), GameRandom().BetweenFloat(0.0f, 600.0f)};
+    }
+    Vector2 RandomVelocity()
+    {
+        return Vector2{GameRandom().BetweenFloat(-6.0f, 6.0f), GameRandom().BetweenFloat(-6.0f, 6.0f)};
+    }
 
     // A scene of plain sprites, two-part sprites looping their parts and
     // effects animating themselves to death, with a new effect every ten

@@ -172,8 +172,8 @@ TEST(Sprite, AFrameIndexOutsideTheSequenceIsNoFrame)
         CSequence* sequence;
         int32_t index;
         bool frame;
-    } cases[] = {{sequence.get(), 0, true}, {sequence.get(), 2, true}, {sequence.get(), 3, false},
-                 {sequence.get(), -1, false}, {empty.get(), 0, false}, {nullptr, 0, false}};
+    } cases[] = {{sequence.get(), 0, true},   {sequence.get(), 2, true}, {sequence.get(), 3, false},
+                 {sequence.get(), -1, false}, {empty.get(), 0, false},   {nullptr, 0, false}};
     for (const auto& c : cases)
     {
         CSprite sprite;
@@ -206,7 +206,7 @@ TEST(Sprite, NearAndPixelTestsNeedExactlyActiveAndCollidable)
     {
         uint32_t flags;
         bool passes;
-    } cases[] = {{1 | 2, true}, {1 | 2 | 4, false}, {1 | 4, false}, {1 | 2 | 8, true},
+    } cases[] = {{1 | 2, true}, {1 | 2 | 4, false}, {1 | 4, false},      {1 | 2 | 8, true},
                  {2, false},    {1, false},         {1 | 2 | 0x20, true}};
     for (const auto& c : cases)
     {
@@ -231,7 +231,7 @@ TEST(Sprite, IsNearLooksInABrickSizedBoxWidenedByTheBallRadius)
         float y;
         bool near;
     } cases[] = {
-        {8.0f, 24.0f, 0.0f, true},   {8.0f, 24.01f, 0.0f, false}, {8.0f, -24.0f, 0.0f, true},
+        {8.0f, 24.0f, 0.0f, true},   {8.0f, 24.01f, 0.0f, false},  {8.0f, -24.0f, 0.0f, true},
         {8.0f, 0.0f, 17.0f, true},   {8.0f, 0.0f, -17.01f, false}, {3.0f, 19.0f, 12.0f, true},
         {3.0f, 19.01f, 0.0f, false}, {3.0f, 0.0f, 12.01f, false},
     };

@@ -26,9 +26,9 @@ CSequence* MakeSolidSequence(uint32_t frameCount, int32_t width, int32_t height,
         lines.push_back("Frames Per Second=" + std::to_string(fps));
     CSequence* sequence = ReadTestSequence(lines);
     for (uint32_t i = 0; i < frameCount; i++)
-        sequence->AddFrame(MakeSolidFrame(width, height, static_cast<uint16_t>(firstValue + i), -width / 2,
-                                          -height / 2),
-                           false, false);
+        sequence->AddFrame(
+            MakeSolidFrame(width, height, static_cast<uint16_t>(firstValue + i), -width / 2, -height / 2), false,
+            false);
     return sequence;
 }
 
@@ -125,7 +125,6 @@ Polygon2D* CPolygonAI::GetCollisionPolygon(CSprite* sprite)
 
 Polygon2D MakeBox(float halfWidth, float halfHeight)
 {
-    return MakePolygon({{-halfWidth, -halfHeight}, {halfWidth, -halfHeight}, {halfWidth, halfHeight},
-                        {-halfWidth, halfHeight}},
-                       true);
+    return MakePolygon(
+        {{-halfWidth, -halfHeight}, {halfWidth, -halfHeight}, {halfWidth, halfHeight}, {-halfWidth, halfHeight}}, true);
 }

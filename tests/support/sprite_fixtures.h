@@ -13,13 +13,11 @@ class CSprite;
 
 // A plain 16-bit frame of the size whose pixels all hold the value, with
 // its hot spot at (-upperLeftX, -upperLeftY) from the upper-left pixel.
-CFrame* MakeSolidFrame(int32_t width, int32_t height, uint16_t value, int32_t upperLeftX = 0,
-                       int32_t upperLeftY = 0);
+CFrame* MakeSolidFrame(int32_t width, int32_t height, uint16_t value, int32_t upperLeftX = 0, int32_t upperLeftY = 0);
 
 // A sequence of frameCount solid width x height frames centred on their hot
 // spots; frame i holds the value firstValue + i. fps 0 keeps the default.
-CSequence* MakeSolidSequence(uint32_t frameCount, int32_t width, int32_t height, uint16_t firstValue,
-                             float fps = 0.0f);
+CSequence* MakeSolidSequence(uint32_t frameCount, int32_t width, int32_t height, uint16_t firstValue, float fps = 0.0f);
 
 // Sequences added to the "Sequences" list under the names given, removed
 // (and deleted) with the object.
