@@ -223,21 +223,24 @@ float CFlockingSimulation::FlockingHeading(const Boid& boid) const
     return FastAtan2(vy, vx);
 }
 
+bool CFlockingSimulation::Sees(const Boid& boid, const Boid& other)
+{
+    if (other.x == boid.x && other.y == boid.y)
+        return false;
+    const float dx = other.x - boid.x;
+    const float dy = other.y - boid.y;
+    if (dx * dx + dy * dy >= kNeighbourRadius * kNeighbourRadius)
+        return false;
+    return std::fabs(WrapSigned(FastAtan2(dy, dx) - boid.heading)) <= kHalfFieldOfView;
+}
+
 void CFlockingSimulation::StepBoid(Boid& boid, float seconds)
 {
     CDynamicArray<uint32_t>& neighbours = Neighbours();
     neighbours.RemoveAll();
-    const float radiusSquared = kNeighbourRadius * kNeighbourRadius;
     for (uint32_t i = 0; i < m_Boids.GetCount(); i++)
     {
-        const Boid& other = m_Boids[i];
-        if (other.x == boid.x && other.y == boid.y)
-            continue;
-        const float dx = other.x - boid.x;
-        const float dy = other.y - boid.y;
-        if (dx * dx + dy * dy >= radiusSquared)
-            continue;
-        if (std::fabs(WrapSigned(FastAtan2(dy, dx) - boid.heading)) <= kHalfFieldOfView)
+        if (Sees(boid, m_Boids[i]))
             neighbours.Add(i);
     }
 

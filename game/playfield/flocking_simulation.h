@@ -55,6 +55,9 @@ public:
     virtual void Update(float seconds);
     virtual void Draw(CFrameInterface* frame);
     void StepBoid(Boid& boid, float seconds);
+    // Whether the boid sees the other: another place, nearer than the
+    // neighbour radius and inside its field of view.
+    static bool Sees(const Boid& boid, const Boid& other);
 
     CPoolArray<Boid>& GetBoids() { return m_Boids; }
     const CPoolArray<Boid>& GetBoids() const { return m_Boids; }
