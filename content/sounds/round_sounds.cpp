@@ -47,8 +47,7 @@ static void MakeLevelEndingTune(CContentTree& tree, const char* item)
     CSynth synth(1.2);
     const int notes[] = {3, 7, 10, 15};
     for (int i = 0; i < 4; i++)
-        synth.AddTone(0.15 * i, 1.2 - 0.15 * i, NoteHz(notes[i]), NoteHz(notes[i]), 0.3, EWaveShape::Sine,
-                      {0.005, 2});
+        synth.AddTone(0.15 * i, 1.2 - 0.15 * i, NoteHz(notes[i]), NoteHz(notes[i]), 0.3, EWaveShape::Sine, {0.005, 2});
     AddSynthesizedSound(tree, item, synth, item);
 }
 

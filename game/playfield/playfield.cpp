@@ -12,6 +12,7 @@
 #include "game/bricks/round_set.h"
 #include "game/bricks/rounds_library.h"
 #include "game/bricks/script_reference_to_target.h"
+#include "game/playfield/first_behaviour.h"
 #include "game/playfield/player_ship_ai.h"
 #include "game/playfield/playfield_hooks.h"
 #include "game/playfield/sprite.h"
@@ -25,15 +26,6 @@ constexpr CRect kWholeScreenClip = {0, 0, 800, 600};
 
 constexpr int32_t kKeyEnter = 13;
 constexpr int32_t kKeySpace = 32;
-
-// The brick behaviour of a sprite of the brick list, or none.
-CBrickBase* BrickOf(const CSprite* sprite)
-{
-    CSpriteAI* behaviour = sprite->GetAI();
-    return behaviour != nullptr && behaviour->IsKindOf(CBrickBase::SGetClassInfo())
-               ? static_cast<CBrickBase*>(behaviour)
-               : nullptr;
-}
 
 } // namespace
 
@@ -194,12 +186,7 @@ void CPlayfield::SetBackground(CBackgroundDefinition* definition)
 CPlayerShipAI* CPlayfield::GetShipAI() const
 {
     CSprite* ship = GetShipSprite();
-    if (ship == nullptr)
-        return nullptr;
-    CSpriteAI* behaviour = ship->GetAI();
-    return behaviour != nullptr && behaviour->IsKindOf(CPlayerShipAI::SGetClassInfo())
-               ? static_cast<CPlayerShipAI*>(behaviour)
-               : nullptr;
+    return ship != nullptr ? FirstBehaviourAs<CPlayerShipAI>(ship) : nullptr;
 }
 
 void CPlayfield::CollectBricksByReference(const CScriptReferenceToTarget& reference, CDynamicArray<CBrickBase*>& out)
@@ -208,7 +195,7 @@ void CPlayfield::CollectBricksByReference(const CScriptReferenceToTarget& refere
         return;
     for (CSprite* sprite = m_pBricks->GetHead(); sprite != nullptr; sprite = sprite->GetNext())
     {
-        CBrickBase* brick = BrickOf(sprite);
+        CBrickBase* brick = FirstBehaviourAs<CBrickBase>(sprite);
         if (brick != nullptr && reference.Matches(brick))
             out.Add(brick);
     }
@@ -223,7 +210,7 @@ CBrickBase* CPlayfield::FindBrickByReference(const CScriptReferenceToTarget& ref
         return found;
     for (CSprite* sprite = m_pBricks->GetHead(); sprite != nullptr && found == nullptr; sprite = sprite->GetNext())
     {
-        CBrickBase* brick = BrickOf(sprite);
+        CBrickBase* brick = FirstBehaviourAs<CBrickBase>(sprite);
         if (brick != nullptr && reference.Matches(brick))
             found = brick;
     }
@@ -237,7 +224,7 @@ void CPlayfield::FindBricksByName(const CString& name, CDynamicArray<CBrickBase*
         return;
     for (CSprite* sprite = m_pBricks->GetHead(); sprite != nullptr; sprite = sprite->GetNext())
     {
-        CBrickBase* brick = BrickOf(sprite);
+        CBrickBase* brick = FirstBehaviourAs<CBrickBase>(sprite);
         if (brick != nullptr && brick->GetName().CompareNoCase(name) == 0)
             out.Add(brick);
     }

@@ -47,6 +47,8 @@ public:
     };
 
     static constexpr float kStepSeconds = 0.016666668f;
+    // How long the text box shows the round's messages.
+    static constexpr float kMessageSeconds = 4.0f;
     static constexpr uint32_t kLevelEndingSteps = 45;
     static constexpr uint32_t kFirstTallySteps = 120;
     static constexpr uint32_t kTallyStepGap = 19;

@@ -9,6 +9,7 @@
 #include "game/bricks/brick_layer.h"
 #include "game/bricks/brick_layout.h"
 #include "game/playfield/ball_ai.h"
+#include "game/playfield/first_behaviour.h"
 #include "game/playfield/game_sprite.h"
 #include "game/playfield/player_ship_ai.h"
 #include "game/playfield/playfield_hooks.h"
@@ -19,7 +20,6 @@
 namespace {
 
 const Vector2 kShipStart = {320.0f, 560.0f};
-constexpr float kBeginSeconds = 4.0f;
 
 // "Round" and the round's number: the first line of the box at a round's
 // start and when its play begins.
@@ -136,9 +136,8 @@ void CPlayfield::BeginPlay()
     for (CSprite* sprite = m_pBricks->GetHead(); sprite != nullptr;)
     {
         CSprite* next = sprite->GetNext();
-        CSpriteAI* behaviour = sprite->GetAI();
-        if (behaviour != nullptr && behaviour->IsKindOf(CBrickBase::SGetClassInfo()))
-            static_cast<CBrickBase*>(behaviour)->OnRoundStart();
+        if (CBrickBase* brick = FirstBehaviourAs<CBrickBase>(sprite))
+            brick->OnRoundStart();
         sprite = next;
     }
     const int32_t roundIndex = m_StandAloneRound != -1 ? m_StandAloneRound : m_RoundIndex;
@@ -146,7 +145,7 @@ void CPlayfield::BeginPlay()
     const CString name = layout != nullptr ? layout->m_DisplayName : CString();
     if (CTessivueDisplay* box = GetHudDisplay())
     {
-        box->ShowText(RoundLine(roundIndex), CTessivueDisplay::kAlternateFont, kBeginSeconds, false);
+        box->ShowText(RoundLine(roundIndex), CTessivueDisplay::kAlternateFont, kMessageSeconds, false);
         box->AddText(name, CTessivueDisplay::kNormalFont);
         box->AddText(g_TextBegin.GetText(), CTessivueDisplay::kAlternateFont);
     }

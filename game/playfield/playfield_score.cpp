@@ -11,7 +11,6 @@
 namespace {
 
 constexpr int32_t kShownScoreFrom = 100;
-constexpr float kMessageSeconds = 4.0f;
 constexpr float kGameOverSeconds = 2.0f;
 constexpr uint32_t kRoundsPerCheckPoint = 10;
 // From this many game overs in a row at one checkpoint the player is
@@ -66,8 +65,7 @@ void CPlayfield::CheckLostBall()
         GetSoundList().PlayByName("Lost Ball.WAV");
         ServeBall(true);
         if (box != nullptr)
-            box->ShowText(g_TextOutOfBoundsPenalty.GetText(), CTessivueDisplay::kAlternateFont, kMessageSeconds,
-                          false);
+            box->ShowText(g_TextOutOfBoundsPenalty.GetText(), CTessivueDisplay::kAlternateFont, kMessageSeconds, false);
         return;
     }
     // A pending scripted event (a ball a brick is about to release) gets its

@@ -4,6 +4,7 @@
 #include "engine/object/editor_hooks.h"
 #include "game/bricks/brick_optional.h"
 #include "game/playfield/ball_ai.h"
+#include "game/playfield/first_behaviour.h"
 #include "game/playfield/player_ship_ai.h"
 #include "game/playfield/playfield_texts.h"
 #include "game/playfield/sprite.h"
@@ -15,7 +16,6 @@ namespace {
 constexpr uint32_t kOptionalBrickBonus = 500;
 constexpr uint32_t kBallBonus = 500;
 constexpr uint32_t kSpecialBallBonus = 1000;
-constexpr float kMessageSeconds = 4.0f;
 
 // The first sprite of the list that is not dead and whose first behaviour
 // is of the class: a sprite killed since the lists were last reaped (its
@@ -25,8 +25,7 @@ CSprite* FirstLive(CSpriteList& list)
 {
     for (CSprite* sprite = list.GetHead(); sprite != nullptr; sprite = sprite->GetNext())
     {
-        CSpriteAI* behaviour = sprite->GetAI();
-        if (!sprite->IsDead() && behaviour != nullptr && behaviour->IsKindOf(T::SGetClassInfo()))
+        if (!sprite->IsDead() && FirstBehaviourAs<T>(sprite) != nullptr)
             return sprite;
     }
     return nullptr;

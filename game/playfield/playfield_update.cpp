@@ -9,6 +9,7 @@
 #include "game/bricks/brick_base.h"
 #include "game/bricks/brick_layer.h"
 #include "game/playfield/ball_ai.h"
+#include "game/playfield/first_behaviour.h"
 #include "game/playfield/player_controls.h"
 #include "game/playfield/player_ship_ai.h"
 #include "game/playfield/playfield_hooks.h"
@@ -25,21 +26,12 @@ uint32_t s_LastUpdateTick = 0;
 
 constexpr uint32_t kRoundCompleteBonus = 1000;
 constexpr uint32_t kNoShipBonus = 3000;
-constexpr float kMessageSeconds = 4.0f;
 constexpr float kSlowedSpeedFactor = 0.01f;
 constexpr int32_t kSpeedRecoverySteps = 75;
 // Past these many rounds from the start on an easy setting, or fewer with
 // lives to spare, the player is offered a harder one.
 constexpr int32_t kHarderHintRounds = 30;
 constexpr int32_t kHarderHintRoundsWithSpareLives = 21;
-
-// The first behaviour of the sprite when it is of the class, else none.
-template <typename T>
-T* FirstAs(const CSprite* sprite)
-{
-    CSpriteAI* behaviour = sprite->GetAI();
-    return behaviour != nullptr && behaviour->IsKindOf(T::SGetClassInfo()) ? static_cast<T*>(behaviour) : nullptr;
-}
 
 } // namespace
 
@@ -119,7 +111,7 @@ void CPlayfield::TestRoundCleared()
 {
     for (CSprite* sprite = m_pBricks->GetHead(); sprite != nullptr; sprite = sprite->GetNext())
     {
-        CBrickBase* brick = FirstAs<CBrickBase>(sprite);
+        CBrickBase* brick = FirstBehaviourAs<CBrickBase>(sprite);
         if (!sprite->IsDead() && brick != nullptr && brick->MustBeDestroyedToFinish())
             return;
     }
@@ -157,7 +149,7 @@ void CPlayfield::RunRoundComplete()
     for (CSprite* sprite = m_pBallsInPlay->GetHead(); sprite != nullptr; sprite = sprite->GetNext())
     {
         sprite->m_Velocity = {0.0f, 0.0f};
-        if (CBallAI* ball = FirstAs<CBallAI>(sprite))
+        if (CBallAI* ball = FirstBehaviourAs<CBallAI>(sprite))
             ball->m_Stopped = true;
     }
     CTessivueDisplay* box = GetHudDisplay();
@@ -189,7 +181,7 @@ void CPlayfield::SlowBallsAfterPause()
         if (v.x * v.x + v.y * v.y <= kSlowedSpeedFactor * kSlowedSpeedFactor)
             continue;
         anyMoving = true;
-        CBallAI* ball = FirstAs<CBallAI>(sprite);
+        CBallAI* ball = FirstBehaviourAs<CBallAI>(sprite);
         if (m_ResumeGuard == 0.0f && ball != nullptr)
             ball->SetSpeedChange(kSlowedSpeedFactor, kSpeedRecoverySteps);
     }
@@ -208,45 +200,45 @@ void CPlayfield::AddSpeedSample(float pixelsPerSecond)
 
 void CPlayfield::OnBallTouchesBrick(CSprite* ball, CSprite* brick, int32_t passesThrough, CollisionContact& contact)
 {
-    if (CBallAI* ballAI = FirstAs<CBallAI>(ball))
+    if (CBallAI* ballAI = FirstBehaviourAs<CBallAI>(ball))
         ballAI->HitBrick(ball, brick, passesThrough, contact);
 }
 
 void CPlayfield::OnBallTouchesShip(CSprite* ball, CSprite* ship, void*)
 {
-    CPlayerShipAI* shipAI = FirstAs<CPlayerShipAI>(ship);
+    CPlayerShipAI* shipAI = FirstBehaviourAs<CPlayerShipAI>(ship);
     if (shipAI != nullptr && (shipAI->GetHeldBall() == ball || shipAI->TryCatch(ship, ball)))
         return;
-    if (CBallAI* ballAI = FirstAs<CBallAI>(ball))
+    if (CBallAI* ballAI = FirstBehaviourAs<CBallAI>(ball))
         ballAI->HitShip(ball, ship);
 }
 
 void CPlayfield::OnBrickTouchesShip(CSprite* brick, CSprite* ship, void*)
 {
-    if (CBrickBase* brickAI = FirstAs<CBrickBase>(brick))
+    if (CBrickBase* brickAI = FirstBehaviourAs<CBrickBase>(brick))
         brickAI->OnTouchedByShip(ship);
 }
 
 void CPlayfield::OnPowerUpTouchesShip(CSprite* capsule, CSprite* ship, void*)
 {
-    if (CPowerUpBase* powerUp = FirstAs<CPowerUpBase>(capsule))
+    if (CPowerUpBase* powerUp = FirstBehaviourAs<CPowerUpBase>(capsule))
         powerUp->CollectByShip(ship);
 }
 
 void CPlayfield::OnPowerUpTouchesBall(CSprite* capsule, CSprite* ball, void*)
 {
-    if (CPowerUpBase* powerUp = FirstAs<CPowerUpBase>(capsule))
-        powerUp->HitByBall(FirstAs<CBallAI>(ball));
+    if (CPowerUpBase* powerUp = FirstBehaviourAs<CPowerUpBase>(capsule))
+        powerUp->HitByBall(FirstBehaviourAs<CBallAI>(ball));
 }
 
 void CPlayfield::OnShotTouchesBrick(CSprite* shot, CSprite* brick, void*)
 {
-    if (CShotAI* shotAI = FirstAs<CShotAI>(shot))
-        shotAI->HitBrick(FirstAs<CBrickBase>(brick));
+    if (CShotAI* shotAI = FirstBehaviourAs<CShotAI>(shot))
+        shotAI->HitBrick(FirstBehaviourAs<CBrickBase>(brick));
 }
 
 void CPlayfield::OnShotTouchesBall(CSprite* shot, CSprite* ball, void*)
 {
-    if (CShotAI* shotAI = FirstAs<CShotAI>(shot))
-        shotAI->HitBall(FirstAs<CBallAI>(ball));
+    if (CShotAI* shotAI = FirstBehaviourAs<CShotAI>(shot))
+        shotAI->HitBall(FirstBehaviourAs<CBallAI>(ball));
 }

@@ -25,9 +25,10 @@ void CGameStats::RegisterProperties(CClassInfo* classInfo)
     AddCounter(classInfo, "Coins Collected", VP_MEMBER(m_CoinsCollected));
     AddCounter(classInfo, "Balls Lost", VP_MEMBER(m_BallsLost));
     AddCounter(classInfo, "Points Scored", VP_MEMBER(m_PointsScored));
+    classInfo->AddProperty(new FloatProperty("Seconds Played", VP_MEMBER(m_SecondsPlayed), EDITOR_EDITABLE, 0.0f,
+                                             nullptr, 0.0f, 0.0f, 0.0f));
     classInfo->AddProperty(
-        new FloatProperty("Seconds Played", VP_MEMBER(m_SecondsPlayed), EDITOR_EDITABLE, 0.0f, nullptr, 0.0f, 0.0f, 0.0f));
-    classInfo->AddProperty(new Int64Property("Start Time", VP_MEMBER(m_StartTime), EDITOR_EDITABLE, 0, nullptr, 0, 0, 1));
+        new Int64Property("Start Time", VP_MEMBER(m_StartTime), EDITOR_EDITABLE, 0, nullptr, 0, 0, 1));
     classInfo->AddProperty(new Int64Property("End Time", VP_MEMBER(m_EndTime), EDITOR_EDITABLE, 0, nullptr, 0, 0, 1));
     AddCounter(classInfo, "Level Of Difficulty", VP_MEMBER(m_LevelOfDifficulty));
     classInfo->AddProperty(new BoolProperty("Used Cheat", VP_MEMBER(m_UsedCheat), EDITOR_EDITABLE, false, nullptr));

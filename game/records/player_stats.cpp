@@ -31,12 +31,12 @@ void CPlayerStatsForRoundSet::RegisterProperties(CClassInfo* classInfo)
                                                      CSuspendedGameStats::SGetClassInfo(), EDITOR_EDITABLE, nullptr));
     classInfo->AddProperty(new NestedObjectProperty("Career Totals", VP_MEMBER(m_CareerTotals), EDITOR_EDITABLE));
     classInfo->AddProperty(new NestedObjectProperty("Career Best", VP_MEMBER(m_CareerBest), EDITOR_EDITABLE));
-    classInfo->AddProperty(new ArrayProperty(
-        "All Games Played", VP_MEMBER(m_AllGamesPlayedCount), VP_MEMBER(m_AllGamesPlayedCapacity),
-        VP_MEMBER(m_AllGamesPlayed), "m_AllGamesPlayed", true,
-        new ObjectPointerProperty("Game Stats", ArrayElementMember<CObject*>(), CGameStats::SGetClassInfo(),
-                                  EDITOR_EDITABLE, nullptr),
-        EDITOR_EDITABLE));
+    classInfo->AddProperty(
+        new ArrayProperty("All Games Played", VP_MEMBER(m_AllGamesPlayedCount), VP_MEMBER(m_AllGamesPlayedCapacity),
+                          VP_MEMBER(m_AllGamesPlayed), "m_AllGamesPlayed", true,
+                          new ObjectPointerProperty("Game Stats", ArrayElementMember<CObject*>(),
+                                                    CGameStats::SGetClassInfo(), EDITOR_EDITABLE, nullptr),
+                          EDITOR_EDITABLE));
     AddCounter(classInfo, "Highest Round Completed", VP_MEMBER(m_HighestRoundCompleted));
     classInfo->AddProperty(new ArrayProperty(
         "Most Rings Found Each Round", VP_MEMBER(m_MostRingsFoundCount), VP_MEMBER(m_MostRingsFoundCapacity),
@@ -65,12 +65,12 @@ void CPlayerStats::RegisterProperties(CClassInfo* classInfo)
 {
     classInfo->AddProperty(new TextProperty("Name", VP_MEMBER(m_Name), EDITOR_EDITABLE, ""));
     AddCounter(classInfo, "Last Selected Difficulty", VP_MEMBER(m_LastSelectedDifficulty), 1);
-    classInfo->AddProperty(new ArrayProperty(
-        "Stats For Round Sets", VP_MEMBER(m_RoundSetCount), VP_MEMBER(m_RoundSetCapacity), VP_MEMBER(m_RoundSets),
-        "m_RoundSets", true,
-        new ObjectPointerProperty("Round Set", ArrayElementMember<CObject*>(),
-                                  CPlayerStatsForRoundSet::SGetClassInfo(), EDITOR_EDITABLE, nullptr),
-        EDITOR_EDITABLE));
+    classInfo->AddProperty(
+        new ArrayProperty("Stats For Round Sets", VP_MEMBER(m_RoundSetCount), VP_MEMBER(m_RoundSetCapacity),
+                          VP_MEMBER(m_RoundSets), "m_RoundSets", true,
+                          new ObjectPointerProperty("Round Set", ArrayElementMember<CObject*>(),
+                                                    CPlayerStatsForRoundSet::SGetClassInfo(), EDITOR_EDITABLE, nullptr),
+                          EDITOR_EDITABLE));
 }
 
 CPlayerStats::CPlayerStats()
@@ -93,7 +93,8 @@ CPlayerStatsForRoundSet* CPlayerStats::GetRoundSetStats(const CString& roundSetN
     }
     CPlayerStatsForRoundSet* record = new CPlayerStatsForRoundSet;
     record->m_RoundSetName = roundSetName;
-    const ArrayProperty* sets = static_cast<const ArrayProperty*>(SGetClassInfo()->FindProperty("Stats For Round Sets"));
+    const ArrayProperty* sets =
+        static_cast<const ArrayProperty*>(SGetClassInfo()->FindProperty("Stats For Round Sets"));
     *static_cast<CObject**>(sets->AppendElement(this)) = record;
     return record;
 }

@@ -29,7 +29,8 @@ void CStats::RegisterProperties(CClassInfo* classInfo)
     classInfo->AddProperty(new UnsignedIntProperty("Program Launches Since Version Check",
                                                    VP_MEMBER(m_ProgramLaunchesSinceVersionCheck), EDITOR_EDITABLE, 3,
                                                    nullptr, 0, 0));
-    classInfo->AddProperty(new NestedObjectProperty("All Players Totals", VP_MEMBER(m_AllPlayersTotals), EDITOR_EDITABLE));
+    classInfo->AddProperty(
+        new NestedObjectProperty("All Players Totals", VP_MEMBER(m_AllPlayersTotals), EDITOR_EDITABLE));
     classInfo->AddProperty(new NestedObjectProperty("All Players Best", VP_MEMBER(m_AllPlayersBest), EDITOR_EDITABLE));
     classInfo->AddProperty(new NestedObjectProperty("Current Game", VP_MEMBER(m_CurrentGame), EDITOR_EDITABLE));
 }

@@ -116,11 +116,20 @@ TEST_F(PlayfieldTest, PassesRunInTheirOrderAndSkipWrongKinds)
     Add(playfield.m_pShots, new CLogShot, 100.0f, 95.0f);
     Step();
 
-    const std::vector<std::string> expected = {
-        "ball-brick play brick", "ball-brick loose brick", "ball-ship play", "ball-ship loose",
-        "brick-ship",            "capsule-ship",           "capsule-ball play", "capsule-ball held",
-        "capsule-ball loose",    "capsule-ball none",      "shot-brick brick",  "shot-brick none",
-        "shot-ball play",        "shot-ball held"};
+    const std::vector<std::string> expected = {"ball-brick play brick",
+                                               "ball-brick loose brick",
+                                               "ball-ship play",
+                                               "ball-ship loose",
+                                               "brick-ship",
+                                               "capsule-ship",
+                                               "capsule-ball play",
+                                               "capsule-ball held",
+                                               "capsule-ball loose",
+                                               "capsule-ball none",
+                                               "shot-brick brick",
+                                               "shot-brick none",
+                                               "shot-ball play",
+                                               "shot-ball held"};
     EXPECT_EQ(s_Log, expected);
 }
 

@@ -22,7 +22,7 @@ protected:
     // A game on the round with its bricks, play begun.
     void Play(int32_t round, std::vector<TestBrickKind> bricks)
     {
-        m_Rounds[static_cast<size_t>(round)]->m_Bricks = std::move(bricks);
+        static_cast<CTestRound*>(m_RoundSet.GetRound(round))->m_Bricks = std::move(bricks);
         ASSERT_TRUE(m_pPlayfield->NewGame(round, 1, false, false, false, false));
         Step();
         ASSERT_FALSE(m_pPlayfield->IsLayingBricks());

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -78,9 +79,9 @@ TEST_F(PlayfieldTest, RoundStartEmptiesEveryListButTheShipAndNamesTheRound)
 {
     ASSERT_TRUE(m_pPlayfield->NewGame(0, 1, false, false, false, false));
     Step();
-    for (CSpriteList* list : {m_pPlayfield->m_pLooseBalls, m_pPlayfield->m_pShots, m_pPlayfield->m_pFallingPowerUps,
-                              m_pPlayfield->m_pBackgroundSprites, m_pPlayfield->m_pBackEffects,
-                              m_pPlayfield->m_pFrontEffects})
+    for (CSpriteList* list :
+         {m_pPlayfield->m_pLooseBalls, m_pPlayfield->m_pShots, m_pPlayfield->m_pFallingPowerUps,
+          m_pPlayfield->m_pBackgroundSprites, m_pPlayfield->m_pBackEffects, m_pPlayfield->m_pFrontEffects})
     {
         CSprite* dying = new CSprite;
         dying->AddAI(new CAnimateSpriteAI(1.0f));
@@ -329,6 +330,40 @@ TEST_F(PlayfieldTest, SteppedLayingFinishesEarlyWhenShootIsHeld)
     Step();
     EXPECT_FALSE(m_pPlayfield->IsLayingBricks());
     EXPECT_EQ(Layer()->m_FinishedNow, 1);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(PlayfieldTest, ListCodesRoundNumbersAndTheOnePlayfield)
+{
+    CPlayfield& playfield = *m_pPlayfield;
+    EXPECT_EQ(GetPlayfield(), &playfield);
+    const std::pair<CSpriteList*, int32_t> codes[] = {
+        {playfield.m_pBackgroundSprites, 0}, {playfield.m_pBackEffects, 1}, {playfield.m_pFrontEffects, 2},
+        {playfield.m_pFallingPowerUps, 3},   {playfield.m_pShots, 4},       {playfield.m_pBricks, 5},
+        {playfield.m_pLooseBalls, 6},        {playfield.m_pShip, 7},        {playfield.m_pBallsInPlay, 8}};
+    for (const auto& [list, code] : codes)
+        EXPECT_EQ(playfield.GetListCode(list), code);
+    CSpriteList stranger;
+    EXPECT_EQ(playfield.GetListCode(&stranger), 0);
+
+    for (const auto& [index, text] : {std::pair<int32_t, const char*>{0, "1"}, {9, "10"}, {-1, "0"}})
+    {
+        CString number;
+        FormatRoundNumber(number, index);
+        EXPECT_STREQ(number.GetText(), text);
+    }
+
+    ASSERT_TRUE(playfield.NewGame(0, 1, false, false, false, false));
+    Step();
+    playfield.ClearAllLists();
+    for (const auto& [list, code] : codes)
+        EXPECT_EQ(list->Count(), 0) << code;
+
+    m_pPlayfield.reset();
+    EXPECT_EQ(GetPlayfield(), nullptr);
 }
 
 } // namespace

@@ -6,8 +6,7 @@
 #include "game/records/stats.h"
 #include "tests/support/object_forms.h"
 
-namespace
-{
+namespace {
 // The names of the lines of the object's own block, in order.
 std::vector<std::string> TopLevelNames(const std::string& text)
 {
@@ -32,11 +31,19 @@ TEST(PlayerRecordsTest, GameStatsPropertiesStandInFileOrder)
     game.m_UsedCheat = true;
     game.m_BallsLeft = 2;
     const std::string text = ObjectText(&game);
-    const std::vector<std::string> expected = {
-        "Starting Round Number", "Ending Round Number", "Bricks Destroyed", "Coins Collected",
-        "Balls Lost",            "Points Scored",       "Seconds Played",   "Start Time",
-        "End Time",              "Level Of Difficulty", "Used Cheat",       "Games Finished",
-        "Balls Left"};
+    const std::vector<std::string> expected = {"Starting Round Number",
+                                               "Ending Round Number",
+                                               "Bricks Destroyed",
+                                               "Coins Collected",
+                                               "Balls Lost",
+                                               "Points Scored",
+                                               "Seconds Played",
+                                               "Start Time",
+                                               "End Time",
+                                               "Level Of Difficulty",
+                                               "Used Cheat",
+                                               "Games Finished",
+                                               "Balls Left"};
     EXPECT_EQ(TopLevelNames(text), expected) << text;
     EXPECT_NE(text.find("Start Time=132223104000000123"), std::string::npos) << text;
 

@@ -172,8 +172,8 @@ void PlayfieldTest::SetUp()
     for (const auto& round : m_Rounds)
         m_RoundSet.AddRound(round.get());
     SetCurrentRoundSet(&m_RoundSet);
-    GetRoundsLibrary().AddItemWithObject(
-        new CTestRound("Attract", std::vector<TestBrickKind>{TestBrickKind::Required}), "Attract");
+    GetRoundsLibrary().AddItemWithObject(new CTestRound("Attract", std::vector<TestBrickKind>{TestBrickKind::Required}),
+                                         "Attract");
 
     CStats& stats = GetStats();
     stats.ResetCurrentGame();
