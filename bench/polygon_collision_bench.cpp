@@ -4,26 +4,13 @@
 
 #include "engine/core/maths/maths_tables.h"
 #include "engine/core/geometry/polygon_collision.h"
+#include "tests/support/polygon_shapes.h"
 
 // The cost of one polygon sweep, for sizing the playfield's collision pass:
 // every moving ball is swept against every brick it may touch, every step.
 // Items per second are Collide calls per second.
 
 namespace {
-
-// A ball of radius 8 as a closed octagon, clockwise on screen.
-Polygon2D MakeBall()
-{
-    Polygon2D ball;
-    for (int i = 0; i < 8; i++) {
-        float sine;
-        float cosine;
-        FastSinCos(static_cast<float>(i) * kTwoPi / 8.0f, sine, cosine);
-        ball.InsertPoint(8.0f * cosine, 8.0f * sine, -1);
-    }
-    ball.Close();
-    return ball;
-}
 
 // The default collision outline of a brick.
 Polygon2D MakeBrick()
@@ -49,7 +36,7 @@ CollisionMotion MakeMotion(float x, float y)
 // path.
 void CollideOnce(benchmark::State& state, Vector2 ballStart, Vector2 move, bool expectHit)
 {
-    Polygon2D ball = MakeBall();
+    Polygon2D ball = MakeOctagon(8.0f);
     Polygon2D brick = MakeBrick();
     const Vector2 brickAt{300.0f, 200.0f};
     CollisionMotion motion = MakeMotion(move.x, move.y);
@@ -92,7 +79,7 @@ BENCHMARK(BM_CollideFarFromABrick);
 // 40 x 24 grid, as the playfield's pass does.
 void BM_CollideBallAgainstBrickField(benchmark::State& state)
 {
-    Polygon2D ball = MakeBall();
+    Polygon2D ball = MakeOctagon(8.0f);
     Polygon2D brick = MakeBrick();
     std::vector<Vector2> bricks;
     for (int row = 0; row < 8; row++) {

@@ -23,20 +23,6 @@ namespace {
 
 const float BALL_SPEED = 6.0f;
 
-Polygon2D MakeBall()
-{
-    Polygon2D ball;
-    for (int i = 0; i < 8; i++)
-    {
-        float sine;
-        float cosine;
-        FastSinCos(static_cast<float>(i) * kTwoPi / 8.0f, sine, cosine);
-        ball.InsertPoint(8.0f * cosine, 8.0f * sine, -1);
-    }
-    ball.Close();
-    return ball;
-}
-
 struct Placed
 {
     const Polygon2D* polygon;
@@ -45,7 +31,7 @@ struct Placed
 
 struct Arena
 {
-    Polygon2D ball = MakeBall();
+    Polygon2D ball = MakeOctagon(8.0f);
     Polygon2D brick = MakeBox(19.75f, 11.0f);
     Polygon2D wallSide = MakeBox(5.0f, 320.0f);
     Polygon2D wallTop = MakeBox(330.0f, 5.0f);

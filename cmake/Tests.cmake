@@ -7,6 +7,8 @@ if(VP_TEST_SUPPORT_SOURCES)
   target_link_libraries(vp_test_support PUBLIC vp_options GTest::gtest GTest::gmock ${VP_EXTERNAL_LIBRARIES}
     PkgConfig::VORBISENC)
   target_include_directories(vp_test_support PUBLIC ${PROJECT_SOURCE_DIR})
+  # Pictures that differ from their pinned checksum are kept here.
+  target_compile_definitions(vp_test_support PRIVATE VP_TEST_OUT_DIR="${PROJECT_SOURCE_DIR}/build/test-out")
 endif()
 
 # One executable per test file: a test file that does not compile yet stops

@@ -12,6 +12,7 @@
 #include "engine/app/pump_system_events.h"
 #include "engine/app/required_libraries.h"
 #include "engine/app/sound/sound_list.h"
+#include "engine/app/window_tree_hooks.h"
 #include "engine/blit/cpu_info.h"
 #include "engine/core/color/color.h"
 #include "engine/core/archives/mount_archives.h"
@@ -49,6 +50,10 @@ CProfileSection s_GameBaseUpdateSection("CGameBase_Update", 0, 0.0f);
 CProfileSection s_WindowUpdateSection("JWindow_Update", 0, 0.0f);
 CProfileSection s_GameBaseDrawSection("GameBase_Draw", 0, 0.0f);
 CProfileSection s_FlipSection("Flip", 0, 0.0f);
+CProfileSection s_DrawWindowsSection("DrawJWindows", 0, 0.0f);
+
+// A front window at most this opaque lets the game show through.
+constexpr float SEE_THROUGH_OPACITY = 0.333f;
 
 // The frame-rate meters and what they last measured.
 struct FrameMeters
@@ -152,6 +157,7 @@ CGameBase::CGameBase()
 
 CGameBase::CGameBase(float minimumStep, float step, float cap, bool engineStarted)
     : m_pTextFont(nullptr)
+    , m_pScreenWindow(nullptr)
     , m_DisplayFps(false)
     , m_ShowOverlaysInEditor(true)
     , m_DrawInterval(1)
@@ -242,6 +248,14 @@ CGameBase::~CGameBase()
     for (auto it = m_DeferredDeletions.rbegin(); it != m_DeferredDeletions.rend(); ++it)
         delete *it;
     m_DeferredDeletions.clear();
+    // The windows go while everything they save their placement with
+    // stands.
+    if (m_pScreenWindow)
+    {
+        CScreenWindow* root = m_pScreenWindow;
+        m_pScreenWindow = nullptr;
+        GetWindowTreeHooks().DeleteScreenWindow(root);
+    }
     SetShuttingDown();
     if (m_EngineStarted)
     {
@@ -397,7 +411,8 @@ void CGameBase::Update(float step)
         CProfileScope windowScope(s_WindowUpdateSection);
         screen->UpdateFade(step);
     }
-    services.UpdateScreenWindow(step);
+    if (m_pScreenWindow)
+        GetWindowTreeHooks().UpdateScreenWindow(m_pScreenWindow, step);
     GetMeters().updateRate = GetMeters().update.Sample();
 }
 
@@ -499,9 +514,48 @@ void CGameBase::DeveloperMessageTextC(const char*)
 {
 }
 
+void CGameBase::SetupScreen(CFrameInterface& drawFrame, CResourceLibraryBase* frameLibrary,
+                            CResourceLibraryBase* textureLibrary, CFont* defaultFont, CFont* textFont)
+{
+    CWindowTreeHooks& hooks = GetWindowTreeHooks();
+    hooks.SetDefaultFont(defaultFont);
+    CreateScreenWindow(drawFrame, defaultFont);
+    hooks.SetWindowTextureLibraries(frameLibrary, textureLibrary);
+    if (textFont)
+        m_pTextFont = textFont;
+}
+
+void CGameBase::CreateScreenWindow(CFrameInterface& frame, CFont* font)
+{
+    CWindowTreeHooks& hooks = GetWindowTreeHooks();
+    if (m_pScreenWindow)
+        hooks.DeleteScreenWindow(m_pScreenWindow);
+    m_pScreenWindow = hooks.CreateScreenWindow(frame, font);
+}
+
 bool CGameBase::QueryScreenWindow(int32_t selector)
 {
-    return GetGameServices().QueryScreenWindow(selector);
+    if (!m_pScreenWindow)
+        return false;
+    CWindowTreeHooks& hooks = GetWindowTreeHooks();
+    if (selector == 0)
+        return hooks.HasTopLevelWindows(m_pScreenWindow);
+    if (selector == 1)
+        return hooks.GetFrontWindowOpacity(m_pScreenWindow) > SEE_THROUGH_OPACITY;
+    return false;
+}
+
+void CGameBase::AddTopLevelWindow(CJWindow* window, bool centred)
+{
+    if (m_pScreenWindow)
+        GetWindowTreeHooks().AddTopLevelWindow(m_pScreenWindow, window, centred);
+}
+
+void CGameBase::DrawWindows()
+{
+    CProfileScope scope(s_DrawWindowsSection);
+    if (m_pScreenWindow)
+        GetWindowTreeHooks().DrawScreenWindow(m_pScreenWindow);
 }
 
 void CGameBase::ResetFrameTimers()

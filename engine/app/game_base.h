@@ -6,7 +6,11 @@
 #include "engine/core/messages/message_bus.h"
 
 class CFont;
+class CFrameInterface;
+class CJWindow;
 class CMemberCallbackListener;
+class CResourceLibraryBase;
+class CScreenWindow;
 class CSlideShow;
 
 // An object whose deletion waits for the next update, so that it can be
@@ -61,12 +65,26 @@ public:
     // A programming error that is no player's concern; shows nothing unless
     // a game says otherwise.
     virtual void DeveloperMessageTextC(const char* text);
+    // Builds the root window over the frame the game draws into, with the
+    // default window font, and gives the window textures their two
+    // libraries; the text font, when given, draws the frame-rate line.
+    // Without the window toolkit installed there is no root.
+    virtual void SetupScreen(CFrameInterface& drawFrame, CResourceLibraryBase* frameLibrary,
+                             CResourceLibraryBase* textureLibrary, CFont* defaultFont, CFont* textFont);
+    virtual void CreateScreenWindow(CFrameInterface& frame, CFont* font);
 
     // One pass of the main loop; answers the time until the next step is due.
     float RunFrame();
     // Deletes the object in the next update, after its PrepareForDeletion.
     void DeferDelete(CDeferredDeletion* object);
+    // Selector 0: the root has windows; 1: its front window is more than a
+    // third opaque; anything else, and no root: false.
     bool QueryScreenWindow(int32_t selector);
+    CScreenWindow* GetScreenWindow() const { return m_pScreenWindow; }
+    // At the front of the root, centred or where the window stands.
+    void AddTopLevelWindow(CJWindow* window, bool centred);
+    // The window tree over what the game drew.
+    void DrawWindows();
     void ResetFrameTimers();
     void SetDisplayFps(bool display);
     bool IsDisplayingFps() const { return m_DisplayFps; }
@@ -102,6 +120,7 @@ protected:
     CFont* m_pTextFont;
 
 private:
+    CScreenWindow* m_pScreenWindow;
     // The fields, before any start-up step.
     CGameBase(float minimumStep, float step, float cap, bool engineStarted);
     void RegisterAsGameObject();

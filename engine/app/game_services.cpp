@@ -62,15 +62,6 @@ void CGameServices::ShutDownSound()
     ::ShutDownSound();
 }
 
-bool CGameServices::QueryScreenWindow(int32_t)
-{
-    return false;
-}
-
-void CGameServices::UpdateScreenWindow(float)
-{
-}
-
 void CGameServices::InitInterfaceLibraries()
 {
     InitCatalogueLibrary(GetFrameList(), LIBRARY_FRAMES);

@@ -6,16 +6,15 @@ class CSlideShow;
 
 // The calls of the program's start-up, loop and shutdown that lead out of
 // the runtime: into the game's own set-up, which lives above the engine,
-// and into parts of the engine that arrive after the runtime (the window
-// tree, the loading slide show, the interface libraries, the line tables).
-// The runtime makes every such call through the one installed services
-// object, so tests replace it by one that records what was asked, and a
-// part that arrives fills its call here without touching the runtime.
+// and into parts of the engine that arrive after the runtime (the loading
+// slide show, the interface libraries, the line tables). The runtime makes
+// every such call through the one installed services object, so tests
+// replace it by one that records what was asked, and a part that arrives
+// fills its call here without touching the runtime.
 //
 // The base answers as the engine stands: the sound and music calls go to
-// the sound layer, the window tree is absent (queries answer false), and
-// the steps of parts not yet there do nothing. There is no game: the
-// program entry installs services that build it.
+// the sound layer, and the steps of parts not yet there do nothing. There
+// is no game: the program entry installs services that build it.
 class CGameServices
 {
 public:
@@ -44,12 +43,6 @@ public:
     // at the end the device itself.
     virtual void StopSoundCallbacks();
     virtual void ShutDownSound();
-
-    // The root window of the window tree: selector 0 asks whether it has
-    // children, 1 whether its front child is more than a third opaque. No
-    // window tree: false.
-    virtual bool QueryScreenWindow(int32_t selector);
-    virtual void UpdateScreenWindow(float step);
 
     // Start-up steps of the screen's neighbours: the interface and font
     // libraries, the company logo on the loading slide show, the

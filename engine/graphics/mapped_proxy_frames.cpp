@@ -295,6 +295,11 @@ void COffsetClippedProxyFrame::SetClipRect(const CRect& clip)
     m_Clipped.SetClipRect(MovedRect(clip, m_Offset.GetUpperLeftXOffset(), m_Offset.GetUpperLeftYOffset()));
 }
 
+CRect COffsetClippedProxyFrame::GetClipRect() const
+{
+    return MovedRect(m_Clipped.GetClipRect(), -m_Offset.GetUpperLeftXOffset(), -m_Offset.GetUpperLeftYOffset());
+}
+
 CMappedProxyFrame::Mapping COffsetClippedProxyFrame::GetMapping() const
 {
     Mapping mapping{m_Offset.GetUpperLeftXOffset(), m_Offset.GetUpperLeftYOffset(), true, {}};

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "engine/core/geometry/point.h"
 #include "engine/graphics/proxy_frame.h"
 
 // The proxies that move and clip: a point (x, y) given to them is the
@@ -134,8 +135,12 @@ public:
     void SetTarget(CFrameInterface* target) override;
 
     void SetOffset(int32_t x, int32_t y) { m_Offset.SetOffset(x, y); }
+    CPoint GetOffset() const { return CPoint{m_Offset.GetUpperLeftXOffset(), m_Offset.GetUpperLeftYOffset()}; }
     // A rectangle in this proxy's coordinates: set the offset first.
     void SetClipRect(const CRect& clip);
+    // The clip as set, in this proxy's coordinates at the current offset;
+    // set back after the same offset it is the same clip again.
+    CRect GetClipRect() const;
 
 protected:
     Mapping GetMapping() const override;

@@ -28,6 +28,7 @@ CToolkitState::CToolkitState()
     , m_HighlightColor(63, 154, 255, 255)
     , m_FocusOutline(false)
     , m_pScreenWindow(nullptr)
+    , m_CursorTable{}
     , m_pFrameLibrary(nullptr)
     , m_pTextureLibrary(nullptr)
     , m_pWindowTexture(nullptr)

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <vector>
 
 #include "engine/core/color/color.h"
 #include "engine/core/strings/ref_string.h"
@@ -9,7 +11,31 @@ class CFont;
 class CFrameInterface;
 class CResourceLibraryBase;
 class CScreenWindow;
+class CSequence;
 class CSkinTheme;
+
+// The four shades of every bevel, from darkest to lightest: on 8-bit
+// displays remap tables of the current palette (lightness x 40, 80, 200
+// and 245 / 128), elsewhere translucent black and white.
+enum BevelShade
+{
+    BEVEL_SHADE_DARKEST,
+    BEVEL_SHADE_DARK,
+    BEVEL_SHADE_LIGHT,
+    BEVEL_SHADE_LIGHTEST,
+    BEVEL_SHADE_COUNT
+};
+
+struct CBevelShades
+{
+    bool m_Filled = false;
+    std::array<CColor, BEVEL_SHADE_COUNT> m_Colours;
+    // Empty while no palette was loaded when they were filled: the 8-bit
+    // bevel then changes nothing.
+    std::array<std::vector<uint8_t>, BEVEL_SHADE_COUNT> m_RemapTables;
+};
+
+constexpr int32_t CURSOR_TABLE_SIZE = 23;
 
 // What every window of the toolkit shares. It lives in one object so that a
 // test can put the whole toolkit back to its start-up state between cases.
@@ -30,6 +56,10 @@ struct CToolkitState
     bool m_FocusOutline;
     // The first root constructed, until it goes.
     CScreenWindow* m_pScreenWindow;
+    // Filled by the first window constructed.
+    CBevelShades m_BevelShades;
+    // Pointer shapes by entry; null entries answer entry 0.
+    std::array<const CSequence*, CURSOR_TABLE_SIZE> m_CursorTable;
 
     CResourceLibraryBase* m_pFrameLibrary;
     CResourceLibraryBase* m_pTextureLibrary;

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "engine/ui/bevel.h"
 #include "engine/ui/deferred_destroy.h"
 #include "engine/ui/screen_window.h"
 #include "engine/ui/skin_theme.h"
@@ -66,6 +67,7 @@ CJWindow::CJWindow(CJWindow* parent, const char* text)
 void CJWindow::Initialise(CJWindow* parent)
 {
     CToolkitState& toolkit = GetToolkitState();
+    FillBevelShades();
     m_HotkeyPosition = NO_HOTKEY_POSITION;
     m_HotkeyLength = 0;
     m_HotkeyLetter = 0;
@@ -207,6 +209,8 @@ void CJWindow::Destroy()
 {
     if (m_Dying)
         return;
+    if (CScreenWindow* root = GetScreenWindowOf(this))
+        root->ForgetWindow(this);
     if (!CDeferredDestroyScope::IsOpen())
     {
         DestroyNow();

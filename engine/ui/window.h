@@ -8,7 +8,9 @@
 #include "engine/core/strings/ref_string.h"
 
 class CFont;
+class CFrameInterface;
 class CJWindow;
+class COffsetClippedProxyFrame;
 class CScreenWindow;
 class CSequence;
 class CSkinTheme;
@@ -185,6 +187,19 @@ public:
     virtual void LoadPlacement(const char* name, bool withSize);
     virtual void SavePlacement(const char* name, bool withSize);
 
+    // Drawing, in the window's own coordinates. The base draws the children,
+    // layer 0 then layer 1, back to front, each moved, clipped and faded by
+    // the proxy the root draws through; controls paint themselves first and
+    // then call it for their children.
+    virtual void Draw(CFrameInterface& frame);
+    // A one-pixel frame just outside the window, in the parent's coordinates.
+    virtual void DrawOutline(CFrameInterface& frame, const CColor& colour);
+    // The window's text at (x, y): justification 0 left, 1 centred on x,
+    // 2 ending at x; faded while the window is disabled or greyed.
+    virtual void DrawText(CFrameInterface& frame, int32_t x, int32_t y, int32_t justification);
+    // The theme's texture, else the shared active or inactive one; may be null.
+    virtual CFrameInterface* GetWindowTexture();
+
     // Pointer shape for a point in local coordinates; null = the default.
     virtual const CSequence* GetCursor(CPoint localPoint);
     // Climbs to the parent until a window handles it.
@@ -210,6 +225,14 @@ public:
     void SetHoverWithChildren(bool hover) { m_HoverWithChildren = hover; }
     void SetMovesWhenDisabled(bool moves) { m_MovesWhenDisabled = moves; }
     void SetParseAmpersand(bool parse) { m_ParseAmpersand = parse; }
+    // 1.0 draws the window as it is; below, it and its whole subtree fade.
+    void SetOpacity(float opacity) { m_Opacity = opacity; }
+    float GetOpacity() const { return m_Opacity; }
+    // Layer 1 draws after every layer-0 sibling, whatever the z-order.
+    void SetLayer(int32_t layer) { m_Layer = layer; }
+    int32_t GetLayer() const { return m_Layer; }
+    // Outlined in the parent's outline colour even without the focus.
+    void SetAlwaysOutlined(bool outlined) { m_AlwaysOutlined = outlined; }
     bool IsCloseRequested() const { return m_CloseRequested; }
     bool IsDying() const { return m_Dying; }
 
@@ -361,9 +384,13 @@ protected:
     // Destroyed inside a deferred-destroy scope, waiting for its end.
     bool m_Dying;
 
+protected:
+    // Saves the placement, deletes the children front first and unlinks the
+    // window; once only.
+    virtual void TearDown();
+
 private:
     void Initialise(CJWindow* parent);
-    void TearDown();
     void DestroyNow();
     void FreeScrollStateWhenEmpty();
     void StoreHotkeySpan(int32_t position, int32_t length, int32_t letter);
@@ -372,6 +399,8 @@ private:
     void FocusFirstTabStopOf(CJWindow* child);
     bool AskVisibleChildren(bool (CJWindow::*operation)(bool), bool doIt);
     bool FocusTabStop(bool backward);
+    void DrawLayer(COffsetClippedProxyFrame& proxy, int32_t layer);
+    void DrawChild(COffsetClippedProxyFrame& proxy, CJWindow* child);
     // Places a child just linked: by the code, or keeping its rect.
     static void PlaceLinked(CJWindow* child, int32_t code, CJWindow* anchor, int32_t x, int32_t y, int32_t flags);
     // Code 22: at the pointer, which moves along when the window is pushed.
@@ -388,3 +417,5 @@ CScreenWindow* GetScreenWindowOf(CJWindow* window);
 int32_t UpperCaseKey(int32_t key);
 
 bool RectContains(const CRect& rect, CPoint point);
+// True when the two half-open rectangles share a pixel.
+bool RectsIntersect(const CRect& a, const CRect& b);

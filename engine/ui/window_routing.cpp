@@ -8,6 +8,7 @@
 
 #include "engine/app/input/keyboard_state.h"
 #include "engine/app/input/mouse_state.h"
+#include "engine/ui/cursor_table.h"
 #include "engine/ui/screen_window.h"
 #include "engine/ui/toolkit_state.h"
 #include "engine/ui/window.h"
@@ -158,9 +159,15 @@ void CJWindow::CancelCapture(uint32_t)
 
 void CJWindow::CancelMouseCapture()
 {
-    GetMouseState().SetPosition(m_PressPoint.x, m_PressPoint.y);
-    if (CScreenWindow* root = GetScreenWindowOf(this))
-        root->UpdateMouseMove();
+    // While the root tears the tree down, the pointer stays where it is and
+    // nothing is routed through windows on their way out.
+    CScreenWindow* root = GetScreenWindowOf(this);
+    if (root == nullptr || !root->IsTearingDown())
+    {
+        GetMouseState().SetPosition(m_PressPoint.x, m_PressPoint.y);
+        if (root != nullptr)
+            root->UpdateMouseMove();
+    }
     uint32_t buttons = m_CapturedButtons;
     m_CapturedButtons = 0;
     CancelCapture(buttons);
@@ -335,7 +342,7 @@ bool CJWindow::Delete(bool doIt)
 
 const CSequence* CJWindow::GetCursor(CPoint)
 {
-    return nullptr;
+    return GetCursorFromTable(0);
 }
 
 bool CJWindow::OnHover(CPoint point)

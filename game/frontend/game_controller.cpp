@@ -4,7 +4,10 @@
 
 #include "engine/app/game_services.h"
 #include "engine/core/settings/command_line.h"
+#include "engine/graphics/fonts/font_library.h"
 #include "engine/graphics/screen_frame.h"
+#include "engine/graphics/stand_alone_frame_list.h"
+#include "engine/ui/toolkit_state.h"
 #include "game/playfield/delayed_call_queue.h"
 
 void CGameController::Create()
@@ -23,6 +26,15 @@ CGameController::CGameController(CSlideShow* slideShow)
 {
 }
 
+void CGameController::LoadResources(CSlideShow* slideShow)
+{
+    CGameBase::LoadResources(slideShow);
+    CFontLibrary& fonts = GetFontLibrary();
+    SetupScreen(*GetScreenFrame(), &GetFrameList(), &GetInterfaceTextureList(), fonts.FindFont("OCR Monospaced Numbers"),
+                fonts.FindFont("Small Blue"));
+    SetEditorSettingsFileName(".\\Vantrell Editor.ini");
+}
+
 void CGameController::Update(float step)
 {
     MarkUpdateStart();
@@ -36,6 +48,7 @@ bool CGameController::Draw()
     CScreenFrame* screen = GetScreenFrame();
     screen->LockBackBuffer();
     screen->Clear();
+    DrawWindows();
     screen->UnlockBackBuffer();
     return CGameBase::Draw();
 }

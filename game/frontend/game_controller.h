@@ -18,8 +18,11 @@ public:
 
     explicit CGameController(CSlideShow* slideShow);
 
+    // The engine's loading, then the root window over the screen.
+    void LoadResources(CSlideShow* slideShow) override;
     // The delayed calls first, then the engine's part of the step.
     void Update(float step) override;
+    // The picture, then the window tree over it.
     bool Draw() override;
 };
 

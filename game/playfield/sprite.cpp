@@ -326,38 +326,18 @@ float CSprite::DistanceSquared(const CSprite* other) const
 
 bool CSprite::OverlapsRect(const CRect& rect)
 {
-    if (!IsActive())
-        return false;
-    for (int32_t i = 0; i < GetPartCount(); i++)
-    {
-        CFrame* image = GetPartImage(i);
-        if (image == nullptr || !TestPartFlags(i, PART_COLLIDABLE))
-            continue;
-        CRect bounds;
-        image->GetBounds(bounds);
-        const CPoint offset = GetPartOffset(i);
-        CRect overlap;
-        if (IntersectRects(OffsetRect(bounds, m_DrawnPosition.x + offset.x, m_DrawnPosition.y + offset.y), rect,
-                           overlap))
-            return true;
-    }
-    return false;
+    return IsActive() && AnyCollidablePart([&](CFrame* image, CPoint at) {
+               CRect bounds;
+               image->GetBounds(bounds);
+               CRect overlap;
+               return IntersectRects(OffsetRect(bounds, at.x, at.y), rect, overlap);
+           });
 }
 
 bool CSprite::HitTestPoint(int32_t x, int32_t y)
 {
-    if (!IsActive())
-        return false;
-    for (int32_t i = 0; i < GetPartCount(); i++)
-    {
-        CFrame* image = GetPartImage(i);
-        if (image == nullptr || !TestPartFlags(i, PART_COLLIDABLE))
-            continue;
-        const CPoint offset = GetPartOffset(i);
-        if (image->HitTestPixel(x - m_DrawnPosition.x - offset.x, y - m_DrawnPosition.y - offset.y))
-            return true;
-    }
-    return false;
+    return IsActive() &&
+           AnyCollidablePart([&](CFrame* image, CPoint at) { return image->HitTestPixel(x - at.x, y - at.y); });
 }
 
 void CSprite::SetPosition(const Vector2& position)

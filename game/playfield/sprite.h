@@ -102,6 +102,23 @@ public:
     void SetLifetimeAndAdd(CSpriteList* list, uint32_t lifetime);
     void SetAccelerationFromAngle(float angle, float magnitude);
     float DistanceSquared(const CSprite* other) const;
+    // Whether the test holds for some part that has an image and the
+    // collidable flag, given the image and the point the draw puts its hot
+    // spot at.
+    template <typename Test>
+    bool AnyCollidablePart(Test test)
+    {
+        for (int32_t i = 0; i < GetPartCount(); i++)
+        {
+            CFrame* image = GetPartImage(i);
+            if (image == nullptr || !TestPartFlags(i, PART_COLLIDABLE))
+                continue;
+            const CPoint offset = GetPartOffset(i);
+            if (test(image, CPoint{m_DrawnPosition.x + offset.x, m_DrawnPosition.y + offset.y}))
+                return true;
+        }
+        return false;
+    }
     // Both for the level editor: a collidable part's image bounds overlap
     // the rectangle / has an opaque pixel at the point.
     bool OverlapsRect(const CRect& rect);

@@ -55,12 +55,6 @@ bool AnyPixelSetInBoth(const CFrame& a, const CFrame& b, int32_t width, int32_t 
     return false;
 }
 
-CPoint PlacePart(CSprite& sprite, int32_t part)
-{
-    const CPoint offset = sprite.GetPartOffset(part);
-    return CPoint{sprite.m_DrawnPosition.x + offset.x, sprite.m_DrawnPosition.y + offset.y};
-}
-
 CRect PlacedBounds(CFrame* image, CPoint at)
 {
     CRect bounds;
@@ -72,21 +66,14 @@ CRect PlacedBounds(CFrame* image, CPoint at)
 bool CollidesWithPlacedImage(CSprite& sprite, CFrame* other, CPoint otherAt)
 {
     const CRect otherBounds = PlacedBounds(other, otherAt);
-    for (int32_t i = 0; i < sprite.GetPartCount(); i++)
-    {
-        CFrame* image = sprite.GetPartImage(i);
-        if (image == nullptr || !sprite.TestPartFlags(i, PART_COLLIDABLE))
-            continue;
-        const CPoint at = PlacePart(sprite, i);
+    return sprite.AnyCollidablePart([&](CFrame* image, CPoint at) {
         CRect overlap;
         if (!IntersectRects(PlacedBounds(image, at), otherBounds, overlap))
-            continue;
+            return false;
         const CFrame& mine = RenderOverlap(0, image, at, overlap);
         const CFrame& theirs = RenderOverlap(1, other, otherAt, overlap);
-        if (AnyPixelSetInBoth(mine, theirs, overlap.right - overlap.left, overlap.bottom - overlap.top))
-            return true;
-    }
-    return false;
+        return AnyPixelSetInBoth(mine, theirs, overlap.right - overlap.left, overlap.bottom - overlap.top);
+    });
 }
 
 } // namespace
@@ -95,12 +82,6 @@ bool CSprite::Collides(CSprite* other)
 {
     if (!IsLiveAndCollidable() || !other->IsLiveAndCollidable())
         return false;
-    for (int32_t j = 0; j < other->GetPartCount(); j++)
-    {
-        CFrame* image = other->GetPartImage(j);
-        if (image != nullptr && other->TestPartFlags(j, PART_COLLIDABLE) &&
-            CollidesWithPlacedImage(*this, image, PlacePart(*other, j)))
-            return true;
-    }
-    return false;
+    return other->AnyCollidablePart(
+        [&](CFrame* image, CPoint at) { return CollidesWithPlacedImage(*this, image, at); });
 }

@@ -35,10 +35,10 @@ const float STEP = 1.0f / 60.0f;
 
 TEST(DelayedCallQueue, FiresAtItsPeriodAndGoesAfterTheLastFiring)
 {
-    CDelayedCallQueue queue;
     std::vector<int> steps;
     int step = 0;
     int deletions = 0;
+    CDelayedCallQueue queue;
     queue.Add(new CFunctionCallback([&] { steps.push_back(step); }, &deletions), 0.5f, 3);
     for (step = 1; step <= 100; step++)
     {
@@ -64,9 +64,10 @@ TEST(DelayedCallQueue, ALongStepFiresEveryDueRepeatAndNoneAfterTheCount)
     };
     for (const auto& c : cases)
     {
-        CDelayedCallQueue queue;
+        // Counters first: the queue deletes what is left when it goes.
         int firings = 0;
         int deletions = 0;
+        CDelayedCallQueue queue;
         queue.Add(new CFunctionCallback([&] { firings++; }, &deletions), c.delay, c.repeats);
         EXPECT_TRUE(queue.IsPending());
         queue.Update(c.step);

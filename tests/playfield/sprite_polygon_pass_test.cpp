@@ -215,6 +215,23 @@ TEST_F(PolygonPass, EqualContactTimesGoToTheObstacleFirstInTheList)
     EXPECT_EQ(g_Contacts[0].obstacle, left);
 }
 
+// Two sprites sharing one polygon, the obstacle standing where the mover
+// starts, are one thing seen twice; elsewhere the shared polygon blocks.
+TEST_F(PolygonPass, TheMoversOwnPolygonWhereItStartsIsNoObstacle)
+{
+    CGameSprite* twin = AddSprite(m_Bricks, &m_Ball, Vector2{300.0f, 180.0f}, Vector2{0.0f, 0.0f});
+    CGameSprite* ball = AddBall(Vector2{300.0f, 180.0f}, Vector2{0.0f, 6.0f});
+    Step();
+    EXPECT_TRUE(g_Contacts.empty());
+    EXPECT_FLOAT_EQ(ball->m_Position.y, 186.0f);
+
+    twin->SetPosition(Vector2{300.0f, 192.0f});
+    ball->SetPosition(Vector2{300.0f, 180.0f});
+    Step();
+    ASSERT_EQ(g_Contacts.size(), 1u);
+    EXPECT_EQ(g_Contacts[0].obstacle, twin);
+}
+
 TEST_F(PolygonPass, DeadInactiveAndUncollidableSpritesNeitherMoveNorBlock)
 {
     CGameSprite* brick = AddBrick(Vector2{300.0f, 200.0f});

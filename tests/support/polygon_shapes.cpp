@@ -1,5 +1,7 @@
 #include "tests/support/polygon_shapes.h"
 
+#include "engine/core/maths/maths_tables.h"
+
 Polygon2D MakePolygon(std::initializer_list<Vector2> points, bool close)
 {
     Polygon2D polygon;
@@ -8,4 +10,24 @@ Polygon2D MakePolygon(std::initializer_list<Vector2> points, bool close)
     if (close)
         polygon.Close();
     return polygon;
+}
+
+Polygon2D MakeOctagon(float radius)
+{
+    Polygon2D ball;
+    for (int i = 0; i < 8; i++)
+    {
+        float sine;
+        float cosine;
+        FastSinCos(static_cast<float>(i) * kTwoPi / 8.0f, sine, cosine);
+        ball.InsertPoint(radius * cosine, radius * sine, -1);
+    }
+    ball.Close();
+    return ball;
+}
+
+Polygon2D MakeBox(float halfWidth, float halfHeight)
+{
+    return MakePolygon(
+        {{-halfWidth, -halfHeight}, {halfWidth, -halfHeight}, {halfWidth, halfHeight}, {-halfWidth, halfHeight}}, true);
 }

@@ -21,10 +21,18 @@ void CRecordingFrame::SetPixel(int32_t x, int32_t y, const CColor& colour)
 
 bool CRecordingFrame::Blit(CFrameInterface* source, CRect&, CRect& destinationRect, CBlitType* blitType)
 {
-    calls.push_back(Call{BLIT, static_cast<float>(destinationRect.left), static_cast<float>(destinationRect.top),
-                         static_cast<float>(destinationRect.right - destinationRect.left),
-                         static_cast<float>(destinationRect.bottom - destinationRect.top), nullptr,
-                         blitType != nullptr ? blitType->GetOpacity() : 1.0f, 255, source, blitType});
+    Call call{BLIT,
+              static_cast<float>(destinationRect.left),
+              static_cast<float>(destinationRect.top),
+              static_cast<float>(destinationRect.right - destinationRect.left),
+              static_cast<float>(destinationRect.bottom - destinationRect.top),
+              nullptr,
+              blitType != nullptr ? blitType->GetOpacity() : 1.0f,
+              255,
+              destinationRect};
+    call.source = source;
+    call.blitType = blitType;
+    calls.push_back(call);
     return true;
 }
 
@@ -32,7 +40,7 @@ void CRecordingFrame::FillRect(const CRect& rect, const CColor& colour)
 {
     calls.push_back(Call{FILL, static_cast<float>(rect.left), static_cast<float>(rect.top),
                          static_cast<float>(rect.right), static_cast<float>(rect.bottom), nullptr, 1.0f,
-                         colour.m_Alpha});
+                         colour.m_Alpha, rect, colour});
 }
 
 bool CRecordingFrame::GetPixel(int32_t, int32_t, CColor& colour) const

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "engine/core/color/color.h"
 #include "engine/graphics/frame_interface.h"
 
 // A frame that draws nothing and remembers every call, in order, so tests
@@ -10,8 +11,10 @@
 class CRecordingFrame : public CFrameInterface
 {
 public:
-    // A blit records where the source's pixel (0, 0) landed, its size and
-    // the blit type's opacity; a fill its rectangle and the colour's alpha.
+    // A blit records where the source's pixel (0, 0) landed, its size, the
+    // blit type's opacity and the whole destination rectangle; a fill its
+    // rectangle (x0, y0, x1, y1 = left, top, right, bottom) and a copy of
+    // the colour, whose alpha is also kept apart.
     enum Kind { LINE, LINE_AA, PIXEL, BLIT, FILL };
 
     struct Call
@@ -24,6 +27,8 @@ public:
         const CColor* colour;
         float opacity = 1.0f;
         int32_t alpha = 255;
+        CRect rect{0, 0, 0, 0};
+        CColor fillColour{0, 0, 0, 255};
         // A blit's source and blit type.
         const CFrameInterface* source = nullptr;
         const CBlitType* blitType = nullptr;

@@ -5,7 +5,6 @@
 #include "engine/graphics/sequence_list.h"
 #include "game/playfield/sprite.h"
 #include "tests/support/frame_pixels.h"
-#include "tests/support/polygon_shapes.h"
 #include "tests/support/sequence_fixtures.h"
 
 CFrame* MakeSolidFrame(int32_t width, int32_t height, uint16_t value, int32_t upperLeftX, int32_t upperLeftY)
@@ -121,10 +120,4 @@ Polygon2D* CPolygonAI::GetCollisionPolygon(CSprite* sprite)
     if (m_pPolygon != nullptr)
         return const_cast<Polygon2D*>(m_pPolygon);
     return CSpriteAI::GetCollisionPolygon(sprite);
-}
-
-Polygon2D MakeBox(float halfWidth, float halfHeight)
-{
-    return MakePolygon(
-        {{-halfWidth, -halfHeight}, {halfWidth, -halfHeight}, {halfWidth, halfHeight}, {-halfWidth, halfHeight}}, true);
 }

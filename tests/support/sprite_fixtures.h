@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/core/geometry/polygon2d.h"
+#include "tests/support/polygon_shapes.h"
 #include "game/playfield/sprite_ai.h"
 
 class CFrame;
@@ -71,6 +72,3 @@ public:
     const Polygon2D* m_pPolygon;
     bool m_Passing;
 };
-
-// A closed axis-aligned rectangle of half sizes around (0, 0).
-Polygon2D MakeBox(float halfWidth, float halfHeight);

@@ -1,14 +1,21 @@
 #include "tests/support/window_test_tree.h"
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
 #include "engine/app/input/apply_system_event.h"
 #include "engine/app/input/keyboard_state.h"
 #include "engine/app/input/mouse_state.h"
+#include "engine/core/files/crc32.h"
 #include "engine/core/messages/engine_messages.h"
 #include "engine/core/messages/message_bus.h"
 #include "engine/graphics/fonts/font_bitmap.h"
 #include "engine/graphics/frame.h"
+#include "engine/graphics/tga_file_io.h"
 #include "engine/object/editor_hooks.h"
 #include "engine/platform/tick_counter.h"
+#include "engine/ui/bevel.h"
 #include "engine/ui/deferred_destroy.h"
 #include "engine/ui/toolkit_state.h"
 #include "tests/support/scoped_temp_folder.h"
@@ -73,7 +80,34 @@ CProbeWindow::CProbeWindow(CJWindow* parent, const char* name, CallLog& log, con
     , m_CaptureOnPress(false)
     , m_WantsAutoHotkey(false)
     , m_CancelledButtons(0)
+    , m_Repeats(false)
+    , m_RepeatDelay(0)
+    , m_RepeatInterval(0)
+    , m_Fills(false)
+    , m_Bevel(false)
+    , m_Captions(false)
+    , m_Caption{0, 0}
 {
+}
+
+void CProbeWindow::RepeatOnPress(int32_t firstDelayMs, int32_t intervalMs)
+{
+    m_Repeats = true;
+    m_RepeatDelay = firstDelayMs;
+    m_RepeatInterval = intervalMs;
+}
+
+void CProbeWindow::Draw(CFrameInterface& frame)
+{
+    Record("Draw");
+    CRect own = {0, 0, GetWidth(), GetHeight()};
+    if (m_Fills)
+        frame.FillRect(own, m_Fill);
+    if (m_Bevel)
+        DrawBevel(m_pFont, frame, own, m_HighlightColor, m_TextColor, true, BEVEL_ALL_EDGES, false);
+    if (m_Captions)
+        DrawText(frame, m_Caption.x, m_Caption.y, 0);
+    CJWindow::Draw(frame);
 }
 
 CProbeWindow::~CProbeWindow()
@@ -122,7 +156,15 @@ bool CProbeWindow::DoubleClick(int32_t button, CPoint point, bool& continueAsPre
 bool CProbeWindow::MouseDown(int32_t button, CPoint point)
 {
     Record("MouseDown(" + std::to_string(button) + ")");
+    if (m_Repeats)
+        ScheduleRepeat(m_RepeatDelay, m_RepeatInterval);
     VP_PROBE_ROUTED(ProbeCall::MouseDown, CJWindow::MouseDown(button, point));
+}
+
+bool CProbeWindow::MouseRepeat(int32_t button, CPoint)
+{
+    Record("MouseRepeat(" + std::to_string(button) + ")");
+    VP_PROBE_ROUTED(ProbeCall::MouseRepeat, true);
 }
 
 bool CProbeWindow::MouseUp(int32_t button, CPoint point)
@@ -279,7 +321,7 @@ private:
     std::vector<std::string>& m_Sounds;
 };
 
-CWindowTestTree::CWindowTestTree()
+CWindowTestTree::CWindowTestTree(int32_t width, int32_t height)
     : m_pFolder(std::make_unique<ScopedTempFolder>())
     , m_pFrame(std::make_unique<CFrame>())
     , m_pFont(MakeHarnessFont())
@@ -303,7 +345,7 @@ CWindowTestTree::CWindowTestTree()
     mouse.TakeDoubleClick(~0u);
     mouse.SetPositionFromSystem(0, 0);
 
-    m_pFrame->Create(800, 600, 16);
+    m_pFrame->Create(width, height, 16);
     m_pRoot = new CScreenWindow(*m_pFrame, m_pFont);
 }
 
@@ -401,7 +443,7 @@ bool CWindowTestTree::Type(int32_t keyCode)
         if (alt && m_pRoot->Hotkey(key))
             consumed = true;
         else
-            consumed = m_pRoot->KeyDown(key) || consumed;
+            consumed = m_pRoot->CJWindow::KeyDown(key) || consumed;
     }
     return consumed;
 }
@@ -419,10 +461,68 @@ void CWindowTestTree::Wheel(int32_t steps)
 void CWindowTestTree::UpdateTree()
 {
     CDeferredDestroyScope scope;
-    m_pRoot->Update(1.0f / 60.0f);
+    m_pRoot->CJWindow::Update(1.0f / 60.0f);
 }
 
 void CWindowTestTree::AdvanceClock(int64_t milliseconds)
 {
     s_ManualNanoseconds += milliseconds * 1'000'000;
+}
+
+void CWindowTestTree::FeedMove(int32_t x, int32_t y)
+{
+    SystemEvent event = MakeEvent(SystemEventKind::MouseMove);
+    event.x = x;
+    event.y = y;
+    ApplySystemEvent(event);
+}
+
+void CWindowTestTree::FeedButton(int32_t button, bool down)
+{
+    SystemEvent event = MakeEvent(down ? SystemEventKind::MouseButtonDown : SystemEventKind::MouseButtonUp);
+    event.button = 1u << button;
+    ApplySystemEvent(event);
+}
+
+void CWindowTestTree::FeedDoubleClick(int32_t button)
+{
+    SystemEvent event = MakeEvent(SystemEventKind::MouseDoubleClick);
+    event.button = 1u << button;
+    ApplySystemEvent(event);
+}
+
+void CWindowTestTree::FeedTyped(int32_t keyCode)
+{
+    SystemEvent event = MakeEvent(SystemEventKind::TypedCharacter);
+    event.character = keyCode;
+    ApplySystemEvent(event);
+}
+
+void CWindowTestTree::RunRootUpdate()
+{
+    m_pRoot->Update(1.0f / 60.0f);
+}
+
+void CWindowTestTree::DrawTree()
+{
+    m_pRoot->DrawAll();
+}
+
+uint32_t FrameTgaCrc(CFrame& frame, const std::string& name, uint32_t expected)
+{
+    ScopedTempFolder folder;
+    std::string path = folder.Path() + "frame.tga";
+    CTGAFileIO writer;
+    if (!writer.Write(frame, path.c_str(), 0))
+        return 0;
+    std::ifstream file(path, std::ios::binary);
+    std::vector<char> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    uint32_t crc = Crc32(bytes.data(), bytes.size());
+    if (crc != expected)
+    {
+        std::filesystem::path kept = std::filesystem::path(VP_TEST_OUT_DIR) / (name + ".tga");
+        std::filesystem::create_directories(kept.parent_path());
+        std::filesystem::copy_file(path, kept, std::filesystem::copy_options::overwrite_existing);
+    }
+    return crc;
 }

@@ -20,6 +20,7 @@ using CallLog = std::vector<std::string>;
 enum class ProbeCall
 {
     MouseDown,
+    MouseRepeat,
     MouseUp,
     DoubleClick,
     MouseMove,
@@ -59,10 +60,18 @@ public:
     // After the call's own work the victim gets Destroy.
     void DestroyOn(ProbeCall call, CJWindow* victim) { m_Victims[call] = victim; }
     void SetWantsAutoHotkey(bool wants) { m_WantsAutoHotkey = wants; }
+    // A press asks the root to repeat it (0: the system's timing).
+    void RepeatOnPress(int32_t firstDelayMs, int32_t intervalMs);
+    // What Draw paints before the children: a fill of the whole window, a
+    // raised bevel of all edges, the caption at (x, y) left-justified.
+    void PaintFill(const CColor& colour) { m_Fill = colour; m_Fills = true; }
+    void PaintBevel() { m_Bevel = true; }
+    void PaintCaption(int32_t x, int32_t y) { m_Caption = CPoint{x, y}; m_Captions = true; }
     uint32_t GetCancelledButtons() const { return m_CancelledButtons; }
 
     bool DoubleClick(int32_t button, CPoint point, bool& continueAsPress) override;
     bool MouseDown(int32_t button, CPoint point) override;
+    bool MouseRepeat(int32_t button, CPoint point) override;
     bool MouseUp(int32_t button, CPoint point) override;
     bool MouseMove(CPoint point, CPoint movement, const CSequence*& cursor) override;
     bool TrackMouse(CPoint point, CPoint movement, uint32_t buttons, const CSequence*& cursor) override;
@@ -83,6 +92,7 @@ public:
     bool OnHover(CPoint point) override;
     void SavePlacement(const char* name, bool withSize) override;
     bool WantsAutoHotkey() const override;
+    void Draw(CFrameInterface& frame) override;
 
 private:
     void Record(const std::string& entry);
@@ -97,22 +107,37 @@ private:
     bool m_CaptureOnPress;
     bool m_WantsAutoHotkey;
     uint32_t m_CancelledButtons;
+    bool m_Repeats;
+    int32_t m_RepeatDelay;
+    int32_t m_RepeatInterval;
+    bool m_Fills;
+    CColor m_Fill;
+    bool m_Bevel;
+    bool m_Captions;
+    CPoint m_Caption;
 };
 
 // A toolkit with a known start: state reset, a bitmap font 15 high (one
-// dialog unit is 3 pixels, every character 8 wide) as the default font, an editor settings file in a temporary folder, the level-editor
-// hook under the test's control, a root over an 800 x 600 frame, a record
-// of the sounds asked for, and the manual clock. Input is fed as the root
-// reads it: into the keyboard and mouse states through the function that
-// applies system events, then read back and routed into the tree inside a
-// deferred-destroy scope.
+// dialog unit is 3 pixels, every character 8 wide) as the default font, an
+// editor settings file in a temporary folder, the level-editor hook under
+// the test's control, a root over a 16-bit frame (800 x 600 unless told), a
+// record of the sounds asked for, and the manual clock.
+//
+// Input reaches the tree in one of two ways. MoveMouse, Press, Release,
+// Type and Wheel feed the keyboard and mouse states through the function
+// that applies system events, then route the input straight into the
+// tree's base operations inside a deferred-destroy scope; UpdateTree runs
+// only the windows' updates. The Feed calls only feed the states, and
+// RunRootUpdate lets the root read them in its own pass, as a frame of the
+// game does.
 class CWindowTestTree
 {
 public:
-    CWindowTestTree();
+    explicit CWindowTestTree(int32_t width = 800, int32_t height = 600);
     ~CWindowTestTree();
 
     CScreenWindow& Root() { return *m_pRoot; }
+    CFrame& Frame() { return *m_pFrame; }
     CallLog& Log() { return m_Log; }
     const std::vector<std::string>& Sounds() const { return m_Sounds; }
     const std::string& SettingsFile() const { return m_SettingsFile; }
@@ -137,6 +162,15 @@ public:
     void UpdateTree();
     void AdvanceClock(int64_t milliseconds);
 
+    void FeedMove(int32_t x, int32_t y);
+    void FeedButton(int32_t button, bool down);
+    // The second press of a double click, in place of its down.
+    void FeedDoubleClick(int32_t button);
+    void FeedTyped(int32_t keyCode);
+    void RunRootUpdate();
+    // The root's draw into the frame.
+    void DrawTree();
+
     // Clears the log, keeping the tree.
     void ClearLog() { m_Log.clear(); }
 
@@ -159,3 +193,8 @@ private:
 };
 
 std::string RectText(const CRect& rect);
+
+// The CRC-32 of the frame written as a TGA by the engine's writer (16-bit
+// frames become 24 bits). When it differs from the expected value the file
+// is kept as build/test-out/<name>.tga for a look.
+uint32_t FrameTgaCrc(CFrame& frame, const std::string& name, uint32_t expected);

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/app/input/system_pointer.h"
+#include "engine/graphics/sequence.h"
 #include "engine/platform/cursor.h"
 
 CMouseState::CMouseState()
@@ -87,6 +88,13 @@ bool CMouseState::SetPointerVisible(bool visible)
         ApplySystemCursor();
     }
     return previous;
+}
+
+void CMouseState::SetCursorAnimation(const CSequence* sequence, bool loop, bool reverse)
+{
+    m_pCursorSequence = sequence;
+    m_Animation.Start(sequence != nullptr ? static_cast<int32_t>(sequence->GetFrameCount()) : 0, loop, reverse);
+    ApplySystemCursor();
 }
 
 void CMouseState::ApplySystemCursor()

@@ -50,6 +50,9 @@ public:
     float GetPendingWheelSteps() const { return m_WheelSteps; }
 
     const CSequence* GetCursorSequence() const { return m_pCursorSequence; }
+    // The software cursor becomes the sequence (none: no software cursor),
+    // its animation starting afresh.
+    void SetCursorAnimation(const CSequence* sequence, bool loop, bool reverse);
     const CCursorAnimation& GetCursorAnimation() const { return m_Animation; }
 
     // The system pointer stands in for the software cursor (while the game

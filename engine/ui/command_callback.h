@@ -1,0 +1,21 @@
+#pragma once
+
+// What a button or menu item does, held apart from the control: the
+// control runs Execute when it is chosen and asks IsEnabled whether it may
+// run now, greying itself when not. Whoever holds a command owns it.
+class CCommandCallback
+{
+public:
+    virtual ~CCommandCallback();
+
+    virtual void Execute() = 0;
+    // True unless the command has a reason to refuse.
+    virtual bool IsEnabled();
+    // Menu items ask IsEnabled only when this answers true.
+    virtual bool HasEnableQuery();
+
+protected:
+    CCommandCallback() = default;
+    CCommandCallback(const CCommandCallback&) = default;
+    CCommandCallback& operator=(const CCommandCallback&) = default;
+};
