@@ -116,16 +116,24 @@ void MakeShell(CContentTree& tree, const char* item)
     AddSequence(tree, "Opening Shell", frames, Properties("12").c_str(), item);
 }
 
-void MakeSeaWeed(CContentTree& tree, const char* item)
+// One picture per direction of a shape drawn along it; size x size pixels.
+void MakeDirectionalSequence(CContentTree& tree, const char* item, const char* name, int size, double back,
+                             double front, double width, CPictureColor colour)
 {
     std::vector<CPicture> frames;
+    const double centre = size / 2.0;
     for (int i = 0; i < kDirections; i++)
     {
-        CPicture frame(24, 24);
-        FillAlong(frame, 12.0, 12.0, i * 2.0 * kPi / kDirections, -1.0, 11.0, 5.0, {40, 150, 70, 235});
+        CPicture frame(size, size);
+        FillAlong(frame, centre, centre, i * 2.0 * kPi / kDirections, back, front, width, colour);
         frames.push_back(frame);
     }
-    AddSequence(tree, "Sea Weed", frames, Properties("1").c_str(), item);
+    AddSequence(tree, name, frames, Properties("1").c_str(), item);
+}
+
+void MakeSeaWeed(CContentTree& tree, const char* item)
+{
+    MakeDirectionalSequence(tree, item, "Sea Weed", 24, -1.0, 11.0, 5.0, {40, 150, 70, 235});
 }
 
 // Rises and fades: eight frames at 12 a second.
@@ -144,14 +152,7 @@ void MakeSmokePuff(CContentTree& tree, const char* item)
 
 void MakeBoid(CContentTree& tree, const char* item)
 {
-    std::vector<CPicture> frames;
-    for (int i = 0; i < kDirections; i++)
-    {
-        CPicture frame(16, 16);
-        FillAlong(frame, 8.0, 8.0, i * 2.0 * kPi / kDirections, -6.0, 6.0, 8.0, {30, 30, 40});
-        frames.push_back(frame);
-    }
-    AddSequence(tree, "Boid", frames, Properties("1").c_str(), item);
+    MakeDirectionalSequence(tree, item, "Boid", 16, -6.0, 6.0, 8.0, {30, 30, 40});
 }
 
 CContentItemRegistration s_FishLeft("Resources/-Fish Left/Properties.txt", MakeFishLeft);
