@@ -1,6 +1,24 @@
 #include "game/bricks/script_reference_to_target.h"
 
+#include "engine/object/properties/text_property.h"
 #include "game/bricks/brick_base.h"
+
+VP_IMPLEMENT_CLASS(CScriptReferenceToTarget, CObject, 1.0f)
+
+void CScriptReferenceToTarget::RegisterProperties(CClassInfo* classInfo)
+{
+    classInfo->AddProperty(new TextProperty("Name", VP_MEMBER(m_Name), EDITOR_EDITABLE, ""));
+}
+
+CScriptReferenceToTarget::CScriptReferenceToTarget()
+{
+    ConstructProperties(SGetClassInfo());
+}
+
+CScriptReferenceToTarget::~CScriptReferenceToTarget()
+{
+    DestroyProperties(SGetClassInfo());
+}
 
 bool CScriptReferenceToTarget::Matches(const CBrickBase* brick) const
 {

@@ -46,11 +46,16 @@ bool PointPropertyBase<TPoint>::HasSingleLineValue() const
 template <typename TPoint>
 void PointPropertyBase<TPoint>::CopyValue(void* destination, const void* source, const Property* sourceProperty) const
 {
-    const TPoint& point = sourceProperty->ValueAt<TPoint>(source);
+    Store(destination, sourceProperty->ValueAt<TPoint>(source));
+}
+
+template <typename TPoint>
+void PointPropertyBase<TPoint>::Store(void* object, const TPoint& point) const
+{
     if (m_pSetter != nullptr)
-        m_pSetter(destination, point);
+        m_pSetter(object, point);
     else
-        ValueAt<TPoint>(destination) = point;
+        ValueAt<TPoint>(object) = point;
 }
 
 template <typename TPoint>
@@ -94,8 +99,9 @@ void PointProperty::ToText(const void* object, CString& out) const
 
 void PointProperty::FromText(void* object, const char* text, CObjectStream*) const
 {
-    CPoint& point = ValueAt<CPoint>(object);
+    CPoint point;
     ReadPair(text, ParseInt, point.x, point.y);
+    Store(object, point);
 }
 
 void PointProperty::WriteBinary(const void* object, CObjectStream& stream) const
@@ -107,9 +113,10 @@ void PointProperty::WriteBinary(const void* object, CObjectStream& stream) const
 
 bool PointProperty::ReadBinary(void* object, CObjectStream& stream) const
 {
-    CPoint& point = ValueAt<CPoint>(object);
+    CPoint point = ValueAt<CPoint>(object);
     stream.ReadInt(point.x);
     stream.ReadInt(point.y);
+    Store(object, point);
     return true;
 }
 
@@ -132,8 +139,9 @@ void FloatPointProperty::ToText(const void* object, CString& out) const
 
 void FloatPointProperty::FromText(void* object, const char* text, CObjectStream*) const
 {
-    Vector2& point = ValueAt<Vector2>(object);
+    Vector2 point;
     ReadPair(text, ParseFloat, point.x, point.y);
+    Store(object, point);
 }
 
 void FloatPointProperty::WriteBinary(const void* object, CObjectStream& stream) const
@@ -145,8 +153,9 @@ void FloatPointProperty::WriteBinary(const void* object, CObjectStream& stream) 
 
 bool FloatPointProperty::ReadBinary(void* object, CObjectStream& stream) const
 {
-    Vector2& point = ValueAt<Vector2>(object);
+    Vector2 point = ValueAt<Vector2>(object);
     stream.ReadFloat(point.x);
     stream.ReadFloat(point.y);
+    Store(object, point);
     return true;
 }

@@ -25,6 +25,10 @@ protected:
     PointPropertyBase(const char* fullName, CPropertyMember<TPoint> member, int32_t editorMode,
                       const TPoint& defaultPoint, Setter setter);
 
+    // A value loaded, copied or edited goes through the setter when there is
+    // one.
+    void Store(void* object, const TPoint& point) const;
+
     TPoint m_Default;
     Setter m_pSetter;
 };

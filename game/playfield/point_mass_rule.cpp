@@ -1,0 +1,5 @@
+#include "game/playfield/point_mass_rule.h"
+
+void CPointMassRule::Draw(CFrameInterface*, const CPointMassArray&)
+{
+}
