@@ -60,8 +60,27 @@ CJButton* CJMessageBox::AddButton(const CString& caption, CCommandCallback* comm
         button->SetCommand(both);
     }
     AddChild(button, 1, nullptr, DEFAULT_GAP, DEFAULT_GAP, 0);
+    WidenForRow(button);
     ArrangeRow(m_pOkButton, button, 0, true, true, GetSpacing());
     return button;
+}
+
+void CJMessageBox::WidenForRow(CJButton* last)
+{
+    // A short message makes a box narrower than its row of buttons; the
+    // row would then start left of the box and end right of it.
+    int32_t count = 0;
+    int32_t widest = 0;
+    for (CJWindow* button = m_pOkButton; button != nullptr;
+         button = button == last ? nullptr : button->GetNextSibling())
+    {
+        ++count;
+        if (button->GetWidth() > widest)
+            widest = button->GetWidth();
+    }
+    int32_t rowWidth = count * widest + (count - 1) * GetSpacing() + 2 * GetMargin();
+    if (GetWidth() < rowWidth)
+        SetWidth(rowWidth);
 }
 
 void CJMessageBox::OnCommand(CJWindow* source, int32_t code)

@@ -27,6 +27,7 @@ public:
 
 private:
     void Build(const CString& text, CJWindow* owner, const CString* caption, CCommandCallback* command);
+    void WidenForRow(CJButton* last);
 
     CJButton* m_pOkButton = nullptr;
 };

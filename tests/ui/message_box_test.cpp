@@ -85,6 +85,13 @@ TEST(MessageBox, AddedButtonsShareOneWidthInOneCentredRowOkFirst)
     int32_t leftGap = ok->GetRect().left;
     int32_t rightGap = box->GetWidth() - third->GetRect().right;
     EXPECT_LE(std::abs(leftGap - rightGap), 1);
+
+    // A short message: the box widens to hold its row.
+    CJMessageBox* small = new CJMessageBox(&tree.Root(), CString(""), CString("Hi"), &tree.Root(), nullptr, nullptr);
+    small->AddButton(CString("Second"), nullptr);
+    CJButton* last = small->AddButton(CString("A longer one"), nullptr);
+    EXPECT_GE(small->GetOkButton()->GetRect().left, small->GetMargin());
+    EXPECT_LE(last->GetRect().right, small->GetWidth() - small->GetMargin());
 }
 
 TEST(MessageBox, EscapeClosesWithoutTheOkCommandAndEnterRunsItOnceThenCloses)
