@@ -35,7 +35,8 @@ void CJMessageBox::Build(const CString& text, CJWindow* owner, const CString* ca
     CString message = text;
     if (m_pFont != nullptr && m_pFont->GetTextWidth(text) > WRAP_WIDTH)
         message = m_pFont->WrapText(text, WRAP_WIDTH);
-    AddChild(new CJStaticText(this, message), 1, nullptr, DEFAULT_GAP, DEFAULT_GAP, 0);
+    m_pLabel = new CJStaticText(this, message);
+    AddChild(m_pLabel, 1, nullptr, DEFAULT_GAP, DEFAULT_GAP, 0);
     m_pOkButton = new CJButton(this, caption != nullptr ? *caption : s_OkCaption.GetText());
     if (command != nullptr)
         m_pOkButton->SetCommand(command);
@@ -60,6 +61,10 @@ CJButton* CJMessageBox::AddButton(const CString& caption, CCommandCallback* comm
         button->SetCommand(both);
     }
     AddChild(button, 1, nullptr, DEFAULT_GAP, DEFAULT_GAP, 0);
+    // The row is the run of siblings from OK to the new button; focusing
+    // OK may have rotated the label in between, so it goes behind them.
+    RemoveChild(m_pLabel);
+    AddChild(m_pLabel, 0, nullptr, DEFAULT_GAP, DEFAULT_GAP, 0);
     WidenForRow(button);
     ArrangeRow(m_pOkButton, button, 0, true, true, GetSpacing());
     return button;
@@ -79,8 +84,12 @@ void CJMessageBox::WidenForRow(CJButton* last)
             widest = button->GetWidth();
     }
     int32_t rowWidth = count * widest + (count - 1) * GetSpacing() + 2 * GetMargin();
-    if (GetWidth() < rowWidth)
-        SetWidth(rowWidth);
+    if (GetWidth() >= rowWidth)
+        return;
+    SetWidth(rowWidth);
+    // A box is centred in its owner when it is built.
+    if (m_pParent != nullptr)
+        CentreHorizontallyInParent();
 }
 
 void CJMessageBox::OnCommand(CJWindow* source, int32_t code)

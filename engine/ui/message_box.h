@@ -3,6 +3,7 @@
 #include "engine/ui/dialog.h"
 
 class CCommandCallback;
+class CJStaticText;
 
 // The modal message box: a label with the message, wrapped at 500 pixels,
 // an "OK" button and optionally further buttons in one row. Any plain
@@ -29,6 +30,7 @@ private:
     void Build(const CString& text, CJWindow* owner, const CString* caption, CCommandCallback* command);
     void WidenForRow(CJButton* last);
 
+    CJStaticText* m_pLabel = nullptr;
     CJButton* m_pOkButton = nullptr;
 };
 

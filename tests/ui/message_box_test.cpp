@@ -82,6 +82,8 @@ TEST(MessageBox, AddedButtonsShareOneWidthInOneCentredRowOkFirst)
     EXPECT_EQ(ok->GetRect().top, third->GetRect().top);
     EXPECT_LT(ok->GetRect().right, second->GetRect().left);
     EXPECT_LT(second->GetRect().right, third->GetRect().left);
+    // The message stays above the row.
+    EXPECT_LE(LabelOf(box)->GetRect().bottom, ok->GetRect().top);
     int32_t leftGap = ok->GetRect().left;
     int32_t rightGap = box->GetWidth() - third->GetRect().right;
     EXPECT_LE(std::abs(leftGap - rightGap), 1);
