@@ -5,8 +5,11 @@
 // read into 16- and 32-bit frames against memcpy of the file and
 // SDL_ConvertPixels; compiled caches of 100 64 x 64 sprites and an
 // 800 x 600 background read borrowed and copied against fread of the same
-// files and against rebuilding them from TGA; QuantizeBoxes(254) over an
-// 800 x 600 histogram; plain and dithered conversion to 16 bits against
+// files and against rebuilding them from their TGA sources; the palette
+// of the decoded 800 x 600 JPEG (QuantizeBoxes(254) alone, the palette
+// reduce step, and that step followed by mapping every pixel) against
+// libjpeg-turbo's two-pass quantizer (a decode with quantize_colors minus
+// a plain decode); plain and dithered conversion to 16 bits against
 // SDL_ConvertPixels.
 
 #include <benchmark/benchmark.h>
@@ -25,9 +28,11 @@
 #include "engine/core/files/memory_stream.h"
 #include "engine/graphics/bit_depth_filter.h"
 #include "engine/graphics/color_quantizer.h"
+#include "engine/graphics/color_table.h"
 #include "engine/graphics/frame.h"
 #include "engine/graphics/image_filter_chain.h"
 #include "engine/graphics/jpeg_codec.h"
+#include "engine/graphics/palettes.h"
 #include "engine/graphics/pixel_formats.h"
 #include "engine/graphics/tga_file_io.h"
 
@@ -99,35 +104,65 @@ void BM_JpegInto16BitFrame(benchmark::State& state)
 }
 BENCHMARK(BM_JpegInto16BitFrame);
 
+// libjpeg-turbo's own decode of the picture into rows of its output: red,
+// green, blue, or with colours > 0 palette indexes from its two-pass
+// quantizer.
+void LibjpegDecode(const Bytes& jpeg, Bytes& out, int32_t colours, J_DITHER_MODE dither)
+{
+    jpeg_decompress_struct info;
+    jpeg_error_mgr errors;
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, jpeg.data(), jpeg.size());
+    jpeg_read_header(&info, TRUE);
+    info.out_color_space = JCS_RGB;
+    if (colours > 0)
+    {
+        info.quantize_colors = TRUE;
+        info.two_pass_quantize = TRUE;
+        info.desired_number_of_colors = colours;
+        info.dither_mode = dither;
+    }
+    jpeg_start_decompress(&info);
+    const size_t rowBytes = size_t(info.output_width) * size_t(info.output_components);
+    out.resize(rowBytes * info.output_height);
+    while (info.output_scanline < info.output_height)
+    {
+        JSAMPROW row = out.data() + rowBytes * info.output_scanline;
+        jpeg_read_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_decompress(&info);
+    jpeg_destroy_decompress(&info);
+}
+
 void BM_LibjpegRgbThen565Loop(benchmark::State& state)
 {
     const Bytes& jpeg = JpegPicture();
-    std::vector<uint8_t> rgb(800 * 600 * 3);
+    Bytes rgb;
     std::vector<uint16_t> words(800 * 600);
     for (auto _ : state)
     {
-        jpeg_decompress_struct info;
-        jpeg_error_mgr errors;
-        info.err = jpeg_std_error(&errors);
-        jpeg_create_decompress(&info);
-        jpeg_mem_src(&info, jpeg.data(), jpeg.size());
-        jpeg_read_header(&info, TRUE);
-        info.out_color_space = JCS_RGB;
-        jpeg_start_decompress(&info);
-        while (info.output_scanline < info.output_height)
-        {
-            JSAMPROW row = rgb.data() + size_t(info.output_scanline) * 800 * 3;
-            jpeg_read_scanlines(&info, &row, 1);
-        }
-        jpeg_finish_decompress(&info);
-        jpeg_destroy_decompress(&info);
+        LibjpegDecode(jpeg, rgb, 0, JDITHER_NONE);
         for (size_t i = 0; i < words.size(); i++)
-            words[i] = static_cast<uint16_t>((rgb[i * 3] >> 3) << 11 | (rgb[i * 3 + 1] >> 2) << 5 | rgb[i * 3 + 2] >> 3);
+            words[i] =
+                static_cast<uint16_t>((rgb[i * 3] >> 3) << 11 | (rgb[i * 3 + 1] >> 2) << 5 | rgb[i * 3 + 2] >> 3);
         benchmark::DoNotOptimize(words.data());
     }
     state.SetItemsProcessed(state.iterations() * 800 * 600);
 }
 BENCHMARK(BM_LibjpegRgbThen565Loop);
+
+// The run-length TGA file our writer makes of the frame.
+Bytes TgaFileOf(CFrame& frame)
+{
+    const std::string path = std::string(P_tmpdir) + "/vp_image_loading_bench.tga";
+    CTGAFileIO().Write(frame, path.c_str(), OPEN_NAME_UNCHANGED);
+    CFile file;
+    file.Open(path.c_str(), OPEN_READ | OPEN_NAME_UNCHANGED | OPEN_WHOLE_FILE);
+    Bytes bytes = Contents(file);
+    std::remove(path.c_str());
+    return bytes;
+}
 
 // A 1024 x 1024 TGA of the depth, run-length or plain.
 const Bytes& TgaPicture(int32_t bits, bool runLength)
@@ -140,14 +175,7 @@ const Bytes& TgaPicture(int32_t bits, bool runLength)
         frame.Create(1024, 1024, bits);
         Paint(frame, 2);
         if (runLength)
-        {
-            const std::string path = std::string(P_tmpdir) + "/vp_image_loading_bench.tga";
-            CTGAFileIO().Write(frame, path.c_str(), OPEN_NAME_UNCHANGED);
-            CFile file;
-            file.Open(path.c_str(), OPEN_READ | OPEN_NAME_UNCHANGED | OPEN_WHOLE_FILE);
-            bytes = Contents(file);
-            std::remove(path.c_str());
-        }
+            bytes = TgaFileOf(frame);
         else
         {
             bytes = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 4, 0, 4, static_cast<uint8_t>(bits), 0x20};
@@ -202,12 +230,30 @@ void BM_SdlConvertPixels(benchmark::State& state)
 }
 BENCHMARK(BM_SdlConvertPixels)->ArgNames({"bits", "into"})->ArgsProduct({{24, 32}, {16, 32}});
 
-// The compiled caches: 100 sprites (range 0) or one background (range 1).
-const std::vector<Bytes>& Caches(bool background)
+// The steps that make a loaded picture its cache: conversion to 16 bits,
+// and run-length encoding for sprites.
+void FinishForCache(CFrame& frame, bool background)
 {
-    static std::vector<Bytes> sets[2];
-    std::vector<Bytes>& caches = sets[background];
-    if (caches.empty())
+    CImageFilterChain chain;
+    chain.AddStep(IMAGE_STEP_BIT_DEPTH);
+    if (!background)
+        chain.AddStep(IMAGE_STEP_RUN_LENGTH);
+    chain.Apply(frame);
+}
+
+// 100 sprites (range 0) or one background (range 1): each picture's TGA
+// source and its compiled cache.
+struct CompiledPictures
+{
+    std::vector<Bytes> sources;
+    std::vector<Bytes> caches;
+};
+
+const CompiledPictures& Pictures(bool background)
+{
+    static CompiledPictures sets[2];
+    CompiledPictures& pictures = sets[background];
+    if (pictures.caches.empty())
     {
         InitPixelFormatTables("Palettes", "GamePalette");
         for (int32_t i = 0; i < (background ? 1 : 100); i++)
@@ -215,17 +261,19 @@ const std::vector<Bytes>& Caches(bool background)
             CFrame frame;
             frame.Create(background ? 800 : 64, background ? 600 : 64, 32);
             Paint(frame, uint32_t(10 + i));
-            CImageFilterChain chain;
-            chain.AddStep(IMAGE_STEP_BIT_DEPTH);
-            if (!background)
-                chain.AddStep(IMAGE_STEP_RUN_LENGTH);
-            chain.Apply(frame);
+            pictures.sources.push_back(TgaFileOf(frame));
+            FinishForCache(frame, background);
             std::unique_ptr<CFile> file(MemoryFile());
             frame.WriteBinary(*file);
-            caches.push_back(Contents(*file));
+            pictures.caches.push_back(Contents(*file));
         }
     }
-    return caches;
+    return pictures;
+}
+
+const std::vector<Bytes>& Caches(bool background)
+{
+    return Pictures(background).caches;
 }
 
 void BM_CacheRead(benchmark::State& state)
@@ -272,14 +320,44 @@ void BM_FreadOfTheCaches(benchmark::State& state)
 }
 BENCHMARK(BM_FreadOfTheCaches)->ArgName("background")->Arg(0)->Arg(1);
 
+// What a stale cache costs: each picture read from its TGA source and
+// finished as its cache was.
+void BM_RebuildFromTga(benchmark::State& state)
+{
+    const bool background = state.range(0) != 0;
+    const std::vector<Bytes>& sources = Pictures(background).sources;
+    CTGAFileIO reader;
+    for (auto _ : state)
+        for (const Bytes& source : sources)
+        {
+            const uint32_t size = uint32_t(source.size());
+            CFrame frame;
+            reader.Read(frame, source.data(), size, "bench", reader.GetDataBitDepth(source.data(), size));
+            FinishForCache(frame, background);
+            benchmark::DoNotOptimize(frame.GetPixels());
+        }
+}
+BENCHMARK(BM_RebuildFromTga)->ArgName("background")->Arg(0)->Arg(1);
+
+// The JPEG picture as our decoder gives it: 24 bits, 800 x 600.
+const CFrame& DecodedPicture()
+{
+    static CFrame frame;
+    if (frame.GetPixels() == nullptr)
+    {
+        const Bytes& jpeg = JpegPicture();
+        CFile file;
+        file.Attach(new CMemoryStream(const_cast<uint8_t*>(jpeg.data()), uint32_t(jpeg.size()), false), OPEN_READ);
+        DecodeJpegIntoFrame(frame, file);
+    }
+    return frame;
+}
+
 void BM_QuantizeBoxes254(benchmark::State& state)
 {
-    CFrame frame;
-    frame.Create(800, 600, 24);
-    Paint(frame, 3);
     std::vector<uint32_t> histogram(COLOR_HISTOGRAM_CELLS);
     ClearColorHistogram(histogram.data());
-    CountColorHistogram(histogram.data(), frame);
+    CountColorHistogram(histogram.data(), DecodedPicture());
     uint8_t colours[254 * 3];
     for (auto _ : state)
     {
@@ -289,6 +367,68 @@ void BM_QuantizeBoxes254(benchmark::State& state)
     }
 }
 BENCHMARK(BM_QuantizeBoxes254);
+
+// The palette reduce step: histogram and boxes into the frame's palette.
+void PaletteReduce(CFrame& frame)
+{
+    CImageFilterChain chain;
+    chain.AddStep(IMAGE_STEP_PALETTE_REDUCE);
+    chain.Apply(frame);
+}
+
+void BM_PaletteReduce(benchmark::State& state)
+{
+    CFrame frame;
+    frame.CopyFrom(DecodedPicture());
+    frame.AttachPaletteHolder();
+    for (auto _ : state)
+    {
+        PaletteReduce(frame);
+        benchmark::DoNotOptimize(frame.GetPalette()->GetData());
+    }
+    state.SetItemsProcessed(state.iterations() * 800 * 600);
+}
+BENCHMARK(BM_PaletteReduce);
+
+// The whole of what the two-pass quantizer does: the palette, then every
+// pixel mapped to it (nearest entry, or dithered).
+void BM_PaletteReduceThenMap(benchmark::State& state)
+{
+    const bool dither = state.range(0) != 0;
+    for (auto _ : state)
+    {
+        state.PauseTiming();
+        CFrame frame;
+        frame.CopyFrom(DecodedPicture());
+        frame.AttachPaletteHolder();
+        state.ResumeTiming();
+        PaletteReduce(frame);
+        GamePalette.CopyFrom(*frame.GetPalette());
+        CurrentPalette.CopyFrom(*frame.GetPalette());
+        ConvertFrameTo8(frame, dither);
+        benchmark::DoNotOptimize(frame.GetPixels());
+    }
+    GamePalette.SetKind(CColorTable::EMPTY);
+    CurrentPalette.SetKind(CColorTable::EMPTY);
+    state.SetItemsProcessed(state.iterations() * 800 * 600);
+}
+BENCHMARK(BM_PaletteReduceThenMap)->ArgName("dither")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// colours 0: a plain decode to red, green, blue; 254: the two-pass
+// quantizer without and with Floyd-Steinberg dithering.
+void BM_LibjpegDecode(benchmark::State& state)
+{
+    const Bytes& jpeg = JpegPicture();
+    const J_DITHER_MODE dither = state.range(1) != 0 ? JDITHER_FS : JDITHER_NONE;
+    Bytes out;
+    for (auto _ : state)
+    {
+        LibjpegDecode(jpeg, out, int32_t(state.range(0)), dither);
+        benchmark::DoNotOptimize(out.data());
+    }
+    state.SetItemsProcessed(state.iterations() * 800 * 600);
+}
+BENCHMARK(BM_LibjpegDecode)->ArgNames({"colours", "dither"})->Args({0, 0})->Args({254, 0})->Args({254, 1});
 
 void BM_ConvertTo16(benchmark::State& state)
 {

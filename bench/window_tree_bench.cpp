@@ -1,16 +1,32 @@
-// Hit testing through the window tree beside a flat list. The root routes a
-// pointer move over a dialog of N controls laid out in a grid, the pointer
-// moving each iteration; the flat form tests the same N rectangles in a
-// vector, front to back, the first hit winning. The tree's cost over the
-// flat scan is what its per-child calls, hover and cursor queries add.
+// The window tree beside the flat work it stands for.
+//
+// Hit testing: the root routes a pointer move over a dialog of N controls
+// laid out in a grid, the pointer moving each iteration, either by a direct
+// MouseMove or by one whole root update reading the moved pointer; the flat
+// form tests the same N rectangles in a vector, front to back, the first
+// hit winning. The tree's cost over the flat scan is what its per-child
+// calls, hover and cursor queries add.
+//
+// Drawing: the root draws a scene into an 800 x 600 dirty-rectangle frame;
+// the flat form replays the calls that reached the frame, recorded once at
+// screen coordinates, straight onto it: the bare pixel work without the
+// tree, the proxies or the layout. Scenes: probe_dialog/N, a 400 x 300
+// dialog of N controls each drawing a fill, a bevel and a caption.
 
 #include <benchmark/benchmark.h>
 
+#include <memory>
 #include <vector>
 
+#include "bench/support/recording_proxy_frame.h"
 #include "engine/core/geometry/point.h"
 #include "engine/core/geometry/rect.h"
+#include "engine/graphics/dirty_rect_frame.h"
+#include "engine/graphics/fonts/font_bitmap.h"
+#include "engine/graphics/pixel_formats.h"
 #include "engine/ui/deferred_destroy.h"
+#include "engine/ui/toolkit_state.h"
+#include "tests/support/window_paint.h"
 #include "tests/support/window_test_tree.h"
 
 namespace {
@@ -32,6 +48,20 @@ std::vector<CRect> GridRects(int32_t count)
     return rects;
 }
 
+// A dialog of count plain controls in the grid.
+void AddGridDialog(CScreenWindow& root, int32_t count)
+{
+    CJWindow* dialog = new CJWindow(nullptr);
+    dialog->SetRect({0, 0, COLUMNS * CELL, (count + COLUMNS - 1) / COLUMNS * CELL});
+    root.AddChild(dialog);
+    for (const CRect& rect : GridRects(count))
+    {
+        CJWindow* control = new CJWindow(dialog);
+        control->SetRect(rect);
+        dialog->AddChild(control, 0, nullptr, CJWindow::DEFAULT_GAP, CJWindow::DEFAULT_GAP, CJWindow::PLACE_NO_GROWTH);
+    }
+}
+
 // Points spread over the grid, most on a control, some in the gaps.
 std::vector<CPoint> PointerPath(int32_t count)
 {
@@ -46,15 +76,7 @@ void BM_RouteMouseMove(benchmark::State& state)
 {
     int32_t count = static_cast<int32_t>(state.range(0));
     CWindowTestTree tree;
-    CJWindow* dialog = new CJWindow(nullptr);
-    dialog->SetRect({0, 0, COLUMNS * CELL, (count + COLUMNS - 1) / COLUMNS * CELL});
-    tree.Root().AddChild(dialog);
-    for (const CRect& rect : GridRects(count))
-    {
-        CJWindow* control = new CJWindow(dialog);
-        control->SetRect(rect);
-        dialog->AddChild(control, 0, nullptr, CJWindow::DEFAULT_GAP, CJWindow::DEFAULT_GAP, CJWindow::PLACE_NO_GROWTH);
-    }
+    AddGridDialog(tree.Root(), count);
     std::vector<CPoint> path = PointerPath(count);
     size_t step = 0;
     CPoint last = {0, 0};
@@ -94,5 +116,112 @@ void BM_FlatHitTest(benchmark::State& state)
     }
 }
 BENCHMARK(BM_FlatHitTest)->Arg(30)->Arg(500);
+
+void BM_RootUpdate(benchmark::State& state)
+{
+    int32_t count = static_cast<int32_t>(state.range(0));
+    CWindowTestTree tree;
+    AddGridDialog(tree.Root(), count);
+    std::vector<CPoint> path = PointerPath(count);
+    size_t step = 0;
+    for (auto _ : state)
+    {
+        CPoint point = path[step];
+        step = step + 1 == path.size() ? 0 : step + 1;
+        tree.FeedMove(point.x, point.y);
+        tree.RunRootUpdate();
+    }
+}
+BENCHMARK(BM_RootUpdate)->Arg(30)->Arg(500);
+
+// A control that paints itself as the scene asks, then its children.
+class CPaintedControl : public CJWindow
+{
+public:
+    using CJWindow::CJWindow;
+    void Draw(CFrameInterface& frame) override
+    {
+        paint.Paint(*this, frame);
+        CJWindow::Draw(frame);
+    }
+    CWindowPaint paint;
+};
+
+// A root over the frame holding a 400 x 300 dialog of count controls in
+// rows of ten, each with a fill, a bevel and a caption.
+class CProbeDialogScene
+{
+public:
+    CProbeDialogScene(CFrameInterface& frame, int32_t count)
+    {
+        ResetToolkitState();
+        InitPixelFormatTables(nullptr, nullptr);
+        m_pFont = MakePatternFont();
+        m_pRoot = new CScreenWindow(frame, m_pFont.get());
+        CPaintedControl* dialog = new CPaintedControl(m_pRoot, "Dialog");
+        dialog->paint = Painted(CColor(186, 186, 186, 255), false);
+        dialog->SetRect({200, 150, 600, 450});
+        m_pRoot->AddChild(dialog, 0, nullptr, CJWindow::DEFAULT_GAP, CJWindow::DEFAULT_GAP, CJWindow::PLACE_NO_GROWTH);
+        for (int32_t i = 0; i < count; ++i)
+        {
+            CPaintedControl* control = new CPaintedControl(dialog, "&Ok");
+            control->paint = Painted(CColor(120, 140, 200, 255), true);
+            int32_t x = (i % 10) * 40;
+            int32_t y = (i / 10) * 30;
+            control->SetRect({x + 2, y + 2, x + 38, y + 28});
+            dialog->AddChild(control, 0, nullptr, CJWindow::DEFAULT_GAP, CJWindow::DEFAULT_GAP,
+                             CJWindow::PLACE_NO_GROWTH);
+        }
+    }
+    ~CProbeDialogScene()
+    {
+        {
+            CDeferredDestroyScope scope;
+            m_pRoot->Destroy();
+        }
+        ResetToolkitState();
+    }
+
+    void Draw() { m_pRoot->DrawAll(); }
+
+private:
+    static CWindowPaint Painted(const CColor& fill, bool caption)
+    {
+        CWindowPaint paint;
+        paint.fills = true;
+        paint.fill = fill;
+        paint.bevel = true;
+        paint.caption = caption;
+        paint.captionAt = CPoint{4, 6};
+        return paint;
+    }
+
+    std::unique_ptr<CFontBitmap> m_pFont;
+    CScreenWindow* m_pRoot;
+};
+
+void BM_DrawWindowTree(benchmark::State& state)
+{
+    CDirtyRectFrame frame;
+    frame.Create(800, 600, 16);
+    CProbeDialogScene scene(frame, static_cast<int32_t>(state.range(0)));
+    for (auto _ : state)
+        scene.Draw();
+}
+BENCHMARK(BM_DrawWindowTree)->Name("BM_DrawWindowTree/probe_dialog")->Arg(10)->Arg(30)->Arg(100);
+
+void BM_ReplayFlat(benchmark::State& state)
+{
+    CDirtyRectFrame frame;
+    frame.Create(800, 600, 16);
+    CRecordingProxyFrame recorder(&frame);
+    CProbeDialogScene scene(recorder, static_cast<int32_t>(state.range(0)));
+    scene.Draw();
+    recorder.recording = false;
+    for (auto _ : state)
+        ReplayDraws(recorder.draws, frame);
+    state.counters["calls"] = static_cast<double>(recorder.draws.size());
+}
+BENCHMARK(BM_ReplayFlat)->Name("BM_ReplayFlat/probe_dialog")->Arg(10)->Arg(30)->Arg(100);
 
 } // namespace

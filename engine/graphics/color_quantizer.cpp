@@ -6,6 +6,14 @@
 // count. The box with the largest error is cut where the two halves'
 // errors sum least; a max-heap keeps the boxes that can still be cut.
 // Sums are 64-bit: a large image's sums of squares pass 32 bits.
+//
+// Every cut tried, every slice looked at while shrinking and every part's
+// moments are the moments of some box. Scanning the cells for each would
+// cost the box's volume, and the first boxes are the whole cube; so the
+// moments are first summed cumulatively over the cube once, after which
+// any box's moments are eight look-ups (inclusion and exclusion of the
+// corners). Unsigned sums wrap, but a box's true moments are never
+// negative, so the look-ups give them exactly.
 #include "engine/graphics/color_quantizer.h"
 
 #include <cstring>
@@ -60,56 +68,103 @@ struct Box
     bool IsSplittable() const { return low[0] != high[0] || low[1] != high[1] || low[2] != high[2]; }
 };
 
-uint32_t Cell(const uint32_t* histogram, const int32_t c[3])
+// Entry (a, b, c) holds the moments of the cells below a, b and c on each
+// axis (65 entries a side, the first of each zero).
+class CumulativeMoments
 {
-    return histogram[c[0] * 4096 + c[1] * 64 + c[2]];
-}
+public:
+    // False when the table's memory cannot be had.
+    bool Build(const uint32_t* histogram)
+    {
+        try
+        {
+            m_Table.assign(SIDE * SIDE * SIDE, Moments{});
+        }
+        catch (const std::bad_alloc&)
+        {
+            return false;
+        }
+        for (int32_t a = 0; a < 64; a++)
+            for (int32_t b = 0; b < 64; b++)
+                for (int32_t c = 0; c < 64; c++)
+                {
+                    const uint64_t n = histogram[a * 4096 + b * 64 + c];
+                    Moments& cell = At(a + 1, b + 1, c + 1);
+                    cell.count = n;
+                    cell.sumOfSquares = n * static_cast<uint64_t>(a * a + b * b + c * c);
+                    cell.sums[0] = n * static_cast<uint64_t>(a);
+                    cell.sums[1] = n * static_cast<uint64_t>(b);
+                    cell.sums[2] = n * static_cast<uint64_t>(c);
+                }
+        for (int32_t a = 1; a < SIDE; a++)
+            for (int32_t b = 1; b < SIDE; b++)
+                for (int32_t c = 1; c < SIDE; c++)
+                    At(a, b, c).Add(At(a, b, c - 1));
+        for (int32_t a = 1; a < SIDE; a++)
+            for (int32_t b = 1; b < SIDE; b++)
+                for (int32_t c = 1; c < SIDE; c++)
+                    At(a, b, c).Add(At(a, b - 1, c));
+        for (int32_t a = 1; a < SIDE; a++)
+            for (int32_t b = 1; b < SIDE; b++)
+                for (int32_t c = 1; c < SIDE; c++)
+                    At(a, b, c).Add(At(a - 1, b, c));
+        return true;
+    }
 
-// Visits every cell of the box with its coordinates.
-template <typename Visit>
-void ForEachCell(const Box& box, Visit visit)
-{
-    int32_t c[3];
-    for (c[0] = box.low[0]; c[0] <= box.high[0]; c[0]++)
-        for (c[1] = box.low[1]; c[1] <= box.high[1]; c[1]++)
-            for (c[2] = box.low[2]; c[2] <= box.high[2]; c[2]++)
-                visit(c);
-}
+    // The moments of the cells from low to high (inclusive) on each axis.
+    Moments Of(const int32_t low[3], const int32_t high[3]) const
+    {
+        Moments sum;
+        for (int32_t corner = 0; corner < 8; corner++)
+        {
+            int32_t at[3];
+            int32_t lows = 0;
+            for (int32_t axis = 0; axis < 3; axis++)
+            {
+                const bool fromLow = (corner >> axis & 1) != 0;
+                at[axis] = fromLow ? low[axis] : high[axis] + 1;
+                lows += fromLow;
+            }
+            const Moments& part = m_Table[Index(at[0], at[1], at[2])];
+            if (lows % 2 == 0)
+                sum.Add(part);
+            else
+                sum.Subtract(part);
+        }
+        return sum;
+    }
 
-// The moments of each slice of the box across one axis.
-std::vector<Moments> SliceMoments(const uint32_t* histogram, const Box& box, int32_t axis)
-{
-    std::vector<Moments> slices(static_cast<size_t>(box.high[axis] - box.low[axis] + 1));
-    ForEachCell(box, [&](const int32_t c[3]) {
-        const uint64_t n = Cell(histogram, c);
-        if (n == 0)
-            return;
-        Moments& slice = slices[static_cast<size_t>(c[axis] - box.low[axis])];
-        slice.count += n;
-        slice.sumOfSquares += n * static_cast<uint64_t>(c[0] * c[0] + c[1] * c[1] + c[2] * c[2]);
-        for (int32_t i = 0; i < 3; i++)
-            slice.sums[i] += n * static_cast<uint64_t>(c[i]);
-    });
-    return slices;
-}
+    // The moments of one slice of the box across the axis.
+    Moments OfSlice(const Box& box, int32_t axis, int32_t slice) const
+    {
+        int32_t low[3] = {box.low[0], box.low[1], box.low[2]};
+        int32_t high[3] = {box.high[0], box.high[1], box.high[2]};
+        low[axis] = high[axis] = slice;
+        return Of(low, high);
+    }
+
+private:
+    static constexpr int32_t SIDE = 65;
+    static size_t Index(int32_t a, int32_t b, int32_t c) { return (size_t(a) * SIDE + size_t(b)) * SIDE + size_t(c); }
+    Moments& At(int32_t a, int32_t b, int32_t c) { return m_Table[Index(a, b, c)]; }
+
+    std::vector<Moments> m_Table;
+};
 
 // Shrinks the box to its counted cells and recomputes its moments.
-void ShrinkBoxToContent(const uint32_t* histogram, Box& box)
+void ShrinkBoxToContent(const CumulativeMoments& moments, Box& box)
 {
     for (int32_t axis = 0; axis < 3; axis++)
     {
-        const std::vector<Moments> slices = SliceMoments(histogram, box, axis);
-        int32_t first = 0, last = static_cast<int32_t>(slices.size()) - 1;
-        while (first < last && slices[static_cast<size_t>(first)].count == 0)
+        int32_t first = box.low[axis], last = box.high[axis];
+        while (first < last && moments.OfSlice(box, axis, first).count == 0)
             first++;
-        while (last > first && slices[static_cast<size_t>(last)].count == 0)
+        while (last > first && moments.OfSlice(box, axis, last).count == 0)
             last--;
-        box.high[axis] = box.low[axis] + last;
-        box.low[axis] += first;
+        box.low[axis] = first;
+        box.high[axis] = last;
     }
-    box.moments = Moments{};
-    for (const Moments& slice : SliceMoments(histogram, box, 0))
-        box.moments.Add(slice);
+    box.moments = moments.Of(box.low, box.high);
     box.error = box.moments.Error();
 }
 
@@ -172,16 +227,14 @@ struct Cut
     int32_t position = 0;
 };
 
-Cut BestCut(const uint32_t* histogram, const Box& box, int32_t axis)
+Cut BestCut(const CumulativeMoments& moments, const Box& box, int32_t axis)
 {
     Cut best;
-    if (box.low[axis] == box.high[axis])
-        return best;
-    const std::vector<Moments> slices = SliceMoments(histogram, box, axis);
-    Moments lower;
+    int32_t high[3] = {box.high[0], box.high[1], box.high[2]};
     for (int32_t t = box.low[axis]; t < box.high[axis]; t++)
     {
-        lower.Add(slices[static_cast<size_t>(t - box.low[axis])]);
+        high[axis] = t;
+        const Moments lower = moments.Of(box.low, high);
         Moments upper = box.moments;
         upper.Subtract(lower);
         const uint64_t total = lower.Error() + upper.Error();
@@ -191,12 +244,12 @@ Cut BestCut(const uint32_t* histogram, const Box& box, int32_t axis)
     return best;
 }
 
-void SplitWorstBox(const uint32_t* histogram, std::vector<Box>& boxes, BoxHeap& heap)
+void SplitWorstBox(const CumulativeMoments& moments, std::vector<Box>& boxes, BoxHeap& heap)
 {
     const size_t top = heap.Top();
     Cut cuts[3];
     for (int32_t axis = 0; axis < 3; axis++)
-        cuts[axis] = BestCut(histogram, boxes[top], axis);
+        cuts[axis] = BestCut(moments, boxes[top], axis);
     int32_t axis = 0;
     if (cuts[1].total < cuts[0].total)
         axis = 1;
@@ -206,8 +259,8 @@ void SplitWorstBox(const uint32_t* histogram, std::vector<Box>& boxes, BoxHeap& 
     Box upper = boxes[top];
     upper.low[axis] = cuts[axis].position + 1;
     boxes[top].high[axis] = cuts[axis].position;
-    ShrinkBoxToContent(histogram, boxes[top]);
-    ShrinkBoxToContent(histogram, upper);
+    ShrinkBoxToContent(moments, boxes[top]);
+    ShrinkBoxToContent(moments, upper);
     boxes.push_back(upper);
     const size_t upperIndex = boxes.size() - 1;
 
@@ -250,6 +303,7 @@ int32_t QuantizeBoxes(const uint32_t* histogram, int32_t n, uint8_t* output, int
     if (n <= 0)
         return 0;
     std::vector<Box> boxes;
+    CumulativeMoments moments;
     try
     {
         boxes.reserve(static_cast<size_t>(n));
@@ -258,15 +312,17 @@ int32_t QuantizeBoxes(const uint32_t* histogram, int32_t n, uint8_t* output, int
     {
         return 1;
     }
+    if (!moments.Build(histogram))
+        return 1;
     boxes.emplace_back();
-    ShrinkBoxToContent(histogram, boxes[0]);
+    ShrinkBoxToContent(moments, boxes[0]);
     if (boxes[0].moments.count == 0)
         return 0;
     BoxHeap heap(boxes, static_cast<size_t>(n));
     if (boxes[0].IsSplittable())
         heap.Insert(0);
     while (static_cast<int32_t>(boxes.size()) < n && !heap.IsEmpty())
-        SplitWorstBox(histogram, boxes, heap);
+        SplitWorstBox(moments, boxes, heap);
 
     for (const Box& box : boxes)
         for (int32_t i = 0; i < 3; i++)

@@ -39,8 +39,7 @@ public:
     }
 
     template <class T, class R, class P, class E = std::nullptr_t>
-    CMemberCommand(T* target, R (T::*execute)(P), std::type_identity_t<std::decay_t<P>> argument,
-                   E enable = nullptr)
+    CMemberCommand(T* target, R (T::*execute)(P), std::type_identity_t<std::decay_t<P>> argument, E enable = nullptr)
         : m_Execute([target, execute, argument] { (target->*execute)(argument); })
         , m_Enable(BindQuery(target, enable))
     {

@@ -27,8 +27,8 @@ void MoveRect(CRect& rect, int32_t dx, int32_t dy)
 }
 } // namespace
 
-void CScreenWindow::SetTooltip(bool fromHover, CJWindow* window, int32_t hotkeyPosition, const CString& text,
-                               int32_t x, int32_t y, int32_t hotkeyLength)
+void CScreenWindow::SetTooltip(bool fromHover, CJWindow* window, int32_t hotkeyPosition, const CString& text, int32_t x,
+                               int32_t y, int32_t hotkeyLength)
 {
     if (m_pTooltipTarget != nullptr && (!fromHover || m_TargetTakesHoverTexts) &&
         (m_pTooltipTarget->IsVisibleInTree() || !GetEditorHooks().IsLevelEditorOpen()))
@@ -50,7 +50,8 @@ void CScreenWindow::SetTooltip(bool fromHover, CJWindow* window, int32_t hotkeyP
     m_pTooltipFont = font;
     m_TooltipBoxColour = window->GetTextColor();
     if (m_TooltipBoxColour.m_Alpha == 0)
-        m_TooltipBoxColour.SetRGBA(m_TooltipBoxColour.m_Red, m_TooltipBoxColour.m_Green, m_TooltipBoxColour.m_Blue, 255);
+        m_TooltipBoxColour.SetRGBA(m_TooltipBoxColour.m_Red, m_TooltipBoxColour.m_Green, m_TooltipBoxColour.m_Blue,
+                                   255);
     m_TooltipOutlineColour = window->GetHighlightColor();
     m_TooltipText = text;
 

@@ -29,8 +29,9 @@ void CGameController::LoadResources(CSlideShow* slideShow)
 {
     CGameBase::LoadResources(slideShow);
     CFontLibrary& fonts = GetFontLibrary();
-    SetupScreen(*GetScreenFrame(), &GetFrameList(), &GetInterfaceTextureList(), fonts.FindFont("OCR Monospaced Numbers"),
-                fonts.FindFont("Small Blue"));
+    CFont* defaultFont = fonts.FindFont("OCR Monospaced Numbers");
+    CFont* textFont = fonts.FindFont("Small Blue");
+    SetupScreen(*GetScreenFrame(), &GetFrameList(), &GetInterfaceTextureList(), defaultFont, textFont);
     SetEditorSettingsFileName(".\\Vantrell Editor.ini");
 }
 

@@ -8,6 +8,7 @@
 #include "engine/graphics/color_quantizer.h"
 #include "engine/graphics/floyd_steinberg.h"
 #include "engine/graphics/frame.h"
+#include "engine/graphics/color_table.h"
 #include "engine/graphics/image_filter_chain.h"
 #include "engine/graphics/pixel_formats.h"
 #include "tests/support/frame_pixels.h"
@@ -113,6 +114,55 @@ TEST_F(ColorReduction, EightBitFormsNeedThePalettes)
     EXPECT_EQ(frame.GetBitsPerPixel(), 8);
     EXPECT_EQ(ReadPixel(frame, 0, 0), 7u);  // blue
     EXPECT_EQ(ReadPixel(frame, 1, 0), 3u);  // middle grey
+}
+
+// A red and a blue half: the frame's own palette becomes black, the two
+// colours (cell x 4, the first cut keeping red), black to 254 and white;
+// frames without a palette or of another depth are left as they were.
+TEST_F(ColorReduction, PaletteReduceRebuildsTheFramesOwnPaletteThroughTheChain)
+{
+    auto twoColours = [](int32_t bits) {
+        CFrame frame;
+        frame.Create(4, 2, bits);
+        for (int32_t x = 0; x < 4; x++)
+        {
+            WritePixel(frame, x, 0, 0xFFFF0000);
+            WritePixel(frame, x, 1, 0xFF0000FF);
+        }
+        return frame;
+    };
+    auto reduce = [](CFrame& frame) {
+        CImageFilterChain chain;
+        EXPECT_TRUE(chain.AddStep(IMAGE_STEP_PALETTE_REDUCE));
+        EXPECT_TRUE(chain.Apply(frame));
+    };
+
+    CFrame frame = twoColours(24);
+    frame.AttachPaletteHolder();
+    reduce(frame);
+    const CColorTable& palette = *frame.GetPalette();
+    ASSERT_TRUE(palette.Holds(CColorTable::PALETTE));
+    auto entry = [&palette](uint32_t index) {
+        uint8_t red, green, blue;
+        palette.GetEntry(index, red, green, blue);
+        return std::vector<uint8_t>{red, green, blue};
+    };
+    EXPECT_EQ(entry(1), (std::vector<uint8_t>{252, 0, 0}));
+    EXPECT_EQ(entry(2), (std::vector<uint8_t>{0, 0, 252}));
+    for (uint32_t index : {0u, 3u, 100u, 254u})
+        EXPECT_EQ(entry(index), (std::vector<uint8_t>{0, 0, 0})) << index;
+    EXPECT_EQ(entry(255), (std::vector<uint8_t>{255, 255, 255}));
+    EXPECT_EQ(frame.GetBitsPerPixel(), 24);
+    EXPECT_EQ(ReadPixel(frame, 3, 0), 0xFF0000u);
+
+    CFrame withoutPalette = twoColours(24);
+    reduce(withoutPalette);
+    EXPECT_EQ(withoutPalette.GetPalette(), nullptr);
+    CFrame wide = twoColours(32);
+    wide.AttachPaletteHolder();
+    reduce(wide);
+    EXPECT_FALSE(wide.GetPalette()->Holds(CColorTable::PALETTE));
+    EXPECT_EQ(ReadPixel(wide, 0, 1), 0xFF0000FFu);
 }
 
 } // namespace

@@ -12,23 +12,14 @@
 #include "engine/graphics/frame_cache_files.h"
 #include "engine/graphics/image_block.h"
 #include "engine/graphics/image_filter_chain.h"
+#include "engine/graphics/jpeg_codec.h"
 #include "engine/graphics/pixel_formats.h"
+#include "tests/support/compiled_frames.h"
 #include "tests/support/frame_pixels.h"
 
 namespace {
 
 using Bytes = std::vector<uint8_t>;
-
-Bytes Written(CFrame& frame)
-{
-    CFile file;
-    file.Attach(new CMemoryStream(), OPEN_READ | OPEN_WRITE | OPEN_CREATE);
-    EXPECT_TRUE(frame.WriteBinary(file));
-    const uint32_t size = file.GetSize();
-    file.Seek(0);
-    const uint8_t* bytes = file.Map(size);
-    return Bytes(bytes, bytes + size);
-}
 
 // Reads the bytes from a memory file, mapping in place when asked; the
 // file (and so the bytes a borrowing frame uses) lives in the caller.
@@ -75,7 +66,7 @@ TEST_F(FrameCacheFiles, APlainFrameWritesHeaderPixelsAndRowOffsets)
     CFrame frame;
     frame.Create(10, 1, 16);
     WritePixel(frame, 9, 0, 0xABCD);
-    const Bytes bytes = Written(frame);
+    const Bytes bytes = CompiledForm(frame);
     ASSERT_EQ(bytes.size(), 60u);
     EXPECT_EQ(bytes[0], 0x35);
     EXPECT_EQ(bytes[1], 16);
@@ -92,21 +83,21 @@ TEST_F(FrameCacheFiles, RunLengthFramesRewriteByteForByteCopiedOrBorrowed)
 {
     CFrame frame = AlphaFormFrame();
     ASSERT_NE(frame.GetStream3Data(), nullptr);
-    const Bytes bytes = Written(frame);
+    const Bytes bytes = CompiledForm(frame);
     for (bool borrowed : {false, true})
     {
         CFrame back;
         CFile file;
         ASSERT_TRUE(ReadInto(back, file, bytes, borrowed));
         EXPECT_EQ(back.GetUpperLeftXOffset(), -3);
-        EXPECT_EQ(Written(back), bytes);
+        EXPECT_EQ(CompiledForm(back), bytes);
     }
     CFrame plain;
     plain.Create(3, 2, 32);
     FillWithCounting(plain);
     CFrame back;
     CFile file;
-    ASSERT_TRUE(ReadInto(back, file, Written(plain), true));
+    ASSERT_TRUE(ReadInto(back, file, CompiledForm(plain), true));
     EXPECT_NE(back.GetFormat() & FRAME_BORROWED_PIXELS, 0u);
     EXPECT_EQ(ReadPixel(back, 2, 1), 6u);
 }
@@ -115,9 +106,9 @@ TEST_F(FrameCacheFiles, ReadingRefusesEveryInconsistency)
 {
     CFrame plain;
     plain.Create(3, 2, 16);
-    const Bytes good = Written(plain);
+    const Bytes good = CompiledForm(plain);
     CFrame encoded = AlphaFormFrame();
-    const Bytes goodRunLength = Written(encoded);
+    const Bytes goodRunLength = CompiledForm(encoded);
     struct Case
     {
         const char* name;
@@ -216,6 +207,53 @@ TEST_F(FrameCacheFiles, ImageBlocksAreLosslessPlanes)
     for (int32_t y = 0; y < 3; y++)
         for (int32_t x = 0; x < 5; x++)
             EXPECT_EQ(ReadPixel(back, x, y), ReadPixel(image, x, y));
+}
+
+// Lossy blocks come only from files made elsewhere: the colour as a JPEG
+// after a length word that counts itself, then the alpha plane as running
+// differences. They read as their colour, near, and their alpha, exactly.
+TEST_F(FrameCacheFiles, LossyImageBlocksReadAsTheirColourAndAlpha)
+{
+    constexpr int32_t WIDTH = 16, HEIGHT = 8;
+    Bytes rgb, alpha;
+    for (int32_t y = 0; y < HEIGHT; y++)
+        for (int32_t x = 0; x < WIDTH; x++)
+        {
+            rgb.insert(rgb.end(), {static_cast<uint8_t>(40 + x * 8), static_cast<uint8_t>(60 + y * 16), 200});
+            alpha.push_back(static_cast<uint8_t>((x + y) * 13));
+        }
+    Bytes differences(alpha);
+    for (size_t i = differences.size(); i-- > 1;)
+        differences[i] = static_cast<uint8_t>(alpha[i] - alpha[i - 1]);
+    CFile file;
+    file.Attach(new CMemoryStream(), OPEN_READ | OPEN_WRITE | OPEN_CREATE);
+    file.WriteByte(0);
+    const int32_t start = file.Tell();
+    file.WriteInt(0);
+    ASSERT_TRUE(EncodeJpeg(file, rgb.data(), WIDTH, HEIGHT, true, 95));
+    const int32_t length = file.Tell() - start;
+    file.Seek(static_cast<uint32_t>(start));
+    file.WriteInt(length);
+    file.Seek(static_cast<uint32_t>(start + length));
+    ASSERT_TRUE(WriteZlibBlock(file, differences.data(), static_cast<uint32_t>(differences.size()), 9));
+    file.Seek(0);
+
+    CFrame frame;
+    ASSERT_TRUE(DecodeImageBlock(frame, file));
+    ASSERT_EQ(frame.GetBitsPerPixel(), 32);
+    ASSERT_EQ(frame.GetWidth(), WIDTH);
+    ASSERT_EQ(frame.GetHeight(), HEIGHT);
+    for (int32_t y = 0; y < HEIGHT; y++)
+        for (int32_t x = 0; x < WIDTH; x++)
+        {
+            const size_t i = static_cast<size_t>(y * WIDTH + x);
+            const uint32_t pixel = ReadPixel(frame, x, y);
+            EXPECT_EQ(pixel >> 24, alpha[i]) << x << "," << y;
+            for (int32_t channel = 0; channel < 3; channel++)
+                EXPECT_NEAR(static_cast<int32_t>(pixel >> (16 - 8 * channel) & 0xFF),
+                            rgb[i * 3 + static_cast<size_t>(channel)], 12)
+                    << x << "," << y << " channel " << channel;
+        }
 }
 
 TEST_F(FrameCacheFiles, DamagedImageBlocksAnswerFalse)

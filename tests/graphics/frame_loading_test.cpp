@@ -3,8 +3,10 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/blit/blit_normal.h"
+#include "engine/core/archives/mount_archives.h"
 #include "engine/core/files/data_files.h"
 #include "engine/core/settings/paths.h"
 #include "engine/graphics/frame.h"
@@ -12,7 +14,11 @@
 #include "engine/graphics/frame_loading.h"
 #include "engine/graphics/pixel_formats.h"
 #include "engine/graphics/tga_file_io.h"
+#include "tests/support/archive_test_folder.h"
+#include "tests/support/compiled_frames.h"
 #include "tests/support/frame_pixels.h"
+#include "tests/support/message_box_capture.h"
+#include "tests/support/scoped_fatal_throw.h"
 #include "tests/support/scoped_temp_folder.h"
 
 // A TGA handler under its own extension that counts the images it decodes.
@@ -37,6 +43,14 @@ int32_t CCountingImageIO::s_Decodes = 0;
 VP_IMPLEMENT_CLASS(CCountingImageIO, CTGAFileIO, 1.0f)
 void CCountingImageIO::RegisterProperties(CClassInfo*)
 {
+}
+
+// Registered once for every test of this program.
+static void RegisterCountingImageIO()
+{
+    static CCountingImageIO counting;
+    static const bool registered = (CFrameImageIO::Register(&counting), true);
+    (void)registered;
 }
 
 // A frame class of its own, for the object file written on first load.
@@ -66,11 +80,7 @@ std::string SourceImage()
 class FrameLoading : public testing::Test
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        static CCountingImageIO counting;
-        CFrameImageIO::Register(&counting);
-    }
+    static void SetUpTestSuite() { RegisterCountingImageIO(); }
     void SetUp() override
     {
         InitPixelFormatTables("Palettes", "GamePalette");
@@ -194,6 +204,86 @@ TEST_F(FrameLoading, DerivedFrameClassesGetTheirObjectFile)
     EXPECT_TRUE(derived->IsKindOf(CTestDerivedFrame::SGetClassInfo()));
     EXPECT_TRUE(Exists("Art/x.txt"));
     EXPECT_EQ(LoadFrameObject("Art", "missing", nullptr, true, 0, nullptr), nullptr);
+}
+
+TEST_F(FrameLoading, AFrameFileKeepsTheUpperLeftOffset)
+{
+    CFrame frame;
+    frame.Create(3, 2, 32);
+    for (int32_t y = 0; y < 2; y++)
+        for (int32_t x = 0; x < 3; x++)
+            WritePixel(frame, x, y, 0xFF000000u | static_cast<uint32_t>(0x10203 * (1 + x + 3 * y)));
+    frame.SetUpperLeftOffset(-5, 7);
+    ASSERT_TRUE(frame.SaveFrameFile("Art", "x", 65, false));
+    CFrame back;
+    ASSERT_TRUE(back.LoadFrameFile("Art", "x"));
+    EXPECT_EQ(back.GetUpperLeftXOffset(), -5);
+    EXPECT_EQ(back.GetUpperLeftYOffset(), 7);
+    for (int32_t y = 0; y < 2; y++)
+        for (int32_t x = 0; x < 3; x++)
+            EXPECT_EQ(ReadPixel(back, x, y), ReadPixel(frame, x, y)) << x << "," << y;
+}
+
+// Caches shipped inside the data archive: a loose source beside them is
+// never consulted, and one that does not read cannot be rebuilt there.
+class ArchivedFrameCache : public ArchiveTestFolder
+{
+protected:
+    void SetUp() override
+    {
+        ArchiveTestFolder::SetUp();
+        RegisterCountingImageIO();
+        InitPixelFormatTables("Palettes", "GamePalette");
+        CCountingImageIO::s_Decodes = 0;
+        m_Folder.WriteFile("Data/Art/x.CNT", SourceImage());
+    }
+
+    void MountWithCache(const std::string& bytes)
+    {
+        TestZipMember member;
+        member.name = "Cache/Art/-x.frm16";
+        member.data = bytes;
+        WriteZip("Data.zip", {member});
+        MountArchives("Data");
+    }
+
+    bool Load(CFrame& frame) { return frame.RebuildFromSource("Art", "x", nullptr, true, 0); }
+};
+
+// A plain 16-bit 3 x 2 frame in its compiled form.
+std::string CompiledFrame()
+{
+    CFrame frame;
+    frame.Create(3, 2, 16);
+    WritePixel(frame, 2, 1, 0x07E0);
+    const std::vector<uint8_t> bytes = CompiledForm(frame);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+TEST_F(ArchivedFrameCache, IsReadEvenBesideANewerLooseSource)
+{
+    MountWithCache(CompiledFrame());
+    const uint64_t yearLater = 10000000ull * 3600 * 24 * 365;
+    SetDataFileTime("Art/x.CNT", GetDataFileTime("Art/x.CNT", 0, kFileTimeLastWrite) + yearLater, 0, kSetLastWriteTime);
+    CFrame frame;
+    ASSERT_TRUE(Load(frame));
+    EXPECT_EQ(CCountingImageIO::s_Decodes, 0);
+    ASSERT_EQ(frame.GetWidth(), 3);
+    EXPECT_EQ(ReadPixel(frame, 2, 1), 0x07E0u);
+}
+
+TEST_F(ArchivedFrameCache, ThatDoesNotReadIsFatalEvenWithASource)
+{
+    MountWithCache(std::string(40, '\x35'));
+    ScopedMessageBoxCapture boxes;
+    ScopedFatalThrow fatal;
+    CFrame frame;
+    EXPECT_THROW(Load(frame), FatalReportThrown);
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_NE(boxes.Boxes()[0].caption.find("Fatal Error loading a frame"), std::string::npos);
+    EXPECT_EQ(boxes.Boxes()[0].text,
+              "Frame \"Cache/Art/-x.frm16\" could not be re-built because it is storred in an achive");
+    EXPECT_EQ(CCountingImageIO::s_Decodes, 0);
 }
 
 } // namespace

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <jpeglib.h>
+
 #include "engine/core/archives/archive_tree.h"
 #include "engine/core/files/file.h"
 #include "engine/core/files/memory_stream.h"
@@ -133,6 +135,78 @@ TEST(JpegCodec, RefusedInputsAnswerNull)
     Decode(good, out);
     SetImagePixelLimit(limit);
     EXPECT_EQ(out.pixels, nullptr);
+}
+
+// A progressive 16 x 16 grey image of many scans: the DC coefficient in a
+// first scan at point transform dcShift and dcShift refinements, then each
+// of the 63 AC coefficients in a scan of its own at shift 3 and three
+// refinements: dcShift + 1 + 252 scans.
+Bytes ProgressiveGrey(int32_t dcShift)
+{
+    std::vector<jpeg_scan_info> scans;
+    auto add = [&scans](int32_t first, int32_t last, int32_t high, int32_t low) {
+        jpeg_scan_info scan{};
+        scan.comps_in_scan = 1;
+        scan.Ss = first;
+        scan.Se = last;
+        scan.Ah = high;
+        scan.Al = low;
+        scans.push_back(scan);
+    };
+    add(0, 0, 0, dcShift);
+    for (int32_t shift = dcShift; shift > 0; shift--)
+        add(0, 0, shift, shift - 1);
+    for (int32_t k = 1; k < 64; k++)
+    {
+        add(k, k, 0, 3);
+        for (int32_t shift = 3; shift > 0; shift--)
+            add(k, k, shift, shift - 1);
+    }
+    Bytes grey(16 * 16);
+    for (size_t i = 0; i < grey.size(); i++)
+        grey[i] = static_cast<uint8_t>(i * 7);
+    jpeg_compress_struct info;
+    jpeg_error_mgr errors;
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    unsigned char* out = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &out, &size);
+    info.image_width = 16;
+    info.image_height = 16;
+    info.input_components = 1;
+    info.in_color_space = JCS_GRAYSCALE;
+    jpeg_set_defaults(&info);
+    info.scan_info = scans.data();
+    info.num_scans = static_cast<int>(scans.size());
+    jpeg_start_compress(&info, TRUE);
+    while (info.next_scanline < 16)
+    {
+        JSAMPROW row = grey.data() + info.next_scanline * 16;
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    Bytes bytes(out, out + size);
+    std::free(out);
+    return bytes;
+}
+
+// Every scan is a pass over the whole image: 256 decode, the 257th is
+// refused before it is decoded.
+TEST(JpegCodec, ProgressiveImagesOfMoreThan256ScansAnswerNull)
+{
+    ScopedMessageBoxCapture boxes;
+    Decoded most;
+    Decode(ProgressiveGrey(3), most);
+    ASSERT_NE(most.pixels, nullptr);
+    EXPECT_EQ(most.width, 16);
+    EXPECT_EQ(most.height, 16);
+    Decoded tooMany;
+    Decode(ProgressiveGrey(4), tooMany);
+    EXPECT_EQ(tooMany.pixels, nullptr);
+    EXPECT_EQ(tooMany.width, 0);
+    EXPECT_TRUE(boxes.Boxes().empty());
 }
 
 class JpegArchiveMember : public ArchiveTestFolder

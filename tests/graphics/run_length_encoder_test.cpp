@@ -14,6 +14,7 @@
 #include "engine/graphics/pixel_formats.h"
 #include "engine/graphics/run_length_encoder.h"
 #include "engine/graphics/run_length_stream.h"
+#include "engine/graphics/run_pixel_queries.h"
 #include "tests/support/frame_pixels.h"
 #include "tests/support/test_palettes.h"
 
@@ -119,6 +120,51 @@ TEST_F(RunLengthEncoderTest, FiveLayerFormNeedsThePalette)
     const CFrame frame = EncodedRow({255}, 8, CImageStepRunLength::FIVE_LAYERS);
     EXPECT_FALSE(IsRunLengthFormat(frame.GetFormat()));
     EXPECT_EQ(frame.GetBitsPerPixel(), 32);
+}
+
+// Grey 88 lies between the palette's greys 64 (entry 2) and 128 (entry 3).
+// Through a dithering conversion to 8 bits the opaque stream mixes both,
+// their mean near 88; without it every pixel takes the nearer 64. The
+// translucent row (stream 4) is never dithered.
+TEST_F(RunLengthEncoderTest, FiveLayerFormDithersOnlyTheOpaqueLayerToThePalette)
+{
+    ScopedTestPalette palette;
+    constexpr int32_t SIDE = 16;
+    for (bool dither : {false, true})
+    {
+        CFrame frame;
+        frame.Create(SIDE, SIDE + 1, 32);
+        for (int32_t y = 0; y <= SIDE; y++)
+            for (int32_t x = 0; x < SIDE; x++)
+                WritePixel(frame, x, y, (y < SIDE ? 0xFF585858u : 0xC8585858u));
+        CImageFilterChain chain;
+        chain.SetDepthOverride(8);
+        chain.InsertStep(new CImageStepRunLength(CImageStepRunLength::FIVE_LAYERS));
+        chain.InsertStep(new CBitDepthFilter(8, dither));
+        ASSERT_TRUE(chain.Apply(frame));
+        ASSERT_EQ(frame.GetFormat() & 0x1EE, FRAME_ENCODING_RLE8 | FRAME_DEPTH_8);
+
+        const RunLengthStream opaque = GetRunLengthStream(frame, 0);
+        int32_t counts[256] = {};
+        for (int32_t y = 0; y < SIDE; y++)
+            for (int32_t x = 0; x < SIDE; x++)
+                counts[ReadRunPixel8(opaque.data, opaque.rowOffsets, SIDE, x, y)]++;
+        const int32_t pixels = SIDE * SIDE;
+        ASSERT_EQ(counts[2] + counts[3], pixels) << dither;
+        if (dither)
+        {
+            const double mean = (64.0 * counts[2] + 128.0 * counts[3]) / pixels;
+            EXPECT_GT(counts[3], 0);
+            EXPECT_NEAR(mean, 88.0, 6.0);
+        }
+        else
+            EXPECT_EQ(counts[2], pixels);
+
+        const RunLengthStream translucent = GetRunLengthStream(frame, 4);
+        ASSERT_NE(translucent.data, nullptr);
+        for (int32_t x = 0; x < SIDE; x++)
+            EXPECT_EQ(ReadRunPixel8(translucent.data, translucent.rowOffsets, SIDE, x, SIDE), 2) << x;
+    }
 }
 
 TEST_F(RunLengthEncoderTest, AlphaFormSplitsByAlpha)

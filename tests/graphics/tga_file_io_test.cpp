@@ -222,6 +222,36 @@ TEST_F(TgaFileTest, WrittenFramesReadBackAndRunLengthFramesStartAtTheirCorner)
 
     CFrame empty;
     EXPECT_FALSE(writer.Write(empty, "z.TGA", 0));
+
+    // 8-bit frames are written colour-mapped, which the reader refuses.
+    CFrame indexed;
+    indexed.Create(2, 1, 8);
+    WritePixel(indexed, 1, 0, 7);
+    ASSERT_TRUE(writer.Write(indexed, "i.TGA", 0));
+    const std::string mapped = m_Folder.ReadFile("i.TGA");
+    EXPECT_EQ(mapped[1], 1);
+    CFrame refused;
+    EXPECT_EQ(writer.Read(refused, reinterpret_cast<const uint8_t*>(mapped.data()),
+                          static_cast<uint32_t>(mapped.size()), "i", 8),
+              0);
+    EXPECT_EQ(refused.GetPixels(), nullptr);
+}
+
+TEST_F(TgaFileTest, AnImageTrimmedToNothingFailsToLoad)
+{
+    // 2 x 1, 32 bits, one run of two clear pixels.
+    m_Folder.WriteFile("Art/x.TGA", AsString(Header(10, 2, 1, 32, 0) + Bytes{0x81, 9, 9, 9, 0}));
+    std::unique_ptr<CFrameImageIO> handler(CFrameImageIO::CheckDuplicateNames("Art", "x", 0));
+    ASSERT_NE(handler, nullptr);
+    CImageFilterChain noSteps;
+    CFrame whole;
+    ASSERT_TRUE(handler->LoadFrame(whole, &noSteps, 0));
+    EXPECT_EQ(whole.GetWidth(), 2);
+    CImageFilterChain trim;
+    trim.AddStep(IMAGE_STEP_TRIM);
+    CFrame frame;
+    EXPECT_FALSE(handler->LoadFrame(frame, &trim, 0));
+    EXPECT_EQ(frame.GetPixels(), nullptr);
 }
 
 TEST_F(TgaFileTest, TheRegistryFindsTheOneSourceOfAName)

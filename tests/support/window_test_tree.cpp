@@ -12,10 +12,10 @@
 #include "engine/core/messages/message_bus.h"
 #include "engine/graphics/fonts/font_bitmap.h"
 #include "engine/graphics/frame.h"
+#include "engine/graphics/pixel_formats.h"
 #include "engine/graphics/tga_file_io.h"
 #include "engine/object/editor_hooks.h"
 #include "engine/platform/tick_counter.h"
-#include "engine/ui/bevel.h"
 #include "engine/ui/deferred_destroy.h"
 #include "engine/ui/toolkit_state.h"
 #include "tests/support/scoped_temp_folder.h"
@@ -83,10 +83,6 @@ CProbeWindow::CProbeWindow(CJWindow* parent, const char* name, CallLog& log, con
     , m_Repeats(false)
     , m_RepeatDelay(0)
     , m_RepeatInterval(0)
-    , m_Fills(false)
-    , m_Bevel(false)
-    , m_Captions(false)
-    , m_Caption{0, 0}
 {
 }
 
@@ -100,13 +96,7 @@ void CProbeWindow::RepeatOnPress(int32_t firstDelayMs, int32_t intervalMs)
 void CProbeWindow::Draw(CFrameInterface& frame)
 {
     Record("Draw");
-    CRect own = {0, 0, GetWidth(), GetHeight()};
-    if (m_Fills)
-        frame.FillRect(own, m_Fill);
-    if (m_Bevel)
-        DrawBevel(m_pFont, frame, own, m_HighlightColor, m_TextColor, true, BEVEL_ALL_EDGES, false);
-    if (m_Captions)
-        DrawText(frame, m_Caption.x, m_Caption.y, 0);
+    m_Paint.Paint(*this, frame);
     CJWindow::Draw(frame);
 }
 
@@ -329,6 +319,8 @@ CWindowTestTree::CWindowTestTree(int32_t width, int32_t height)
     , m_LastPointer{0, 0}
 {
     ResetToolkitState();
+    // As the game's loading builds them: faded drawing reads the tables.
+    InitPixelFormatTables(nullptr, nullptr);
     s_ManualNanoseconds = 1'000'000'000;
     SetNanosecondClock(&ManualClock);
     s_LevelEditorOpen = false;

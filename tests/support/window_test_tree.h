@@ -7,6 +7,7 @@
 
 #include "engine/ui/screen_window.h"
 #include "engine/ui/window.h"
+#include "tests/support/window_paint.h"
 
 class CFont;
 class CFrame;
@@ -62,11 +63,8 @@ public:
     void SetWantsAutoHotkey(bool wants) { m_WantsAutoHotkey = wants; }
     // A press asks the root to repeat it (0: the system's timing).
     void RepeatOnPress(int32_t firstDelayMs, int32_t intervalMs);
-    // What Draw paints before the children: a fill of the whole window, a
-    // raised bevel of all edges, the caption at (x, y) left-justified.
-    void PaintFill(const CColor& colour) { m_Fill = colour; m_Fills = true; }
-    void PaintBevel() { m_Bevel = true; }
-    void PaintCaption(int32_t x, int32_t y) { m_Caption = CPoint{x, y}; m_Captions = true; }
+    // What Draw paints before the children.
+    CWindowPaint& Paint() { return m_Paint; }
     uint32_t GetCancelledButtons() const { return m_CancelledButtons; }
 
     bool DoubleClick(int32_t button, CPoint point, bool& continueAsPress) override;
@@ -110,14 +108,11 @@ private:
     bool m_Repeats;
     int32_t m_RepeatDelay;
     int32_t m_RepeatInterval;
-    bool m_Fills;
-    CColor m_Fill;
-    bool m_Bevel;
-    bool m_Captions;
-    CPoint m_Caption;
+    CWindowPaint m_Paint;
 };
 
-// A toolkit with a known start: state reset, a bitmap font 15 high (one
+// A toolkit with a known start: state reset, the pixel-format tables
+// built, a bitmap font 15 high (one
 // dialog unit is 3 pixels, every character 8 wide) as the default font, an
 // editor settings file in a temporary folder, the level-editor hook under
 // the test's control, a root over a 16-bit frame (800 x 600 unless told), a

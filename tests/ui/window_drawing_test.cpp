@@ -67,9 +67,9 @@ TEST(WindowDrawing, TheFirstDrawTellsEveryWindowOnceHiddenOnesTooAndTheNoticeNev
     EXPECT_EQ(Count(log, "hidden.Draw"), 0u);
     EXPECT_EQ(Count(log, "shown.Draw"), 2u);
     // The notice went to each window alone: the panel heard only its own.
-    EXPECT_EQ(std::count_if(log.begin(), log.end(),
-                            [](const std::string& e) { return e.starts_with("panel.OnCommand"); }),
-              1);
+    EXPECT_EQ(
+        std::count_if(log.begin(), log.end(), [](const std::string& e) { return e.starts_with("panel.OnCommand"); }),
+        1);
 }
 
 TEST(WindowDrawing, WindowsWithNothingOnScreenAreSkipped)
@@ -90,7 +90,8 @@ TEST(WindowDrawing, AFadedChildWiderThanItsParentPaintsOnlyInsideTheParent)
     CProbeWindow* parent = tree.AddProbe(&tree.Root(), "parent", {10, 4, 40, 28});
     CProbeWindow* child = tree.AddProbe(parent, "child", {-5, 2, 60, 20});
     child->SetOpacity(0.5f);
-    child->PaintFill(CColor(255, 255, 255, 255));
+    child->Paint().fills = true;
+    child->Paint().fill = CColor(255, 255, 255, 255);
     tree.DrawTree();
     auto expected = DirectFill(tree.Frame(), {10, 6, 40, 24}, CColor(255, 255, 255, 128));
     EXPECT_EQ(FirstDifference(tree.Frame(), *expected), "none");
@@ -103,7 +104,8 @@ TEST(WindowDrawing, NestedHalfOpacitiesMultiply)
     CProbeWindow* inner = tree.AddProbe(outer, "inner", {4, 4, 20, 20});
     outer->SetOpacity(0.5f);
     inner->SetOpacity(0.5f);
-    inner->PaintFill(CColor(255, 255, 255, 255));
+    inner->Paint().fills = true;
+    inner->Paint().fill = CColor(255, 255, 255, 255);
     tree.DrawTree();
     auto expected = DirectFill(tree.Frame(), {4, 4, 20, 20}, CColor(255, 255, 255, 64));
     EXPECT_EQ(FirstDifference(tree.Frame(), *expected), "none");

@@ -83,8 +83,10 @@ TEST_F(WindowTextTest, TheCrossIsTwoLines)
     auto lines = Calls(CRecordingFrame::LINE);
     ASSERT_EQ(m_Frame.calls.size(), 2u);
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(std::make_tuple(lines[0].x0, lines[0].y0, lines[0].x1, lines[0].y1), std::make_tuple(47.f, 38.f, 51.f, 42.f));
-    EXPECT_EQ(std::make_tuple(lines[1].x0, lines[1].y0, lines[1].x1, lines[1].y1), std::make_tuple(51.f, 38.f, 47.f, 42.f));
+    EXPECT_EQ(std::make_tuple(lines[0].x0, lines[0].y0, lines[0].x1, lines[0].y1),
+              std::make_tuple(47.f, 38.f, 51.f, 42.f));
+    EXPECT_EQ(std::make_tuple(lines[1].x0, lines[1].y0, lines[1].x1, lines[1].y1),
+              std::make_tuple(51.f, 38.f, 47.f, 42.f));
     EXPECT_EQ(lines[0].colour->m_Rgb565, m_pWindow->GetHighlightColor().m_Rgb565);
 }
 
