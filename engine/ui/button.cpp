@@ -5,13 +5,11 @@
 #include "engine/graphics/frame_interface.h"
 #include "engine/object/editor_hooks.h"
 #include "engine/ui/command_callback.h"
+#include "engine/ui/key_codes.h"
 #include "engine/ui/skin_painter.h"
 #include "engine/ui/skin_theme.h"
 
 namespace {
-constexpr int32_t KEY_LEFT = 11;
-constexpr int32_t KEY_RIGHT = 12;
-constexpr int32_t KEY_SPACE = 32;
 constexpr int32_t LEFT_BUTTON = 0;
 constexpr int32_t RIGHT_BUTTON = 1;
 // A press turns into a drag beyond 4 pixels.
@@ -349,8 +347,7 @@ bool CJButton::OnHover(CPoint point)
 {
     if (HitsButton(point) && !m_TooltipText.IsEmpty())
     {
-        ShowTooltipAt(m_TooltipFromHover != 0, m_TooltipHotkeyPosition, m_TooltipText, -1, -1,
-                      m_TooltipHotkeyLength);
+        ShowTooltipAt(m_TooltipFromHover != 0, m_TooltipHotkeyPosition, m_TooltipText, -1, -1, m_TooltipHotkeyLength);
         return true;
     }
     return CJWindow::OnHover(point);

@@ -40,7 +40,8 @@ void CClassicButtonPainter::Paint(CFrameInterface& frame)
         // The texture lines up with the parent's background and shifts with
         // the pressed face.
         CRect rect = button.GetRect();
-        TileRect(frame, button.GetWindowTexture(), CRect{rect.left, rect.top, rect.right - pressed, rect.bottom - pressed},
+        TileRect(frame, button.GetWindowTexture(),
+                 CRect{rect.left, rect.top, rect.right - pressed, rect.bottom - pressed},
                  CRect{pressed, pressed, width, height});
     }
     if (image != nullptr || shaped != nullptr)
@@ -67,7 +68,7 @@ void CClassicButtonPainter::Paint(CFrameInterface& frame)
     {
         int32_t y = (height - button.GetFont()->GetLineHeight()) / 2 + pressed;
         int32_t justification = button.GetTextJustification();
-        int32_t x = justification == 0 ? bevel + pressed + 1
+        int32_t x = justification == 0   ? bevel + pressed + 1
                     : justification == 1 ? width / 2 + pressed
                                          : width - bevel + pressed - 1;
         button.DrawText(frame, x, y, justification);

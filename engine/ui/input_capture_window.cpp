@@ -1,17 +1,10 @@
 #include "engine/ui/input_capture_window.h"
 
 #include "engine/ui/deferred_destroy.h"
+#include "engine/ui/key_codes.h"
 #include "engine/ui/screen_window.h"
 
 namespace {
-constexpr int32_t KEY_UP = 6;
-constexpr int32_t KEY_DOWN = 10;
-constexpr int32_t KEY_LEFT = 11;
-constexpr int32_t KEY_RIGHT = 12;
-constexpr int32_t KEY_ENTER = 13;
-constexpr int32_t KEY_ESCAPE = 27;
-// What the engine sends for "confirm" besides Enter.
-constexpr int32_t KEY_CONFIRM = 250;
 constexpr int32_t PLACE_CENTRED = 6;
 } // namespace
 

@@ -3,16 +3,11 @@
 #include "engine/blit/blit_tiling.h"
 #include "engine/graphics/frame_interface.h"
 #include "engine/ui/bevel.h"
+#include "engine/ui/key_codes.h"
 #include "engine/ui/menu_item.h"
 #include "engine/ui/screen_window.h"
 
 namespace {
-constexpr int32_t KEY_UP = 6;
-constexpr int32_t KEY_DOWN = 10;
-constexpr int32_t KEY_LEFT = 11;
-constexpr int32_t KEY_RIGHT = 12;
-constexpr int32_t KEY_ENTER = 13;
-constexpr int32_t KEY_ESCAPE = 27;
 // At a point of the parent, in pixels and clamped into it.
 constexpr int32_t PLACE_AT_POINT = 5;
 constexpr int32_t POPUP_FLAGS = CJWindow::PLACE_GAPS_IN_PIXELS | CJWindow::PLACE_CLAMP_INTO_PARENT;

@@ -5,6 +5,7 @@
 #include "engine/ui/button.h"
 #include "engine/ui/composite_command.h"
 #include "engine/ui/deferred_destroy.h"
+#include "engine/ui/key_codes.h"
 #include "engine/ui/member_command.h"
 #include "engine/ui/static_text.h"
 
@@ -12,8 +13,6 @@ namespace {
 CLocalizedString s_OkCaption("OK");
 
 constexpr int32_t WRAP_WIDTH = 500;
-constexpr int32_t KEY_ENTER = 13;
-constexpr int32_t KEY_ESCAPE = 27;
 } // namespace
 
 CJMessageBox::CJMessageBox(CJWindow* constructionParent, const CString& title, const CString& text, CJWindow* owner,
@@ -119,8 +118,8 @@ bool CJMessageBox::KeyDown(int32_t key)
     return true;
 }
 
-CJMessageBox* ShowMessageBox(CJWindow* window, CJWindow* constructionParent, const CString& title,
-                             const CString& text, bool)
+CJMessageBox* ShowMessageBox(CJWindow* window, CJWindow* constructionParent, const CString& title, const CString& text,
+                             bool)
 {
     CJMessageBox* box = new CJMessageBox(constructionParent, title, text, nullptr, nullptr, nullptr);
     box->SetModal(true);

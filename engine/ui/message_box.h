@@ -38,5 +38,5 @@ private:
 // added in front to window's parent (to window itself when it has none).
 CJMessageBox* ShowMessageBox(CJWindow* window, const CString& title, const CString& text);
 // The same with another construction parent; the flag changes nothing.
-CJMessageBox* ShowMessageBox(CJWindow* window, CJWindow* constructionParent, const CString& title,
-                             const CString& text, bool flag);
+CJMessageBox* ShowMessageBox(CJWindow* window, CJWindow* constructionParent, const CString& title, const CString& text,
+                             bool flag);

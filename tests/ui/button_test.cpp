@@ -225,8 +225,8 @@ TEST_F(Buttons, ACheckBoxWritesItsBoundFlag)
 {
     uint8_t flag = 0;
     CString caption("Sound");
-    CJCheckBox* box = Add<CJCheckBox>(10, 10, static_cast<const CString*>(&caption), &flag,
-                                      static_cast<CJButton*>(nullptr));
+    CJCheckBox* box =
+        Add<CJCheckBox>(10, 10, static_cast<const CString*>(&caption), &flag, static_cast<CJButton*>(nullptr));
     Click(box);
     EXPECT_EQ(flag, 1);
     EXPECT_EQ(box->GetChecked(), 1);
@@ -234,8 +234,8 @@ TEST_F(Buttons, ACheckBoxWritesItsBoundFlag)
     EXPECT_EQ(flag, 0);
     EXPECT_EQ(m_Tree.Sounds(), (std::vector<std::string>{SWITCH, SWITCH}));
     uint8_t preset = 1;
-    CJCheckBox* checked = Add<CJCheckBox>(10, 40, static_cast<const CString*>(&caption), &preset,
-                                          static_cast<CJButton*>(nullptr));
+    CJCheckBox* checked =
+        Add<CJCheckBox>(10, 40, static_cast<const CString*>(&caption), &preset, static_cast<CJButton*>(nullptr));
     EXPECT_EQ(checked->GetChecked(), 1);
 }
 
@@ -248,8 +248,7 @@ TEST_F(Buttons, SpaceAndRingArrowsActOnlyWhileTheEditorIsOpen)
         int32_t checkedAfter; // 0, 1, 2: which ring member is checked
     };
     const Case cases[] = {
-        {false, KEY_SPACE, 0}, {false, KEY_RIGHT, 0}, {false, KEY_LEFT, 0},
-        {true, KEY_RIGHT, 1},  {true, KEY_LEFT, 2},
+        {false, KEY_SPACE, 0}, {false, KEY_RIGHT, 0}, {false, KEY_LEFT, 0}, {true, KEY_RIGHT, 1}, {true, KEY_LEFT, 2},
     };
     for (const Case& c : cases)
     {

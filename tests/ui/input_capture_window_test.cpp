@@ -35,6 +35,18 @@ CJInputCaptureWindow* AddScreen(CJWindow* parent, const char* name, CRect rect)
     return screen;
 }
 
+// Screen "A" at (10, 20, 210, 120) with B opened over it, each holding a
+// probe that logs its end.
+CJInputCaptureWindow* OpenBOverA(CWindowTestTree& tree, CJInputCaptureWindow*& a)
+{
+    a = AddScreen(&tree.Root(), "A", {10, 20, 210, 120});
+    tree.AddProbe(a, "a", {0, 0, 1, 1});
+    CJInputCaptureWindow* b = new CJInputCaptureWindow(&tree.Root(), "B");
+    tree.AddProbe(b, "b", {0, 0, 1, 1});
+    a->OpenOver(b, true);
+    return b;
+}
+
 // A screen with a label in front and two buttons: default and cancel.
 struct ScreenWithButtons
 {
@@ -81,11 +93,8 @@ TEST(InputCapture, ArrowsMoveTheFocusAndEnterOnALabelOr250ActivateTheDefaultButt
 TEST(InputCapture, AChainOfScreensReturnsToTheFirstAtItsOldRect)
 {
     CWindowTestTree tree;
-    CJInputCaptureWindow* a = AddScreen(&tree.Root(), "A", {10, 20, 210, 120});
-    tree.AddProbe(a, "a", {0, 0, 1, 1});
-    CJInputCaptureWindow* b = new CJInputCaptureWindow(&tree.Root(), "B");
-    tree.AddProbe(b, "b", {0, 0, 1, 1});
-    a->OpenOver(b, true);
+    CJInputCaptureWindow* a = nullptr;
+    CJInputCaptureWindow* b = OpenBOverA(tree, a);
     EXPECT_EQ(b->GetReturnWindow(), a);
     EXPECT_EQ(a->GetParent(), nullptr);
     CJInputCaptureWindow* c = new CJInputCaptureWindow(&tree.Root(), "C");
@@ -109,11 +118,8 @@ TEST(InputCapture, AChainOfScreensReturnsToTheFirstAtItsOldRect)
 TEST(InputCapture, DroppedReturnWindowsComeBackNever)
 {
     CWindowTestTree tree;
-    CJInputCaptureWindow* a = AddScreen(&tree.Root(), "A", {10, 20, 210, 120});
-    tree.AddProbe(a, "a", {0, 0, 1, 1});
-    CJInputCaptureWindow* b = new CJInputCaptureWindow(&tree.Root(), "B");
-    tree.AddProbe(b, "b", {0, 0, 1, 1});
-    a->OpenOver(b, true);
+    CJInputCaptureWindow* a = nullptr;
+    CJInputCaptureWindow* b = OpenBOverA(tree, a);
     CJInputCaptureWindow* c = new CJInputCaptureWindow(&tree.Root(), "C");
     b->OpenOver(c, true);
     {

@@ -51,16 +51,16 @@ TEST(MessageBox, ALongTextWrapsAt500PixelsAndAShortOneStaysOnOneLine)
 {
     CWindowTestTree tree;
     // "word " is 40 pixels: 18 of them make 720.
-    CJMessageBox* wide = new CJMessageBox(&tree.Root(), CString("T"), Repeated("word ", 18), &tree.Root(), nullptr,
-                                          nullptr);
+    CJMessageBox* wide =
+        new CJMessageBox(&tree.Root(), CString("T"), Repeated("word ", 18), &tree.Root(), nullptr, nullptr);
     CJStaticText* wrapped = LabelOf(wide);
     ASSERT_NE(wrapped, nullptr);
     EXPECT_TRUE(wrapped->IsMultiLine());
     EXPECT_LE(wrapped->GetWidth(), 500 + 2 * wrapped->GetBevelWidth() + 2);
 
     // 296 pixels.
-    CJMessageBox* narrow = new CJMessageBox(&tree.Root(), CString("T"), Repeated("word ", 7, "abcd"), &tree.Root(),
-                                            nullptr, nullptr);
+    CJMessageBox* narrow =
+        new CJMessageBox(&tree.Root(), CString("T"), Repeated("word ", 7, "abcd"), &tree.Root(), nullptr, nullptr);
     CJStaticText* line = LabelOf(narrow);
     EXPECT_FALSE(line->IsMultiLine());
     EXPECT_GE(line->GetWidth(), 296);
@@ -71,8 +71,8 @@ TEST(MessageBox, ALongTextWrapsAt500PixelsAndAShortOneStaysOnOneLine)
 TEST(MessageBox, AddedButtonsShareOneWidthInOneCentredRowOkFirst)
 {
     CWindowTestTree tree;
-    CJMessageBox* box = new CJMessageBox(&tree.Root(), CString("Choose"), Repeated("text ", 12), &tree.Root(),
-                                         nullptr, nullptr);
+    CJMessageBox* box =
+        new CJMessageBox(&tree.Root(), CString("Choose"), Repeated("text ", 12), &tree.Root(), nullptr, nullptr);
     CJButton* ok = box->GetOkButton();
     CJButton* second = box->AddButton(CString("Second"), nullptr);
     CJButton* third = box->AddButton(CString("A longer one"), nullptr);

@@ -41,7 +41,8 @@ protected:
     {
         CProbeWindow* holder = tree.AddProbe(&tree.Root(), "holder", tree.Root().GetRect());
         holder->SetFont(&m_Font);
-        holder->PaintFill(CColor(120, 120, 120, 255));
+        holder->Paint().fills = true;
+        holder->Paint().fill = CColor(120, 120, 120, 255);
         return holder;
     }
 

@@ -54,8 +54,7 @@ void ButtonClosingItsDialog(CWindowTestTree& tree)
 
 void MessageBoxKey(CWindowTestTree& tree, int32_t key)
 {
-    CJMessageBox* box =
-        new CJMessageBox(&tree.Root(), CString("Box"), CString("Text"), &tree.Root(), nullptr, nullptr);
+    CJMessageBox* box = new CJMessageBox(&tree.Root(), CString("Box"), CString("Text"), &tree.Root(), nullptr, nullptr);
     tree.AddProbe(box, "gone", {0, 0, 1, 1});
     tree.Type(key);
 }
@@ -82,35 +81,36 @@ void PassReturnWindowFromAButton(CWindowTestTree& tree)
     ClickOn(tree, next);
 }
 
+// A bar in the dialog whose "File" popup holds one item, which is answered.
+CJMenuItem* AddFileMenu(CJDialog* dialog, const char* text, CCommandCallback* command, CJMenuItem*& file)
+{
+    CJHorizontalMenuBar* bar = new CJHorizontalMenuBar(dialog);
+    dialog->AddChild(bar, 1);
+    file = new CJMenuItem(bar, "File", nullptr, 0);
+    bar->AddItem(file);
+    CJPopupMenu* popup = new CJPopupMenu(bar);
+    CJMenuItem* item = new CJMenuItem(popup, text, command, 0);
+    popup->AddItem(item);
+    file->SetSubmenu(popup, false);
+    return item;
+}
+
 void MenuCommandClosingTheBarsWindow(CWindowTestTree& tree)
 {
     CJDialog* dialog = AddDialog(tree);
-    CJHorizontalMenuBar* bar = new CJHorizontalMenuBar(dialog);
-    dialog->AddChild(bar, 1);
-    CJMenuItem* file = new CJMenuItem(bar, "File", nullptr, 0);
-    bar->AddItem(file);
-    CJPopupMenu* popup = new CJPopupMenu(bar);
-    CJMenuItem* quit = new CJMenuItem(popup, "Quit", new CMemberCommand([dialog] { dialog->Close(); }), 0);
-    popup->AddItem(quit);
-    file->SetSubmenu(popup, false);
+    CJMenuItem* file = nullptr;
+    CJMenuItem* quit = AddFileMenu(dialog, "Quit", new CMemberCommand([dialog] { dialog->Close(); }), file);
     ClickOn(tree, file);
     ClickOn(tree, quit);
 }
 
 void RootTornDownWithTwoPopupsOpen(CWindowTestTree& tree)
 {
-    CJDialog* dialog = AddDialog(tree);
-    CJHorizontalMenuBar* bar = new CJHorizontalMenuBar(dialog);
-    dialog->AddChild(bar, 1);
-    CJMenuItem* file = new CJMenuItem(bar, "File", nullptr, 0);
-    bar->AddItem(file);
-    CJPopupMenu* popup = new CJPopupMenu(bar);
-    CJMenuItem* more = new CJMenuItem(popup, "More", nullptr, 0);
-    popup->AddItem(more);
-    CJPopupMenu* sub = new CJPopupMenu(popup);
+    CJMenuItem* file = nullptr;
+    CJMenuItem* more = AddFileMenu(AddDialog(tree), "More", nullptr, file);
+    CJPopupMenu* sub = new CJPopupMenu(more->GetParent());
     sub->AddItem(new CJMenuItem(sub, "Deep", nullptr, 0));
     more->SetSubmenu(sub, true);
-    file->SetSubmenu(popup, false);
     ClickOn(tree, file);
     ClickOn(tree, more);
     ASSERT_EQ(more->GetOpenSubmenu(), sub);
