@@ -11,7 +11,9 @@
 // the flat form replays the calls that reached the frame, recorded once at
 // screen coordinates, straight onto it: the bare pixel work without the
 // tree, the proxies or the layout. Scenes: probe_dialog/N, a 400 x 300
-// dialog of N controls each drawing a fill, a bevel and a caption.
+// dialog of N controls each drawing a fill, a bevel and a caption;
+// classic_dialog/N, a toolkit dialog of N buttons, check boxes and labels;
+// menu_popups/N, a menu bar with two open popups of N items.
 
 #include <benchmark/benchmark.h>
 
@@ -24,7 +26,13 @@
 #include "engine/graphics/dirty_rect_frame.h"
 #include "engine/graphics/fonts/font_bitmap.h"
 #include "engine/graphics/pixel_formats.h"
+#include "engine/ui/button.h"
+#include "engine/ui/check_box.h"
 #include "engine/ui/deferred_destroy.h"
+#include "engine/ui/dialog.h"
+#include "engine/ui/menu_bar.h"
+#include "engine/ui/menu_item.h"
+#include "engine/ui/static_text.h"
 #include "engine/ui/toolkit_state.h"
 #include "tests/support/window_paint.h"
 #include "tests/support/window_test_tree.h"
@@ -147,33 +155,22 @@ public:
     CWindowPaint paint;
 };
 
-// A root over the frame holding a 400 x 300 dialog of count controls in
-// rows of ten, each with a fill, a bevel and a caption.
-class CProbeDialogScene
+// What a scene puts under its root.
+using SceneBuilder = void (*)(CScreenWindow& root, int32_t count);
+
+// A root over the frame with the pattern font and what the builder adds.
+class CScene
 {
 public:
-    CProbeDialogScene(CFrameInterface& frame, int32_t count)
+    CScene(CFrameInterface& frame, SceneBuilder build, int32_t count)
     {
         ResetToolkitState();
         InitPixelFormatTables(nullptr, nullptr);
         m_pFont = MakePatternFont();
         m_pRoot = new CScreenWindow(frame, m_pFont.get());
-        CPaintedControl* dialog = new CPaintedControl(m_pRoot, "Dialog");
-        dialog->paint = Painted(CColor(186, 186, 186, 255), false);
-        dialog->SetRect({200, 150, 600, 450});
-        m_pRoot->AddChild(dialog, 0, nullptr, CJWindow::DEFAULT_GAP, CJWindow::DEFAULT_GAP, CJWindow::PLACE_NO_GROWTH);
-        for (int32_t i = 0; i < count; ++i)
-        {
-            CPaintedControl* control = new CPaintedControl(dialog, "&Ok");
-            control->paint = Painted(CColor(120, 140, 200, 255), true);
-            int32_t x = (i % 10) * 40;
-            int32_t y = (i / 10) * 30;
-            control->SetRect({x + 2, y + 2, x + 38, y + 28});
-            dialog->AddChild(control, 0, nullptr, CJWindow::DEFAULT_GAP, CJWindow::DEFAULT_GAP,
-                             CJWindow::PLACE_NO_GROWTH);
-        }
+        build(*m_pRoot, count);
     }
-    ~CProbeDialogScene()
+    ~CScene()
     {
         {
             CDeferredDestroyScope scope;
@@ -185,43 +182,113 @@ public:
     void Draw() { m_pRoot->DrawAll(); }
 
 private:
-    static CWindowPaint Painted(const CColor& fill, bool caption)
-    {
-        CWindowPaint paint;
-        paint.fills = true;
-        paint.fill = fill;
-        paint.bevel = true;
-        paint.caption = caption;
-        paint.captionAt = CPoint{4, 6};
-        return paint;
-    }
-
     std::unique_ptr<CFontBitmap> m_pFont;
     CScreenWindow* m_pRoot;
 };
 
-void BM_DrawWindowTree(benchmark::State& state)
+CWindowPaint Painted(const CColor& fill, bool caption)
+{
+    CWindowPaint paint;
+    paint.fills = true;
+    paint.fill = fill;
+    paint.bevel = true;
+    paint.caption = caption;
+    paint.captionAt = CPoint{4, 6};
+    return paint;
+}
+
+// A 400 x 300 dialog of count controls in rows of ten, each with a fill, a
+// bevel and a caption.
+void BuildProbeDialog(CScreenWindow& root, int32_t count)
+{
+    CPaintedControl* dialog = new CPaintedControl(&root, "Dialog");
+    dialog->paint = Painted(CColor(186, 186, 186, 255), false);
+    dialog->SetRect({200, 150, 600, 450});
+    root.AddChild(dialog, 0, nullptr, CJWindow::DEFAULT_GAP, CJWindow::DEFAULT_GAP, CJWindow::PLACE_NO_GROWTH);
+    for (int32_t i = 0; i < count; ++i)
+    {
+        CPaintedControl* control = new CPaintedControl(dialog, "&Ok");
+        control->paint = Painted(CColor(120, 140, 200, 255), true);
+        int32_t x = (i % 10) * 40;
+        int32_t y = (i / 10) * 30;
+        control->SetRect({x + 2, y + 2, x + 38, y + 28});
+        dialog->AddChild(control, 0, nullptr, CJWindow::DEFAULT_GAP, CJWindow::DEFAULT_GAP, CJWindow::PLACE_NO_GROWTH);
+    }
+}
+
+// A classic dialog with title and close box holding count controls: push
+// buttons, check boxes and labels in turn, in rows of five. (The pattern
+// font has no grip glyph.)
+void BuildClassicDialog(CScreenWindow& root, int32_t count)
+{
+    CJDialog* dialog = new CJDialog(&root, "Classic Dialog");
+    dialog->AddCloseBox();
+    for (int32_t i = 0; i < count; ++i)
+    {
+        CJWindow* control = nullptr;
+        if (i % 3 == 0)
+            control = new CJButton(dialog, "&Button");
+        else if (i % 3 == 1)
+            control = new CJCheckBox(dialog, "Check");
+        else
+            control = new CJStaticText(dialog, "Label");
+        dialog->AddChild(control, i % 5 == 0 ? 8 : 14);
+    }
+    root.AddChild(dialog, 6);
+}
+
+// A menu bar with its first item's popup open and, in it, a submenu
+// (without the arrow glyph, which the pattern font lacks).
+void BuildMenuPopups(CScreenWindow& root, int32_t count)
+{
+    CJHorizontalMenuBar* bar = new CJHorizontalMenuBar(&root);
+    root.AddChild(bar);
+    CJMenuItem* file = new CJMenuItem(bar, "&File", nullptr, 0);
+    bar->AddItem(file);
+    bar->AddItem(new CJMenuItem(bar, "&Edit", nullptr, 0));
+    CJPopupMenu* popup = new CJPopupMenu(bar);
+    CJPopupMenu* sub = new CJPopupMenu(popup);
+    CJMenuItem* more = nullptr;
+    for (int32_t i = 0; i < count; ++i)
+    {
+        CJMenuItem* item = new CJMenuItem(popup, "&Item", nullptr, 0);
+        popup->AddItem(item);
+        sub->AddItem(new CJMenuItem(sub, "&Deep item", nullptr, 0));
+        more = item;
+    }
+    more->SetSubmenu(sub, false);
+    file->SetSubmenu(popup, false);
+    CDeferredDestroyScope scope;
+    file->Activate();
+    more->Activate();
+}
+
+void BM_DrawWindowTree(benchmark::State& state, SceneBuilder build)
 {
     CDirtyRectFrame frame;
     frame.Create(800, 600, 16);
-    CProbeDialogScene scene(frame, static_cast<int32_t>(state.range(0)));
+    CScene scene(frame, build, static_cast<int32_t>(state.range(0)));
     for (auto _ : state)
         scene.Draw();
 }
-BENCHMARK(BM_DrawWindowTree)->Name("BM_DrawWindowTree/probe_dialog")->Arg(10)->Arg(30)->Arg(100);
+BENCHMARK_CAPTURE(BM_DrawWindowTree, probe_dialog, &BuildProbeDialog)->Arg(10)->Arg(30)->Arg(100);
+BENCHMARK_CAPTURE(BM_DrawWindowTree, classic_dialog, &BuildClassicDialog)->Arg(30);
+BENCHMARK_CAPTURE(BM_DrawWindowTree, menu_popups, &BuildMenuPopups)->Arg(8);
 
-void BM_ReplayFlat(benchmark::State& state)
+void BM_ReplayFlat(benchmark::State& state, SceneBuilder build)
 {
     CDirtyRectFrame frame;
     frame.Create(800, 600, 16);
     CRecordingProxyFrame recorder(&frame);
-    CProbeDialogScene scene(recorder, static_cast<int32_t>(state.range(0)));
+    CScene scene(recorder, build, static_cast<int32_t>(state.range(0)));
     scene.Draw();
     recorder.recording = false;
     for (auto _ : state)
         ReplayDraws(recorder.draws, frame);
     state.counters["calls"] = static_cast<double>(recorder.draws.size());
 }
-BENCHMARK(BM_ReplayFlat)->Name("BM_ReplayFlat/probe_dialog")->Arg(10)->Arg(30)->Arg(100);
+BENCHMARK_CAPTURE(BM_ReplayFlat, probe_dialog, &BuildProbeDialog)->Arg(10)->Arg(30)->Arg(100);
+BENCHMARK_CAPTURE(BM_ReplayFlat, classic_dialog, &BuildClassicDialog)->Arg(30);
+BENCHMARK_CAPTURE(BM_ReplayFlat, menu_popups, &BuildMenuPopups)->Arg(8);
 
 } // namespace

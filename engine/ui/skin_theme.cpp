@@ -1,5 +1,6 @@
 #include "engine/ui/skin_theme.h"
 
+#include "engine/ui/classic_painters.h"
 #include "engine/ui/toolkit_state.h"
 #include "engine/ui/window.h"
 
@@ -34,6 +35,21 @@ void CJWindowClassicTheme::ApplyToWindow(CJWindow* window, CJWindow* parent)
 {
     if (parent != nullptr)
         window->SetFont(parent->GetFont());
+}
+
+CButtonPainter* CJWindowClassicTheme::CreateButtonPainter(CJButton* button)
+{
+    return new CClassicButtonPainter(this, button);
+}
+
+CTextPainter* CJWindowClassicTheme::CreateTextPainter(CJStaticText* text)
+{
+    return new CClassicTextPainter(this, text);
+}
+
+CFramePainter* CJWindowClassicTheme::CreateFramePainter(CJDialog* dialog)
+{
+    return new CClassicFramePainter(this, dialog);
 }
 
 CJWindowClassicTheme* CJWindowClassicTheme::GetDefault()

@@ -2,8 +2,14 @@
 
 #include "engine/object/object.h"
 
+class CButtonPainter;
 class CFrameInterface;
+class CFramePainter;
+class CJButton;
+class CJDialog;
+class CJStaticText;
 class CJWindow;
+class CTextPainter;
 
 // The look of windows: a theme sets a window's font, colours, margin and
 // spacing while the window is constructed and names its background
@@ -21,6 +27,10 @@ public:
     virtual void ApplyToWindow(CJWindow* window, CJWindow* parent) = 0;
     // Null: the window uses the shared window textures.
     virtual CFrameInterface* GetWindowTexture();
+    // The painters a control asks for once and then owns.
+    virtual CButtonPainter* CreateButtonPainter(CJButton* button) = 0;
+    virtual CTextPainter* CreateTextPainter(CJStaticText* text) = 0;
+    virtual CFramePainter* CreateFramePainter(CJDialog* dialog) = 0;
 
     // The theme windows get when their parent lends none; null until set.
     static CSkinTheme* GetDefaultTheme();
@@ -39,6 +49,9 @@ public:
     // A child takes its parent's current font; a window without parent
     // keeps the toolkit's default font.
     void ApplyToWindow(CJWindow* window, CJWindow* parent) override;
+    CButtonPainter* CreateButtonPainter(CJButton* button) override;
+    CTextPainter* CreateTextPainter(CJStaticText* text) override;
+    CFramePainter* CreateFramePainter(CJDialog* dialog) override;
 
     // Built on first use, kept until the program ends.
     static CJWindowClassicTheme* GetDefault();

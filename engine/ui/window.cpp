@@ -417,6 +417,11 @@ bool CJWindow::IsScreenWindow() const
     return false;
 }
 
+bool CJWindow::IsInputCaptureWindow() const
+{
+    return false;
+}
+
 bool CJWindow::HasChildren() const
 {
     return m_pFrontChild != nullptr;

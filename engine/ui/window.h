@@ -134,6 +134,8 @@ public:
     virtual CJWindow* PrevTabStop();
     virtual void SendCommand(int32_t code);
     virtual bool IsScreenWindow() const;
+    // The game's menu screens and front-end dialogs answer true.
+    virtual bool IsInputCaptureWindow() const;
 
     // Hotkeys: the letter is kept upper-cased; 0 = none.
     virtual void SetHotkeyChar(int32_t letter);

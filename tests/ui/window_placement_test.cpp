@@ -9,7 +9,7 @@
 // makes one dialog unit 3 pixels.
 
 namespace {
-class CSpacedTheme : public CSkinTheme
+class CSpacedTheme : public CJWindowClassicTheme
 {
 public:
     void ApplyToWindow(CJWindow* window, CJWindow* parent) override

@@ -10,7 +10,7 @@
 // themes as reflected classes.
 
 namespace {
-class CMarkingTheme : public CSkinTheme
+class CMarkingTheme : public CJWindowClassicTheme
 {
 public:
     void ApplyToWindow(CJWindow* window, CJWindow*) override
