@@ -4,6 +4,7 @@
 #include "engine/graphics/stand_alone_frame_list.h"
 #include "engine/object/properties/bool_property.h"
 #include "engine/object/properties/list_item_property.h"
+#include "engine/object/properties/nested_object_property.h"
 
 VP_IMPLEMENT_CLASS(CBackgroundDefinition, CObject, 1.0f)
 
@@ -17,6 +18,7 @@ void CBackgroundDefinition::RegisterProperties(CClassInfo* classInfo)
                                                    &GetFrameList(), EDITOR_EDITABLE, nullptr, nullptr, false));
     classInfo->AddProperty(
         new BoolProperty("Layers/Show Scoreboard", VP_MEMBER(m_ShowScoreboard), EDITOR_EDITABLE, true, nullptr));
+    classInfo->AddProperty(new NestedObjectProperty("Music Tracks", VP_MEMBER(m_MusicTracks), EDITOR_EDITABLE));
 }
 
 CBackgroundDefinition::CBackgroundDefinition()

@@ -3,9 +3,10 @@
 #include <cstdint>
 
 #include "engine/object/object.h"
+#include "game/playfield/music_mixer.h"
 
-// A round's theme: its picture layers and whether the score board frames the
-// playfield. A round without the score board is shown as a picture, never
+// A round's theme: its picture layers, whether the score board frames the
+// playfield, and the songs of the music mixer's three levels. A round without the score board is shown as a picture, never
 // played as a game.
 class CBackgroundDefinition : public CObject
 {
@@ -19,4 +20,5 @@ public:
     int32_t m_MidgroundImage;
     int32_t m_BackgroundImage;
     bool m_ShowScoreboard;
+    CMusicMixerData m_MusicTracks;
 };

@@ -13,6 +13,7 @@
 #include "game/bricks/rounds_library.h"
 #include "game/bricks/script_reference_to_target.h"
 #include "game/playfield/first_behaviour.h"
+#include "game/playfield/music_mixer.h"
 #include "game/playfield/player_ship_ai.h"
 #include "game/playfield/playfield_hooks.h"
 #include "game/playfield/sprite.h"
@@ -176,6 +177,9 @@ void CPlayfield::SetBackground(CBackgroundDefinition* definition)
                                  ? frames.GetItemObject(static_cast<uint32_t>(definition->m_BackgroundImage))
                                  : nullptr;
         m_ScoreBoardShown = definition->m_ShowScoreboard;
+        // A replayed demo keeps the music of the game that shows it.
+        if (!CDemoRecorder::Get().IsPlaying())
+            GetMusicMixer().SetSongs(definition->m_MusicTracks);
         if (!m_ScoreBoardShown)
             m_ClipRect = kWholeScreenClip;
     }

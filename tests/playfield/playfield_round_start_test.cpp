@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/app/demo_recorder.h"
 #include "engine/app/input/keyboard_state.h"
 #include "engine/graphics/fonts/font_library.h"
 #include "engine/graphics/on_screen_message.h"
@@ -13,9 +14,11 @@
 #include "game/bricks/script_reference_to_target.h"
 #include "game/playfield/animate_sprite_ai.h"
 #include "game/playfield/ball_ai.h"
+#include "game/playfield/music_mixer.h"
 #include "game/playfield/player_ship_ai.h"
 #include "game/records/stats.h"
 #include "tests/support/playfield_fixtures.h"
+#include "tests/support/scoped_temp_folder.h"
 
 namespace {
 
@@ -367,3 +370,25 @@ TEST_F(PlayfieldTest, ListCodesRoundNumbersAndTheOnePlayfield)
 }
 
 } // namespace
+
+TEST_F(PlayfieldTest, BackgroundHandsItsMusicTracksToTheMixerUnlessADemoPlays)
+{
+    CBackgroundDefinition theme;
+    theme.m_MusicTracks.m_NumSecondsToSwitch = 7.5f;
+    m_pPlayfield->SetBackground(&theme);
+    EXPECT_FLOAT_EQ(GetMusicMixer().GetMixerData().m_NumSecondsToSwitch, 7.5f);
+
+    ScopedTempFolder folder;
+    const std::string demo = folder.Path() + "Empty.Demo";
+    CDemoRecorder& recorder = CDemoRecorder::Get();
+    recorder.StartRecording();
+    recorder.EndFrame();
+    recorder.StopRecording();
+    recorder.Save(demo.c_str(), 0);
+    recorder.PlayFile(demo.c_str(), 0);
+    ASSERT_TRUE(recorder.IsPlaying());
+    theme.m_MusicTracks.m_NumSecondsToSwitch = 2.0f;
+    m_pPlayfield->SetBackground(&theme);
+    recorder.StopPlaying();
+    EXPECT_FLOAT_EQ(GetMusicMixer().GetMixerData().m_NumSecondsToSwitch, 7.5f);
+}
