@@ -140,7 +140,11 @@ private:
             const Clock::time_point now = Clock::now();
             if (m_Timers[earliest].due > now)
             {
-                m_Changed.wait_until(lock, m_Timers[earliest].due);
+                // The wait reads its deadline again after waking, while a
+                // timer started meanwhile may have moved the vector: wait
+                // on a copy.
+                const Clock::time_point wakeAt = m_Timers[earliest].due;
+                m_Changed.wait_until(lock, wakeAt);
                 continue;
             }
             Timer& due = m_Timers[earliest];

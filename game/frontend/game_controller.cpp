@@ -28,7 +28,12 @@ void CGameController::Create()
     // logo where the slide show left it.
     delete slideShow;
     if (HasCommandLineSwitch("/exit"))
+    {
+        // Shut down as a closed window does: the music streams and their
+        // refill timer must be gone before the process's own statics are.
+        delete controller;
         std::exit(0);
+    }
 }
 
 CGameController::CGameController(CSlideShow* slideShow)

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <chrono>
 #include <thread>
+#include <vector>
 
 #include "engine/platform/periodic_timers.h"
 
@@ -46,6 +47,27 @@ TEST(PeriodicTimersTest, KillWaitsForTheRunningCall)
     KillPeriodicTimer(b);
     EXPECT_FALSE(slow.overlapped);
     EXPECT_FALSE(fast.overlapped);
+}
+
+// The timer thread sleeps until the earliest deadline; timers started
+// meanwhile grow the timer table under it (the music mixer starts its
+// streams while the intro track's timer waits). Under AddressSanitizer a
+// wait that kept reading its deadline from the old table reports it.
+TEST(PeriodicTimersTest, TimersStartedWhileTheThreadWaitsLeaveItsDeadlineWhole)
+{
+    Counter idle;
+    const uint32_t before = CountPeriodicTimers();
+    std::vector<uint32_t> ids;
+    for (int i = 0; i < 64; i++)
+    {
+        ids.push_back(StartPeriodicTimer(60000, Count, &idle));
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    EXPECT_EQ(CountPeriodicTimers(), before + 64);
+    for (uint32_t id : ids)
+        KillPeriodicTimer(id);
+    EXPECT_EQ(CountPeriodicTimers(), before);
+    EXPECT_EQ(idle.calls, 0);
 }
 
 } // namespace
