@@ -4,7 +4,6 @@
 #include "engine/blit/blit_tiling.h"
 #include "engine/graphics/fonts/font.h"
 #include "engine/graphics/frame_interface.h"
-#include "engine/graphics/pixel_formats.h"
 #include "engine/ui/bevel.h"
 #include "engine/ui/button.h"
 #include "engine/ui/dialog.h"
@@ -117,9 +116,10 @@ void CClassicFramePainter::Paint(CFrameInterface& frame)
     font->DrawText(frame, width / 2, (fontHeight / 5) * 2 + 1, dialog.GetText(), JUSTIFY_CENTER);
     CRect dark{1, titleBottom + 1, width, titleBottom + 2};
     CRect light{1, titleBottom + 2, width, titleBottom + 3};
-    if (GetDisplayBitDepth() == 8)
+    if (frame.GetBitsPerPixel() == 8)
     {
-        // Without a palette loaded there are no tables and the rows stay.
+        // As the bevels, the frame's own depth decides. Without a palette
+        // loaded there are no tables and the rows stay.
         const CBevelShades& shades = toolkit.m_BevelShades;
         if (!shades.m_RemapTables[BEVEL_SHADE_DARK].empty())
             frame.RemapRect(dark, shades.m_RemapTables[BEVEL_SHADE_DARK].data());

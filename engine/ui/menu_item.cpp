@@ -2,7 +2,6 @@
 
 #include "engine/graphics/fonts/font.h"
 #include "engine/graphics/frame_interface.h"
-#include "engine/graphics/pixel_formats.h"
 #include "engine/ui/bevel.h"
 #include "engine/ui/command_callback.h"
 #include "engine/ui/deferred_destroy.h"
@@ -180,7 +179,9 @@ void CJMenuItem::Draw(CFrameInterface& frame)
     if (m_Focused && m_Highlighted)
     {
         CRect content{0, 0, width, height};
-        if (GetDisplayBitDepth() == 8)
+        // As the bevels: frames are served at 16 bits whatever depth the
+        // display asks, so the frame says whether it holds palette indices.
+        if (frame.GetBitsPerPixel() == 8)
         {
             const std::vector<uint8_t>& table = GetToolkitState().m_BevelShades.m_RemapTables[BEVEL_SHADE_DARK];
             // Without a palette there is no table and nothing darkens.

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <vector>
 
 #include "engine/app/input/mouse_state.h"
 #include "engine/graphics/fonts/font.h"
+#include "engine/graphics/frame.h"
 #include "engine/graphics/sequence.h"
 #include "engine/ui/button.h"
 #include "engine/ui/deferred_destroy.h"
@@ -13,6 +15,8 @@
 #include "engine/ui/resize_control.h"
 #include "engine/ui/toolkit_state.h"
 #include "tests/support/font_test_folder.h"
+#include "tests/support/frame_pixels.h"
+#include "tests/support/grey_palette.h"
 #include "tests/support/window_test_tree.h"
 
 // Dialog frames: titles, dragging, edge resizing, the grip, the corner
@@ -224,4 +228,39 @@ TEST_F(Dialogs, ToolWindowsInsetTheirClientByEightUnitsBesideTheGripBar)
     EXPECT_EQ(top->GetTitleHeight(), 24);
     EXPECT_EQ(left->GetMargin(), 6);
     EXPECT_EQ(left->GetSpacing(), 3);
+}
+
+TEST_F(Dialogs, OnAnEightBitFrameTheTitleSeparatorRemapsThroughThePaletteOrStaysWithoutOne)
+{
+    CJDialog* dialog = AddDialog("Pause");
+    const int32_t fontHeight = dialog->GetFont()->GetHeight();
+    const int32_t darkRow = fontHeight + (fontHeight / 5) * 4 + 1;
+    auto draw = [dialog](CFrame& frame) {
+        frame.Create(dialog->GetWidth(), dialog->GetHeight(), 8);
+        frame.FillBytes(100);
+        dialog->Draw(frame);
+    };
+    // Without a palette there are no tables: the rows keep what lies under
+    // them.
+    GetToolkitState().m_BevelShades = CBevelShades();
+    CFrame plain;
+    draw(plain);
+    CFrame remapped;
+    std::vector<uint8_t> dark;
+    std::vector<uint8_t> light;
+    {
+        ScopedGreyPalette grey;
+        dark = GetToolkitState().m_BevelShades.m_RemapTables[BEVEL_SHADE_DARK];
+        light = GetToolkitState().m_BevelShades.m_RemapTables[BEVEL_SHADE_LIGHT];
+        draw(remapped);
+    }
+    ASSERT_EQ(dark.size(), 256u);
+    ASSERT_EQ(light.size(), 256u);
+    const uint32_t under = ReadPixel(plain, 100, darkRow);
+    ASSERT_NE(dark[under], under);
+    for (int32_t x = 20; x < 180; x += 7)
+    {
+        EXPECT_EQ(ReadPixel(remapped, x, darkRow), dark[ReadPixel(plain, x, darkRow)]) << x;
+        EXPECT_EQ(ReadPixel(remapped, x, darkRow + 1), light[ReadPixel(plain, x, darkRow + 1)]) << x;
+    }
 }

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "engine/graphics/frame.h"
 #include "engine/ui/deferred_destroy.h"
 #include "engine/ui/member_command.h"
 #include "engine/ui/menu_bar.h"
 #include "engine/ui/menu_item.h"
+#include "engine/ui/toolkit_state.h"
+#include "tests/support/frame_pixels.h"
+#include "tests/support/grey_palette.h"
 #include "tests/support/window_test_tree.h"
 
 // Menu bars and popups. A holder probe carries a bar with "File" (a popup
@@ -229,4 +233,29 @@ TEST(MenuPlacement, APopupNearTheRightEdgeOpensLeftAndABarPopupOpensAboveWithout
     // Left of the whole menu: the item's right edge less both widths.
     EXPECT_EQ(sub->GetRect().left, more->GetScreenRect().right - popup->GetWidth() - sub->GetWidth());
     EXPECT_LT(sub->GetRect().right, popup->GetRect().left);
+}
+
+TEST_F(Menus, OnAnEightBitDisplayTheHighlightDarkensThroughThePalette)
+{
+    ClickOn(m_pFile);
+    ASSERT_EQ(m_pFile->GetOpenSubmenu(), m_pFilePopup);
+    const CPoint centre = Centre(m_pOpen);
+    m_Tree.MoveMouse(centre.x, centre.y);
+    m_pOpen->SetFocused(true);
+
+    ScopedGreyPalette grey;
+    const std::vector<uint8_t>& dark = GetToolkitState().m_BevelShades.m_RemapTables[BEVEL_SHADE_DARK];
+    ASSERT_EQ(dark.size(), 256u);
+    ASSERT_NE(dark[100], 100);
+    CFrame frame;
+    frame.Create(m_pOpen->GetWidth(), m_pOpen->GetHeight(), 8);
+    frame.FillBytes(100);
+    m_pOpen->Draw(frame);
+    // The bottom-right corner holds no text: only the highlight reaches it.
+    EXPECT_EQ(ReadPixel(frame, frame.GetWidth() - 1, frame.GetHeight() - 1), dark[100]);
+
+    m_pOpen->SetFocused(false);
+    frame.FillBytes(100);
+    m_pOpen->Draw(frame);
+    EXPECT_EQ(ReadPixel(frame, frame.GetWidth() - 1, frame.GetHeight() - 1), 100u);
 }
