@@ -6,8 +6,8 @@
 #include "game/playfield/music_mixer.h"
 
 // A round's theme: its picture layers, whether the score board frames the
-// playfield, and the songs of the music mixer's three levels. A round without the score board is shown as a picture, never
-// played as a game.
+// playfield, and the songs of the music mixer's three levels. A round
+// without the score board is shown as a picture, never played as a game.
 class CBackgroundDefinition : public CObject
 {
     VP_DECLARE_CLASS(CBackgroundDefinition)

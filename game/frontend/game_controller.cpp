@@ -38,19 +38,17 @@ void CGameController::Create()
 
 CGameController::CGameController(CSlideShow* slideShow)
     : CGameBase(1.0f / 60.0f, 1.0f / 60.0f, 1.0f / 12.0f, slideShow, "Intro.wav")
-    , m_pLogo(nullptr)
 {
     CFrame* logo = nullptr;
     CFrameOverlayOptions* overlays = nullptr;
     if (FindPictureWithOverlays("CompanyLogo", logo, overlays) && logo != nullptr && logo->GetPixels() != nullptr)
-        m_pLogo = CFrameOverlayOptions::DrawOverlaysOnCopy(overlays, *logo, nullptr);
+        m_pLogo.reset(CFrameOverlayOptions::DrawOverlaysOnCopy(overlays, *logo, nullptr));
     RequestMenuMusic();
     GetMusicMixer().Update(0.0f);
 }
 
 CGameController::~CGameController()
 {
-    delete m_pLogo;
     SetHudDisplay(nullptr);
 }
 
@@ -84,7 +82,7 @@ bool CGameController::Draw()
     screen->LockBackBuffer();
     screen->Clear();
     if (m_pLogo)
-        screen->BlitAt(m_pLogo, (screen->GetWidth() - m_pLogo->GetWidth()) / 2,
+        screen->BlitAt(m_pLogo.get(), (screen->GetWidth() - m_pLogo->GetWidth()) / 2,
                        (screen->GetHeight() - m_pLogo->GetHeight()) / 2, &GetBlitNormal());
     if (m_pTextBox)
         m_pTextBox->Draw(*screen);

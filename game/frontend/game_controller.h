@@ -37,7 +37,7 @@ public:
 private:
     // The company logo with its texts, as the slide show showed it; none
     // when the data holds no logo.
-    CFrame* m_pLogo;
+    std::unique_ptr<CFrame> m_pLogo;
     std::unique_ptr<CTessivueDisplay> m_pTextBox;
 };
 

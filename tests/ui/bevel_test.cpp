@@ -10,6 +10,7 @@
 #include "engine/ui/toolkit_state.h"
 #include "tests/support/block_glyphs.h"
 #include "tests/support/frame_pixels.h"
+#include "tests/support/grey_palette.h"
 #include "tests/support/recording_frame.h"
 
 namespace {
@@ -122,14 +123,12 @@ TEST_F(BevelTest, OnAnEightBitFrameTheLinesRemapThroughThePaletteOrChangeNothing
     for (int32_t y = 0; y < 10; ++y)
         for (int32_t x = 0; x < 20; ++x)
             ASSERT_EQ(ReadPixel(plain, x, y), 3u) << x << "," << y;
+    GetCurrentPalette().CopyFrom(savedPalette);
 
     // A grey ramp: raised lines brighten the top and left (level 200) and
     // darken the right and bottom (level 80).
-    ResetToolkitState();
+    ScopedGreyPalette grey;
     CColorTable& palette = GetCurrentPalette();
-    palette.SetKind(CColorTable::PALETTE);
-    for (uint32_t i = 0; i < 256; ++i)
-        palette.SetEntry(i, static_cast<uint8_t>(i), static_cast<uint8_t>(i), static_cast<uint8_t>(i));
     CColorTable brighter;
     brighter.BuildLightnessRemap(palette, 200, 0, 256, 0, 256, 0);
     CColorTable darker;
@@ -145,6 +144,4 @@ TEST_F(BevelTest, OnAnEightBitFrameTheLinesRemapThroughThePaletteOrChangeNothing
     EXPECT_EQ(ReadPixel(frame, 19, 5), darker.GetData()[100]);
     EXPECT_EQ(ReadPixel(frame, 5, 9), darker.GetData()[100]);
     EXPECT_EQ(ReadPixel(frame, 5, 5), 100u);
-
-    GetCurrentPalette().CopyFrom(savedPalette);
 }
