@@ -80,12 +80,13 @@ void CJButton::Init(CJButton* ringMember)
     m_pRightClickCommand = nullptr;
     m_CaptionOverImage = false;
     m_HitTestByShape = true;
+    // Outlined unless the painter says otherwise: it is made after.
+    SetAlwaysOutlined(true);
     m_pPainter = GetTheme()->CreateButtonPainter(this);
     PainterMetrics();
 
     SetHoverWithChildren(true);
     SetOwnHotkey(true);
-    SetAlwaysOutlined(true);
     SetTabStop(ringMember == nullptr);
     if (ringMember == nullptr)
         return;

@@ -1,23 +1,18 @@
 #include "engine/ui/classic_painters.h"
 
+#include <optional>
+
 #include "engine/blit/blit_normal.h"
-#include "engine/blit/blit_tiling.h"
+#include "engine/blit/scoped_blit_opacity.h"
 #include "engine/graphics/fonts/font.h"
 #include "engine/graphics/frame_interface.h"
 #include "engine/ui/bevel.h"
 #include "engine/ui/button.h"
 #include "engine/ui/dialog.h"
+#include "engine/ui/texture_tiling.h"
 #include "engine/ui/toolkit_state.h"
 
 namespace {
-constexpr float DISABLED_IMAGE_OPACITY = 0.4f;
-
-void TileRect(CFrameInterface& frame, CFrameInterface* texture, CRect source, CRect destination)
-{
-    if (texture != nullptr)
-        frame.Blit(texture, source, destination, &GetBlitTile());
-}
-
 int32_t TextWidthOrPlaceholder(CFont* font, const CString& text)
 {
     return font->GetTextWidth(text.IsEmpty() ? CString("XXX") : text);
@@ -30,7 +25,7 @@ void CClassicButtonPainter::Paint(CFrameInterface& frame)
     int32_t width = button.GetWidth();
     int32_t height = button.GetHeight();
     int32_t bevel = button.GetBevelWidth();
-    int32_t pressed = (button.IsHeld() && button.IsPointerInside()) || button.IsFlashing() || button.GetChecked() != 0;
+    int32_t pressed = PressedOffset();
     CFrameInterface* image = button.GetImage();
     CFrameInterface* shaped = button.GetShapedImage();
 
@@ -39,18 +34,19 @@ void CClassicButtonPainter::Paint(CFrameInterface& frame)
         // The texture lines up with the parent's background and shifts with
         // the pressed face.
         CRect rect = button.GetRect();
-        TileRect(frame, button.GetWindowTexture(),
+        TileTexture(frame, button.GetWindowTexture(),
                  CRect{rect.left, rect.top, rect.right - pressed, rect.bottom - pressed},
                  CRect{pressed, pressed, width, height});
     }
     if (image != nullptr || shaped != nullptr)
     {
         CBlitNormal& normal = GetBlitNormal();
+        std::optional<CScopedBlitOpacity> dimmed;
         if (!button.IsEnabledInTree())
         {
             if (button.GetDisabledImage() != nullptr)
                 frame.BlitAt(button.GetDisabledImage(), bevel, bevel, &normal);
-            normal.SetOpacity(DISABLED_IMAGE_OPACITY);
+            dimmed.emplace(normal, DISABLED_IMAGE_OPACITY);
         }
         if (shaped != nullptr)
         {
@@ -61,16 +57,11 @@ void CClassicButtonPainter::Paint(CFrameInterface& frame)
             frame.BlitAt(image, width / 2 + pressed, height / 2 + pressed, &normal);
         else
             frame.BlitAt(image, bevel + pressed, bevel + pressed, &normal);
-        normal.SetOpacity(1.0f);
     }
     if ((image == nullptr && shaped == nullptr) || button.IsCaptionOverImage())
     {
         int32_t y = (height - button.GetFont()->GetLineHeight()) / 2 + pressed;
-        int32_t justification = button.GetTextJustification();
-        int32_t x = justification == 0   ? bevel + pressed + 1
-                    : justification == 1 ? width / 2 + pressed
-                                         : width - bevel + pressed - 1;
-        button.DrawText(frame, x, y, justification);
+        button.DrawText(frame, CaptionX(pressed), y, button.GetTextJustification());
     }
     if (shaped != nullptr)
         return;
@@ -98,7 +89,7 @@ void CClassicFramePainter::Paint(CFrameInterface& frame)
     int32_t height = dialog.GetHeight();
     CFont* font = dialog.GetFont();
     if (!dialog.IsTransparent())
-        TileRect(frame, dialog.GetWindowTexture(), CRect{0, 0, width, height}, CRect{0, 0, width, height});
+        TileTexture(frame, dialog.GetWindowTexture(), CRect{0, 0, width, height}, CRect{0, 0, width, height});
     DrawBevel(font, frame, CRect{0, 0, width, height}, dialog.GetHighlightColor(), dialog.GetTextColor(), true,
               BEVEL_ALL_EDGES, false);
     if (dialog.GetText().IsEmpty() || font == nullptr)
@@ -110,7 +101,7 @@ void CClassicFramePainter::Paint(CFrameInterface& frame)
     {
         CRect bar{3, 3, width - 3, titleBottom};
         if (bar.right > bar.left && bar.bottom > bar.top && !dialog.IsTransparent())
-            TileRect(frame, dialog.IsActive() ? toolkit.m_pWindowTitleTile : toolkit.m_pInactiveWindowTitleTile,
+            TileTexture(frame, dialog.IsActive() ? toolkit.m_pWindowTitleTile : toolkit.m_pInactiveWindowTitleTile,
                      CRect{0, 0, bar.right - bar.left, bar.bottom - bar.top}, bar);
     }
     font->DrawText(frame, width / 2, (fontHeight / 5) * 2 + 1, dialog.GetText(), JUSTIFY_CENTER);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 class CButtonPainter;
 class CFont;
 class CFrameInterface;
@@ -10,6 +12,9 @@ class CJStaticText;
 class CMessage;
 class CSkinTheme;
 class CTextPainter;
+
+// Images of a disabled button are drawn at this opacity of "Normal".
+constexpr float DISABLED_IMAGE_OPACITY = 0.4f;
 
 // The object through which a theme draws one control. The control asks
 // its theme for its painter once, at construction, owns it and calls it at
@@ -41,6 +46,13 @@ public:
     virtual void UpdateMetrics() = 0;
 
 protected:
+    // 1 while the button looks pressed: held with the pointer on it,
+    // flashing, or checked.
+    int32_t PressedOffset() const;
+    // Where a caption starts for the button's justification (0 left,
+    // 1 centred, 2 right), moved by shift.
+    int32_t CaptionX(int32_t shift) const;
+
     CJButton* m_pButton;
 };
 

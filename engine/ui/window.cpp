@@ -742,7 +742,9 @@ int32_t CJWindow::GetDialogUnit() const
 
 void CJWindow::SetBevelUnits(int32_t units)
 {
-    m_BevelWidth = units * GetDialogUnit();
+    // Units come from skin files: the width is kept in a byte's range.
+    int64_t width = int64_t{units} * GetDialogUnit();
+    m_BevelWidth = static_cast<int32_t>(width < INT8_MIN ? INT8_MIN : width > INT8_MAX ? INT8_MAX : width);
     CToolkitState& toolkit = GetToolkitState();
     toolkit.m_BevelWidth = m_BevelWidth;
     toolkit.m_BevelWidthSet = true;

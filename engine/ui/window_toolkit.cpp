@@ -3,6 +3,7 @@
 #include "engine/app/window_tree_hooks.h"
 #include "engine/ui/deferred_destroy.h"
 #include "engine/ui/screen_window.h"
+#include "engine/ui/skin_library.h"
 #include "engine/ui/toolkit_state.h"
 
 namespace {
@@ -15,8 +16,12 @@ CScreenWindow* CreateRoot(CFrameInterface& frame, CFont* font)
 
 void DeleteRoot(CScreenWindow* root)
 {
-    CDeferredDestroyScope scope;
-    root->Destroy();
+    {
+        CDeferredDestroyScope scope;
+        root->Destroy();
+    }
+    // No window keeps a theme pointer now.
+    ReleaseSkins();
 }
 
 float FrontWindowOpacity(CScreenWindow* root)

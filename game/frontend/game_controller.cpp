@@ -12,6 +12,8 @@
 #include "engine/graphics/slides/slide_show.h"
 #include "engine/graphics/stand_alone_frame_list.h"
 #include "engine/object/libraries/library_catalogue.h"
+#include "engine/ui/screen_window.h"
+#include "engine/ui/skin_library.h"
 #include "engine/ui/toolkit_state.h"
 #include "game/frontend/round_music_and_text_box.h"
 #include "game/playfield/delayed_call_queue.h"
@@ -63,6 +65,18 @@ void CGameController::LoadResources(CSlideShow* slideShow)
     CFont* textFont = fonts.FindFont("Small Blue");
     SetupScreen(*GetScreenFrame(), &GetFrameList(), &GetInterfaceTextureList(), defaultFont, textFont);
     SetEditorSettingsFileName(".\\Vantrell Editor.ini");
+    UseGameSkin();
+}
+
+void CGameController::UseGameSkin()
+{
+    CSkinLibrary& skins = GetSkinLibrary();
+    InitCatalogueLibrary(skins, LIBRARY_SKIN_THEMES);
+    CSkinTheme* skin = skins.GetItemObject(static_cast<uint32_t>(skins.FindOrFail("Vantrell", -1)));
+    CSkinTheme::SetDefaultTheme(skin);
+    // The root was built before the skin was known.
+    if (CScreenWindow* root = GetScreenWindow())
+        root->SetTheme(skin);
 }
 
 void CGameController::Update(float step)

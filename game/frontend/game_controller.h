@@ -26,7 +26,7 @@ public:
     ~CGameController() override;
 
     // The engine's loading, the text box, then the root window over the
-    // screen.
+    // screen and the game's skin.
     void LoadResources(CSlideShow* slideShow) override;
     // The delayed calls, the text box and the music mixer, then the engine's
     // part of the step.
@@ -35,6 +35,10 @@ public:
     bool Draw() override;
 
 private:
+    // "Vantrell" becomes the default skin theme and the root's: a game
+    // without it stops with the not-found report.
+    void UseGameSkin();
+
     // The company logo with its texts, as the slide show showed it; none
     // when the data holds no logo.
     std::unique_ptr<CFrame> m_pLogo;
