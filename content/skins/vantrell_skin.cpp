@@ -53,4 +53,5 @@ static void MakeVantrellSkin(CContentTree& tree, const char* item)
                   item);
 }
 
-static CContentItemRegistration s_VantrellSkin("Resources/Vantrell.JWindowSkin", MakeVantrellSkin, CONTENT_OBJECTS);
+static CContentItemRegistration s_VantrellSkin("Resources/Vantrell.JWindowSkin", MakeVantrellSkin,
+                                                     CONTENT_OBJECTS_OF_OBJECTS);

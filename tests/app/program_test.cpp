@@ -29,6 +29,8 @@ protected:
         // Start-up needs one font object in the data folder, or stops with
         // "no font in Fonts"; nothing here draws text, so it is never read.
         m_Temp.WriteFile("program/Data/Resources/Fonts/Plain.FONT.TXT", "CFont\r\n{\r\n}\r\n");
+        // And the game's skin by name; a classic one needs nothing else.
+        m_Temp.WriteFile("program/Data/Resources/Vantrell.JWindowSkin", "CJWindowClassicTheme\r\n{\r\n}\r\n");
         fs::create_directories(m_Temp.Path() + "runtime");
         fs::copy_file(VP_PROGRAM_PATH, Program());
     }

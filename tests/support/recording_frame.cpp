@@ -19,7 +19,7 @@ void CRecordingFrame::SetPixel(int32_t x, int32_t y, const CColor& colour)
     calls.push_back(Call{PIXEL, static_cast<float>(x), static_cast<float>(y), 0.0f, 0.0f, &colour});
 }
 
-bool CRecordingFrame::Blit(CFrameInterface* source, CRect&, CRect& destinationRect, CBlitType* blitType)
+bool CRecordingFrame::Blit(CFrameInterface* source, CRect& sourceRect, CRect& destinationRect, CBlitType* blitType)
 {
     Call call{BLIT,
               static_cast<float>(destinationRect.left),
@@ -31,6 +31,7 @@ bool CRecordingFrame::Blit(CFrameInterface* source, CRect&, CRect& destinationRe
               255,
               destinationRect};
     call.source = source;
+    call.sourceRect = sourceRect;
     call.blitType = blitType;
     calls.push_back(call);
     return true;

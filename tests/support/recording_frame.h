@@ -29,8 +29,9 @@ public:
         int32_t alpha = 255;
         CRect rect{0, 0, 0, 0};
         CColor fillColour{0, 0, 0, 255};
-        // A blit's source and blit type.
+        // A blit's source, its source rectangle as it arrived, and blit type.
         const CFrameInterface* source = nullptr;
+        CRect sourceRect{0, 0, 0, 0};
         const CBlitType* blitType = nullptr;
     };
 

@@ -235,7 +235,11 @@ bool ObjectPointerProperty::ShouldWrite(const void* object) const
 
 bool ObjectPointerProperty::IsDefault(const void* object) const
 {
-    return m_pDefaultClass == nullptr && ValueAt<CObject*>(object) == nullptr;
+    const CObject* pointed = ValueAt<CObject*>(object);
+    if (m_pDefaultClass == nullptr || pointed == nullptr)
+        return m_pDefaultClass == nullptr && pointed == nullptr;
+    // What SetDefault makes: an object of the default class, all defaults.
+    return pointed->GetClassInfo() == m_pDefaultClass && pointed->AllPropertiesDefault();
 }
 
 void ObjectPointerProperty::WriteValueLine(const void* object, CObjectStream& stream) const
