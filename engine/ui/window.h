@@ -164,6 +164,7 @@ public:
     virtual const CColor& GetHighlightColor() const;
     virtual void SetFocusOutlineColorRGB(int32_t red, int32_t green, int32_t blue);
     virtual void SetFifthColorRGB(int32_t red, int32_t green, int32_t blue);
+    const CColor& GetFifthColor() const { return m_FifthColor; }
     virtual void SetOutlineColorRGB(int32_t red, int32_t green, int32_t blue);
 
     // Geometry: SetRect recomputes the screen, visible and clip rectangles

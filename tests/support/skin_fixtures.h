@@ -22,6 +22,10 @@ public:
     // (bounds.left, bounds.top) from its hot spot, every pixel a different
     // value; answers its index.
     int32_t Add(const std::string& name, const CRect& bounds);
+    // A 16-bit alpha run-length frame without fill runs, as skins' corner
+    // masks load: opaque where the mask is, translucent at its inner corner
+    // pixel, transparent in the outer corner pixel.
+    int32_t AddAlphaRunLength(const std::string& name, const CRect& bounds);
     CFrame* Get(int32_t index) const;
 
     SkinFrames(const SkinFrames&) = delete;
