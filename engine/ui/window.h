@@ -236,6 +236,7 @@ public:
     int32_t GetLayer() const { return m_Layer; }
     // Outlined in the parent's outline colour even without the focus.
     void SetAlwaysOutlined(bool outlined) { m_AlwaysOutlined = outlined; }
+    bool IsAlwaysOutlined() const { return m_AlwaysOutlined; }
     bool IsCloseRequested() const { return m_CloseRequested; }
     bool IsDying() const { return m_Dying; }
 
