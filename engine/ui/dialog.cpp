@@ -40,11 +40,6 @@ int32_t EdgeCursorEntry(int32_t mask, bool dragging)
         return 0;
     return dragging ? entry + 1 : entry;
 }
-
-bool SameRect(const CRect& a, const CRect& b)
-{
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
 } // namespace
 
 CJDialog::CJDialog(CJWindow* parent)

@@ -4,8 +4,6 @@
 #include <functional>
 #include <string>
 
-#include "engine/graphics/fonts/font.h"
-#include "engine/graphics/frame.h"
 #include "engine/ui/button.h"
 #include "engine/ui/command_callback.h"
 #include "engine/ui/edit_box.h"
@@ -34,24 +32,11 @@ private:
     std::function<void()> m_Action;
 };
 
-// The harness font is cut from a strip of codes 32 to 255: the arrows'
-// triangles get blank cells of their own, as a face would render them.
-void GiveArrowGlyphs(CFont& font)
-{
-    for (uint32_t code : {0x25B2u, 0x25BCu})
-    {
-        CFrame* glyph = new CFrame();
-        glyph->Create(8, 15, 32);
-        font.StoreGlyph(code, glyph);
-    }
-}
-
 class SpinBoxes : public testing::Test
 {
 protected:
     SpinBoxes()
     {
-        GiveArrowGlyphs(*m_Tree.Font());
         m_pPanel = m_Tree.AddProbe(&m_Tree.Root(), "panel", {0, 0, 400, 100});
         m_pSpin = new CJSpinBox(m_pPanel, "Count", "19999");
         m_pPanel->AddChild(m_pSpin);
