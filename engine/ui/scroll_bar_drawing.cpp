@@ -2,11 +2,11 @@
 // sink while pressed (the glyph moving one pixel right and down with them)
 // and a raised thumb. Faces are the window texture under a bevel.
 
-#include "engine/blit/blit_tiling.h"
 #include "engine/graphics/fonts/font.h"
 #include "engine/graphics/frame_interface.h"
 #include "engine/ui/bevel.h"
 #include "engine/ui/scroll_bar.h"
+#include "engine/ui/texture_tiling.h"
 
 namespace {
 const char16_t UP_TRIANGLE[] = u"\u25B2";
@@ -14,19 +14,14 @@ const char16_t DOWN_TRIANGLE[] = u"\u25BC";
 const char16_t LEFT_TRIANGLE[] = u"\u25C4";
 const char16_t RIGHT_TRIANGLE[] = u"\u25BA";
 
-void TileTexture(CJWindow& window, CFrameInterface& frame, const CRect& rect)
+CFrameInterface* FaceTexture(CJWindow& window)
 {
-    CFrameInterface* texture = window.IsTransparent() ? nullptr : window.GetWindowTexture();
-    if (texture == nullptr)
-        return;
-    CRect source = rect;
-    CRect destination = rect;
-    frame.Blit(texture, source, destination, &GetBlitTile());
+    return window.IsTransparent() ? nullptr : window.GetWindowTexture();
 }
 
 void DrawFace(CJWindow& window, CFrameInterface& frame, const CRect& rect, const CString& glyph, bool raised)
 {
-    TileTexture(window, frame, rect);
+    TileTexture(frame, FaceTexture(window), rect);
     DrawBevel(window.GetFont(), frame, rect, window.GetHighlightColor(), window.GetTextColor(), raised, BEVEL_ALL_EDGES,
               false);
     CFont* font = window.GetFont();
@@ -41,7 +36,7 @@ void DrawFace(CJWindow& window, CFrameInterface& frame, const CRect& rect, const
 
 void CJScrollBar::DrawTrack(CFrameInterface& frame, const CRect& rect, const CColor& light, const CColor& dark, bool)
 {
-    TileTexture(*this, frame, rect);
+    TileTexture(frame, FaceTexture(*this), rect);
     ShadeRect(frame, rect, BEVEL_SHADE_DARK);
     DrawBevel(m_pFont, frame, rect, light, dark, false, BEVEL_ALL_EDGES, false);
 }

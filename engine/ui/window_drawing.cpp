@@ -16,7 +16,6 @@
 #include <optional>
 
 #include "engine/blit/blit_black_bias.h"
-#include "engine/blit/blit_tiling.h"
 #include "engine/blit/blit_transparent_mask.h"
 #include "engine/blit/scoped_blit_opacity.h"
 #include "engine/graphics/fonts/font.h"
@@ -24,6 +23,7 @@
 #include "engine/graphics/opacity_proxy_frame.h"
 #include "engine/ui/scroll_bar_layout.h"
 #include "engine/ui/skin_theme.h"
+#include "engine/ui/texture_tiling.h"
 #include "engine/ui/toolkit_state.h"
 #include "engine/ui/window.h"
 
@@ -109,14 +109,10 @@ void CJWindow::DrawScrollCorner(CFrameInterface& frame)
     if (m_pScrollState == nullptr || m_pScrollState->m_pVerticalBar == nullptr ||
         m_pScrollState->m_pHorizontalBar == nullptr)
         return;
-    CFrameInterface* texture = GetWindowTexture();
-    if (texture == nullptr)
-        return;
     CRect corner = OffsetRect(
         CRect{GetWidth() - SCROLL_BAR_THICKNESS, GetHeight() - SCROLL_BAR_THICKNESS, GetWidth(), GetHeight()},
         m_pScrollState->m_ScrollX, m_pScrollState->m_ScrollY);
-    CRect source = corner;
-    frame.Blit(texture, source, corner, &GetBlitTile());
+    TileTexture(frame, GetWindowTexture(), corner);
 }
 
 void CJWindow::DrawLayer(COffsetClippedProxyFrame& proxy, int32_t layer)

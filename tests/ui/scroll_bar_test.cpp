@@ -20,8 +20,7 @@ protected:
     {
         m_pPanel = m_Tree.AddProbe(&m_Tree.Root(), "panel", {0, 0, 400, 500});
         m_pBar = new CJScrollBar(m_pPanel, CJScrollBar::VERTICAL);
-        m_pPanel->AddChild(m_pBar, 0, nullptr, CJWindow::DEFAULT_GAP, CJWindow::DEFAULT_GAP,
-                           CJWindow::PLACE_NO_GROWTH);
+        m_pPanel->AddChild(m_pBar, 0, nullptr, CJWindow::DEFAULT_GAP, CJWindow::DEFAULT_GAP, CJWindow::PLACE_NO_GROWTH);
         m_Tree.ClearLog();
     }
 
@@ -65,9 +64,8 @@ TEST_F(ScrollBars, ArrowsTrackAndWheelStepTheValueAndReportEachChange)
         int32_t wheel;
         float expected;
     } steps[] = {
-        {"back arrow", 7, 7, 0, 499.0f},     {"forward arrow", 7, 407, 0, 500.0f},
-        {"track before", 7, 20, 0, 490.0f},  {"track after", 7, 395, 0, 500.0f},
-        {"wheel up", 7, 200, 1, 488.0f},     {"wheel down", 7, 200, -1, 500.0f},
+        {"back arrow", 7, 7, 0, 499.0f},    {"forward arrow", 7, 407, 0, 500.0f}, {"track before", 7, 20, 0, 490.0f},
+        {"track after", 7, 395, 0, 500.0f}, {"wheel up", 7, 200, 1, 488.0f},      {"wheel down", 7, 200, -1, 500.0f},
     };
     int64_t changes = 0;
     for (const auto& step : steps)
