@@ -123,7 +123,7 @@ void DrawClassicBackground(CFrameInterface& frame, const CRect& rect, const CCla
     CRect inner{BoundedCoordinate(rect.left + margin), BoundedCoordinate(rect.top + margin),
                 BoundedCoordinate(rect.right - margin), BoundedCoordinate(rect.bottom - margin)};
     if (CFrame* texture = FindSkinFrame(border.m_BackgroundTexture))
-        TileTexture(frame, texture, inner, inner);
+        TileTexture(frame, texture, inner);
     else
         frame.FillRect(inner, border.m_BackgroundColor);
 }
@@ -150,7 +150,7 @@ void DrawAlphaBackground(CFrameInterface& frame, int32_t width, int32_t height, 
     if (texture == nullptr || !anyCorner)
     {
         if (texture != nullptr)
-            TileTexture(frame, texture, whole, whole);
+            TileTexture(frame, texture, whole);
         else
             frame.FillRect(whole, border.m_BackgroundColor);
         return;
@@ -182,18 +182,18 @@ void DrawAlphaBackground(CFrameInterface& frame, int32_t width, int32_t height, 
     CRect middle{BoundedCoordinate(-int64_t{border.m_LeftSideOffset}), top,
                  BoundedCoordinate(int64_t{width} + border.m_RightSideOffset), bottom};
     if (middle.bottom > middle.top && middle.right > middle.left)
-        TileTexture(frame, texture, middle, middle);
+        TileTexture(frame, texture, middle);
 
     CRect upper{topLeft.mask != nullptr ? topLeft.bounds.right : 0, BoundedCoordinate(-int64_t{border.m_TopSideOffset}),
                 BoundedCoordinate(int64_t{width} + (topRight.mask != nullptr ? topRight.bounds.left : 0)), top};
     if (upper.bottom > upper.top && upper.right > upper.left)
-        TileTexture(frame, texture, upper, upper);
+        TileTexture(frame, texture, upper);
 
     CRect lower{bottomLeft.mask != nullptr ? bottomLeft.bounds.right : 0, bottom,
                 BoundedCoordinate(int64_t{width} + (bottomRight.mask != nullptr ? bottomRight.bounds.left : 0)),
                 BoundedCoordinate(int64_t{height} + border.m_BottomSideOffset)};
     if (lower.bottom > lower.top && lower.right > lower.left)
-        TileTexture(frame, texture, lower, lower);
+        TileTexture(frame, texture, lower);
 }
 
 void DrawClassicFrame(CFrameInterface& frame, int32_t w, int32_t h, const CClassicSkinBorder& border)

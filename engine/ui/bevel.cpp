@@ -10,20 +10,23 @@
 
 namespace {
 constexpr int32_t SHADE_LEVELS[BEVEL_SHADE_COUNT] = {40, 80, 200, 245};
+} // namespace
 
-// Draws one line of the bevel in a shade.
-void Shade(CFrameInterface& frame, const CBevelShades& shades, BevelShade shade, const CRect& line, bool remap)
+void ShadeRect(CFrameInterface& frame, const CRect& rect, BevelShade shade)
 {
-    if (!remap)
+    FillBevelShades();
+    const CBevelShades& shades = GetToolkitState().m_BevelShades;
+    // Frames are served at 16 bits whatever depth is asked for the display,
+    // so the frame itself says whether its pixels are palette indices.
+    if (frame.GetBitsPerPixel() != 8)
     {
-        frame.FillRect(line, shades.m_Colours[shade]);
+        frame.FillRect(rect, shades.m_Colours[shade]);
         return;
     }
     const std::vector<uint8_t>& table = shades.m_RemapTables[shade];
     if (!table.empty())
-        frame.RemapRect(line, table.data());
+        frame.RemapRect(rect, table.data());
 }
-} // namespace
 
 void FillBevelShades()
 {
@@ -49,15 +52,10 @@ void FillBevelShades()
 void DrawBevel(CFont* font, CFrameInterface& frame, const CRect& rect, const CColor&, const CColor&, bool raised,
                int32_t edges, bool strong)
 {
-    FillBevelShades();
-    const CBevelShades& shades = GetToolkitState().m_BevelShades;
     BevelShade lightShade = strong ? BEVEL_SHADE_LIGHTEST : BEVEL_SHADE_LIGHT;
     BevelShade darkShade = strong ? BEVEL_SHADE_DARKEST : BEVEL_SHADE_DARK;
     BevelShade topLeft = raised ? lightShade : darkShade;
     BevelShade bottomRight = raised ? darkShade : lightShade;
-    // Frames are served at 16 bits whatever depth is asked for the display,
-    // so the frame itself says whether its pixels are palette indices.
-    bool remap = frame.GetBitsPerPixel() == 8;
 
     int32_t right = rect.right;
     int32_t bottom = rect.bottom;
@@ -69,13 +67,13 @@ void DrawBevel(CFont* font, CFrameInterface& frame, const CRect& rect, const CCo
         if (right - left < 3 || bottom - top < 3)
             return;
         if ((edges & BEVEL_TOP) != 0)
-            Shade(frame, shades, topLeft, CRect{left, top, right, top + 1}, remap);
+            ShadeRect(frame, CRect{left, top, right, top + 1}, topLeft);
         if ((edges & BEVEL_LEFT) != 0)
-            Shade(frame, shades, topLeft, CRect{left, top, left + 1, bottom}, remap);
+            ShadeRect(frame, CRect{left, top, left + 1, bottom}, topLeft);
         if ((edges & BEVEL_RIGHT) != 0)
-            Shade(frame, shades, bottomRight, CRect{right - 1, top + 1, right, bottom - 1}, remap);
+            ShadeRect(frame, CRect{right - 1, top + 1, right, bottom - 1}, bottomRight);
         if ((edges & BEVEL_BOTTOM) != 0)
-            Shade(frame, shades, bottomRight, CRect{left + 1, bottom - 1, right, bottom}, remap);
+            ShadeRect(frame, CRect{left + 1, bottom - 1, right, bottom}, bottomRight);
         --right;
         --bottom;
     }

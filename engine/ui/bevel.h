@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "engine/core/geometry/rect.h"
+#include "engine/ui/toolkit_state.h"
 
 class CColor;
 class CFont;
@@ -24,6 +25,10 @@ constexpr int32_t BEVEL_ALL_EDGES = 15;
 // bevel uses the shared shades.
 void DrawBevel(CFont* font, CFrameInterface& frame, const CRect& rect, const CColor& light, const CColor& dark,
                bool raised, int32_t edges, bool strong);
+
+// One of the shared shades over the rectangle: blended, or on a frame of
+// palette indices remapped.
+void ShadeRect(CFrameInterface& frame, const CRect& rect, BevelShade shade);
 
 // Fills the shared shades once: the translucent colours, and the remap
 // tables when a palette is loaded (without one, 8-bit bevels change

@@ -31,6 +31,11 @@ void PlayToolkitSound(const char* name)
     BroadcastMessage(message);
 }
 
+void PlayRefusalSound()
+{
+    PlayToolkitSound("Player Error.wav");
+}
+
 CJButton::CJButton(CJWindow* parent)
     : CJWindow(parent)
 {

@@ -164,3 +164,5 @@ public:
 extern const char* const BUTTON_ACTION_SOUND;
 extern const char* const BUTTON_SWITCH_SOUND;
 void PlayToolkitSound(const char* name);
+// Refused input: a refused character, a limit, a failed search.
+void PlayRefusalSound();

@@ -89,7 +89,7 @@ void CClassicFramePainter::Paint(CFrameInterface& frame)
     int32_t height = dialog.GetHeight();
     CFont* font = dialog.GetFont();
     if (!dialog.IsTransparent())
-        TileTexture(frame, dialog.GetWindowTexture(), CRect{0, 0, width, height}, CRect{0, 0, width, height});
+        TileTexture(frame, dialog.GetWindowTexture(), CRect{0, 0, width, height});
     DrawBevel(font, frame, CRect{0, 0, width, height}, dialog.GetHighlightColor(), dialog.GetTextColor(), true,
               BEVEL_ALL_EDGES, false);
     if (dialog.GetText().IsEmpty() || font == nullptr)

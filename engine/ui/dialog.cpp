@@ -40,11 +40,6 @@ int32_t EdgeCursorEntry(int32_t mask, bool dragging)
         return 0;
     return dragging ? entry + 1 : entry;
 }
-
-bool SameRect(const CRect& a, const CRect& b)
-{
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
 } // namespace
 
 CJDialog::CJDialog(CJWindow* parent)
@@ -83,10 +78,9 @@ void CJDialog::Init()
 
 CJDialog::~CJDialog()
 {
+    // The tooltips of its controls go with them (every window takes its
+    // own along), and a tooltip of another window stays.
     delete m_pFramePainter;
-    // No tooltip of a control of this dialog may stay on screen.
-    if (CScreenWindow* root = GetScreenWindow())
-        root->ClearTooltip();
 }
 
 void CJDialog::Draw(CFrameInterface& frame)

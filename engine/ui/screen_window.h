@@ -59,6 +59,8 @@ public:
     void SetTooltip(bool fromHover, CJWindow* window, int32_t hotkeyPosition, const CString& text, int32_t x, int32_t y,
                     int32_t hotkeyLength);
     void ClearTooltip();
+    // A window going away takes its own tooltip with it, and only that.
+    void ForgetTooltipOf(const CJWindow* window);
     // A status line that shows tooltip texts in place of the box.
     void SetTooltipTarget(CJWindow* window, bool takesHoverTexts);
     const CString& GetTooltipText() const { return m_TooltipText; }
@@ -108,6 +110,8 @@ private:
     CColor m_TooltipBoxColour;
     CColor m_TooltipOutlineColour;
     CString m_TooltipText;
+    // The window the tooltip shows for; compared, never followed.
+    const CJWindow* m_pTooltipWindow = nullptr;
     CString m_WrappedTooltip;
     CRect m_TooltipBox;
     bool m_Underline;

@@ -43,8 +43,10 @@ void CScreenWindow::SetTooltip(bool fromHover, CJWindow* window, int32_t hotkeyP
     m_Underline = false;
     m_TooltipText.Empty();
     m_WrappedTooltip.Empty();
+    m_pTooltipWindow = nullptr;
     if (text.IsEmpty() || window == nullptr || window->GetFont() == nullptr)
         return;
+    m_pTooltipWindow = window;
 
     CFont* font = window->GetFont();
     m_pTooltipFont = font;
@@ -97,6 +99,12 @@ void CScreenWindow::SetTooltip(bool fromHover, CJWindow* window, int32_t hotkeyP
 void CScreenWindow::ClearTooltip()
 {
     SetTooltip(false, nullptr, NO_HOTKEY_POSITION, CString(), -1, -1, 1);
+}
+
+void CScreenWindow::ForgetTooltipOf(const CJWindow* window)
+{
+    if (window != nullptr && window == m_pTooltipWindow)
+        ClearTooltip();
 }
 
 void CScreenWindow::SetTooltipTarget(CJWindow* window, bool takesHoverTexts)

@@ -5,6 +5,7 @@
 #include "engine/ui/button.h"
 #include "engine/ui/check_box.h"
 #include "engine/ui/dialog.h"
+#include "engine/ui/edit_box.h"
 #include "engine/ui/input_capture_window.h"
 #include "engine/ui/screen_window.h"
 #include "engine/ui/static_text.h"
@@ -49,6 +50,7 @@ void CSkinPreview::Rebuild()
     sample->AddChild(button, PLACE_FIRST);
     sample->AddChild(new CJCheckBox(sample, "Check Box"), PLACE_RIGHT_OF_PREVIOUS);
     sample->AddChild(new CJStaticText(sample, "Static Text"), PLACE_BELOW_ANCHOR, button);
+    sample->AddChild(new CJEditBox(sample, "Text Edit"), PLACE_RIGHT_OF_PREVIOUS);
     m_pSample = sample;
     m_Countdown = REBUILD_INTERVAL;
     lender->Destroy();

@@ -27,6 +27,7 @@ CToolkitState::CToolkitState()
     , m_BevelWidthSet(false)
     , m_HighlightColor(63, 154, 255, 255)
     , m_FocusOutline(false)
+    , m_InsertMode(true)
     , m_pScreenWindow(nullptr)
     , m_CursorTable{}
     , m_pFrameLibrary(nullptr)

@@ -54,6 +54,9 @@ struct CToolkitState
     CColor m_HighlightColor;
     // Tab navigation turns the focus outline on, a mouse press turns it off.
     bool m_FocusOutline;
+    // Typing in edit boxes inserts, else overwrites; the Insert key toggles
+    // it for every box at once.
+    bool m_InsertMode;
     // The first root constructed, until it goes.
     CScreenWindow* m_pScreenWindow;
     // Filled by the first window constructed.

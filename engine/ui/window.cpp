@@ -5,6 +5,8 @@
 #include "engine/ui/bevel.h"
 #include "engine/ui/deferred_destroy.h"
 #include "engine/ui/screen_window.h"
+#include "engine/ui/scroll_bar.h"
+#include "engine/ui/scroll_bar_layout.h"
 #include "engine/ui/skin_theme.h"
 #include "engine/ui/toolkit_state.h"
 #include "engine/ui/window_font.h"
@@ -32,6 +34,11 @@ bool CWindowScrollState::IsAllZero() const
 int32_t UpperCaseKey(int32_t key)
 {
     return key >= 'a' && key <= 'z' ? key - 'a' + 'A' : key;
+}
+
+bool SameRect(const CRect& a, const CRect& b)
+{
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
 bool RectContains(const CRect& rect, CPoint point)
@@ -140,6 +147,8 @@ void CJWindow::TearDown()
     if (m_TornDown)
         return;
     m_TornDown = true;
+    if (CScreenWindow* root = GetScreenWindow())
+        root->ForgetTooltipOf(this);
     if (m_HasPlacementName)
     {
         CString name = m_PlacementName;
@@ -830,4 +839,48 @@ void CJWindow::EnableScrollBars(bool enable)
 
 void CJWindow::UpdateScrollBars()
 {
+    if (m_pScrollState == nullptr)
+        return;
+    CScrollBarLayout layout =
+        LayOutScrollBars(GetWidth(), GetHeight(), m_ContentWidth, m_ContentHeight, GetTitleHeight(), GetLeftInset());
+    bool removed = false;
+    for (bool vertical : {true, false})
+    {
+        CJWindow*& slot = vertical ? m_pScrollState->m_pVerticalBar : m_pScrollState->m_pHorizontalBar;
+        bool shown = vertical ? layout.m_Vertical : layout.m_Horizontal;
+        if (!shown && slot != nullptr)
+        {
+            CJWindow* bar = slot;
+            slot = nullptr;
+            bar->Destroy();
+            (vertical ? m_pScrollState->m_ScrollY : m_pScrollState->m_ScrollX) = 0;
+            removed = true;
+        }
+        else if (shown && slot == nullptr)
+        {
+            CJScrollBar* bar = new CJScrollBar(this, vertical ? CJScrollBar::VERTICAL : CJScrollBar::HORIZONTAL);
+            AddChild(bar, 0, nullptr, 0, 0, PLACE_NO_GROWTH | PLACE_GROW_WITHOUT_MARGIN);
+            slot = bar;
+            bar->SetTarget(this);
+            bar->SyncFromTarget(this);
+        }
+    }
+    // The bars stay in view: their rects move with the scroll offset.
+    CWindowScrollState& scroll = *m_pScrollState;
+    auto fit = [&scroll](CJWindow* window, const CRect& rect, int32_t maximum, int32_t value) {
+        if (window == nullptr)
+            return;
+        CJScrollBar* bar = static_cast<CJScrollBar*>(window);
+        CRect moved = OffsetRect(rect, scroll.m_ScrollX, scroll.m_ScrollY);
+        if (!SameRect(moved, bar->GetRect()))
+            bar->SetRect(moved);
+        bar->SetRange(0.0f, static_cast<float>(maximum));
+        bar->SetValue(static_cast<float>(value), true);
+    };
+    fit(scroll.m_pVerticalBar, layout.m_VerticalRect, layout.m_VerticalMaximum, scroll.m_ScrollY);
+    fit(scroll.m_pHorizontalBar, layout.m_HorizontalRect, layout.m_HorizontalMaximum, scroll.m_ScrollX);
+    // A bar gone takes its scroll with it: the children must be placed for
+    // the reset offset now, not at some later move.
+    if (removed)
+        SetRect(m_Rect);
 }

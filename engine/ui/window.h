@@ -405,6 +405,8 @@ private:
     bool FocusTabStop(bool backward);
     void DrawLayer(COffsetClippedProxyFrame& proxy, int32_t layer);
     void DrawChild(COffsetClippedProxyFrame& proxy, CJWindow* child);
+    // The square between two scroll bars, in the window texture.
+    void DrawScrollCorner(CFrameInterface& frame);
     // Places a child just linked: by the code, or keeping its rect.
     static void PlaceLinked(CJWindow* child, int32_t code, CJWindow* anchor, int32_t x, int32_t y, int32_t flags);
     // Code 22: at the pointer, which moves along when the window is pushed.
@@ -421,5 +423,6 @@ CScreenWindow* GetScreenWindowOf(CJWindow* window);
 int32_t UpperCaseKey(int32_t key);
 
 bool RectContains(const CRect& rect, CPoint point);
+bool SameRect(const CRect& a, const CRect& b);
 // True when the two half-open rectangles share a pixel.
 bool RectsIntersect(const CRect& a, const CRect& b);

@@ -21,7 +21,9 @@
 #include "engine/graphics/fonts/font.h"
 #include "engine/graphics/mapped_proxy_frames.h"
 #include "engine/graphics/opacity_proxy_frame.h"
+#include "engine/ui/scroll_bar_layout.h"
 #include "engine/ui/skin_theme.h"
+#include "engine/ui/texture_tiling.h"
 #include "engine/ui/toolkit_state.h"
 #include "engine/ui/window.h"
 
@@ -90,6 +92,7 @@ void CJWindow::Draw(CFrameInterface& frame)
         COffsetClippedProxyFrame& proxy = static_cast<COffsetClippedProxyFrame&>(frame);
         DrawLayer(proxy, 0);
         DrawLayer(proxy, 1);
+        DrawScrollCorner(frame);
         return;
     }
     // A plain frame (a preview drawing one window): the children still need
@@ -98,6 +101,18 @@ void CJWindow::Draw(CFrameInterface& frame)
     ViewWindow(proxy, *this);
     DrawLayer(proxy, 0);
     DrawLayer(proxy, 1);
+    DrawScrollCorner(proxy);
+}
+
+void CJWindow::DrawScrollCorner(CFrameInterface& frame)
+{
+    if (m_pScrollState == nullptr || m_pScrollState->m_pVerticalBar == nullptr ||
+        m_pScrollState->m_pHorizontalBar == nullptr)
+        return;
+    CRect corner = OffsetRect(
+        CRect{GetWidth() - SCROLL_BAR_THICKNESS, GetHeight() - SCROLL_BAR_THICKNESS, GetWidth(), GetHeight()},
+        m_pScrollState->m_ScrollX, m_pScrollState->m_ScrollY);
+    TileTexture(frame, GetWindowTexture(), corner);
 }
 
 void CJWindow::DrawLayer(COffsetClippedProxyFrame& proxy, int32_t layer)

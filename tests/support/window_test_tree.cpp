@@ -11,6 +11,7 @@
 #include "engine/core/messages/engine_messages.h"
 #include "engine/core/messages/message_bus.h"
 #include "engine/graphics/fonts/font_bitmap.h"
+#include "engine/graphics/fonts/glyph_preparation.h"
 #include "engine/graphics/frame.h"
 #include "engine/graphics/pixel_formats.h"
 #include "engine/graphics/tga_file_io.h"
@@ -43,7 +44,9 @@ std::string PointText(CPoint point)
 }
 
 // A bitmap font 15 pixels high cut from a strip of equal cells 8 pixels
-// wide: one dialog unit is 3 pixels, and every character measures 8.
+// wide: one dialog unit is 3 pixels, and every character measures 8. The
+// arrow triangles the controls draw get cells of their own, as the game's
+// face renders them; a bitmap font has no face to ask.
 CFont* MakeHarnessFont()
 {
     constexpr uint32_t FIRST = 32;
@@ -54,6 +57,13 @@ CFont* MakeHarnessFont()
     font->SetFixedWidth(true);
     font->SetCodeRange(FIRST, LAST);
     font->BuildGlyphs(strip);
+    for (uint32_t triangle : {0x25B2u, 0x25BAu, 0x25BCu, 0x25C4u})
+    {
+        CFrame* glyph = new CFrame();
+        glyph->Create(8, 15, 32);
+        PrepareGlyphForDrawing(*glyph);
+        font->StoreGlyph(triangle, glyph);
+    }
     return font;
 }
 

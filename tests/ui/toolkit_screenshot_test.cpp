@@ -6,9 +6,13 @@
 #include "engine/ui/check_box.h"
 #include "engine/ui/deferred_destroy.h"
 #include "engine/ui/dialog.h"
+#include "engine/ui/edit_box.h"
+#include "engine/ui/key_codes.h"
 #include "engine/ui/menu_bar.h"
 #include "engine/ui/menu_item.h"
 #include "engine/ui/message_box.h"
+#include "engine/ui/scroll_bar.h"
+#include "engine/ui/slider.h"
 #include "engine/ui/static_text.h"
 #include "tests/support/font_test_folder.h"
 #include "tests/support/window_test_tree.h"
@@ -131,4 +135,45 @@ TEST_F(ToolkitScreenshots, BarWithTwoOpenPopups)
     }
     tree.DrawTree();
     EXPECT_EQ(FrameTgaCrc(tree.Frame(), "menu_popups", 2308573164u), 2308573164u);
+}
+
+TEST_F(ToolkitScreenshots, EditBoxWithSelectionAndCaret)
+{
+    CWindowTestTree& tree = Tree(160, 40);
+    CProbeWindow* holder = Holder(tree);
+    CJEditBox* box = new CJEditBox(holder, "Round 12");
+    holder->AddChild(box);
+    box->MoveTo(6, 6);
+    holder->BringToFront(box);
+    // "un" selected leftwards: the caret stands before it.
+    tree.Type(KEY_HOME);
+    for (int32_t step = 0; step < 4; ++step)
+        tree.Type(KEY_RIGHT);
+    tree.HoldKey(42);
+    tree.Type(KEY_LEFT);
+    tree.Type(KEY_LEFT);
+    tree.ReleaseKey(42);
+    tree.DrawTree();
+    EXPECT_EQ(FrameTgaCrc(tree.Frame(), "edit_box", 2103005805u), 2103005805u);
+}
+
+TEST_F(ToolkitScreenshots, SliderAndScrollBars)
+{
+    CWindowTestTree& tree = Tree(160, 120);
+    CProbeWindow* holder = Holder(tree);
+    CJSlider* slider = new CJSlider(holder, 10, 0);
+    holder->AddChild(slider);
+    slider->SetRectXYWH(6, 6, 120, slider->GetHeight());
+    slider->SetValue(3, true);
+    CJScrollBar* vertical = new CJScrollBar(holder, CJScrollBar::VERTICAL);
+    holder->AddChild(vertical);
+    vertical->SetRectXYWH(140, 4, 15, 110);
+    vertical->SetValue(400.0f, true);
+    CJScrollBar* horizontal = new CJScrollBar(holder, CJScrollBar::HORIZONTAL);
+    holder->AddChild(horizontal);
+    horizontal->SetRectXYWH(6, 90, 120, 15);
+    horizontal->SetRange(0.0f, 50.0f);
+    horizontal->SetValue(50.0f, true);
+    tree.DrawTree();
+    EXPECT_EQ(FrameTgaCrc(tree.Frame(), "slider_and_bars", 2851421414u), 2851421414u);
 }
