@@ -12,7 +12,6 @@
 
 namespace {
 constexpr int32_t LEFT_BUTTON_MASK = 1;
-constexpr int32_t TEXT_CURSOR = 1;
 constexpr int32_t PAGE_STEP = 20;
 
 bool IsNumericCharacter(int32_t key)
@@ -384,6 +383,6 @@ bool CJEditBox::Paste(bool doIt)
 const CSequence* CJEditBox::GetCursor(CPoint localPoint)
 {
     if (IsEnabledInTree())
-        return GetCursorFromTable(TEXT_CURSOR);
+        return GetCursorFromTable(CURSOR_TEXT);
     return CJWindow::GetCursor(localPoint);
 }

@@ -90,6 +90,7 @@ private:
     CRect TextArea() const;
     int32_t TextWidth(int32_t count) const;
     void KeepCaretVisible(int32_t caretWidth, int32_t areaWidth);
+    void DrawVisibleText(CFrameInterface& frame, const CRect& area);
 
     int32_t m_Caret;
     int32_t m_Anchor;

@@ -47,6 +47,27 @@ void CJEditBox::KeepCaretVisible(int32_t caretWidth, int32_t areaWidth)
         m_ScrollOffset = 0;
 }
 
+void CJEditBox::DrawVisibleText(CFrameInterface& frame, const CRect& area)
+{
+    // Only the characters that reach into the area are drawn: a long text
+    // scrolled aside would otherwise blit thousands of clipped glyphs.
+    int32_t x = area.left - m_ScrollOffset;
+    int32_t first = 0;
+    for (; first < Length(); ++first)
+    {
+        int32_t width = m_pFont->GetCharWidth(m_Text.GetAt(static_cast<uint32_t>(first)));
+        if (x + width > area.left)
+            break;
+        x += width;
+    }
+    int32_t end = first;
+    for (int32_t right = x; end < Length() && right < area.right; ++end)
+        right += m_pFont->GetCharWidth(m_Text.GetAt(static_cast<uint32_t>(end)));
+    CString visible;
+    m_Text.Mid(visible, static_cast<uint32_t>(first), static_cast<uint32_t>(end - first));
+    m_pFont->DrawText(frame, x, area.top + m_BevelWidth, visible);
+}
+
 void CJEditBox::Draw(CFrameInterface& frame)
 {
     bool enabled = IsEnabledInTree();
@@ -70,7 +91,7 @@ void CJEditBox::Draw(CFrameInterface& frame)
     if (showCaret && HasSelection())
         frame.FillRect(area.left + TextWidth(SelectionStart()) - m_ScrollOffset, area.top,
                        area.left + TextWidth(SelectionStop()) - m_ScrollOffset, area.bottom, m_FifthColor);
-    m_pFont->DrawText(frame, area.left - m_ScrollOffset, area.top + m_BevelWidth, m_Text);
+    DrawVisibleText(frame, area);
     if (showCaret)
     {
         int32_t areaWidth = area.right - area.left;

@@ -9,6 +9,8 @@ constexpr int32_t SCAN_LEFT_CTRL = 29;
 constexpr int32_t SCAN_RIGHT_CTRL = 285;
 constexpr int32_t SCAN_LEFT_SHIFT = 42;
 constexpr int32_t SCAN_RIGHT_SHIFT = 54;
+constexpr int32_t SCAN_LEFT_ALT = 56;
+constexpr int32_t SCAN_RIGHT_ALT = 312;
 
 bool EitherHeld(int32_t first, int32_t second)
 {
@@ -25,4 +27,9 @@ bool IsShiftHeld()
 bool IsCtrlHeld()
 {
     return EitherHeld(SCAN_LEFT_CTRL, SCAN_RIGHT_CTRL);
+}
+
+bool IsAltHeld()
+{
+    return EitherHeld(SCAN_LEFT_ALT, SCAN_RIGHT_ALT);
 }

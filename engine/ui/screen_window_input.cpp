@@ -13,29 +13,16 @@
 #include "engine/core/messages/message_bus.h"
 #include "engine/platform/tick_counter.h"
 #include "engine/ui/deferred_destroy.h"
+#include "engine/ui/key_codes.h"
+#include "engine/ui/modifier_keys.h"
 #include "engine/ui/screen_window.h"
 #include "engine/ui/toolkit_state.h"
 
 namespace {
-constexpr int32_t SCAN_LEFT_CTRL = 29;
-constexpr int32_t SCAN_RIGHT_CTRL = 285;
-constexpr int32_t SCAN_LEFT_SHIFT = 42;
-constexpr int32_t SCAN_RIGHT_SHIFT = 54;
-constexpr int32_t SCAN_LEFT_ALT = 56;
-constexpr int32_t SCAN_RIGHT_ALT = 312;
-
 constexpr int32_t KEY_COPY = 3;
 constexpr int32_t KEY_COPY_ALTERNATE = 4;
-constexpr int32_t KEY_INSERT = 16;
-constexpr int32_t KEY_DELETE = 17;
 constexpr int32_t KEY_PASTE = 22;
 constexpr int32_t KEY_CUT = 24;
-
-bool EitherKeyDown(int32_t first, int32_t second)
-{
-    const CKeyboardState& keyboard = GetKeyboardState();
-    return keyboard.IsKeyDown(first) || keyboard.IsKeyDown(second);
-}
 
 bool TickPassed(uint32_t now, uint32_t tick)
 {
@@ -127,7 +114,7 @@ void CScreenWindow::PollTypedKeys()
     CKeyboardState& keyboard = GetKeyboardState();
     while (int32_t key = keyboard.GetTypedChar())
     {
-        if (EitherKeyDown(SCAN_LEFT_ALT, SCAN_RIGHT_ALT) && Hotkey(key))
+        if (IsAltHeld() && Hotkey(key))
             continue;
         KeyDown(key);
         RefreshCursor();
@@ -197,13 +184,13 @@ bool CScreenWindow::RunClipboardKey(int32_t key)
     case KEY_COPY_ALTERNATE:
         return Copy(true);
     case KEY_INSERT:
-        if (EitherKeyDown(SCAN_LEFT_SHIFT, SCAN_RIGHT_SHIFT))
+        if (IsShiftHeld())
             return Paste(true);
-        if (EitherKeyDown(SCAN_LEFT_CTRL, SCAN_RIGHT_CTRL))
+        if (IsCtrlHeld())
             return Copy(true);
         return false;
     case KEY_DELETE:
-        if (EitherKeyDown(SCAN_LEFT_SHIFT, SCAN_RIGHT_SHIFT))
+        if (IsShiftHeld())
             return Cut(true);
         return Delete(true);
     case KEY_PASTE:

@@ -14,19 +14,6 @@ constexpr int32_t SHORTEST_THUMB = 4;
 constexpr float WHEEL_STEPS = 12.0f;
 constexpr float SYNCED_SMALL_STEP = 10.0f;
 
-constexpr int32_t CAN_MOVE_X_CURSOR = 7;
-constexpr int32_t MOVING_X_CURSOR = 8;
-constexpr int32_t CAN_MOVE_Y_CURSOR = 9;
-constexpr int32_t MOVING_Y_CURSOR = 10;
-constexpr int32_t UP_ARROW_CURSOR = 15;
-constexpr int32_t PAGE_UP_CURSOR = 16;
-constexpr int32_t DOWN_ARROW_CURSOR = 17;
-constexpr int32_t PAGE_DOWN_CURSOR = 18;
-constexpr int32_t LEFT_ARROW_CURSOR = 19;
-constexpr int32_t PAGE_LEFT_CURSOR = 20;
-constexpr int32_t RIGHT_ARROW_CURSOR = 21;
-constexpr int32_t PAGE_RIGHT_CURSOR = 22;
-
 // A scroll position from a value, which may lie anywhere a float reaches.
 int32_t ToScrollPosition(float value)
 {
@@ -281,7 +268,7 @@ bool CJScrollBar::MouseMove(CPoint point, CPoint movement, const CSequence*& cur
 {
     if (m_PressedPart != PART_THUMB)
         return CJWindow::MouseMove(point, movement, cursor);
-    cursor = GetCursorFromTable(IsVertical() ? MOVING_Y_CURSOR : MOVING_X_CURSOR);
+    cursor = GetCursorFromTable(IsVertical() ? CURSOR_MOVING_Y : CURSOR_MOVING_X);
     int32_t along = IsVertical() ? movement.y : movement.x;
     if (along != 0 && m_PixelsPerUnit > 0.0f)
         MoveTo(m_Value + static_cast<float>(along) / m_PixelsPerUnit);
@@ -300,15 +287,15 @@ const CSequence* CJScrollBar::GetCursor(CPoint localPoint)
     switch (PartAt(localPoint))
     {
     case PART_THUMB:
-        return GetCursorFromTable(vertical ? CAN_MOVE_Y_CURSOR : CAN_MOVE_X_CURSOR);
+        return GetCursorFromTable(vertical ? CURSOR_CAN_MOVE_Y : CURSOR_CAN_MOVE_X);
     case PART_BACK_ARROW:
-        return GetCursorFromTable(vertical ? UP_ARROW_CURSOR : LEFT_ARROW_CURSOR);
+        return GetCursorFromTable(vertical ? CURSOR_UP_ARROW : CURSOR_LEFT_ARROW);
     case PART_FORWARD_ARROW:
-        return GetCursorFromTable(vertical ? DOWN_ARROW_CURSOR : RIGHT_ARROW_CURSOR);
+        return GetCursorFromTable(vertical ? CURSOR_DOWN_ARROW : CURSOR_RIGHT_ARROW);
     case PART_TRACK_BEFORE:
-        return GetCursorFromTable(vertical ? PAGE_UP_CURSOR : PAGE_LEFT_CURSOR);
+        return GetCursorFromTable(vertical ? CURSOR_PAGE_UP : CURSOR_PAGE_LEFT);
     case PART_TRACK_AFTER:
-        return GetCursorFromTable(vertical ? PAGE_DOWN_CURSOR : PAGE_RIGHT_CURSOR);
+        return GetCursorFromTable(vertical ? CURSOR_PAGE_DOWN : CURSOR_PAGE_RIGHT);
     default:
         return CJWindow::GetCursor(localPoint);
     }

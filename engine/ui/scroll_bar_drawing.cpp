@@ -4,15 +4,12 @@
 
 #include "engine/graphics/fonts/font.h"
 #include "engine/graphics/frame_interface.h"
+#include "engine/ui/arrow_glyphs.h"
 #include "engine/ui/bevel.h"
 #include "engine/ui/scroll_bar.h"
 #include "engine/ui/texture_tiling.h"
 
 namespace {
-const char16_t UP_TRIANGLE[] = u"\u25B2";
-const char16_t DOWN_TRIANGLE[] = u"\u25BC";
-const char16_t LEFT_TRIANGLE[] = u"\u25C4";
-const char16_t RIGHT_TRIANGLE[] = u"\u25BA";
 
 CFrameInterface* FaceTexture(CJWindow& window)
 {

@@ -9,9 +9,6 @@
 
 namespace {
 constexpr uint32_t LEFT_BUTTON_MASK = 1;
-constexpr int32_t SET_X_CURSOR = 2;
-constexpr int32_t CAN_MOVE_X_CURSOR = 7;
-constexpr int32_t MOVING_X_CURSOR = 8;
 } // namespace
 
 CJSlider::CJSlider(CJWindow* parent, uint32_t count, int32_t step)
@@ -90,7 +87,7 @@ bool CJSlider::TrackMouse(CPoint point, CPoint, uint32_t buttons, const CSequenc
 {
     if ((buttons & LEFT_BUTTON_MASK) == 0)
         return false;
-    cursor = GetCursorFromTable(MOVING_X_CURSOR);
+    cursor = GetCursorFromTable(CURSOR_MOVING_X);
     int64_t usable = Usable();
     int64_t value = 0;
     if (usable > 0)
@@ -140,5 +137,5 @@ const CSequence* CJSlider::GetCursor(CPoint localPoint)
         return CJWindow::GetCursor(localPoint);
     int32_t thumb = GetThumbX();
     bool overThumb = localPoint.x >= thumb && localPoint.x < thumb + GetThumbWidth();
-    return GetCursorFromTable(overThumb ? CAN_MOVE_X_CURSOR : SET_X_CURSOR);
+    return GetCursorFromTable(overThumb ? CURSOR_CAN_MOVE_X : CURSOR_SET_X);
 }

@@ -1,6 +1,7 @@
 #include "engine/ui/spin_box.h"
 
 #include "engine/graphics/fonts/font.h"
+#include "engine/ui/arrow_glyphs.h"
 #include "engine/ui/button.h"
 #include "engine/ui/command_callback.h"
 #include "engine/ui/cursor_table.h"
@@ -10,11 +11,8 @@
 
 namespace {
 constexpr uint32_t RIGHT_BUTTON_MASK = 2;
-constexpr int32_t MOVING_Y_CURSOR = 10;
 constexpr int32_t PLACE_RIGHT_AT_TOP = 14;
 constexpr int32_t PLACE_BELOW = 8;
-const char16_t UP_TRIANGLE[] = u"\u25B2";
-const char16_t DOWN_TRIANGLE[] = u"\u25BC";
 
 CJButton* MakeArrowButton(CJWindow* parent, const char16_t* caption)
 {
@@ -132,7 +130,7 @@ bool CJSpinBox::TrackMouse(CPoint, CPoint movement, uint32_t buttons, const CSeq
 {
     if ((buttons & RIGHT_BUTTON_MASK) == 0)
         return false;
-    cursor = GetCursorFromTable(MOVING_Y_CURSOR);
+    cursor = GetCursorFromTable(CURSOR_MOVING_Y);
     if (movement.y != 0)
         Step(static_cast<float>(-movement.y) * m_Step);
     return true;

@@ -6,19 +6,16 @@
 // root's deferred-destroy scope only marks them dying (hidden, not modal),
 // and dying windows are passed over.
 
-#include "engine/app/input/keyboard_state.h"
 #include "engine/app/input/mouse_state.h"
 #include "engine/ui/cursor_table.h"
+#include "engine/ui/key_codes.h"
+#include "engine/ui/modifier_keys.h"
 #include "engine/ui/screen_window.h"
 #include "engine/ui/toolkit_state.h"
 #include "engine/ui/window.h"
 #include "engine/object/editor_hooks.h"
 
 namespace {
-constexpr int32_t KEY_TAB = 9;
-constexpr int32_t KEY_ESCAPE = 27;
-constexpr int32_t SCAN_LEFT_SHIFT = 42;
-constexpr int32_t SCAN_RIGHT_SHIFT = 54;
 
 bool TakesPartInPress(const CJWindow* child)
 {
@@ -229,10 +226,7 @@ bool CJWindow::KeyDown(int32_t key)
         child = next;
     }
     if (key == KEY_TAB && GetEditorHooks().IsLevelEditorOpen() && m_pFrontChild != m_pBackChild)
-    {
-        CKeyboardState& keyboard = GetKeyboardState();
-        return FocusTabStop(keyboard.IsKeyDown(SCAN_LEFT_SHIFT) || keyboard.IsKeyDown(SCAN_RIGHT_SHIFT));
-    }
+        return FocusTabStop(IsShiftHeld());
     if (key == KEY_ESCAPE && m_CapturedButtons != 0)
     {
         CancelMouseCapture();

@@ -364,7 +364,11 @@ TEST(EditBoxDrawing, TheCaretBlinksOnBitEightOfTheTickCount)
     tree.Type(KEY_END);
     ASSERT_TRUE(box->IsFocused());
 
-    const uint32_t highlight = Pack565(63, 154, 255);
+    // The word the frame's own fill writes for the highlight colour.
+    CFrame swatch;
+    swatch.Create(1, 1, 16);
+    swatch.FillRect(CRect{0, 0, 1, 1}, box->GetHighlightColor());
+    const uint32_t highlight = ReadPixel(swatch, 0, 0);
     const int32_t caretX = 16;
     const int32_t middleY = box->GetHeight() / 2;
     // The harness clock starts at 1000 ms, where bit 8 is set.
