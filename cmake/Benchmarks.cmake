@@ -18,6 +18,7 @@ pkg_check_modules(PIXMAN REQUIRED IMPORTED_TARGET pixman-1)
 target_link_libraries(blit_bench PRIVATE PkgConfig::PIXMAN)
 target_link_libraries(run_length_bench PRIVATE PkgConfig::PIXMAN)
 target_link_libraries(effect_blits_bench PRIVATE PkgConfig::PIXMAN)
+target_link_libraries(skin_border_bench PRIVATE PkgConfig::PIXMAN)
 
 # The start-up benchmark preloads it into the game to time its first
 # presented frame.

@@ -24,7 +24,13 @@
 #include "engine/graphics/sequence_list.h"
 #include "engine/graphics/slides/frame_overlay.h"
 #include "engine/graphics/stand_alone_frame_list.h"
+#include "engine/graphics/frame_format.h"
 #include "engine/object/libraries/library_catalogue.h"
+#include "engine/ui/alpha_skin_data.h"
+#include "engine/ui/alpha_theme.h"
+#include "engine/ui/skin_border.h"
+#include "engine/ui/skin_library.h"
+#include "tests/support/window_test_tree.h"
 #include "tests/support/scoped_temp_folder.h"
 
 namespace fs = std::filesystem;
@@ -250,6 +256,87 @@ TEST_F(ContentStartup, EveryLibraryLoadsEveryItemWithoutRewritingAFile)
             EXPECT_EQ(path.rfind("Data/Cache/", 0), 0u) << path << " is new outside the caches";
         }
     }
+}
+
+
+
+// The game's skin loads by name as an alpha skin whose every frame is there
+// and of the kind its place needs: textures the tiling can wrap, corner
+// masks in alpha run-length with their hot spots on the corners.
+TEST_F(ContentStartup, TheGameSkinLoadsOverFramesOfTheKindsItsBordersNeed)
+{
+    SetDataFolder((ProgramFolder() + "Data").c_str());
+    ForgetFontFileList();
+    BuildFontFileList();
+    InitCatalogueLibrary(GetFontLibrary(), LIBRARY_FONTS);
+    InitCatalogueLibrary(GetFrameList(), LIBRARY_FRAMES);
+    InitInterfaceTextureList();
+    InitCatalogueLibrary(GetInterfaceTextureList(), LIBRARY_USER_INTERFACE_TEXTURES);
+    InitCatalogueLibrary(GetSkinLibrary(), LIBRARY_SKIN_THEMES);
+    SetDisplayBitDepth(16);
+
+    CSkinLibrary& skins = GetSkinLibrary();
+    CSkinTheme* skin = skins.GetItemObject(static_cast<uint32_t>(skins.FindOrFail("Vantrell", -1)));
+    ASSERT_NE(skin, nullptr);
+    ASSERT_TRUE(skin->IsKindOf(CJWindowAlphaTheme::SGetClassInfo()));
+    const CAlphaSkinData& data = static_cast<CJWindowAlphaTheme*>(skin)->GetSkinData();
+    ASSERT_TRUE(data.m_pWindowBorder->IsKindOf(CAlphaSkinBorder::SGetClassInfo()));
+    const CAlphaSkinBorder& border = *static_cast<const CAlphaSkinBorder*>(data.m_pWindowBorder);
+    for (int32_t reference :
+         {border.m_TopLeftHighlight, border.m_TopCenterHighlight, border.m_TopRightHighlight,
+          border.m_CenterLeftHighlight, border.m_CenterRightHighlight, border.m_BottomLeftHighlight,
+          border.m_BottomCenterHighlight, border.m_BottomRightHighlight, border.m_TopCenterDecal})
+    {
+        EXPECT_GE(reference, 1);
+        EXPECT_NE(FindSkinFrame(reference), nullptr) << reference;
+    }
+    for (const CSkinBorder* textured : {data.m_pWindowBorder, data.m_pButtonBorder, data.m_pPressedButtonBorder,
+                                        data.m_pHoverButtonBorder})
+    {
+        ASSERT_NE(textured, nullptr);
+        EXPECT_GE(textured->m_BackgroundTexture, 1);
+        EXPECT_TRUE(IsSkinTexture(FindSkinFrame(textured->m_BackgroundTexture)));
+    }
+    const struct
+    {
+        int32_t reference;
+        int32_t x;
+        int32_t y;
+    } corners[] = {{border.m_TopLeftAlpha, 0, 0},
+                   {border.m_TopRightAlpha, -1, 0},
+                   {border.m_BottomLeftAlpha, 0, -1},
+                   {border.m_BottomRightAlpha, -1, -1}};
+    for (const auto& corner : corners)
+    {
+        CFrame* mask = FindSkinFrame(corner.reference);
+        ASSERT_NE(mask, nullptr) << corner.reference;
+        EXPECT_EQ(mask->GetFormat() & FRAME_ENCODING_MASK, FRAME_ENCODING_RLE_ALPHA);
+        EXPECT_EQ(BitsPerPixelOfFormat(mask->GetFormat()), 16);
+        CRect bounds;
+        mask->GetBounds(bounds);
+        const int32_t w = mask->GetWidth();
+        const int32_t h = mask->GetHeight();
+        EXPECT_EQ(RectText(bounds), RectText(CRect{corner.x * w, corner.y * h, corner.x * w + w, corner.y * h + h}));
+    }
+
+    CStandAloneFrameList& textures = GetInterfaceTextureList();
+    for (const char* name : {"Window Texture", "Inactive Window Texture", "Window Title Tile",
+                             "Inactive Window Title Tile"})
+    {
+        const int32_t index = textures.Find(name, -1);
+        ASSERT_GE(index, 0) << name;
+        EXPECT_TRUE(IsSkinTexture(textures.GetItemObject(static_cast<uint32_t>(index)))) << name;
+    }
+    for (const char* name : {"Folder Open Icon", "Folder Closed Icon", "File Icon"})
+    {
+        const int32_t index = textures.Find(name, -1);
+        ASSERT_GE(index, 0) << name;
+        CFrame* icon = textures.GetItemObject(static_cast<uint32_t>(index));
+        ASSERT_NE(icon, nullptr) << name;
+        EXPECT_EQ(icon->GetWidth(), 16) << name;
+        EXPECT_EQ(icon->GetHeight(), 16) << name;
+    }
+    skins.DeleteAllItems();
 }
 
 } // namespace
