@@ -12,7 +12,6 @@
 // "Side", "Decal".
 
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -32,19 +31,11 @@
 #include "engine/ui/skin_theme.h"
 #include "engine/ui/toolkit_state.h"
 #include "fuzz/support/fuzz_input.h"
+#include "tests/support/object_forms.h"
 #include "tests/support/skin_fixtures.h"
 #include "tests/support/window_test_tree.h"
 
 namespace {
-
-std::string TextOf(CObject& object)
-{
-    uint32_t size = 0;
-    uint8_t* bytes = WriteObjectToMemory(&object, size);
-    std::string text(reinterpret_cast<const char*>(bytes), size);
-    std::free(bytes);
-    return text;
-}
 
 // The window toolkit over an 800 x 600 frame, DejaVu Sans as the default
 // font, and the frames the seeds name; made once.
@@ -153,11 +144,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (!ended || !object || !object->IsKindOf(CSkinTheme::SGetClassInfo()))
         return 0;
 
-    std::string text = TextOf(*object);
+    std::string text = ObjectText(object.get());
     std::unique_ptr<CObject> copy(
         CreateObjectFromText(reinterpret_cast<const uint8_t*>(text.data()), static_cast<uint32_t>(text.size())));
     FuzzCheck(copy != nullptr, "a skin's own text does not read");
-    FuzzCheck(TextOf(*copy) == text, "a skin's own text reads as another skin");
+    FuzzCheck(ObjectText(copy.get()) == text, "a skin's own text reads as another skin");
 
     RunReader([&] { PaintWith(s_Stage, static_cast<CSkinTheme*>(object.get())); });
     return 0;
