@@ -55,10 +55,11 @@ public:
     bool m_SawDone = false;
 };
 
-// A brick kind whose answers the test sets: what a hit does (0, 1, 2) and
-// what its destruction answers (0, 1, 2); with a damage radius it also
-// damages the area round itself at once while being destroyed, as an
-// exploding kind does. Any style sheet suits it.
+// A brick kind whose answers the test sets: what a hit does (0, 1, 2),
+// what its destruction answers (0, 1, 2), whether it is indestructible and
+// whether the ship destroys it; with a damage radius it also damages the
+// area round itself at once while being destroyed, as an exploding kind
+// does. Any style sheet suits it.
 class CScriptedBrick : public CBrickBase
 {
     VP_DECLARE_CLASS(CScriptedBrick)
@@ -71,10 +72,14 @@ public:
     CClassInfo* GetStyleSheetClass() const override;
     int32_t OnHit(CHitterOfBricks* hitter, const Vector2& normal) override;
     int32_t OnDestroyed(const BrickDestroyInfo& info) override;
+    bool IsIndestructible() const override { return m_Indestructible; }
+    bool DestroyedByShip() const override { return m_DestroyedByShip; }
 
     int32_t m_HitAnswer = 2;
     int32_t m_DestroyedAnswer = 0;
     float m_DamageRadius = 0.0f;
+    bool m_Indestructible = false;
+    bool m_DestroyedByShip = true;
     int32_t m_Destructions = 0;
 };
 
