@@ -125,6 +125,13 @@ int32_t CScriptedBrick::OnHit(CHitterOfBricks*, const Vector2&)
     return m_HitAnswer;
 }
 
+void CScriptedBrick::OnPushedByBrick(CBrickBase* pusher, const Vector2& motion, bool hard)
+{
+    m_PushesTaken++;
+    if (m_PushesBack)
+        pusher->Move(Vector2Scale(motion, -1.0f), hard, true);
+}
+
 int32_t CScriptedBrick::OnDestroyed(const BrickDestroyInfo&)
 {
     m_Destructions++;

@@ -56,8 +56,9 @@ public:
 };
 
 // A brick kind whose answers the test sets: what a hit does (0, 1, 2),
-// what its destruction answers (0, 1, 2), whether it is indestructible and
-// whether the ship destroys it; with a damage radius it also damages the
+// what its destruction answers (0, 1, 2), whether it is indestructible,
+// whether the ship destroys it and whether it pushes back the bricks that
+// run into it; with a damage radius it also damages the
 // area round itself at once while being destroyed, as an exploding kind
 // does. Any style sheet suits it.
 class CScriptedBrick : public CBrickBase
@@ -72,6 +73,7 @@ public:
     CClassInfo* GetStyleSheetClass() const override;
     int32_t OnHit(CHitterOfBricks* hitter, const Vector2& normal) override;
     int32_t OnDestroyed(const BrickDestroyInfo& info) override;
+    void OnPushedByBrick(CBrickBase* pusher, const Vector2& motion, bool hard) override;
     bool IsIndestructible() const override { return m_Indestructible; }
     bool DestroyedByShip() const override { return m_DestroyedByShip; }
 
@@ -80,7 +82,10 @@ public:
     float m_DamageRadius = 0.0f;
     bool m_Indestructible = false;
     bool m_DestroyedByShip = true;
+    // Moves a brick that runs into it back by the same motion.
+    bool m_PushesBack = false;
     int32_t m_Destructions = 0;
+    int32_t m_PushesTaken = 0;
 };
 
 // A playfield with the bricks' data: the sounds "Pop Brick.wav" and
