@@ -19,8 +19,8 @@ void CBrickLayout::RegisterProperties(CClassInfo* classInfo)
     classInfo->AddProperty(new TextProperty("Note 4", VP_MEMBER(m_Note4), EDITOR_EDITABLE, ""));
     classInfo->AddProperty(new TextProperty("Note 5", VP_MEMBER(m_Note5), EDITOR_EDITABLE, ""));
     classInfo->AddProperty(new UnsignedIntProperty("Power-Ups/Additional Chance Of Getting Conditional Extra Life",
-                                                   VP_MEMBER(m_AdditionalChanceOfConditionalExtraLife),
-                                                   EDITOR_EDITABLE, 0, nullptr, 0, 0));
+                                                   VP_MEMBER(m_AdditionalChanceOfConditionalExtraLife), EDITOR_EDITABLE,
+                                                   0, nullptr, 0, 0));
 }
 
 CBrickLayout::CBrickLayout()
