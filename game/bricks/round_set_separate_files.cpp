@@ -13,7 +13,7 @@ namespace {
 const ArrayProperty& RoundListProperty()
 {
     return *static_cast<const ArrayProperty*>(
-        CRoundSetSeparateFiles::SGetClassInfo()->FindProperty("Rounds/Round List"));
+        CRoundSetSeparateFiles::SGetClassInfo()->FindProperty("Round List"));
 }
 
 } // namespace

@@ -18,7 +18,7 @@ namespace {
 
 const ArrayProperty& RoundListProperty()
 {
-    return *static_cast<const ArrayProperty*>(CRoundSetUserMade::SGetClassInfo()->FindProperty("Rounds/Round List"));
+    return *static_cast<const ArrayProperty*>(CRoundSetUserMade::SGetClassInfo()->FindProperty("Round List"));
 }
 
 // Every round its maker may play.
