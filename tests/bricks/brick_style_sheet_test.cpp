@@ -2,8 +2,12 @@
 
 #include <filesystem>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "engine/graphics/frame.h"
+#include "engine/object/libraries/library_catalogue.h"
+#include "game/bricks/background_library.h"
 #include "game/bricks/brick_normal.h"
 #include "game/bricks/brick_preview.h"
 #include "game/bricks/brick_style_sheet.h"
@@ -67,6 +71,55 @@ TEST_F(BrickStyleSheetTest, AliasesNameTheSpeedChangingStyles)
     EXPECT_EQ(StyleIndex("!None"), 0);
 }
 
+// A style sheet in a folder takes the theme of the first background whose
+// theme (its own folder) or own name is that folder's name, any case; the
+// background "Zoo/Common" lays a brick of that very style sheet in every
+// round, which must not make loading either of them a loop.
+TEST_F(BrickStyleSheetTest, FolderNamesTheThemeByEitherNameOfABackground)
+{
+    struct Case
+    {
+        std::vector<std::string> backgrounds;
+        const char* theme;
+    };
+    const Case cases[] = {
+        {{"Arena/Hall", "Zoo/Common", "Zz/Common"}, "Zoo/Common"},
+        {{"Arena/Hall", "COMMON/Plain", "Zoo/Common"}, "COMMON/Plain"},
+        {{"Arena/Hall", "Red"}, nullptr},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.backgrounds[1]);
+        const std::string folder = "Data/Resources/";
+        std::filesystem::remove_all(Absolute(folder + "Backgrounds"));
+        for (const std::string& name : c.backgrounds)
+            m_Folder.WriteFile(folder + "Backgrounds/" + name + ".Background",
+                               "CBackgroundDefinition\r\n{\r\n\tEvery Level Brick=CBrickNormal\r\n\t{\r\n"
+                               "\t\tStyle Sheet=Common/Red\r\n\t}\r\n}\r\n");
+        GetBackgroundLibrary().DeleteAllItems();
+        InitCatalogueLibrary(GetBackgroundLibrary(), LIBRARY_BACKGROUND_DEFINITION);
+        GetBrickStyleSheetLibrary().DeleteAllItems();
+        InitBrickStyleSheetLibrary();
+
+        CBrickStyleSheet* red =
+            GetBrickStyleSheetLibrary().GetItemObject(static_cast<uint32_t>(StyleIndex("Common/Red")));
+        ASSERT_NE(red, nullptr);
+        const int32_t expected =
+            c.theme != nullptr ? GetBackgroundLibrary().Find((std::string("Backgrounds/") + c.theme).c_str(), -1) : 0;
+        EXPECT_EQ(red->GetTheme(), expected);
+        CBrickStyleSheet* root = GetBrickStyleSheetLibrary().GetItemObject(static_cast<uint32_t>(StyleIndex("Normal")));
+        EXPECT_EQ(root->GetTheme(), 0);
+        for (uint32_t i = 0; i < GetBackgroundLibrary().GetCount(); i++)
+        {
+            CBackgroundDefinition* background = GetBackgroundLibrary().GetItemObject(i);
+            ASSERT_NE(background, nullptr);
+            ASSERT_EQ(background->GetEveryLevelBrickCount(), 1u);
+            EXPECT_EQ(background->GetEveryLevelBrick(0)->m_StyleSheet, StyleIndex("Common/Red"));
+        }
+    }
+    GetBackgroundLibrary().DeleteAllItems();
+}
+
 TEST_F(BrickStyleSheetTest, StyleMakesABrickOfItsKindOnAPlacedSprite)
 {
     std::unique_ptr<CGameSprite> sprite(MakeBrickSpriteFromStyle(GetBrickStyleSheetLibrary(), StyleIndex("Normal")));
@@ -119,8 +172,8 @@ TEST_F(BrickStyleSheetTest, PreviewDrawsAnimatesAndOwnsItsBrick)
     EXPECT_NE(target.GetPixelValue(40, 30), 0u);
     EXPECT_EQ(target.GetPixelValue(5, 5), 0u);
     const uint32_t first = target.GetPixelValue(40, 30);
-    // Four frames at 15 a second: a quarter second later the next frame.
-    for (int32_t i = 0; i < 15; i++)
+    // Four frames at 15 a second: four steps later the next frame.
+    for (int32_t i = 0; i < 4; i++)
         preview->Update(1.0f / 60.0f);
     preview->Draw(&target, CPoint{40, 30});
     EXPECT_NE(target.GetPixelValue(40, 30), first);
