@@ -11,6 +11,7 @@
 #include <sstream>
 #include <string>
 
+#include "tests/support/brick_data.h"
 #include "tests/support/scoped_temp_folder.h"
 
 namespace fs = std::filesystem;
@@ -31,6 +32,7 @@ protected:
         m_Temp.WriteFile("program/Data/Resources/Fonts/Plain.FONT.TXT", "CFont\r\n{\r\n}\r\n");
         // And the game's skin by name; a classic one needs nothing else.
         m_Temp.WriteFile("program/Data/Resources/Vantrell.JWindowSkin", "CJWindowClassicTheme\r\n{\r\n}\r\n");
+        WriteStartUpBrickStyles(m_Temp.Path() + "program/Data");
         fs::create_directories(m_Temp.Path() + "runtime");
         fs::copy_file(VP_PROGRAM_PATH, Program());
     }

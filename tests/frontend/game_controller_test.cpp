@@ -10,6 +10,7 @@
 #include "engine/graphics/screen_frame.h"
 #include "engine/graphics/slides/slide_show.h"
 #include "game/frontend/game_controller.h"
+#include "tests/support/brick_data.h"
 #include "tests/support/fake_display_device.h"
 #include "tests/support/font_strip_files.h"
 #include "tests/support/font_test_folder.h"
@@ -41,6 +42,7 @@ protected:
         setenv("XDG_CONFIG_HOME", Absolute("config").c_str(), 1);
         m_PreviousServices = SetGameServices(&m_Services);
         m_Display.SetModes({{800, 600, 16}});
+        WriteStartUpBrickStyles(Absolute("Data"));
     }
 
     void TearDown() override

@@ -298,7 +298,9 @@ CClassInfo* CObjectLibrary::GetItemClassInfo()
 
 bool CObjectLibrary::GetObjectFilePath(CObject* object, CString& path)
 {
-    if (m_EnumerationPending || object == nullptr || !object->IsKindOf(GetItemClassInfo()))
+    // Found by address alone: the object is not looked into, so any pointer
+    // a caller holds may be asked about.
+    if (m_EnumerationPending || object == nullptr)
         return false;
     const int32_t index = IndexOfObject(object);
     if (index == -1)
@@ -658,6 +660,16 @@ bool CObjectLibrary::SaveItem(uint32_t index)
     if (folder.HasText())
         EnsureFolderExists(folder.GetText(), 0);
     return SaveObjectToFile(m_Items[index]->m_pObject, path.GetText(), 0);
+}
+
+void CObjectLibrary::RemoveAt(uint32_t index)
+{
+    EnsureEnumerated();
+    if (index >= m_Items.GetCount())
+        return;
+    DeleteItem(m_Items[index]);
+    m_Items.RemoveAt(index);
+    RebuildFolderTree();
 }
 
 uint32_t CObjectLibrary::AddFoundFile(const char* name)
