@@ -13,8 +13,8 @@ void CBrickLayout::RegisterProperties(CClassInfo* classInfo)
 {
     classInfo->AddProperty(new TextProperty("Display Name", VP_MEMBER(m_DisplayName), EDITOR_EDITABLE, ""));
     classInfo->AddProperty(new UnsignedIntProperty("Power-Ups/Additional Chance Of Getting Conditional Extra Life",
-                                                   VP_MEMBER(m_AdditionalChanceOfConditionalExtraLife),
-                                                   EDITOR_EDITABLE, 0, nullptr, 0, 0));
+                                                   VP_MEMBER(m_AdditionalChanceOfConditionalExtraLife), EDITOR_EDITABLE,
+                                                   0, nullptr, 0, 0));
 }
 
 CBrickLayout::CBrickLayout()

@@ -11,6 +11,7 @@
 #include "game/bricks/brick_base.h"
 #include "game/bricks/brick_layer.h"
 #include "game/bricks/brick_layout.h"
+#include "game/bricks/brick_style_sheet.h"
 #include "game/bricks/round_set.h"
 #include "game/playfield/game_sprite.h"
 #include "game/playfield/player_controls.h"
@@ -32,6 +33,8 @@ public:
 
     bool MustBeDestroyedToFinish() const override { return m_Required; }
     void OnRoundStart() override { m_RoundStarts++; }
+    const CString& GetTypeDisplayName() const override { return m_Name; }
+    CClassInfo* GetStyleSheetClass() const override { return CBrickStyleSheet::SGetClassInfo(); }
 
     bool m_Required;
     int32_t m_RoundStarts = 0;
