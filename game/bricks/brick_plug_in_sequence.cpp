@@ -8,6 +8,7 @@
 #include "engine/object/properties/unsigned_int_property.h"
 #include "game/bricks/brick_messages.h"
 #include "game/bricks/brick_base.h"
+#include "game/playfield/game_sprite.h"
 
 VP_IMPLEMENT_CLASS(CBrickPlugInSequence, CBrickPlugInProxy, 1.0f)
 

@@ -4,7 +4,7 @@
 #include "engine/object/properties/point_property.h"
 #include "game/bricks/brick_base.h"
 #include "game/playfield/playfield.h"
-#include "game/playfield/sprite.h"
+#include "game/playfield/game_sprite.h"
 
 VP_IMPLEMENT_ABSTRACT_CLASS(CScriptPosition, CObject, 1.0f)
 VP_IMPLEMENT_CLASS(CScriptPositionPointRelativeToBrickStartingPosition, CScriptPosition, 1.0f)
