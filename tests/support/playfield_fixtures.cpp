@@ -133,6 +133,9 @@ ScopedPlayfieldHooks::ScopedPlayfieldHooks()
     hooks.GetPointsDisplayFactor = [] { return s_PointsFactor; };
     hooks.RestartBallCountIndication = [] { s_Calls.push_back("RestartBallCountIndication"); };
     hooks.ShowTutorialPage = [](const char* page) { s_Calls.push_back(std::string("ShowTutorialPage ") + page); };
+    hooks.ShowTutorial = [](int32_t page, bool forced) {
+        s_Calls.push_back("ShowTutorial " + std::to_string(page) + (forced ? " forced" : ""));
+    };
     hooks.GetPlayerControls = [](int32_t player) -> CPlayerControls* { return player == 0 ? &s_Controls : nullptr; };
     GetEditorHooks().IsLevelEditorOpen = [] { return s_EditorOpen; };
     GetEditorHooks().OpenLevelEditor = [] { s_Calls.push_back("OpenLevelEditor"); };
