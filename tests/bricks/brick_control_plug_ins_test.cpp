@@ -82,21 +82,23 @@ protected:
 
 TEST_F(BrickControlPlugInsTest, AOneSecondWaitEndsInUpdate60AndTheDestroyAfterItActsInUpdate61)
 {
-    CScriptTestBrick* brick = AddBrick("Gate", 100.0f, 100.0f);
+    CScriptTestBrick* brick = AddNamedBrick("Gate", 100.0f, 100.0f);
+    // Refusing, so the brick stays to be looked at.
+    brick->m_DestroyedAnswer = 2;
     CBrickPlugInSequence* sequence =
         Script(brick, Sequence(CBrickPlugInSequence::STOP, {Wait(1.0f), new CBrickPlugInDestroySelf()}));
     Run(59);
     EXPECT_EQ(sequence->m_CurrentStep, 0u);
     Run();
     EXPECT_EQ(sequence->m_CurrentStep, 1u);
-    EXPECT_EQ(brick->m_DestroyAttempts, 0);
+    EXPECT_EQ(brick->m_Destructions, 0);
     Run();
-    EXPECT_EQ(brick->m_DestroyAttempts, 1);
+    EXPECT_EQ(brick->m_Destructions, 1);
 }
 
 TEST_F(BrickControlPlugInsTest, EveryTwoSecondsThreeTimesFiresInUpdates120240And360ThenReportsDone)
 {
-    CScriptTestBrick* brick = AddBrick("Gate", 100.0f, 100.0f);
+    CScriptTestBrick* brick = AddNamedBrick("Gate", 100.0f, 100.0f);
     auto* every = new CBrickPlugInTriggerActionEveryXSeconds();
     every->m_TimeToWait = 2.0f;
     every->m_RepeatLimit = 3;
@@ -113,7 +115,7 @@ TEST_F(BrickControlPlugInsTest, EveryTwoSecondsThreeTimesFiresInUpdates120240And
 
 TEST_F(BrickControlPlugInsTest, AHitTriggerActsBeforeTheKindDecidesAndWaitsOutItsRetriggerTime)
 {
-    CScriptTestBrick* brick = AddBrick("Gate", 100.0f, 100.0f);
+    CScriptTestBrick* brick = AddNamedBrick("Gate", 100.0f, 100.0f);
     auto* trigger = Script(brick, new CBrickPlugInTriggerActionWhenHit());
     auto* action = new CNotingAction();
     action->m_pWatched = brick;
@@ -136,8 +138,8 @@ TEST_F(BrickControlPlugInsTest, AHitTriggerActsBeforeTheKindDecidesAndWaitsOutIt
 
 TEST_F(BrickControlPlugInsTest, AnAdvanceOnTheLastStepUnderStopEndsTheSequenceAndIsHandled)
 {
-    CScriptTestBrick* brick = AddBrick("Gate", 100.0f, 100.0f);
-    AddBrick("Other", 200.0f, 100.0f);
+    CScriptTestBrick* brick = AddNamedBrick("Gate", 100.0f, 100.0f);
+    AddNamedBrick("Other", 200.0f, 100.0f);
     CBrickPlugInSequence* sequence =
         Script(brick, Sequence(CBrickPlugInSequence::STOP, {Wait(100.0f), Wait(100.0f)}));
     Run();
@@ -163,7 +165,7 @@ TEST_F(BrickControlPlugInsTest, AnAdvanceOnTheLastStepUnderStopEndsTheSequenceAn
 
 TEST_F(BrickControlPlugInsTest, AWaitForABrickNoneBearsEndsAtTheFirstUpdate)
 {
-    CScriptTestBrick* brick = AddBrick("Gate", 100.0f, 100.0f);
+    CScriptTestBrick* brick = AddNamedBrick("Gate", 100.0f, 100.0f);
     auto* wait = new CBrickPlugInWaitForBrickToBeDestroyed();
     wait->m_TriggerBrick.m_Name = "Nobody";
     CBrickPlugInSequence* sequence = Script(brick, Sequence(CBrickPlugInSequence::STOP, {wait, Wait(100.0f)}));
@@ -175,15 +177,15 @@ TEST_F(BrickControlPlugInsTest, AWaitForABrickNoneBearsEndsAtTheFirstUpdate)
 // destruction trigger hears every attempt: scripts rely on that.
 TEST_F(BrickControlPlugInsTest, DestroySelfOnARefusingBrickRetriesAndItsTriggerFiresEveryUpdate)
 {
-    CScriptTestBrick* brick = AddBrick("Gate", 100.0f, 100.0f);
-    brick->m_Refuses = true;
+    CScriptTestBrick* brick = AddNamedBrick("Gate", 100.0f, 100.0f);
+    brick->m_DestroyedAnswer = 2;
     Script(brick, new CBrickPlugInDestroySelf());
     auto* trigger = Script(brick, new CBrickPlugInTriggerActionWhenDestroyed());
     auto* action = new CNotingAction();
     trigger->m_pAction = action;
     for (int32_t i = 0; i < 5; i++)
         Frame();
-    EXPECT_EQ(brick->m_DestroyAttempts, 5);
+    EXPECT_EQ(brick->m_Destructions, 5);
     EXPECT_EQ(action->m_Frames, (std::vector<int32_t>{1, 2, 3, 4, 5}));
     EXPECT_FALSE(brick->IsDestroyed());
 }
@@ -232,10 +234,10 @@ TEST_F(BrickControlPlugInsTest, ChangeSelfReplacesItsBrickOnceWhereverItIsNested
     };
     for (const ChangeSelfCase& c : cases)
     {
-        CScriptTestBrick* brick = AddBrick("Gate", 120.0f, 80.0f);
+        CScriptTestBrick* brick = AddNamedBrick("Gate", 120.0f, 80.0f);
         CGameSprite* oldSprite = brick->GetSprite();
         Script(brick, Wait(50.0f));
-        c.place(*brick, CreateChangeSelfAfterDelay(10.0f / 60.0f, 2));
+        c.place(*brick, CreateChangeSelfAfterDelay(10.0f / 60.0f, StyleIndex("Quiet")));
         Run(9);
         EXPECT_EQ(m_pPlayfield->m_pBricks->GetHead(), oldSprite) << c.name;
         Run();
@@ -245,7 +247,7 @@ TEST_F(BrickControlPlugInsTest, ChangeSelfReplacesItsBrickOnceWhereverItIsNested
         auto* replaced = FirstBehaviourAs<CBrickNormal>(newSprite);
         ASSERT_NE(replaced, nullptr) << c.name;
         EXPECT_STREQ(replaced->GetName().GetText(), "Gate") << c.name;
-        EXPECT_EQ(replaced->m_StyleSheet, 2) << c.name;
+        EXPECT_EQ(replaced->m_StyleSheet, StyleIndex("Quiet")) << c.name;
         EXPECT_EQ(newSprite->m_Position.x, 120.0f) << c.name;
         EXPECT_EQ(newSprite->m_Position.y, 80.0f) << c.name;
         EXPECT_FALSE(HoldsChangeSelf(replaced->GetPlugIns())) << c.name;

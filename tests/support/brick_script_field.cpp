@@ -1,33 +1,27 @@
 #include "tests/support/brick_script_field.h"
 
-#include "game/bricks/brick_normal.h"
-#include "game/bricks/brick_style_sheet.h"
+#include "game/playfield/game_sprite.h"
 
 void BrickScriptFieldTest::SetUp()
 {
-    PlayfieldTest::SetUp();
+    BrickTestField::SetUp();
     m_pGame = std::make_unique<CScriptFieldGame>();
-    CBrickStyleSheetLibrary& styles = GetBrickStyleSheetLibrary();
-    styles.AddItemWithObject(new CBrickStyleSheetNormal(), "!Placeholder");
-    styles.AddItemWithObject(new CBrickStyleSheetNormal(), "Stone");
-    styles.AddItemWithObject(new CBrickStyleSheetNormal(), "Glass");
+    // A round played stand-alone: no served ball to lose and no round to
+    // complete, so play goes on however long the script runs.
+    m_pPlayfield->m_StandAloneRound = 0;
 }
 
 void BrickScriptFieldTest::TearDown()
 {
-    m_pPlayfield->m_pBricks->DeleteAll();
     m_pGame.reset();
-    GetBrickStyleSheetLibrary().DeleteAllItems();
-    PlayfieldTest::TearDown();
+    BrickTestField::TearDown();
 }
 
-CScriptTestBrick* BrickScriptFieldTest::AddBrick(const char* name, float x, float y)
+CScriptTestBrick* BrickScriptFieldTest::AddNamedBrick(const char* name, float x, float y)
 {
-    auto* brick = new CScriptTestBrick(name);
-    brick->m_StartPosition = Vector2{x - CBrickBase::kCentreOffsetX, y - CBrickBase::kCentreOffsetY};
-    auto* sprite = new CGameSprite();
-    brick->AttachToSprite(sprite);
-    m_pPlayfield->m_pBricks->Append(sprite);
+    auto* brick = new CScriptTestBrick();
+    brick->m_Name = name;
+    AddBrick(brick, "Normal", Vector2{x, y});
     return brick;
 }
 
@@ -40,7 +34,7 @@ void BrickScriptFieldTest::Run(int32_t frames)
     }
 }
 
-Vector2 BrickScriptFieldTest::PositionOf(const CBrickBase* brick) const
+Vector2 BrickScriptFieldTest::PositionOf(const CBrickBase* brick)
 {
     return brick->GetSprite()->m_Position;
 }
