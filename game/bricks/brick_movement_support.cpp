@@ -12,7 +12,6 @@
 #include "game/bricks/brick_base.h"
 #include "game/bricks/brick_plug_in.h"
 #include "game/bricks/script_position.h"
-#include "game/bricks/script_timing.h"
 #include "game/playfield/game_sprite.h"
 
 float WrapAngle(float angle)
@@ -47,7 +46,7 @@ float ProjectOntoSegment(const Vector2& p1, const Vector2& p2, const Vector2& s,
 
 float ProgressPerUpdate(float seconds)
 {
-    return (1.0f / seconds) * SCRIPT_STEP;
+    return (1.0f / seconds) * CBrickBase::kPlugInStep;
 }
 
 float EaseProgress(float fraction, float easePercent)
