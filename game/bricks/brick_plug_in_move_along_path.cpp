@@ -66,9 +66,7 @@ CBrickPlugInMoveAlongPath::~CBrickPlugInMoveAlongPath()
 
 void CBrickPlugInMoveAlongPath::ReadCustomProperties(const char* name, const char* value, CObjectStream& stream)
 {
-    if (CString(name).CompareNoCase("Path Name") == 0)
-        m_Path.m_Name = value;
-    else
+    if (!m_Path.ReadLegacyName("Path Name", name, value))
         CBrickPlugIn::ReadCustomProperties(name, value, stream);
 }
 

@@ -81,8 +81,6 @@ void CBrickPlugInWaitForBrickToBeDestroyed::Update(PlugInStepRecord& record)
 void CBrickPlugInWaitForBrickToBeDestroyed::ReadCustomProperties(const char* name, const char* value,
                                                                   CObjectStream& stream)
 {
-    if (CString(name).CompareNoCase("Trigger Brick Name") == 0)
-        m_TriggerBrick.m_Name = value;
-    else
+    if (!m_TriggerBrick.ReadLegacyName("Trigger Brick Name", name, value))
         CBrickPlugIn::ReadCustomProperties(name, value, stream);
 }

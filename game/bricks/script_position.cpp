@@ -104,9 +104,7 @@ CScriptPositionNamedObject::~CScriptPositionNamedObject()
 
 void CScriptPositionNamedObject::ReadCustomProperties(const char* name, const char* value, CObjectStream& stream)
 {
-    if (CString(name).CompareNoCase("Position Name") == 0)
-        m_Position.m_Name = value;
-    else
+    if (!m_Position.ReadLegacyName("Position Name", name, value))
         CScriptPosition::ReadCustomProperties(name, value, stream);
 }
 
