@@ -38,10 +38,14 @@ void CBrickPlugInSequence::RegisterProperties(CClassInfo* classInfo)
                                     EDITOR_EDITABLE);
     g_pStepsProperty = steps;
     classInfo->AddProperty(steps);
-    classInfo->AddProperty(new UnsignedIntProperty("Current Step Index", "0 based", VP_MEMBER(m_CurrentStep),
-                                                   EDITOR_HIDDEN, 0, nullptr, 0, 0));
-    classInfo->AddProperty(new LibraryItemProperty("When Done", VP_MEMBER(m_WhenDone), &GetWhenDoneNames(),
-                                                   EDITOR_EDITABLE, "Repeat Sequence", nullptr, false));
+    auto* current = new UnsignedIntProperty("Current Step Index", "0 based", VP_MEMBER(m_CurrentStep), EDITOR_HIDDEN,
+                                            0, nullptr, 0, 0);
+    current->SetOmitWhenDefault(true);
+    classInfo->AddProperty(current);
+    auto* whenDone = new LibraryItemProperty("When Done", VP_MEMBER(m_WhenDone), &GetWhenDoneNames(), EDITOR_EDITABLE,
+                                             "Repeat Sequence", nullptr, false);
+    whenDone->SetOmitWhenDefault(true);
+    classInfo->AddProperty(whenDone);
 }
 
 CBrickPlugInSequence::CBrickPlugInSequence()
