@@ -9,6 +9,7 @@
 #include "game/bricks/brick_plug_in_move_along_path.h"
 #include "game/bricks/brick_plug_in_move_between_points.h"
 #include "game/bricks/brick_plug_in_orbit.h"
+#include "game/bricks/brick_plug_in_sequence.h"
 #include "game/bricks/brick_plug_in_triggers.h"
 #include "game/bricks/brick_plug_in_waits.h"
 #include "game/bricks/script_position.h"
@@ -110,6 +111,13 @@ TEST(BrickScriptFormsTest, StopIsWrittenByNameAtEndAndNotAtAllForNever)
     auto back = Read<CBrickPlugInMoveBetweenPoints>("CBrickPlugInMoveBetweenPoints", "Stop=At End\r\n");
     ASSERT_NE(back, nullptr);
     EXPECT_EQ(back->m_Stop, STOP_AT_END);
+
+    CBrickPlugInSequence sequence;
+    sequence.SetDefaults();
+    EXPECT_EQ(ObjectText(&sequence).find("Current Step Index"), std::string::npos);
+    EXPECT_EQ(ObjectText(&sequence).find("When Done"), std::string::npos);
+    sequence.m_WhenDone = CBrickPlugInSequence::STOP;
+    EXPECT_NE(ObjectText(&sequence).find("When Done=Stop"), std::string::npos);
 }
 
 TEST(BrickScriptFormsTest, OffsetMovesOnlyRelativePoints)
