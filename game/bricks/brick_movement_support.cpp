@@ -8,7 +8,6 @@
 #include "engine/graphics/frame_interface.h"
 #include "engine/object/editor_hooks.h"
 #include "engine/object/properties/float_property.h"
-#include "engine/object/properties/object_pointer_property.h"
 #include "game/bricks/brick_base.h"
 #include "game/bricks/brick_plug_in.h"
 #include "game/bricks/script_position.h"
@@ -87,12 +86,6 @@ Property* NewEaseProperty(CPropertyMember<float> member, bool omitWhenDefault)
         "either accelerating or decelerating.");
     ease->SetOmitWhenDefault(omitWhenDefault);
     return ease;
-}
-
-Property* NewPositionProperty(const char* name, CPropertyMember<CScriptPosition*> member,
-                              const CClassInfo* defaultClass)
-{
-    return new ObjectPointerProperty(name, member, CScriptPosition::SGetClassInfo(), EDITOR_EDITABLE, defaultClass);
 }
 
 void ReplacePosition(CScriptPosition*& slot, CScriptPosition* position)

@@ -3,7 +3,6 @@
 #include "engine/core/color/color.h"
 #include "engine/core/geometry/vector2d.h"
 
-class CClassInfo;
 class CFrameInterface;
 class CScriptPosition;
 class Property;
@@ -43,9 +42,6 @@ void KeepMoveTimePositive(float& seconds);
 Property* NewStopProperty(const char* unitText, CPropertyMember<float> member, bool withAtEnd);
 // "Ease InOut" in per cent, default 20.
 Property* NewEaseProperty(CPropertyMember<float> member, bool omitWhenDefault);
-// An owned script position of any kind.
-Property* NewPositionProperty(const char* name, CPropertyMember<CScriptPosition*> member,
-                              const CClassInfo* defaultClass);
 // Replaces the position a defaults operation made by another.
 void ReplacePosition(CScriptPosition*& slot, CScriptPosition* position);
 

@@ -200,13 +200,6 @@ CBrickStyleSheetPathPolygon::CBrickStyleSheetPathPolygon()
     SetDefaults();
 }
 
-void CBrickStyleSheetPathPolygon::SetDefaults()
-{
-    CBrickStyleSheet::SetDefaults();
-    // A path is no obstacle and has no grid shape of its own.
-    m_CollisionPoly.Clear();
-    m_GridPolygon.Clear();
-}
 
 CBrickStyleSheetPathPolygon::~CBrickStyleSheetPathPolygon()
 {

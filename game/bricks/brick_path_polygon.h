@@ -60,8 +60,6 @@ public:
     CBrickStyleSheetPathPolygon();
     ~CBrickStyleSheetPathPolygon() override;
 
-    void SetDefaults() override;
-
     CClassInfo* GetBrickClass() const override;
     int32_t GetPrimarySequence() const override;
 

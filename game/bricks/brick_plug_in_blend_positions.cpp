@@ -7,6 +7,7 @@
 #include "game/bricks/brick_base.h"
 #include "game/bricks/brick_movement_support.h"
 #include "game/bricks/script_position.h"
+#include "game/bricks/script_position_property.h"
 #include "game/playfield/sprite.h"
 
 VP_IMPLEMENT_CLASS(CBrickPlugInBlendPositions, CBrickPlugIn, 1.0f)
@@ -14,9 +15,8 @@ VP_IMPLEMENT_CLASS(CBrickPlugInBlendPositions, CBrickPlugIn, 1.0f)
 void CBrickPlugInBlendPositions::RegisterProperties(CClassInfo* classInfo)
 {
     classInfo->SetCategory("Move");
-    const CClassInfo* named = CScriptPositionNamedObject::SGetClassInfo();
-    classInfo->AddProperty(NewPositionProperty("Point 1", VP_MEMBER(m_pPoint1), named));
-    classInfo->AddProperty(NewPositionProperty("Point 2", VP_MEMBER(m_pPoint2), named));
+    classInfo->AddProperty(new ScriptPositionProperty("Point 1", VP_MEMBER(m_pPoint1)));
+    classInfo->AddProperty(new ScriptPositionProperty("Point 2", VP_MEMBER(m_pPoint2)));
     auto* rotate = new BoolProperty("Rotate", VP_MEMBER(m_Rotate), EDITOR_EDITABLE, false, nullptr);
     rotate->SetOmitWhenDefault(true);
     classInfo->AddProperty(rotate);

@@ -8,6 +8,7 @@
 #include "game/bricks/brick_base.h"
 #include "game/bricks/brick_movement_support.h"
 #include "game/bricks/script_position.h"
+#include "game/bricks/script_position_property.h"
 
 VP_IMPLEMENT_CLASS(CBrickPlugInMoveBetweenPoints, CBrickPlugIn, 1.0f)
 
@@ -30,9 +31,8 @@ CNamedValueList& GetStartTypeNames()
 void CBrickPlugInMoveBetweenPoints::RegisterProperties(CClassInfo* classInfo)
 {
     classInfo->SetCategory("Move");
-    const CClassInfo* relative = CScriptPositionPointRelativeToBrickStartingPosition::SGetClassInfo();
-    classInfo->AddProperty(NewPositionProperty("Point 1", VP_MEMBER(m_pPoint1), relative));
-    classInfo->AddProperty(NewPositionProperty("Point 2", VP_MEMBER(m_pPoint2), relative));
+    classInfo->AddProperty(new ScriptPositionProperty("Point 1", VP_MEMBER(m_pPoint1), Vector2{0.0f, 0.0f}));
+    classInfo->AddProperty(new ScriptPositionProperty("Point 2", VP_MEMBER(m_pPoint2), Vector2{100.0f, 0.0f}));
     classInfo->AddProperty(new FloatProperty("Time To Complete One Leg", "Seconds", VP_MEMBER(m_TimeToCompleteOneLeg),
                                              EDITOR_EDITABLE, 2.0f, nullptr, 0.0f, 0.0f, 0.1f));
     classInfo->GetLastProperty()->SetLegacyName("Time To Compleat One Leg");
@@ -63,12 +63,6 @@ CBrickPlugInMoveBetweenPoints::CBrickPlugInMoveBetweenPoints()
 CBrickPlugInMoveBetweenPoints::~CBrickPlugInMoveBetweenPoints()
 {
     DestroyProperties(SGetClassInfo());
-}
-
-void CBrickPlugInMoveBetweenPoints::SetDefaults()
-{
-    CBrickPlugIn::SetDefaults();
-    ReplacePosition(m_pPoint2, new CScriptPositionPointRelativeToBrickStartingPosition(Vector2{100.0f, 0.0f}));
 }
 
 void CBrickPlugInMoveBetweenPoints::Start(CSprite*)

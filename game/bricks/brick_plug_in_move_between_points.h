@@ -24,7 +24,6 @@ public:
     CBrickPlugInMoveBetweenPoints();
     ~CBrickPlugInMoveBetweenPoints() override;
 
-    void SetDefaults() override;
     void Start(CSprite* sprite) override;
     void Update(PlugInStepRecord& record) override;
     void DrawEditorOverlay(EditorDrawContext& context) override;

@@ -4,6 +4,7 @@
 #include "game/bricks/brick_base.h"
 #include "game/bricks/brick_movement_support.h"
 #include "game/bricks/script_position.h"
+#include "game/bricks/script_position_property.h"
 #include "game/playfield/sprite.h"
 
 VP_IMPLEMENT_CLASS(CBrickPlugInMoveToPoint, CBrickPlugIn, 1.0f)
@@ -11,7 +12,7 @@ VP_IMPLEMENT_CLASS(CBrickPlugInMoveToPoint, CBrickPlugIn, 1.0f)
 void CBrickPlugInMoveToPoint::RegisterProperties(CClassInfo* classInfo)
 {
     classInfo->SetCategory("Move");
-    classInfo->AddProperty(NewPositionProperty("End Point", VP_MEMBER(m_pEndPoint), nullptr));
+    classInfo->AddProperty(new ScriptPositionProperty("End Point", VP_MEMBER(m_pEndPoint), Vector2{100.0f, 0.0f}));
     classInfo->AddProperty(new FloatProperty("Time To Complete", "Seconds", VP_MEMBER(m_TimeToComplete),
                                              EDITOR_EDITABLE, 2.0f, nullptr, 0.0f, 0.0f, 0.1f));
     classInfo->AddProperty(NewEaseProperty(VP_MEMBER(m_EaseInOut), false));
@@ -30,12 +31,6 @@ CBrickPlugInMoveToPoint::CBrickPlugInMoveToPoint()
 CBrickPlugInMoveToPoint::~CBrickPlugInMoveToPoint()
 {
     DestroyProperties(SGetClassInfo());
-}
-
-void CBrickPlugInMoveToPoint::SetDefaults()
-{
-    CBrickPlugIn::SetDefaults();
-    ReplacePosition(m_pEndPoint, new CScriptPositionPointRelativeToBrickStartingPosition(Vector2{100.0f, 0.0f}));
 }
 
 void CBrickPlugInMoveToPoint::Start(CSprite*)

@@ -14,7 +14,6 @@ public:
     CBrickPlugInMoveToPoint();
     ~CBrickPlugInMoveToPoint() override;
 
-    void SetDefaults() override;
     void Start(CSprite* sprite) override;
     void Update(PlugInStepRecord& record) override;
     void DrawEditorOverlay(EditorDrawContext& context) override;

@@ -10,6 +10,7 @@
 #include "game/bricks/brick_base.h"
 #include "game/bricks/brick_movement_support.h"
 #include "game/bricks/script_position.h"
+#include "game/bricks/script_position_property.h"
 #include "game/playfield/sprite.h"
 
 VP_IMPLEMENT_CLASS(CBrickPlugInOrbit, CBrickPlugIn, 1.0f)
@@ -17,7 +18,7 @@ VP_IMPLEMENT_CLASS(CBrickPlugInOrbit, CBrickPlugIn, 1.0f)
 void CBrickPlugInOrbit::RegisterProperties(CClassInfo* classInfo)
 {
     classInfo->SetCategory("Move");
-    classInfo->AddProperty(NewPositionProperty("Center", VP_MEMBER(m_pCenter), nullptr));
+    classInfo->AddProperty(new ScriptPositionProperty("Center", VP_MEMBER(m_pCenter), Vector2{50.0f, 0.0f}));
     classInfo->AddProperty(new FloatProperty("Seconds Per Rotation", "Seconds", VP_MEMBER(m_SecondsPerRotation),
                                              EDITOR_EDITABLE, 5.0f, nullptr, 0.0f, 0.0f, 0.1f));
     classInfo->AddProperty(NewStopProperty("After Rotation", VP_MEMBER(m_Stop), false));
@@ -38,12 +39,6 @@ CBrickPlugInOrbit::CBrickPlugInOrbit()
 CBrickPlugInOrbit::~CBrickPlugInOrbit()
 {
     DestroyProperties(SGetClassInfo());
-}
-
-void CBrickPlugInOrbit::SetDefaults()
-{
-    CBrickPlugIn::SetDefaults();
-    ReplacePosition(m_pCenter, new CScriptPositionPointRelativeToBrickStartingPosition(Vector2{50.0f, 0.0f}));
 }
 
 void CBrickPlugInOrbit::ReadCustomProperties(const char* name, const char* value, CObjectStream& stream)

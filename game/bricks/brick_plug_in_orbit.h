@@ -13,7 +13,6 @@ public:
     CBrickPlugInOrbit();
     ~CBrickPlugInOrbit() override;
 
-    void SetDefaults() override;
     // Files of earlier versions give the centre as "Center Point=x,y", a
     // point relative to the brick's start.
     void ReadCustomProperties(const char* name, const char* value, CObjectStream& stream) override;

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "engine/object/class_registry.h"
 #include "game/bricks/brick_movement_support.h"
 #include "game/bricks/brick_plug_in_change_self.h"
 #include "game/bricks/brick_plug_in_move_along_path.h"
@@ -99,6 +100,27 @@ TEST(BrickScriptFormsTest, MovementDefaultsPutTheSecondPointAHundredPixelsToTheR
     EXPECT_EQ(second->m_Position.x, 100.0f);
     EXPECT_EQ(second->m_Position.y, 0.0f);
     EXPECT_EQ(move.m_Stop, STOP_NEVER);
+}
+
+TEST(BrickScriptFormsTest, EveryScriptClassFreshFromItsDefaultsIsAllDefaultAndCopiesEqual)
+{
+    for (const char* className :
+         {"CBrickPlugInSequence", "CBrickPlugInWaitXSeconds", "CBrickPlugInWaitForBrickToBeDestroyed",
+          "CBrickPlugInDestroySelf", "CBrickPlugInDestroySelfIfOffScreen", "CBrickPlugInDeleteSelf",
+          "CBrickPlugInChangeSelfAfterDelay", "CBrickPlugInTriggerActionWhenDestroyed",
+          "CBrickPlugInTriggerActionWhenHit", "CBrickPlugInTriggerActionEveryXSeconds", "CBrickPlugInBlendPositions",
+          "CBrickPlugInMoveAlongPath", "CBrickPlugInMoveBetweenPoints", "CBrickPlugInMoveToPoint", "CBrickPlugInOrbit",
+          "CActionPlaySound", "CActionSimultaneousActions", "CActionRandomAction", "CActionSequence",
+          "CActionShuffledSequence", "CAdvanceToNextItemInSequence", "CScriptPositionNamedObject",
+          "CScriptPositionAbsolutePoint", "CScriptPositionPointRelativeToBrickStartingPosition"})
+    {
+        std::unique_ptr<CObject> object(GetClassRegistry().CreateByName(className));
+        ASSERT_NE(object, nullptr) << className;
+        object->SetDefaults();
+        EXPECT_TRUE(object->AllPropertiesDefault()) << className;
+        std::unique_ptr<CObject> copy(object->CreateSameClass());
+        EXPECT_TRUE(copy->AllPropertiesEqual(*object)) << className;
+    }
 }
 
 TEST(BrickScriptFormsTest, StopIsWrittenByNameAtEndAndNotAtAllForNever)
