@@ -66,6 +66,7 @@ std::unique_ptr<CSpriteList> MakeBricks(bool scripted)
     for (int32_t i = 0; i < kBricks; i++)
     {
         auto* brick = new CBenchBrick();
+        brick->SetDefaults();
         brick->m_StartPosition = Vector2{20.0f + 30.0f * static_cast<float>(i % 20), 20.0f + 25.0f * (i / 20.0f)};
         if (scripted)
         {

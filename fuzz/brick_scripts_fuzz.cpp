@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "engine/app/game_base.h"
@@ -63,6 +64,7 @@ Field& GetField()
 
 void Place(CBrickBase* brick, const char* name, float x, float y)
 {
+    brick->SetDefaults();
     brick->m_Name = name;
     brick->m_StartPosition = Vector2{x, y};
     auto* sprite = new CGameSprite();
@@ -82,11 +84,11 @@ CFuzzBrick* PlaceBrick(const char* name, float x, float y, bool refuses)
 void PlacePath()
 {
     auto* path = new CBrickPathPolygon();
+    Place(path, "Path", 300.0f, 300.0f);
     for (const Vector2& point : {Vector2{0.0f, 0.0f}, Vector2{120.0f, 0.0f}, Vector2{120.0f, 90.0f},
                                  Vector2{0.0f, 90.0f}, Vector2{0.0f, 0.0f}})
         path->m_Polygon.InsertPoint(point.x, point.y, -1);
     path->m_CurvedPath = true;
-    Place(path, "Path", 300.0f, 300.0f);
 }
 
 // The live bricks of the field, in list order.
@@ -148,9 +150,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const uint8_t* end = static_cast<const uint8_t*>(std::memchr(data, 0, size));
     const size_t textSize = end != nullptr ? static_cast<size_t>(end - data) : size;
-    std::unique_ptr<CObject> script;
-    RunReader([&] { script.reset(CreateObjectFromText(data, static_cast<uint32_t>(textSize))); });
-    if (script == nullptr || !script->IsKindOf(CBrickPlugIn::SGetClassInfo()))
+    // The loader hands the object out before reading it, so that a script
+    // a fatal report leaves half read is still deleted here.
+    const std::string path = WriteFuzzFile("Script.txt", data, textSize);
+    CObject* loaded = nullptr;
+    const bool ended = RunReader([&] { LoadObjectFromFile(path.c_str(), 0, true, &loaded); });
+    std::unique_ptr<CObject> script(loaded);
+    if (!ended || script == nullptr || !script->IsKindOf(CBrickPlugIn::SGetClassInfo()))
         return 0;
 
     CFuzzBrick* gate = PlaceBrick("Gate", 100.0f, 100.0f, false);

@@ -187,6 +187,7 @@ TEST_F(BrickMovementPlugInsTest, ABrickPlugInsMayNotMoveMakesNoProgressAndResume
 TEST_F(BrickMovementPlugInsTest, APathMoveStartsFromThePathPointNearestTheBrickForEveryLoopType)
 {
     auto* path = new CBrickPathPolygon();
+    path->SetDefaults();
     for (const Vector2& point : {Vector2{0.0f, 0.0f}, Vector2{100.0f, 0.0f}, Vector2{100.0f, 100.0f},
                                  Vector2{0.0f, 100.0f}, Vector2{0.0f, 0.0f}})
         path->m_Polygon.InsertPoint(point.x, point.y, -1);

@@ -74,6 +74,7 @@ class BrickScriptAllocationTest : public BrickScriptFieldTest
 TEST_F(BrickScriptAllocationTest, ThreeHundredScriptedUpdatesAllocateNothing)
 {
     auto* path = new CBrickPathPolygon();
+    path->SetDefaults();
     path->m_Name = "Loop";
     for (const Vector2& point : {Vector2{0.0f, 0.0f}, Vector2{80.0f, 0.0f}, Vector2{80.0f, 80.0f}, Vector2{0.0f, 0.0f}})
         path->m_Polygon.InsertPoint(point.x, point.y, -1);

@@ -20,6 +20,7 @@ void BrickScriptFieldTest::TearDown()
 CScriptTestBrick* BrickScriptFieldTest::AddNamedBrick(const char* name, float x, float y)
 {
     auto* brick = new CScriptTestBrick();
+    brick->SetDefaults();
     brick->m_Name = name;
     AddBrick(brick, "Normal", Vector2{x, y});
     return brick;
