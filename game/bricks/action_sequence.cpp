@@ -61,11 +61,14 @@ void CActionSequence::OnNewCycle()
 
 void CActionSequence::DoExecute(bool& handled)
 {
+    // A list without children has nothing to run, whatever "When Done" says.
+    if (m_Count == 0)
+        return;
     if (m_NextIndex >= m_Count)
     {
         if (m_WhenDone == REPEAT_SEQUENCE)
             m_NextIndex = 0;
-        else if (m_WhenDone == REPEAT_LAST_ACTION && m_Count > 0)
+        else if (m_WhenDone == REPEAT_LAST_ACTION)
             m_NextIndex = m_Count - 1;
         else
             return;

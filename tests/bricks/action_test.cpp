@@ -129,9 +129,13 @@ TEST(ActionTest, ContainersPassOverNullChildren)
 
     auto empty = ListOf<CActionRandomAction>({});
     EXPECT_TRUE(RunTimes(*empty, 3).empty());
-    auto lastOfNone = ListOf<CActionSequence>({});
-    lastOfNone->m_WhenDone = CActionSequence::REPEAT_LAST_ACTION;
-    EXPECT_TRUE(RunTimes(*lastOfNone, 2).empty());
+    for (int32_t whenDone : {CActionSequence::REPEAT_SEQUENCE, CActionSequence::REPEAT_LAST_ACTION,
+                             CActionSequence::DO_NOTHING})
+    {
+        auto none = ListOf<CActionShuffledSequence>({});
+        none->m_WhenDone = whenDone;
+        EXPECT_TRUE(RunTimes(*none, 2).empty()) << whenDone;
+    }
 }
 
 TEST(ActionTest, AShuffledSequenceRunsEveryChildOncePerCycleAndRepeatsUnderTheSameSeed)
