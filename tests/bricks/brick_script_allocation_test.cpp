@@ -28,17 +28,43 @@ std::atomic<int64_t> g_Allocations{0};
 
 } // namespace
 
-void* operator new(size_t size)
+// Every form of the plain operator new and delete is replaced, so that no
+// block taken by one family is given back to the other.
+namespace {
+
+void* CountedAllocation(size_t size)
 {
     if (g_Counting.load(std::memory_order_relaxed))
         g_Allocations.fetch_add(1, std::memory_order_relaxed);
-    void* block = std::malloc(size == 0 ? 1 : size);
+    return std::malloc(size == 0 ? 1 : size);
+}
+
+} // namespace
+
+void* operator new(size_t size)
+{
+    void* block = CountedAllocation(size);
     if (block == nullptr)
         throw std::bad_alloc();
     return block;
 }
 
-// GCC takes the free below for a mismatch with the operator new it cannot
+void* operator new[](size_t size)
+{
+    return operator new(size);
+}
+
+void* operator new(size_t size, const std::nothrow_t&) noexcept
+{
+    return CountedAllocation(size);
+}
+
+void* operator new[](size_t size, const std::nothrow_t&) noexcept
+{
+    return CountedAllocation(size);
+}
+
+// GCC takes the frees below for a mismatch with the operator new it cannot
 // see is this file's own.
 #if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic ignored "-Wmismatched-new-delete"
@@ -49,7 +75,27 @@ void operator delete(void* block) noexcept
     std::free(block);
 }
 
+void operator delete[](void* block) noexcept
+{
+    std::free(block);
+}
+
 void operator delete(void* block, size_t) noexcept
+{
+    std::free(block);
+}
+
+void operator delete[](void* block, size_t) noexcept
+{
+    std::free(block);
+}
+
+void operator delete(void* block, const std::nothrow_t&) noexcept
+{
+    std::free(block);
+}
+
+void operator delete[](void* block, const std::nothrow_t&) noexcept
 {
     std::free(block);
 }
