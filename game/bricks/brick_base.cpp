@@ -30,7 +30,12 @@ void CBrickBase::RegisterProperties(CClassInfo* classInfo)
 }
 
 CBrickBase::CBrickBase()
-    : m_Motion{0.0f, 0.0f}
+    // The saved fields start at their property defaults, so a brick made in
+    // code and bound before any defaults or load reads no garbage.
+    : m_StartPosition{0.0f, 0.0f}
+    , m_StyleSheet(0)
+    , m_SpawnedByBrickLayer(true)
+    , m_Motion{0.0f, 0.0f}
     , m_DestructionCountdown(0)
     , m_MoveGuard(false)
     , m_PlugInsStarted(false)
