@@ -18,6 +18,15 @@ public:
     CBrickLayout();
     ~CBrickLayout() override;
 
+    // Hands the "Background Definition" library's item at the index to the
+    // playfield. Outside the editor the theme's every-level bricks join the
+    // brick list (hidden until the brick-laying machine reveals them, unless
+    // their kind shows without it), and at background detail level 2 each
+    // sprite generator puts its count of fresh ambient sprites, never
+    // recorded, into its layer's list. Reads nothing of the level, so the
+    // front end may apply any background.
+    static void ApplyBackgroundTheme(int32_t backgroundIndex, bool editor);
+
     // The power-ups the round gives the ship with every served ball.
     void GiveAutomaticPowerUps(CSprite* shipSprite);
 

@@ -127,6 +127,7 @@ public:
     static std::vector<std::string> s_Calls;
     static int32_t s_PointsFactor;
     static bool s_EditorOpen;
+    static int32_t s_DetailLevel;
     static CTestControls s_Controls;
 
 private:
