@@ -2,6 +2,7 @@
 
 #include "engine/graphics/fonts/font_file_list.h"
 #include "engine/graphics/fonts/font_library.h"
+#include "engine/graphics/sequence_list.h"
 #include "engine/object/libraries/library_catalogue.h"
 
 void PrepareEngineForPhase(EContentPhase phase)
@@ -13,6 +14,7 @@ void PrepareEngineForPhase(EContentPhase phase)
         break;
     case CONTENT_OBJECTS_OF_OBJECTS:
         InitCatalogueLibrary(GetFontLibrary(), LIBRARY_FONTS);
+        InitCatalogueLibrary(GetSequenceList(), LIBRARY_SEQUENCES);
         break;
     case CONTENT_FILES:
     case CONTENT_PHASE_COUNT:
