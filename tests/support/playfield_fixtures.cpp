@@ -49,7 +49,7 @@ void CTestBrickLayer::Start(CBrickLayout* round)
         sprite->SetActive(false);
         playfield->m_pBricks->Append(sprite);
     }
-    playfield->SetBackground(round->m_pBackground);
+    playfield->SetBackground(testRound->m_pBackground);
     m_Laying = true;
 }
 

@@ -60,6 +60,8 @@ public:
     }
 
     std::vector<TestBrickKind> m_Bricks;
+    // The theme the test brick layer sets; none for none.
+    CBackgroundDefinition* m_pBackground;
 };
 
 // The brick layer of the tests: Start lays the round's bricks hidden and
