@@ -34,7 +34,7 @@ CRect CBrickLayout::GetCaptureRect() const
     rect.top = m_CaptureCenter.y - width * kThumbnailHeight / (2 * kThumbnailWidth);
     rect.right = rect.left + width;
     rect.bottom = rect.top + height;
-    if (rect.left <= kAreaLeft - 1)
+    if (rect.left < kAreaLeft)
     {
         rect.left = kAreaLeft;
         rect.right = width + kAreaLeft;
