@@ -7,6 +7,7 @@
 #include "engine/object/properties/object_array_property.h"
 #include "engine/object/properties/polygon_property.h"
 #include "engine/object/properties/text_property.h"
+#include "game/bricks/brick_style_theme.h"
 #include "game/playfield/particle_generator.h"
 #include "game/playfield/tutorial.h"
 
@@ -79,4 +80,19 @@ CFrame* CBrickStyleSheet::GetEditorButtonImage() const
         return nullptr;
     const CSequence* sequence = GetSequenceList().GetItemObject(static_cast<uint32_t>(m_EditorButtonSequence));
     return sequence != nullptr && sequence->GetFrameCount() != 0 ? sequence->GetFrame(0) : nullptr;
+}
+
+int32_t CBrickStyleSheet::GetTheme()
+{
+    if (m_ThemeKnown)
+        return m_Theme;
+    CBrickStyleSheetLibrary& library = GetBrickStyleSheetLibrary();
+    // A style sheet the library does not hold (yet) has no place to tell
+    // its theme by; it is asked again later.
+    const int32_t index = library.IndexOfObject(this);
+    if (index < 0)
+        return 0;
+    m_Theme = FindThemeOfStyleItem(library.GetName(static_cast<uint32_t>(index)));
+    m_ThemeKnown = true;
+    return m_Theme;
 }

@@ -1,14 +1,10 @@
 #include "tests/support/brick_test_field.h"
 
-#include "engine/app/sound/sound_list.h"
 #include "engine/core/messages/message_type.h"
-#include "engine/graphics/sequence_list.h"
 #include "game/bricks/brick_messages.h"
 #include "game/bricks/brick_style_sheet.h"
 #include "game/playfield/game_sprite.h"
-#include "game/playfield/particle_generator.h"
 #include "game/playfield/sprite.h"
-#include "tests/support/sound_fixtures.h"
 
 VP_IMPLEMENT_CLASS(CTestHitter, CHitterOfBricks, 0.0f)
 VP_IMPLEMENT_CLASS(CRecordingPlugIn, CBrickPlugIn, 1.0f)
@@ -140,55 +136,12 @@ int32_t CScriptedBrick::OnDestroyed(const BrickDestroyInfo&)
     return m_DestroyedAnswer;
 }
 
-namespace {
-
-const char* const kStyleSheets[][2] = {
-    {"!None", "CBrickStyleSheetOptional\r\n{\r\n\tPrimary Sequence=!None\r\n}\r\n"},
-    {"Ball Accelerator", "CBrickStyleSheetNormal\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
-    {"Ball Decelerator", "CBrickStyleSheetNormal\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
-    {"Common/Red", "CBrickStyleSheetNormal\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
-    {"Indestructible", "CBrickStyleSheetNearlyIndestructible\r\n{\r\n\tPrimary Sequence=Brick\r\n"
-                       "\tIndestructible Sound=Clink.wav\r\n}\r\n"},
-    {"Normal", "CBrickStyleSheetNormal\r\n{\r\n\tScore=10\r\n\tPrimary Sequence=Brick\r\n"
-               "\tDestroyed Seq=Brick\r\n\tBreak Particle Gen=Break\r\n}\r\n"},
-    {"Optional", "CBrickStyleSheetOptional\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
-    {"Quiet", "CBrickStyleSheetNormal\r\n{\r\n\tScore=3\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
-    {"Shredder", "CBrickStyleSheetShredder\r\n{\r\n\tPrimary Sequence=Brick\r\n"
-                 "\tIndestructible Sound=Clink.wav\r\n}\r\n"},
-};
-
-int32_t AddGenerator(const char* name, uint32_t particles, int32_t sequence)
-{
-    CParticleGeneratorInfo* generator = new CParticleGeneratorInfo;
-    generator->SetDefaults();
-    generator->m_Particles = particles;
-    if (sequence != 0)
-    {
-        CParticleType& type = generator->AddType();
-        type.m_ParticleType = sequence;
-        type.m_Weight = 1;
-    }
-    return GetParticleGeneratorList().AddItemWithObject(generator, name);
-}
-
-} // namespace
-
 void BrickTestField::SetUp()
 {
     PlayfieldTest::SetUp();
-    const std::string wave = PcmWave(1, 22050, 16, Samples16(std::vector<int16_t>(50, 500)));
-    for (const char* name : {"Pop Brick.wav", "Clink.wav"})
-        m_Folder.WriteFile(std::string("Data/Sounds/") + name, wave);
-    ASSERT_EQ(GetSoundList().Mount("Sound List", "Sounds", ".wav", ".ogg"), 8u);
-    m_Sequences.Add("!None", MakeSolidSequence(1, 1, 1, 0));
-    CSequence* brick = m_Sequences.Add("Brick", MakeSolidSequence(4, 40, 22, 7, 15.0f));
-    GetParticleGeneratorList().DeleteAllItems();
-    AddGenerator("!None", 0, 0);
-    AddGenerator("Break", 6, GetSequenceList().IndexOfObject(brick));
-    // The tutorial pages the "Normal" style sheet names are only indices.
-    for (const auto& [name, text] : kStyleSheets)
-        m_Folder.WriteFile(std::string("Data/Resources/Brick Style Sheets/") + name + ".BrickStyleSheet", text);
-    InitBrickStyleSheetLibrary();
+    m_pData = std::make_unique<ScopedBrickData>(m_Folder.Path());
+    ASSERT_EQ(m_pData->GetSoundCount(), 8u);
+    // The tutorial pages are only indices.
     CBrickStyleSheet* normal = GetBrickStyleSheetLibrary().GetItemObject(static_cast<uint32_t>(StyleIndex("Normal")));
     normal->m_HitTutorial = 3;
     normal->m_DestroyedTutorial = 4;
@@ -203,13 +156,12 @@ void BrickTestField::TearDown()
 {
     m_pHitterSprite.reset();
     PlayfieldTest::TearDown();
-    GetBrickStyleSheetLibrary().DeleteAllItems();
-    GetParticleGeneratorList().DeleteAllItems();
+    m_pData.reset();
 }
 
 int32_t BrickTestField::StyleIndex(const char* name)
 {
-    return GetBrickStyleSheetLibrary().Find(name, -1);
+    return ScopedBrickData::StyleIndex(name);
 }
 
 CBrickBase* BrickTestField::AddBrick(CBrickBase* brick, const char* style, const Vector2& at)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "game/bricks/brick_basic_destructible.h"
 #include "game/bricks/brick_plug_in.h"
 #include "game/playfield/hitter_of_bricks.h"
+#include "tests/support/brick_data.h"
 #include "tests/support/playfield_fixtures.h"
 #include "tests/support/sprite_fixtures.h"
 
@@ -88,15 +90,10 @@ public:
     int32_t m_PushesTaken = 0;
 };
 
-// A playfield with the bricks' data: the sounds "Pop Brick.wav" and
-// "Clink.wav"; the sequences "!None" (one transparent pixel) and "Brick"
-// (four 40 x 22 frames); the particle generators "!None" and "Break"; and
-// the style sheets, in library order, "!None" (Optional), "Ball
-// Accelerator" and "Ball Decelerator" (Normal), "Common/Red" (Normal),
-// "Indestructible", "Normal" (score 10, hit tutorial 3, destroyed tutorial
-// 4), "Optional", "Quiet" (Normal, both effects "!None") and "Shredder",
-// written to the temporary data folder and read by the library.
-// Tutorials and the playfield's other upward calls are logged by the hooks.
+// A playfield with the bricks' data (ScopedBrickData) and a test hitter;
+// the tutorials and the playfield's other upward calls are logged by the
+// hooks, and the "Normal" style shows tutorial 3 when hit and 4 when
+// destroyed.
 class BrickTestField : public PlayfieldTest
 {
 protected:
@@ -114,10 +111,10 @@ protected:
     // The tutorials shown since the set-up, as "page forced".
     std::vector<std::string> Tutorials() const;
 
-    ListedSequences m_Sequences;
     std::vector<std::string> m_Log;
 
 private:
+    std::unique_ptr<ScopedBrickData> m_pData;
     std::unique_ptr<CSprite> m_pHitterSprite;
     CTestHitter* m_pHitter = nullptr;
 };
