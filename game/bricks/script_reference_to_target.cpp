@@ -24,3 +24,11 @@ bool CScriptReferenceToTarget::Matches(const CBrickBase* brick) const
 {
     return !m_Name.IsEmpty() && brick != nullptr && brick->GetName().CompareNoCase(m_Name) == 0;
 }
+
+bool CScriptReferenceToTarget::ReadLegacyName(const char* legacyKey, const char* name, const char* value)
+{
+    if (CString(name).CompareNoCase(legacyKey) != 0)
+        return false;
+    m_Name = value;
+    return true;
+}

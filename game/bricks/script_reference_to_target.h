@@ -18,6 +18,9 @@ public:
     // True when the name is not empty and equals the brick's, ASCII case
     // ignored.
     bool Matches(const CBrickBase* brick) const;
+    // Files of earlier versions name the target on a line of its owner's
+    // ("Path Name=Loop"): takes the value when the line's name is that key.
+    bool ReadLegacyName(const char* legacyKey, const char* name, const char* value);
 
     CString m_Name;
 };
