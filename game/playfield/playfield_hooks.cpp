@@ -12,6 +12,7 @@ constinit CPlayfieldHooks s_PlayfieldHooks = {
     [](const char*) {},
     [](int32_t, bool) {},
     [](int32_t) -> CPlayerControls* { return nullptr; },
+    []() -> int32_t { return 2; },
 };
 
 } // namespace

@@ -6,7 +6,8 @@ class CPlayerControls;
 
 // What the playfield asks of the game controller and the score board above
 // it. The front end fills the table at start-up; until then every call is a
-// harmless no-op, the points factor is 1 and no player has controls.
+// harmless no-op, the points factor is 1, no player has controls and the
+// background detail is the full 2.
 struct CPlayfieldHooks
 {
     // The whole screen is drawn again next frame (a new background).
@@ -27,6 +28,8 @@ struct CPlayfieldHooks
     void (*ShowTutorial)(int32_t page, bool forced);
     // Player 0..2's controls; none when the player has none.
     CPlayerControls* (*GetPlayerControls)(int32_t player);
+    // 0, 1 or 2; backgrounds bring their creatures to life only at 2.
+    int32_t (*GetBackgroundDetailLevel)();
 };
 
 CPlayfieldHooks& GetPlayfieldHooks();

@@ -49,7 +49,7 @@ void CTestBrickLayer::Start(CBrickLayout* round)
         sprite->SetActive(false);
         playfield->m_pBricks->Append(sprite);
     }
-    playfield->SetBackground(round->m_pBackground);
+    playfield->SetBackground(testRound->m_pBackground);
     m_Laying = true;
 }
 
@@ -111,6 +111,7 @@ Polygon2D TestSquare(float half)
 std::vector<std::string> ScopedPlayfieldHooks::s_Calls;
 int32_t ScopedPlayfieldHooks::s_PointsFactor = 1;
 bool ScopedPlayfieldHooks::s_EditorOpen = false;
+int32_t ScopedPlayfieldHooks::s_DetailLevel = 2;
 CTestControls ScopedPlayfieldHooks::s_Controls;
 
 struct ScopedPlayfieldHooks::Saved
@@ -125,6 +126,7 @@ ScopedPlayfieldHooks::ScopedPlayfieldHooks()
     s_Calls.clear();
     s_PointsFactor = 1;
     s_EditorOpen = false;
+    s_DetailLevel = 2;
     s_Controls.m_Shoot = false;
     CPlayfieldHooks& hooks = GetPlayfieldHooks();
     hooks.InvalidateScreen = [] { s_Calls.push_back("InvalidateScreen"); };
@@ -138,6 +140,7 @@ ScopedPlayfieldHooks::ScopedPlayfieldHooks()
         s_Calls.push_back("ShowTutorial " + std::to_string(page) + (forced ? " forced" : ""));
     };
     hooks.GetPlayerControls = [](int32_t player) -> CPlayerControls* { return player == 0 ? &s_Controls : nullptr; };
+    hooks.GetBackgroundDetailLevel = [] { return s_DetailLevel; };
     GetEditorHooks().IsLevelEditorOpen = [] { return s_EditorOpen; };
     GetEditorHooks().OpenLevelEditor = [] { s_Calls.push_back("OpenLevelEditor"); };
 }

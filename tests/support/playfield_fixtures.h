@@ -60,6 +60,8 @@ public:
     }
 
     std::vector<TestBrickKind> m_Bricks;
+    // The theme the test brick layer sets; none for none.
+    CBackgroundDefinition* m_pBackground;
 };
 
 // The brick layer of the tests: Start lays the round's bricks hidden and
@@ -127,6 +129,7 @@ public:
     static std::vector<std::string> s_Calls;
     static int32_t s_PointsFactor;
     static bool s_EditorOpen;
+    static int32_t s_DetailLevel;
     static CTestControls s_Controls;
 
 private:

@@ -345,11 +345,20 @@ void CObjectLibrary::Register(const char* displayName, const char* folder)
     GetListRegistry().Register(displayName, folder, this, GetReferenceFactory(), 0);
 }
 
+// A file naming a class outside the library's item class (a level saved
+// where a background belongs, a shared file edited by hand) is no item: the
+// library's users take its objects for the item class.
 CObject* CObjectLibrary::LoadItemFile(const char* folder, const char* fileName, CObject** out)
 {
     CString path;
     path.AssignPath(folder, fileName, GetFirstExtension().GetText());
-    return LoadObjectFromFile(path.GetText(), GetOpenFlags(), true, out);
+    CObject* object = LoadObjectFromFile(path.GetText(), GetOpenFlags(), true, out);
+    if (object == nullptr || object->IsKindOf(GetItemClassInfo()))
+        return object;
+    delete object;
+    if (out != nullptr)
+        *out = nullptr;
+    return nullptr;
 }
 
 ReferenceFactory CObjectLibrary::GetReferenceFactory()

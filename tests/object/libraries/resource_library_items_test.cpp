@@ -82,6 +82,15 @@ TEST_F(ResourceLibraryItems, TouchMarksUsedAndPreloadsOnlyOnceWhileIndicesBeyond
     EXPECT_EQ(m_Library.GetUsage(2).m_TotalUses, 3);
 }
 
+TEST_F(ResourceLibraryItems, AFileOfAnotherClassIsNoItem)
+{
+    m_Folder.WriteFile("Data/Resources/Beta.Background", ObjectFileText("CLibraryOtherItem"));
+    EXPECT_EQ(m_Library.GetItemObject(1), nullptr);
+    EXPECT_FALSE(m_Library.IsItemLoaded(1));
+    ASSERT_NE(m_Library.GetItemObject(2), nullptr);
+    EXPECT_EQ(m_Library.GetItemObject(2)->GetClassInfo(), CLibraryTestItem::SGetClassInfo());
+}
+
 TEST_F(ResourceLibraryItems, NamesBeyondTheCountAreNull)
 {
     const uint32_t count = m_Library.GetCount();
