@@ -1,0 +1,13 @@
+#include "game/playfield/shot_brick_hit.h"
+
+#include "game/bricks/brick_base.h"
+#include "game/playfield/shot_ai.h"
+#include "game/playfield/sprite.h"
+
+bool HitBrickAndDie(CShotAI* shot, CBrickBase* brick, const Vector2&)
+{
+    if (brick == nullptr)
+        return true;
+    shot->GetSprite()->Kill();
+    return false;
+}
