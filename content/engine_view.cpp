@@ -1,8 +1,11 @@
 #include "content/engine_view.h"
 
+#include "engine/app/sound/sound_list.h"
 #include "engine/graphics/fonts/font_file_list.h"
 #include "engine/graphics/fonts/font_library.h"
+#include "engine/graphics/sequence_list.h"
 #include "engine/object/libraries/library_catalogue.h"
+#include "game/playfield/particle_generator.h"
 
 void PrepareEngineForPhase(EContentPhase phase)
 {
@@ -13,6 +16,10 @@ void PrepareEngineForPhase(EContentPhase phase)
         break;
     case CONTENT_OBJECTS_OF_OBJECTS:
         InitCatalogueLibrary(GetFontLibrary(), LIBRARY_FONTS);
+        // Brick style sheets name sequences, sounds and particle generators.
+        InitCatalogueLibrary(GetSequenceList(), LIBRARY_SEQUENCES);
+        GetSoundList().Mount("Sound List", "Sounds", ".wav", ".ogg");
+        InitCatalogueLibrary(GetParticleGeneratorList(), LIBRARY_PARTICLE_GENERATORS);
         break;
     case CONTENT_FILES:
     case CONTENT_PHASE_COUNT:

@@ -25,8 +25,7 @@ static void MakeMouseCursor(CContentTree& tree, const char* item)
     for (const CPictureColor& fill : kGlint)
         frames.push_back(DrawCursor(arrow, fill, false));
     AddSequence(tree, "MouseCursor", frames,
-                "CSequence\n{\n\tFrames Per Second=6\n\tCenter Hot Spot=0\n\tLoss Less 2=1\n}\n",
-                item);
+                "CSequence\n{\n\tFrames Per Second=6\n\tCenter Hot Spot=0\n\tLoss Less 2=1\n}\n", item);
 }
 
 namespace {
@@ -150,11 +149,12 @@ CPointerRegistrations s_Pointers;
 
 } // namespace
 
-// Item 0 of "Sequences", where a sequence index of 0 means none: a sequence
-// without frames, which draws nothing.
+// Item 0 of "Sequences", where a sequence index of 0 means none: one
+// transparent pixel, so whatever shows it (the placeholder brick style)
+// draws nothing, yet has a frame like every other sequence.
 static void MakeNoSequence(CContentTree& tree, const char* item)
 {
-    AddSequence(tree, "!None", {}, "CSequence\n{\n}\n", item);
+    AddSequence(tree, "!None", {CPicture(1, 1)}, "CSequence\n{\n}\n", item);
 }
 
 static CContentItemRegistration s_NoSequence("Resources/-!None/Properties.txt", MakeNoSequence);

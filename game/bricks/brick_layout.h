@@ -30,6 +30,14 @@ public:
     int32_t PickPowerUp(uint32_t r) const;
 
     CString m_DisplayName;
+    CString m_Author;
+    // Free texts; "Note 1" of a set's first round also carries the ring
+    // marker.
+    CString m_Note1;
+    CString m_Note2;
+    CString m_Note3;
+    CString m_Note4;
+    CString m_Note5;
     uint32_t m_AdditionalChanceOfConditionalExtraLife;
     // The chance of each "PowerUp" entry by index; missing entries have 0.
     std::vector<uint32_t> m_PowerUpChances;

@@ -13,6 +13,7 @@
 #include "engine/graphics/stand_alone_frame_list.h"
 #include "engine/object/libraries/library_catalogue.h"
 #include "engine/ui/toolkit_state.h"
+#include "game/bricks/brick_style_sheet.h"
 #include "game/frontend/round_music_and_text_box.h"
 #include "game/playfield/delayed_call_queue.h"
 #include "game/playfield/music_mixer.h"
@@ -55,6 +56,7 @@ CGameController::~CGameController()
 void CGameController::LoadResources(CSlideShow* slideShow)
 {
     CGameBase::LoadResources(slideShow);
+    InitBrickStyleSheetLibrary();
     InitCatalogueLibrary(GetParticleGeneratorList(), LIBRARY_PARTICLE_GENERATORS);
     m_pTextBox = CreateTextBox();
     SetHudDisplay(m_pTextBox.get());

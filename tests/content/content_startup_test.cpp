@@ -6,6 +6,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -24,7 +25,10 @@
 #include "engine/graphics/sequence_list.h"
 #include "engine/graphics/slides/frame_overlay.h"
 #include "engine/graphics/stand_alone_frame_list.h"
+#include "engine/app/sound/sound_list.h"
 #include "engine/object/libraries/library_catalogue.h"
+#include "game/bricks/brick_style_sheet.h"
+#include "game/playfield/particle_generator.h"
 #include "tests/support/scoped_temp_folder.h"
 
 namespace fs = std::filesystem;
@@ -131,6 +135,9 @@ TEST_F(ContentStartup, AMissingItemIsAFatalReportNamingItOrNoneAtAll)
         {"Data/Resources/CompanyLogo.TGA", ""},
         {"Data/Resources/CompanyLogo.FOO", ""},
         {"Data/Sounds", ""},
+        // Item 0 is the placeholder levels drop; the aliases name two items.
+        {"Data/Resources/Brick Style Sheets/!None.BrickStyleSheet", "\"Ball Accelerator\""},
+        {"Data/Resources/Brick Style Sheets", "\"Ball Accelerator\""},
     };
     for (const auto& c : cases)
     {
@@ -218,7 +225,7 @@ TEST_F(ContentStartup, EveryLibraryLoadsEveryItemWithoutRewritingAFile)
     CSequenceList& sequences = GetSequenceList();
     sequences.LoadAll();
     EXPECT_STREQ(sequences.GetName(0), "!None");
-    EXPECT_EQ(sequences.GetItemObject(0)->GetFrameCount(), 0u);
+    EXPECT_EQ(sequences.GetItemObject(0)->GetFrameCount(), 1u);
     for (const char* name : {"MouseCursor", "Text Cursor", "Moving Cursor", "Can Move Cursor", "Moving X Cursor",
                              "Can Move X Cursor", "Moving Y Cursor", "Can Move Y Cursor", "Set X Cursor",
                              "Set Y Cursor", "Set XY Cursor", "Can Resize Cursor", "Can Resize Other Cursor",
@@ -233,6 +240,32 @@ TEST_F(ContentStartup, EveryLibraryLoadsEveryItemWithoutRewritingAFile)
         EXPECT_NE(sequence->GetFrame(0), nullptr) << name;
     }
     EXPECT_EQ(sequences.GetItemObject(static_cast<uint32_t>(sequences.Find("MouseCursor", -1)))->GetFrameCount(), 4u);
+
+    GetSoundList().Mount("Sound List", "Sounds", ".wav", ".ogg");
+    InitCatalogueLibrary(GetParticleGeneratorList(), LIBRARY_PARTICLE_GENERATORS);
+    InitBrickStyleSheetLibrary();
+    CBrickStyleSheetLibrary& styles = GetBrickStyleSheetLibrary();
+    styles.LoadAll();
+    EXPECT_STREQ(styles.GetName(0), "!None");
+    EXPECT_EQ(styles.FindWithAlias("Programmer/AcceleratorExample", -1), styles.Find("Ball Accelerator", -1));
+    const std::pair<const char*, const char*> kStyles[] = {{"!None", "CBrickOptional"},
+                                                           {"Ball Accelerator", "CBrickNormal"},
+                                                           {"Ball Decelerator", "CBrickNormal"},
+                                                           {"Common/Blue", "CBrickNormal"},
+                                                           {"Common/Green Optional", "CBrickOptional"},
+                                                           {"Common/Steel", "CBrickNearlyIndestructible"},
+                                                           {"Common/Shredder", "CBrickShredder"}};
+    for (const auto& [name, brickClass] : kStyles)
+    {
+        const int32_t index = styles.Find(name, -1);
+        ASSERT_GE(index, 0) << name;
+        CBrickStyleSheet* styleSheet = styles.GetItemObject(static_cast<uint32_t>(index));
+        ASSERT_NE(styleSheet, nullptr) << name;
+        EXPECT_STREQ(styleSheet->GetBrickClass()->GetClassName(), brickClass) << name;
+        const CSequence* look = sequences.GetItemObject(static_cast<uint32_t>(styleSheet->GetPrimarySequence()));
+        ASSERT_NE(look, nullptr) << name;
+        EXPECT_GE(look->GetFrameCount(), 1u) << name;
+    }
 
     GetListRegistry().DisposeAll();
     SetDataFolder(m_PreviousDataFolder.c_str());

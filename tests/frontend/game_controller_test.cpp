@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
 #include <utility>
 
 #include "engine/app/game_services.h"
@@ -41,6 +42,11 @@ protected:
         setenv("XDG_CONFIG_HOME", Absolute("config").c_str(), 1);
         m_PreviousServices = SetGameServices(&m_Services);
         m_Display.SetModes({{800, 600, 16}});
+        // Start-up finds the brick styles by name: the placeholder and the
+        // two that aliases name.
+        for (const char* style : {"!None", "Ball Accelerator", "Ball Decelerator"})
+            m_Folder.WriteFile(std::string("Data/Resources/Brick Style Sheets/") + style + ".BrickStyleSheet",
+                               "CBrickStyleSheetNormal\r\n{\r\n}\r\n");
     }
 
     void TearDown() override

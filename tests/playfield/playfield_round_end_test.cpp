@@ -22,7 +22,7 @@ protected:
     // A game on the round with its bricks, play begun.
     void Play(int32_t round, std::vector<TestBrickKind> bricks)
     {
-        static_cast<CTestRound*>(m_RoundSet.GetRound(round))->m_Bricks = std::move(bricks);
+        static_cast<CTestRound*>(m_pRoundSet->GetRound(static_cast<uint32_t>(round)))->m_Bricks = std::move(bricks);
         ASSERT_TRUE(m_pPlayfield->NewGame(round, 1, false, false, false, false));
         Step();
         ASSERT_FALSE(m_pPlayfield->IsLayingBricks());
@@ -257,7 +257,7 @@ TEST_F(PlayfieldRoundEndTest, LostBallsCostLivesThenTheGame)
 TEST_F(PlayfieldRoundEndTest, HarderSettingHintAfterManyRoundsOnAnEasySetting)
 {
     for (int32_t i = 0; i < 32; i++)
-        m_RoundSet.AddRound(m_Rounds[2].get());
+        m_pRoundSet->AddRound(m_Rounds[2].get());
     struct Case
     {
         uint32_t lastDifficulty;

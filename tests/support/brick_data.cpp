@@ -1,0 +1,77 @@
+#include "tests/support/brick_data.h"
+
+#include <filesystem>
+#include <fstream>
+
+#include "engine/app/sound/sound_list.h"
+#include "engine/graphics/sequence_list.h"
+#include "game/bricks/brick_style_sheet.h"
+#include "game/playfield/particle_generator.h"
+#include "tests/support/sound_fixtures.h"
+
+namespace {
+
+const char* const kStyleSheets[][2] = {
+    {"!None", "CBrickStyleSheetOptional\r\n{\r\n\tPrimary Sequence=!None\r\n}\r\n"},
+    {"Ball Accelerator", "CBrickStyleSheetNormal\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
+    {"Ball Decelerator", "CBrickStyleSheetNormal\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
+    {"Common/Red", "CBrickStyleSheetNormal\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
+    {"Indestructible", "CBrickStyleSheetNearlyIndestructible\r\n{\r\n\tPrimary Sequence=Brick\r\n"
+                       "\tIndestructible Sound=Clink.wav\r\n}\r\n"},
+    {"Normal", "CBrickStyleSheetNormal\r\n{\r\n\tScore=10\r\n\tPrimary Sequence=Brick\r\n"
+               "\tDestroyed Seq=Brick\r\n\tBreak Particle Gen=Break\r\n}\r\n"},
+    {"Optional", "CBrickStyleSheetOptional\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
+    {"Quiet", "CBrickStyleSheetNormal\r\n{\r\n\tScore=3\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
+    {"Shredder", "CBrickStyleSheetShredder\r\n{\r\n\tPrimary Sequence=Brick\r\n"
+                 "\tIndestructible Sound=Clink.wav\r\n}\r\n"},
+};
+
+int32_t AddGenerator(const char* name, uint32_t particles, int32_t sequence)
+{
+    CParticleGeneratorInfo* generator = new CParticleGeneratorInfo;
+    generator->SetDefaults();
+    generator->m_Particles = particles;
+    if (sequence != 0)
+    {
+        CParticleType& type = generator->AddType();
+        type.m_ParticleType = sequence;
+        type.m_Weight = 1;
+    }
+    return GetParticleGeneratorList().AddItemWithObject(generator, name);
+}
+
+void WriteDataFile(const std::string& folder, const std::string& name, const std::string& bytes)
+{
+    const std::filesystem::path path = std::filesystem::path(folder) / "Data" / name;
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+} // namespace
+
+ScopedBrickData::ScopedBrickData(const std::string& folder)
+{
+    const std::string wave = PcmWave(1, 22050, 16, Samples16(std::vector<int16_t>(50, 500)));
+    for (const char* name : {"Pop Brick.wav", "Clink.wav"})
+        WriteDataFile(folder, std::string("Sounds/") + name, wave);
+    m_SoundCount = GetSoundList().Mount("Sound List", "Sounds", ".wav", ".ogg");
+    m_Sequences.Add("!None", MakeSolidSequence(1, 1, 1, 0));
+    m_pBrickSequence = m_Sequences.Add("Brick", MakeSolidSequence(4, 40, 22, 7, 15.0f));
+    GetParticleGeneratorList().DeleteAllItems();
+    AddGenerator("!None", 0, 0);
+    AddGenerator("Break", 6, GetSequenceList().IndexOfObject(m_pBrickSequence));
+    for (const auto& [name, text] : kStyleSheets)
+        WriteDataFile(folder, std::string("Resources/Brick Style Sheets/") + name + ".BrickStyleSheet", text);
+    InitBrickStyleSheetLibrary();
+}
+
+ScopedBrickData::~ScopedBrickData()
+{
+    GetBrickStyleSheetLibrary().DeleteAllItems();
+    GetParticleGeneratorList().DeleteAllItems();
+}
+
+int32_t ScopedBrickData::StyleIndex(const char* name)
+{
+    return GetBrickStyleSheetLibrary().Find(name, -1);
+}

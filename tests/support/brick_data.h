@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "tests/support/sprite_fixtures.h"
+
+class CSequence;
+
+// What bricks read, in the current data folder "Data" below the folder
+// given: the sounds "Pop Brick.wav" and "Clink.wav" beside whatever
+// "Data/Sounds" holds, mounted as the sound list; the sequences "!None"
+// (one pixel) and "Brick" (four 40 x 22 frames at 15 a second); the
+// particle generators "!None" and "Break"; and the style sheets, in library
+// order, "!None" (Optional), "Ball Accelerator" and "Ball Decelerator"
+// (Normal), "Common/Red" (Normal), "Indestructible", "Normal" (score 10,
+// its destroyed sequence "Brick" and break generator "Break"), "Optional",
+// "Quiet" (Normal, score 3, no effects but its sound) and "Shredder",
+// written as files and read by the library. Gone with the object.
+class ScopedBrickData
+{
+public:
+    explicit ScopedBrickData(const std::string& folder);
+    ~ScopedBrickData();
+
+    ScopedBrickData(const ScopedBrickData&) = delete;
+    ScopedBrickData& operator=(const ScopedBrickData&) = delete;
+
+    static int32_t StyleIndex(const char* name);
+    // The sound list's count after the mount.
+    uint32_t GetSoundCount() const { return m_SoundCount; }
+    CSequence* GetBrickSequence() const { return m_pBrickSequence; }
+
+private:
+    ListedSequences m_Sequences;
+    CSequence* m_pBrickSequence;
+    uint32_t m_SoundCount;
+};
