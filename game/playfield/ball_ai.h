@@ -29,6 +29,9 @@ public:
     static constexpr float kMultiplyRefusedFrom = 25.0f;
     static constexpr uint32_t kMostBallsBeforeSplit = 100;
     static constexpr float kOutOfPlayY = 620.0f;
+    // How far round a fire ball's brick the explosion reaches.
+    static constexpr float kFireFactor = 1.1f;
+    static constexpr float kSmallFireFactor = 0.75f;
 
     CBallAI();
     ~CBallAI() override;

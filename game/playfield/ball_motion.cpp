@@ -13,7 +13,9 @@
 #include "engine/core/maths/random_r250.h"
 #include "engine/platform/tick_counter.h"
 #include "game/playfield/ball_ai.h"
-#include "game/playfield/ball_plug_in.h"
+#include "game/bricks/brick_base.h"
+#include "game/playfield/ball_plug_in_type1.h"
+#include "game/playfield/first_behaviour.h"
 #include "game/playfield/collision_contact.h"
 #include "game/playfield/game_sprite.h"
 #include "game/playfield/player_ship_ai.h"
@@ -203,15 +205,56 @@ void CBallAI::HitShip(CSprite* ballSprite, CSprite* shipSprite)
     PlaySpriteSound("Bounce.wav");
 }
 
-bool CBallAI::HitBrick(CSprite*, CSprite*, int32_t passesThrough, const CollisionContact& contact)
+// The ball's plug-ins choose the road: an acid ball dissolves the brick
+// unless the brick refuses, a rail ball asks for the brick's destruction
+// and then hits it as any ball does, a fire ball explodes it instead of
+// hitting it. The plug-ins hear of a brick destroyed or dissolving; any
+// other contact only sparks.
+bool CBallAI::HitBrick(CSprite*, CSprite* brickSprite, int32_t passesThrough, const CollisionContact& contact)
 {
     if (passesThrough == 0)
         PreventStall(true);
     if (m_Loose)
         return true;
-    SpawnHitSparksNamed("Ball Hit Brick", "Ball Hit Brick Small",
-                        WrapAngle(FastAtan2(contact.m_Normal.y, contact.m_Normal.x)));
-    return false;
+    CBrickBase* brick = FirstBehaviourAs<CBrickBase>(brickSprite);
+    if (brick == nullptr)
+        return false;
+    const bool fire = FindPlugIn(CBallPlugInFireBall::SGetClassInfo()) != nullptr;
+    const bool rail = FindPlugIn(CBallPlugInRailBall::SGetClassInfo()) != nullptr;
+    CBallPlugInAcidBall* acid = nullptr;
+    for (CBallPlugIn* plugIn : m_PlugIns)
+        if (plugIn->IsKindOf(CBallPlugInAcidBall::SGetClassInfo()))
+            acid = static_cast<CBallPlugInAcidBall*>(plugIn);
+
+    bool result = false;
+    bool dissolving = false;
+    if (acid != nullptr)
+    {
+        AcidHitQuery query{this, false};
+        brick->OnAcidHit(query);
+        if (!brick->IsDestroyed() && !query.refuse)
+        {
+            acid->AttachAcid(brick);
+            dissolving = true;
+        }
+        result = dissolving || brick->IsDestroyed();
+    }
+    if (!result)
+    {
+        if (rail)
+            brick->Destroy(BrickDestroyInfo{this, false});
+        result = fire ? brick->DestroyByExplosion(m_Small ? kSmallFireFactor : kFireFactor, 0.0f)
+                      : brick->HitByBallOrShot(this, contact.m_Normal);
+    }
+    if (brick->IsDestroyed() || dissolving)
+    {
+        for (uint32_t i = 0; i < m_PlugIns.GetCount(); i++)
+            m_PlugIns[i]->OnBrickHit(brick);
+    }
+    else
+        SpawnHitSparksNamed("Ball Hit Brick", "Ball Hit Brick Small",
+                            WrapAngle(FastAtan2(contact.m_Normal.y, contact.m_Normal.x)));
+    return result;
 }
 
 bool CBallAI::PassesThrough(CSprite* sprite, CSprite* other, const CollisionMotion& motion)
@@ -220,6 +263,8 @@ bool CBallAI::PassesThrough(CSprite* sprite, CSprite* other, const CollisionMoti
     for (CBallPlugIn* plugIn : m_PlugIns)
         if (plugIn->PassesThrough(query))
             return true;
+    if (CBrickBase* brick = FirstBehaviourAs<CBrickBase>(other))
+        return brick->LetsBallPassThrough(this);
     return CSpriteAI::PassesThrough(sprite, other, motion);
 }
 

@@ -4,6 +4,7 @@
 #include "engine/graphics/sequence_list.h"
 #include "engine/object/properties/float_property.h"
 #include "engine/object/properties/list_item_property.h"
+#include "game/bricks/brick_base.h"
 #include "game/playfield/ball_ai.h"
 #include "game/playfield/playfield.h"
 #include "game/playfield/sprite.h"
@@ -56,6 +57,7 @@ bool CBallPlugInBombBall::Detonate()
     CSprite* sprite = GetBall()->GetSprite();
     PlaySpriteSound(m_DetonateSound);
     GetPlayfield()->SpawnEffectAtSprite(sprite, m_DetonateSequence);
+    DamageArea(sprite, m_RadiusOfExplosionX, m_RadiusOfExplosionY, m_ExplosionDelay);
     m_Armed = false;
     return true;
 }

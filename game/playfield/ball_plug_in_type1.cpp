@@ -6,7 +6,12 @@
 #include "engine/core/maths/maths_tables.h"
 #include "engine/graphics/sequence_list.h"
 #include "engine/object/properties/list_item_property.h"
+#include "engine/core/maths/maths_helpers.h"
+#include "game/bricks/brick_base.h"
 #include "game/playfield/ball_ai.h"
+#include "game/playfield/brick_plug_acid.h"
+#include "game/playfield/first_behaviour.h"
+#include "game/playfield/sprite_sound.h"
 #include "game/playfield/game_sprite.h"
 #include "game/playfield/particle_generator.h"
 #include "game/playfield/playfield.h"
@@ -127,6 +132,12 @@ CBallPlugInRailBall::~CBallPlugInRailBall()
     DestroyProperties(SGetClassInfo());
 }
 
+bool CBallPlugInRailBall::PassesThrough(const BallPassQuery& query)
+{
+    const CBrickBase* brick = FirstBehaviourAs<CBrickBase>(query.other);
+    return brick != nullptr && !brick->IsIndestructible();
+}
+
 VP_IMPLEMENT_CLASS(CBallPlugInAcidBall, CBallPlugInType1, 0.0f)
 
 void CBallPlugInAcidBall::RegisterProperties(CClassInfo* classInfo)
@@ -145,4 +156,14 @@ CBallPlugInAcidBall::CBallPlugInAcidBall()
 CBallPlugInAcidBall::~CBallPlugInAcidBall()
 {
     DestroyProperties(SGetClassInfo());
+}
+
+// The dissolve is placed where the ball met the brick.
+void CBallPlugInAcidBall::AttachAcid(CBrickBase* brick)
+{
+    CSprite* ballSprite = GetBall()->GetSprite();
+    PlaySpriteSound(m_DissolveSound);
+    const Vector2 offset = Vector2Subtract(ballSprite->m_Position, brick->GetSprite()->m_Position);
+    brick->GetPlugIns().AddPlugIn(new CBrickPlugAcid(m_DissolveEffectMask, m_DissolveEffectOverlay,
+                                                     RoundToInt(offset.x), RoundToInt(offset.y)));
 }

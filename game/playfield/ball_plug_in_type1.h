@@ -51,6 +51,8 @@ public:
     ~CBallPlugInRailBall() override;
 
     bool KeepsFullSize() const override { return true; }
+    // Every brick but the indestructible kinds.
+    bool PassesThrough(const BallPassQuery& query) override;
 };
 
 // Dissolves the bricks it touches.
@@ -62,6 +64,8 @@ public:
     ~CBallPlugInAcidBall() override;
 
     bool KeepsFullSize() const override { return true; }
+    // The brick accepted the acid: it starts dissolving.
+    void AttachAcid(CBrickBase* brick);
 
     int32_t m_DissolveEffectMask;
     int32_t m_DissolveEffectOverlay;

@@ -106,5 +106,9 @@ CShotBigGunMissile::~CShotBigGunMissile()
 
 bool CShotBigGunMissile::HitBrick(CBrickBase* brick)
 {
-    return HitBrickAndDie(this, brick, Vector2{0.0f, 1.0f});
+    if (brick == nullptr || brick->LetsBallPassThrough(this))
+        return true;
+    const bool result = brick->DestroyByExplosion(kExplosionFactor, kExplosionDelay);
+    GetSprite()->Kill();
+    return result;
 }

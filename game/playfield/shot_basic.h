@@ -43,6 +43,9 @@ public:
     CShotBigGunMissile();
     ~CShotBigGunMissile() override;
 
+    static constexpr float kExplosionFactor = 1.1f;
+    static constexpr float kExplosionDelay = 0.01f;
+
     bool HitBrick(CBrickBase* brick) override;
     void HitBall(CBallAI*) override {}
 };

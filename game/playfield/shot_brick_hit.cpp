@@ -4,10 +4,11 @@
 #include "game/playfield/shot_ai.h"
 #include "game/playfield/sprite.h"
 
-bool HitBrickAndDie(CShotAI* shot, CBrickBase* brick, const Vector2&)
+bool HitBrickAndDie(CShotAI* shot, CBrickBase* brick, const Vector2& normal)
 {
-    if (brick == nullptr)
+    if (brick == nullptr || brick->LetsBallPassThrough(shot))
         return true;
+    const bool result = brick->HitByBallOrShot(shot, normal);
     shot->GetSprite()->Kill();
-    return false;
+    return result;
 }

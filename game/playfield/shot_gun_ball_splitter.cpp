@@ -1,5 +1,6 @@
 #include "game/playfield/shot_gun_ball_splitter.h"
 
+#include "engine/core/maths/random_r250.h"
 #include "game/bricks/brick_base.h"
 #include "game/playfield/ball_ai.h"
 #include "game/playfield/shot_basic.h"
@@ -35,8 +36,12 @@ void CShotGunBallSplitter::Update(CSprite* sprite, int32_t)
 
 bool CShotGunBallSplitter::HitBrick(CBrickBase* brick)
 {
-    if (brick == nullptr)
+    if (brick == nullptr || brick->LetsBallPassThrough(this))
         return true;
+    CRandom& random = GameRandom();
+    const float x = random.BetweenFloat(-kLargestShove, kLargestShove);
+    const float y = random.BetweenFloat(-kLargestShove, kLargestShove);
+    CombineMotion(brick, Vector2{x, y});
     GetSprite()->Kill();
     return false;
 }

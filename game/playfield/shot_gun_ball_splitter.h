@@ -11,6 +11,9 @@ class CShotGunBallSplitter : public CShotAI
 {
     VP_DECLARE_CLASS(CShotGunBallSplitter)
 public:
+    // A brick it meets is shoved by up to this many pixels a step each way.
+    static constexpr float kLargestShove = 2.0f;
+
     CShotGunBallSplitter();
     ~CShotGunBallSplitter() override;
 

@@ -1,0 +1,34 @@
+#include "tests/support/ball_fixtures.h"
+
+#include "game/playfield/ball_ai.h"
+#include "game/playfield/game_sprite.h"
+#include "game/playfield/player_ship_ai.h"
+
+CBallAI* AddTestBall(CPlayfield& playfield, const Vector2& at, const Vector2& velocity, bool small)
+{
+    CGameSprite* sprite = new CGameSprite;
+    sprite->SetPosition(at);
+    sprite->StorePreviousPosition();
+    sprite->m_Velocity = velocity;
+    CBallAI* ball = new CBallAI;
+    ball->Launch(sprite, nullptr, small);
+    playfield.m_pBallsInPlay->Append(sprite);
+    return ball;
+}
+
+CPlayerShipAI* AddTestShip(CPlayfield& playfield, const Vector2& at)
+{
+    CGameSprite* sprite = new CGameSprite;
+    sprite->SetPosition(at);
+    CPlayerShipAI* ship = new CPlayerShipAI(sprite, &ScopedPlayfieldHooks::s_Controls, 0);
+    sprite->AddAI(ship);
+    playfield.m_pShip->Append(sprite);
+    return ship;
+}
+
+void RunBallStep(CBallAI* ball)
+{
+    CGameSprite* sprite = static_cast<CGameSprite*>(ball->GetSprite());
+    sprite->StorePreviousPosition();
+    ball->Update(sprite, 0);
+}
