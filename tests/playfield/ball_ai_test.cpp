@@ -172,7 +172,7 @@ TEST_F(BallTest, LooseSmallBallAtTheShipBecomesAPlainBallInPlayAtTheFirstBallsSp
     CBallAI* loose = new CBallAI;
     loose->Launch(looseSprite, nullptr, true);
     loose->SetLoose(true);
-    loose->AddPlugIn(new CBallPlugInFireBall);
+    loose->AddPlugIn(Configured<CBallPlugInFireBall>());
     m_pPlayfield->m_pLooseBalls->Append(looseSprite);
 
     loose->HitShip(looseSprite, m_pPlayfield->GetShipSprite());
@@ -308,7 +308,7 @@ TEST_F(BallTest, SplitFansTheCopiesOverTheCircleUpToTheLimit)
     for (int32_t i = 0; i < 97; i++)
         Ball({300.0f, 300.0f}, {0.0f, 0.0f});
     CBallAI* ball = Ball({300.0f, 300.0f}, {0.0f, -4.0f});
-    ball->AddPlugIn(new CBallPlugInBombBall);
+    ball->AddPlugIn(Configured<CBallPlugInBombBall>());
     ball->SplitBall(3, 0, 0);
     ASSERT_EQ(m_pPlayfield->m_pBallsInPlay->Count(), 100);
     for (CSprite* sprite = m_pPlayfield->m_pBallsInPlay->GetTail()->GetPrevious(); sprite != nullptr;
@@ -357,16 +357,16 @@ TEST_F(BallTest, PushThatCancelsTheVelocityKeepsIt)
 TEST_F(BallTest, PlugInsReplaceTheirKindKeepOthersAndANewcomerOfAnExactClassChangesNothing)
 {
     CBallAI* ball = Ball({300.0f, 300.0f}, {0.0f, -4.0f});
-    ball->AddPlugIn(new CBallPlugInFireBall);
-    ball->AddPlugIn(new CBallPlugInRailBall);
+    ball->AddPlugIn(Configured<CBallPlugInFireBall>());
+    ball->AddPlugIn(Configured<CBallPlugInRailBall>());
     ASSERT_EQ(ball->GetPlugInCount(), 1u);
     EXPECT_NE(ball->FindPlugIn(CBallPlugInRailBall::SGetClassInfo()), nullptr);
-    ball->AddPlugIn(new CBallPlugInBombBall);
+    ball->AddPlugIn(Configured<CBallPlugInBombBall>());
     EXPECT_EQ(ball->GetPlugInCount(), 2u);
     auto* bomb = static_cast<CBallPlugInBombBall*>(ball->FindPlugIn(CBallPlugInBombBall::SGetClassInfo()));
     EXPECT_TRUE(bomb->Detonate());
     EXPECT_FALSE(bomb->Detonate());
-    ball->AddPlugIn(new CBallPlugInBombBall);
+    ball->AddPlugIn(Configured<CBallPlugInBombBall>());
     EXPECT_EQ(ball->GetPlugInCount(), 2u);
     EXPECT_EQ(ball->FindPlugIn(CBallPlugInBombBall::SGetClassInfo()), bomb);
     EXPECT_TRUE(bomb->IsArmed());

@@ -7,6 +7,16 @@ class CBallAI;
 class CGameSprite;
 class CPlayerShipAI;
 
+// A configured object as a library gives it: its properties at their
+// defaults.
+template <typename T>
+T* Configured()
+{
+    T* object = new T;
+    object->SetDefaults();
+    return object;
+}
+
 // A launched ball in the playfield's balls in play, its step begun (its
 // previous position is where it stands).
 CBallAI* AddTestBall(CPlayfield& playfield, const Vector2& at, const Vector2& velocity, bool small = false);
