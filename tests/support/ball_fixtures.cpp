@@ -2,6 +2,7 @@
 
 #include "game/playfield/ball_ai.h"
 #include "game/playfield/game_sprite.h"
+#include "game/playfield/particle_generator.h"
 #include "game/playfield/player_ship_ai.h"
 
 CBallAI* AddTestBall(CPlayfield& playfield, const Vector2& at, const Vector2& velocity, bool small)
@@ -31,4 +32,16 @@ void RunBallStep(CBallAI* ball)
     CGameSprite* sprite = static_cast<CGameSprite*>(ball->GetSprite());
     sprite->StorePreviousPosition();
     ball->Update(sprite, 0);
+}
+
+void AddBallParticleGenerators()
+{
+    for (const char* name : {"Ball Hit Wall", "Ball Hit Wall Small", "Ball Hit Ship", "Ball Hit Ship Small",
+                             "Ball Hit Brick", "Ball Hit Brick Small", "Ship Thruster"})
+    {
+        CParticleGeneratorInfo* generator = new CParticleGeneratorInfo;
+        generator->SetDefaults();
+        generator->m_Particles = 1;
+        GetParticleGeneratorList().AddItemWithObject(generator, name);
+    }
 }

@@ -24,6 +24,10 @@ CBallAI* AddTestBall(CPlayfield& playfield, const Vector2& at, const Vector2& ve
 // A ship of player 0's controls at the point in the playfield's ship list.
 CPlayerShipAI* AddTestShip(CPlayfield& playfield, const Vector2& at);
 
+// The bursts balls and the ship name, each of one particle, added to the
+// "Particle Generators" list.
+void AddBallParticleGenerators();
+
 // One ball step as the sprite runs it, without moving: the step begins and
 // the behaviour decides the velocity.
 void RunBallStep(CBallAI* ball);
