@@ -3,8 +3,8 @@
 #include <cstdint>
 
 #include "engine/object/reflection.h"
-
-class CBrickBase;
+#include "game/bricks/brick_base.h"
+#include "game/bricks/brick_style_sheet.h"
 
 // How the hard kinds take hits: the first 24 bounce the hitter with the
 // style sheet's sound, the 25th destroys the brick. The count is not saved
@@ -18,6 +18,15 @@ public:
     // Counts one hit of the brick: 2 (destroy) from the 25th on, else the
     // sound plays at the brick and the answer is 0 (bounce).
     int32_t Take(const CBrickBase& brick, int32_t soundIndex);
+    // As Take, with the "Indestructible Sound" of the brick's style sheet
+    // when it is of the kind's class (none otherwise).
+    template <typename StyleSheet>
+    int32_t TakeWithSoundOf(const CBrickBase& brick)
+    {
+        const CBrickStyleSheet* styleSheet = brick.GetStyleSheet();
+        const bool ofKind = styleSheet != nullptr && styleSheet->IsKindOf(StyleSheet::SGetClassInfo());
+        return Take(brick, ofKind ? static_cast<const StyleSheet*>(styleSheet)->m_IndestructibleSound : 0);
+    }
     uint32_t GetHits() const { return m_Hits; }
 
 private:

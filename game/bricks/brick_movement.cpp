@@ -29,8 +29,15 @@ Vector2 DrawnPointOf(const CSprite& sprite)
     return {static_cast<float>(sprite.m_DrawnPosition.x), static_cast<float>(sprite.m_DrawnPosition.y)};
 }
 
+// Far beyond the play area in any direction; positions past it (a level's
+// stray numbers) are outside without working out bounds that would not fit
+// in integers.
+constexpr float kFarAway = 1.0e6f;
+
 bool InsidePlayArea(const Polygon2D& polygon, const CSprite& sprite)
 {
+    if (!(std::fabs(sprite.m_Position.x) < kFarAway && std::fabs(sprite.m_Position.y) < kFarAway))
+        return false;
     CRect bounds;
     polygon.GetBoundsAt(DrawnPointOf(sprite), bounds);
     return bounds.left >= kPlayAreaLeft && bounds.top >= kPlayAreaTop && bounds.right <= kPlayAreaRight &&

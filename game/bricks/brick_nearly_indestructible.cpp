@@ -49,12 +49,7 @@ void CBrickNearlyIndestructible::ApplyStyleSheet()
 
 int32_t CBrickNearlyIndestructible::OnHit(CHitterOfBricks*, const Vector2&)
 {
-    const CBrickStyleSheet* styleSheet = GetStyleSheet();
-    const int32_t sound =
-        styleSheet != nullptr && styleSheet->IsKindOf(CBrickStyleSheetNearlyIndestructible::SGetClassInfo())
-            ? static_cast<const CBrickStyleSheetNearlyIndestructible*>(styleSheet)->m_IndestructibleSound
-            : 0;
-    return m_CountedHits.Take(*this, sound);
+    return m_CountedHits.TakeWithSoundOf<CBrickStyleSheetNearlyIndestructible>(*this);
 }
 
 void CBrickStyleSheetNearlyIndestructible::RegisterProperties(CClassInfo* classInfo)

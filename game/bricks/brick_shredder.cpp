@@ -50,11 +50,7 @@ void CBrickShredder::ApplyStyleSheet()
 
 int32_t CBrickShredder::OnHit(CHitterOfBricks*, const Vector2&)
 {
-    const CBrickStyleSheet* styleSheet = GetStyleSheet();
-    const int32_t sound = styleSheet != nullptr && styleSheet->IsKindOf(CBrickStyleSheetShredder::SGetClassInfo())
-                              ? static_cast<const CBrickStyleSheetShredder*>(styleSheet)->m_IndestructibleSound
-                              : 0;
-    return m_CountedHits.Take(*this, sound);
+    return m_CountedHits.TakeWithSoundOf<CBrickStyleSheetShredder>(*this);
 }
 
 void CBrickShredder::OnPushedByBrick(CBrickBase* pusher, const Vector2&, bool hard)

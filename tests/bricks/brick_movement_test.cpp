@@ -87,6 +87,20 @@ TEST_F(BrickMovementTest, SoftMoveStopsAtTheLeftEdgeOfThePlayArea)
     }
 }
 
+// A level's stray position lies outside the play area like any other.
+TEST_F(BrickMovementTest, BrickFarOutsideThePlayAreaIsOutsideIt)
+{
+    for (bool hard : {false, true})
+    {
+        SCOPED_TRACE(hard);
+        CBrickBase* brick = Normal(3.0e9f, -2.0e9f);
+        brick->Move({1.0f, 0.0f}, hard, true);
+        EXPECT_EQ(X(brick), 3.0e9f);
+        EXPECT_EQ(brick->IsDestroyed(), hard);
+        brick->GetSprite()->Kill();
+    }
+}
+
 TEST_F(BrickMovementTest, MotionDecaysAndStopsWhenNegligible)
 {
     struct Case

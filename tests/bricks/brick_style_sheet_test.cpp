@@ -120,6 +120,15 @@ TEST_F(BrickStyleSheetTest, FolderNamesTheThemeByEitherNameOfABackground)
     GetBackgroundLibrary().DeleteAllItems();
 }
 
+TEST_F(BrickStyleSheetTest, ListsShowTheStyleSheetsOwnNameElseTheItemName)
+{
+    CBrickStyleSheetLibrary& library = GetBrickStyleSheetLibrary();
+    CBrickStyleSheet* quiet = library.GetItemObject(static_cast<uint32_t>(StyleIndex("Quiet")));
+    quiet->m_Name.m_Source = quiet->m_Name.m_Shown = "Hushed Brick";
+    EXPECT_STREQ(library.GetItemDisplayName(static_cast<uint32_t>(StyleIndex("Quiet"))).GetText(), "Hushed Brick");
+    EXPECT_STREQ(library.GetItemDisplayName(static_cast<uint32_t>(StyleIndex("Normal"))).GetText(), "Normal");
+}
+
 TEST_F(BrickStyleSheetTest, StyleMakesABrickOfItsKindOnAPlacedSprite)
 {
     std::unique_ptr<CGameSprite> sprite(MakeBrickSpriteFromStyle(GetBrickStyleSheetLibrary(), StyleIndex("Normal")));
