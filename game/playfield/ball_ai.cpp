@@ -7,6 +7,7 @@
 #include "engine/graphics/sequence_list.h"
 #include "game/playfield/ball_plug_in.h"
 #include "game/playfield/game_sprite.h"
+#include "game/playfield/named_sequence.h"
 #include "game/playfield/particle_generator.h"
 #include "game/playfield/playfield.h"
 #include "game/playfield/sprite_sound.h"
@@ -37,12 +38,6 @@ Polygon2D MakeRegularPolygon(int32_t corners, float radius)
     }
     polygon.Close();
     return polygon;
-}
-
-CSequence* NamedSequence(const char* name)
-{
-    CSequenceList& sequences = GetSequenceList();
-    return sequences.GetItemObject(static_cast<uint32_t>(sequences.FindOrFail(name, 0)));
 }
 
 } // namespace
@@ -100,7 +95,7 @@ void CBallAI::Launch(CGameSprite* sprite, const CBallAI* plugInsToCopy, bool sma
     m_SpeedChangeLeft = 0;
     m_SpeedChangeFactor = 1.0f;
     sprite->m_Damping = 1.0f;
-    sprite->AddPart(NamedSequence("Ball"));
+    sprite->AddPart(NamedSequenceOrFail("Ball"));
     if (plugInsToCopy != nullptr)
         for (CBallPlugIn* plugIn : plugInsToCopy->m_PlugIns)
             AddPlugIn(static_cast<CBallPlugIn*>(plugIn->CreateSameClass()));
@@ -304,7 +299,7 @@ void CBallAI::ApplySize()
 {
     CSpritePart* part = m_pSprite->GetPart(0);
     part->SetProgress(0.0);
-    part->SetSequence(NamedSequence(m_Small ? "Small Ball" : "Ball"));
+    part->SetSequence(NamedSequenceOrFail(m_Small ? "Small Ball" : "Ball"));
     for (CBallPlugIn* plugIn : m_PlugIns)
         plugIn->OnBallSizeChanged();
 }

@@ -16,6 +16,7 @@
 #include "game/bricks/starfish_attach.h"
 #include "game/playfield/ball_plug_in_bomb.h"
 #include "game/playfield/game_sprite.h"
+#include "game/playfield/named_sequence.h"
 #include "game/playfield/particle_generator.h"
 #include "game/playfield/player_controls.h"
 #include "game/playfield/playfield.h"
@@ -68,12 +69,6 @@ float s_SwayPhase = 0.0f;
 bool s_HasPreviousShipX = false;
 float s_PreviousShipX = 0.0f;
 
-CSequence* NamedSequence(const char* name)
-{
-    CSequenceList& sequences = GetSequenceList();
-    return sequences.GetItemObject(static_cast<uint32_t>(sequences.FindOrFail(name, 0)));
-}
-
 CSound* CreateLoopingInstance(int32_t index)
 {
     CSound* sound = GetSoundList().CreateInstance(index);
@@ -106,12 +101,12 @@ CPlayerShipAI::CPlayerShipAI(CSprite* sprite, CPlayerControls* controls, int32_t
     m_pShip->m_Flags &= ~SPRITE_NO_INTEGRATION;
     CSequenceList& sequences = GetSequenceList();
     m_pShip->AddPart(sequences.GetItemObject(static_cast<uint32_t>(shipArt)));
-    m_pShip->AddPart(NamedSequence(SHIELD_IMAGES[NORMAL_SHIELD]));
-    m_pShip->AddPart(NamedSequence("Player Parts/Thrust Left"));
-    m_pShip->AddPart(NamedSequence("Player Parts/Thrust Right"));
-    m_pShip->AddPart(NamedSequence("RS Small Guns Recoil Left"));
-    m_pShip->AddPart(NamedSequence("RS Small Guns Recoil Left"));
-    m_pShip->AddPart(NamedSequence("RS Small Guns"));
+    m_pShip->AddPart(NamedSequenceOrFail(SHIELD_IMAGES[NORMAL_SHIELD]));
+    m_pShip->AddPart(NamedSequenceOrFail("Player Parts/Thrust Left"));
+    m_pShip->AddPart(NamedSequenceOrFail("Player Parts/Thrust Right"));
+    m_pShip->AddPart(NamedSequenceOrFail("RS Small Guns Recoil Left"));
+    m_pShip->AddPart(NamedSequenceOrFail("RS Small Guns Recoil Left"));
+    m_pShip->AddPart(NamedSequenceOrFail("RS Small Guns"));
     for (int32_t part = PART_LEFT_THRUSTER; part <= CShipAccessory::TOP_GUN_PART; part++)
         m_pShip->GetPart(part)->m_Flags = 0;
     m_pShip->GetPart(PART_LEFT_THRUSTER)->SetOffset(3.0f, 12.0f);
@@ -261,7 +256,7 @@ void CPlayerShipAI::AnimateShield(CSprite* sprite)
     const float g = std::min(dx, 0.0f);
     BurstFromThruster(PART_RIGHT_THRUSTER, x + THRUSTER_SIDE + g / 2.0f, -g, 1.0f - 3.0f * THRUSTER_SPREAD * g, 0.0f);
     body->SetProgress(1.0f - m_Tilt);
-    shield->SetSequence(NamedSequence(SHIELD_IMAGES[m_ShieldSize]));
+    shield->SetSequence(NamedSequenceOrFail(SHIELD_IMAGES[m_ShieldSize]));
     shield->AdvanceLooping();
     s_PreviousShipX = x;
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/graphics/sequence.h"
+#include "engine/graphics/sequence_list.h"
 #include "engine/core/memory/dynamic_array.h"
 #include "engine/core/files/file_sink.h"
 #include "engine/core/lists/virtual_array.h"
@@ -385,6 +387,8 @@ TEST(Objects, EveryRegisteredConcreteClassLivesCleanly)
 {
     // Fonts default to the data folder's "!default.ttf", which must exist.
     GetFontFileList().Add("Resources/Fonts/!default.ttf", FileInformation{});
+    // The ball plug-ins' small-ball picture defaults to "Small Ball".
+    GetSequenceList().AddItemWithObject(new CSequence, "Small Ball");
     CClassRegistry& registry = GetClassRegistry();
     uint32_t created = 0;
     for (uint32_t i = 0; i < registry.GetCount(); i++)
@@ -406,6 +410,7 @@ TEST(Objects, EveryRegisteredConcreteClassLivesCleanly)
         created++;
     }
     EXPECT_GE(created, 3u);
+    GetSequenceList().DeleteAllItems();
     ForgetFontFileList();
 }
 

@@ -17,11 +17,18 @@ CBallAI* AddTestBall(CPlayfield& playfield, const Vector2& at, const Vector2& ve
     return ball;
 }
 
+namespace {
+
+// "Ship" of the playfield's test pictures.
+const int32_t kShipArt = 1;
+
+} // namespace
+
 CPlayerShipAI* AddTestShip(CPlayfield& playfield, const Vector2& at)
 {
     CGameSprite* sprite = new CGameSprite;
     sprite->SetPosition(at);
-    CPlayerShipAI* ship = new CPlayerShipAI(sprite, &ScopedPlayfieldHooks::s_Controls, 0);
+    CPlayerShipAI* ship = new CPlayerShipAI(sprite, &ScopedPlayfieldHooks::s_Controls, kShipArt);
     sprite->AddAI(ship);
     playfield.m_pShip->Append(sprite);
     return ship;

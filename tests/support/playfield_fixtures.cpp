@@ -152,7 +152,8 @@ ScopedPlayfieldHooks::~ScopedPlayfieldHooks()
 
 void AddPlayfieldSequences(ListedSequences& sequences)
 {
-    // Entry 0 is the ship's art: two frames, so the tilt picks one.
+    // Entry 0 stands for none, as in the game's data.
+    sequences.Add("!None", MakeSolidSequence(1, 1, 1, 0));
     sequences.Add("Ship", MakeSolidSequence(2, 64, 16, 0x1000));
     sequences.Add("Ball", MakeSolidSequence(1, 16, 16, 0x2000));
     sequences.Add("Small Ball", MakeSolidSequence(1, 6, 6, 0x3000));

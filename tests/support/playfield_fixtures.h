@@ -128,8 +128,8 @@ private:
     std::unique_ptr<Saved> m_pSaved;
 };
 
-// The pictures a ship and its balls are made of: the ship's art as entry 0,
-// "Ball", "Small Ball", the five shields, the tally's "Small Gore", the
+// The pictures a ship and its balls are made of: "!None" as entry 0, the
+// ship's art "Ship" as entry 1, "Ball", "Small Ball", the five shields, the tally's "Small Gore", the
 // thrusters and the guns.
 void AddPlayfieldSequences(ListedSequences& sequences);
 
