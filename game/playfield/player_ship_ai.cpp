@@ -116,7 +116,9 @@ CPlayerShipAI::CPlayerShipAI(CSprite* sprite, CPlayerControls* controls, int32_t
 CPlayerShipAI::~CPlayerShipAI()
 {
     SetHeldBall(nullptr);
-    SetAccessory(nullptr);
+    // The sprite is being destroyed: its gun parts are no longer there to
+    // hide.
+    delete m_pAccessory;
     CSoundList& list = GetSoundList();
     for (auto [sound, index] : {std::pair{m_pCanCatchSound, m_CanCatchSoundIndex}, {m_pHoldSound, m_HoldSoundIndex}})
         if (sound != nullptr)
