@@ -7,7 +7,8 @@
 // from a "Sequences" list of a one-frame and a three-frame sequence, so a
 // replayed draw reads its frame index. Effects and particle bursts replay
 // into a playfield whose one generator, "Sparks", bursts the three-frame
-// sequence. A file no reader can make sense of ends in the stream's fatal
+// sequence. The ship's lightning replays into the same frame, its arcs cut
+// by the length the file gives. A file no reader can make sense of ends in the stream's fatal
 // report, never in a read outside the buffer or the symbol maps, nor in a
 // frame that never ends.
 

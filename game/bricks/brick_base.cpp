@@ -193,7 +193,7 @@ bool CBrickBase::AcceptsStyleChange() const
     return false;
 }
 
-bool CBrickBase::LetsBallPassThrough(CBallAI*) const
+bool CBrickBase::LetsBallPassThrough(CHitterOfBricks*) const
 {
     return false;
 }

@@ -111,7 +111,7 @@ public:
     virtual bool AppearsWithoutBrickLayer() const;
     // A destroyed Change Area brick may change this brick's style.
     virtual bool AcceptsStyleChange() const;
-    virtual bool LetsBallPassThrough(CBallAI* ball) const;
+    virtual bool LetsBallPassThrough(CHitterOfBricks* hitter) const;
     virtual bool CanBeMovedByPlugIns() const;
     // The round is complete when no live brick answers true.
     virtual bool MustBeDestroyedToFinish() const = 0;

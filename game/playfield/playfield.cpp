@@ -195,7 +195,7 @@ void CPlayfield::SetBackground(CBackgroundDefinition* definition)
 CPlayerShipAI* CPlayfield::GetShipAI() const
 {
     CSprite* ship = GetShipSprite();
-    return ship != nullptr ? FirstBehaviourAs<CPlayerShipAI>(ship) : nullptr;
+    return ship != nullptr ? dynamic_cast<CPlayerShipAI*>(ship->GetAI()) : nullptr;
 }
 
 void CPlayfield::CollectBricksByReference(const CScriptReferenceToTarget& reference, CDynamicArray<CBrickBase*>& out)

@@ -179,7 +179,6 @@ CBallAI* CPlayfield::AddBall()
     CGameSprite* sprite = new CGameSprite;
     sprite->m_Velocity = {0.0f, 0.0f};
     CBallAI* ball = new CBallAI;
-    sprite->AddAI(ball);
     ball->Launch(sprite, nullptr, false);
     if (GetDifficulty() == 3)
         ball->MakeSmall();

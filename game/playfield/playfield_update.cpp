@@ -206,7 +206,7 @@ void CPlayfield::OnBallTouchesBrick(CSprite* ball, CSprite* brick, int32_t passe
 
 void CPlayfield::OnBallTouchesShip(CSprite* ball, CSprite* ship, void*)
 {
-    CPlayerShipAI* shipAI = FirstBehaviourAs<CPlayerShipAI>(ship);
+    CPlayerShipAI* shipAI = dynamic_cast<CPlayerShipAI*>(ship->GetAI());
     if (shipAI != nullptr && (shipAI->GetHeldBall() == ball || shipAI->TryCatch(ship, ball)))
         return;
     if (CBallAI* ballAI = FirstBehaviourAs<CBallAI>(ball))

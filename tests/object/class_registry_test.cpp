@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/graphics/sequence.h"
+#include "engine/graphics/sequence_list.h"
 #include "engine/core/memory/dynamic_array.h"
 #include "engine/core/files/file_sink.h"
 #include "engine/core/lists/virtual_array.h"
@@ -394,6 +396,8 @@ TEST_F(EveryRegisteredClass, LivesCleanly)
     // generator.
     GetFontFileList().Add("Resources/Fonts/!default.ttf", FileInformation{});
     ScopedBrickData bricks(m_Folder.Path());
+    // The ball plug-ins' small-ball picture defaults to "Small Ball".
+    GetSequenceList().AddItemWithObject(new CSequence, "Small Ball");
     CClassRegistry& registry = GetClassRegistry();
     uint32_t created = 0;
     for (uint32_t i = 0; i < registry.GetCount(); i++)
@@ -415,6 +419,7 @@ TEST_F(EveryRegisteredClass, LivesCleanly)
         created++;
     }
     EXPECT_GE(created, 3u);
+    GetSequenceList().DeleteAllItems();
     ForgetFontFileList();
 }
 

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
 #include "engine/app/demo_recorder.h"
+#include "engine/app/input/mouse_state.h"
 #include "engine/platform/tick_counter.h"
 #include "game/playfield/animate_sprite_ai.h"
 #include "game/playfield/ball_ai.h"
@@ -27,6 +29,8 @@ public:
         , m_Square(TestSquare(4.0f))
     {
     }
+    // Never launched: it only logs its contacts.
+    void Update(CSprite*, int32_t) override {}
     bool HitBrick(CSprite*, CSprite* brick, int32_t, const CollisionContact&) override
     {
         s_Log.push_back("ball-brick " + m_Tag + " " + TagOf(brick->GetAI()));
@@ -109,6 +113,8 @@ TEST_F(PlayfieldTest, PassesRunInTheirOrderAndSkipWrongKinds)
     Add(playfield.m_pBallsInPlay, new CLogBall("play"), 100.0f, 80.0f)->m_Velocity = {0.0f, 10.0f};
     CSprite* held = Add(playfield.m_pBallsInPlay, new CLogBall("held"), 100.0f, 90.0f);
     shipAI->HoldBall(ship, held, true);
+    // Held above the ship; put back where the capsule and the shot meet it.
+    held->SetPosition({100.0f, 90.0f});
     Add(playfield.m_pLooseBalls, new CLogBall("loose"), 100.0f, 80.0f)->m_Velocity = {0.0f, 10.0f};
     Add(playfield.m_pLooseBalls, new CAnimateSpriteAI(0.0f), 100.0f, 90.0f);
     Add(playfield.m_pFallingPowerUps, new CLogPowerUp, 100.0f, 90.0f);
@@ -192,20 +198,20 @@ TEST_F(PlayfieldPauseTest, LongPauseSlowsMovingBallsOnceAndOnlyTheShipRunsAfter)
     EXPECT_EQ(moving->GetSpeedChangeSteps(), 0);
     EXPECT_EQ(m_pPlayfield->m_ResumeGuard, 2.5f);
 
+    // The ship follows the mouse one column a step: x = round(column x
+    // 567 / 800) + 35.
     CSprite* ship = m_pPlayfield->GetShipSprite();
-    ship->m_Velocity = {1.0f, 0.0f};
-    ship->m_Damping = 1.0f;
     CSprite* ball = m_pPlayfield->m_pBallsInPlay->GetTail();
     const float ballX = ball->m_Position.x;
-    const float shipX = ship->m_Position.x;
     int32_t shipOnly = 0;
     while (ball->m_Position.x == ballX && shipOnly < 200)
     {
+        GetMouseState().SetPosition(shipOnly * 4, 0);
         Step();
         shipOnly++;
     }
     EXPECT_NEAR(shipOnly - 1, 150, 1);
-    EXPECT_EQ(ship->m_Position.x, shipX + static_cast<float>(shipOnly));
+    EXPECT_EQ(ship->m_Position.x, std::nearbyint((shipOnly - 1) * 4 * 567.0f / 800.0f) + 35.0f);
 }
 
 TEST_F(PlayfieldPauseTest, PauseAcrossTheTickCounterWrapStillSlows)

@@ -215,7 +215,9 @@ TEST_F(PlayfieldRoundEndTest, LostBallsCostLivesThenTheGame)
     m_pPlayfield->m_BallsInReserve = 1;
     // A loose ball keeps nothing alive.
     CTestImageSprite* loose = new CTestImageSprite(600.0f, 300.0f);
-    loose->AddAI(new CBallAI);
+    CBallAI* looseBall = new CBallAI;
+    looseBall->Launch(loose, nullptr, false);
+    looseBall->SetLoose(true);
     m_pPlayfield->m_pLooseBalls->Append(loose);
     const int32_t lostSounds = SoundPlays("Lost Ball.wav");
 

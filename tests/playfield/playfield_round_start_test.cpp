@@ -323,11 +323,11 @@ TEST_F(PlayfieldTest, SteppedLayingFinishesEarlyWhenShootIsHeld)
     Step();
     EXPECT_TRUE(m_pPlayfield->IsLayingBricks());
     EXPECT_EQ(m_pPlayfield->m_RoundTime, 0.0f);
-    ScopedPlayfieldHooks::s_Controls.m_Shoot = true;
+    ScopedPlayfieldHooks::s_Controls.SetActionDown(CPlayerControls::ACTION_SHOOT, true);
     Step();
     EXPECT_FALSE(m_pPlayfield->IsLayingBricks());
     EXPECT_EQ(Layer()->m_FinishedNow, 1);
-    ScopedPlayfieldHooks::s_Controls.m_Shoot = false;
+    ScopedPlayfieldHooks::s_Controls.SetActionDown(CPlayerControls::ACTION_SHOOT, false);
 
     // Without shoot it lays one brick per step.
     ASSERT_TRUE(m_pPlayfield->NextRound());

@@ -1,5 +1,6 @@
 #include "tests/support/playfield_fixtures.h"
 
+#include "engine/app/input/mouse_state.h"
 #include "engine/app/sound/sound_list.h"
 #include "engine/app/sound/sound_manager.h"
 #include "engine/core/color/color.h"
@@ -13,6 +14,7 @@
 #include "game/playfield/playfield_hooks.h"
 #include "game/records/stats.h"
 #include "tests/support/sound_fixtures.h"
+#include "tests/support/sprite_fixtures.h"
 
 VP_IMPLEMENT_CLASS(CTestBrickLayer, CBrickLayer, 0.0f)
 
@@ -112,7 +114,7 @@ std::vector<std::string> ScopedPlayfieldHooks::s_Calls;
 int32_t ScopedPlayfieldHooks::s_PointsFactor = 1;
 bool ScopedPlayfieldHooks::s_EditorOpen = false;
 int32_t ScopedPlayfieldHooks::s_DetailLevel = 2;
-CTestControls ScopedPlayfieldHooks::s_Controls;
+CPlayerControls ScopedPlayfieldHooks::s_Controls;
 
 struct ScopedPlayfieldHooks::Saved
 {
@@ -127,7 +129,7 @@ ScopedPlayfieldHooks::ScopedPlayfieldHooks()
     s_PointsFactor = 1;
     s_EditorOpen = false;
     s_DetailLevel = 2;
-    s_Controls.m_Shoot = false;
+    s_Controls = CPlayerControls();
     CPlayfieldHooks& hooks = GetPlayfieldHooks();
     hooks.InvalidateScreen = [] { s_Calls.push_back("InvalidateScreen"); };
     hooks.SetRoundBanner = [] { s_Calls.push_back("SetRoundBanner"); };
@@ -151,16 +153,39 @@ ScopedPlayfieldHooks::~ScopedPlayfieldHooks()
     GetEditorHooks() = m_pSaved->editor;
 }
 
+void AddPlayfieldSequences(ListedSequences& sequences)
+{
+    // Entry 0 stands for none, as in the game's data.
+    sequences.Add("!None", MakeSolidSequence(1, 1, 1, 0));
+    sequences.Add("Ship", MakeSolidSequence(2, 64, 16, 0x1000));
+    sequences.Add("Ball", MakeSolidSequence(1, 16, 16, 0x2000));
+    sequences.Add("Small Ball", MakeSolidSequence(1, 6, 6, 0x3000));
+    uint16_t value = 0x4000;
+    for (const char* shield : {"RS Small Shield", "RS Small Shield 2", "RS Normal Shield", "RS Long Shield",
+                               "RS Biggest Shield"})
+        sequences.Add(shield, MakeSolidSequence(1, 40, 4, value++));
+    // The tally's mark on what it cashes in, long enough to outlast a tally.
+    sequences.Add("Small Gore", MakeSolidSequence(100, 2, 2, value++));
+    for (const char* part : {"Player Parts/Thrust Left", "Player Parts/Thrust Right", "RS Small Guns Recoil Left",
+                             "RS Small Guns"})
+        sequences.Add(part, MakeSolidSequence(3, 4, 4, value++));
+}
+
 void PlayfieldTest::SetUp()
 {
     ArchiveTestFolder::SetUp();
     ASSERT_TRUE(GetSoundManager().Init());
     GetSoundManager().SetSoundLimit(16);
     const std::string wave = PcmWave(1, 22050, 16, Samples16(std::vector<int16_t>(50, 500)));
-    for (const char* name : {"Start Round.wav", "Ball In Play.wav", "Lost Ball.wav", "Game Over.wav",
-                             "Level Ending Tune.wav", "Score.wav"})
+    const char* const sounds[] = {"Start Round.wav",  "Ball In Play.wav", "Lost Ball.wav",
+                                  "Game Over.wav",    "Level Ending Tune.wav", "Score.wav",
+                                  "Bounce.wav",       "Thrust.wav",       "Electric/Can Catch.wav",
+                                  "Electric/Hold.wav", "Electric/Catch.wav"};
+    for (const char* name : sounds)
         m_Folder.WriteFile(std::string("Data/Sounds/") + name, wave);
-    ASSERT_EQ(GetSoundList().Mount("Sound List", "Sounds", ".wav", ".ogg"), 6u);
+    ASSERT_EQ(GetSoundList().Mount("Sound List", "Sounds", ".wav", ".ogg"), std::size(sounds));
+    AddPlayfieldSequences(m_Sequences);
+    GetMouseState().SetPosition(0, 0);
     m_Folder.WriteFile("Data/Resources/Brick Layer.Object.txt", "CTestBrickLayer\r\n{\r\n}\r\n");
     InitCatalogueLibrary(GetGeneralObjectList(), LIBRARY_GENERAL_OBJECTS);
     CTestBrickLayer::s_Stepped = false;

@@ -19,6 +19,7 @@
 #include "tests/support/archive_test_folder.h"
 #include "tests/support/block_glyphs.h"
 #include "tests/support/manual_audio_output.h"
+#include "tests/support/sprite_fixtures.h"
 #include "tests/support/test_round_set.h"
 
 // A brick of the tests: required or not, counting its round starts.
@@ -110,14 +111,6 @@ private:
 // A square collision polygon of the given half size.
 Polygon2D TestSquare(float half);
 
-// Player controls whose "Shoot" the test holds.
-class CTestControls : public CPlayerControls
-{
-public:
-    bool IsActionDown(int32_t action) const override { return action == ACTION_SHOOT && m_Shoot; }
-    bool m_Shoot = false;
-};
-
 // Every upward call of the playfield, recorded in order; undone when it
 // goes.
 class ScopedPlayfieldHooks
@@ -130,17 +123,23 @@ public:
     static int32_t s_PointsFactor;
     static bool s_EditorOpen;
     static int32_t s_DetailLevel;
-    static CTestControls s_Controls;
+    // Player 0's controls, whose "Shoot" the test holds.
+    static CPlayerControls s_Controls;
 
 private:
     struct Saved;
     std::unique_ptr<Saved> m_pSaved;
 };
 
-// A data folder with the playfield's sounds and the test brick layer, a
-// playfield, the text box, a round set of three rounds and the stand-alone
-// "Attract" round; the records' current game and round-set record start
-// fresh.
+// The pictures a ship and its balls are made of: "!None" as entry 0, the
+// ship's art "Ship" as entry 1, "Ball", "Small Ball", the five shields, the tally's "Small Gore", the
+// thrusters and the guns.
+void AddPlayfieldSequences(ListedSequences& sequences);
+
+// A data folder with the sounds and pictures of the playfield, the ship and
+// the balls and the test brick layer, a playfield, the text box, a round
+// set of three rounds and the stand-alone "Attract" round; the records'
+// current game and round-set record start fresh.
 class PlayfieldTest : public ArchiveTestFolder
 {
 protected:
@@ -159,6 +158,7 @@ protected:
     // Kills the first required brick standing.
     void KillRequiredBricks();
 
+    ListedSequences m_Sequences;
     ScopedManualAudio m_Audio;
     ScopedPlayfieldHooks m_Hooks;
     CBlockFont m_Fonts[3];
