@@ -5,6 +5,7 @@
 #include "engine/object/properties/bool_property.h"
 #include "engine/object/properties/list_item_property.h"
 #include "engine/object/properties/nested_object_property.h"
+#include "engine/object/properties/point_property.h"
 
 VP_IMPLEMENT_CLASS(CBackgroundDefinition, CObject, 1.0f)
 
@@ -18,6 +19,9 @@ void CBackgroundDefinition::RegisterProperties(CClassInfo* classInfo)
                                                    &GetFrameList(), EDITOR_EDITABLE, nullptr, nullptr, false));
     classInfo->AddProperty(
         new BoolProperty("Layers/Show Scoreboard", VP_MEMBER(m_ShowScoreboard), EDITOR_EDITABLE, true, nullptr));
+    classInfo->AddProperty(new BoolProperty("Draw Shadows", VP_MEMBER(m_DrawShadows), EDITOR_EDITABLE, false, nullptr));
+    classInfo->AddProperty(
+        new PointProperty("Shadow Offset", VP_MEMBER(m_ShadowOffset), EDITOR_EDITABLE, 10, 10, nullptr));
     classInfo->AddProperty(new NestedObjectProperty("Music Tracks", VP_MEMBER(m_MusicTracks), EDITOR_EDITABLE));
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "engine/core/geometry/point.h"
 #include "engine/object/object.h"
 #include "game/playfield/music_mixer.h"
 
@@ -20,5 +21,9 @@ public:
     int32_t m_MidgroundImage;
     int32_t m_BackgroundImage;
     bool m_ShowScoreboard;
+    // Sprites cast shadows, this far down and right, where the player's
+    // machine affords the full detail.
+    bool m_DrawShadows;
+    CPoint m_ShadowOffset;
     CMusicMixerData m_MusicTracks;
 };

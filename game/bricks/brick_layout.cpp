@@ -12,6 +12,7 @@ VP_IMPLEMENT_CLASS(CBrickLayout, CObject, 1.0f)
 void CBrickLayout::RegisterProperties(CClassInfo* classInfo)
 {
     classInfo->AddProperty(new TextProperty("Display Name", VP_MEMBER(m_DisplayName), EDITOR_EDITABLE, ""));
+    classInfo->AddProperty(new TextProperty("Note 1", VP_MEMBER(m_Note1), EDITOR_EDITABLE, ""));
     classInfo->AddProperty(new UnsignedIntProperty("Power-Ups/Additional Chance Of Getting Conditional Extra Life",
                                                    VP_MEMBER(m_AdditionalChanceOfConditionalExtraLife),
                                                    EDITOR_EDITABLE, 0, nullptr, 0, 0));
@@ -30,6 +31,16 @@ CBrickLayout::~CBrickLayout()
 
 void CBrickLayout::GiveAutomaticPowerUps(CSprite*)
 {
+}
+
+void CBrickLayout::CaptureThumbnail(bool)
+{
+}
+
+bool CBrickLayout::IsMarkedNoRings() const
+{
+    static const char kMarker[] = "No Rings";
+    return m_Note1.CompareNoCaseN(kMarker, sizeof(kMarker) - 1) == 0;
 }
 
 uint32_t CBrickLayout::TotalPowerUpWeight() const

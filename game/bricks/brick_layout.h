@@ -20,6 +20,12 @@ public:
 
     // The power-ups the round gives the ship with every served ball.
     void GiveAutomaticPowerUps(CSprite* shipSprite);
+    // Keeps a small picture of the round as it stands on screen, for the
+    // round choosers; unforced, a round that has one keeps it.
+    virtual void CaptureThumbnail(bool force);
+    // Whether the designer marked the round as one without rings to find
+    // (a tutorial): its note begins with "No Rings".
+    bool IsMarkedNoRings() const;
 
     // The chances of the "PowerUp" entries 1 .. n-1 summed (0 below two
     // entries; saturating); entry 0, no power-up, never takes part.
@@ -30,6 +36,7 @@ public:
     int32_t PickPowerUp(uint32_t r) const;
 
     CString m_DisplayName;
+    CString m_Note1;
     uint32_t m_AdditionalChanceOfConditionalExtraLife;
     // The chance of each "PowerUp" entry by index; missing entries have 0.
     std::vector<uint32_t> m_PowerUpChances;

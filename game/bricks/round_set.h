@@ -19,6 +19,9 @@ public:
     // None for an index the set does not hold: a player-made set may be
     // empty, and a suspended game may name a round since removed.
     CBrickLayout* GetRound(int32_t index) const;
+    // The rings the set holds: five a round, but none in a first round
+    // marked as having none.
+    uint32_t GetRingTotal() const;
     // The set keeps a reference; rounds belong to the "Rounds" library.
     void AddRound(CBrickLayout* round) { m_Rounds.Add(round); }
 

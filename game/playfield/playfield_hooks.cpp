@@ -11,6 +11,14 @@ constinit CPlayfieldHooks s_PlayfieldHooks = {
     []() {},
     [](const char*) {},
     [](int32_t) -> CPlayerControls* { return nullptr; },
+    []() -> int32_t { return 2; },
+    []() -> CDirtyRectFrame* { return nullptr; },
+    []() { return false; },
+    []() {},
+    [](uint32_t, CGameStats*, const CString&) {},
+    [](const char*, CFrameInterface*) {},
+    [](CFrameInterface*) {},
+    [](CFrameInterface*, int32_t) {},
 };
 
 } // namespace

@@ -13,9 +13,9 @@ namespace {
 
 CLocalizedString s_GuestName("Anonymous Guest");
 
-const char* const kStandardRoundSet = "Vantrell Pellucine Standard";
-
 } // namespace
+
+const char* const kStandardRoundSetName = "Vantrell Pellucine Standard";
 
 void CStats::RegisterProperties(CClassInfo* classInfo)
 {
@@ -36,7 +36,7 @@ void CStats::RegisterProperties(CClassInfo* classInfo)
 }
 
 CStats::CStats()
-    : m_RoundSetName(kStandardRoundSet)
+    : m_RoundSetName(kStandardRoundSetName)
 {
     ConstructProperties(SGetClassInfo());
     SetDefaults();
@@ -69,7 +69,7 @@ CStats& GetStats()
 {
     static CStats* stats = [] {
         CStats* made = new CStats;
-        made->ApplyPlayerRules();
+        made->Reload();
         return made;
     }();
     return *stats;
