@@ -11,6 +11,7 @@
 #include "game/bricks/rounds_library.h"
 #include "game/playfield/playfield_hooks.h"
 #include "game/records/stats.h"
+#include "engine/core/strings/ref_string.h"
 #include "tests/support/sound_fixtures.h"
 
 VP_IMPLEMENT_CLASS(CTestBrickLayer, CBrickLayer, 0.0f)
@@ -111,6 +112,12 @@ std::vector<std::string> ScopedPlayfieldHooks::s_Calls;
 int32_t ScopedPlayfieldHooks::s_PointsFactor = 1;
 bool ScopedPlayfieldHooks::s_EditorOpen = false;
 CTestControls ScopedPlayfieldHooks::s_Controls;
+int32_t ScopedPlayfieldHooks::s_DetailLevel = 2;
+bool ScopedPlayfieldHooks::s_InPlay = true;
+CDirtyRectFrame* ScopedPlayfieldHooks::s_pDrawFrame = nullptr;
+uint32_t ScopedPlayfieldHooks::s_StatisticsDifficulty = 0;
+CGameStats* ScopedPlayfieldHooks::s_pStatisticsGame = nullptr;
+std::string ScopedPlayfieldHooks::s_StatisticsMessage;
 
 struct ScopedPlayfieldHooks::Saved
 {
@@ -125,6 +132,12 @@ ScopedPlayfieldHooks::ScopedPlayfieldHooks()
     s_PointsFactor = 1;
     s_EditorOpen = false;
     s_Controls.m_Shoot = false;
+    s_DetailLevel = 2;
+    s_InPlay = true;
+    s_pDrawFrame = nullptr;
+    s_StatisticsDifficulty = 0;
+    s_pStatisticsGame = nullptr;
+    s_StatisticsMessage.clear();
     CPlayfieldHooks& hooks = GetPlayfieldHooks();
     hooks.InvalidateScreen = [] { s_Calls.push_back("InvalidateScreen"); };
     hooks.SetRoundBanner = [] { s_Calls.push_back("SetRoundBanner"); };
@@ -134,6 +147,23 @@ ScopedPlayfieldHooks::ScopedPlayfieldHooks()
     hooks.RestartBallCountIndication = [] { s_Calls.push_back("RestartBallCountIndication"); };
     hooks.ShowTutorialPage = [](const char* page) { s_Calls.push_back(std::string("ShowTutorialPage ") + page); };
     hooks.GetPlayerControls = [](int32_t player) -> CPlayerControls* { return player == 0 ? &s_Controls : nullptr; };
+    hooks.GetBackgroundDetailLevel = [] { return s_DetailLevel; };
+    hooks.GetDrawFrame = [] { return s_pDrawFrame; };
+    hooks.IsInPlayState = [] { return s_InPlay; };
+    hooks.LeavePlay = [] { s_Calls.push_back("LeavePlay"); };
+    hooks.OpenStatisticsWindow = [](uint32_t difficulty, CGameStats* game, const CString& message) {
+        s_Calls.push_back("OpenStatisticsWindow");
+        s_StatisticsDifficulty = difficulty;
+        s_pStatisticsGame = game;
+        s_StatisticsMessage = message.GetText();
+    };
+    hooks.SaveScreenshot = [](const char* pattern, CFrameInterface*) {
+        s_Calls.push_back(std::string("SaveScreenshot ") + pattern);
+    };
+    hooks.DrawChannelLogo = [](CFrameInterface*) { s_Calls.push_back("DrawChannelLogo"); };
+    hooks.DrawBackgroundEditorMarks = [](CFrameInterface*, int32_t layer) {
+        s_Calls.push_back("DrawBackgroundEditorMarks " + std::to_string(layer));
+    };
     GetEditorHooks().IsLevelEditorOpen = [] { return s_EditorOpen; };
     GetEditorHooks().OpenLevelEditor = [] { s_Calls.push_back("OpenLevelEditor"); };
 }
@@ -151,9 +181,9 @@ void PlayfieldTest::SetUp()
     GetSoundManager().SetSoundLimit(16);
     const std::string wave = PcmWave(1, 22050, 16, Samples16(std::vector<int16_t>(50, 500)));
     for (const char* name : {"Start Round.wav", "Ball In Play.wav", "Lost Ball.wav", "Game Over.wav",
-                             "Level Ending Tune.wav", "Score.wav"})
+                             "Level Ending Tune.wav", "Score.wav", "Completed Game.wav"})
         m_Folder.WriteFile(std::string("Data/Sounds/") + name, wave);
-    ASSERT_EQ(GetSoundList().Mount("Sound List", "Sounds", ".wav", ".ogg"), 6u);
+    ASSERT_EQ(GetSoundList().Mount("Sound List", "Sounds", ".wav", ".ogg"), 7u);
     m_Folder.WriteFile("Data/Resources/Brick Layer.Object.txt", "CTestBrickLayer\r\n{\r\n}\r\n");
     InitCatalogueLibrary(GetGeneralObjectList(), LIBRARY_GENERAL_OBJECTS);
     CTestBrickLayer::s_Stepped = false;
@@ -176,8 +206,9 @@ void PlayfieldTest::SetUp()
                                          "Attract");
 
     CStats& stats = GetStats();
-    stats.ResetCurrentGame();
-    stats.GetCurrentRoundSetStats()->SetDefaults();
+    stats.CopyFrom(CStats());
+    stats.ApplyPlayerRules();
+    stats.SetRoundSetName(CString(kStandardRoundSetName));
     stats.GetCurrentPlayer()->m_LastSelectedDifficulty = 1;
     m_pPlayfield = std::make_unique<CPlayfield>();
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/core/geometry/polygon2d.h"
+#include "engine/graphics/dirty_rect_frame.h"
 #include "engine/graphics/frame.h"
 #include "game/bricks/background_definition.h"
 #include "game/bricks/brick_base.h"
@@ -21,6 +22,8 @@
 #include "tests/support/manual_audio_output.h"
 
 // A brick of the tests: required or not, counting its round starts.
+class CGameStats;
+
 class CTestBrick : public CBrickBase
 {
 public:
@@ -125,6 +128,13 @@ public:
     static int32_t s_PointsFactor;
     static bool s_EditorOpen;
     static CTestControls s_Controls;
+    static int32_t s_DetailLevel;
+    static bool s_InPlay;
+    static CDirtyRectFrame* s_pDrawFrame;
+    // What the last statistics window was opened with.
+    static uint32_t s_StatisticsDifficulty;
+    static CGameStats* s_pStatisticsGame;
+    static std::string s_StatisticsMessage;
 
 private:
     struct Saved;
@@ -133,8 +143,8 @@ private:
 
 // A data folder with the playfield's sounds and the test brick layer, a
 // playfield, the text box, a round set of three rounds and the stand-alone
-// "Attract" round; the records' current game and round-set record start
-// fresh.
+// "Attract" round; the records start fresh, with the guest alone playing
+// the standard round set.
 class PlayfieldTest : public ArchiveTestFolder
 {
 protected:
