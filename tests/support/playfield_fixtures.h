@@ -59,7 +59,11 @@ public:
         m_pBackground = background;
     }
 
+    // Counts the captures, each remembering whether it was forced.
+    void CaptureThumbnail(bool force) override { m_Captures.push_back(force); }
+
     std::vector<TestBrickKind> m_Bricks;
+    std::vector<bool> m_Captures;
 };
 
 // The brick layer of the tests: Start lays the round's bricks hidden and
