@@ -77,7 +77,12 @@ void CPlayfield::CompleteGame()
     CPlayfieldHooks& hooks = GetPlayfieldHooks();
     if (CDirtyRectFrame* drawFrame = hooks.GetDrawFrame())
     {
-        drawFrame->BlitAt(GetScreenFrame(), 0, 0, &GetBlitNormal());
+        // Every surface of the chain holds the picture once the show has
+        // faded it in.
+        CScreenFrame* screen = GetScreenFrame();
+        screen->LockBackBuffer();
+        drawFrame->BlitAt(screen, 0, 0, &GetBlitNormal());
+        screen->UnlockBackBuffer();
         hooks.SaveScreenshot(kWinScreenPattern, drawFrame);
     }
     slideShow.WaitForDelay();
