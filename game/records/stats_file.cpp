@@ -8,7 +8,6 @@
 
 #include "game/records/stats.h"
 
-#include "engine/core/files/data_files.h"
 #include "engine/core/files/loose_files.h"
 #include "engine/core/files/stream.h"
 #include "engine/core/localization/localized_string.h"
@@ -47,7 +46,9 @@ CString KeepDamagedFileAside()
 
 void CStats::Reload()
 {
-    const bool present = CanOpenDataFile(kStatsFileName, kStatsFileFlags);
+    // A file that is there but does not open is as damaged as one that does
+    // not read: the next save must not replace it.
+    const bool present = FileExists(kStatsFileName);
     CStats scratch;
     if (present && ReadObjectFromFileRefusing(&scratch, kStatsFileName, kStatsFileFlags))
         CopyFrom(scratch);

@@ -185,3 +185,15 @@ TEST_F(StatsFile, KilledSavesAlwaysLeaveAWholeFile)
         EXPECT_TRUE(points == 1 || points == 1000 || points == 2000) << "kill " << kill << ": " << points;
     }
 }
+
+TEST_F(StatsFile, EmptyPlayerSlotsAreDropped)
+{
+    m_Folder.WriteFile("Stats.dat", "CStats\r\n{\r\n\tPlayers=Array\r\n\t{\r\n\t\tArray Count=2\r\n\t\tPlayer=\r\n"
+                                    "\t\tPlayer=CPlayerStats\r\n\t\t{\r\n\t\t\tName=Ines\r\n\t\t}\r\n\t}\r\n"
+                                    "\tCurrent Player=1\r\n}\r\n");
+    std::unique_ptr<CStats> stats = Reloaded();
+    EXPECT_TRUE(m_Boxes.Boxes().empty());
+    ASSERT_EQ(stats->GetPlayerCount(), 1u);
+    EXPECT_EQ(stats->m_CurrentPlayer, 0u);
+    EXPECT_STREQ(stats->GetCurrentPlayer()->m_Name.GetText(), "Ines");
+}
