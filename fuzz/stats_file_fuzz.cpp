@@ -15,10 +15,10 @@
 #include "engine/object/libraries/library_catalogue.h"
 #include "engine/platform/file_system.h"
 #include "fuzz/support/fuzz_input.h"
-#include "game/bricks/round_set.h"
 #include "game/playfield/playfield.h"
 #include "game/records/stats.h"
 #include "tests/support/playfield_fixtures.h"
+#include "tests/support/test_round_set.h"
 
 namespace {
 
@@ -29,7 +29,6 @@ constexpr int32_t kPlayedSteps = 60;
 struct CResumeSet
 {
     std::unique_ptr<CTestRound> rounds[3];
-    CRoundSet roundSet;
     std::unique_ptr<CPlayfield> playfield;
 
     CResumeSet()
@@ -39,13 +38,13 @@ struct CResumeSet
         SetCurrentFolder(GetFuzzFolder());
         SetDataFolder("Data");
         InitCatalogueLibrary(GetGeneralObjectList(), LIBRARY_GENERAL_OBJECTS);
+        CTestRoundSet* roundSet = MakeCurrentTestRoundSet("Vantrell Pellucine Standard");
         const char* const names[] = {"Gates", "Moat", "Keep"};
         for (int32_t i = 0; i < 3; i++)
         {
             rounds[i] = std::make_unique<CTestRound>(names[i], std::vector<TestBrickKind>{TestBrickKind::Required});
-            roundSet.AddRound(rounds[i].get());
+            roundSet->AddRound(rounds[i].get());
         }
-        SetCurrentRoundSet(&roundSet);
         playfield = std::make_unique<CPlayfield>();
     }
 

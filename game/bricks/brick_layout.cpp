@@ -12,10 +12,15 @@ VP_IMPLEMENT_CLASS(CBrickLayout, CObject, 1.0f)
 void CBrickLayout::RegisterProperties(CClassInfo* classInfo)
 {
     classInfo->AddProperty(new TextProperty("Display Name", VP_MEMBER(m_DisplayName), EDITOR_EDITABLE, ""));
+    classInfo->AddProperty(new TextProperty("Author", VP_MEMBER(m_Author), EDITOR_EDITABLE, ""));
     classInfo->AddProperty(new TextProperty("Note 1", VP_MEMBER(m_Note1), EDITOR_EDITABLE, ""));
+    classInfo->AddProperty(new TextProperty("Note 2", VP_MEMBER(m_Note2), EDITOR_EDITABLE, ""));
+    classInfo->AddProperty(new TextProperty("Note 3", VP_MEMBER(m_Note3), EDITOR_EDITABLE, ""));
+    classInfo->AddProperty(new TextProperty("Note 4", VP_MEMBER(m_Note4), EDITOR_EDITABLE, ""));
+    classInfo->AddProperty(new TextProperty("Note 5", VP_MEMBER(m_Note5), EDITOR_EDITABLE, ""));
     classInfo->AddProperty(new UnsignedIntProperty("Power-Ups/Additional Chance Of Getting Conditional Extra Life",
-                                                   VP_MEMBER(m_AdditionalChanceOfConditionalExtraLife),
-                                                   EDITOR_EDITABLE, 0, nullptr, 0, 0));
+                                                   VP_MEMBER(m_AdditionalChanceOfConditionalExtraLife), EDITOR_EDITABLE,
+                                                   0, nullptr, 0, 0));
 }
 
 CBrickLayout::CBrickLayout()
@@ -35,12 +40,6 @@ void CBrickLayout::GiveAutomaticPowerUps(CSprite*)
 
 void CBrickLayout::CaptureThumbnail(bool)
 {
-}
-
-bool CBrickLayout::IsMarkedNoRings() const
-{
-    static const char kMarker[] = "No Rings";
-    return m_Note1.CompareNoCaseN(kMarker, sizeof(kMarker) - 1) == 0;
 }
 
 uint32_t CBrickLayout::TotalPowerUpWeight() const

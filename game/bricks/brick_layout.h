@@ -20,12 +20,6 @@ public:
 
     // The power-ups the round gives the ship with every served ball.
     void GiveAutomaticPowerUps(CSprite* shipSprite);
-    // Keeps a small picture of the round as it stands on screen, for the
-    // round choosers; unforced, a round that has one keeps it.
-    virtual void CaptureThumbnail(bool force);
-    // Whether the designer marked the round as one without rings to find
-    // (a tutorial): its note begins with "No Rings".
-    bool IsMarkedNoRings() const;
 
     // The chances of the "PowerUp" entries 1 .. n-1 summed (0 below two
     // entries; saturating); entry 0, no power-up, never takes part.
@@ -34,9 +28,19 @@ public:
     // walking entries 1, 2, ..., the first whose running sum exceeds r; 0
     // for none.
     int32_t PickPowerUp(uint32_t r) const;
+    // Keeps a small picture of the round as it stands on screen, for the
+    // round choosers; unforced, a round that has one keeps it.
+    virtual void CaptureThumbnail(bool force);
 
     CString m_DisplayName;
+    CString m_Author;
+    // Free texts; "Note 1" of a set's first round also carries the ring
+    // marker.
     CString m_Note1;
+    CString m_Note2;
+    CString m_Note3;
+    CString m_Note4;
+    CString m_Note5;
     uint32_t m_AdditionalChanceOfConditionalExtraLife;
     // The chance of each "PowerUp" entry by index; missing entries have 0.
     std::vector<uint32_t> m_PowerUpChances;

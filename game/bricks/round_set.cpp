@@ -1,18 +1,22 @@
 #include "game/bricks/round_set.h"
 
+#include "engine/core/settings/paths.h"
+#include "engine/object/properties/text_property.h"
 #include "game/bricks/brick_layout.h"
-#include "game/records/player_stats.h"
+#include "game/bricks/round_set_library.h"
 
-VP_IMPLEMENT_CLASS(CRoundSet, CObject, 1.0f)
+VP_IMPLEMENT_ABSTRACT_CLASS(CRoundSet, CObject, 1.0f)
 
 namespace {
 
-CRoundSet* s_pCurrentRoundSet = nullptr;
+const char kNoRingsMarker[] = "No Rings";
 
 } // namespace
 
-void CRoundSet::RegisterProperties(CClassInfo*)
+void CRoundSet::RegisterProperties(CClassInfo* classInfo)
 {
+    classInfo->AddProperty(new TextProperty("Display Name", VP_MEMBER(m_DisplayName), EDITOR_EDITABLE, ""));
+    classInfo->AddProperty(new TextProperty("Author", VP_MEMBER(m_Author), EDITOR_EDITABLE, ""));
 }
 
 CRoundSet::CRoundSet()
@@ -25,26 +29,34 @@ CRoundSet::~CRoundSet()
     DestroyProperties(SGetClassInfo());
 }
 
-CBrickLayout* CRoundSet::GetRound(int32_t index) const
+void CRoundSet::GetDisplayName(CString& out)
 {
-    if (index < 0 || static_cast<uint32_t>(index) >= m_Rounds.GetCount())
-        return nullptr;
-    return m_Rounds[static_cast<uint32_t>(index)];
+    if (m_DisplayName.HasText())
+    {
+        out = m_DisplayName;
+        return;
+    }
+    out.Empty();
+    CResourceLibrary<CRoundSet>& library = GetRoundSetLibrary();
+    const int32_t index = library.IndexOfObject(this);
+    if (index != -1)
+        out = GetFileNamePart(library.GetName(static_cast<uint32_t>(index)));
 }
 
 uint32_t CRoundSet::GetRingTotal() const
 {
-    const uint32_t total = m_Rounds.GetCount() * CPlayerStatsForRoundSet::kRingsPerRound;
+    const uint32_t count = GetRoundCount();
+    if (count == 0)
+        return 0;
+    uint32_t total = 5 * count;
     const CBrickLayout* first = GetRound(0);
-    return first != nullptr && first->IsMarkedNoRings() ? total - CPlayerStatsForRoundSet::kRingsPerRound : total;
+    if (first != nullptr && first->m_Note1.CompareNoCaseN(kNoRingsMarker, sizeof(kNoRingsMarker) - 1) == 0)
+        total -= 5;
+    return total;
 }
 
-CRoundSet* GetCurrentRoundSet()
+uint32_t CRoundSet::GetCheckpointCount() const
 {
-    return s_pCurrentRoundSet;
-}
-
-void SetCurrentRoundSet(CRoundSet* roundSet)
-{
-    s_pCurrentRoundSet = roundSet;
+    const uint32_t count = GetRoundCount();
+    return count == 0 ? 0 : (count - 1) / kRoundsPerCheckpoint + 1;
 }

@@ -9,8 +9,8 @@
 #include "game/bricks/brick_layer.h"
 #include "game/bricks/brick_layout.h"
 #include "game/bricks/named_object_table.h"
-#include "game/bricks/round_set.h"
-#include "game/bricks/rounds_library.h"
+#include "game/bricks/round_set_library.h"
+#include "game/bricks/round_library.h"
 #include "game/bricks/script_reference_to_target.h"
 #include "game/playfield/first_behaviour.h"
 #include "game/playfield/music_mixer.h"
@@ -117,9 +117,9 @@ CBrickLayout* CPlayfield::FetchRound(int32_t round, bool standAlone) const
     if (!standAlone)
     {
         const CRoundSet* set = GetCurrentRoundSet();
-        return set != nullptr ? set->GetRound(round) : nullptr;
+        return set != nullptr && round >= 0 ? set->GetRound(static_cast<uint32_t>(round)) : nullptr;
     }
-    CResourceLibrary<CBrickLayout>& rounds = GetRoundsLibrary();
+    CResourceLibrary<CBrickLayout>& rounds = GetRoundLibrary();
     const uint32_t count = rounds.GetCount();
     if (count == 0)
         return nullptr;

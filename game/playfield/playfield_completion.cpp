@@ -5,14 +5,13 @@
 
 #include "engine/app/sound/sound_list.h"
 #include "engine/blit/blit_normal.h"
-#include "engine/core/settings/paths.h"
 #include "engine/graphics/dirty_rect_frame.h"
 #include "engine/graphics/screen_frame.h"
 #include "engine/graphics/slides/frame_overlay.h"
 #include "engine/graphics/slides/slide_show.h"
 #include "engine/graphics/slides/text_substitution_list.h"
 #include "engine/graphics/stand_alone_frame_list.h"
-#include "game/bricks/round_set.h"
+#include "game/bricks/round_set_library.h"
 #include "game/playfield/long_date.h"
 #include "game/playfield/playfield.h"
 #include "game/playfield/playfield_hooks.h"
@@ -39,11 +38,14 @@ void CPlayfield::FillStatsTags(TextSubstitutionList& list) const
     const CGameStats& game = stats.GetCurrentGame();
     CPlayerStatsForRoundSet* record = stats.GetCurrentRoundSetStats();
     const CGameStats& career = record->m_CareerTotals;
-    const CRoundSet* roundSet = GetCurrentRoundSet();
+    CRoundSet* roundSet = GetCurrentRoundSet();
+    CString roundSetName;
+    if (roundSet != nullptr)
+        roundSet->GetDisplayName(roundSetName);
     CString date;
     FormatCurrentDate(date);
 
-    list.Add(CString("%s[roundPack]"), CString(GetFileNamePart(stats.GetRoundSetName().GetText())));
+    list.Add(CString("%s[roundPack]"), roundSetName);
     list.Add(CString("%s[difficulty]"), DifficultyName(game.m_LevelOfDifficulty));
     list.Add(CString("%s[score]"), static_cast<int32_t>(game.m_PointsScored));
     list.Add(CString("%s[playerName]"), stats.GetCurrentPlayer()->m_Name);
@@ -65,8 +67,7 @@ void CPlayfield::CompleteGame()
     GetSoundList().PlayByName("Completed Game.wav");
     TextSubstitutionList tags;
     FillStatsTags(tags);
-    const bool standardSet =
-        CString(GetFileNamePart(GetStats().GetRoundSetName().GetText())).CompareNoCase(kStandardRoundSetName) == 0;
+    const bool standardSet = IsStandardRoundSet();
     CFrame* picture = FindNamedFrame(standardSet ? "Completed Game" : "Splash");
     if (picture == nullptr)
         return;

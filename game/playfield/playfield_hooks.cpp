@@ -10,6 +10,7 @@ constinit CPlayfieldHooks s_PlayfieldHooks = {
     []() -> int32_t { return 1; },
     []() {},
     [](const char*) {},
+    [](int32_t, bool) {},
     [](int32_t) -> CPlayerControls* { return nullptr; },
     []() -> int32_t { return 2; },
     []() -> CDirtyRectFrame* { return nullptr; },

@@ -27,6 +27,9 @@ struct CPlayfieldHooks
     void (*RestartBallCountIndication)();
     // The tutorial page of that name, unless the player has seen it.
     void (*ShowTutorialPage)(const char* pageName);
+    // The "Tutorial" entry of that index, unless the player has seen it and
+    // it is not forced; index 0 shows nothing.
+    void (*ShowTutorial)(int32_t page, bool forced);
     // Player 0..2's controls; none when the player has none.
     CPlayerControls* (*GetPlayerControls)(int32_t player);
     // How much of a background the player's machine can afford: 0 none of

@@ -13,9 +13,9 @@ namespace {
 
 CLocalizedString s_GuestName("Anonymous Guest");
 
-} // namespace
+const char* const kStandardRoundSet = "Vantrell Pellucine Standard";
 
-const char* const kStandardRoundSetName = "Vantrell Pellucine Standard";
+} // namespace
 
 void CStats::RegisterProperties(CClassInfo* classInfo)
 {
@@ -36,7 +36,7 @@ void CStats::RegisterProperties(CClassInfo* classInfo)
 }
 
 CStats::CStats()
-    : m_RoundSetName(kStandardRoundSetName)
+    : m_RoundSetName(kStandardRoundSet)
 {
     ConstructProperties(SGetClassInfo());
     SetDefaults();

@@ -30,10 +30,16 @@ public:
     // lives of that moment: what suspending a game keeps. Never saved.
     CSuspendedGameStats& GetSuspendScratch() { return m_SuspendScratch; }
 
-    // Which round set's records GetCurrentRoundSetStats answers: the file
-    // name part of the set's library name.
+    // The current round set: its index in the "Round Sets" library, and
+    // its name there, whose file-name part keys the records
+    // GetCurrentRoundSetStats answers.
+    int32_t GetRoundSet() const { return m_RoundSet; }
     const CString& GetRoundSetName() const { return m_RoundSetName; }
-    void SetRoundSetName(const CString& name) { m_RoundSetName = name; }
+    void SetRoundSet(int32_t index, const CString& name)
+    {
+        m_RoundSet = index;
+        m_RoundSetName = name;
+    }
 
     // Gives an empty list its guest profile and brings "Current Player"
     // back into the list.
@@ -68,13 +74,11 @@ public:
 
 private:
     CSuspendedGameStats m_SuspendScratch;
+    int32_t m_RoundSet = 0;
     CString m_RoundSetName;
     // Set while a damaged records file could not be kept aside.
     bool m_SavesRefused = false;
 };
-
-// The round set the game comes with, by the file name of its library item.
-extern const char* const kStandardRoundSetName;
 
 // The records file's name, in the program folder.
 extern const char* const kStatsFileName;

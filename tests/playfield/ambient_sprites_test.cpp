@@ -11,6 +11,7 @@
 #include "engine/core/maths/random_r250.h"
 #include "engine/graphics/sequence.h"
 #include "game/bricks/brick_base.h"
+#include "game/bricks/brick_style_sheet.h"
 #include "game/playfield/animate_at_interval.h"
 #include "game/playfield/fish_ai.h"
 #include "game/playfield/game_sprite.h"
@@ -155,6 +156,9 @@ public:
         m_Name = "Wreck";
     }
     Polygon2D* GetCollisionPolygon(CSprite*) override { return &m_Shape; }
+    const CString& GetTypeDisplayName() const override { return m_Name; }
+    bool MustBeDestroyedToFinish() const override { return true; }
+    CClassInfo* GetStyleSheetClass() const override { return CBrickStyleSheet::SGetClassInfo(); }
 
     Polygon2D m_Shape;
 };

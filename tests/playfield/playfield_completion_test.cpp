@@ -9,7 +9,9 @@
 #include "engine/graphics/screen_frame.h"
 #include "engine/graphics/slides/frame_overlay.h"
 #include "engine/graphics/stand_alone_frame_list.h"
+#include "game/bricks/round_set_library.h"
 #include "game/records/stats.h"
+#include "tests/support/test_round_set.h"
 #include "tests/support/fake_display_device.h"
 #include "tests/support/frame_pixels.h"
 #include "tests/support/playfield_fixtures.h"
@@ -63,15 +65,16 @@ protected:
 
 TEST_F(PlayfieldCompletionTest, FinishedSetShowsItsPictureAndKeepsAScreenshot)
 {
+    MakeCurrentTestRoundSet("Vantrell Pellucine Standard");
     const struct
     {
         const char* set;
         uint16_t pixel;
-    } cases[] = {{"Vantrell Pellucine Standard", kStandardPixel}, {"Reef Walk", kOtherPixel}};
+    } cases[] = {{"Vantrell Pellucine Standard", kStandardPixel}, {"Test Set", kOtherPixel}};
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.set);
-        GetStats().SetRoundSetName(CString(c.set));
+        SelectRoundSet(static_cast<uint32_t>(GetRoundSetLibrary().Find(c.set, -1)));
         const int32_t soundsBefore = SoundPlays("Completed Game.wav");
         const size_t shotsBefore = Count("SaveScreenshot Vantrell Win Screen %02d.jpg");
         m_pPlayfield->CompleteGame();

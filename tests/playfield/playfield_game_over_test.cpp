@@ -10,6 +10,7 @@
 #include "engine/graphics/slides/text_substitution_list.h"
 #include "engine/object/properties/array_property.h"
 #include "game/playfield/long_date.h"
+#include "engine/core/settings/paths.h"
 #include "game/records/stats.h"
 #include "tests/support/playfield_fixtures.h"
 
@@ -27,7 +28,7 @@ protected:
         other->m_Name = "Other";
         const ArrayProperty* players = static_cast<const ArrayProperty*>(CStats::SGetClassInfo()->FindProperty("Players"));
         *static_cast<CObject**>(players->AppendElement(&stats)) = other;
-        ArchiveGames(*other->GetRoundSetStats(CString(kStandardRoundSetName)), n, points);
+        ArchiveGames(*other->GetRoundSetStats(CString(GetFileNamePart(stats.GetRoundSetName().GetText()))), n, points);
     }
 
     static void ArchiveGames(CPlayerStatsForRoundSet& record, uint32_t n, uint32_t points)
@@ -57,6 +58,12 @@ protected:
         return std::find(Calls().begin(), Calls().end(), call) != Calls().end();
     }
     static CPlayerStatsForRoundSet& Record() { return *GetStats().GetCurrentRoundSetStats(); }
+    // The current player's record of the set as the records file holds it.
+    static const CSuspendedGameStats* SavedSuspendedGame(CStats& reread)
+    {
+        reread.Reload();
+        return reread.GetCurrentPlayer()->GetRoundSetStats(CString("Test Set"))->m_pSuspendedGame;
+    }
 };
 
 TEST_F(PlayfieldGameOverTest, GameWithoutPointsGoesBackToTheMenuUnrecorded)
@@ -86,7 +93,7 @@ TEST_F(PlayfieldGameOverTest, ScoreRanksAmongEveryonesGamesAndIsArchived)
     // The archived game is in the file, not only in memory.
     CStats reread;
     reread.Reload();
-    EXPECT_EQ(reread.GetCurrentPlayer()->GetRoundSetStats(CString(kStandardRoundSetName))->m_AllGamesPlayedCount, 4u);
+    EXPECT_EQ(reread.GetCurrentPlayer()->GetRoundSetStats(CString("Test Set"))->m_AllGamesPlayedCount, 4u);
 }
 
 TEST_F(PlayfieldGameOverTest, FirstGameIsThePersonalBest)
@@ -154,7 +161,7 @@ protected:
         for (int32_t i = 3; i < 13; i++)
         {
             m_Rounds.push_back(std::make_unique<CTestRound>("More", std::vector<TestBrickKind>{TestBrickKind::Required}));
-            m_RoundSet.AddRound(m_Rounds.back().get());
+            m_pRoundSet->AddRound(m_Rounds.back().get());
         }
     }
 };
@@ -170,8 +177,7 @@ TEST_F(PlayfieldSuspendTest, SuspendedGameResumesAtTheStartOfItsRound)
     ASSERT_TRUE(m_pPlayfield->SuspendGame());
 
     CStats reread;
-    reread.Reload();
-    const CSuspendedGameStats* saved = reread.GetCurrentRoundSetStats()->m_pSuspendedGame;
+    const CSuspendedGameStats* saved = SavedSuspendedGame(reread);
     ASSERT_NE(saved, nullptr);
     EXPECT_EQ(saved->m_BallsLeft, 2u);
     EXPECT_EQ(saved->m_EndingRoundNumber, 12u);
@@ -186,8 +192,7 @@ TEST_F(PlayfieldSuspendTest, SuspendedGameResumesAtTheStartOfItsRound)
     EXPECT_EQ(Record().m_pSuspendedGame, nullptr);
     EXPECT_EQ(GetStats().GetSuspendScratch().m_BallsLeft, 2u);
     CStats afterResume;
-    afterResume.Reload();
-    EXPECT_EQ(afterResume.GetCurrentRoundSetStats()->m_pSuspendedGame, nullptr);
+    EXPECT_EQ(SavedSuspendedGame(afterResume), nullptr);
 }
 
 // A record naming what the game cannot start changes nothing.
@@ -256,7 +261,7 @@ TEST_F(PlayfieldSuspendTest, EndScreenTagsAddThisGameToTheCareer)
     {
         const char* tag;
         const char* value;
-    } cases[] = {{"%s[roundPack]", "Vantrell Pellucine Standard"},
+    } cases[] = {{"%s[roundPack]", "Test Set"},
                  {"%s[difficulty]", "Hard"},
                  {"%s[score]", "1,234"},
                  {"%s[playerName]", "Ines"},

@@ -22,7 +22,7 @@ protected:
     // A game on the round with its bricks, play begun.
     void Play(int32_t round, std::vector<TestBrickKind> bricks)
     {
-        static_cast<CTestRound*>(m_RoundSet.GetRound(round))->m_Bricks = std::move(bricks);
+        static_cast<CTestRound*>(m_pRoundSet->GetRound(static_cast<uint32_t>(round)))->m_Bricks = std::move(bricks);
         ASSERT_TRUE(m_pPlayfield->NewGame(round, 1, false, false, false, false));
         Step();
         ASSERT_FALSE(m_pPlayfield->IsLayingBricks());
@@ -155,10 +155,11 @@ TEST_F(PlayfieldRoundEndTest, LastRoundOfTheSetEndsTheGameAndCountsAFirstComplet
         Step();
         EXPECT_TRUE(m_pPlayfield->m_GameOver);
         EXPECT_EQ(m_pPlayfield->m_GameOverDelay, 0.0f);
-        // No delay: the next step leaves play for the game-over screen.
-        const uint32_t left = Calls("GoToMainMenu");
+        // No delay: the next step leaves play for the game-over screen of
+        // the scored game.
+        const uint32_t shown = Calls("OpenStatisticsWindow");
         Step();
-        EXPECT_EQ(Calls("GoToMainMenu"), left + 1);
+        EXPECT_EQ(Calls("OpenStatisticsWindow"), shown + 1);
     }
 }
 
@@ -255,7 +256,7 @@ TEST_F(PlayfieldRoundEndTest, LostBallsCostLivesThenTheGame)
 TEST_F(PlayfieldRoundEndTest, HarderSettingHintAfterManyRoundsOnAnEasySetting)
 {
     for (int32_t i = 0; i < 32; i++)
-        m_RoundSet.AddRound(m_Rounds[2].get());
+        m_pRoundSet->AddRound(m_Rounds[2].get());
     struct Case
     {
         uint32_t lastDifficulty;

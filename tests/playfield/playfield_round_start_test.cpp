@@ -10,7 +10,8 @@
 #include "engine/graphics/fonts/font_library.h"
 #include "engine/graphics/on_screen_message.h"
 #include "game/bricks/brick_optional.h"
-#include "game/bricks/rounds_library.h"
+#include "game/bricks/round_library.h"
+#include "game/bricks/round_set_library.h"
 #include "game/bricks/script_reference_to_target.h"
 #include "game/playfield/animate_sprite_ai.h"
 #include "game/playfield/ball_ai.h"
@@ -182,7 +183,7 @@ TEST_F(PlayfieldTest, StandAloneRoundHidesTheShipAndServesNothing)
     EXPECT_FALSE(m_pPlayfield->m_GameOver);
     // A stand-alone index past the library's end plays its first round.
     ASSERT_TRUE(m_pPlayfield->StartRound(9, true));
-    EXPECT_EQ(m_pPlayfield->GetCurrentRound(), GetRoundsLibrary().GetItemObject(0));
+    EXPECT_EQ(m_pPlayfield->GetCurrentRound(), GetRoundLibrary().GetItemObject(0));
 }
 
 TEST_F(PlayfieldTest, BackgroundWithoutScoreBoardWidensTheClipAndMakesANonGameRound)
@@ -234,15 +235,17 @@ TEST_F(PlayfieldTest, RoundsTheSetDoesNotHoldStartNothing)
 {
     ASSERT_TRUE(m_pPlayfield->NewGame(0, 1, false, false, false, false));
     GetStats().GetCurrentGame().m_PointsScored = 300;
-    CRoundSet empty;
+    const int32_t testSet = GetStats().GetRoundSet();
+    MakeCurrentTestRoundSet("Empty");
+    const int32_t emptySet = GetStats().GetRoundSet();
     struct Case
     {
-        CRoundSet* set;
+        int32_t set;
         int32_t round;
     };
-    for (const Case& c : {Case{&empty, 0}, Case{&m_RoundSet, 5}, Case{&m_RoundSet, -1}})
+    for (const Case& c : {Case{emptySet, 0}, Case{testSet, 5}, Case{testSet, -1}})
     {
-        SetCurrentRoundSet(c.set);
+        SelectRoundSet(static_cast<uint32_t>(c.set));
         EXPECT_FALSE(m_pPlayfield->NewGame(c.round, 0, false, false, false, false));
         EXPECT_FALSE(m_pPlayfield->StartRound(c.round, false));
         EXPECT_EQ(m_pPlayfield->m_RoundIndex, 0);
@@ -251,8 +254,8 @@ TEST_F(PlayfieldTest, RoundsTheSetDoesNotHoldStartNothing)
         EXPECT_EQ(m_pPlayfield->m_pBricks->Count(), 2);
         EXPECT_EQ(Layer()->m_Starts, 1);
     }
-    SetCurrentRoundSet(&m_RoundSet);
-    GetRoundsLibrary().DeleteAllItems();
+    SelectRoundSet(static_cast<uint32_t>(testSet));
+    GetRoundLibrary().DeleteAllItems();
     EXPECT_FALSE(m_pPlayfield->StartRound(0, true));
 }
 

@@ -7,7 +7,8 @@
 
 #include "engine/core/maths/random_r250.h"
 #include "game/bricks/brick_layout.h"
-#include "game/bricks/round_set.h"
+#include "game/bricks/round_set_library.h"
+#include "tests/support/test_round_set.h"
 #include "game/playfield/game_sprite.h"
 #include "game/playfield/playfield.h"
 #include "game/playfield/power_up_base.h"
@@ -39,8 +40,7 @@ protected:
             library.AddItemWithObject(kind, name);
         }
         ASSERT_EQ(library.Find("Extra Ball", -1), EXTRA_BALL);
-        m_RoundSet.AddRound(&m_Round);
-        SetCurrentRoundSet(&m_RoundSet);
+        MakeCurrentTestRoundSet("Test Set")->AddRound(&m_Round);
         m_pPlayfield = std::make_unique<CPlayfield>();
         m_Source.SetPosition(Vector2{120.25f, 80.5f});
         GameRandom().SeedFromTick(2024);
@@ -49,7 +49,7 @@ protected:
     void TearDown() override
     {
         m_pPlayfield.reset();
-        SetCurrentRoundSet(nullptr);
+        GetRoundSetLibrary().DeleteAllItems();
         GetPowerUpLibrary().DeleteAllItems();
     }
 
@@ -76,7 +76,6 @@ protected:
     }
 
     CBrickLayout m_Round;
-    CRoundSet m_RoundSet;
     std::unique_ptr<CPlayfield> m_pPlayfield;
     CSprite m_Source;
 };

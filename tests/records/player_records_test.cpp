@@ -87,11 +87,11 @@ TEST(PlayerRecordsTest, RoundSetRecordFoundIgnoringCaseOrMade)
 {
     CStats stats;
     stats.ApplyPlayerRules();
-    stats.SetRoundSetName("Rounds/My Set");
+    stats.SetRoundSet(1, "Rounds/My Set");
     CPlayerStatsForRoundSet* record = stats.GetCurrentRoundSetStats();
     EXPECT_STREQ(record->m_RoundSetName.GetText(), "My Set");
     EXPECT_TRUE(record->HasCompletedRound(0));
-    stats.SetRoundSetName("MY SET");
+    stats.SetRoundSet(2, "MY SET");
     EXPECT_EQ(stats.GetCurrentRoundSetStats(), record);
     EXPECT_EQ(stats.GetCurrentPlayer()->m_RoundSetCount, 1u);
 }

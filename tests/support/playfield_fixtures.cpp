@@ -8,7 +8,8 @@
 #include "engine/object/libraries/general_objects.h"
 #include "engine/object/libraries/library_catalogue.h"
 #include "game/bricks/brick_optional.h"
-#include "game/bricks/rounds_library.h"
+#include "game/bricks/round_library.h"
+#include "game/bricks/round_set_library.h"
 #include "game/playfield/playfield_hooks.h"
 #include "game/records/stats.h"
 #include "engine/core/strings/ref_string.h"
@@ -146,6 +147,9 @@ ScopedPlayfieldHooks::ScopedPlayfieldHooks()
     hooks.GetPointsDisplayFactor = [] { return s_PointsFactor; };
     hooks.RestartBallCountIndication = [] { s_Calls.push_back("RestartBallCountIndication"); };
     hooks.ShowTutorialPage = [](const char* page) { s_Calls.push_back(std::string("ShowTutorialPage ") + page); };
+    hooks.ShowTutorial = [](int32_t page, bool forced) {
+        s_Calls.push_back("ShowTutorial " + std::to_string(page) + (forced ? " forced" : ""));
+    };
     hooks.GetPlayerControls = [](int32_t player) -> CPlayerControls* { return player == 0 ? &s_Controls : nullptr; };
     hooks.GetBackgroundDetailLevel = [] { return s_DetailLevel; };
     hooks.GetDrawFrame = [] { return s_pDrawFrame; };
@@ -199,16 +203,15 @@ void PlayfieldTest::SetUp()
     m_Rounds.push_back(std::make_unique<CTestRound>(
         "Moat", std::vector<TestBrickKind>{TestBrickKind::Required, TestBrickKind::Optional}, &m_WithScoreBoard));
     m_Rounds.push_back(std::make_unique<CTestRound>("Keep", std::vector<TestBrickKind>{TestBrickKind::Required}));
+    m_pRoundSet = MakeCurrentTestRoundSet("Test Set");
     for (const auto& round : m_Rounds)
-        m_RoundSet.AddRound(round.get());
-    SetCurrentRoundSet(&m_RoundSet);
-    GetRoundsLibrary().AddItemWithObject(new CTestRound("Attract", std::vector<TestBrickKind>{TestBrickKind::Required}),
+        m_pRoundSet->AddRound(round.get());
+    GetRoundLibrary().AddItemWithObject(new CTestRound("Attract", std::vector<TestBrickKind>{TestBrickKind::Required}),
                                          "Attract");
 
     CStats& stats = GetStats();
     stats.CopyFrom(CStats());
     stats.ApplyPlayerRules();
-    stats.SetRoundSetName(CString(kStandardRoundSetName));
     stats.GetCurrentPlayer()->m_LastSelectedDifficulty = 1;
     m_pPlayfield = std::make_unique<CPlayfield>();
 }
@@ -217,8 +220,8 @@ void PlayfieldTest::TearDown()
 {
     m_pPlayfield.reset();
     SetHudDisplay(nullptr);
-    SetCurrentRoundSet(nullptr);
-    GetRoundsLibrary().DeleteAllItems();
+    GetRoundSetLibrary().DeleteAllItems();
+    GetRoundLibrary().DeleteAllItems();
     GetGeneralObjectList().DeleteAllItems();
     GetSoundList().Mount("Sound List", "No Sounds", ".wav", ".ogg");
     GetSoundManager().Shutdown();

@@ -12,7 +12,7 @@
 #include "game/bricks/brick_base.h"
 #include "game/bricks/brick_layer.h"
 #include "game/bricks/brick_layout.h"
-#include "game/bricks/round_set.h"
+#include "game/bricks/brick_style_sheet.h"
 #include "game/playfield/game_sprite.h"
 #include "game/playfield/player_controls.h"
 #include "game/playfield/playfield.h"
@@ -20,6 +20,7 @@
 #include "tests/support/archive_test_folder.h"
 #include "tests/support/block_glyphs.h"
 #include "tests/support/manual_audio_output.h"
+#include "tests/support/test_round_set.h"
 
 // A brick of the tests: required or not, counting its round starts.
 class CGameStats;
@@ -35,6 +36,8 @@ public:
 
     bool MustBeDestroyedToFinish() const override { return m_Required; }
     void OnRoundStart() override { m_RoundStarts++; }
+    const CString& GetTypeDisplayName() const override { return m_Name; }
+    CClassInfo* GetStyleSheetClass() const override { return CBrickStyleSheet::SGetClassInfo(); }
 
     bool m_Required;
     int32_t m_RoundStarts = 0;
@@ -174,6 +177,7 @@ protected:
     CBackgroundDefinition m_NoScoreBoard;
     CBackgroundDefinition m_WithScoreBoard;
     std::vector<std::unique_ptr<CTestRound>> m_Rounds;
-    CRoundSet m_RoundSet;
+    // Owned by the "Round Sets" library.
+    CTestRoundSet* m_pRoundSet = nullptr;
     std::unique_ptr<CPlayfield> m_pPlayfield;
 };

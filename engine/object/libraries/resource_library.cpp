@@ -660,6 +660,16 @@ bool CObjectLibrary::SaveItem(uint32_t index)
     return SaveObjectToFile(m_Items[index]->m_pObject, path.GetText(), 0);
 }
 
+void CObjectLibrary::RemoveAt(uint32_t index)
+{
+    EnsureEnumerated();
+    if (index >= m_Items.GetCount())
+        return;
+    DeleteItem(m_Items[index]);
+    m_Items.RemoveAt(index);
+    RebuildFolderTree();
+}
+
 uint32_t CObjectLibrary::AddFoundFile(const char* name)
 {
     CResourceLibraryItem* item = new CResourceLibraryItem;

@@ -129,6 +129,9 @@ public:
     // Writes the item's object to its own file, making its folder when it
     // is missing.
     bool SaveItem(uint32_t index);
+    // Takes the item out of the list and deletes its object; its file stays.
+    // Later items move down one index. Indices beyond the count are ignored.
+    void RemoveAt(uint32_t index) override;
 
     // The enumeration's sink appends every name it finds; answers the count.
     uint32_t AddFoundFile(const char* name);

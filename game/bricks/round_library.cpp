@@ -1,6 +1,6 @@
-#include "game/bricks/rounds_library.h"
+#include "game/bricks/round_library.h"
 
-CResourceLibrary<CBrickLayout>& GetRoundsLibrary()
+CResourceLibrary<CBrickLayout>& GetRoundLibrary()
 {
     static CResourceLibrary<CBrickLayout> library(LIBRARY_ROUNDS);
     return library;

@@ -4,5 +4,6 @@
 #include "game/bricks/brick_layout.h"
 
 // "Rounds": every level file of the data folder; the rounds played behind
-// the menus are named by their index here.
-CResourceLibrary<CBrickLayout>& GetRoundsLibrary();
+// the menus and the rounds of separate-files sets are named by their index
+// here.
+CResourceLibrary<CBrickLayout>& GetRoundLibrary();

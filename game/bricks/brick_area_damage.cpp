@@ -1,0 +1,67 @@
+#include "game/bricks/brick_base.h"
+
+#include <cmath>
+
+#include "game/playfield/first_behaviour.h"
+#include "game/playfield/game_sprite.h"
+#include "game/playfield/playfield.h"
+
+namespace {
+
+constexpr float kFramesPerSecond = 60.0f;
+constexpr uint32_t kLongestCountdown = 99;
+
+// Frames for a delay: truncated toward zero, 0 becomes 1, and a negative,
+// NaN or above-99 result becomes 99. Worked out before any conversion, so
+// no value (NaN, huge, negative) reaches an undefined float-to-integer
+// conversion.
+uint32_t CountdownFrames(float seconds)
+{
+    const float frames = seconds * kFramesPerSecond;
+    if (!(frames > -1.0f && frames < static_cast<float>(kLongestCountdown + 1)))
+        return kLongestCountdown;
+    const int64_t whole = static_cast<int64_t>(frames);
+    return whole == 0 ? 1 : static_cast<uint32_t>(whole);
+}
+
+} // namespace
+
+void DamageArea(CSprite* centre, float radiusX, float radiusY, float delay)
+{
+    const CPlayfield* playfield = GetPlayfield();
+    // A radius of 0 would divide by zero below, and a negative one names no
+    // area: neither reaches anything.
+    if (playfield == nullptr || centre == nullptr || !(radiusX > 0.0f) || !(radiusY > 0.0f))
+        return;
+    const float stretch = radiusX / radiusY;
+    for (CSprite* sprite = playfield->m_pBricks->GetHead(); sprite != nullptr; sprite = sprite->GetNext())
+    {
+        CBrickBase* brick = FirstBehaviourAs<CBrickBase>(sprite);
+        if (brick == nullptr || brick->IsDestroyed())
+            continue;
+        const float dx = centre->m_Position.x - sprite->m_Position.x;
+        const float dy = stretch * (centre->m_Position.y - sprite->m_Position.y);
+        if (dx * dx + dy * dy > radiusX * radiusX)
+            continue;
+        if (delay == 0.0f)
+            brick->Destroy(BrickDestroyInfo{nullptr, false});
+        else
+            brick->ArmCountdown(delay);
+    }
+}
+
+void CBrickBase::DamageAreaAround(float radiusX, float radiusY, float delay)
+{
+    DamageArea(m_pSprite, radiusX, radiusY, delay);
+}
+
+void CBrickBase::ArmCountdown(float seconds)
+{
+    if (!IsIndestructible())
+        m_DestructionCountdown = CountdownFrames(seconds);
+}
+
+void CBrickBase::OnCountdownExpired()
+{
+    Destroy(BrickDestroyInfo{nullptr, false});
+}
