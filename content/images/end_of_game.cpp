@@ -43,6 +43,7 @@ static void MakeCountDownBubble(CContentTree& tree, const char* item)
     picture.FillEllipse(16, 16, 15, 15, {20, 40, 90, 200});
     picture.FillEllipse(16, 16, 13, 13, {60, 110, 200, 200});
     AddPictureFile(tree, item, picture, item);
+    AddObjectFile(tree, "Resources/Ball Count Down.txt", "CStandAloneFrame\n{\n}\n", item);
 }
 
 // The figures of the end screens, one tag or two a line, under the title.

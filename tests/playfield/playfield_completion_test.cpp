@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/app/sound/sound_list.h"
 #include "engine/core/settings/settings.h"
 #include "engine/graphics/pixel_formats.h"
 #include "engine/graphics/screen_frame.h"
@@ -31,6 +32,8 @@ protected:
     void SetUp() override
     {
         PlayfieldTest::SetUp();
+        m_Folder.WriteFile("Data/Sounds/Completed Game.wav", FileBytes("Data/Sounds/Score.wav"));
+        ASSERT_EQ(GetSoundList().Mount("Sound List", "Sounds", ".wav", ".ogg"), 7u);
         InitPixelFormatTables("Palettes", "GamePalette");
         m_PreviousSettings = GetGeneralSettings().GetFileName();
         GetGeneralSettings().SetFileName(Absolute("Game.CFG").c_str());

@@ -185,9 +185,9 @@ void PlayfieldTest::SetUp()
     GetSoundManager().SetSoundLimit(16);
     const std::string wave = PcmWave(1, 22050, 16, Samples16(std::vector<int16_t>(50, 500)));
     for (const char* name : {"Start Round.wav", "Ball In Play.wav", "Lost Ball.wav", "Game Over.wav",
-                             "Level Ending Tune.wav", "Score.wav", "Completed Game.wav"})
+                             "Level Ending Tune.wav", "Score.wav"})
         m_Folder.WriteFile(std::string("Data/Sounds/") + name, wave);
-    ASSERT_EQ(GetSoundList().Mount("Sound List", "Sounds", ".wav", ".ogg"), 7u);
+    ASSERT_EQ(GetSoundList().Mount("Sound List", "Sounds", ".wav", ".ogg"), 6u);
     m_Folder.WriteFile("Data/Resources/Brick Layer.Object.txt", "CTestBrickLayer\r\n{\r\n}\r\n");
     InitCatalogueLibrary(GetGeneralObjectList(), LIBRARY_GENERAL_OBJECTS);
     CTestBrickLayer::s_Stepped = false;

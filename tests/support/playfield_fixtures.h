@@ -31,6 +31,9 @@ public:
     explicit CTestBrick(bool required = true, const char* name = "")
         : m_Required(required)
     {
+        // The brick base constructs its properties; their values are the
+        // kind's to set, as every real kind does.
+        SetDefaults();
         m_Name = name;
     }
 
