@@ -3,7 +3,8 @@
 #include "content/content_items.h"
 
 // The sounds of a round's life: its start, the serve, a lost ball, the end
-// of the game, the cleared round's fanfare and each bonus of the tally.
+// of the game, the cleared round's fanfare, each bonus of the tally and the
+// fanfare of a won round set.
 
 // A rising two-note call.
 static void MakeStartRound(CContentTree& tree, const char* item)
@@ -60,9 +61,24 @@ static void MakeScore(CContentTree& tree, const char* item)
     AddSynthesizedSound(tree, item, synth, item);
 }
 
+// A rising fanfare of four chords: a round set is won.
+static void MakeCompletedGame(CContentTree& tree, const char* item)
+{
+    CSynth synth(2.4);
+    const int roots[] = {0, 5, 7, 12};
+    for (int i = 0; i < 4; i++)
+    {
+        for (int interval : {0, 4, 7})
+            synth.AddTone(0.4 * i, 2.4 - 0.4 * i, NoteHz(roots[i] + interval), NoteHz(roots[i] + interval), 0.18,
+                          EWaveShape::Triangle, {0.005, 2});
+    }
+    AddSynthesizedSound(tree, item, synth, item);
+}
+
 static CContentItemRegistration s_StartRound("Sounds/Start Round.wav", MakeStartRound);
 static CContentItemRegistration s_BallInPlay("Sounds/Ball In Play.wav", MakeBallInPlay);
 static CContentItemRegistration s_LostBall("Sounds/Lost Ball.wav", MakeLostBall);
 static CContentItemRegistration s_GameOver("Sounds/Game Over.wav", MakeGameOver);
 static CContentItemRegistration s_LevelEndingTune("Sounds/Level Ending Tune.wav", MakeLevelEndingTune);
 static CContentItemRegistration s_Score("Sounds/Score.wav", MakeScore);
+static CContentItemRegistration s_CompletedGame("Sounds/Completed Game.wav", MakeCompletedGame);

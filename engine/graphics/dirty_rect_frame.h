@@ -72,6 +72,7 @@ public:
     // Not owned; null clears it.
     void SetBoundsOverride(const CRect* bounds) { m_pBoundsOverride = bounds; }
     void SetMarkMode(int32_t mode) { m_MarkMode = mode; }
+    int32_t GetMarkMode() const { return m_MarkMode; }
     void InvalidateAll();
     // Copies the dirty cells of the current surface onto the destination.
     void PresentDirty(CFrameInterface* destination, CBlitType* blitType);

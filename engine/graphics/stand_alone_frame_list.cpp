@@ -85,6 +85,13 @@ CStandAloneFrameList& GetFrameList()
     return s_Frames;
 }
 
+CFrame* FindNamedFrame(const char* name)
+{
+    CStandAloneFrameList& frames = GetFrameList();
+    const int32_t index = frames.Find(name, -1);
+    return index < 0 ? nullptr : frames.GetItemObject(static_cast<uint32_t>(index));
+}
+
 CStandAloneFrameList& GetInterfaceTextureList()
 {
     static CStandAloneFrameList s_InterfaceTextures(LIBRARY_USER_INTERFACE_TEXTURES);

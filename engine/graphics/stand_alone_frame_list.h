@@ -45,6 +45,9 @@ private:
 
 // The "Frames" list and the "User Interface Textures" list.
 CStandAloneFrameList& GetFrameList();
+// The "Frames" item of that name; none when the list lacks it, for the
+// pictures a data set may leave out.
+CFrame* FindNamedFrame(const char* name);
 CStandAloneFrameList& GetInterfaceTextureList();
 // The interface textures' one step: the display-depth conversion (dithered
 // except at 8 bits), set before the list is initialised.

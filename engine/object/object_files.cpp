@@ -11,6 +11,7 @@
 #include "engine/core/files/open_stream.h"
 #include "engine/core/files/stream.h"
 #include "engine/core/lists/virtual_array.h"
+#include "engine/core/program/error_report.h"
 #include "engine/core/settings/paths.h"
 #include "engine/object/class_info.h"
 #include "engine/object/class_registry.h"
@@ -118,6 +119,21 @@ bool ReadObjectFromFile(CObject* object, const char* fileName, uint32_t flags)
 bool ReadObjectFromStream(CObject* object, CObjectStream& stream)
 {
     return LoadObjectText(object, stream);
+}
+
+bool ReadObjectFromFileRefusing(CObject* object, const char* fileName, uint32_t flags)
+{
+    return RunRefusingReports(
+        [&]
+        {
+            // The compressed open reads the whole file, and reads a plainly
+            // written one as it stands.
+            CObjectStream stream;
+            if (!stream.Open(fileName, flags | OPEN_READ | OPEN_COMPRESSED | OPEN_NO_REPORT))
+                return false;
+            CCurrentFileScope currentFile(fileName);
+            return LoadObjectText(object, stream);
+        });
 }
 
 bool SaveObjectToFile(CObject* object, const char* fileName, uint32_t flags)

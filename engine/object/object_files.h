@@ -22,6 +22,11 @@ CObject* LoadObjectFromFile(const char* fileName, uint32_t flags, bool resave, C
 // answers false.
 bool ReadObjectFromFile(CObject* object, const char* fileName, uint32_t flags);
 bool ReadObjectFromStream(CObject* object, CObjectStream& stream);
+// For files the player's progress lives in: read whole, plain or as one
+// compressed block, and never ending the program. False, with no report
+// shown, for a file that does not open or whose data would have raised a
+// fatal report; the object is then half read and the caller drops it.
+bool ReadObjectFromFileRefusing(CObject* object, const char* fileName, uint32_t flags);
 
 // Writes the object's text form, but only when it differs from the file's
 // bytes, so an unchanged object leaves the file and its time alone. Objects

@@ -138,6 +138,10 @@ void CBrickLayout::GiveAutomaticPowerUps(CSprite*)
 {
 }
 
+void CBrickLayout::CaptureThumbnail(bool)
+{
+}
+
 uint32_t CBrickLayout::TotalPowerUpWeight() const
 {
     const size_t kinds = std::min<size_t>(GetPowerUpLibrary().GetCount(), m_PowerUpChances.size());

@@ -80,6 +80,9 @@ public:
     // walking entries 1, 2, ..., the first whose running sum exceeds r; 0
     // for none.
     int32_t PickPowerUp(uint32_t r) const;
+    // Keeps a small picture of the round as it stands on screen, for the
+    // round choosers; unforced, a round that has one keeps it.
+    virtual void CaptureThumbnail(bool force);
 
     uint32_t GetBrickCount() const { return m_BrickCount; }
     CBrickBase* GetBrick(uint32_t index) const { return m_pBricks[index]; }

@@ -9,6 +9,9 @@
 #include "game/playfield/sprite_list.h"
 
 class CBackgroundDefinition;
+class CDirtyRectFrame;
+class CMessageStream;
+class TextSubstitutionList;
 class CBallAI;
 class CBrickBase;
 class CBrickLayer;
@@ -104,8 +107,38 @@ public:
     void CheckLostBall();
     // Mode 1 waits two seconds before the game-over screen.
     void EndGame(int32_t mode);
+    // The finished game goes into the records and the statistics window
+    // opens with where it ranks; a game of 0 points goes back to the menu.
     void ShowGameOverScore();
+    // The completion picture of a round set finished for the first time.
     void CompleteGame();
+    // Zeroes the score of a game in play and marks it cheated; the message
+    // shows whenever asked.
+    void MarkCheatUsed(bool showMessage);
+    // The game as it stood when the current round started goes into the
+    // round set's record; answers whether the records file was written.
+    bool SuspendGame();
+    // Starts the round set's suspended game again; false, with nothing
+    // changed, when there is none or it names a round or difficulty the
+    // game does not have.
+    bool ResumeGame();
+    // The end screens' tags and their values.
+    void FillStatsTags(TextSubstitutionList& list) const;
+
+    // Drawing (playfield_draw.cpp): the round's layers clipped to the
+    // playfield, the static layers of a repaint, and the overlays above the
+    // score board.
+    void Draw(CDirtyRectFrame* frame);
+    void DrawBackground(CDirtyRectFrame* frame);
+    void DrawOverlays(CDirtyRectFrame* frame);
+    // The mid-ground sequence's current frame, at the full detail level.
+    void DrawMidLayer(CDirtyRectFrame* frame);
+    // The drawing records (playfield_draw_records.cpp).
+    void RecordDrawSpriteList(CMessageStream& stream, CSpriteList* list);
+    void RecordClipRect(CMessageStream& stream, bool on);
+    void RecordDrawMidLayer(CMessageStream& stream);
+    // The recorder's stream while it records; none otherwise.
+    static CMessageStream* GetRecordingStream();
 
     // Effects (playfield_effects.cpp). Generators are indices of the
     // "Particle Generators" list; particle types given replace the
@@ -203,6 +236,9 @@ private:
     void EnterGameOver();
     void ShowHintForEasierSetting();
     bool IsGameRoundWithScoreBoard() const;
+    void DrawList(CDirtyRectFrame* frame, CSpriteList* list);
+    void DrawGameOverPicture(CDirtyRectFrame* frame);
+    void DrawResumeCountDown(CDirtyRectFrame* frame);
 
     // The general object "Brick Layer", looked up once.
     int32_t m_BrickLayerIndex;

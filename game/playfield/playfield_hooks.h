@@ -2,12 +2,16 @@
 
 #include <cstdint>
 
+class CDirtyRectFrame;
+class CFrameInterface;
+class CGameStats;
 class CPlayerControls;
+class CString;
 
 // What the playfield asks of the game controller and the score board above
 // it. The front end fills the table at start-up; until then every call is a
-// harmless no-op, the points factor is 1, no player has controls and the
-// background detail is the full 2.
+// harmless no-op, the points factor is 1, no player has controls, the
+// detail level is 2, there is no draw frame and the game is not in play.
 struct CPlayfieldHooks
 {
     // The whole screen is drawn again next frame (a new background).
@@ -28,8 +32,27 @@ struct CPlayfieldHooks
     void (*ShowTutorial)(int32_t page, bool forced);
     // Player 0..2's controls; none when the player has none.
     CPlayerControls* (*GetPlayerControls)(int32_t player);
-    // 0, 1 or 2; backgrounds bring their creatures to life only at 2.
+    // How much of a background the player's machine can afford: 0 none of
+    // the pictures, 1 the still ones, 2 everything with shadows
+    // and the background's creatures alive.
     int32_t (*GetBackgroundDetailLevel)();
+    // The frame the game draws into; none before the screen is set up.
+    CDirtyRectFrame* (*GetDrawFrame)();
+    // The game controller runs the game (not a menu or a window over it).
+    bool (*IsInPlayState)();
+    // The game controller leaves play for its other state.
+    void (*LeavePlay)();
+    // The statistics window on the difficulty's page, highlighting the
+    // archived game (none when it was not archived), with the message.
+    void (*OpenStatisticsWindow)(uint32_t difficulty, CGameStats* archivedGame, const CString& message);
+    // Saves the frame as a screenshot under the first free name of the
+    // pattern (a printf pattern with one number).
+    void (*SaveScreenshot)(const char* pattern, CFrameInterface* frame);
+    // The main menu's channel logo, drawn over a picture round.
+    void (*DrawChannelLogo)(CFrameInterface* frame);
+    // The level editor's marks of the background's items of that layer
+    // (0 front, 1 back); only while the editor is open.
+    void (*DrawBackgroundEditorMarks)(CFrameInterface* frame, int32_t layerKey);
 };
 
 CPlayfieldHooks& GetPlayfieldHooks();

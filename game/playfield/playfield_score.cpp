@@ -105,13 +105,3 @@ void CPlayfield::EndGame(int32_t mode)
         GetEditorHooks().OpenLevelEditor();
 }
 
-void CPlayfield::ShowGameOverScore()
-{
-    // The game-over screen with the high scores comes with the statistics
-    // window; until then the game goes back to the menu.
-    GetPlayfieldHooks().GoToMainMenu();
-}
-
-void CPlayfield::CompleteGame()
-{
-}

@@ -1,5 +1,7 @@
 #include "game/records/game_stats.h"
 
+#include <algorithm>
+
 #include "engine/object/properties/bool_property.h"
 #include "engine/object/properties/float_property.h"
 #include "engine/object/properties/int64_property.h"
@@ -44,6 +46,34 @@ CGameStats::CGameStats()
 CGameStats::~CGameStats()
 {
     DestroyProperties(SGetClassInfo());
+}
+
+void CGameStats::MergeSum(const CGameStats& game)
+{
+    m_StartingRoundNumber = 0;
+    m_EndingRoundNumber = std::max(m_EndingRoundNumber, game.m_EndingRoundNumber);
+    m_BricksDestroyed += game.m_BricksDestroyed;
+    m_CoinsCollected += game.m_CoinsCollected;
+    m_BallsLost += game.m_BallsLost;
+    m_PointsScored += game.m_PointsScored;
+    m_GamesFinished += game.m_GamesFinished;
+    m_SecondsPlayed += game.m_SecondsPlayed;
+    m_LevelOfDifficulty = 0;
+    m_UsedCheat = m_UsedCheat || game.m_UsedCheat;
+}
+
+void CGameStats::MergeBest(const CGameStats& game)
+{
+    m_StartingRoundNumber = 0;
+    m_EndingRoundNumber = std::max(m_EndingRoundNumber, game.m_EndingRoundNumber);
+    m_BricksDestroyed = std::max(m_BricksDestroyed, game.m_BricksDestroyed);
+    m_CoinsCollected = std::max(m_CoinsCollected, game.m_CoinsCollected);
+    m_BallsLost = std::max(m_BallsLost, game.m_BallsLost);
+    m_PointsScored = std::max(m_PointsScored, game.m_PointsScored);
+    m_LevelOfDifficulty = std::max(m_LevelOfDifficulty, game.m_LevelOfDifficulty);
+    m_SecondsPlayed = std::max(m_SecondsPlayed, game.m_SecondsPlayed);
+    m_UsedCheat = m_UsedCheat || game.m_UsedCheat;
+    m_GamesFinished += game.m_GamesFinished;
 }
 
 void CSuspendedGameStats::RegisterProperties(CClassInfo* classInfo)

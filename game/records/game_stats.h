@@ -29,6 +29,14 @@ public:
     uint32_t m_LevelOfDifficulty;
     bool m_UsedCheat;
     uint32_t m_GamesFinished;
+
+    // Folds a finished game into a record of sums: counts add (wrapping),
+    // the furthest round and any cheat are kept; the round it started at,
+    // the difficulty and the times mean nothing for many games.
+    void MergeSum(const CGameStats& game);
+    // Folds a finished game into a record of bests: each count keeps the
+    // larger, any cheat is kept for good, and the games are counted.
+    void MergeBest(const CGameStats& game);
 };
 
 // A game put aside at the start of a round, with the lives to give back.

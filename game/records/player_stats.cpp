@@ -61,6 +61,35 @@ void CPlayerStatsForRoundSet::RaiseHighestRound(uint32_t round)
     m_HighestRoundCompleted = std::max(m_HighestRoundCompleted, round);
 }
 
+uint32_t CPlayerStatsForRoundSet::TotalRingsFound() const
+{
+    uint32_t total = 0;
+    for (uint32_t i = 0; i < m_MostRingsFoundCount; i++)
+        total += std::min(m_MostRingFoundPerRound[i], kRingsPerRound);
+    return total;
+}
+
+uint32_t CPlayerStatsForRoundSet::CountHigherScores(uint32_t points, uint32_t difficulty) const
+{
+    uint32_t count = 0;
+    for (uint32_t i = 0; i < m_AllGamesPlayedCount; i++)
+    {
+        const CGameStats* game = m_AllGamesPlayed[i];
+        if (game != nullptr && game->m_PointsScored > points && game->m_LevelOfDifficulty == difficulty)
+            count++;
+    }
+    return count;
+}
+
+CGameStats* CPlayerStatsForRoundSet::ArchiveGame(const CGameStats& game)
+{
+    CGameStats* copy = new CGameStats;
+    copy->CopyFrom(game);
+    const ArrayProperty* games = static_cast<const ArrayProperty*>(SGetClassInfo()->FindProperty("All Games Played"));
+    *static_cast<CObject**>(games->AppendElement(this)) = copy;
+    return copy;
+}
+
 void CPlayerStats::RegisterProperties(CClassInfo* classInfo)
 {
     classInfo->AddProperty(new TextProperty("Name", VP_MEMBER(m_Name), EDITOR_EDITABLE, ""));

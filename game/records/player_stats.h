@@ -11,12 +11,22 @@ class CPlayerStatsForRoundSet : public CObject
 {
     VP_DECLARE_CLASS(CPlayerStatsForRoundSet)
 public:
+    // What a round holds, and so the most of it a player can find.
+    static constexpr uint32_t kRingsPerRound = 5;
+
     CPlayerStatsForRoundSet();
     ~CPlayerStatsForRoundSet() override;
 
     // Round 0 counts as completed from the start, so its checkpoint is open.
     bool HasCompletedRound(uint32_t round) const { return m_HighestRoundCompleted >= round; }
     void RaiseHighestRound(uint32_t round);
+    // Rings found over the set: each round counts at most the five it
+    // holds.
+    uint32_t TotalRingsFound() const;
+    // Archived games at the difficulty with more points (ties do not count).
+    uint32_t CountHigherScores(uint32_t points, uint32_t difficulty) const;
+    // A copy of the game at the end of the high-score list.
+    CGameStats* ArchiveGame(const CGameStats& game);
 
     CString m_RoundSetName;
     uint32_t m_LastSelectedCheckPoint;

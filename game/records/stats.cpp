@@ -54,6 +54,15 @@ CPlayerStatsForRoundSet* CStats::GetCurrentRoundSetStats()
 
 void CStats::ApplyPlayerRules()
 {
+    // A hand-edited file may leave a player slot empty; every user of the
+    // list expects a profile in each.
+    uint32_t kept = 0;
+    for (uint32_t i = 0; i < m_PlayerCount; i++)
+    {
+        if (m_Players[i] != nullptr)
+            m_Players[kept++] = m_Players[i];
+    }
+    m_PlayerCount = kept;
     if (m_PlayerCount == 0)
     {
         CPlayerStats* guest = new CPlayerStats;
@@ -69,7 +78,7 @@ CStats& GetStats()
 {
     static CStats* stats = [] {
         CStats* made = new CStats;
-        made->ApplyPlayerRules();
+        made->Reload();
         return made;
     }();
     return *stats;

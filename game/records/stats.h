@@ -45,6 +45,24 @@ public:
     // back into the list.
     void ApplyPlayerRules();
 
+    // The records file in the program folder (stats_file.cpp). Reload
+    // takes the file only when it reads whole; a damaged one is kept aside
+    // under "Stats.dat.bad-N", untouched, the records start afresh and the
+    // player is told once. Save answers whether the file was written; it
+    // never writes over a damaged file it could not keep aside.
+    void Reload();
+    bool Save();
+
+    // The end of a game that scored (stats_merge.cpp): the current game is
+    // finished, folded into the player's and everyone's sums and bests and
+    // saved.
+    bool FinishGame();
+    // A copy of the current game in the current player's high-score list.
+    CGameStats* ArchiveCurrentGame();
+    // Every player's archived games of the current round set at the
+    // difficulty with more points.
+    uint32_t CountHigherScoresAllPlayers(uint32_t points, uint32_t difficulty);
+
     uint32_t m_PlayerCount;
     uint32_t m_PlayerCapacity;
     CPlayerStats** m_Players;
@@ -58,7 +76,12 @@ private:
     CSuspendedGameStats m_SuspendScratch;
     int32_t m_RoundSet = 0;
     CString m_RoundSetName;
+    // Set while a damaged records file could not be kept aside.
+    bool m_SavesRefused = false;
 };
+
+// The records file's name, in the program folder.
+extern const char* const kStatsFileName;
 
 // The one record set, built with its guest profile on first use.
 CStats& GetStats();

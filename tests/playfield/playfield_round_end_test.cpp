@@ -155,10 +155,11 @@ TEST_F(PlayfieldRoundEndTest, LastRoundOfTheSetEndsTheGameAndCountsAFirstComplet
         Step();
         EXPECT_TRUE(m_pPlayfield->m_GameOver);
         EXPECT_EQ(m_pPlayfield->m_GameOverDelay, 0.0f);
-        // No delay: the next step leaves play for the game-over screen.
-        const uint32_t left = Calls("GoToMainMenu");
+        // No delay: the next step leaves play for the game-over screen of
+        // the scored game.
+        const uint32_t shown = Calls("OpenStatisticsWindow");
         Step();
-        EXPECT_EQ(Calls("GoToMainMenu"), left + 1);
+        EXPECT_EQ(Calls("OpenStatisticsWindow"), shown + 1);
     }
 }
 

@@ -13,6 +13,7 @@
 #include "game/bricks/round_set_library.h"
 #include "game/playfield/playfield_hooks.h"
 #include "game/records/stats.h"
+#include "engine/core/strings/ref_string.h"
 #include "tests/support/sound_fixtures.h"
 #include "tests/support/sprite_fixtures.h"
 
@@ -113,8 +114,13 @@ Polygon2D TestSquare(float half)
 std::vector<std::string> ScopedPlayfieldHooks::s_Calls;
 int32_t ScopedPlayfieldHooks::s_PointsFactor = 1;
 bool ScopedPlayfieldHooks::s_EditorOpen = false;
-int32_t ScopedPlayfieldHooks::s_DetailLevel = 2;
 CPlayerControls ScopedPlayfieldHooks::s_Controls;
+int32_t ScopedPlayfieldHooks::s_DetailLevel = 2;
+bool ScopedPlayfieldHooks::s_InPlay = true;
+CDirtyRectFrame* ScopedPlayfieldHooks::s_pDrawFrame = nullptr;
+uint32_t ScopedPlayfieldHooks::s_StatisticsDifficulty = 0;
+CGameStats* ScopedPlayfieldHooks::s_pStatisticsGame = nullptr;
+std::string ScopedPlayfieldHooks::s_StatisticsMessage;
 
 struct ScopedPlayfieldHooks::Saved
 {
@@ -128,8 +134,13 @@ ScopedPlayfieldHooks::ScopedPlayfieldHooks()
     s_Calls.clear();
     s_PointsFactor = 1;
     s_EditorOpen = false;
-    s_DetailLevel = 2;
     s_Controls = CPlayerControls();
+    s_DetailLevel = 2;
+    s_InPlay = true;
+    s_pDrawFrame = nullptr;
+    s_StatisticsDifficulty = 0;
+    s_pStatisticsGame = nullptr;
+    s_StatisticsMessage.clear();
     CPlayfieldHooks& hooks = GetPlayfieldHooks();
     hooks.InvalidateScreen = [] { s_Calls.push_back("InvalidateScreen"); };
     hooks.SetRoundBanner = [] { s_Calls.push_back("SetRoundBanner"); };
@@ -143,6 +154,22 @@ ScopedPlayfieldHooks::ScopedPlayfieldHooks()
     };
     hooks.GetPlayerControls = [](int32_t player) -> CPlayerControls* { return player == 0 ? &s_Controls : nullptr; };
     hooks.GetBackgroundDetailLevel = [] { return s_DetailLevel; };
+    hooks.GetDrawFrame = [] { return s_pDrawFrame; };
+    hooks.IsInPlayState = [] { return s_InPlay; };
+    hooks.LeavePlay = [] { s_Calls.push_back("LeavePlay"); };
+    hooks.OpenStatisticsWindow = [](uint32_t difficulty, CGameStats* game, const CString& message) {
+        s_Calls.push_back("OpenStatisticsWindow");
+        s_StatisticsDifficulty = difficulty;
+        s_pStatisticsGame = game;
+        s_StatisticsMessage = message.GetText();
+    };
+    hooks.SaveScreenshot = [](const char* pattern, CFrameInterface*) {
+        s_Calls.push_back(std::string("SaveScreenshot ") + pattern);
+    };
+    hooks.DrawChannelLogo = [](CFrameInterface*) { s_Calls.push_back("DrawChannelLogo"); };
+    hooks.DrawBackgroundEditorMarks = [](CFrameInterface*, int32_t layer) {
+        s_Calls.push_back("DrawBackgroundEditorMarks " + std::to_string(layer));
+    };
     GetEditorHooks().IsLevelEditorOpen = [] { return s_EditorOpen; };
     GetEditorHooks().OpenLevelEditor = [] { s_Calls.push_back("OpenLevelEditor"); };
 }
@@ -208,8 +235,8 @@ void PlayfieldTest::SetUp()
                                          "Attract");
 
     CStats& stats = GetStats();
-    stats.ResetCurrentGame();
-    stats.GetCurrentRoundSetStats()->SetDefaults();
+    stats.CopyFrom(CStats());
+    stats.ApplyPlayerRules();
     stats.GetCurrentPlayer()->m_LastSelectedDifficulty = 1;
     m_pPlayfield = std::make_unique<CPlayfield>();
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/core/geometry/polygon2d.h"
+#include "engine/graphics/dirty_rect_frame.h"
 #include "engine/graphics/frame.h"
 #include "game/bricks/background_definition.h"
 #include "game/bricks/brick_base.h"
@@ -23,12 +24,17 @@
 #include "tests/support/test_round_set.h"
 
 // A brick of the tests: required or not, counting its round starts.
+class CGameStats;
+
 class CTestBrick : public CBrickBase
 {
 public:
     explicit CTestBrick(bool required = true, const char* name = "")
         : m_Required(required)
     {
+        // The brick base constructs its properties; their values are the
+        // kind's to set, as every real kind does.
+        SetDefaults();
         m_Name = name;
     }
 
@@ -60,9 +66,13 @@ public:
         m_pBackground = background;
     }
 
+    // Counts the captures, each remembering whether it was forced.
+    void CaptureThumbnail(bool force) override { m_Captures.push_back(force); }
+
     std::vector<TestBrickKind> m_Bricks;
     // The theme the test brick layer sets; none for none.
     CBackgroundDefinition* m_pBackground;
+    std::vector<bool> m_Captures;
 };
 
 // The brick layer of the tests: Start lays the round's bricks hidden and
@@ -122,9 +132,15 @@ public:
     static std::vector<std::string> s_Calls;
     static int32_t s_PointsFactor;
     static bool s_EditorOpen;
-    static int32_t s_DetailLevel;
     // Player 0's controls, whose "Shoot" the test holds.
     static CPlayerControls s_Controls;
+    static int32_t s_DetailLevel;
+    static bool s_InPlay;
+    static CDirtyRectFrame* s_pDrawFrame;
+    // What the last statistics window was opened with.
+    static uint32_t s_StatisticsDifficulty;
+    static CGameStats* s_pStatisticsGame;
+    static std::string s_StatisticsMessage;
 
 private:
     struct Saved;
@@ -139,7 +155,8 @@ void AddPlayfieldSequences(ListedSequences& sequences);
 // A data folder with the sounds and pictures of the playfield, the ship and
 // the balls and the test brick layer, a playfield, the text box, a round
 // set of three rounds and the stand-alone "Attract" round; the records'
-// current game and round-set record start fresh.
+// current game and round-set record start fresh, with the guest alone
+// playing the standard round set.
 class PlayfieldTest : public ArchiveTestFolder
 {
 protected:

@@ -1,5 +1,6 @@
 #include "engine/core/program/error_report.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -9,9 +10,15 @@
 
 static bool s_FatalExitInProgress = false;
 static FatalExitHook s_FatalExitHook = nullptr;
+static int s_RefusingDepth = 0;
 
 void ShowErrorReport(const char* title, const char* text)
 {
+    if (s_RefusingDepth > 0)
+    {
+        std::fprintf(stderr, "Refused report: %s: %s\n", title ? title : "", text ? text : "");
+        return;
+    }
     std::string caption = "\"VivuVarur Explanation\" - ";
     caption += title ? title : "";
 
@@ -36,6 +43,8 @@ FatalExitHook SetFatalExitHook(FatalExitHook hook)
 
 void ExitAfterFatalError(int exitCode)
 {
+    if (s_RefusingDepth > 0)
+        throw RefusedReport();
     // The process goes on after a hook, so the flag stays down for it.
     if (s_FatalExitHook)
         s_FatalExitHook();
@@ -46,4 +55,14 @@ void ExitAfterFatalError(int exitCode)
 bool IsFatalExitInProgress()
 {
     return s_FatalExitInProgress;
+}
+
+void EnterRefusingReports()
+{
+    s_RefusingDepth++;
+}
+
+void LeaveRefusingReports()
+{
+    s_RefusingDepth--;
 }

@@ -30,3 +30,37 @@ bool IsFatalExitInProgress();
 // if one does, the program exits all the same. Answers the previous hook.
 typedef void (*FatalExitHook)();
 FatalExitHook SetFatalExitHook(FatalExitHook hook);
+
+// A reader of files that belong to the player (his records) runs inside
+// this scope: a report its data raises is not shown and ends nothing; the
+// reader throws RefusedReport back to RunRefusingReports, which answers
+// false, and the caller keeps the file aside and goes on with defaults.
+// Losing the program to a damaged record file would lose every profile in
+// it; a report would only tell the player what the caller says better.
+struct RefusedReport
+{
+};
+
+// The scope's edges; RunRefusingReports pairs them.
+void EnterRefusingReports();
+void LeaveRefusingReports();
+
+// True when the reader ran to its end; false when its data would have
+// raised a fatal report.
+template <typename Reader>
+bool RunRefusingReports(Reader reader)
+{
+    struct Scope
+    {
+        Scope() { EnterRefusingReports(); }
+        ~Scope() { LeaveRefusingReports(); }
+    } scope;
+    try
+    {
+        return reader();
+    }
+    catch (const RefusedReport&)
+    {
+        return false;
+    }
+}

@@ -222,15 +222,18 @@ CFrameOverlayLibrary& GetFrameOverlayLibrary()
     return library;
 }
 
-bool FindPictureWithOverlays(const char* name, CFrame*& picture, CFrameOverlayOptions*& overlays)
+CFrameOverlayOptions* FindNamedOverlays(const char* name)
 {
-    CStandAloneFrameList& frames = GetFrameList();
-    const int32_t index = frames.Find(name, -1);
-    if (index < 0)
-        return false;
-    picture = frames.GetItemObject(static_cast<uint32_t>(index));
     CFrameOverlayLibrary& sets = GetFrameOverlayLibrary();
     const int32_t set = sets.Find(name, -1);
-    overlays = set >= 0 ? sets.GetItemObject(static_cast<uint32_t>(set)) : nullptr;
+    return set >= 0 ? sets.GetItemObject(static_cast<uint32_t>(set)) : nullptr;
+}
+
+bool FindPictureWithOverlays(const char* name, CFrame*& picture, CFrameOverlayOptions*& overlays)
+{
+    if (GetFrameList().Find(name, -1) < 0)
+        return false;
+    picture = FindNamedFrame(name);
+    overlays = FindNamedOverlays(name);
     return true;
 }

@@ -68,6 +68,9 @@ public:
 
 CFrameOverlayLibrary& GetFrameOverlayLibrary();
 
+// The overlay set of that name; none when the library lacks it.
+CFrameOverlayOptions* FindNamedOverlays(const char* name);
+
 // A picture shown with its texts: the frame of that name in "Frames" and,
 // when "Frame Overlay Options" holds one of the same name, that overlay set
 // (else null). False, and both left alone, when "Frames" lacks the picture.
