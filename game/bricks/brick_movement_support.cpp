@@ -13,15 +13,6 @@
 #include "game/bricks/script_position.h"
 #include "game/playfield/game_sprite.h"
 
-float WrapAngle(float angle)
-{
-    if (angle < 0.0f)
-        return angle + kTwoPi;
-    if (angle >= kTwoPi)
-        return angle - kTwoPi;
-    return angle;
-}
-
 float ProjectOntoSegment(const Vector2& p1, const Vector2& p2, const Vector2& s, float* outAngle)
 {
     const float dx = p2.x - p1.x;

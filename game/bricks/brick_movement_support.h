@@ -2,6 +2,7 @@
 
 #include "engine/core/color/color.h"
 #include "engine/core/geometry/vector2d.h"
+#include "game/playfield/rotate_vector.h"
 
 class CFrameInterface;
 class CScriptPosition;
@@ -21,9 +22,6 @@ constexpr float STOP_NEVER = -2.0f;
 // segment's angle in [0, 2 pi) goes out when asked. A segment of a pixel or
 // less answers 0.
 float ProjectOntoSegment(const Vector2& p1, const Vector2& p2, const Vector2& s, float* outAngle = nullptr);
-
-// The angle brought into [0, 2 pi) by one turn at most.
-float WrapAngle(float angle);
 
 // The fraction one update adds to a move taking the seconds.
 float ProgressPerUpdate(float seconds);

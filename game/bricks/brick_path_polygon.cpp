@@ -76,7 +76,7 @@ bool CBrickPathPolygon::AppearsWithoutBrickLayer() const
     return true;
 }
 
-bool CBrickPathPolygon::LetsBallPassThrough(CBallAI*) const
+bool CBrickPathPolygon::LetsBallPassThrough(CHitterOfBricks*) const
 {
     return true;
 }

@@ -29,7 +29,7 @@ public:
     const CString& GetTypeDisplayName() const override;
     const char* GetDefaultNamePrefix() const override;
     bool AppearsWithoutBrickLayer() const override;
-    bool LetsBallPassThrough(CBallAI* ball) const override;
+    bool LetsBallPassThrough(CHitterOfBricks* hitter) const override;
     bool MustBeDestroyedToFinish() const override;
     CClassInfo* GetStyleSheetClass() const override;
     void ApplyStyleSheet() override;

@@ -4,11 +4,6 @@
 
 #include "engine/core/maths/maths_tables.h"
 
-namespace {
-
-const float TWO_PI = 6.2831855f;
-
-} // namespace
 
 Vector2 RotateVector(const Vector2& v, float angle)
 {
@@ -30,8 +25,8 @@ float WrapAngle(float angle)
 {
     if (!std::isfinite(angle))
         return 0.0f;
-    angle = std::fmod(angle, TWO_PI);
+    angle = std::fmod(angle, kTwoPi);
     if (angle < 0.0f)
-        angle += TWO_PI;
-    return angle >= TWO_PI ? 0.0f : angle;
+        angle += kTwoPi;
+    return angle >= kTwoPi ? 0.0f : angle;
 }
