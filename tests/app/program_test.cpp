@@ -11,6 +11,7 @@
 #include <sstream>
 #include <string>
 
+#include "tests/support/brick_data.h"
 #include "tests/support/scoped_temp_folder.h"
 
 namespace fs = std::filesystem;
@@ -29,6 +30,7 @@ protected:
         // Start-up needs one font object in the data folder, or stops with
         // "no font in Fonts"; nothing here draws text, so it is never read.
         m_Temp.WriteFile("program/Data/Resources/Fonts/Plain.FONT.TXT", "CFont\r\n{\r\n}\r\n");
+        WriteStartUpBrickStyles(m_Temp.Path() + "program/Data");
         fs::create_directories(m_Temp.Path() + "runtime");
         fs::copy_file(VP_PROGRAM_PATH, Program());
     }

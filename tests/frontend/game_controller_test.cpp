@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <string>
 #include <utility>
 
 #include "engine/app/game_services.h"
@@ -11,6 +10,7 @@
 #include "engine/graphics/screen_frame.h"
 #include "engine/graphics/slides/slide_show.h"
 #include "game/frontend/game_controller.h"
+#include "tests/support/brick_data.h"
 #include "tests/support/fake_display_device.h"
 #include "tests/support/font_strip_files.h"
 #include "tests/support/font_test_folder.h"
@@ -42,11 +42,7 @@ protected:
         setenv("XDG_CONFIG_HOME", Absolute("config").c_str(), 1);
         m_PreviousServices = SetGameServices(&m_Services);
         m_Display.SetModes({{800, 600, 16}});
-        // Start-up finds the brick styles by name: the placeholder and the
-        // two that aliases name.
-        for (const char* style : {"!None", "Ball Accelerator", "Ball Decelerator"})
-            m_Folder.WriteFile(std::string("Data/Resources/Brick Style Sheets/") + style + ".BrickStyleSheet",
-                               "CBrickStyleSheetNormal\r\n{\r\n}\r\n");
+        WriteStartUpBrickStyles(Absolute("Data"));
     }
 
     void TearDown() override

@@ -16,6 +16,8 @@
 #include "engine/object/object.h"
 #include "engine/object/reference_visitor.h"
 #include "engine/object/properties/string_property.h"
+#include "tests/support/archive_test_folder.h"
+#include "tests/support/brick_data.h"
 
 namespace
 {
@@ -381,10 +383,17 @@ TEST(ClassInfo, IgnoredPropertyNamesAreInherited)
     delete parent;
 }
 
-TEST(Objects, EveryRegisteredConcreteClassLivesCleanly)
+class EveryRegisteredClass : public ArchiveTestFolder
 {
-    // Fonts default to the data folder's "!default.ttf", which must exist.
+};
+
+TEST_F(EveryRegisteredClass, LivesCleanly)
+{
+    // Fonts default to the data folder's "!default.ttf", which must exist;
+    // brick style sheets name their default sequences, sound and particle
+    // generator.
     GetFontFileList().Add("Resources/Fonts/!default.ttf", FileInformation{});
+    ScopedBrickData bricks(m_Folder.Path());
     CClassRegistry& registry = GetClassRegistry();
     uint32_t created = 0;
     for (uint32_t i = 0; i < registry.GetCount(); i++)

@@ -49,6 +49,15 @@ void WriteDataFile(const std::string& folder, const std::string& name, const std
 
 } // namespace
 
+void WriteStartUpBrickStyles(const std::string& dataFolder)
+{
+    const std::filesystem::path styles = std::filesystem::path(dataFolder) / "Resources" / "Brick Style Sheets";
+    std::filesystem::create_directories(styles);
+    for (const char* style : {"!None", "Ball Accelerator", "Ball Decelerator"})
+        std::ofstream(styles / (std::string(style) + ".BrickStyleSheet"), std::ios::binary)
+            << "CBrickStyleSheetNormal\r\n{\r\n}\r\n";
+}
+
 ScopedBrickData::ScopedBrickData(const std::string& folder)
 {
     const std::string wave = PcmWave(1, 22050, 16, Samples16(std::vector<int16_t>(50, 500)));

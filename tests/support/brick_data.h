@@ -7,6 +7,11 @@
 
 class CSequence;
 
+// The least a data folder holds for the game to start: the brick styles
+// start-up finds by name, the placeholder "!None" and the two that aliases
+// name, as files below the given "Data" folder (never read).
+void WriteStartUpBrickStyles(const std::string& dataFolder);
+
 // What bricks read, in the current data folder "Data" below the folder
 // given: the sounds "Pop Brick.wav" and "Clink.wav" beside whatever
 // "Data/Sounds" holds, mounted as the sound list; the sequences "!None"

@@ -298,7 +298,9 @@ CClassInfo* CObjectLibrary::GetItemClassInfo()
 
 bool CObjectLibrary::GetObjectFilePath(CObject* object, CString& path)
 {
-    if (m_EnumerationPending || object == nullptr || !object->IsKindOf(GetItemClassInfo()))
+    // Found by address alone: the object is not looked into, so any pointer
+    // a caller holds may be asked about.
+    if (m_EnumerationPending || object == nullptr)
         return false;
     const int32_t index = IndexOfObject(object);
     if (index == -1)
