@@ -20,19 +20,11 @@
 #include "engine/object/properties/property_reading.h"
 #include "engine/object/text_lines.h"
 #include "fuzz/support/fuzz_input.h"
+#include "fuzz/support/fuzz_object_text.h"
 #include "tests/object/properties/composite_kinds_object.h"
 #include "tests/object/every_kind_object.h"
 
 namespace {
-
-std::string TextOf(CObject& object)
-{
-    uint32_t size = 0;
-    uint8_t* bytes = WriteObjectToMemory(&object, size);
-    std::string text(reinterpret_cast<const char*>(bytes), size);
-    std::free(bytes);
-    return text;
-}
 
 std::vector<std::string> LinesOf(const std::string& text)
 {
@@ -74,11 +66,11 @@ bool SameTextButLonePolygonPoints(const std::string& written, const std::string&
 
 void CheckTextRoundTrip(CObject& object)
 {
-    std::string text = TextOf(object);
+    std::string text = ObjectTextOf(object);
     std::unique_ptr<CObject> copy(
         CreateObjectFromText(reinterpret_cast<const uint8_t*>(text.data()), static_cast<uint32_t>(text.size())));
     FuzzCheck(copy != nullptr, "an object's own text does not read");
-    FuzzCheck(SameTextButLonePolygonPoints(text, TextOf(*copy)), "an object's own text reads as another object");
+    FuzzCheck(SameTextButLonePolygonPoints(text, ObjectTextOf(*copy)), "an object's own text reads as another object");
 }
 
 // Elements that the declared counts of the input make the reader accept.

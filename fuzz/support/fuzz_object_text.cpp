@@ -8,9 +8,7 @@
 #include "engine/object/object_files.h"
 #include "fuzz/support/fuzz_input.h"
 
-namespace {
-
-std::string TextOf(CObject& object)
+std::string ObjectTextOf(CObject& object)
 {
     uint32_t size = 0;
     uint8_t* bytes = WriteObjectToMemory(&object, size);
@@ -19,16 +17,14 @@ std::string TextOf(CObject& object)
     return text;
 }
 
-} // namespace
-
 void CheckObjectTextRoundTrip(CObject& object)
 {
-    const std::string text = TextOf(object);
+    const std::string text = ObjectTextOf(object);
     std::unique_ptr<CObject> copy;
     const bool read = RunReader([&] {
         copy.reset(CreateObjectFromText(reinterpret_cast<const uint8_t*>(text.data()),
                                         static_cast<uint32_t>(text.size())));
     });
     FuzzCheck(read && copy != nullptr, "an object's own text does not read");
-    FuzzCheck(TextOf(*copy) == text, "an object's own text reads as another object");
+    FuzzCheck(ObjectTextOf(*copy) == text, "an object's own text reads as another object");
 }

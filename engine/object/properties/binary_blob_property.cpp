@@ -107,6 +107,11 @@ void BinaryBlobProperty::SetDefault(void* object) const
     DestroyValue(object);
 }
 
+bool BinaryBlobProperty::IsDefault(const void* object) const
+{
+    return CountField(const_cast<void*>(object)) == 0;
+}
+
 void BinaryBlobProperty::ToText(const void*, CString&) const
 {
 }

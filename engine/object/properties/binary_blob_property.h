@@ -24,6 +24,8 @@ public:
     void ConstructValue(void* object) const override;
     void DestroyValue(void* object) const override;
     void SetDefault(void* object) const override;
+    // The empty block.
+    bool IsDefault(const void* object) const override;
     void ToText(const void* object, CString& out) const override;
     // A count that is negative or larger than the rest of the file is
     // broken data. Storing stops at the count.
