@@ -239,7 +239,7 @@ TEST_F(ActionSoundTest, ASoundActionPlaysItsSoundAndAnIndexPastTheListPlaysNothi
     EXPECT_EQ(SoundPlays("Score.wav"), 1);
     EXPECT_FALSE(handled);
 
-    sound.m_Sound = 6;
+    sound.m_Sound = static_cast<int32_t>(GetSoundList().GetCount());
     sound.Execute(handled);
     int32_t total = 0;
     for (uint32_t i = 0; i < GetSoundList().GetCount(); i++)

@@ -32,8 +32,9 @@ protected:
     void SetUp() override
     {
         PlayfieldTest::SetUp();
+        const uint32_t playfieldSounds = GetSoundList().GetCount();
         m_Folder.WriteFile("Data/Sounds/Completed Game.wav", FileBytes("Data/Sounds/Score.wav"));
-        ASSERT_EQ(GetSoundList().Mount("Sound List", "Sounds", ".wav", ".ogg"), 7u);
+        ASSERT_EQ(GetSoundList().Mount("Sound List", "Sounds", ".wav", ".ogg"), playfieldSounds + 1);
         InitPixelFormatTables("Palettes", "GamePalette");
         m_PreviousSettings = GetGeneralSettings().GetFileName();
         GetGeneralSettings().SetFileName(Absolute("Game.CFG").c_str());
