@@ -38,6 +38,7 @@ CBrickBase::CBrickBase()
     , m_Destroying(false)
 {
     ConstructProperties(SGetClassInfo());
+    SetDefaults();
     GetNamedObjectTable().Empty();
 }
 
