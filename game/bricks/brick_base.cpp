@@ -43,6 +43,7 @@ CBrickBase::CBrickBase()
     , m_Destroying(false)
 {
     ConstructProperties(SGetClassInfo());
+    SetDefaults();
     GetNamedObjectTable().Empty();
 }
 

@@ -47,6 +47,22 @@ void CPolygonProperty::SetDefault(void* object) const
         polygon.SetPoints(*m_pDefault);
 }
 
+bool CPolygonProperty::IsDefault(const void* object) const
+{
+    const Polygon2D& polygon = ValueAt<Polygon2D>(object);
+    const uint32_t count = m_pDefault != nullptr ? m_pDefault->GetCount() : 0;
+    if (polygon.GetCount() != count)
+        return false;
+    for (uint32_t i = 0; i < count; i++)
+    {
+        const Vector2& point = polygon.GetPoint(i);
+        const Vector2& expected = m_pDefault->GetPoint(i);
+        if (point.x != expected.x || point.y != expected.y)
+            return false;
+    }
+    return true;
+}
+
 void CPolygonProperty::ToText(const void*, CString& out) const
 {
     out.Empty();

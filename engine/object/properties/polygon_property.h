@@ -21,6 +21,8 @@ public:
     // Leaves an empty polygon; the holder destroys the member itself.
     void DestroyValue(void* object) const override;
     void SetDefault(void* object) const override;
+    // The same points as the default (none without one).
+    bool IsDefault(const void* object) const override;
     // The points have no short text form: the inline text is empty.
     void ToText(const void* object, CString& out) const override;
     void FromText(void* object, const char* text, CObjectStream* stream) const override;
