@@ -81,15 +81,15 @@ void CRandomDebrisAI::ChooseVelocity(CSprite* sprite) const
     sprite->m_Velocity = Vector2{speed * cosine, speed * sine};
 }
 
-CPoint CRandomDebrisAI::PlaceInsidePolygon(const Polygon2D& polygon, const CPoint& centre, CRandom& random)
+CPoint CRandomDebrisAI::PlaceInsidePolygon(const Polygon2D& polygon, const Vector2& centre, CRandom& random)
 {
     CRect bounds;
-    polygon.GetBoundsAt(Vector2{static_cast<float>(centre.x), static_cast<float>(centre.y)}, bounds);
+    polygon.GetBoundsAt(centre, bounds);
     for (uint32_t attempt = 0; attempt < kPlacementTries; attempt++)
     {
         const int32_t y = random.Between(bounds.top, bounds.bottom);
         const int32_t x = random.Between(bounds.left, bounds.right);
-        if (polygon.ContainsPoint(static_cast<float>(x - centre.x), static_cast<float>(y - centre.y)))
+        if (polygon.ContainsPoint(static_cast<float>(x) - centre.x, static_cast<float>(y) - centre.y))
             return CPoint{x, y};
     }
     const int32_t y = random.Between(bounds.top, bounds.bottom);
@@ -97,9 +97,9 @@ CPoint CRandomDebrisAI::PlaceInsidePolygon(const Polygon2D& polygon, const CPoin
     return CPoint{x, y};
 }
 
-// The brick is looked for among the playfield's bricks; its sprite's place
-// is where it was put, since the ambient sprites are made right after the
-// round's bricks.
+// The brick is looked for among the playfield's bricks; the debris is
+// placed around the brick's start centre, where the level put it, whatever
+// its sprite has moved to since.
 CPoint CRandomDebrisAI::ChooseStartingPlace() const
 {
     CPlayfield* playfield = GetPlayfield();
@@ -108,7 +108,7 @@ CPoint CRandomDebrisAI::ChooseStartingPlace() const
     const Polygon2D* polygon = brickSprite != nullptr ? brick->GetCollisionPolygon(brickSprite) : nullptr;
     if (polygon == nullptr)
         return RandomAmbientPoint(GameRandom());
-    return PlaceInsidePolygon(*polygon, brickSprite->m_DrawnPosition, GameRandom());
+    return PlaceInsidePolygon(*polygon, brick->GetStartCenter(), GameRandom());
 }
 
 void CRandomDebrisAI::OnAttach(CSprite* sprite)

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "engine/core/geometry/point.h"
+#include "engine/core/geometry/vector2d.h"
 #include "game/bricks/script_reference_to_target.h"
 #include "game/playfield/sprite_ai_background.h"
 
@@ -30,7 +31,7 @@ public:
 
     // A point inside the polygon placed at the centre, drawn within its
     // bounds.
-    static CPoint PlaceInsidePolygon(const Polygon2D& polygon, const CPoint& centre, CRandom& random);
+    static CPoint PlaceInsidePolygon(const Polygon2D& polygon, const Vector2& centre, CRandom& random);
 
     int32_t m_Sequence;
     CScriptReferenceToTarget m_PathToConfineTo;

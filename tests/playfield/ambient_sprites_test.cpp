@@ -169,7 +169,10 @@ TEST_F(AmbientTest, DebrisStartsInsideTheNamedBrickOrAnywhere)
     auto* wreckSprite = new CGameSprite();
     auto* wreck = new CWreckBrick();
     wreckSprite->AddAI(wreck);
-    wreckSprite->SetPosition(Vector2{300.0f, 200.0f});
+    // The level put the brick's centre at (300, 200); its sprite has moved
+    // away since, and the debris still gathers where the level put it.
+    wreck->m_StartPosition = Vector2{266.0f, 177.0f};
+    wreckSprite->SetPosition(Vector2{500.0f, 400.0f});
     playfield.m_pBricks->Append(wreckSprite);
 
     int32_t inLowerHalf = 0;
