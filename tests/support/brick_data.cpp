@@ -64,7 +64,10 @@ ScopedBrickData::ScopedBrickData(const std::string& folder)
     for (const char* name : {"Pop Brick.wav", "Clink.wav"})
         WriteDataFile(folder, std::string("Sounds/") + name, wave);
     m_SoundCount = GetSoundList().Mount("Sound List", "Sounds", ".wav", ".ogg");
-    m_Sequences.Add("!None", MakeSolidSequence(1, 1, 1, 0));
+    // The playfield's test pictures may have put the placeholder there
+    // already; the list refuses a second item of one name.
+    if (GetSequenceList().Find("!None", -1) < 0)
+        m_Sequences.Add("!None", MakeSolidSequence(1, 1, 1, 0));
     m_pBrickSequence = m_Sequences.Add("Brick", MakeSolidSequence(4, 40, 22, 7, 15.0f));
     GetParticleGeneratorList().DeleteAllItems();
     AddGenerator("!None", 0, 0);
