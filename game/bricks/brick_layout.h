@@ -48,8 +48,9 @@ public:
     // The same over the level's own bricks, the old sprites' bricks kept
     // alive, and the theme applied as in the editor.
     void InstantiateForEditing(bool hidden);
-    // Takes the brick behaviours off the brick list's sprites without
-    // deleting them, before the editor discards those sprites.
+    // Takes the level's own brick behaviours off the brick list's sprites
+    // without deleting them, before the editor discards those sprites;
+    // copies made for play stay with their sprites.
     void DetachBrickAIs();
 
     // Drops empty entries and bricks without a style; a brick whose style

@@ -1,5 +1,7 @@
 #include "game/bricks/brick_layout.h"
 
+#include <algorithm>
+
 #include "game/bricks/brick_base.h"
 #include "game/playfield/game_sprite.h"
 #include "game/playfield/playfield.h"
@@ -15,10 +17,16 @@ void CBrickLayout::InstantiateForEditing(bool hidden)
     Instantiate(hidden, true);
 }
 
+// Only the level's own bricks are taken off: a copy made for play belongs
+// to its sprite and goes with it, or it would be lost to everyone.
 void CBrickLayout::DetachBrickAIs()
 {
     for (CSprite* sprite = GetPlayfield()->m_pBricks->GetHead(); sprite != nullptr; sprite = sprite->GetNext())
-        sprite->DetachAI(CBrickBase::SGetClassInfo());
+    {
+        const CSpriteAI* brick = sprite->FindAI(CBrickBase::SGetClassInfo());
+        if (std::find(m_pBricks, m_pBricks + m_BrickCount, brick) != m_pBricks + m_BrickCount)
+            sprite->DetachAI(CBrickBase::SGetClassInfo());
+    }
 }
 
 void CBrickLayout::Instantiate(bool hidden, bool ownBricks)

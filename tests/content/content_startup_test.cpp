@@ -152,8 +152,14 @@ TEST_F(ContentStartup, AMissingItemIsAFatalReportNamingItOrNoneAtAll)
         fs::remove_all(copy);
         fs::copy(ProgramFolder(), copy, fs::copy_options::recursive);
         fs::remove_all(copy + c.deleted);
-        const std::string command = "cd '" + copy +
-                                    "' && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy VP_NO_MESSAGE_BOXES=1 "
+        const bool required = *c.named != 0;
+        // A fatal report ends the process where it stands, without the
+        // orderly shutdown: what the running game held (the menu music's
+        // decoder, once the style sheets load after it starts) is left to
+        // the system, which the leak checker would count as a fault.
+        const std::string leakCheck = required ? "ASAN_OPTIONS=detect_leaks=0 " : "";
+        const std::string command = "cd '" + copy + "' && " + leakCheck +
+                                    "SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy VP_NO_MESSAGE_BOXES=1 "
                                     "XDG_RUNTIME_DIR='" + m_Temp.Path() + "runtime' XDG_CONFIG_HOME='" +
                                     m_Temp.Path() + "config' ./vantrell /exit 2>'" + m_Temp.Path() + "stderr'";
         const int status = std::system(command.c_str());
@@ -161,7 +167,6 @@ TEST_F(ContentStartup, AMissingItemIsAFatalReportNamingItOrNoneAtAll)
         std::stringstream text;
         text << in.rdbuf();
         ASSERT_TRUE(WIFEXITED(status)) << "crashed: " << text.str();
-        const bool required = *c.named != 0;
         EXPECT_EQ(WEXITSTATUS(status), required ? 255 : 0) << text.str();
         if (required)
         {
