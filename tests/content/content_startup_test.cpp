@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -18,6 +19,7 @@
 #include "engine/core/lists/list_registry.h"
 #include "engine/core/settings/paths.h"
 #include "engine/graphics/fonts/font_file_list.h"
+#include "engine/graphics/fonts/font_bitmap.h"
 #include "engine/graphics/fonts/font_library.h"
 #include "engine/graphics/frame.h"
 #include "engine/graphics/pixel_formats.h"
@@ -26,11 +28,14 @@
 #include "engine/graphics/slides/frame_overlay.h"
 #include "engine/graphics/stand_alone_frame_list.h"
 #include "engine/graphics/frame_format.h"
+#include "engine/graphics/run_length_stream.h"
 #include "engine/object/libraries/library_catalogue.h"
 #include "engine/ui/alpha_skin_data.h"
 #include "engine/ui/alpha_theme.h"
 #include "engine/ui/skin_border.h"
 #include "engine/ui/skin_library.h"
+#include "engine/ui/skin_preview.h"
+#include "engine/ui/toolkit_state.h"
 #include "tests/support/window_test_tree.h"
 #include "engine/app/sound/sound_list.h"
 #include "game/bricks/brick_style_sheet.h"
@@ -40,6 +45,37 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+// Whether a row of the run-length frame's opaque or translucent stream
+// holds a fill run, which would give all its pixels one texture colour.
+bool HasFillRun(const CFrame& frame)
+{
+    const uint32_t valueBytes = static_cast<uint32_t>(BitsPerPixelOfFormat(frame.GetFormat()) / 8);
+    for (int32_t index : {0, 4})
+    {
+        const RunLengthStream stream = GetRunLengthStream(frame, index);
+        if (stream.data == nullptr)
+            continue;
+        for (int32_t y = 0; y < frame.GetHeight(); y++)
+        {
+            const uint8_t* at = stream.data + stream.rowOffsets[y];
+            for (int32_t x = 0; x < frame.GetWidth();)
+            {
+                const uint8_t code = *at++;
+                if (code >= 0x80)
+                {
+                    x += code & 0x7F;
+                    continue;
+                }
+                if (code < 0x40)
+                    return true;
+                x += code & 0x3F;
+                at += (code & 0x3F) * valueBytes;
+            }
+        }
+    }
+    return false;
+}
 
 // The generated program folder with a copy of the built program in it, run
 // headless; what the engine's start-up finds there is what a player's
@@ -92,6 +128,21 @@ protected:
                 bytes.str(), GetFileTimeOf(entry.path().c_str(), 0)};
         }
         return files;
+    }
+
+    // The libraries a skin and its preview draw from, over the generated
+    // "Data" folder, at the game's display depth.
+    void MountSkinLibraries()
+    {
+        SetDataFolder((ProgramFolder() + "Data").c_str());
+        ForgetFontFileList();
+        BuildFontFileList();
+        InitCatalogueLibrary(GetFontLibrary(), LIBRARY_FONTS);
+        InitCatalogueLibrary(GetFrameList(), LIBRARY_FRAMES);
+        InitInterfaceTextureList();
+        InitCatalogueLibrary(GetInterfaceTextureList(), LIBRARY_USER_INTERFACE_TEXTURES);
+        InitCatalogueLibrary(GetSkinLibrary(), LIBRARY_SKIN_THEMES);
+        SetDisplayBitDepth(16);
     }
 
     ScopedTempFolder m_Temp;
@@ -303,16 +354,7 @@ TEST_F(ContentStartup, EveryLibraryLoadsEveryItemWithoutRewritingAFile)
 // masks in alpha run-length with their hot spots on the corners.
 TEST_F(ContentStartup, TheGameSkinLoadsOverFramesOfTheKindsItsBordersNeed)
 {
-    SetDataFolder((ProgramFolder() + "Data").c_str());
-    ForgetFontFileList();
-    BuildFontFileList();
-    InitCatalogueLibrary(GetFontLibrary(), LIBRARY_FONTS);
-    InitCatalogueLibrary(GetFrameList(), LIBRARY_FRAMES);
-    InitInterfaceTextureList();
-    InitCatalogueLibrary(GetInterfaceTextureList(), LIBRARY_USER_INTERFACE_TEXTURES);
-    InitCatalogueLibrary(GetSkinLibrary(), LIBRARY_SKIN_THEMES);
-    SetDisplayBitDepth(16);
-
+    MountSkinLibraries();
     CSkinLibrary& skins = GetSkinLibrary();
     CSkinTheme* skin = skins.GetItemObject(static_cast<uint32_t>(skins.FindOrFail("Vantrell", -1)));
     ASSERT_NE(skin, nullptr);
@@ -350,6 +392,7 @@ TEST_F(ContentStartup, TheGameSkinLoadsOverFramesOfTheKindsItsBordersNeed)
         ASSERT_NE(mask, nullptr) << corner.reference;
         EXPECT_EQ(mask->GetFormat() & FRAME_ENCODING_MASK, FRAME_ENCODING_RLE_ALPHA);
         EXPECT_EQ(BitsPerPixelOfFormat(mask->GetFormat()), 16);
+        EXPECT_FALSE(HasFillRun(*mask)) << corner.reference;
         CRect bounds;
         mask->GetBounds(bounds);
         const int32_t w = mask->GetWidth();
@@ -375,6 +418,42 @@ TEST_F(ContentStartup, TheGameSkinLoadsOverFramesOfTheKindsItsBordersNeed)
         EXPECT_EQ(icon->GetHeight(), 16) << name;
     }
     skins.DeleteAllItems();
+    SetDataFolder(m_PreviousDataFolder.c_str());
+}
+
+// The preview's sample dialog as a player sees it in the skin chooser, in
+// the game's skin and in the classic look over the game's interface
+// textures. A pattern font and the tree's manual clock keep the picture the
+// same in every build; a picture that differs is kept in build/test-out.
+TEST_F(ContentStartup, TheSkinPreviewDrawsItsSampleInTheGameSkinAndTheClassicLook)
+{
+    MountSkinLibraries();
+    CSkinLibrary& skins = GetSkinLibrary();
+    const struct
+    {
+        const char* screenshot;
+        int32_t skin;
+        uint32_t crc;
+    } cases[] = {
+        {"preview_vantrell", skins.FindOrFail("Vantrell", -1), 46182846u},
+        {"preview_classic", skins.AddItemWithObject(new CJWindowClassicTheme, "Classic"), 1917462092u},
+    };
+    const std::unique_ptr<CFontBitmap> font = MakePatternFont();
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.screenshot);
+        CWindowTestTree tree(800, 600);
+        // As the game's screen set-up does.
+        GetToolkitState().m_pDefaultFont = font.get();
+        SetWindowTextureLibraries(&GetFrameList(), &GetInterfaceTextureList());
+        {
+            CSkinPreview preview(&skins, c.skin);
+            preview.Draw(&tree.Frame(), CPoint{50, 50});
+        }
+        EXPECT_EQ(FrameTgaCrc(tree.Frame(), c.screenshot, c.crc), c.crc);
+    }
+    skins.DeleteAllItems();
+    SetDataFolder(m_PreviousDataFolder.c_str());
 }
 
 } // namespace
