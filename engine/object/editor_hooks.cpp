@@ -1,9 +1,12 @@
 #include "engine/object/editor_hooks.h"
 
+#include "engine/object/properties/property_editor.h"
+
 namespace
 {
 constinit CEditorHooks s_EditorHooks = {
-    [](CPropertyWindow*, PropertyEditor*, const char*) {},
+    // The window owns the editors it is given; without one nobody would.
+    [](CPropertyWindow*, PropertyEditor* editor, const char*) { delete editor; },
     [](CPropertyWindow*, const PropertyEditor*) -> CJWindow* { return nullptr; },
     [](CPropertyWindow*) {},
     [](CPropertyWindow*) -> PropertyEditor* { return nullptr; },
@@ -24,6 +27,14 @@ constinit CEditorHooks s_EditorHooks = {
     []() { return false; },
     []() {},
     [](CFrameInterface*, CSprite*) {},
+    []() -> CJWindow* { return nullptr; },
+    [](CPropertyWindow*) -> CJWindow* { return nullptr; },
+    [](CJWindow*) {},
+    []() {},
+    [](CDynamicArray<CObject*>&) {},
+    [](const CDynamicArray<CObject*>&) {},
+    [](CObject*) {},
+    []() {},
     false,
 };
 }

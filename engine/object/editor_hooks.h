@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "engine/core/memory/dynamic_array.h"
+
 class CClassInfo;
 class CFrameInterface;
 class CJWindow;
@@ -16,7 +18,8 @@ class PropertyEditor;
 // history, the list-item editors, the clipboard of objects) and of the
 // system clipboard. The engine never links against the editor: the editor
 // fills this table at start-up, and until then every hook is a harmless
-// no-op that answers null or false.
+// no-op that answers null or false (an editor handed to the property window
+// is freed).
 struct CEditorHooks
 {
     // The property window.
@@ -66,6 +69,24 @@ struct CEditorHooks
     // The level editor's marks over a sprite it shows (a brick's selection
     // state), drawn right after the sprite while the editor is open.
     void (*DrawEditorMarks)(CFrameInterface* frame, CSprite* sprite);
+
+    // The level editor window, for the tools that open over it; null while
+    // it is closed.
+    CJWindow* (*GetLevelEditorWindow)();
+    // The property window as a window of the toolkit, to hide and show it.
+    CJWindow* (*GetPropertyWindowFrame)(CPropertyWindow* window);
+    // The active tool takes the editor's clicks in place of the inspectors:
+    // the editor reports to it as commands from the editor window, code 1
+    // when the selection has changed, code 0 when a double-click has
+    // reduced it to one object.
+    void (*SetActiveTool)(CJWindow* tool);
+    void (*ClearActiveTool)();
+    // The selected objects in the order they were selected.
+    void (*GetSelection)(CDynamicArray<CObject*>& objects);
+    void (*SetSelection)(const CDynamicArray<CObject*>& objects);
+    // Gives a placed object without a name one that no other bears.
+    void (*AssignUniqueName)(CObject* object);
+    void (*CloseOpenPropertyWindow)();
 
     // Raised by the level editor's commands while they build or rebuild the
     // round's bricks, and restored afterwards: edited bricks then show their

@@ -10,6 +10,7 @@
 #include "engine/ui/skin_theme.h"
 #include "engine/ui/toolkit_state.h"
 #include "engine/ui/window_font.h"
+#include "engine/ui/window_weak_pointer.h"
 
 namespace {
 // Margin and spacing before the theme or the font fill them.
@@ -122,6 +123,7 @@ void CJWindow::Initialise(CJWindow* parent)
     m_DragDistance = 0;
     m_Dying = false;
     m_TornDown = false;
+    m_pFirstWatch = nullptr;
 
     int32_t unit = GetDialogUnit();
     if (m_Margin == METRIC_UNSET)
@@ -138,6 +140,8 @@ void CJWindow::Initialise(CJWindow* parent)
 
 CJWindow::~CJWindow()
 {
+    while (m_pFirstWatch != nullptr)
+        m_pFirstWatch->Watch(nullptr);
     TearDown();
     delete m_pScrollState;
 }

@@ -14,6 +14,7 @@ class COffsetClippedProxyFrame;
 class CScreenWindow;
 class CSequence;
 class CSkinTheme;
+class CWindowWatch;
 
 // The scrollable extent and offset of a window, made on first use and freed
 // again whenever everything in it is zero.
@@ -394,6 +395,8 @@ protected:
     virtual void TearDown();
 
 private:
+    friend class CWindowWatch;
+
     void Initialise(CJWindow* parent);
     void DestroyNow();
     void FreeScrollStateWhenEmpty();
@@ -413,6 +416,8 @@ private:
     void PlaceAtPointer(int32_t gx, int32_t gy);
 
     bool m_TornDown;
+    // The weak pointers to this window, cleared when it is deleted.
+    CWindowWatch* m_pFirstWatch;
 };
 
 // The top of the window's parent chain when it is the root screen window,

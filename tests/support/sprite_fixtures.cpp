@@ -38,7 +38,13 @@ ListedSequences::~ListedSequences()
 
 CSequence* ListedSequences::Add(const std::string& name, CSequence* sequence)
 {
-    GetSequenceList().AddItemWithObject(sequence, name.c_str());
+    // Fixtures that share a name (the empty sequence "!None") keep the
+    // first: the refused one would belong to nobody.
+    if (GetSequenceList().AddItemWithObject(sequence, name.c_str()) == -1)
+    {
+        delete sequence;
+        return nullptr;
+    }
     return sequence;
 }
 

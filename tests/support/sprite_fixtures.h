@@ -21,7 +21,8 @@ CFrame* MakeSolidFrame(int32_t width, int32_t height, uint16_t value, int32_t up
 CSequence* MakeSolidSequence(uint32_t frameCount, int32_t width, int32_t height, uint16_t firstValue, float fps = 0.0f);
 
 // Sequences added to the "Sequences" list under the names given, removed
-// (and deleted) with the object.
+// (and deleted) with the object. Add answers the sequence, or null when the
+// list holds the name already (the sequence given is then deleted).
 class ListedSequences
 {
 public:
