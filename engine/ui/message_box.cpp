@@ -15,6 +15,11 @@ CLocalizedString s_OkCaption("OK");
 constexpr int32_t WRAP_WIDTH = 500;
 } // namespace
 
+const CString& OkButtonCaption()
+{
+    return s_OkCaption.GetText();
+}
+
 CJMessageBox::CJMessageBox(CJWindow* constructionParent, const CString& title, const CString& text, CJWindow* owner,
                            const CString* caption, CCommandCallback* command)
     : CJDialog(constructionParent, title)
@@ -36,7 +41,7 @@ void CJMessageBox::Build(const CString& text, CJWindow* owner, const CString* ca
         message = m_pFont->WrapText(text, WRAP_WIDTH);
     m_pLabel = new CJStaticText(this, message);
     AddChild(m_pLabel, 1, nullptr, DEFAULT_GAP, DEFAULT_GAP, 0);
-    m_pOkButton = new CJButton(this, caption != nullptr ? *caption : s_OkCaption.GetText());
+    m_pOkButton = new CJButton(this, caption != nullptr ? *caption : OkButtonCaption());
     if (command != nullptr)
         m_pOkButton->SetCommand(command);
     AddChild(m_pOkButton, 12, nullptr, DEFAULT_GAP, DEFAULT_GAP, 0);

@@ -5,6 +5,10 @@
 class CCommandCallback;
 class CJStaticText;
 
+// The translated caption of OK buttons, one text for every dialog that
+// has one.
+const CString& OkButtonCaption();
+
 // The modal message box: a label with the message, wrapped at 500 pixels,
 // an "OK" button and optionally further buttons in one row. Any plain
 // button, Enter and Escape close it; a button with a command runs it and

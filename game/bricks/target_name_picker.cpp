@@ -5,13 +5,13 @@
 #include "engine/ui/button.h"
 #include "engine/ui/edit_box.h"
 #include "engine/ui/key_codes.h"
+#include "engine/ui/message_box.h"
 #include "engine/ui/static_text.h"
 #include "game/bricks/brick_base.h"
 #include "game/bricks/target_names.h"
 
 namespace {
 CLocalizedString s_Title("Select Layer Part");
-CLocalizedString s_OkCaption("OK");
 
 const char* const SIZING_SAMPLE = "Long long long long long long long long long string";
 constexpr int32_t BELOW_TITLE = 1;
@@ -46,7 +46,7 @@ TargetNamePicker::TargetNamePicker(CJWindow* levelEditor, CJWindow* inspector, C
     m_pEditBox = new CJEditBox(this, SIZING_SAMPLE);
     m_pEditBox->SetText(targetEditBox != nullptr ? targetEditBox->GetText() : CString());
     AddChild(m_pEditBox, BELOW_TITLE);
-    m_pOkButton = new CJButton(this, s_OkCaption.GetText());
+    m_pOkButton = new CJButton(this, OkButtonCaption());
     AddChild(m_pOkButton, NEXT_TO_PREVIOUS);
     m_QuantityText = BrickQuantityText(m_pEditBox->GetText());
     m_pQuantityLabel = new CJStaticText(this, m_QuantityText);
