@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "engine/app/sound/sound_list.h"
 #include "engine/core/settings/paths.h"
 #include "engine/object/libraries/general_objects.h"
 #include "engine/object/libraries/library_catalogue.h"
@@ -18,6 +19,8 @@
 #include "game/playfield/playfield.h"
 #include "game/records/stats.h"
 #include "tests/support/playfield_fixtures.h"
+#include "tests/support/sound_fixtures.h"
+#include "tests/support/sprite_fixtures.h"
 #include "tests/support/test_round_set.h"
 
 namespace {
@@ -30,6 +33,7 @@ struct CResumeSet
 {
     std::unique_ptr<CTestRound> rounds[3];
     std::unique_ptr<CPlayfield> playfield;
+    ListedSequences sequences;
 
     CResumeSet()
     {
@@ -38,6 +42,14 @@ struct CResumeSet
         SetCurrentFolder(GetFuzzFolder());
         SetDataFolder("Data");
         InitCatalogueLibrary(GetGeneralObjectList(), LIBRARY_GENERAL_OBJECTS);
+        // A resumed game makes the ship, which finds its sounds and pictures
+        // by name.
+        const std::string wave = PcmWave(1, 22050, 16, Samples16(std::vector<int16_t>(50, 500)));
+        for (const char* name : {"Electric/Can Catch.wav", "Electric/Hold.wav", "Electric/Catch.wav", "Thrust.wav"})
+            WriteFuzzFile(std::string("Data/Sounds/") + name, reinterpret_cast<const uint8_t*>(wave.data()),
+                          wave.size());
+        GetSoundList().Mount("Sound List", "Sounds", ".wav", ".ogg");
+        AddPlayfieldSequences(sequences);
         CTestRoundSet* roundSet = MakeCurrentTestRoundSet("Vantrell Pellucine Standard");
         const char* const names[] = {"Gates", "Moat", "Keep"};
         for (int32_t i = 0; i < 3; i++)
