@@ -1,14 +1,15 @@
 #pragma once
 
+#include "engine/core/program/executable_command.h"
+
 // What a button or menu item does, held apart from the control: the
 // control runs Execute when it is chosen and asks IsEnabled whether it may
 // run now, greying itself when not. Whoever holds a command owns it.
-class CCommandCallback
+class CCommandCallback : public CExecutableCommand
 {
 public:
-    virtual ~CCommandCallback();
+    ~CCommandCallback() override;
 
-    virtual void Execute() = 0;
     // True unless the command has a reason to refuse.
     virtual bool IsEnabled();
     // Menu items ask IsEnabled only when this answers true.

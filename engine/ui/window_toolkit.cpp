@@ -1,7 +1,9 @@
 #include "engine/ui/window_toolkit.h"
 
 #include "engine/app/window_tree_hooks.h"
+#include "engine/object/libraries/new_object_request.h"
 #include "engine/ui/deferred_destroy.h"
+#include "engine/ui/file_name_dialog.h"
 #include "engine/ui/screen_window.h"
 #include "engine/ui/skin_library.h"
 #include "engine/ui/toolkit_state.h"
@@ -48,4 +50,8 @@ void InstallWindowToolkit()
     hooks.AddTopLevelWindow = AddTopLevel;
     hooks.SetDefaultFont = [](CFont* font) { GetToolkitState().m_pDefaultFont = font; };
     hooks.SetWindowTextureLibraries = SetWindowTextureLibraries;
+
+    GetFileNameDialogMakers().MakeFileNameDialog = [](CJWindow* parent, CFileNameRequest* request) {
+        return new CFileNameDialog(parent, request);
+    };
 }

@@ -2,29 +2,11 @@
 
 #include "engine/app/sound/music_player.h"
 #include "engine/app/sound/sound_manager.h"
-#include "engine/core/localization/localized_string.h"
 #include "engine/core/settings/settings.h"
 
 namespace {
 
 const char* const kSection = "Options";
-
-// The texts of the sound options; some are kept for translators only.
-CLocalizedString g_SoundOptionsText("Sound Options");
-CLocalizedString g_MasterVolumeText("Master Volume");
-CLocalizedString g_MuteText("Mute");
-CLocalizedString g_SfxVolumeText("Sfx Volume", "sound effects volume");
-CLocalizedString g_MusicVolumeText("Music Volume");
-CLocalizedString g_DoneText("DONE");
-CLocalizedString g_VoiceoversText("Voiceovers", "should the voiceovers play during gameplay");
-CLocalizedString g_OnText("On");
-CLocalizedString g_OffText("Off");
-CLocalizedString g_StereoSelectionText("Stereo", "stereo/monophonic selection");
-CLocalizedString g_StereoText("Stereo", "Stereophonic");
-CLocalizedString g_MonoText("Mono", "monophonic");
-CLocalizedString g_SoundMixingText("Sound Mixing", "Sound mixing quality selection");
-CLocalizedString g_BestText("Best", "more accurate, but more sluggish");
-CLocalizedString g_FasterText("Faster", "less accurate, but less sluggish");
 
 } // namespace
 

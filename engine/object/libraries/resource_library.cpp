@@ -232,9 +232,9 @@ CNewObjectRequest* CObjectLibrary::CreateNewItemChooser()
         return nullptr;
     CClassInfo* itemClass = GetItemClassInfo();
     CNewObjectRequest* request = new CNewObjectRequest;
-    request->m_Location = m_Folder;
+    request->m_BaseFolder = m_Folder;
     request->m_Extension = extension;
-    request->m_KindText = itemClass->GetNameWithoutPrefix();
+    request->m_TypeName = itemClass->GetNameWithoutPrefix();
     request->m_pBaseClass = itemClass;
     request->m_pChosenClass = itemClass;
     return request;
@@ -251,7 +251,7 @@ int32_t CObjectLibrary::AddFromRequest(CNewObjectRequest* request)
     // The result path is relative to the library folder; a leading
     // separator left by an empty sub-folder must not make it a path from
     // the root of the disk.
-    CString name = request->m_ResultPath;
+    CString name = request->m_Result;
     while (name.GetAt(0) == '/' || name.GetAt(0) == '\\')
         name.Delete(0, 1);
     const int32_t index = AddNewItem(name, chosenClass, request->m_Saved);

@@ -79,14 +79,15 @@ TEST_F(ResourceLibraryAdding, RequestMakesAnItemOfTheChosenClassWritesItsFileAnd
 {
     std::unique_ptr<CNewObjectRequest> request(m_Library.CreateNewItemChooser());
     ASSERT_NE(request, nullptr);
-    EXPECT_STREQ(request->m_Location.GetText(), "Resources");
+    EXPECT_STREQ(request->m_BaseFolder.GetText(), "Resources");
+    EXPECT_TRUE(request->m_Location.IsEmpty());
     EXPECT_STREQ(request->m_Extension.GetText(), ".Background");
-    EXPECT_STREQ(request->m_KindText.GetText(), "LibraryTestItem");
+    EXPECT_STREQ(request->m_TypeName.GetText(), "LibraryTestItem");
     EXPECT_EQ(request->m_pBaseClass, CLibraryTestItem::SGetClassInfo());
     EXPECT_EQ(request->m_pChosenClass, CLibraryTestItem::SGetClassInfo());
 
     request->m_pChosenClass = CLibraryTestItemDerived::SGetClassInfo();
-    request->m_ResultPath = "/Sub/New.Background";
+    request->m_Result = "/Sub/New.Background";
     CItemAddedListener listener;
     const int32_t index = m_Library.AddFromRequest(request.get());
 
@@ -119,7 +120,7 @@ TEST_F(ResourceLibraryAdding, NameAlreadyListedInAnyCaseIsRefusedAndTheOldFileKe
         {"from request",
          [](CObjectLibrary& library) {
              std::unique_ptr<CNewObjectRequest> request(library.CreateNewItemChooser());
-             request->m_ResultPath = "X.BACKGROUND";
+             request->m_Result = "X.BACKGROUND";
              return library.AddFromRequest(request.get());
          }},
     };
@@ -155,7 +156,7 @@ TEST_F(ResourceLibraryAdding, FailedSaveKeepsTheItemAndTellsTheCaller)
         {"From Request",
          [](CObjectLibrary& library, const char* name, bool& saved) {
              std::unique_ptr<CNewObjectRequest> request(library.CreateNewItemChooser());
-             request->m_ResultPath = name;
+             request->m_Result = name;
              request->m_Saved = true;
              const int32_t index = library.AddFromRequest(request.get());
              saved = request->m_Saved;
