@@ -108,6 +108,9 @@ SoundOptionsWindow::SoundOptionsWindow(CJWindow* parent)
     AddChild(m_pDoneButton, PLACE_CENTRED_BELOW);
     SetDefaultButton(m_pDoneButton);
     SetCancelButton(m_pDoneButton);
+    // Enter activates the focused control first: with the focus on DONE it
+    // closes the window rather than ticking the first Mute box.
+    BringToFront(m_pDoneButton);
     AssignAutoHotkeys();
     GreyMutedSliders();
 }
