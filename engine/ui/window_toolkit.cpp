@@ -4,6 +4,7 @@
 #include "engine/object/libraries/new_object_request.h"
 #include "engine/ui/deferred_destroy.h"
 #include "engine/ui/file_name_dialog.h"
+#include "engine/ui/new_object_dialog.h"
 #include "engine/ui/screen_window.h"
 #include "engine/ui/skin_library.h"
 #include "engine/ui/toolkit_state.h"
@@ -53,5 +54,8 @@ void InstallWindowToolkit()
 
     GetFileNameDialogMakers().MakeFileNameDialog = [](CJWindow* parent, CFileNameRequest* request) {
         return new CFileNameDialog(parent, request);
+    };
+    GetFileNameDialogMakers().MakeNewObjectDialog = [](CJWindow* parent, CNewObjectRequest* request) {
+        return static_cast<CFileNameDialog*>(new CNewObjectDialog(parent, request));
     };
 }
