@@ -23,13 +23,13 @@ const char* const SWITCH = "UI/Button Switch.wav";
 class TabControlTest : public testing::Test
 {
 public:
-    // A control on the root with count pages captioned "Page nr  0".., the
-    // last added current.
-    CJTabControl* MakeTabs(int32_t count, int32_t width = 400)
+    // A focused control on the root, 200 high, with count pages captioned
+    // "Page nr 10".., the last added current.
+    CJTabControl* MakeTabs(int32_t count, int32_t width = 400, bool tabsShown = true)
     {
         m_pTabs = new CJTabControl(&m_Tree.Root());
         m_pTabs->SetBevelUnits(3);
-        m_pTabs->SetTabsShown(true);
+        m_pTabs->SetTabsShown(tabsShown);
         m_Tree.Root().AddChild(m_pTabs);
         for (int32_t i = 0; i < count; ++i)
             AddPage(i);
@@ -161,14 +161,7 @@ TEST_F(TabControlTest, KeysAndClicksSwitchWithOneSoundAndOwnersSwitchSilently)
 
 TEST_F(TabControlTest, WithTabsHiddenOnlyOwnersSwitchAndPagesStartAtTheTop)
 {
-    m_pTabs = new CJTabControl(&m_Tree.Root());
-    m_pTabs->SetTabsShown(false);
-    m_Tree.Root().AddChild(m_pTabs);
-    AddPage(0);
-    AddPage(1);
-    m_pTabs->SetRectXYWH(0, 0, 300, 200);
-    m_Tree.Root().BringToFront(m_pTabs);
-
+    MakeTabs(2, 300, false);
     EXPECT_EQ(m_pTabs->GetTabRowHeight(), 0);
     EXPECT_EQ(m_pTabs->GetTabRectCount(), 0u);
     EXPECT_EQ(m_pTabs->GetPage(0)->GetRect().top, 0);
@@ -183,14 +176,7 @@ TEST_F(TabControlTest, WithTabsHiddenOnlyOwnersSwitchAndPagesStartAtTheTop)
 
 TEST_F(TabControlTest, ShowingTabsAfterPagesWereAddedGivesEveryPageATab)
 {
-    m_pTabs = new CJTabControl(&m_Tree.Root());
-    m_pTabs->SetTabsShown(false);
-    m_Tree.Root().AddChild(m_pTabs);
-    AddPage(0);
-    AddPage(1);
-    AddPage(2);
-    m_pTabs->SetRectXYWH(0, 0, 300, 200);
-    m_pTabs->SetBevelUnits(3);
+    MakeTabs(3, 300, false);
     m_pTabs->SetTabsShown(true);
     EXPECT_EQ(m_pTabs->GetTabRectCount(), 3u);
     EXPECT_EQ(m_pTabs->GetPage(2)->GetRect().top, TAB_ROW);
