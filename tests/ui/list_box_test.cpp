@@ -352,6 +352,13 @@ TEST_F(ListBoxes, TooltipsShowTheItemsDescriptionElseTheCutOffText)
     EXPECT_EQ(hover(2), "c " + std::string(60, 'w'));
 }
 
+// A font whose face did not open: no glyphs, 0 high.
+class FacelessFont : public CFont
+{
+public:
+    CFrame* GetGlyphFrame(uint32_t) override { return nullptr; }
+};
+
 TEST_F(ListBoxes, DeepPathsMissingIconsAndAFaceThatDidNotOpenDrawSafely)
 {
     std::string deep;
@@ -367,8 +374,7 @@ TEST_F(ListBoxes, DeepPathsMissingIconsAndAFaceThatDidNotOpenDrawSafely)
     EXPECT_EQ(list->GetSelectedRow(), 40);
     Draw(list);
 
-    // A font whose face never opened is 0 high.
-    CFont unopened;
+    FacelessFont unopened;
     ASSERT_EQ(unopened.GetHeight(), 0);
     list->SetFont(&unopened);
     EXPECT_EQ(list->GetRowHeight(), 1);
