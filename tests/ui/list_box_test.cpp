@@ -30,6 +30,16 @@ std::vector<std::string> Numbered(const std::string& prefix, int count)
     return names;
 }
 
+// Folder "x" with 16 items beside "y" and "z" with one each: too many to
+// open by themselves, and no folder alone at the top.
+std::vector<std::string> ThreeFolders()
+{
+    std::vector<std::string> names = Numbered("x/item", 16);
+    names.push_back("y/a");
+    names.push_back("z/b");
+    return names;
+}
+
 // A name list over owned strings.
 class OwnedNames
 {
@@ -224,10 +234,7 @@ TEST_F(ListBoxes, DownOnTheLastRowClearsTheSearchAndKeepsTheSelection)
 
 TEST_F(ListBoxes, DoubleClickOnAFolderTogglesItAndStillReportsCodeZero)
 {
-    std::vector<std::string> owned = Numbered("x/item", 16);
-    owned.push_back("y/a");
-    owned.push_back("z/b");
-    OwnedNames holder(owned);
+    OwnedNames holder(ThreeFolders());
     CTestNameList names(holder.Pointers());
     CListFolderTree tree(&names);
     CJListBox* list = MakeList(&tree);
@@ -266,10 +273,7 @@ TEST_F(ListBoxes, TheWheelScrollsOneRowShortAtOnceThenFourPixelsADraw)
 
 TEST_F(ListBoxes, TheScrollBarComesAndGoesWithTheRowCount)
 {
-    std::vector<std::string> owned = Numbered("x/item", 16);
-    owned.push_back("y/a");
-    owned.push_back("z/b");
-    OwnedNames holder(owned);
+    OwnedNames holder(ThreeFolders());
     CTestNameList names(holder.Pointers());
     CListFolderTree tree(&names);
     CJListBox* list = MakeList(&tree, 5);
