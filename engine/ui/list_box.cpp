@@ -36,8 +36,7 @@ CJListBox::CJListBox(CJWindow* parent, VirtualArray* ownerList, CListFilter* fil
     Init(ownerList != nullptr ? &m_FlatTree : nullptr, filter, maximumWidthUnits, sorted);
 }
 
-CJListBox::CJListBox(CJWindow* parent, CTreeSource* source, CListFilter* filter, int32_t maximumWidthUnits,
-                     bool sorted)
+CJListBox::CJListBox(CJWindow* parent, CTreeSource* source, CListFilter* filter, int32_t maximumWidthUnits, bool sorted)
     : CJWindow(parent, "~CJListBox")
     , m_FlatTree(nullptr)
 {

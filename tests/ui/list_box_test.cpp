@@ -209,8 +209,8 @@ TEST_F(ListBoxes, MovingKeysSkipDisabledRowsAndStopAtTheEnds)
         int32_t key;
         const char* selected;
     };
-    const Step steps[] = {{KEY_DOWN, "a"}, {KEY_DOWN, "c"}, {KEY_END, "d"},  {KEY_DOWN, ""}, {KEY_HOME, "a"},
-                          {KEY_PAGE_DOWN, "c"}, {KEY_PAGE_UP, "a"}, {KEY_UP, "a"}};
+    const Step steps[] = {{KEY_DOWN, "a"}, {KEY_DOWN, "c"},      {KEY_END, "d"},     {KEY_DOWN, ""},
+                          {KEY_HOME, "a"}, {KEY_PAGE_DOWN, "c"}, {KEY_PAGE_UP, "a"}, {KEY_UP, "a"}};
     for (const Step& step : steps)
     {
         m_Tree.Type(step.key);
