@@ -12,6 +12,7 @@
 #include "engine/ui/key_codes.h"
 #include "engine/ui/list_box.h"
 #include "engine/ui/scroll_bar.h"
+#include "tests/support/recording_frame.h"
 #include "tests/support/test_name_list.h"
 #include "tests/support/window_test_tree.h"
 
@@ -388,5 +389,52 @@ TEST_F(ListBoxes, DeepPathsMissingIconsAndAFaceThatDidNotOpenDrawSafely)
     m_Tree.Release(0, list->GetScreenRect().left + 5, list->GetScreenRect().top + 5);
     Draw(list);
     list->SetFont(m_Tree.Font());
+}
+} // namespace
+
+namespace {
+TEST_F(ListBoxes, ColumnsClipTheirFieldsAndDisabledRowsDrawAtHalfOpacity)
+{
+    FlaggedList names({"a\t1", "bbbbbbbbbb\t22222"});
+    names.disabled = {1};
+    CListFolderTree tree(&names);
+    CJListBox* list = MakeList(&tree);
+    CJHeader* header = new CJHeader(m_pPanel);
+    m_pPanel->AddChild(header);
+    header->AddColumn("Name", 40, nullptr, 0, true, false);
+    header->AddColumn("Size", 24, nullptr, 2, false, false);
+    header->SetFixedDigits(1, true);
+    list->SetHeader(header);
+    CRecordingFrame frame;
+    frame.bounds = CRect{0, 0, 300, 300};
+    {
+        CDeferredDestroyScope scope;
+        list->DrawRows(frame, false);
+    }
+    // Columns start one unit and a pixel in: the name column ends at 44,
+    // the size column at 68.
+    struct Row
+    {
+        float opacity;
+        int32_t glyphs;
+        int32_t right;
+    };
+    std::vector<Row> rows(2, Row{0.0f, 0, 0});
+    for (const CRecordingFrame::Call& call : frame.calls)
+    {
+        if (call.kind != CRecordingFrame::BLIT || call.rect.top < 3)
+            continue;
+        Row& row = rows[static_cast<size_t>(call.rect.top >= 3 + ROW_HEIGHT ? 1 : 0)];
+        row.opacity = call.opacity;
+        ++row.glyphs;
+        EXPECT_TRUE(call.rect.right <= 44 || (call.rect.left >= 44 && call.rect.right <= 68))
+            << RectText(call.rect);
+        row.right = std::max(row.right, static_cast<int32_t>(call.rect.right));
+    }
+    EXPECT_EQ(rows[0].glyphs, 2);
+    EXPECT_EQ(rows[0].right, 68 - 3);
+    // Five of ten name glyphs fit; the size is cut at its column's left.
+    EXPECT_EQ(rows[1].glyphs, 5 + 3);
+    EXPECT_FLOAT_EQ(rows[1].opacity, rows[0].opacity * 0.5f);
 }
 } // namespace
