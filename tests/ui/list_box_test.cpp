@@ -427,8 +427,7 @@ TEST_F(ListBoxes, ColumnsClipTheirFieldsAndDisabledRowsDrawAtHalfOpacity)
         Row& row = rows[static_cast<size_t>(call.rect.top >= 3 + ROW_HEIGHT ? 1 : 0)];
         row.opacity = call.opacity;
         ++row.glyphs;
-        EXPECT_TRUE(call.rect.right <= 44 || (call.rect.left >= 44 && call.rect.right <= 68))
-            << RectText(call.rect);
+        EXPECT_TRUE(call.rect.right <= 44 || (call.rect.left >= 44 && call.rect.right <= 68)) << RectText(call.rect);
         row.right = std::max(row.right, static_cast<int32_t>(call.rect.right));
     }
     EXPECT_EQ(rows[0].glyphs, 2);
