@@ -60,7 +60,10 @@ protected:
         return dropDown;
     }
     int64_t Count(const std::string& entry) { return std::count(m_Tree.Log().begin(), m_Tree.Log().end(), entry); }
-    static CPoint CentreOf(const CRect& rect) { return CPoint{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; }
+    static CPoint CentreOf(const CRect& rect)
+    {
+        return CPoint{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    }
     void Click(CPoint point)
     {
         m_Tree.Press(0, point.x, point.y);
