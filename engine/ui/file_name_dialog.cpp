@@ -158,8 +158,7 @@ void CFileNameDialog::OfferToCreateFolder()
     text += "\"";
     CJMessageBox* box =
         new CJMessageBox(this, s_ErrorTitle.GetText(), text, nullptr, &s_CancelCaption.GetText(), nullptr);
-    box->AddButton(s_CreateFolderCaption.GetText(),
-                   new CMemberCommand(this, &CFileNameDialog::CreateFolderAndAccept));
+    box->AddButton(s_CreateFolderCaption.GetText(), new CMemberCommand(this, &CFileNameDialog::CreateFolderAndAccept));
     OpenModalWindow(box, PLACE_CENTRED);
 }
 

@@ -85,8 +85,8 @@ void CJTabControl::DrawTab(CFrameInterface& frame, int32_t index)
     CScopedTabClip scopedClip(frame, clip);
     DrawBevel(m_pFont, frame, tab, m_HighlightColor, m_TextColor, true, BEVEL_LEFT | BEVEL_TOP | BEVEL_RIGHT, current);
     if (m_pFont != nullptr)
-        m_pFont->DrawText(frame, tab.left + inset + 1, tab.top + m_BevelWidth + 1, m_Pages[static_cast<uint32_t>(index)]->GetText(),
-                          JUSTIFY_LEFT);
+        m_pFont->DrawText(frame, tab.left + inset + 1, tab.top + m_BevelWidth + 1,
+                          m_Pages[static_cast<uint32_t>(index)]->GetText(), JUSTIFY_LEFT);
 }
 
 void CJTabControl::DrawPageFrame(CFrameInterface& frame)
@@ -103,6 +103,6 @@ void CJTabControl::DrawPageFrame(CFrameInterface& frame)
         DrawBevel(m_pFont, frame, CRect{0, top, tab.left, height}, m_HighlightColor, m_TextColor, true, BEVEL_TOP,
                   true);
     if (width >= tab.right)
-        DrawBevel(m_pFont, frame, CRect{tab.right, top, width, height}, m_HighlightColor, m_TextColor, true,
-                  BEVEL_TOP, true);
+        DrawBevel(m_pFont, frame, CRect{tab.right, top, width, height}, m_HighlightColor, m_TextColor, true, BEVEL_TOP,
+                  true);
 }
