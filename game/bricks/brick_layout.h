@@ -6,6 +6,7 @@
 #include "engine/core/geometry/point.h"
 #include "engine/core/geometry/rect.h"
 #include "engine/core/strings/ref_string.h"
+#include "engine/object/properties/string_pair.h"
 #include "engine/object/object.h"
 
 class CBrickBase;
@@ -90,7 +91,8 @@ public:
     // The level owns the brick from now on.
     void AppendBrick(CBrickBase* brick);
 
-    CString m_DisplayName;
+    // Stored as written; shown in the player's language.
+    CStringPair m_DisplayName;
     CString m_Author;
     // Free texts; "Note 1" of a set's first round also carries the ring
     // marker.
