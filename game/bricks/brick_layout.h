@@ -10,6 +10,7 @@
 #include "engine/object/object.h"
 
 class CBrickBase;
+class CMessageStream;
 class CSprite;
 
 // A round, and its file: the bricks with all their properties, the theme,
@@ -39,7 +40,11 @@ public:
     // sprite generator puts its count of fresh ambient sprites, never
     // recorded, into its layer's list. Reads nothing of the level, so the
     // front end may apply any background.
+    // While a demo records, the background is recorded as well.
     static void ApplyBackgroundTheme(int32_t backgroundIndex, bool editor);
+    // The replay of that record: empties every list of the playfield, then
+    // applies the recorded background as in play.
+    static void ApplyBackgroundThemeFromStream(CMessageStream& stream);
 
     // Empties the background sprites, front effects and bricks, binds
     // copies of the level's bricks to new sprites (hidden ones inactive
