@@ -10,6 +10,8 @@
 #include "engine/object/object.h"
 
 class CBrickBase;
+class CFrame;
+class CFrameInterface;
 class CMessageStream;
 class CSprite;
 
@@ -87,9 +89,25 @@ public:
     // walking entries 1, 2, ..., the first whose running sum exceeds r; 0
     // for none.
     int32_t PickPowerUp(uint32_t r) const;
-    // Keeps a small picture of the round as it stands on screen, for the
-    // round choosers; unforced, a round that has one keeps it.
+    // Whether the editor may save this round: it is the current set's round
+    // at the playfield's round, and the file it is saved to may be written.
+    bool IsCurrentRoundSavable() const;
+    // Keeps a small picture of the round as it stands in the draw frame, for
+    // the round choosers, and saves the round with it. Only a savable round
+    // is captured; unforced, only with automatic thumbnails on and only when
+    // the bricks or capture settings changed since the last capture; forced,
+    // automatic captures end for this level.
     virtual void CaptureThumbnail(bool force);
+    // The picture to the stored JPEG block, at the level's quality.
+    void CompressThumbnail();
+    // The stored block to the picture; none for a block that is not a
+    // 105 x 80 JPEG image.
+    void DecompressThumbnail();
+    // The picture, decoded on first use; the "Large Folder" picture for a
+    // level without a usable one.
+    CFrame* GetThumbnail();
+    // The capture outline, while "Show Capture Rect" is on.
+    void DrawCaptureRect(CFrameInterface& frame) const;
 
     uint32_t GetBrickCount() const { return m_BrickCount; }
     CBrickBase* GetBrick(uint32_t index) const { return m_pBricks[index]; }
@@ -133,6 +151,10 @@ public:
 
 private:
     void Instantiate(bool hidden, bool ownBricks);
+    CObject* FindWritableSaveObject() const;
+
+    // Never saved.
+    CFrame* m_pThumbnail;
 
     uint32_t m_BrickCount;
     uint32_t m_BrickCapacity;

@@ -35,12 +35,12 @@ CBrickLayout* CopyOfTemplate()
 
 void CRoundSetUserMade::RegisterProperties(CClassInfo* classInfo)
 {
-    classInfo->AddProperty(new ArrayProperty(
-        "Rounds/Round List", VP_MEMBER(m_RoundCount), VP_MEMBER(m_RoundCapacity), VP_MEMBER(m_pRounds),
-        "m_RoundArray", true,
-        new ObjectPointerProperty("Round", ArrayElementMember<CBrickLayout*>(), CBrickLayout::SGetClassInfo(),
-                                  EDITOR_EDITABLE, nullptr),
-        EDITOR_EDITABLE));
+    classInfo->AddProperty(
+        new ArrayProperty("Rounds/Round List", VP_MEMBER(m_RoundCount), VP_MEMBER(m_RoundCapacity),
+                          VP_MEMBER(m_pRounds), "m_RoundArray", true,
+                          new ObjectPointerProperty("Round", ArrayElementMember<CBrickLayout*>(),
+                                                    CBrickLayout::SGetClassInfo(), EDITOR_EDITABLE, nullptr),
+                          EDITOR_EDITABLE));
 }
 
 CRoundSetUserMade::CRoundSetUserMade()
