@@ -1,8 +1,6 @@
 #include "game/bricks/brick_layout.h"
 
-#include <algorithm>
 #include <cstdio>
-#include <limits>
 
 #include "engine/graphics/frame.h"
 #include "engine/object/properties/array_property.h"
@@ -100,6 +98,12 @@ CBrickLayout::CBrickLayout()
     SetDefaults();
 }
 
+void CBrickLayout::SetDefaults()
+{
+    CObject::SetDefaults();
+    ComputePowerUpWeights();
+}
+
 CBrickLayout::~CBrickLayout()
 {
     delete m_pThumbnail;
@@ -136,30 +140,4 @@ CString CBrickLayout::MakeUniqueBrickName(const CString& base)
         if (!taken)
             return name;
     }
-}
-
-void CBrickLayout::GiveAutomaticPowerUps(CSprite*)
-{
-}
-
-uint32_t CBrickLayout::TotalPowerUpWeight() const
-{
-    const size_t kinds = std::min<size_t>(GetPowerUpLibrary().GetCount(), m_PowerUpChances.size());
-    uint64_t total = 0;
-    for (size_t i = 1; i < kinds; i++)
-        total += m_PowerUpChances[i];
-    return static_cast<uint32_t>(std::min<uint64_t>(total, std::numeric_limits<uint32_t>::max()));
-}
-
-int32_t CBrickLayout::PickPowerUp(uint32_t r) const
-{
-    const size_t kinds = std::min<size_t>(GetPowerUpLibrary().GetCount(), m_PowerUpChances.size());
-    uint64_t sum = 0;
-    for (size_t i = 1; i < kinds; i++)
-    {
-        sum += m_PowerUpChances[i];
-        if (r < sum)
-            return static_cast<int32_t>(i);
-    }
-    return 0;
 }

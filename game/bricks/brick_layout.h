@@ -13,6 +13,7 @@ class CBrickBase;
 class CFrame;
 class CFrameInterface;
 class CMessageStream;
+class CPowerUpBase;
 class CSprite;
 
 // A round, and its file: the bricks with all their properties, the theme,
@@ -30,6 +31,9 @@ public:
 
     CBrickLayout();
     ~CBrickLayout() override;
+
+    // Defaults every property, then works out the power-up chances.
+    void SetDefaults() override;
 
     // Repairs what a file may hold: bricks of the wrong class for their
     // style, bricks outside the play area; the capture outline is off.
@@ -79,8 +83,13 @@ public:
     // every brick's position and style.
     uint32_t ComputeChecksum() const;
 
-    // The power-ups the round gives the ship with every served ball.
-    void GiveAutomaticPowerUps(CSprite* shipSprite);
+    // Quietly activates the "PowerUp" items the round gives with every
+    // served ball on the sprite that collects them.
+    void GiveAutomaticPowerUps(CSprite* target);
+    // The chance of every "PowerUp" item in this round: its weight, with
+    // the weight of the kinds the round forbids shared among the allowed
+    // kinds of the same karma, plus the extra-life chance for "Extra Ball".
+    void ComputePowerUpWeights();
 
     // The chances of the "PowerUp" entries 1 .. n-1 summed (0 below two
     // entries; saturating); entry 0, no power-up, never takes part.
@@ -152,6 +161,7 @@ public:
 private:
     void Instantiate(bool hidden, bool ownBricks);
     CObject* FindWritableSaveObject() const;
+    bool IsPowerUpDisallowed(uint32_t index, const CPowerUpBase& kind) const;
 
     // Never saved.
     CFrame* m_pThumbnail;
