@@ -3,8 +3,9 @@
 // "Background Definition"); the rest is the item's file, read through its
 // library as the game reads it, after-load included, over a small data
 // folder of brick styles and their sounds. What loads writes a text that reads back
-// into an object writing the very same text; a level is then instantiated
-// for play and the playfield stepped for a second.
+// into an object writing the very same text; a level then shows its
+// thumbnail, is instantiated for play and the playfield stepped for a
+// second.
 
 #include <cstdint>
 #include <cstring>
@@ -17,12 +18,15 @@
 #include "fuzz/support/fuzz_object_text.h"
 #include "engine/app/sound/sound_list.h"
 #include "engine/graphics/sequence_list.h"
+#include "engine/graphics/stand_alone_frame_list.h"
 #include "game/bricks/background_library.h"
 #include "game/bricks/brick_style_sheet.h"
 #include "game/bricks/round_library.h"
 #include "game/playfield/particle_generator.h"
 #include "game/playfield/playfield.h"
+#include "game/playfield/power_up_base.h"
 #include "tests/support/sound_fixtures.h"
+#include "tests/support/sprite_fixtures.h"
 
 namespace {
 
@@ -38,6 +42,7 @@ const char* const kStyleSheets[][2] = {
 
 void Play(CBrickLayout& level)
 {
+    level.GetThumbnail();
     level.InstantiateForPlay(false);
     for (int32_t i = 0; i < kPlaySteps; i++)
         GetPlayfield()->Update(CPlayfield::kStepSeconds);
@@ -86,6 +91,11 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     noParticles->SetDefaults();
     GetParticleGeneratorList().AddItemWithObject(noParticles, "!None");
     InitBrickStyleSheetLibrary();
+    // What every game ships: the folder picture levels without a thumbnail
+    // show, and the power-up the extra-life chance goes to.
+    GetFrameList().AddItemWithObject(MakeSolidFrame(105, 80, 0x1234), "Large Folder");
+    for (const char* name : {"!None", "Extra Ball"})
+        GetPowerUpLibrary().AddItemWithObject(new CPowerUpBase, name);
     static CPlayfield playfield;
     return 0;
 }
