@@ -73,20 +73,19 @@ bool CBrickLayout::IsCurrentRoundSavable() const
     return FindWritableSaveObject() != nullptr;
 }
 
+// The playfield asks every drawn frame: the unforced request that changes
+// nothing is settled before the round's file is looked at.
 void CBrickLayout::CaptureThumbnail(bool force)
 {
+    if (!force && (!m_AutomaticThumbnail || ComputeChecksum() == m_CaptureChecksum))
+        return;
     CObject* saveObject = FindWritableSaveObject();
     CDirtyRectFrame* screen = GetPlayfieldHooks().GetDrawFrame();
     if (saveObject == nullptr || screen == nullptr)
         return;
     if (force)
         m_AutomaticThumbnail = false;
-    else if (!m_AutomaticThumbnail)
-        return;
-    const uint32_t checksum = ComputeChecksum();
-    if (!force && checksum == m_CaptureChecksum)
-        return;
-    m_CaptureChecksum = checksum;
+    m_CaptureChecksum = ComputeChecksum();
 
     delete m_pThumbnail;
     m_pThumbnail = NewThumbnailFrame();
