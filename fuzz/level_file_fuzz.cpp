@@ -91,6 +91,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     const std::string wave = PcmWave(1, 22050, 16, Samples16(std::vector<int16_t>(50, 500)));
     for (const char* sound : {"Pop Brick.wav", "Clink.wav"})
         WriteFuzzFile(std::string("Data/Sounds/") + sound, reinterpret_cast<const uint8_t*>(wave.data()), wave.size());
+    // A round that ends in game over saves the player records beside the
+    // program: in the fuzz folder, never wherever the run was started.
+    SetCurrentFolder(GetFuzzFolder());
     SetDataFolder((GetFuzzFolder() + "Data").c_str());
     GetSoundList().Mount("Sound List", "Sounds", ".wav", ".ogg");
     InitCatalogueLibrary(GetSequenceList(), LIBRARY_SEQUENCES);
