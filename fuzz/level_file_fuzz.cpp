@@ -14,6 +14,7 @@
 
 #include "engine/core/settings/paths.h"
 #include "engine/object/libraries/library_catalogue.h"
+#include "engine/platform/file_system.h"
 #include "fuzz/support/fuzz_input.h"
 #include "fuzz/support/fuzz_object_text.h"
 #include "engine/app/sound/sound_list.h"
