@@ -3,8 +3,9 @@
 // "Background Definition"); the rest is the item's file, read through its
 // library as the game reads it, after-load included, over a small data
 // folder of brick styles and their sounds. What loads writes a text that reads back
-// into an object writing the very same text; a level is then instantiated
-// for play and the playfield stepped for a second.
+// into an object writing the very same text; a level then shows its
+// thumbnail, is instantiated for play and the playfield stepped for a
+// second.
 
 #include <cstdint>
 #include <cstring>
@@ -13,16 +14,21 @@
 
 #include "engine/core/settings/paths.h"
 #include "engine/object/libraries/library_catalogue.h"
+#include "engine/platform/file_system.h"
 #include "fuzz/support/fuzz_input.h"
 #include "fuzz/support/fuzz_object_text.h"
 #include "engine/app/sound/sound_list.h"
 #include "engine/graphics/sequence_list.h"
+#include "engine/graphics/stand_alone_frame_list.h"
 #include "game/bricks/background_library.h"
 #include "game/bricks/brick_style_sheet.h"
 #include "game/bricks/round_library.h"
 #include "game/playfield/particle_generator.h"
 #include "game/playfield/playfield.h"
+#include "game/playfield/power_up_base.h"
+#include "game/records/stats.h"
 #include "tests/support/sound_fixtures.h"
+#include "tests/support/sprite_fixtures.h"
 
 namespace {
 
@@ -36,8 +42,15 @@ const char* const kStyleSheets[][2] = {
     {"Optional", "CBrickStyleSheetOptional\r\n{\r\n}\r\n"},
 };
 
+// Each input plays on fresh records: a round that ends in game over
+// archives the game, and records grown over every earlier input would make
+// the saves of later ones ever slower.
 void Play(CBrickLayout& level)
 {
+    CStats& stats = GetStats();
+    stats.CopyFrom(CStats());
+    stats.ApplyPlayerRules();
+    level.GetThumbnail();
     level.InstantiateForPlay(false);
     for (int32_t i = 0; i < kPlaySteps; i++)
         GetPlayfield()->Update(CPlayfield::kStepSeconds);
@@ -79,6 +92,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     const std::string wave = PcmWave(1, 22050, 16, Samples16(std::vector<int16_t>(50, 500)));
     for (const char* sound : {"Pop Brick.wav", "Clink.wav"})
         WriteFuzzFile(std::string("Data/Sounds/") + sound, reinterpret_cast<const uint8_t*>(wave.data()), wave.size());
+    // A round that ends in game over saves the player records beside the
+    // program: in the fuzz folder, never wherever the run was started.
+    SetCurrentFolder(GetFuzzFolder());
     SetDataFolder((GetFuzzFolder() + "Data").c_str());
     GetSoundList().Mount("Sound List", "Sounds", ".wav", ".ogg");
     InitCatalogueLibrary(GetSequenceList(), LIBRARY_SEQUENCES);
@@ -86,6 +102,11 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     noParticles->SetDefaults();
     GetParticleGeneratorList().AddItemWithObject(noParticles, "!None");
     InitBrickStyleSheetLibrary();
+    // What every game ships: the folder picture levels without a thumbnail
+    // show, and the power-up the extra-life chance goes to.
+    GetFrameList().AddItemWithObject(MakeSolidFrame(105, 80, 0x1234), "Large Folder");
+    for (const char* name : {"!None", "Extra Ball"})
+        GetPowerUpLibrary().AddItemWithObject(new CPowerUpBase, name);
     static CPlayfield playfield;
     return 0;
 }

@@ -236,6 +236,34 @@ uint8_t* DecodeJpeg(CFile& file, int32_t& width, int32_t& height)
     return pixels;
 }
 
+bool ReadJpegSize(CFile& file, int32_t& width, int32_t& height)
+{
+    width = 0;
+    height = 0;
+    jpeg_decompress_struct info;
+    ErrorManager errors;
+    Source* source = static_cast<Source*>(std::malloc(sizeof(Source)));
+    if (source == nullptr)
+        return false;
+    SetUpErrors(errors);
+    info.err = &errors.base;
+    if (setjmp(errors.jump))
+    {
+        jpeg_destroy_decompress(&info);
+        std::free(source);
+        return false;
+    }
+    jpeg_create_decompress(&info);
+    SetUpSource(*source, file);
+    info.src = &source->base;
+    jpeg_read_header(&info, TRUE);
+    width = static_cast<int32_t>(info.image_width);
+    height = static_cast<int32_t>(info.image_height);
+    jpeg_destroy_decompress(&info);
+    std::free(source);
+    return true;
+}
+
 bool DecodeJpegIntoFrame(CFrame& frame, CFile& file)
 {
     int32_t width, height;
@@ -262,8 +290,8 @@ bool EncodeJpeg(CFile& file, const uint8_t* pixels, int32_t width, int32_t heigh
         if (grey == nullptr)
             return false;
         for (size_t i = 0; i < count; i++)
-            grey[i] = static_cast<uint8_t>(0.299 * pixels[i * 3] + 0.587 * pixels[i * 3 + 1] +
-                                           0.114 * pixels[i * 3 + 2]);
+            grey[i] =
+                static_cast<uint8_t>(0.299 * pixels[i * 3] + 0.587 * pixels[i * 3 + 1] + 0.114 * pixels[i * 3 + 2]);
     }
     Destination* destination = static_cast<Destination*>(std::malloc(sizeof(Destination)));
     if (destination == nullptr)

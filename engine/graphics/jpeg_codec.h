@@ -16,6 +16,10 @@ class CFrame;
 // components, images past the pixel limit and progressive images of more
 // than 256 scans.
 uint8_t* DecodeJpeg(CFile& file, int32_t& width, int32_t& height);
+// The image's size from its header alone, from the file's position; false
+// for data whose header does not read. Lets a caller that expects one size
+// refuse other images before any pixels are allocated.
+bool ReadJpegSize(CFile& file, int32_t& width, int32_t& height);
 // The frame (without pixels before) becomes the 24-bit image.
 bool DecodeJpegIntoFrame(CFrame& frame, CFile& file);
 

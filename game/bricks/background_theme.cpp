@@ -1,3 +1,6 @@
+#include "engine/app/demo_recorder.h"
+#include "engine/object/recorded_calls/message_stream.h"
+#include "engine/object/recorded_calls/stream_call.h"
 #include "game/bricks/background_layer_table.h"
 #include "game/bricks/background_library.h"
 #include "game/bricks/brick_base.h"
@@ -10,6 +13,19 @@
 namespace {
 
 constexpr int32_t kFullBackgroundDetail = 2;
+constexpr int32_t kRecordedCallFlags = 3;
+
+CCallbackStreamCall s_ThemeCall(CBrickLayout::ApplyBackgroundThemeFromStream,
+                                "!CBrickLayout::ApplyBackgroundThemeFromStream", kRecordedCallFlags);
+
+// The background travels by name, so a demo replays the same theme in a
+// program whose library sorts it elsewhere.
+void RecordBackgroundTheme(uint32_t index)
+{
+    CDemoRecorder& recorder = CDemoRecorder::Get();
+    if (recorder.IsRecording() && recorder.GetStream().BeginMessage(s_ThemeCall, MESSAGE_KIND_GAME_CALL))
+        recorder.GetStream().WriteSymbol(static_cast<int32_t>(index), GetBackgroundLibrary());
+}
 
 void AddEveryLevelBricks(const CBackgroundDefinition& definition, CPlayfield& playfield)
 {
@@ -55,8 +71,12 @@ void CBrickLayout::ApplyBackgroundTheme(int32_t backgroundIndex, bool editor)
 {
     CPlayfield* playfield = GetPlayfield();
     CResourceLibrary<CBackgroundDefinition>& library = GetBackgroundLibrary();
-    CBackgroundDefinition* definition =
-        library.GetCount() != 0 ? library.GetItemObject(static_cast<uint32_t>(backgroundIndex)) : nullptr;
+    const uint32_t count = library.GetCount();
+    // An index past the end reads the first background, and is recorded so.
+    const uint32_t index = static_cast<uint32_t>(backgroundIndex) < count ? static_cast<uint32_t>(backgroundIndex) : 0;
+    if (count != 0)
+        RecordBackgroundTheme(index);
+    CBackgroundDefinition* definition = count != 0 ? library.GetItemObject(index) : nullptr;
     playfield->SetBackground(definition);
     if (editor || definition == nullptr)
         return;
@@ -64,4 +84,15 @@ void CBrickLayout::ApplyBackgroundTheme(int32_t backgroundIndex, bool editor)
     if (GetPlayfieldHooks().GetBackgroundDetailLevel() != kFullBackgroundDetail)
         return;
     GenerateBackgroundSprites(*definition, *playfield);
+}
+
+// The recorded round starts afresh: whatever the replay showed before goes.
+void CBrickLayout::ApplyBackgroundThemeFromStream(CMessageStream& stream)
+{
+    const int32_t index = stream.ReadSymbol(GetBackgroundLibrary());
+    CPlayfield* playfield = GetPlayfield();
+    if (playfield == nullptr)
+        return;
+    playfield->ClearAllLists();
+    ApplyBackgroundTheme(index, false);
 }

@@ -1,9 +1,8 @@
 #include "game/bricks/brick_layout.h"
 
-#include <algorithm>
 #include <cstdio>
-#include <limits>
 
+#include "engine/graphics/frame.h"
 #include "engine/object/properties/array_property.h"
 #include "engine/object/properties/binary_blob_property.h"
 #include "engine/object/properties/bool_property.h"
@@ -54,9 +53,9 @@ void CBrickLayout::RegisterProperties(CClassInfo* classInfo)
                                        "m_AutomaticPowerUps", "Power-Ups/Automatic"));
     classInfo->AddProperty(new BoolProperty("Power-Ups/Disallow Automatic Power-Ups",
                                             VP_MEMBER(m_DisallowAutomaticPowerUps), EDITOR_EDITABLE, true, nullptr));
-    BoolProperty* levelBreakers = new BoolProperty("Power-Ups/Disallow All Level Breakers",
-                                                   VP_MEMBER(m_DisallowAllLevelBreakers), EDITOR_EDITABLE, false,
-                                                   nullptr);
+    BoolProperty* levelBreakers =
+        new BoolProperty("Power-Ups/Disallow All Level Breakers", VP_MEMBER(m_DisallowAllLevelBreakers),
+                         EDITOR_EDITABLE, false, nullptr);
     levelBreakers->SetHelpText("Level Breakers are power-ups suck as Big Missiles, Fire Ball, Rail Ball, Bomb Ball, or "
                                "anything that can destroy otherwise indestructible bricks. Or it could be anything "
                                "else what has a high chance of running a carefully planned level.");
@@ -67,12 +66,12 @@ void CBrickLayout::RegisterProperties(CClassInfo* classInfo)
     classInfo->AddProperty(new UnsignedIntProperty("Power-Ups/Additional Chance Of Getting Conditional Extra Life",
                                                    VP_MEMBER(m_AdditionalChanceOfConditionalExtraLife), EDITOR_EDITABLE,
                                                    0, nullptr, 0, 0));
-    classInfo->AddProperty(new ArrayProperty(
-        "Bricks", VP_MEMBER(m_BrickCount), VP_MEMBER(m_BrickCapacity), VP_MEMBER(m_pBricks), "m_InitialBrickLayout",
-        true,
-        new ObjectPointerProperty("Brick", ArrayElementMember<CBrickBase*>(), CBrickBase::SGetClassInfo(),
-                                  EDITOR_EDITABLE, nullptr),
-        EDITOR_HIDDEN));
+    classInfo->AddProperty(
+        new ArrayProperty("Bricks", VP_MEMBER(m_BrickCount), VP_MEMBER(m_BrickCapacity), VP_MEMBER(m_pBricks),
+                          "m_InitialBrickLayout", true,
+                          new ObjectPointerProperty("Brick", ArrayElementMember<CBrickBase*>(),
+                                                    CBrickBase::SGetClassInfo(), EDITOR_EDITABLE, nullptr),
+                          EDITOR_HIDDEN));
     classInfo->AddProperty(
         new PointProperty("Thumbnail/Capture Center", VP_MEMBER(m_CaptureCenter), EDITOR_EDITABLE, 318, 240, nullptr));
     classInfo->AddProperty(new UnsignedIntProperty("Thumbnail/Capture Width", VP_MEMBER(m_CaptureWidth),
@@ -81,7 +80,8 @@ void CBrickLayout::RegisterProperties(CClassInfo* classInfo)
         new BoolProperty("Thumbnail/Show Capture Rect", VP_MEMBER(m_ShowCaptureRect), EDITOR_EDITABLE, false, nullptr));
     BoolProperty* automatic = new BoolProperty("Thumbnail/Automatic Thumbnail", VP_MEMBER(m_AutomaticThumbnail),
                                                EDITOR_EDITABLE, true, nullptr);
-    automatic->SetHelpText("Press F9 during game play to manually force the thumbnail to be captured at a specific time.");
+    automatic->SetHelpText(
+        "Press F9 during game play to manually force the thumbnail to be captured at a specific time.");
     classInfo->AddProperty(automatic);
     classInfo->AddProperty(new UnsignedIntProperty("Thumbnail/Thumbnail Quality", VP_MEMBER(m_ThumbnailQuality),
                                                    EDITOR_EDITABLE, 80, nullptr, 1, 100));
@@ -92,13 +92,21 @@ void CBrickLayout::RegisterProperties(CClassInfo* classInfo)
 }
 
 CBrickLayout::CBrickLayout()
+    : m_pThumbnail(nullptr)
 {
     ConstructProperties(SGetClassInfo());
     SetDefaults();
 }
 
+void CBrickLayout::SetDefaults()
+{
+    CObject::SetDefaults();
+    ComputePowerUpWeights();
+}
+
 CBrickLayout::~CBrickLayout()
 {
+    delete m_pThumbnail;
     DestroyProperties(SGetClassInfo());
 }
 
@@ -132,34 +140,4 @@ CString CBrickLayout::MakeUniqueBrickName(const CString& base)
         if (!taken)
             return name;
     }
-}
-
-void CBrickLayout::GiveAutomaticPowerUps(CSprite*)
-{
-}
-
-void CBrickLayout::CaptureThumbnail(bool)
-{
-}
-
-uint32_t CBrickLayout::TotalPowerUpWeight() const
-{
-    const size_t kinds = std::min<size_t>(GetPowerUpLibrary().GetCount(), m_PowerUpChances.size());
-    uint64_t total = 0;
-    for (size_t i = 1; i < kinds; i++)
-        total += m_PowerUpChances[i];
-    return static_cast<uint32_t>(std::min<uint64_t>(total, std::numeric_limits<uint32_t>::max()));
-}
-
-int32_t CBrickLayout::PickPowerUp(uint32_t r) const
-{
-    const size_t kinds = std::min<size_t>(GetPowerUpLibrary().GetCount(), m_PowerUpChances.size());
-    uint64_t sum = 0;
-    for (size_t i = 1; i < kinds; i++)
-    {
-        sum += m_PowerUpChances[i];
-        if (r < sum)
-            return static_cast<int32_t>(i);
-    }
-    return 0;
 }

@@ -6,9 +6,14 @@
 #include "engine/core/geometry/point.h"
 #include "engine/core/geometry/rect.h"
 #include "engine/core/strings/ref_string.h"
+#include "engine/object/properties/string_pair.h"
 #include "engine/object/object.h"
 
 class CBrickBase;
+class CFrame;
+class CFrameInterface;
+class CMessageStream;
+class CPowerUpBase;
 class CSprite;
 
 // A round, and its file: the bricks with all their properties, the theme,
@@ -27,6 +32,9 @@ public:
     CBrickLayout();
     ~CBrickLayout() override;
 
+    // Defaults every property, then works out the power-up chances.
+    void SetDefaults() override;
+
     // Repairs what a file may hold: bricks of the wrong class for their
     // style, bricks outside the play area; the capture outline is off.
     void AfterLoad(CTypedObjectReceiver* receiver) override;
@@ -38,7 +46,11 @@ public:
     // sprite generator puts its count of fresh ambient sprites, never
     // recorded, into its layer's list. Reads nothing of the level, so the
     // front end may apply any background.
+    // While a demo records, the background is recorded as well.
     static void ApplyBackgroundTheme(int32_t backgroundIndex, bool editor);
+    // The replay of that record: empties every list of the playfield, then
+    // applies the recorded background as in play.
+    static void ApplyBackgroundThemeFromStream(CMessageStream& stream);
 
     // Empties the background sprites, front effects and bricks, binds
     // copies of the level's bricks to new sprites (hidden ones inactive
@@ -71,8 +83,13 @@ public:
     // every brick's position and style.
     uint32_t ComputeChecksum() const;
 
-    // The power-ups the round gives the ship with every served ball.
-    void GiveAutomaticPowerUps(CSprite* shipSprite);
+    // Quietly activates the "PowerUp" items the round gives with every
+    // served ball on the sprite that collects them.
+    void GiveAutomaticPowerUps(CSprite* target);
+    // The chance of every "PowerUp" item in this round: its weight, with
+    // the weight of the kinds the round forbids shared among the allowed
+    // kinds of the same karma, plus the extra-life chance for "Extra Ball".
+    void ComputePowerUpWeights();
 
     // The chances of the "PowerUp" entries 1 .. n-1 summed (0 below two
     // entries; saturating); entry 0, no power-up, never takes part.
@@ -81,16 +98,33 @@ public:
     // walking entries 1, 2, ..., the first whose running sum exceeds r; 0
     // for none.
     int32_t PickPowerUp(uint32_t r) const;
-    // Keeps a small picture of the round as it stands on screen, for the
-    // round choosers; unforced, a round that has one keeps it.
+    // Whether the editor may save this round: it is the current set's round
+    // at the playfield's round, and the file it is saved to may be written.
+    bool IsCurrentRoundSavable() const;
+    // Keeps a small picture of the round as it stands in the draw frame, for
+    // the round choosers, and saves the round with it. Only a savable round
+    // is captured; unforced, only with automatic thumbnails on and only when
+    // the bricks or capture settings changed since the last capture; forced,
+    // automatic captures end for this level.
     virtual void CaptureThumbnail(bool force);
+    // The picture to the stored JPEG block, at the level's quality.
+    void CompressThumbnail();
+    // The stored block to the picture; none for a block that is not a
+    // 105 x 80 JPEG image.
+    void DecompressThumbnail();
+    // The picture, decoded on first use; the "Large Folder" picture for a
+    // level without a usable one.
+    CFrame* GetThumbnail();
+    // The capture outline, while "Show Capture Rect" is on.
+    void DrawCaptureRect(CFrameInterface& frame) const;
 
     uint32_t GetBrickCount() const { return m_BrickCount; }
     CBrickBase* GetBrick(uint32_t index) const { return m_pBricks[index]; }
     // The level owns the brick from now on.
     void AppendBrick(CBrickBase* brick);
 
-    CString m_DisplayName;
+    // Stored as written; shown in the player's language.
+    CStringPair m_DisplayName;
     CString m_Author;
     // Free texts; "Note 1" of a set's first round also carries the ring
     // marker.
@@ -126,6 +160,11 @@ public:
 
 private:
     void Instantiate(bool hidden, bool ownBricks);
+    CObject* FindWritableSaveObject() const;
+    bool IsPowerUpDisallowed(uint32_t index, const CPowerUpBase& kind) const;
+
+    // Never saved.
+    CFrame* m_pThumbnail;
 
     uint32_t m_BrickCount;
     uint32_t m_BrickCapacity;

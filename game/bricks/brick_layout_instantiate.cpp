@@ -31,6 +31,7 @@ void CBrickLayout::DetachBrickAIs()
 
 void CBrickLayout::Instantiate(bool hidden, bool ownBricks)
 {
+    ComputePowerUpWeights();
     CPlayfield* playfield = GetPlayfield();
     playfield->m_pBackgroundSprites->DeleteAll();
     playfield->m_pFrontEffects->DeleteAll();

@@ -35,12 +35,12 @@ CBrickLayout* CopyOfTemplate()
 
 void CRoundSetUserMade::RegisterProperties(CClassInfo* classInfo)
 {
-    classInfo->AddProperty(new ArrayProperty(
-        "Rounds/Round List", VP_MEMBER(m_RoundCount), VP_MEMBER(m_RoundCapacity), VP_MEMBER(m_pRounds),
-        "m_RoundArray", true,
-        new ObjectPointerProperty("Round", ArrayElementMember<CBrickLayout*>(), CBrickLayout::SGetClassInfo(),
-                                  EDITOR_EDITABLE, nullptr),
-        EDITOR_EDITABLE));
+    classInfo->AddProperty(
+        new ArrayProperty("Rounds/Round List", VP_MEMBER(m_RoundCount), VP_MEMBER(m_RoundCapacity),
+                          VP_MEMBER(m_pRounds), "m_RoundArray", true,
+                          new ObjectPointerProperty("Round", ArrayElementMember<CBrickLayout*>(),
+                                                    CBrickLayout::SGetClassInfo(), EDITOR_EDITABLE, nullptr),
+                          EDITOR_EDITABLE));
 }
 
 CRoundSetUserMade::CRoundSetUserMade()
@@ -112,7 +112,11 @@ bool CreateUserRoundSet(const char* fileName)
         return false;
     }
     CString name(library.GetName(static_cast<uint32_t>(index)));
-    GetStats().GetCurrentPlayer()->GetRoundSetStats(CString(GetFileNamePart(name.GetText())))
-        ->m_HighestRoundCompleted = kAllRoundsOpen;
+    CStats& stats = GetStats();
+    stats.GetCurrentPlayer()->GetRoundSetStats(CString(GetFileNamePart(name.GetText())))->m_HighestRoundCompleted =
+        kAllRoundsOpen;
+    // The set is on disk either way; a records file that could not be
+    // written only costs the maker the open rounds until the next save.
+    stats.Save();
     return true;
 }

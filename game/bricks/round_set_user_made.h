@@ -40,7 +40,8 @@ private:
 
 // Makes a player-made set of ten template rounds named by the chosen file
 // name less its ".VantrellZK", saves it (in "./Rounds" for a name chosen
-// there) and opens all its rounds to the current player. False, with the
+// there) and opens all its rounds to the current player, whose records
+// are saved. False, with the
 // set taken out of the library again and the records untouched, when its
 // file could not be written or the library already holds that name.
 bool CreateUserRoundSet(const char* fileName);

@@ -109,7 +109,7 @@ bool CPlayfield::StartRound(int32_t round, bool standAlone)
     if (CTessivueDisplay* box = GetHudDisplay())
     {
         box->ShowText(RoundLine(round), CTessivueDisplay::kAlternateFont, 0.0f, false);
-        box->AddText(layout->m_DisplayName, CTessivueDisplay::kNormalFont);
+        box->AddText(layout->m_DisplayName.m_Shown, CTessivueDisplay::kNormalFont);
     }
     GetPlayfieldHooks().SetRoundBanner();
 
@@ -142,7 +142,7 @@ void CPlayfield::BeginPlay()
     }
     const int32_t roundIndex = m_StandAloneRound != -1 ? m_StandAloneRound : m_RoundIndex;
     CBrickLayout* layout = GetCurrentRound();
-    const CString name = layout != nullptr ? layout->m_DisplayName : CString();
+    const CString name = layout != nullptr ? layout->m_DisplayName.m_Shown : CString();
     if (CTessivueDisplay* box = GetHudDisplay())
     {
         box->ShowText(RoundLine(roundIndex), CTessivueDisplay::kAlternateFont, kMessageSeconds, false);

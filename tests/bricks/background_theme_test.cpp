@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "engine/app/demo_recorder.h"
 #include "engine/object/libraries/library_catalogue.h"
 #include "engine/object/properties/object_array_property.h"
 #include "game/bricks/background_layer_table.h"
@@ -97,6 +100,44 @@ TEST_F(BackgroundTheme, EverySpriteHasItsOwnCopyOfThePrototype)
     const CSpriteAI* b = first->GetNext()->FindAI(CFishAI::SGetClassInfo());
     EXPECT_NE(a, prototype);
     EXPECT_NE(a, b);
+}
+
+// The background travels by name: a replay finds it whatever index it has
+// there, and the record starts the replayed round afresh.
+TEST_F(BackgroundTheme, ARecordedThemeReplaysByNameIntoEmptiedLists)
+{
+    CBackgroundDefinition* beta = new CBackgroundDefinition;
+    const int32_t betaIndex = GetBackgroundLibrary().AddItemWithObject(beta, "Theme/Beta");
+    ScopedPlayfieldHooks::s_DetailLevel = 0;
+    CDemoRecorder& recorder = CDemoRecorder::Get();
+    recorder.StartRecording();
+    const CMessageStream& stream = recorder.GetStream();
+    const uint32_t start = stream.GetLength();
+    CBrickLayout::ApplyBackgroundTheme(betaIndex, false);
+    const uint32_t firstEnd = stream.GetLength();
+    CBrickLayout::ApplyBackgroundTheme(betaIndex, false);
+    const std::string bytes(reinterpret_cast<const char*>(stream.GetBuffer()), stream.GetLength());
+    recorder.EndFrame();
+    recorder.StopRecording();
+    EXPECT_NE(bytes.substr(start, firstEnd - start).find("Theme/Beta"), std::string::npos);
+    EXPECT_EQ(bytes.substr(firstEnd).find("Theme/Beta"), std::string::npos);
+    const std::string path = m_Folder.Path() + "Theme.Demo";
+    recorder.Save(path.c_str(), 0);
+
+    // The replaying program holds one more background before it.
+    GetBackgroundLibrary().RemoveAt(static_cast<uint32_t>(betaIndex));
+    GetBackgroundLibrary().AddItemWithObject(new CBackgroundDefinition, "Theme/Alpha");
+    beta = new CBackgroundDefinition;
+    ASSERT_EQ(GetBackgroundLibrary().AddItemWithObject(beta, "Theme/Beta"), betaIndex + 1);
+    m_pPlayfield->SetBackground(m_pDefinition);
+    for (int32_t code = 0; code < 9; code++)
+        m_pPlayfield->GetListByCode(code)->Append(new CSprite);
+    recorder.PlayFile(path.c_str(), 0);
+    while (recorder.IsPlaying())
+        recorder.PlayFrame();
+    EXPECT_EQ(m_pPlayfield->m_pBackgroundDefinition, beta);
+    for (int32_t code = 0; code < 9; code++)
+        EXPECT_EQ(m_pPlayfield->GetListByCode(code)->Count(), 0) << code;
 }
 
 } // namespace

@@ -2,12 +2,18 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "engine/graphics/frame.h"
+#include "engine/object/libraries/library_catalogue.h"
 #include "game/bricks/background_library.h"
 #include "game/bricks/brick_layout.h"
 #include "game/bricks/brick_normal.h"
 #include "game/bricks/brick_optional.h"
+#include "game/bricks/brick_plug_in_waits.h"
 #include "game/bricks/brick_style_sheet.h"
+#include "game/bricks/round_library.h"
+#include "game/playfield/power_up_base.h"
 #include "tests/support/brick_test_field.h"
 #include "tests/support/object_forms.h"
 
@@ -221,6 +227,72 @@ TEST_F(BrickLayoutTest, PlayStartsFromCopiesAndEditingFromTheLevelsOwnBricks)
     // The editor lets go of the level's bricks before the level goes.
     level.DetachBrickAIs();
     m_pPlayfield->m_pBricks->DeleteAll();
+}
+
+// A level file of the tests' own holding every property away from its
+// default (but the capture outline, which no load keeps): scripted bricks,
+// power-up rules by name and a thumbnail block.
+class LevelFile : public BrickLayoutTest
+{
+protected:
+    void SetUp() override
+    {
+        BrickLayoutTest::SetUp();
+        for (const char* name : {"!None", "Fire Ball", "Extra Ball", "Big Missiles"})
+            GetPowerUpLibrary().AddItemWithObject(new CPowerUpBase, name);
+        GetBackgroundLibrary().AddItemWithObject(new CBackgroundDefinition, "Space/Open");
+        GetBackgroundLibrary().AddItemWithObject(new CBackgroundDefinition, "Space/Framed");
+        m_Fixture = ReadFixture();
+    }
+
+    void TearDown() override
+    {
+        GetRoundLibrary().DeleteAllItems();
+        GetPowerUpLibrary().DeleteAllItems();
+        BrickLayoutTest::TearDown();
+    }
+
+    std::string ReadFixture()
+    {
+        m_Folder.CopyFileIn(std::string(VP_FIXTURE_DIR) + "/levels/Every Property.Vantrell", "Fixture.Vantrell");
+        return FileBytes("Fixture.Vantrell");
+    }
+
+    // The level file under Resources, loaded through the rounds library.
+    CBrickLayout* Load(const std::string& bytes)
+    {
+        m_Folder.WriteFile("Data/Resources/Every Property.Vantrell", bytes);
+        InitCatalogueLibrary(GetRoundLibrary(), LIBRARY_ROUNDS);
+        return GetRoundLibrary().GetByName("Every Property");
+    }
+
+    std::string m_Fixture;
+};
+
+TEST_F(LevelFile, EveryPropertyLoadsAndSavesByteForByte)
+{
+    CBrickLayout* level = Load(m_Fixture);
+    ASSERT_NE(level, nullptr);
+    EXPECT_EQ(ObjectText(level), m_Fixture);
+    EXPECT_STREQ(level->m_DisplayName.m_Shown.GetText(), "Every Property");
+    EXPECT_EQ(level->m_Background, GetBackgroundLibrary().Find("Space/Framed", -1));
+    ASSERT_EQ(level->m_DisallowedPowerUpCount, 2u);
+    EXPECT_EQ(level->m_pDisallowedPowerUps[1], GetPowerUpLibrary().Find("Extra Ball", -1));
+    ASSERT_EQ(level->GetBrickCount(), 2u);
+    const CBrickPlugInSimultaneous& script = level->GetBrick(0)->GetPlugIns();
+    ASSERT_EQ(script.GetChildCount(), 1u);
+    EXPECT_EQ(script.GetChild(0)->GetClassInfo(), CBrickPlugInWaitXSeconds::SGetClassInfo());
+    const CFrame* thumbnail = level->GetThumbnail();
+    EXPECT_EQ(thumbnail->GetWidth(), 105);
+    EXPECT_EQ(thumbnail->GetHeight(), 80);
+}
+
+TEST_F(LevelFile, AStyleTheLibraryLacksIsAFatalReportNamingTheFile)
+{
+    std::string bytes = m_Fixture;
+    const std::string style = "Style Sheet=Optional";
+    bytes.replace(bytes.find(style), style.size(), "Style Sheet=Withdrawn");
+    EXPECT_EXIT(Load(bytes), testing::ExitedWithCode(255), "Withdrawn.*Every Property|Every Property.*Withdrawn");
 }
 
 } // namespace

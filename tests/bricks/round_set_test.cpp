@@ -181,6 +181,9 @@ TEST_F(RoundSets, ACreatedSetIsWrittenCompressedWithTenRoundsOpenToItsMaker)
     ASSERT_FALSE(bytes.empty());
     EXPECT_EQ(bytes[0], 1);
     EXPECT_EQ(GetStats().GetCurrentPlayer()->GetRoundSetStats(CString("Mine"))->m_HighestRoundCompleted, 999u);
+    CStats saved;
+    saved.Reload();
+    EXPECT_EQ(saved.GetCurrentPlayer()->GetRoundSetStats(CString("Mine"))->m_HighestRoundCompleted, 999u);
 
     CResourceLibrary<CRoundSet>& library = GetRoundSetLibrary();
     const int32_t index = library.Find("./Rounds/Mine", -1);
@@ -201,6 +204,7 @@ TEST_F(RoundSets, ASetThatCannotBeWrittenIsNotCreated)
     EXPECT_EQ(GetRoundSetLibrary().GetCount(), count);
     EXPECT_EQ(GetRoundSetLibrary().Find("./Rounds/Mine", -1), -1);
     EXPECT_EQ(GetStats().GetCurrentPlayer()->GetRoundSetStats(CString("Mine"))->m_HighestRoundCompleted, 0u);
+    EXPECT_FALSE(std::filesystem::exists(Absolute("Stats.dat")));
 }
 
 TEST_F(RoundSets, TheCurrentSetIsTheOneTheRecordsNameAndNoneIsStandardWithoutTheGamesOwn)

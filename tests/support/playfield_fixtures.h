@@ -62,7 +62,8 @@ public:
     CTestRound(const char* name, std::vector<TestBrickKind> bricks, CBackgroundDefinition* background = nullptr)
         : m_Bricks(std::move(bricks))
     {
-        m_DisplayName = name;
+        m_DisplayName.m_Source = name;
+        m_DisplayName.m_Shown = name;
         m_pBackground = background;
     }
 

@@ -1,0 +1,152 @@
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/app/sound/sound_manager.h"
+#include "engine/core/files/file.h"
+#include "engine/core/settings/paths.h"
+#include "engine/object/object_files.h"
+#include "game/bricks/background_library.h"
+#include "game/bricks/brick_base.h"
+#include "game/bricks/brick_layout.h"
+#include "game/bricks/brick_plug_in_waits.h"
+#include "game/playfield/playfield.h"
+#include "tests/support/brick_data.h"
+#include "tests/support/manual_audio_output.h"
+#include "tests/support/object_forms.h"
+#include "tests/support/scoped_temp_folder.h"
+
+// Starting a round from its level file: a level of 150 bricks (every third
+// one scripted, a few placed beyond the play area for the repair to bring
+// back) read from its file, repaired and instantiated for play, which is
+// what the brick-laying machine waits for. Beside it the same text read
+// from memory by the object reader into the same classes (with the repair
+// every load runs, without instantiation), and the file's bytes read whole
+// through CFile, the floor any loader stands on. Items are bricks.
+
+namespace {
+
+constexpr int32_t kBricks = 150;
+constexpr int32_t kColumns = 15;
+const char kLevelName[] = "Resources/Bench.Vantrell";
+
+std::string MakeLevelText()
+{
+    CBrickLayout level;
+    for (int32_t i = 0; i < kBricks; i++)
+    {
+        CBrickBase* brick = static_cast<CBrickBase*>(GetClassRegistry().CreateByName("CBrickNormal"));
+        brick->m_StyleSheet = ScopedBrickData::StyleIndex(i % 2 == 0 ? "Normal" : "Optional");
+        const float beyond = i % 25 == 0 ? 700.0f : 0.0f;
+        brick->m_StartPosition = {20.0f + 40.0f * static_cast<float>(i % kColumns) + beyond,
+                                  20.0f + 22.0f * static_cast<float>(i / kColumns)};
+        brick->m_Name = level.MakeUniqueBrickName(CString());
+        if (i % 3 == 0)
+            brick->GetPlugIns().AddPlugIn(new CBrickPlugInWaitXSeconds);
+        level.AppendBrick(brick);
+    }
+    return ObjectText(&level);
+}
+
+// A data folder with the bricks' style sheets, a framed background, a
+// playfield and the level's file.
+class CLevelBenchField
+{
+public:
+    CLevelBenchField()
+        : m_SavedFolder(std::filesystem::current_path())
+    {
+        std::filesystem::current_path(m_Folder.Path());
+        std::filesystem::create_directories("Data");
+        SetDataFolder("Data");
+        GetSoundManager().Init();
+        m_pData = std::make_unique<ScopedBrickData>(m_Folder.Path());
+        GetBackgroundLibrary().AddItemWithObject(new CBackgroundDefinition, "Space/Framed");
+        m_pPlayfield = std::make_unique<CPlayfield>();
+        m_Text = MakeLevelText();
+        m_Folder.WriteFile(std::string("Data/") + kLevelName, m_Text);
+    }
+
+    ~CLevelBenchField()
+    {
+        m_pPlayfield.reset();
+        GetBackgroundLibrary().DeleteAllItems();
+        m_pData.reset();
+        GetSoundManager().Shutdown();
+        SetDataFolder(".");
+        std::filesystem::current_path(m_SavedFolder);
+    }
+
+    const std::string& GetText() const { return m_Text; }
+
+private:
+    ScopedManualAudio m_Audio;
+    ScopedTempFolder m_Folder;
+    std::filesystem::path m_SavedFolder;
+    std::unique_ptr<ScopedBrickData> m_pData;
+    std::unique_ptr<CPlayfield> m_pPlayfield;
+    std::string m_Text;
+};
+
+void CountBricks(benchmark::State& state)
+{
+    state.SetItemsProcessed(state.iterations() * kBricks);
+}
+
+void BM_LevelLoadRepairInstantiate(benchmark::State& state)
+{
+    CLevelBenchField field;
+    for (auto _ : state)
+    {
+        std::unique_ptr<CObject> loaded(LoadObjectFromFile(kLevelName, 0, false, nullptr));
+        CBrickLayout* level = static_cast<CBrickLayout*>(loaded.get());
+        if (level == nullptr || level->GetBrickCount() != kBricks)
+        {
+            state.SkipWithError("the level did not load");
+            break;
+        }
+        level->InstantiateForPlay(true);
+    }
+    CountBricks(state);
+}
+BENCHMARK(BM_LevelLoadRepairInstantiate);
+
+void BM_LevelObjectReader(benchmark::State& state)
+{
+    CLevelBenchField field;
+    for (auto _ : state)
+    {
+        std::unique_ptr<CObject> level = ObjectFromText(field.GetText());
+        if (level == nullptr)
+        {
+            state.SkipWithError("the level did not read");
+            break;
+        }
+    }
+    CountBricks(state);
+}
+BENCHMARK(BM_LevelObjectReader);
+
+void BM_LevelFileBytes(benchmark::State& state)
+{
+    CLevelBenchField field;
+    std::vector<uint8_t> bytes(field.GetText().size());
+    for (auto _ : state)
+    {
+        CFile file;
+        if (!file.Open(kLevelName, OPEN_READ | OPEN_WHOLE_FILE) ||
+            file.Read(bytes.data(), static_cast<uint32_t>(bytes.size())) != bytes.size())
+        {
+            state.SkipWithError("the file did not read");
+            break;
+        }
+        benchmark::DoNotOptimize(bytes.data());
+    }
+    CountBricks(state);
+}
+BENCHMARK(BM_LevelFileBytes);
+
+} // namespace
