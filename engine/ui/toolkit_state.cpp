@@ -6,7 +6,7 @@
 namespace {
 CToolkitState s_ToolkitState;
 
-CFrameInterface* FindTexture(CResourceLibraryBase* library, const char* name)
+CFrameInterface* FindFrame(CResourceLibraryBase* library, const char* name)
 {
     if (library == nullptr)
         return nullptr;
@@ -36,6 +36,9 @@ CToolkitState::CToolkitState()
     , m_pWindowTitleTile(nullptr)
     , m_pInactiveWindowTexture(nullptr)
     , m_pInactiveWindowTitleTile(nullptr)
+    , m_pFolderOpenIcon(nullptr)
+    , m_pFolderClosedIcon(nullptr)
+    , m_pFileIcon(nullptr)
 {
 }
 
@@ -54,14 +57,17 @@ void SetWindowTextureLibraries(CResourceLibraryBase* frameLibrary, CResourceLibr
     CToolkitState& state = s_ToolkitState;
     state.m_pFrameLibrary = frameLibrary;
     state.m_pTextureLibrary = textureLibrary;
-    state.m_pWindowTexture = FindTexture(textureLibrary, "Window Texture");
-    state.m_pWindowTitleTile = FindTexture(textureLibrary, "Window Title Tile");
-    state.m_pInactiveWindowTexture = FindTexture(textureLibrary, "Inactive Window Texture");
+    state.m_pWindowTexture = FindFrame(textureLibrary, "Window Texture");
+    state.m_pWindowTitleTile = FindFrame(textureLibrary, "Window Title Tile");
+    state.m_pInactiveWindowTexture = FindFrame(textureLibrary, "Inactive Window Texture");
     if (state.m_pInactiveWindowTexture == nullptr)
         state.m_pInactiveWindowTexture = state.m_pWindowTexture;
-    state.m_pInactiveWindowTitleTile = FindTexture(textureLibrary, "Inactive Window Title Tile");
+    state.m_pInactiveWindowTitleTile = FindFrame(textureLibrary, "Inactive Window Title Tile");
     if (state.m_pInactiveWindowTitleTile == nullptr)
         state.m_pInactiveWindowTitleTile = state.m_pWindowTitleTile;
+    state.m_pFolderOpenIcon = FindFrame(frameLibrary, "Folder Open Icon");
+    state.m_pFolderClosedIcon = FindFrame(frameLibrary, "Folder Closed Icon");
+    state.m_pFileIcon = FindFrame(frameLibrary, "File Icon");
 }
 
 void SetEditorSettingsFileName(const char* fileName)

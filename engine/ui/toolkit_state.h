@@ -70,6 +70,11 @@ struct CToolkitState
     CFrameInterface* m_pWindowTitleTile;
     CFrameInterface* m_pInactiveWindowTexture;
     CFrameInterface* m_pInactiveWindowTitleTile;
+    // The tree icons of list boxes, from the frame library; null when
+    // missing, which draws nothing.
+    CFrameInterface* m_pFolderOpenIcon;
+    CFrameInterface* m_pFolderClosedIcon;
+    CFrameInterface* m_pFileIcon;
 
     // Persisted placements go to this file; until it is named, placement is
     // neither read nor written.

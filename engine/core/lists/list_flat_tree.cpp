@@ -44,7 +44,12 @@ VirtualArray* CListFlatTree::GetList()
     return m_pList;
 }
 
-bool CListFlatTree::GetItemFlag(int32_t handle)
+bool CListFlatTree::IsShown(int32_t handle)
 {
     return handle == ROOT_HANDLE || m_pList->GetItemFlag(static_cast<uint32_t>(handle));
+}
+
+bool CListFlatTree::IsEnabled(int32_t handle)
+{
+    return handle == ROOT_HANDLE || m_pList->IsItemEnabled(static_cast<uint32_t>(handle));
 }

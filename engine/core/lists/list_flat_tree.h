@@ -16,7 +16,8 @@ public:
     uint32_t GetChildCount(int32_t handle) override;
     int32_t GetChild(int32_t handle, uint32_t index) override;
     VirtualArray* GetList() override;
-    bool GetItemFlag(int32_t handle) override;
+    bool IsShown(int32_t handle) override;
+    bool IsEnabled(int32_t handle) override;
 
 private:
     VirtualArray* m_pList;

@@ -171,7 +171,12 @@ VirtualArray* CListFolderTree::GetList()
     return m_pList;
 }
 
-bool CListFolderTree::GetItemFlag(int32_t handle)
+bool CListFolderTree::IsShown(int32_t handle)
 {
     return !IsItem(handle) || m_pList->GetItemFlag(static_cast<uint32_t>(handle));
+}
+
+bool CListFolderTree::IsEnabled(int32_t handle)
+{
+    return !IsItem(handle) || m_pList->IsItemEnabled(static_cast<uint32_t>(handle));
 }

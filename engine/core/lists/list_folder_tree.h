@@ -31,7 +31,8 @@ public:
     // they were first met.
     int32_t GetChild(int32_t handle, uint32_t index) override;
     VirtualArray* GetList() override;
-    bool GetItemFlag(int32_t handle) override;
+    bool IsShown(int32_t handle) override;
+    bool IsEnabled(int32_t handle) override;
 
     CListFolderTree(const CListFolderTree&) = delete;
     CListFolderTree& operator=(const CListFolderTree&) = delete;

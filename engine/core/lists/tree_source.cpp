@@ -28,7 +28,12 @@ VirtualArray* CTreeSource::GetList()
     return nullptr;
 }
 
-bool CTreeSource::GetItemFlag(int32_t)
+bool CTreeSource::IsShown(int32_t)
+{
+    return true;
+}
+
+bool CTreeSource::IsEnabled(int32_t)
 {
     return true;
 }

@@ -24,5 +24,8 @@ public:
     virtual uint32_t GetChildCount(int32_t handle) = 0;
     virtual int32_t GetChild(int32_t handle, uint32_t index) = 0;
     virtual VirtualArray* GetList();
-    virtual bool GetItemFlag(int32_t handle);
+    // Whether the node gets a row, and whether that row can be chosen: the
+    // list's per-item answers; folders are always shown and enabled.
+    virtual bool IsShown(int32_t handle);
+    virtual bool IsEnabled(int32_t handle);
 };

@@ -187,3 +187,13 @@ bool VirtualArray::GetItemFlag(uint32_t)
 void VirtualArray::SetItemFlag(uint32_t, bool)
 {
 }
+
+bool VirtualArray::IsItemEnabled(uint32_t)
+{
+    return true;
+}
+
+CString VirtualArray::GetItemDescription(uint32_t)
+{
+    return CString();
+}

@@ -70,6 +70,10 @@ public:
     virtual uint32_t GetCount() = 0;
     virtual bool GetItemFlag(uint32_t index);
     virtual void SetItemFlag(uint32_t index, bool flag);
+    // Whether a list control lets the item be chosen.
+    virtual bool IsItemEnabled(uint32_t index);
+    // What a list control shows as the item's tooltip; empty for none.
+    virtual CString GetItemDescription(uint32_t index);
     // For lists whose items stand in CompareItemNames order. A key that starts
     // with '!' ("!None") names a special item kept at the front, so it is
     // probed at index 0 first.

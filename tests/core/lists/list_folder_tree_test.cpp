@@ -105,7 +105,8 @@ TEST_F(ListFolderTreeTest, HandlesKeptAcrossARebuildAreAnsweredSafely)
         EXPECT_EQ(m_Tree.GetChild(stale, 0), -1) << stale;
         EXPECT_EQ(m_Tree.GetParent(stale), m_Tree.GetRoot()) << stale;
         EXPECT_EQ(Text(m_Tree.GetPath(stale)), "") << stale;
-        EXPECT_TRUE(m_Tree.GetItemFlag(stale)) << stale;
+        EXPECT_TRUE(m_Tree.IsShown(stale)) << stale;
+        EXPECT_TRUE(m_Tree.IsEnabled(stale)) << stale;
     }
 
     CTestNameList larger({ "p/1", "p/2", "p/3", "p/4", "p/5", "p/6", "p/7", "p/8" });
@@ -114,30 +115,42 @@ TEST_F(ListFolderTreeTest, HandlesKeptAcrossARebuildAreAnsweredSafely)
     EXPECT_EQ(Text(m_Tree.GetPath(y)), "p/" + std::to_string(y + 1));
 }
 
-// Hides every item whose index is odd.
+// Hides every item whose index is odd and disables every item past the first.
 class COddHidingList : public CTestNameList
 {
 public:
     COddHidingList()
-        : CTestNameList({ "f/a", "f/b" })
+        : CTestNameList({ "f/a", "f/b", "f/c" })
     {
     }
 
     bool GetItemFlag(uint32_t index) override { return index % 2 == 0; }
+    bool IsItemEnabled(uint32_t index) override { return index == 0; }
 };
 
-TEST(ListTrees, ItemFlagsComeFromTheListAndFoldersAreAlwaysShown)
+TEST(ListTrees, ShownAndEnabledComeFromTheListAndFoldersAreAlwaysBoth)
 {
     COddHidingList list;
     CListFolderTree folders(&list);
-    const int32_t f = folders.GetChild(folders.GetRoot(), 0);
-    EXPECT_TRUE(folders.GetItemFlag(f));
-    EXPECT_TRUE(folders.GetItemFlag(0));
-    EXPECT_FALSE(folders.GetItemFlag(1));
-
     CListFlatTree flat(&list);
-    EXPECT_TRUE(flat.GetItemFlag(flat.GetRoot()));
-    EXPECT_FALSE(flat.GetItemFlag(1));
+    const int32_t f = folders.GetChild(folders.GetRoot(), 0);
+    struct Case
+    {
+        CTreeSource* source;
+        int32_t handle;
+        bool shown;
+        bool enabled;
+    };
+    const Case cases[] = {
+        { &folders, f, true, true },  { &folders, 0, true, true },  { &folders, 1, false, false },
+        { &folders, 2, true, false }, { &flat, flat.GetRoot(), true, true }, { &flat, 1, false, false },
+        { &flat, 2, true, false },
+    };
+    for (const Case& c : cases)
+    {
+        EXPECT_EQ(c.source->IsShown(c.handle), c.shown) << c.handle;
+        EXPECT_EQ(c.source->IsEnabled(c.handle), c.enabled) << c.handle;
+    }
 }
 
 TEST(ListFlatTree, RootHoldsEveryItemByIndex)
