@@ -73,8 +73,6 @@ RoundSetEditorWindow::RoundSetEditorWindow(CJWindow* parent)
     m_pHeader->AddColumn(s_CheckpointColumn.GetText(), 20, nullptr, 1, true, false);
     m_pHeader->AddColumn(s_NameColumn.GetText(), 300, nullptr, 0, true, false);
     m_pHeader->AddColumn(s_EnvironmentColumn.GetText(), 100, nullptr, 0, true, false);
-    m_pHeader->SetTotalWidth(kListWidth);
-    m_pHeader->RecomputeOffsets();
     m_pHeader->SetSize(kListWidth, m_pHeader->GetHeight());
     AddChild(m_pHeader, BELOW_TITLE);
     if (m_pSet != nullptr)
@@ -116,9 +114,9 @@ void RoundSetEditorWindow::EditSelectedRound()
     const int32_t selected = SelectedRowValue(*m_pList, m_Rows);
     if (selected < 0 || !IsRoundOpenToEdit(selected, GetStats().GetCurrentRoundSetStats()->m_HighestRoundCompleted))
         return;
-    Destroy();
     if (selected != CurrentRound())
         GetEditorHooks().EditRoundIndex(selected);
+    Destroy();
 }
 
 void RoundSetEditorWindow::MoveSelectedUp()

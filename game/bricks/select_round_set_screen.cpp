@@ -55,8 +55,6 @@ SelectRoundSetScreen::SelectRoundSetScreen(CJWindow* parent)
     m_pHeader->AddColumn(s_NameColumn.GetText(), 300, nullptr, 0, true, false);
     m_pHeader->AddColumn(s_RoundsColumn.GetText(), 80, nullptr, 2, false, false);
     m_pHeader->AddColumn(s_CompletedColumn.GetText(), 100, nullptr, 2, false, false);
-    m_pHeader->SetTotalWidth(kListWidth);
-    m_pHeader->RecomputeOffsets();
     m_pHeader->SetSize(kListWidth, m_pHeader->GetHeight());
     AddChild(m_pHeader, BELOW_TITLE);
     BuildRoundSetRows(m_Rows);
@@ -95,12 +93,13 @@ void SelectRoundSetScreen::SelectChosenSet()
     // A set without rounds has nothing to play or edit.
     if (chosen < 0 || GetRoundSetLibrary().GetItemObject(static_cast<uint32_t>(chosen))->GetRoundCount() == 0)
         return;
+    if (chosen != GetStats().GetRoundSet())
+    {
+        SelectRoundSet(static_cast<uint32_t>(chosen));
+        if (m_pSelectionChanged)
+            m_pSelectionChanged->Execute();
+    }
     Destroy();
-    if (chosen == GetStats().GetRoundSet())
-        return;
-    SelectRoundSet(static_cast<uint32_t>(chosen));
-    if (m_pSelectionChanged)
-        m_pSelectionChanged->Execute();
 }
 
 void SelectRoundSetScreen::OpenNewSetDialog()
