@@ -44,8 +44,8 @@ public:
         SetDataFolder("Data");
         GetSoundManager().Init();
         m_pData = std::make_unique<ScopedBrickData>(m_Folder.Path());
-        for (const char* part : {"Brick Layer/Left Gears", "Brick Layer/Right Gears", "Brick Layer/Bar",
-                                 "Brick Layer/Carriage"})
+        for (const char* part :
+             {"Brick Layer/Left Gears", "Brick Layer/Right Gears", "Brick Layer/Bar", "Brick Layer/Carriage"})
             m_Sequences.Add(part, MakeSolidSequence(4, 6, 6, 10, 60.0f));
         m_pPlayfield = std::make_unique<CPlayfield>();
         // A round outside the game: beginning play serves no ball, which

@@ -52,8 +52,8 @@ void CBrickInfo::RegisterProperties(CClassInfo* classInfo)
     classInfo->AddProperty(SoundProperty("Destroyed Sound", VP_MEMBER(m_DestroyedSound), "Pop Brick.wav"));
     classInfo->AddProperty(SoundProperty("Indestructible Sound", VP_MEMBER(m_IndestructibleSound), nullptr));
     classInfo->AddProperty(SoundProperty("Damaged Sound", VP_MEMBER(m_DamagedSound), nullptr));
-    classInfo->AddProperty(new IntProperty("Score Value", VP_MEMBER(m_ScoreValue), EDITOR_EDITABLE, 3, nullptr,
-                                           INT32_MIN, INT32_MAX));
+    classInfo->AddProperty(
+        new IntProperty("Score Value", VP_MEMBER(m_ScoreValue), EDITOR_EDITABLE, 3, nullptr, INT32_MIN, INT32_MAX));
     classInfo->AddProperty(new LibraryItemProperty("Particles/Break Particle Gen", VP_MEMBER(m_BreakParticleGen),
                                                    &GetParticleGeneratorList(), EDITOR_EDITABLE, "!None", nullptr,
                                                    false));

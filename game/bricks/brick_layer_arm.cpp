@@ -45,8 +45,8 @@ struct NearestEntry
     float verticalDistance = kNoDistance;
 };
 
-NearestEntry FindNearestEntry(const CSequenceOfCoordinates& points, uint32_t first, uint32_t last,
-                              const Vector2& point, float height)
+NearestEntry FindNearestEntry(const CSequenceOfCoordinates& points, uint32_t first, uint32_t last, const Vector2& point,
+                              float height)
 {
     NearestEntry nearest;
     float best = kNoDistance;
@@ -70,16 +70,16 @@ void CBrickLayerArm::RegisterProperties(CClassInfo* classInfo)
 {
     classInfo->AddProperty(new LibraryItemProperty("Gear", VP_MEMBER(m_Gear), &GetSequenceList(), EDITOR_EDITABLE,
                                                    nullptr, nullptr, false));
-    classInfo->AddProperty(new LibraryItemProperty("Arm", VP_MEMBER(m_Arm), &GetSequenceList(), EDITOR_EDITABLE,
-                                                   nullptr, nullptr, false));
+    classInfo->AddProperty(
+        new LibraryItemProperty("Arm", VP_MEMBER(m_Arm), &GetSequenceList(), EDITOR_EDITABLE, nullptr, nullptr, false));
     classInfo->AddProperty(Bound("Left Bounds", VP_MEMBER(m_LeftBounds), 0));
     classInfo->AddProperty(Bound("Right Bounds", VP_MEMBER(m_RightBounds), 0));
     classInfo->AddProperty(Bound("Y Position When Off Screen", VP_MEMBER(m_OffScreenY), 720));
     classInfo->AddProperty(new FloatProperty("Initial Position In Arm Sequence", "%", VP_MEMBER(m_InitialPosition),
                                              EDITOR_EDITABLE, 0.0f, nullptr, 0.0f, 0.0f, 1.0f));
     classInfo->AddProperty(new LibraryItemProperty("Placed Particle", VP_MEMBER(m_PlacedParticle),
-                                                   &GetParticleGeneratorList(), EDITOR_EDITABLE, "brick layer",
-                                                   nullptr, false));
+                                                   &GetParticleGeneratorList(), EDITOR_EDITABLE, "brick layer", nullptr,
+                                                   false));
 }
 
 CBrickLayerArm::CBrickLayerArm()
@@ -89,7 +89,7 @@ CBrickLayerArm::CBrickLayerArm()
     , m_Pose(0.0f)
     , m_LastHeightStep(0.0f)
     , m_LastPoseStep(0.0f)
-    , m_State(STATE_IDLE)
+    , m_State(LAYING_IDLE)
     , m_Speed(0.0f)
     , m_Placed(0)
     , m_pLevel(nullptr)
@@ -126,7 +126,7 @@ void CBrickLayerArm::Start(CBrickLayout* round)
     {
         m_pLevel = nullptr;
         m_Pose = 0.0f;
-        m_State = STATE_IDLE;
+        m_State = LAYING_IDLE;
         return;
     }
     m_pLevel = round;
@@ -190,7 +190,7 @@ void CBrickLayerArm::PickNextBrick()
 {
     CSprite* target = FindNearestHiddenBrick();
     m_Target.Set(target);
-    m_State = STATE_MOVING;
+    m_State = LAYING_MOVING;
     if (target != nullptr)
     {
         const int32_t pose = FrameForPoint(target->m_Position);
@@ -208,17 +208,14 @@ void CBrickLayerArm::PickNextBrick()
 
 void CBrickLayerArm::Update()
 {
-    if (m_State == STATE_IDLE)
+    if (m_State == LAYING_IDLE)
         return;
-    if (m_Placed >= 5 && m_Speed < 7.0f)
-        m_Speed += 0.04f;
-    if (m_Placed >= 20 && m_Speed < 11.0f)
-        m_Speed += 0.01f;
+    m_Speed = RampedLayingSpeed(m_Speed, m_Placed, 5, 0.04f);
     // The brick went before it was laid (its list was emptied): the arm
     // reaches for another.
     if (m_pLevel != nullptr && m_Target.GetSprite() == nullptr)
         PickNextBrick();
-    if (m_State == STATE_MOVING)
+    if (m_State == LAYING_MOVING)
         Move();
     else
         Place();
@@ -235,7 +232,7 @@ void CBrickLayerArm::Move()
     m_Pose += m_LastPoseStep;
     m_Height += m_LastHeightStep;
     if (poseDistance * poseDistance + heightDistance * heightDistance < kArrivedSquared)
-        m_State = m_pLevel != nullptr ? STATE_PLACING : STATE_IDLE;
+        m_State = m_pLevel != nullptr ? LAYING_PLACING : LAYING_IDLE;
 }
 
 void CBrickLayerArm::Place()
@@ -251,7 +248,7 @@ void CBrickLayerArm::Place()
 
 void CBrickLayerArm::Draw(CFrameInterface* frame)
 {
-    if (m_State == STATE_IDLE)
+    if (m_State == LAYING_IDLE)
         return;
     // The height is rounded for both parts alike, so the arm stays on its
     // gear.
@@ -267,5 +264,5 @@ void CBrickLayerArm::FinishNow()
     m_Pose = 0.0f;
     m_pLevel = nullptr;
     m_Target.Clear();
-    m_State = STATE_IDLE;
+    m_State = LAYING_IDLE;
 }

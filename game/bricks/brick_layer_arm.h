@@ -25,20 +25,13 @@ class CBrickLayerArm : public CObject
 {
     VP_DECLARE_CLASS(CBrickLayerArm)
 public:
-    enum EState
-    {
-        STATE_IDLE = 0,
-        STATE_MOVING = 1,
-        STATE_PLACING = 2
-    };
-
     CBrickLayerArm();
     ~CBrickLayerArm() override;
 
     void Start(CBrickLayout* round);
     void Update();
     void Draw(CFrameInterface* frame);
-    bool IsLaying() const { return m_State != STATE_IDLE; }
+    bool IsLaying() const { return m_State != LAYING_IDLE; }
     void FinishNow();
 
     // The pose whose holding point suits the screen point best.
@@ -74,7 +67,7 @@ private:
     float m_Pose;
     float m_LastHeightStep;
     float m_LastPoseStep;
-    EState m_State;
+    ELayingState m_State;
     float m_Speed;
     uint32_t m_Placed;
     CBrickLayout* m_pLevel;

@@ -20,11 +20,11 @@ const ArrayProperty& ArmListProperty()
 
 void CBrickLayerArms::RegisterProperties(CClassInfo* classInfo)
 {
-    classInfo->AddProperty(new ArrayProperty(
-        "Arms", VP_MEMBER(m_ArmCount), VP_MEMBER(m_ArmCapacity), VP_MEMBER(m_pArms), "m_Arms", true,
-        new ObjectPointerProperty("Arm", ArrayElementMember<CBrickLayerArm*>(), CBrickLayerArm::SGetClassInfo(),
-                                  EDITOR_EDITABLE, nullptr),
-        EDITOR_EDITABLE));
+    classInfo->AddProperty(
+        new ArrayProperty("Arms", VP_MEMBER(m_ArmCount), VP_MEMBER(m_ArmCapacity), VP_MEMBER(m_pArms), "m_Arms", true,
+                          new ObjectPointerProperty("Arm", ArrayElementMember<CBrickLayerArm*>(),
+                                                    CBrickLayerArm::SGetClassInfo(), EDITOR_EDITABLE, nullptr),
+                          EDITOR_EDITABLE));
 }
 
 CBrickLayerArms::CBrickLayerArms()

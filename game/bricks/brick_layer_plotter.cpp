@@ -53,7 +53,7 @@ CBrickLayerVorpanPloter::CBrickLayerVorpanPloter()
     , m_pCarriage(FindSequence("Brick Layer/Carriage"))
     , m_Carriage{0.0f, 0.0f}
     , m_LastStep{0.0f, 0.0f}
-    , m_State(STATE_IDLE)
+    , m_State(LAYING_IDLE)
     , m_Progress(0.0f)
     , m_Rate(CarriageRate(m_pCarriage))
     , m_Speed(0.0f)
@@ -105,7 +105,7 @@ void CBrickLayerVorpanPloter::PickNextBrick()
 {
     CSprite* target = FindNearestHiddenBrick(m_Placed == 0 ? kFirstSearchPoint : m_Carriage);
     m_Target.Set(target);
-    m_State = STATE_MOVING;
+    m_State = LAYING_MOVING;
     if (target != nullptr)
     {
         m_TargetPoint = target->m_Position;
@@ -118,17 +118,14 @@ void CBrickLayerVorpanPloter::PickNextBrick()
 
 void CBrickLayerVorpanPloter::Update()
 {
-    if (m_State == STATE_IDLE)
+    if (m_State == LAYING_IDLE)
         return;
-    if (m_Placed >= 2 && m_Speed < 7.0f)
-        m_Speed += 0.05f;
-    if (m_Placed >= 20 && m_Speed < 11.0f)
-        m_Speed += 0.01f;
+    m_Speed = RampedLayingSpeed(m_Speed, m_Placed, 2, 0.05f);
     // The brick went before it was laid (its list was emptied): the
     // carriage heads for another.
     if (m_pLevel != nullptr && m_Target.GetSprite() == nullptr)
         PickNextBrick();
-    if (m_State == STATE_MOVING)
+    if (m_State == LAYING_MOVING)
         Move();
     else
         Place();
@@ -140,7 +137,8 @@ void CBrickLayerVorpanPloter::Move()
         m_Progress = std::max(0.0f, m_Progress - m_Speed * m_Rate);
     const Vector2 distance{m_TargetPoint.x - m_Carriage.x, m_TargetPoint.y - m_Carriage.y};
     const float horizontal = m_Speed * kHorizontalStepPerSpeed;
-    m_LastStep = {std::clamp(distance.x, -horizontal, horizontal), std::clamp(distance.y, -kVerticalStep, kVerticalStep)};
+    m_LastStep = {std::clamp(distance.x, -horizontal, horizontal),
+                  std::clamp(distance.y, -kVerticalStep, kVerticalStep)};
     m_Carriage.x += m_LastStep.x;
     m_Carriage.y += m_LastStep.y;
     if (distance.x * distance.x + distance.y * distance.y >= kArrivedSquared)
@@ -150,7 +148,7 @@ void CBrickLayerVorpanPloter::Move()
         EndLaying();
         return;
     }
-    m_State = STATE_PLACING;
+    m_State = LAYING_PLACING;
     m_Progress = 0.0f;
 }
 
@@ -170,7 +168,7 @@ void CBrickLayerVorpanPloter::EndLaying()
 {
     m_pLevel = nullptr;
     m_Target.Clear();
-    m_State = STATE_IDLE;
+    m_State = LAYING_IDLE;
     CPlayfield* playfield = GetPlayfield();
     RevealAllLaidBricks(*playfield->m_pBricks);
     playfield->BeginPlay();
@@ -178,7 +176,7 @@ void CBrickLayerVorpanPloter::EndLaying()
 
 void CBrickLayerVorpanPloter::Draw(CFrameInterface* frame)
 {
-    if (m_State == STATE_IDLE)
+    if (m_State == LAYING_IDLE)
         return;
     const float gears = TurningGearFraction(m_pLeftGears, m_Carriage.y);
     DrawMachinePart(frame, FrameAtFraction(m_pLeftGears, gears), kBarX, m_Carriage.y);
@@ -189,6 +187,6 @@ void CBrickLayerVorpanPloter::Draw(CFrameInterface* frame)
 
 void CBrickLayerVorpanPloter::FinishNow()
 {
-    if (m_State != STATE_IDLE)
+    if (m_State != LAYING_IDLE)
         EndLaying();
 }

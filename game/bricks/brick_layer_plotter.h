@@ -21,13 +21,6 @@ class CBrickLayerVorpanPloter : public CBrickLayer
 {
     VP_DECLARE_CLASS(CBrickLayerVorpanPloter)
 public:
-    enum EState
-    {
-        STATE_IDLE = 0,
-        STATE_MOVING = 1,
-        STATE_PLACING = 2
-    };
-
     // Finds its four sequences; a missing one is fatal.
     CBrickLayerVorpanPloter();
     ~CBrickLayerVorpanPloter() override;
@@ -35,7 +28,7 @@ public:
     void Start(CBrickLayout* round) override;
     void Update() override;
     void Draw(CFrameInterface* frame) override;
-    bool IsLaying() const override { return m_State != STATE_IDLE; }
+    bool IsLaying() const override { return m_State != LAYING_IDLE; }
     void FinishNow() override;
 
     // The hidden brick of the list whose sprite is nearest the point, the
@@ -46,7 +39,7 @@ public:
     const Vector2& GetLastStep() const { return m_LastStep; }
     float GetSpeed() const { return m_Speed; }
     uint32_t GetPlacedCount() const { return m_Placed; }
-    EState GetState() const { return m_State; }
+    ELayingState GetState() const { return m_State; }
 
 private:
     void PickNextBrick();
@@ -60,7 +53,7 @@ private:
     CSequence* m_pCarriage;
     Vector2 m_Carriage;
     Vector2 m_LastStep;
-    EState m_State;
+    ELayingState m_State;
     float m_Progress;
     float m_Rate;
     float m_Speed;

@@ -11,6 +11,16 @@
 #include "game/playfield/game_sprite.h"
 #include "game/playfield/sprite_list.h"
 
+float RampedLayingSpeed(float speed, uint32_t placed, uint32_t firstRampFrom, float firstRampStep)
+{
+    float ramped = speed;
+    if (placed >= firstRampFrom && ramped < 7.0f)
+        ramped += firstRampStep;
+    if (placed >= 20 && ramped < 11.0f)
+        ramped += 0.01f;
+    return ramped;
+}
+
 bool IsHiddenMachineBrick(const CSprite* sprite)
 {
     const CBrickBase* brick = FirstBehaviourAs<CBrickBase>(sprite);

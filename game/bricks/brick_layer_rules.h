@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "engine/object/properties/pointer_to_be_nulled_array.h"
 #include "game/bricks/brick_base.h"
 
@@ -11,6 +13,18 @@ class CSpriteList;
 
 // What every brick-laying machine shares: which bricks it lays, how it
 // shows the rest when it is done, and the brick it is carrying.
+
+// What a machine (or one arm) is doing.
+enum ELayingState
+{
+    LAYING_IDLE = 0,
+    LAYING_MOVING = 1,
+    LAYING_PLACING = 2
+};
+
+// The speed after one more step: machines speed up once they have placed
+// a few bricks (the first ramp, to 7) and again after twenty (to 11).
+float RampedLayingSpeed(float speed, uint32_t placed, uint32_t firstRampFrom, float firstRampStep);
 
 // A brick of the list still waiting for the machine: its sprite inactive,
 // its kind one that waits for the machine, and marked as laid by it.

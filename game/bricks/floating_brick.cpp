@@ -39,8 +39,8 @@ void CFloatingBrick::RegisterProperties(CClassInfo* classInfo)
                                              nullptr, 0.0f, 0.0f, 1.0f));
     classInfo->AddProperty(new BoolProperty("Movement/Can Move Through Other Bricks",
                                             VP_MEMBER(m_CanMoveThroughOtherBricks), EDITOR_EDITABLE, true, nullptr));
-    classInfo->AddProperty(new UnsignedIntProperty("Palette Index", VP_MEMBER(m_PaletteIndex), EDITOR_HIDDEN, 1,
-                                                   nullptr, 0, 0));
+    classInfo->AddProperty(
+        new UnsignedIntProperty("Palette Index", VP_MEMBER(m_PaletteIndex), EDITOR_HIDDEN, 1, nullptr, 0, 0));
     classInfo->AddProperty(BrickInfoItem("Changing/Brick To Change From", VP_MEMBER(m_BrickToChangeFrom)));
     classInfo->AddProperty(BrickInfoItem("Changing/Brick To Change To", VP_MEMBER(m_BrickToChangeTo)));
     classInfo->AddProperty(BrickInfoItem("Changing/Brick To Look Like", VP_MEMBER(m_BrickToLookLike)));

@@ -5,6 +5,5 @@
 int32_t SelectedRowValue(const CJListBox& list, CNamedValueList& rows)
 {
     const int32_t id = list.GetSelectedId();
-    return id >= 0 && static_cast<uint32_t>(id) < rows.GetCount() ? rows.GetEntry(static_cast<uint32_t>(id)).value
-                                                                    : -1;
+    return id >= 0 && static_cast<uint32_t>(id) < rows.GetCount() ? rows.GetEntry(static_cast<uint32_t>(id)).value : -1;
 }

@@ -87,8 +87,8 @@ RoundSetEditorWindow::RoundSetEditorWindow(CJWindow* parent)
     m_pMoveDownButton = new CJButton(this, WithMarkerAs(s_MoveDown.GetText(), "%s[DownArrow]", kDownTriangle));
     m_pInsertButton = new CJButton(this, s_Insert.GetText());
     m_pDeleteButton = new CJButton(this, s_Delete.GetText());
-    AddButtonRow(this, m_pList,
-                 {m_pEditButton, m_pMoveUpButton, m_pMoveDownButton, m_pInsertButton, m_pDeleteButton}, true);
+    AddButtonRow(this, m_pList, {m_pEditButton, m_pMoveUpButton, m_pMoveDownButton, m_pInsertButton, m_pDeleteButton},
+                 true);
     m_pList->SelectId(CurrentRound(), true);
 }
 

@@ -54,8 +54,7 @@ void BuildRoundSetRows(CNamedValueList& rows)
         const uint32_t highest =
             player->GetRoundSetStats(CString(GetFileNamePart(library.GetName(i))))->m_HighestRoundCompleted;
         CString row;
-        row.Format("%s\t%u\t%u", name.GetText(), set->GetRoundCount(),
-                   OpenRoundCount(highest, set->GetRoundCount()));
+        row.Format("%s\t%u\t%u", name.GetText(), set->GetRoundCount(), OpenRoundCount(highest, set->GetRoundCount()));
         rows.Add(row, static_cast<int32_t>(i));
     }
 }
@@ -67,9 +66,8 @@ void BuildRoundRows(CRoundSet& set, CNamedValueList& rows)
     for (uint32_t i = 0; i < set.GetRoundCount(); i++)
     {
         const CBrickLayout* round = set.GetRound(i);
-        const bool knownBackground =
-            round != nullptr && round->m_Background >= 0 &&
-            static_cast<uint32_t>(round->m_Background) < backgrounds.GetCount();
+        const bool knownBackground = round != nullptr && round->m_Background >= 0 &&
+                                     static_cast<uint32_t>(round->m_Background) < backgrounds.GetCount();
         CString row;
         row.Format("%u\t%s\t%s\t%s", i + 1, i % kCheckpointEvery == 0 ? "*" : "",
                    round != nullptr ? round->m_DisplayName.GetText() : "",

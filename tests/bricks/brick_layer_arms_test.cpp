@@ -170,34 +170,35 @@ TEST_F(BrickLayerArmsTest, PlayBeginsExactlyOncePerRound)
         const char* name;
         std::function<std::unique_ptr<CBrickLayer>()> make;
         std::function<void(CBrickLayer&)> run;
-    } cases[] = {
-        {"full plotter run", plotter, [](CBrickLayer& layer) { LayToTheEnd(layer); }},
-        {"finish while placing", plotter,
-         [](CBrickLayer& layer) {
-             auto& machine = static_cast<CBrickLayerVorpanPloter&>(layer);
-             while (machine.GetState() != CBrickLayerVorpanPloter::STATE_PLACING)
-                 machine.Update();
-             machine.FinishNow();
-         }},
-        {"finish after done", plotter,
-         [](CBrickLayer& layer) {
-             LayToTheEnd(layer);
-             layer.FinishNow();
-         }},
-        {"arms without arms", [&] { return armsMachine(false); }, [](CBrickLayer& layer) { LayToTheEnd(layer); }},
-        {"arms laying", [&] { return armsMachine(true); }, [](CBrickLayer& layer) { LayToTheEnd(layer); }},
-        {"Space while laying", plotter,
-         [this](CBrickLayer& layer) {
-             layer.Update();
-             EXPECT_TRUE(m_pPlayfield->HandleKey(' '));
-             EXPECT_EQ(ShownBricks(), 2);
-         }},
+    } cases[] =
+        {
+            {"full plotter run", plotter, [](CBrickLayer& layer) { LayToTheEnd(layer); }},
+            {"finish while placing", plotter,
+             [](CBrickLayer& layer) {
+        auto& machine = static_cast<CBrickLayerVorpanPloter&>(layer);
+        while (machine.GetState() != LAYING_PLACING)
+            machine.Update();
+        machine.FinishNow();
+             }},
+            {"finish after done", plotter,
+             [](CBrickLayer& layer) {
+        LayToTheEnd(layer);
+        layer.FinishNow();
+             }},
+      {"arms without arms", [&] { return armsMachine(false); }, [](CBrickLayer& layer) { LayToTheEnd(layer); }},
+      {"arms laying", [&] { return armsMachine(true); }, [](CBrickLayer& layer) { LayToTheEnd(layer); }},
+      {"Space while laying", plotter,
+       [this](CBrickLayer& layer) {
+        layer.Update();
+        EXPECT_TRUE(m_pPlayfield->HandleKey(' '));
+        EXPECT_EQ(ShownBricks(), 2);
+       }},
         {"background without score board", plotter,
          [this](CBrickLayer&) {
-             m_pPlayfield->SetBackground(&m_NoScoreBoard);
-             Step();
+        m_pPlayfield->SetBackground(&m_NoScoreBoard);
+        Step();
          }},
-    };
+        };
     for (const auto& c : cases)
     {
         const int32_t served = BeginPlays();

@@ -155,8 +155,7 @@ TEST_F(BrickLayerPlotterTest, ACarriageWithoutFramesAndStillGearsLayAndDraw)
 TEST_F(BrickLayerPlotterTest, ABrickListEmptiedWhileLayingSendsTheMachineOut)
 {
     AddGrid(3);
-    for (CBrickLayerVorpanPloter::EState emptiedWhile :
-         {CBrickLayerVorpanPloter::STATE_MOVING, CBrickLayerVorpanPloter::STATE_PLACING})
+    for (ELayingState emptiedWhile : {LAYING_MOVING, LAYING_PLACING})
     {
         const int32_t begun = BeginPlays();
         CBrickLayerVorpanPloter plotter;

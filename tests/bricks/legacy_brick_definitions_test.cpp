@@ -87,7 +87,8 @@ TEST_F(LegacyBrickDefinitionsTest, OldFloatingBrickRecordsLoadAndChangeNothingIn
         ASSERT_NE(read, nullptr) << text;
         static_cast<CBrickLayout*>(read.get())->InstantiateForPlay(false);
         for (CSprite* sprite = m_pPlayfield->m_pBricks->GetHead(); sprite != nullptr; sprite = sprite->GetNext())
-            played[withRecords] += std::to_string(sprite->m_Position.x) + "," + std::to_string(sprite->m_Position.y) + ";";
+            played[withRecords] +=
+                std::to_string(sprite->m_Position.x) + "," + std::to_string(sprite->m_Position.y) + ";";
         m_pPlayfield->ClearAllLists();
     }
     EXPECT_EQ(played[1], played[0]);

@@ -5,14 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "engine/object/libraries/library_catalogue.h"
 #include "game/bricks/brick_layout.h"
-#include "game/bricks/round_library.h"
 #include "game/bricks/round_set_library.h"
 #include "game/bricks/round_set_rows.h"
 #include "game/bricks/round_set_user_made.h"
 #include "game/records/stats.h"
 #include "tests/support/archive_test_folder.h"
+#include "tests/support/standard_round_set.h"
 #include "tests/support/test_round_set.h"
 
 namespace {
@@ -25,29 +24,19 @@ std::vector<std::string> Texts(CNamedValueList& rows)
     return texts;
 }
 
-// Levels A..C and "Template", the shipped set "Standard" of three rounds,
-// and fresh player records.
+// The standard set of three rounds and fresh player records.
 class RoundSetRows : public ArchiveTestFolder
 {
 protected:
     void SetUp() override
     {
         ArchiveTestFolder::SetUp();
-        for (const char* name : {"A", "B", "C", "Template"})
-            m_Folder.WriteFile(std::string("Data/Resources/") + name + ".Vantrell",
-                               std::string("CBrickLayout\r\n{\r\n\tDisplay Name=") + name + "\r\n}\r\n");
-        m_Folder.WriteFile("Data/Resources/Standard.VantrellZK",
-                           "CRoundSetSeparateFiles\r\n{\r\n\tRound=A\r\n\tRound=B\r\n\tRound=C\r\n}\r\n");
-        InitCatalogueLibrary(GetRoundLibrary(), LIBRARY_ROUNDS);
-        InitCatalogueLibrary(GetRoundSetLibrary(), LIBRARY_ROUND_SETS);
-        GetStats().CopyFrom(CStats());
-        GetStats().ApplyPlayerRules();
+        SetUpStandardRoundSet(m_Folder);
     }
 
     void TearDown() override
     {
-        GetRoundSetLibrary().DeleteAllItems();
-        GetRoundLibrary().DeleteAllItems();
+        TearDownStandardRoundSet();
         ArchiveTestFolder::TearDown();
     }
 };
@@ -125,10 +114,10 @@ TEST_F(RoundListRows, TheRoundBeingEditedFollowsTheEdits)
         int32_t selected;
         bool changes;
         int32_t current;
-    } cases[] = {{UP, 4, true, 3},      {UP, 5, true, 5},      {UP, 0, false, 4},      {UP, -1, false, 4},
-                 {DOWN, 4, true, 5},    {DOWN, 3, true, 3},    {DOWN, 11, false, 4},   {INSERT, 4, true, 5},
-                 {INSERT, 5, true, 4},  {INSERT, -1, true, 4}, {DELETE, 4, false, 4},  {DELETE, 2, true, 3},
-                 {DELETE, 7, true, 4},  {DELETE, 12, false, 4}};
+    } cases[] = {{UP, 4, true, 3},     {UP, 5, true, 5},      {UP, 0, false, 4},     {UP, -1, false, 4},
+                 {DOWN, 4, true, 5},   {DOWN, 3, true, 3},    {DOWN, 11, false, 4},  {INSERT, 4, true, 5},
+                 {INSERT, 5, true, 4}, {INSERT, -1, true, 4}, {DELETE, 4, false, 4}, {DELETE, 2, true, 3},
+                 {DELETE, 7, true, 4}, {DELETE, 12, false, 4}};
     for (const auto& c : cases)
     {
         SetUp();
@@ -137,10 +126,18 @@ TEST_F(RoundListRows, TheRoundBeingEditedFollowsTheEdits)
         bool changed = true;
         switch (c.edit)
         {
-        case UP: changed = MoveRoundUp(m_Set, c.selected, current); break;
-        case DOWN: changed = MoveRoundDown(m_Set, c.selected, current); break;
-        case INSERT: InsertRoundAt(m_Set, c.selected, current); break;
-        case DELETE: changed = DeleteRoundAt(m_Set, c.selected, current); break;
+        case UP:
+            changed = MoveRoundUp(m_Set, c.selected, current);
+            break;
+        case DOWN:
+            changed = MoveRoundDown(m_Set, c.selected, current);
+            break;
+        case INSERT:
+            InsertRoundAt(m_Set, c.selected, current);
+            break;
+        case DELETE:
+            changed = DeleteRoundAt(m_Set, c.selected, current);
+            break;
         }
         EXPECT_EQ(changed, c.changes) << c.edit << " on " << c.selected;
         EXPECT_EQ(current, c.current) << c.edit << " on " << c.selected;

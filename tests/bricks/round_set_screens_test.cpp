@@ -9,7 +9,6 @@
 #include "engine/app/game_base.h"
 #include "engine/core/settings/settings.h"
 #include "engine/object/editor_hooks.h"
-#include "engine/object/libraries/library_catalogue.h"
 #include "engine/ui/button.h"
 #include "engine/ui/column_header.h"
 #include "engine/ui/deferred_destroy.h"
@@ -19,7 +18,6 @@
 #include "engine/ui/message_box.h"
 #include "engine/ui/static_text.h"
 #include "game/bricks/new_round_set_dialog.h"
-#include "game/bricks/round_library.h"
 #include "game/bricks/round_set_editor_window.h"
 #include "game/bricks/round_set_library.h"
 #include "game/bricks/round_set_user_made.h"
@@ -28,6 +26,7 @@
 #include "game/records/player_stats.h"
 #include "game/records/stats.h"
 #include "tests/support/archive_test_folder.h"
+#include "tests/support/standard_round_set.h"
 #include "tests/support/sdl_input_events.h"
 #include "tests/support/window_test_tree.h"
 
@@ -51,24 +50,15 @@ bool RecordOpenedDocument(const char* path)
 
 std::vector<int32_t> EditedRounds;
 
-// Levels A..C and "Template", the shipped set "Standard" of three rounds,
-// fresh player records, a playfield and a window tree.
+// The standard set of three rounds, fresh player records, a playfield and
+// a window tree.
 class RoundSetScreens : public ArchiveTestFolder
 {
 protected:
     void SetUp() override
     {
         ArchiveTestFolder::SetUp();
-        for (const char* name : {"A", "B", "C", "Template"})
-            m_Folder.WriteFile(std::string("Data/Resources/") + name + ".Vantrell",
-                               std::string("CBrickLayout\r\n{\r\n\tDisplay Name=") + name + "\r\n}\r\n");
-        m_Folder.WriteFile("Data/Resources/Standard.VantrellZK",
-                           "CRoundSetSeparateFiles\r\n{\r\n\tRound=A\r\n\tRound=B\r\n\tRound=C\r\n}\r\n");
-        InitCatalogueLibrary(GetRoundLibrary(), LIBRARY_ROUNDS);
-        InitCatalogueLibrary(GetRoundSetLibrary(), LIBRARY_ROUND_SETS);
-        GetStats().CopyFrom(CStats());
-        GetStats().ApplyPlayerRules();
-        SelectRoundSet(0);
+        SetUpStandardRoundSet(m_Folder);
         m_pPlayfield = std::make_unique<CPlayfield>();
         m_pTree = std::make_unique<CWindowTestTree>();
         // Handlers are called directly: windows they close stay until the
@@ -85,8 +75,7 @@ protected:
         m_pScope.reset();
         m_pTree.reset();
         m_pPlayfield.reset();
-        GetRoundSetLibrary().DeleteAllItems();
-        GetRoundLibrary().DeleteAllItems();
+        TearDownStandardRoundSet();
         ArchiveTestFolder::TearDown();
     }
 
@@ -127,10 +116,7 @@ protected:
         m_pTree->UpdateTree();
     }
 
-    void TypeName(NewRoundSetDialog* dialog, const char* text)
-    {
-        dialog->GetNameBox()->SetText(text);
-    }
+    void TypeName(NewRoundSetDialog* dialog, const char* text) { dialog->GetNameBox()->SetText(text); }
 
     std::unique_ptr<CPlayfield> m_pPlayfield;
     std::unique_ptr<CWindowTestTree> m_pTree;
