@@ -12,15 +12,14 @@
 #include "game/bricks/round_set.h"
 #include "game/bricks/round_set_library.h"
 #include "game/bricks/round_set_rows.h"
+#include "game/bricks/round_set_texts.h"
 #include "game/playfield/playfield.h"
 #include "game/records/player_stats.h"
 #include "game/records/stats.h"
 
 namespace {
-CLocalizedString s_Title("Rounds");
 CLocalizedString s_NumberColumn("#", "Number sign used for level number or round number");
 CLocalizedString s_CheckpointColumn("CP", "Check Point");
-CLocalizedString s_NameColumn("Name");
 CLocalizedString s_EnvironmentColumn("Environment");
 CLocalizedString s_Edit("Edit");
 CLocalizedString s_MoveUp("%s[UpArrow] Move Up %s[UpArrow]");
@@ -63,7 +62,7 @@ int32_t& CurrentRound()
 } // namespace
 
 RoundSetEditorWindow::RoundSetEditorWindow(CJWindow* parent)
-    : CJDialog(parent, s_Title.GetText())
+    : CJDialog(parent, RoundsText())
     , m_pSet(GetCurrentRoundSet())
 {
     AddCloseBox();
@@ -71,7 +70,7 @@ RoundSetEditorWindow::RoundSetEditorWindow(CJWindow* parent)
     m_pHeader = new CJHeader(this);
     m_pHeader->AddColumn(s_NumberColumn.GetText(), 30, nullptr, 2, false, false);
     m_pHeader->AddColumn(s_CheckpointColumn.GetText(), 20, nullptr, 1, true, false);
-    m_pHeader->AddColumn(s_NameColumn.GetText(), 300, nullptr, 0, true, false);
+    m_pHeader->AddColumn(NameColumnText(), 300, nullptr, 0, true, false);
     m_pHeader->AddColumn(s_EnvironmentColumn.GetText(), 100, nullptr, 0, true, false);
     m_pHeader->SetSize(kListWidth, m_pHeader->GetHeight());
     AddChild(m_pHeader, BELOW_TITLE);

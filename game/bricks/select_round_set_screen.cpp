@@ -14,12 +14,11 @@
 #include "game/bricks/new_round_set_dialog.h"
 #include "game/bricks/round_set_library.h"
 #include "game/bricks/round_set_rows.h"
+#include "game/bricks/round_set_texts.h"
 #include "game/records/stats.h"
 
 namespace {
 CLocalizedString s_Title("Select Round Set");
-CLocalizedString s_NameColumn("Name");
-CLocalizedString s_RoundsColumn("Rounds");
 CLocalizedString s_CompletedColumn("Completed");
 CLocalizedString s_Select("Select");
 CLocalizedString s_New("New");
@@ -52,8 +51,8 @@ SelectRoundSetScreen::SelectRoundSetScreen(CJWindow* parent)
 {
     AddCloseBox();
     m_pHeader = new CJHeader(this);
-    m_pHeader->AddColumn(s_NameColumn.GetText(), 300, nullptr, 0, true, false);
-    m_pHeader->AddColumn(s_RoundsColumn.GetText(), 80, nullptr, 2, false, false);
+    m_pHeader->AddColumn(NameColumnText(), 300, nullptr, 0, true, false);
+    m_pHeader->AddColumn(RoundsText(), 80, nullptr, 2, false, false);
     m_pHeader->AddColumn(s_CompletedColumn.GetText(), 100, nullptr, 2, false, false);
     m_pHeader->SetSize(kListWidth, m_pHeader->GetHeight());
     AddChild(m_pHeader, BELOW_TITLE);
