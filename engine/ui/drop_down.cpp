@@ -72,7 +72,9 @@ void CJDropDown::Assemble(CJListBox* display)
     int32_t unit = GetFontHeight(m_pFont) / 5;
     display->SetWidth(std::min(display->GetWidestText(), display->GetMaximumWidth()) + 2 * unit + 3);
     m_pArrowButton->Place(PLACE_RIGHT_AT_TOP, display, -1, 0, 0);
-    GrowToContain(m_pArrowButton, 0);
+    // As high as the one row shown: the arrow takes that height, and the
+    // popup opens right under the row.
+    SetSize(m_pArrowButton->GetRect().right, display->GetHeight());
     BringToFront(display);
 }
 

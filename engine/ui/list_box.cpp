@@ -36,8 +36,7 @@ CJListBox::CJListBox(CJWindow* parent, VirtualArray* ownerList, CListFilter* fil
     Init(ownerList != nullptr ? &m_FlatTree : nullptr, filter, maximumWidthUnits, sorted);
 }
 
-CJListBox::CJListBox(CJWindow* parent, CTreeSource* source, CListFilter* filter, int32_t maximumWidthUnits,
-                     bool sorted)
+CJListBox::CJListBox(CJWindow* parent, CTreeSource* source, CListFilter* filter, int32_t maximumWidthUnits, bool sorted)
     : CJWindow(parent, "~CJListBox")
     , m_FlatTree(nullptr)
 {
@@ -217,47 +216,65 @@ void CJListBox::InsertChildren(int32_t folder, int32_t depth, int32_t atRow, uin
         Expand(last);
 }
 
-int CJListBox::CompareRows(const CListRow& a, const CListRow& b)
+CJListBox::CSortOrder CJListBox::GetSortOrder() const
 {
-    CString textA = m_pSource->GetDisplayName(a.m_Id);
-    CString textB = m_pSource->GetDisplayName(b.m_Id);
-    CJHeader* header = m_Header.Get();
-    int32_t column = -1;
-    bool numeric = false;
-    if (header != nullptr && header->GetSortColumn() >= 0 &&
-        static_cast<uint32_t>(header->GetSortColumn()) < header->GetColumnCount())
+    CSortOrder order{-1, false, false};
+    const CJHeader* header = m_Header.Get();
+    if (header == nullptr || header->GetSortColumn() < 0 ||
+        static_cast<uint32_t>(header->GetSortColumn()) >= header->GetColumnCount())
+        return order;
+    auto column = static_cast<uint32_t>(header->GetSortColumn());
+    return CSortOrder{header->GetSortColumn(), header->IsColumnNumeric(column), header->IsColumnDescending(column)};
+}
+
+std::vector<size_t> CJListBox::SortedOrder(const std::vector<int32_t>& ids) const
+{
+    // Each key is made once; the comparisons only read them.
+    CSortOrder order = GetSortOrder();
+    std::vector<CString> keys;
+    std::vector<int32_t> numbers;
+    keys.reserve(ids.size());
+    for (int32_t id : ids)
     {
-        column = header->GetSortColumn();
-        numeric = header->IsColumnNumeric(static_cast<uint32_t>(column));
-        textA = Field(textA, static_cast<uint32_t>(column));
-        textB = Field(textB, static_cast<uint32_t>(column));
-        if (numeric)
-        {
-            textA.KeepOnly("0123456789.");
-            textB.KeepOnly("0123456789.");
-        }
+        CString key = m_pSource->GetDisplayName(id);
+        if (order.m_Column >= 0)
+            key = Field(key, static_cast<uint32_t>(order.m_Column));
+        if (order.m_Numeric)
+            key.KeepOnly("0123456789.");
+        key.TrimLeft();
+        numbers.push_back(order.m_Numeric ? key.ToInt() : 0);
+        keys.push_back(key);
     }
-    textA.TrimLeft();
-    textB.TrimLeft();
-    int result;
-    if (m_pCompare != nullptr)
-        result = m_pCompare(column, textA, textB, m_pSource, a.m_Id, b.m_Id);
-    else if (numeric)
-        result = (textA.ToInt() > textB.ToInt()) - (textA.ToInt() < textB.ToInt());
-    else
-        result = textA.Compare(textB);
-    if (column >= 0 && header->IsColumnDescending(static_cast<uint32_t>(column)))
-        result = -result;
-    return result;
+    auto compare = [&](size_t a, size_t b) {
+        int result;
+        if (m_pCompare != nullptr)
+            result = m_pCompare(order.m_Column, keys[a], keys[b], m_pSource, ids[a], ids[b]);
+        else if (order.m_Numeric)
+            result = (numbers[a] > numbers[b]) - (numbers[a] < numbers[b]);
+        else
+            result = keys[a].Compare(keys[b]);
+        return order.m_Descending ? -result : result;
+    };
+    std::vector<size_t> sorted(ids.size());
+    for (size_t n = 0; n < sorted.size(); ++n)
+        sorted[n] = n;
+    // Stable, so that rows with equal keys keep the source's order.
+    std::stable_sort(sorted.begin(), sorted.end(), [&](size_t a, size_t b) { return compare(a, b) < 0; });
+    return sorted;
 }
 
 void CJListBox::SortRows(int32_t first, int32_t count)
 {
     if (!m_Sorted || count <= 0)
         return;
-    // Stable, so that rows with equal keys keep the source's order.
-    std::stable_sort(m_Rows.begin() + first, m_Rows.begin() + first + count,
-                     [this](const CListRow& a, const CListRow& b) { return CompareRows(a, b) < 0; });
+    auto begin = m_Rows.begin() + first;
+    std::vector<CListRow> rows(begin, begin + count);
+    std::vector<int32_t> ids;
+    for (const CListRow& row : rows)
+        ids.push_back(row.m_Id);
+    std::vector<size_t> sorted = SortedOrder(ids);
+    for (size_t n = 0; n < sorted.size(); ++n)
+        *(begin + static_cast<std::ptrdiff_t>(n)) = rows[sorted[n]];
 }
 
 void CJListBox::SortAllRows()
@@ -269,25 +286,26 @@ void CJListBox::SortAllRows()
     sorted.reserve(m_Rows.size());
     auto appendChildren = [this, &sorted](auto& self, size_t begin, size_t end, int32_t depth) -> void {
         std::vector<std::pair<size_t, size_t>> runs;
+        std::vector<int32_t> ids;
         for (size_t row = begin; row < end;)
         {
             size_t next = row + 1;
             while (next < end && m_Rows[next].m_Depth > depth)
                 ++next;
             runs.emplace_back(row, next);
+            ids.push_back(m_Rows[row].m_Id);
             row = next;
         }
-        std::stable_sort(runs.begin(), runs.end(), [this](const auto& a, const auto& b) {
-            return CompareRows(m_Rows[a.first], m_Rows[b.first]) < 0;
-        });
-        for (size_t n = 0; n < runs.size(); ++n)
+        std::vector<size_t> order = SortedOrder(ids);
+        for (size_t n = 0; n < order.size(); ++n)
         {
-            CListRow row = m_Rows[runs[n].first];
+            const auto& run = runs[order[n]];
+            CListRow row = m_Rows[run.first];
             row.m_LastChildMask &= ~DepthBit(depth);
-            if (n + 1 == runs.size())
+            if (n + 1 == order.size())
                 row.m_LastChildMask |= DepthBit(depth);
             sorted.push_back(row);
-            self(self, runs[n].first + 1, runs[n].second, depth + 1);
+            self(self, run.first + 1, run.second, depth + 1);
         }
     };
     appendChildren(appendChildren, 0, m_Rows.size(), m_Rows.front().m_Depth);

@@ -172,8 +172,18 @@ private:
     void Init(CTreeSource* source, CListFilter* filter, int32_t maximumWidthUnits, bool sorted);
     bool Accepts(int32_t id);
     void InsertChildren(int32_t folder, int32_t depth, int32_t atRow, uint32_t parentMask);
+    struct CSortOrder
+    {
+        int32_t m_Column;
+        bool m_Numeric;
+        bool m_Descending;
+    };
+
     void SortRows(int32_t first, int32_t count);
-    int CompareRows(const CListRow& a, const CListRow& b);
+    // The header's sort column, or none (-1) without a header.
+    CSortOrder GetSortOrder() const;
+    // The positions of the ids in sorted order; equal keys keep theirs.
+    std::vector<size_t> SortedOrder(const std::vector<int32_t>& ids) const;
     void ExpandEverySmallTree();
     // After rows came or went: the visible rows, the selection's row found
     // again by its id, the scroll bar.

@@ -51,8 +51,8 @@ void CJListBox::Draw(CFrameInterface& frame)
 int32_t CJListBox::GetIconWidth() const
 {
     const CToolkitState& state = GetToolkitState();
-    return std::max({IconWidth(state.m_pFolderOpenIcon), IconWidth(state.m_pFolderClosedIcon),
-                     IconWidth(state.m_pFileIcon)});
+    return std::max(
+        {IconWidth(state.m_pFolderOpenIcon), IconWidth(state.m_pFolderClosedIcon), IconWidth(state.m_pFileIcon)});
 }
 
 void CJListBox::DrawRows(CFrameInterface& frame, bool raised)
@@ -134,8 +134,7 @@ void CJListBox::DrawSearchHighlight(CFrameInterface& frame, int32_t y, int32_t i
         frame.FillRect(CRect{right, y, right + 1, y + GetRowHeight()}, m_TextColor);
 }
 
-void CJListBox::DrawRow(CFrameInterface& frame, int32_t x, int32_t y, int32_t indent, int32_t halfSpacing,
-                        int32_t row)
+void CJListBox::DrawRow(CFrameInterface& frame, int32_t x, int32_t y, int32_t indent, int32_t halfSpacing, int32_t row)
 {
     CString text;
     GetRowText(text, row);

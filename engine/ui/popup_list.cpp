@@ -49,10 +49,22 @@ CJPopupList::CJPopupList(CJDropDown* owner)
 
 CJPopupList::~CJPopupList()
 {
-    // Torn down with the root before its owner: the owner must not delete
-    // it again.
+    LetGoOfOwner();
+}
+
+void CJPopupList::TearDown()
+{
+    // Torn down with the root before its owner: the owner must neither
+    // delete it again nor close it when unlinking takes its focus.
+    LetGoOfOwner();
+    CJListBox::TearDown();
+}
+
+void CJPopupList::LetGoOfOwner()
+{
     if (m_pOwner != nullptr)
         m_pOwner->ForgetPopup();
+    m_pOwner = nullptr;
 }
 
 void CJPopupList::CentreSelection()

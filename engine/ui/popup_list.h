@@ -31,7 +31,12 @@ public:
     // The owner is going or has let go of the popup.
     void ForgetOwner() { m_pOwner = nullptr; }
 
+protected:
+    void TearDown() override;
+
 private:
+    void LetGoOfOwner();
+
     CJDropDown* m_pOwner;
     // Set while a row expands: the focus changes that brings do not close
     // the popup.

@@ -12,6 +12,7 @@
 #include "engine/ui/key_codes.h"
 #include "engine/ui/list_box.h"
 #include "engine/ui/scroll_bar.h"
+#include "tests/support/recording_frame.h"
 #include "tests/support/test_name_list.h"
 #include "tests/support/window_test_tree.h"
 
@@ -27,6 +28,16 @@ std::vector<std::string> Numbered(const std::string& prefix, int count)
     std::vector<std::string> names;
     for (int n = 0; n < count; ++n)
         names.push_back(prefix + std::to_string(n));
+    return names;
+}
+
+// Folder "x" with 16 items beside "y" and "z" with one each: too many to
+// open by themselves, and no folder alone at the top.
+std::vector<std::string> ThreeFolders()
+{
+    std::vector<std::string> names = Numbered("x/item", 16);
+    names.push_back("y/a");
+    names.push_back("z/b");
     return names;
 }
 
@@ -199,8 +210,8 @@ TEST_F(ListBoxes, MovingKeysSkipDisabledRowsAndStopAtTheEnds)
         int32_t key;
         const char* selected;
     };
-    const Step steps[] = {{KEY_DOWN, "a"}, {KEY_DOWN, "c"}, {KEY_END, "d"},  {KEY_DOWN, ""}, {KEY_HOME, "a"},
-                          {KEY_PAGE_DOWN, "c"}, {KEY_PAGE_UP, "a"}, {KEY_UP, "a"}};
+    const Step steps[] = {{KEY_DOWN, "a"}, {KEY_DOWN, "c"},      {KEY_END, "d"},     {KEY_DOWN, ""},
+                          {KEY_HOME, "a"}, {KEY_PAGE_DOWN, "c"}, {KEY_PAGE_UP, "a"}, {KEY_UP, "a"}};
     for (const Step& step : steps)
     {
         m_Tree.Type(step.key);
@@ -224,10 +235,7 @@ TEST_F(ListBoxes, DownOnTheLastRowClearsTheSearchAndKeepsTheSelection)
 
 TEST_F(ListBoxes, DoubleClickOnAFolderTogglesItAndStillReportsCodeZero)
 {
-    std::vector<std::string> owned = Numbered("x/item", 16);
-    owned.push_back("y/a");
-    owned.push_back("z/b");
-    OwnedNames holder(owned);
+    OwnedNames holder(ThreeFolders());
     CTestNameList names(holder.Pointers());
     CListFolderTree tree(&names);
     CJListBox* list = MakeList(&tree);
@@ -266,10 +274,7 @@ TEST_F(ListBoxes, TheWheelScrollsOneRowShortAtOnceThenFourPixelsADraw)
 
 TEST_F(ListBoxes, TheScrollBarComesAndGoesWithTheRowCount)
 {
-    std::vector<std::string> owned = Numbered("x/item", 16);
-    owned.push_back("y/a");
-    owned.push_back("z/b");
-    OwnedNames holder(owned);
+    OwnedNames holder(ThreeFolders());
     CTestNameList names(holder.Pointers());
     CListFolderTree tree(&names);
     CJListBox* list = MakeList(&tree, 5);
@@ -352,6 +357,13 @@ TEST_F(ListBoxes, TooltipsShowTheItemsDescriptionElseTheCutOffText)
     EXPECT_EQ(hover(2), "c " + std::string(60, 'w'));
 }
 
+// A font whose face did not open: no glyphs, 0 high.
+class FacelessFont : public CFont
+{
+public:
+    CFrame* GetGlyphFrame(uint32_t) override { return nullptr; }
+};
+
 TEST_F(ListBoxes, DeepPathsMissingIconsAndAFaceThatDidNotOpenDrawSafely)
 {
     std::string deep;
@@ -367,8 +379,7 @@ TEST_F(ListBoxes, DeepPathsMissingIconsAndAFaceThatDidNotOpenDrawSafely)
     EXPECT_EQ(list->GetSelectedRow(), 40);
     Draw(list);
 
-    // A font whose face never opened is 0 high.
-    CFont unopened;
+    FacelessFont unopened;
     ASSERT_EQ(unopened.GetHeight(), 0);
     list->SetFont(&unopened);
     EXPECT_EQ(list->GetRowHeight(), 1);
@@ -378,5 +389,51 @@ TEST_F(ListBoxes, DeepPathsMissingIconsAndAFaceThatDidNotOpenDrawSafely)
     m_Tree.Release(0, list->GetScreenRect().left + 5, list->GetScreenRect().top + 5);
     Draw(list);
     list->SetFont(m_Tree.Font());
+}
+} // namespace
+
+namespace {
+TEST_F(ListBoxes, ColumnsClipTheirFieldsAndDisabledRowsDrawAtHalfOpacity)
+{
+    FlaggedList names({"a\t1", "bbbbbbbbbb\t22222"});
+    names.disabled = {1};
+    CListFolderTree tree(&names);
+    CJListBox* list = MakeList(&tree);
+    CJHeader* header = new CJHeader(m_pPanel);
+    m_pPanel->AddChild(header);
+    header->AddColumn("Name", 40, nullptr, 0, true, false);
+    header->AddColumn("Size", 24, nullptr, 2, false, false);
+    header->SetFixedDigits(1, true);
+    list->SetHeader(header);
+    CRecordingFrame frame;
+    frame.bounds = CRect{0, 0, 300, 300};
+    {
+        CDeferredDestroyScope scope;
+        list->DrawRows(frame, false);
+    }
+    // Columns start one unit and a pixel in: the name column ends at 44,
+    // the size column at 68.
+    struct Row
+    {
+        float opacity;
+        int32_t glyphs;
+        int32_t right;
+    };
+    std::vector<Row> rows(2, Row{0.0f, 0, 0});
+    for (const CRecordingFrame::Call& call : frame.calls)
+    {
+        if (call.kind != CRecordingFrame::BLIT || call.rect.top < 3)
+            continue;
+        Row& row = rows[static_cast<size_t>(call.rect.top >= 3 + ROW_HEIGHT ? 1 : 0)];
+        row.opacity = call.opacity;
+        ++row.glyphs;
+        EXPECT_TRUE(call.rect.right <= 44 || (call.rect.left >= 44 && call.rect.right <= 68)) << RectText(call.rect);
+        row.right = std::max(row.right, static_cast<int32_t>(call.rect.right));
+    }
+    EXPECT_EQ(rows[0].glyphs, 2);
+    EXPECT_EQ(rows[0].right, 68 - 3);
+    // Five of ten name glyphs fit; the size is cut at its column's left.
+    EXPECT_EQ(rows[1].glyphs, 5 + 3);
+    EXPECT_FLOAT_EQ(rows[1].opacity, rows[0].opacity * 0.5f);
 }
 } // namespace

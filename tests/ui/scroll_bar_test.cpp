@@ -5,6 +5,9 @@
 #include <string>
 
 #include "engine/ui/scroll_bar.h"
+#include "engine/graphics/frame.h"
+#include "tests/support/frame_pixels.h"
+#include "tests/support/grey_palette.h"
 #include "tests/support/window_test_tree.h"
 
 // Scroll bars through the harness: presses, repeats on the manual clock,
@@ -224,4 +227,23 @@ TEST(AutomaticScrollBars, ContentOutgrowingAWindowBringsBarsAndShrinkingTakesThe
     EXPECT_EQ(RectText(child->GetScreenRect()), "(10,10,30,30)");
     tree.UpdateTree();
     tree.DrawTree();
+}
+
+TEST_F(ScrollBars, OnAnEightBitFrameTheTrackDarkensThroughThePalette)
+{
+    m_pBar->SetRectXYWH(0, 0, 15, 200);
+    m_pBar->SetRange(0.0f, 1000.0f);
+    m_pBar->SetValue(0.0f, true);
+    ScopedGreyPalette grey;
+    CColorTable dark;
+    dark.BuildLightnessRemap(GetCurrentPalette(), 80, 0, 256, 0, 256, 0);
+    CFrame frame;
+    frame.Create(15, 200, 8);
+    frame.FillBytes(100);
+    m_pBar->Draw(frame);
+    // Below the thumb, inside the track's bevel.
+    const CRect& track = m_pBar->GetTrackRect();
+    ASSERT_LT(m_pBar->GetThumbRect().bottom, track.bottom - 10);
+    ASSERT_NE(dark.GetData()[100], 100);
+    EXPECT_EQ(ReadPixel(frame, 7, track.bottom - 8), dark.GetData()[100]);
 }

@@ -8,6 +8,8 @@
 #include "engine/ui/slider.h"
 #include "engine/ui/toolkit_state.h"
 #include "tests/support/frame_pixels.h"
+#include "engine/graphics/frame.h"
+#include "tests/support/grey_palette.h"
 #include "tests/support/window_test_tree.h"
 
 // Sliders through the harness. The harness font's line is 15 high, so the
@@ -149,4 +151,24 @@ TEST_F(Sliders, GreyedDrawingPutsTheBlitTypesAndTheBevelShadesBack)
     m_Tree.DrawTree();
     uint32_t enabled = ReadPixel(m_Tree.Frame(), LEFT + 50, 10 + slider->GetHeight() / 2 + 1);
     EXPECT_NE(greyed, enabled);
+}
+
+TEST_F(Sliders, OnAnEightBitFrameTheCentreLineRemapsThroughThePalette)
+{
+    CJSlider* slider = AddSlider(10, 0);
+    ScopedGreyPalette grey;
+    CColorTable darkest;
+    darkest.BuildLightnessRemap(GetCurrentPalette(), 40, 0, 256, 0, 256, 0);
+    CColorTable lightest;
+    lightest.BuildLightnessRemap(GetCurrentPalette(), 245, 0, 256, 0, 256, 0);
+    CFrame frame;
+    frame.Create(slider->GetWidth(), slider->GetHeight(), 8);
+    frame.FillBytes(100);
+    slider->Draw(frame);
+    // Right of the thumb, clear of the groove's bevel: dark over light.
+    int32_t x = slider->GetWidth() / 2;
+    int32_t middle = slider->GetHeight() / 2;
+    ASSERT_NE(darkest.GetData()[100], lightest.GetData()[100]);
+    EXPECT_EQ(ReadPixel(frame, x, middle), darkest.GetData()[100]);
+    EXPECT_EQ(ReadPixel(frame, x, middle + 1), lightest.GetData()[100]);
 }

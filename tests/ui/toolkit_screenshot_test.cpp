@@ -6,14 +6,19 @@
 #include "engine/ui/check_box.h"
 #include "engine/ui/deferred_destroy.h"
 #include "engine/ui/dialog.h"
+#include "engine/ui/drop_down.h"
 #include "engine/ui/edit_box.h"
 #include "engine/ui/key_codes.h"
+#include "engine/ui/list_box.h"
 #include "engine/ui/menu_bar.h"
 #include "engine/ui/menu_item.h"
 #include "engine/ui/message_box.h"
 #include "engine/ui/scroll_bar.h"
 #include "engine/ui/slider.h"
 #include "engine/ui/static_text.h"
+#include "engine/ui/toolkit_state.h"
+#include "engine/core/lists/list_folder_tree.h"
+#include "tests/support/test_name_list.h"
 #include "tests/support/font_test_folder.h"
 #include "tests/support/window_test_tree.h"
 
@@ -176,4 +181,59 @@ TEST_F(ToolkitScreenshots, SliderAndScrollBars)
     horizontal->SetValue(50.0f, true);
     tree.DrawTree();
     EXPECT_EQ(FrameTgaCrc(tree.Frame(), "slider_and_bars", 2851421414u), 2851421414u);
+}
+
+namespace {
+// An icon of one colour with a dark border, so its place shows.
+void MakeIcon(CFrame& icon, const CColor& colour)
+{
+    icon.Create(9, 9, 16);
+    icon.FillRect(CRect{0, 0, 9, 9}, CColor(20, 20, 20, 255));
+    icon.FillRect(CRect{1, 1, 8, 8}, colour);
+}
+} // namespace
+
+TEST_F(ToolkitScreenshots, TreeListWithIconsLinesSelectionAndSearch)
+{
+    CWindowTestTree& tree = Tree(200, 140);
+    CFrame open;
+    CFrame closed;
+    CFrame file;
+    MakeIcon(open, CColor(240, 200, 60, 255));
+    MakeIcon(closed, CColor(160, 110, 20, 255));
+    MakeIcon(file, CColor(230, 230, 230, 255));
+    CToolkitState& state = GetToolkitState();
+    state.m_pFolderOpenIcon = &open;
+    state.m_pFolderClosedIcon = &closed;
+    state.m_pFileIcon = &file;
+    CTestNameList names({"Rounds/Easy/One", "Rounds/Easy/Two", "Rounds/Hard/Three", "Sounds/Bounce"});
+    CListFolderTree folders(&names);
+    CProbeWindow* holder = Holder(tree);
+    CJListBox* list = new CJListBox(holder, &folders, nullptr, 60, true);
+    holder->AddChild(list);
+    list->SetRectXYWH(6, 6, 180, 126);
+    list->SetBackgroundColorRGB(40, 40, 40);
+    holder->BringToFront(list);
+    tree.Type('t');
+    tree.Type('w');
+    tree.DrawTree();
+    EXPECT_EQ(FrameTgaCrc(tree.Frame(), "tree_list", 3749046479u), 3749046479u);
+    state.m_pFolderOpenIcon = nullptr;
+    state.m_pFolderClosedIcon = nullptr;
+    state.m_pFileIcon = nullptr;
+}
+
+TEST_F(ToolkitScreenshots, OpenDropDown)
+{
+    CWindowTestTree& tree = Tree(160, 120);
+    CTestNameList names({"Bounce", "Crash", "Ping", "Whoosh", "Zap"});
+    CProbeWindow* holder = Holder(tree);
+    CJDropDown* dropDown = new CJDropDown(holder, static_cast<VirtualArray*>(&names), 30, nullptr);
+    holder->AddChild(dropDown);
+    dropDown->MoveTo(6, 6);
+    dropDown->SelectItem(2, true);
+    holder->BringToFront(dropDown);
+    tree.Type(KEY_DOWN);
+    tree.DrawTree();
+    EXPECT_EQ(FrameTgaCrc(tree.Frame(), "drop_down", 3024315493u), 3024315493u);
 }

@@ -36,7 +36,7 @@ class ListFolderTreeTest : public testing::Test
 {
 protected:
     ListFolderTreeTest()
-        : m_List({ "a", "x/b", "x/y/c", "X/d" })
+        : m_List({"a", "x/b", "x/y/c", "X/d"})
         , m_Tree(&m_List)
     {
         m_List.SetListName("Things");
@@ -51,17 +51,17 @@ TEST_F(ListFolderTreeTest, GroupsItemsByFolderWithItemsBeforeSubFolders)
     m_Tree.Rebuild(&m_List);
     const int32_t root = m_Tree.GetRoot();
     EXPECT_EQ(Text(m_Tree.GetName(root)), "Things");
-    EXPECT_EQ(ChildNames(m_Tree, root), (std::vector<std::string>{ "a", "x" }));
+    EXPECT_EQ(ChildNames(m_Tree, root), (std::vector<std::string>{"a", "x"}));
     EXPECT_EQ(m_Tree.GetChild(root, 0), 0);
 
     // "X/d" joins the folder first met as "x".
     const int32_t x = FindChild(m_Tree, root, "x");
-    EXPECT_EQ(ChildNames(m_Tree, x), (std::vector<std::string>{ "b", "d", "y" }));
+    EXPECT_EQ(ChildNames(m_Tree, x), (std::vector<std::string>{"b", "d", "y"}));
     EXPECT_EQ(m_Tree.GetChild(x, 0), 1);
     EXPECT_EQ(m_Tree.GetChild(x, 1), 3);
 
     const int32_t y = FindChild(m_Tree, x, "y");
-    EXPECT_EQ(ChildNames(m_Tree, y), (std::vector<std::string>{ "c" }));
+    EXPECT_EQ(ChildNames(m_Tree, y), (std::vector<std::string>{"c"}));
     EXPECT_EQ(m_Tree.GetChild(y, 0), 2);
     EXPECT_EQ(m_Tree.GetChild(y, 1), -1);
 
@@ -95,10 +95,10 @@ TEST_F(ListFolderTreeTest, HandlesKeptAcrossARebuildAreAnsweredSafely)
     const int32_t x = FindChild(m_Tree, m_Tree.GetRoot(), "x");
     const int32_t y = FindChild(m_Tree, x, "y");
 
-    CTestNameList smaller({ "z" });
+    CTestNameList smaller({"z"});
     m_Tree.Rebuild(&smaller);
-    EXPECT_EQ(ChildNames(m_Tree, m_Tree.GetRoot()), (std::vector<std::string>{ "z" }));
-    for (int32_t stale : { x, y, 99, -5 })
+    EXPECT_EQ(ChildNames(m_Tree, m_Tree.GetRoot()), (std::vector<std::string>{"z"}));
+    for (int32_t stale : {x, y, 99, -5})
     {
         EXPECT_EQ(Text(m_Tree.GetName(stale)), "") << stale;
         EXPECT_EQ(m_Tree.GetChildCount(stale), 0u) << stale;
@@ -109,7 +109,7 @@ TEST_F(ListFolderTreeTest, HandlesKeptAcrossARebuildAreAnsweredSafely)
         EXPECT_TRUE(m_Tree.IsEnabled(stale)) << stale;
     }
 
-    CTestNameList larger({ "p/1", "p/2", "p/3", "p/4", "p/5", "p/6", "p/7", "p/8" });
+    CTestNameList larger({"p/1", "p/2", "p/3", "p/4", "p/5", "p/6", "p/7", "p/8"});
     m_Tree.Rebuild(&larger);
     // The old folder handle is an item index of the new tree now.
     EXPECT_EQ(Text(m_Tree.GetPath(y)), "p/" + std::to_string(y + 1));
@@ -120,7 +120,7 @@ class COddHidingList : public CTestNameList
 {
 public:
     COddHidingList()
-        : CTestNameList({ "f/a", "f/b", "f/c" })
+        : CTestNameList({"f/a", "f/b", "f/c"})
     {
     }
 
@@ -142,9 +142,9 @@ TEST(ListTrees, ShownAndEnabledComeFromTheListAndFoldersAreAlwaysBoth)
         bool enabled;
     };
     const Case cases[] = {
-        { &folders, f, true, true },  { &folders, 0, true, true },  { &folders, 1, false, false },
-        { &folders, 2, true, false }, { &flat, flat.GetRoot(), true, true }, { &flat, 1, false, false },
-        { &flat, 2, true, false },
+        {&folders, f, true, true},  {&folders, 0, true, true},           {&folders, 1, false, false},
+        {&folders, 2, true, false}, {&flat, flat.GetRoot(), true, true}, {&flat, 1, false, false},
+        {&flat, 2, true, false},
     };
     for (const Case& c : cases)
     {
@@ -155,7 +155,7 @@ TEST(ListTrees, ShownAndEnabledComeFromTheListAndFoldersAreAlwaysBoth)
 
 TEST(ListFlatTree, RootHoldsEveryItemByIndex)
 {
-    CTestNameList list({ "one", "Two/Deep", "three" });
+    CTestNameList list({"one", "Two/Deep", "three"});
     list.SetListName("Plain");
     CListFlatTree tree(&list);
     EXPECT_EQ(tree.GetRoot(), -1);
