@@ -35,6 +35,7 @@ constinit CEditorHooks s_EditorHooks = {
     [](const CDynamicArray<CObject*>&) {},
     [](CObject*) {},
     []() {},
+    [](int32_t) {},
     false,
 };
 }

@@ -87,6 +87,8 @@ struct CEditorHooks
     // Gives a placed object without a name one that no other bears.
     void (*AssignUniqueName)(CObject* object);
     void (*CloseOpenPropertyWindow)();
+    // Switches the level editor to the current set's round of the index.
+    void (*EditRoundIndex)(int32_t round);
 
     // Raised by the level editor's commands while they build or rebuild the
     // round's bricks, and restored afterwards: edited bricks then show their

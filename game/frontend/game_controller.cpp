@@ -15,6 +15,7 @@
 #include "engine/ui/screen_window.h"
 #include "engine/ui/skin_library.h"
 #include "engine/ui/toolkit_state.h"
+#include "game/bricks/brick_info.h"
 #include "game/bricks/brick_style_sheet.h"
 #include "game/frontend/round_music_and_text_box.h"
 #include "game/playfield/delayed_call_queue.h"
@@ -59,6 +60,7 @@ void CGameController::LoadResources(CSlideShow* slideShow)
 {
     CGameBase::LoadResources(slideShow);
     InitBrickStyleSheetLibrary();
+    InitCatalogueLibrary(GetBrickInfoLibrary(), LIBRARY_BRICK_INFO);
     InitCatalogueLibrary(GetParticleGeneratorList(), LIBRARY_PARTICLE_GENERATORS);
     m_pTextBox = CreateTextBox();
     SetHudDisplay(m_pTextBox.get());

@@ -19,6 +19,7 @@
 #include "engine/object/reference_visitor.h"
 #include "engine/object/properties/string_property.h"
 #include "tests/support/archive_test_folder.h"
+#include "game/playfield/particle_generator.h"
 #include "tests/support/brick_data.h"
 
 namespace
@@ -398,6 +399,11 @@ TEST_F(EveryRegisteredClass, LivesCleanly)
     ScopedBrickData bricks(m_Folder.Path());
     // The ball plug-ins' small-ball picture defaults to "Small Ball".
     GetSequenceList().AddItemWithObject(new CSequence, "Small Ball");
+    // The brick-laying machines find their pictures and burst by name.
+    for (const char* part : {"Brick Layer/Left Gears", "Brick Layer/Right Gears", "Brick Layer/Bar",
+                             "Brick Layer/Carriage"})
+        GetSequenceList().AddItemWithObject(new CSequence, part);
+    GetParticleGeneratorList().AddItemWithObject(new CParticleGeneratorInfo, "brick layer");
     CClassRegistry& registry = GetClassRegistry();
     uint32_t created = 0;
     for (uint32_t i = 0; i < registry.GetCount(); i++)
