@@ -170,6 +170,7 @@ ScopedPlayfieldHooks::ScopedPlayfieldHooks()
     hooks.DrawBackgroundEditorMarks = [](CFrameInterface*, int32_t layer) {
         s_Calls.push_back("DrawBackgroundEditorMarks " + std::to_string(layer));
     };
+    hooks.FlashSpeedNumber = [] { s_Calls.push_back("FlashSpeedNumber"); };
     GetEditorHooks().IsLevelEditorOpen = [] { return s_EditorOpen; };
     GetEditorHooks().OpenLevelEditor = [] { s_Calls.push_back("OpenLevelEditor"); };
 }
@@ -188,13 +189,13 @@ void AddPlayfieldSequences(ListedSequences& sequences)
     sequences.Add("Ball", MakeSolidSequence(1, 16, 16, 0x2000));
     sequences.Add("Small Ball", MakeSolidSequence(1, 6, 6, 0x3000));
     uint16_t value = 0x4000;
-    for (const char* shield : {"RS Small Shield", "RS Small Shield 2", "RS Normal Shield", "RS Long Shield",
-                               "RS Biggest Shield"})
+    for (const char* shield :
+         {"RS Small Shield", "RS Small Shield 2", "RS Normal Shield", "RS Long Shield", "RS Biggest Shield"})
         sequences.Add(shield, MakeSolidSequence(1, 40, 4, value++));
     // The tally's mark on what it cashes in, long enough to outlast a tally.
     sequences.Add("Small Gore", MakeSolidSequence(100, 2, 2, value++));
-    for (const char* part : {"Player Parts/Thrust Left", "Player Parts/Thrust Right", "RS Small Guns Recoil Left",
-                             "RS Small Guns"})
+    for (const char* part :
+         {"Player Parts/Thrust Left", "Player Parts/Thrust Right", "RS Small Guns Recoil Left", "RS Small Guns"})
         sequences.Add(part, MakeSolidSequence(3, 4, 4, value++));
 }
 
@@ -204,16 +205,18 @@ void PlayfieldTest::SetUp()
     ASSERT_TRUE(GetSoundManager().Init());
     GetSoundManager().SetSoundLimit(16);
     const std::string wave = PcmWave(1, 22050, 16, Samples16(std::vector<int16_t>(50, 500)));
-    const char* const sounds[] = {"Start Round.wav",  "Ball In Play.wav", "Lost Ball.wav",
-                                  "Game Over.wav",    "Level Ending Tune.wav", "Score.wav",
-                                  "Bounce.wav",       "Thrust.wav",       "Electric/Can Catch.wav",
-                                  "Electric/Hold.wav", "Electric/Catch.wav"};
+    const char* const sounds[] = {"Start Round.wav",        "Ball In Play.wav",  "Lost Ball.wav",      "Game Over.wav",
+                                  "Level Ending Tune.wav",  "Score.wav",         "Bounce.wav",         "Thrust.wav",
+                                  "Electric/Can Catch.wav", "Electric/Hold.wav", "Electric/Catch.wav", "Multiply 8.wav",
+                                  "Power Up.wav",           "Bomb Falling.wav"};
     for (const char* name : sounds)
         m_Folder.WriteFile(std::string("Data/Sounds/") + name, wave);
     ASSERT_EQ(GetSoundList().Mount("Sound List", "Sounds", ".wav", ".ogg"), std::size(sounds));
     AddPlayfieldSequences(m_Sequences);
     GetMouseState().SetPosition(0, 0);
     m_Folder.WriteFile("Data/Resources/Brick Layer.Object.txt", "CTestBrickLayer\r\n{\r\n}\r\n");
+    m_Folder.WriteFile("Data/Resources/Power Up Text Display Options.Object.txt",
+                       "CPowerUpTextDisplayOptions\r\n{\r\n}\r\n");
     InitCatalogueLibrary(GetGeneralObjectList(), LIBRARY_GENERAL_OBJECTS);
     CTestBrickLayer::s_Stepped = false;
 
@@ -232,7 +235,7 @@ void PlayfieldTest::SetUp()
     for (const auto& round : m_Rounds)
         m_pRoundSet->AddRound(round.get());
     GetRoundLibrary().AddItemWithObject(new CTestRound("Attract", std::vector<TestBrickKind>{TestBrickKind::Required}),
-                                         "Attract");
+                                        "Attract");
 
     CStats& stats = GetStats();
     stats.CopyFrom(CStats());
