@@ -204,8 +204,7 @@ void CPlayerShipAI::PlaceHeldBall()
     if (m_pHeldBall == nullptr)
         return;
     const Vector2 shield = m_pShip->GetPart(PART_SHIELD)->GetOffset();
-    const Vector2 at{m_pShip->m_Position.x + m_HeldOffsetX + shield.x,
-                     m_pShip->m_Position.y + m_HeldOffsetY + shield.y};
+    const Vector2 at{m_pShip->m_Position.x + m_HeldOffsetX + shield.x, m_pShip->m_Position.y + m_HeldOffsetY + shield.y};
     m_pHeldBall->SetPosition(at);
     const int32_t wobble = GameRandom().Between(-HELD_WOBBLE, HELD_WOBBLE);
     m_pHeldBall->SetPreviousPosition(Vector2{at.x + static_cast<float>(wobble), at.y});
@@ -246,8 +245,7 @@ void CPlayerShipAI::AnimateShield(CSprite* sprite)
     float dip = shield->GetOffset().y;
     dip = dip > DIP_RECOVERY ? dip - DIP_RECOVERY : 0.0f;
     shield->SetOffset(shield->GetOffset().x * SHIELD_LAG_KEPT, dip);
-    m_Tilt =
-        m_Tilt < LEVEL_TILT ? std::min(m_Tilt + TILT_SETTLE, LEVEL_TILT) : std::max(m_Tilt - TILT_SETTLE, LEVEL_TILT);
+    m_Tilt = m_Tilt < LEVEL_TILT ? std::min(m_Tilt + TILT_SETTLE, LEVEL_TILT) : std::max(m_Tilt - TILT_SETTLE, LEVEL_TILT);
 
     const float x = sprite->m_Position.x;
     if (!s_HasPreviousShipX)
@@ -281,8 +279,7 @@ void CPlayerShipAI::BurstFromThruster(int32_t partIndex, float x, float sizeA, f
     const int32_t index = generators.FindOrFail("Ship Thruster", 0);
     CParticleGeneratorInfo* generator = generators.Get(static_cast<uint32_t>(index));
     const uint32_t count = generator->m_Particles;
-    generator->m_Particles =
-        static_cast<uint32_t>(std::max(0.0f, std::nearbyint(static_cast<float>(count) * countFactor)));
+    generator->m_Particles = static_cast<uint32_t>(std::max(0.0f, std::nearbyint(static_cast<float>(count) * countFactor)));
     CPlayfield* playfield = GetPlayfield();
     playfield->SpawnSparksInList(Vector2{x, m_pShip->m_Position.y + THRUSTER_BELOW}, sizeA, THRUSTER_SIZE_B, direction,
                                  index, playfield->m_pBackEffects);
@@ -361,7 +358,8 @@ bool CPlayerShipAI::TryCatch(CSprite* shipSprite, CSprite* ballSprite)
         CPowerUpBombBall::ArmBall(ball);
     const bool shootHeld = m_pControls != nullptr && (m_pControls->IsActionDown(CPlayerControls::ACTION_SHOOT) ||
                                                       m_pControls->WasActionDown(CPlayerControls::ACTION_SHOOT));
-    if (!m_Catching || m_pHeldBall != nullptr || shootHeld || ball == nullptr || !ball->HasBounced() || ball->IsLoose())
+    if (!m_Catching || m_pHeldBall != nullptr || shootHeld || ball == nullptr || !ball->HasBounced() ||
+        ball->IsLoose())
         return false;
     HoldBall(shipSprite, ballSprite, false);
     StopSound(m_pCanCatchSound);

@@ -1,19 +1,20 @@
-// The ship's electricity: the catching field, the bomb charger, the arcs from the hull to the
-// shield's ends, and the two looping sounds the field makes. The field's
-// ends lie 16 pixels above the shield, at the half-width of its size.
+// The ship's electricity: the catching field, the bomb charger, the arcs
+// from the hull to the shield's ends, and the two looping sounds the field
+// makes. The field's ends lie 16 pixels above the shield, at the half-width
+// of its size.
 
 #include "engine/app/sound/sound.h"
 #include "engine/core/color/color.h"
-#include "game/playfield/game_sprite.h"
 #include "game/playfield/ball_ai.h"
 #include "game/playfield/ball_plug_in.h"
 #include "game/playfield/ball_plug_in_bomb.h"
 #include "game/playfield/first_behaviour.h"
+#include "game/playfield/game_sprite.h"
 #include "game/playfield/player_ship_ai.h"
+#include "game/playfield/playfield.h"
 #include "game/playfield/power_up_bomb_ball.h"
 #include "game/playfield/sprite_list.h"
 #include "game/playfield/sprite_part.h"
-#include "game/playfield/playfield.h"
 #include "game/playfield/ship_lightning.h"
 
 namespace {

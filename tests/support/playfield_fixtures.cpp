@@ -189,13 +189,13 @@ void AddPlayfieldSequences(ListedSequences& sequences)
     sequences.Add("Ball", MakeSolidSequence(1, 16, 16, 0x2000));
     sequences.Add("Small Ball", MakeSolidSequence(1, 6, 6, 0x3000));
     uint16_t value = 0x4000;
-    for (const char* shield :
-         {"RS Small Shield", "RS Small Shield 2", "RS Normal Shield", "RS Long Shield", "RS Biggest Shield"})
+    for (const char* shield : {"RS Small Shield", "RS Small Shield 2", "RS Normal Shield", "RS Long Shield",
+                               "RS Biggest Shield"})
         sequences.Add(shield, MakeSolidSequence(1, 40, 4, value++));
     // The tally's mark on what it cashes in, long enough to outlast a tally.
     sequences.Add("Small Gore", MakeSolidSequence(100, 2, 2, value++));
-    for (const char* part :
-         {"Player Parts/Thrust Left", "Player Parts/Thrust Right", "RS Small Guns Recoil Left", "RS Small Guns"})
+    for (const char* part : {"Player Parts/Thrust Left", "Player Parts/Thrust Right", "RS Small Guns Recoil Left",
+                             "RS Small Guns"})
         sequences.Add(part, MakeSolidSequence(3, 4, 4, value++));
 }
 
