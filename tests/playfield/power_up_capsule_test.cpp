@@ -4,7 +4,11 @@
 #include <vector>
 
 #include "engine/app/sound/sound_list.h"
+#include "engine/graphics/sequence.h"
+#include "engine/graphics/sequence_list.h"
+#include "engine/platform/tick_counter.h"
 #include "game/records/stats.h"
+#include "tests/support/recording_frame.h"
 #include "game/playfield/game_sprite.h"
 #include "game/playfield/player_ship_ai.h"
 #include "game/playfield/print_power_up_text_ai.h"
@@ -194,6 +198,40 @@ TEST_F(PowerUpCapsuleTest, CollectingShowsTheTutorialExceptInAttractPlayAndEndsT
         EXPECT_EQ(BoxLines().front(), "Gizmo");
         ResetKinds();
     }
+}
+
+int64_t s_Now = 0;
+
+int64_t ManualClock()
+{
+    return s_Now;
+}
+
+TEST_F(PowerUpCapsuleTest, TheIconShowsTheFrameOfTheWallClock)
+{
+    const NanosecondClock previous = SetNanosecondClock(&ManualClock);
+    CSequence* icon = m_Sequences.Add("Icon", MakeSolidSequence(4, 8, 8, 0x100, 10.0f));
+    m_Sequences.Add("Empty", MakeSolidSequence(0, 8, 8, 0x200, 10.0f));
+    CPowerUpBase* kind = AddKind<CPowerUpBase>("Gizmo");
+    kind->m_PrimarySequence = GetSequenceList().Find("Icon", -1);
+    struct Case
+    {
+        int64_t milliseconds;
+        uint32_t frame;
+    };
+    for (const Case& c : {Case{0, 0}, Case{140, 1}, Case{250, 2}, Case{260, 3}, Case{390, 0}, Case{1010, 2}})
+    {
+        s_Now = c.milliseconds * 1000000;
+        CRecordingFrame frame;
+        kind->DrawIcon(40, 50, &frame);
+        ASSERT_EQ(frame.calls.size(), 1u) << c.milliseconds;
+        EXPECT_EQ(frame.calls[0].source, icon->GetFrame(c.frame)) << c.milliseconds;
+    }
+    kind->m_PrimarySequence = GetSequenceList().Find("Empty", -1);
+    CRecordingFrame nothing;
+    kind->DrawIcon(40, 50, &nothing);
+    EXPECT_TRUE(nothing.calls.empty());
+    SetNanosecondClock(previous);
 }
 
 } // namespace

@@ -205,10 +205,10 @@ void PlayfieldTest::SetUp()
     ASSERT_TRUE(GetSoundManager().Init());
     GetSoundManager().SetSoundLimit(16);
     const std::string wave = PcmWave(1, 22050, 16, Samples16(std::vector<int16_t>(50, 500)));
-    const char* const sounds[] = {"Start Round.wav",        "Ball In Play.wav",  "Lost Ball.wav",      "Game Over.wav",
-                                  "Level Ending Tune.wav",  "Score.wav",         "Bounce.wav",         "Thrust.wav",
-                                  "Electric/Can Catch.wav", "Electric/Hold.wav", "Electric/Catch.wav", "Multiply 8.wav",
-                                  "Power Up.wav",           "Bomb Falling.wav"};
+    const char* const sounds[] = {"Start Round.wav",  "Ball In Play.wav", "Lost Ball.wav",
+                                  "Game Over.wav",    "Level Ending Tune.wav", "Score.wav",
+                                  "Bounce.wav",       "Thrust.wav",       "Electric/Can Catch.wav",
+                                  "Electric/Hold.wav", "Electric/Catch.wav"};
     for (const char* name : sounds)
         m_Folder.WriteFile(std::string("Data/Sounds/") + name, wave);
     ASSERT_EQ(GetSoundList().Mount("Sound List", "Sounds", ".wav", ".ogg"), std::size(sounds));
@@ -235,7 +235,7 @@ void PlayfieldTest::SetUp()
     for (const auto& round : m_Rounds)
         m_pRoundSet->AddRound(round.get());
     GetRoundLibrary().AddItemWithObject(new CTestRound("Attract", std::vector<TestBrickKind>{TestBrickKind::Required}),
-                                        "Attract");
+                                         "Attract");
 
     CStats& stats = GetStats();
     stats.CopyFrom(CStats());

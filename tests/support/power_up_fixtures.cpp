@@ -7,6 +7,12 @@
 void PowerUpTest::SetUp()
 {
     PlayfieldTest::SetUp();
+    // The sounds the kinds play, beside the playfield's; the ship made
+    // below finds its own sounds in the list as mounted now.
+    const std::string wave = m_Folder.ReadFile("Data/Sounds/Score.wav");
+    for (const char* name : {"Multiply 8.wav", "Power Up.wav", "Bomb Falling.wav"})
+        m_Folder.WriteFile(std::string("Data/Sounds/") + name, wave);
+    GetSoundList().Mount("Sound List", "Sounds", ".wav", ".ogg");
     ASSERT_TRUE(m_pPlayfield->NewGame(0, 1, false, false, false, false));
     Step();
     m_pPlayfield->m_pBallsInPlay->DeleteAll();
