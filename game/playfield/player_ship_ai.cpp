@@ -20,6 +20,7 @@
 #include "game/playfield/particle_generator.h"
 #include "game/playfield/player_controls.h"
 #include "game/playfield/playfield.h"
+#include "game/playfield/power_up_bomb_ball.h"
 #include "game/playfield/ship_accessory.h"
 #include "game/playfield/sprite_sound.h"
 
@@ -354,8 +355,7 @@ bool CPlayerShipAI::TryCatch(CSprite* shipSprite, CSprite* ballSprite)
 {
     CBallAI* ball = dynamic_cast<CBallAI*>(ballSprite->GetAI());
     if (m_BombCharge != -1 && ball != nullptr)
-        if (CBallPlugIn* bomb = ball->FindPlugIn(CBallPlugInBombBall::SGetClassInfo()))
-            static_cast<CBallPlugInBombBall*>(bomb)->Arm();
+        CPowerUpBombBall::ArmBall(ball);
     const bool shootHeld = m_pControls != nullptr && (m_pControls->IsActionDown(CPlayerControls::ACTION_SHOOT) ||
                                                       m_pControls->WasActionDown(CPlayerControls::ACTION_SHOOT));
     if (!m_Catching || m_pHeldBall != nullptr || shootHeld || ball == nullptr || !ball->HasBounced() ||

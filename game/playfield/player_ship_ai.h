@@ -72,6 +72,7 @@ private:
     void PlaceHeldBall();
     void SetHeldBall(CSprite* ballSprite);
     void DrawCatchingField(CFrameInterface* frame);
+    void DrawBombCharger(CFrameInterface* frame);
     float ShieldHalfWidth() const;
     static void StartSound(CSound* sound);
     static void StopSound(CSound* sound);

@@ -1,12 +1,20 @@
-// The ship's electricity: the catching field, the arcs from the hull to the
-// shield's ends, and the two looping sounds the field makes. The field's
-// ends lie 16 pixels above the shield, at the half-width of its size.
+// The ship's electricity: the catching field, the bomb charger, the arcs
+// from the hull to the shield's ends, and the two looping sounds the field
+// makes. The field's ends lie 16 pixels above the shield, at the half-width
+// of its size.
 
 #include "engine/app/sound/sound.h"
 #include "engine/core/color/color.h"
+#include "game/playfield/ball_ai.h"
+#include "game/playfield/ball_plug_in.h"
+#include "game/playfield/ball_plug_in_bomb.h"
+#include "game/playfield/first_behaviour.h"
 #include "game/playfield/game_sprite.h"
 #include "game/playfield/player_ship_ai.h"
 #include "game/playfield/playfield.h"
+#include "game/playfield/power_up_bomb_ball.h"
+#include "game/playfield/sprite_list.h"
+#include "game/playfield/sprite_part.h"
 #include "game/playfield/ship_lightning.h"
 
 namespace {
@@ -43,6 +51,7 @@ void CPlayerShipAI::StopSound(CSound* sound)
 void CPlayerShipAI::AfterDraw(CSprite*, CFrameInterface* frame)
 {
     DrawCatchingField(frame);
+    DrawBombCharger(frame);
     const CColor colour = ElectricityColour();
     const Vector2 shield = m_pShip->GetPart(1)->GetOffset();
     const Vector2 ship = m_pShip->m_Position;
@@ -50,6 +59,33 @@ void CPlayerShipAI::AfterDraw(CSprite*, CFrameInterface* frame)
         DrawLightning(frame, Vector2{ship.x + HULL_ARC_SIDE * side, ship.y - HULL_ARC_ABOVE},
                       Vector2{ship.x + shield.x + side * ShieldHalfWidth(), ship.y + shield.y - FIELD_ABOVE_SHIELD},
                       colour, SHIELD_ARC_BOLTS);
+}
+
+// The charger's look comes from the "Bomb Ball" item the charge names.
+void CPlayerShipAI::DrawBombCharger(CFrameInterface* frame)
+{
+    if (m_BombCharge < 0)
+        return;
+    const CPowerUpBombBall* charger =
+        dynamic_cast<CPowerUpBombBall*>(GetPowerUpLibrary().GetItemObject(static_cast<uint32_t>(m_BombCharge)));
+    if (charger == nullptr)
+        return;
+    const Vector2 shield = m_pShip->GetPart(1)->GetOffset();
+    const Vector2 at{m_pShip->m_Position.x + static_cast<float>(charger->m_ShipOverlayPosition.x) + shield.x,
+                     m_pShip->m_Position.y + static_cast<float>(charger->m_ShipOverlayPosition.y) + shield.y};
+    DrawSequenceOverlay(frame, charger->m_ChargerOverlayForShip, static_cast<int32_t>(at.x),
+                        static_cast<int32_t>(at.y));
+    const float reach = charger->m_ChargingEffectLength * charger->m_ChargingEffectLength;
+    for (CSprite* sprite = GetPlayfield()->m_pBallsInPlay->GetHead(); sprite != nullptr; sprite = sprite->GetNext())
+    {
+        const CBallAI* ball = FirstBehaviourAs<CBallAI>(sprite);
+        const CBallPlugIn* bomb = ball != nullptr ? ball->FindPlugIn(CBallPlugInBombBall::SGetClassInfo()) : nullptr;
+        if (bomb == nullptr || static_cast<const CBallPlugInBombBall*>(bomb)->IsArmed() ||
+            !(sprite->DistanceSquared(m_pShip) < reach))
+            continue;
+        DrawLightning(frame, at, sprite->m_Position, charger->m_ChargingEffectColor,
+                      static_cast<int32_t>(charger->m_ChargingEffectLines));
+    }
 }
 
 void CPlayerShipAI::DrawCatchingField(CFrameInterface* frame)

@@ -20,6 +20,7 @@ constinit CPlayfieldHooks s_PlayfieldHooks = {
     [](const char*, CFrameInterface*) {},
     [](CFrameInterface*) {},
     [](CFrameInterface*, int32_t) {},
+    []() {},
 };
 
 } // namespace

@@ -53,6 +53,9 @@ struct CPlayfieldHooks
     // The level editor's marks of the background's items of that layer
     // (0 front, 1 back); only while the editor is open.
     void (*DrawBackgroundEditorMarks)(CFrameInterface* frame, int32_t layerKey);
+    // The score board's speed number flashes again: now, or after the flash
+    // that is running.
+    void (*FlashSpeedNumber)();
 };
 
 CPlayfieldHooks& GetPlayfieldHooks();

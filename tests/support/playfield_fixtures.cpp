@@ -170,6 +170,7 @@ ScopedPlayfieldHooks::ScopedPlayfieldHooks()
     hooks.DrawBackgroundEditorMarks = [](CFrameInterface*, int32_t layer) {
         s_Calls.push_back("DrawBackgroundEditorMarks " + std::to_string(layer));
     };
+    hooks.FlashSpeedNumber = [] { s_Calls.push_back("FlashSpeedNumber"); };
     GetEditorHooks().IsLevelEditorOpen = [] { return s_EditorOpen; };
     GetEditorHooks().OpenLevelEditor = [] { s_Calls.push_back("OpenLevelEditor"); };
 }
@@ -214,6 +215,8 @@ void PlayfieldTest::SetUp()
     AddPlayfieldSequences(m_Sequences);
     GetMouseState().SetPosition(0, 0);
     m_Folder.WriteFile("Data/Resources/Brick Layer.Object.txt", "CTestBrickLayer\r\n{\r\n}\r\n");
+    m_Folder.WriteFile("Data/Resources/Power Up Text Display Options.Object.txt",
+                       "CPowerUpTextDisplayOptions\r\n{\r\n}\r\n");
     InitCatalogueLibrary(GetGeneralObjectList(), LIBRARY_GENERAL_OBJECTS);
     CTestBrickLayer::s_Stepped = false;
 
