@@ -6,28 +6,12 @@
 #include <vector>
 
 #include "engine/app/demo_recorder.h"
-#include "engine/core/color/color.h"
 #include "engine/graphics/pixel_formats.h"
 #include "game/playfield/ship_lightning.h"
-#include "tests/support/recording_frame.h"
+#include "tests/support/colour_recording_frame.h"
 #include "tests/support/scoped_temp_folder.h"
 
 namespace {
-
-// Keeps each line's colour word as it was drawn: the recorded call only
-// points at the caller's colour.
-class CColourRecordingFrame : public CRecordingFrame
-{
-public:
-    void DrawLineAA(float x0, float y0, float x1, float y1, const CColor& colour) override
-    {
-        colours.push_back(colour.m_Rgb565);
-        CRecordingFrame::DrawLineAA(x0, y0, x1, y1, colour);
-    }
-    using CRecordingFrame::DrawLineAA;
-
-    std::vector<uint16_t> colours;
-};
 
 struct Arc
 {
