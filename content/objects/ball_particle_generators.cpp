@@ -6,7 +6,8 @@
 
 // The sparks of the balls and the ship, each a burst of "Spark" particles:
 // a ball off a wall, the ship or a brick (each with a smaller burst for the
-// small ball), and the puff of the ship's thrusters.
+// small ball), the puff of the ship's thrusters and the exhaust a stinger
+// missile leaves each step.
 
 namespace {
 
@@ -24,6 +25,7 @@ const CSparkBurst kBursts[] = {
     {"Resources/Ball Hit Ship.PGen", 8, 110, "1.74533"}, {"Resources/Ball Hit Ship Small.PGen", 4, 80, "1.74533"},
     {"Resources/Ball Hit Brick.PGen", 7, 100, "2.44346"}, {"Resources/Ball Hit Brick Small.PGen", 3, 75, "2.44346"},
     {"Resources/Ship Thruster.PGen", 3, 60, "0.698132"},
+    {"Resources/Missile Exhaust.PGen", 1, 40, "0.349066"},
 };
 
 void MakeSparkBurst(CContentTree& tree, const char* item)
@@ -47,6 +49,7 @@ CContentItemRegistration s_Bursts[] = {
     {kBursts[2].path, MakeSparkBurst, CONTENT_OBJECTS_OF_OBJECTS}, {kBursts[3].path, MakeSparkBurst, CONTENT_OBJECTS_OF_OBJECTS},
     {kBursts[4].path, MakeSparkBurst, CONTENT_OBJECTS_OF_OBJECTS}, {kBursts[5].path, MakeSparkBurst, CONTENT_OBJECTS_OF_OBJECTS},
     {kBursts[6].path, MakeSparkBurst, CONTENT_OBJECTS_OF_OBJECTS},
+    {kBursts[7].path, MakeSparkBurst, CONTENT_OBJECTS_OF_OBJECTS},
 };
 
 } // namespace

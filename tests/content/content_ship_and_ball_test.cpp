@@ -15,8 +15,8 @@
 
 namespace {
 
-// The looks, bursts and sounds the balls and the ship find by name, in the
-// generated content as the game's libraries list it.
+// The looks, bursts and sounds the balls, the ship and its weapons find by
+// name, in the generated content as the game's libraries list it.
 class ContentShipAndBall : public ::testing::Test
 {
 protected:
@@ -62,7 +62,12 @@ TEST_F(ContentShipAndBall, EveryLookIsListedAndAsWideAsWhatItDraws)
                  {"Player Parts/Thrust Right", 0},
                  {"RS Small Guns Recoil Left", 0},
                  {"RS Small Guns", 0},
-                 {"Player Ships/Selectable Player Ships/Manta", 0}};
+                 {"Player Ships/Selectable Player Ships/Manta", 0},
+                 {"Shots/Laser Shot", 0},
+                 {"Shots/Big Gun Missile", 0},
+                 {"Shots/Splitter Shot", 0},
+                 {"Shots/Stinger Missile", 0},
+                 {"Shots/Ball Laser Shot", 0}};
     CSequenceList& sequences = GetSequenceList();
     for (const auto& c : cases)
     {
@@ -77,13 +82,20 @@ TEST_F(ContentShipAndBall, EveryLookIsListedAndAsWideAsWhatItDraws)
             EXPECT_EQ(sequence->GetFrame(0)->GetWidth(), c.width);
         }
     }
+    // Missiles and the laser ball's shots show one picture per heading.
+    for (const char* name : {"Shots/Stinger Missile", "Shots/Ball Laser Shot"})
+    {
+        const int32_t index = sequences.Find(name, -1);
+        ASSERT_GT(index, 0) << name;
+        EXPECT_EQ(sequences.GetItemObject(static_cast<uint32_t>(index))->GetFrameCount(), 16u) << name;
+    }
 }
 
 TEST_F(ContentShipAndBall, EveryBurstHasSparksAndEverySoundIsListed)
 {
     ParticleGeneratorList& generators = GetParticleGeneratorList();
     for (const char* name : {"Ball Hit Wall", "Ball Hit Wall Small", "Ball Hit Ship", "Ball Hit Ship Small",
-                             "Ball Hit Brick", "Ball Hit Brick Small", "Ship Thruster"})
+                             "Ball Hit Brick", "Ball Hit Brick Small", "Ship Thruster", "Missile Exhaust"})
     {
         SCOPED_TRACE(name);
         const int32_t index = generators.FindOrFail(name, -1);
@@ -95,7 +107,8 @@ TEST_F(ContentShipAndBall, EveryBurstHasSparksAndEverySoundIsListed)
         EXPECT_EQ(generator->GetType(0).m_ParticleType, GetSequenceList().Find("Spark", -1));
     }
     for (const char* name : {"Bounce.wav", "Thrust.wav", "Electric/Can Catch.wav", "Electric/Hold.wav",
-                             "Electric/Catch.wav"})
+                             "Electric/Catch.wav", "Weapons/Laser.wav", "Weapons/Missile.wav",
+                             "Weapons/Ball Laser.wav"})
     {
         EXPECT_GT(GetSoundList().FindSound(name, -1), 0) << name;
     }

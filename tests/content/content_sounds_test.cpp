@@ -53,6 +53,9 @@ TEST_F(ContentSounds, EverySoundReadsAsMono16BitPcmOfItsLength)
         {"Sounds/Electric/Can Catch.wav", 0.4, 0.6, false},
         {"Sounds/Electric/Hold.wav", 0.4, 0.6, false},
         {"Sounds/Electric/Catch.wav", 0.1, 0.5, false},
+        {"Sounds/Weapons/Laser.wav", 0.1, 0.3, false},
+        {"Sounds/Weapons/Missile.wav", 0.3, 0.5, false},
+        {"Sounds/Weapons/Ball Laser.wav", 0.05, 0.2, false},
         {"Music/Intro.wav", 3.0, 6.0, false},
         {"Music/Theme.ogg", 7.9, 8.1, false},
     };
