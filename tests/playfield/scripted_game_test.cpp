@@ -203,23 +203,11 @@ TEST_F(ScriptedGameTest, TwoRunsLogTheSameStepsAndTheLogKeepsItsHash)
 
 TEST_F(ScriptedGameTest, ReplayDrawsTheSameLightningFrameByFrame)
 {
-    CDemoRecorder& recorder = CDemoRecorder::Get();
     std::vector<CColourRecordingFrame> live;
-    recorder.StartRecording();
+    CDemoRecorder::Get().StartRecording();
     Play(&live);
-    recorder.StopRecording();
-    const std::string path = m_Folder.Path() + "Game.Demo";
-    recorder.Save(path.c_str(), 0);
-
-    std::vector<CColourRecordingFrame> replayed(live.size());
-    recorder.PlayFile(path.c_str(), 0);
-    for (size_t frame = 0; recorder.IsPlaying() && frame < replayed.size(); frame++)
-    {
-        recorder.SetTargetFrame(&replayed[frame]);
-        recorder.PlayFrame();
-    }
-    recorder.StopPlaying();
-    recorder.SetTargetFrame(nullptr);
+    const std::vector<CColourRecordingFrame> replayed =
+        SaveAndReplayRecording(m_Folder.Path() + "Game.Demo", live.size());
 
     // The replay draws each arc anew, with bolts of its own shape, between
     // ends the recording keeps to whole pixels: what must match is every

@@ -51,20 +51,7 @@ protected:
             DrawLightning(&live, arc.from, arc.to, colour, arc.bolts);
             recorder.EndFrame();
         }
-        recorder.StopRecording();
-        const std::string path = m_Folder.Path() + "Lightning.Demo";
-        recorder.Save(path.c_str(), 0);
-
-        std::vector<CColourRecordingFrame> replayed(arcs.size());
-        recorder.PlayFile(path.c_str(), 0);
-        for (size_t frame = 0; recorder.IsPlaying() && frame < replayed.size(); frame++)
-        {
-            recorder.SetTargetFrame(&replayed[frame]);
-            recorder.PlayFrame();
-        }
-        recorder.StopPlaying();
-        recorder.SetTargetFrame(nullptr);
-        return replayed;
+        return SaveAndReplayRecording(m_Folder.Path() + "Lightning.Demo", arcs.size());
     }
 
     ScopedTempFolder m_Folder;

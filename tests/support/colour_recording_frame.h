@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "engine/core/color/color.h"
@@ -20,3 +22,8 @@ public:
 
     std::vector<uint16_t> colours;
 };
+
+// Ends the demo recorder's recording, saves it to the path and plays it
+// back, each recorded frame into a frame of its own; answers at most count
+// frames.
+std::vector<CColourRecordingFrame> SaveAndReplayRecording(const std::string& path, size_t count);
