@@ -37,7 +37,8 @@ std::vector<Vector2> BrickPlaces()
     // The grid less one brick, so that with the floor's 16 the field holds
     // 300.
     for (int32_t i = 0; i < kColumns * kGridRows - 1; i++)
-        places.push_back({40.0f + 40.0f * static_cast<float>(i % kColumns), 40.0f + 22.0f * static_cast<float>(i / kColumns)});
+        places.push_back(
+            {40.0f + 40.0f * static_cast<float>(i % kColumns), 40.0f + 22.0f * static_cast<float>(i / kColumns)});
     // The floor reaches past both walls: a ball must find no slot beside it.
     for (int32_t i = 0; i < kFloorBricks; i++)
         places.push_back({30.0f + 40.0f * static_cast<float>(i), 590.0f});

@@ -39,7 +39,7 @@ struct Arena
     {
         for (int32_t i = 0; i < bricks; i++)
             obstacles.push_back(SweptObstacle{&brick, Vector2{30.0f + 40.0f * static_cast<float>(i % 15),
-                                                       30.0f + 24.0f * static_cast<float>(i / 15)}});
+                                                              30.0f + 24.0f * static_cast<float>(i / 15)}});
         obstacles.push_back(SweptObstacle{&wallSide, Vector2{5.0f, 300.0f}});
         obstacles.push_back(SweptObstacle{&wallSide, Vector2{631.0f, 300.0f}});
         obstacles.push_back(SweptObstacle{&wallTop, Vector2{318.0f, 5.0f}});

@@ -125,8 +125,7 @@ void MakeGuns(CContentTree& tree, const char* item)
     AddSequence(tree, "RS Small Guns", {both}, Properties("10").c_str(), item);
 }
 
-CContentItemRegistration s_ShipArt("Resources/Player Ships/Selectable Player Ships/-Manta/Properties.txt",
-                                   MakeShipArt);
+CContentItemRegistration s_ShipArt("Resources/Player Ships/Selectable Player Ships/-Manta/Properties.txt", MakeShipArt);
 CContentItemRegistration s_Shields("Resources/-RS Normal Shield/Properties.txt", MakeShields);
 CContentItemRegistration s_Thrusters("Resources/Player Parts/-Thrust Left/Properties.txt", MakeThrusters);
 CContentItemRegistration s_Guns("Resources/-RS Small Guns/Properties.txt", MakeGuns);

@@ -20,8 +20,7 @@ constexpr int kHeadings = 16;
 std::string Properties(const char* framesPerSecond)
 {
     char text[128];
-    std::snprintf(text, sizeof text, "CSequence\n{\n\tFrames Per Second=%s\n\tCenter Hot Spot=1\n}\n",
-                  framesPerSecond);
+    std::snprintf(text, sizeof text, "CSequence\n{\n\tFrames Per Second=%s\n\tCenter Hot Spot=1\n}\n", framesPerSecond);
     return text;
 }
 
@@ -35,8 +34,8 @@ void FillAlong(CPicture& picture, double centre, double turns, double back, doub
     const double nx = -dy * width / 2.0;
     const double ny = dx * width / 2.0;
     picture.FillPolygon({centre + dx * back + nx, centre + dy * back + ny, centre + dx * front + nx * 0.4,
-                         centre + dy * front + ny * 0.4, centre + dx * front - nx * 0.4,
-                         centre + dy * front - ny * 0.4, centre + dx * back - nx, centre + dy * back - ny},
+                         centre + dy * front + ny * 0.4, centre + dx * front - nx * 0.4, centre + dy * front - ny * 0.4,
+                         centre + dx * back - nx, centre + dy * back - ny},
                         colour);
 }
 

@@ -21,11 +21,10 @@ struct CSparkBurst
 };
 
 const CSparkBurst kBursts[] = {
-    {"Resources/Ball Hit Wall.PGen", 6, 90, "2.0944"},   {"Resources/Ball Hit Wall Small.PGen", 3, 70, "2.0944"},
-    {"Resources/Ball Hit Ship.PGen", 8, 110, "1.74533"}, {"Resources/Ball Hit Ship Small.PGen", 4, 80, "1.74533"},
+    {"Resources/Ball Hit Wall.PGen", 6, 90, "2.0944"},    {"Resources/Ball Hit Wall Small.PGen", 3, 70, "2.0944"},
+    {"Resources/Ball Hit Ship.PGen", 8, 110, "1.74533"},  {"Resources/Ball Hit Ship Small.PGen", 4, 80, "1.74533"},
     {"Resources/Ball Hit Brick.PGen", 7, 100, "2.44346"}, {"Resources/Ball Hit Brick Small.PGen", 3, 75, "2.44346"},
-    {"Resources/Ship Thruster.PGen", 3, 60, "0.698132"},
-    {"Resources/Missile Exhaust.PGen", 1, 40, "0.349066"},
+    {"Resources/Ship Thruster.PGen", 3, 60, "0.698132"},  {"Resources/Missile Exhaust.PGen", 1, 40, "0.349066"},
 };
 
 void MakeSparkBurst(CContentTree& tree, const char* item)
@@ -45,9 +44,12 @@ void MakeSparkBurst(CContentTree& tree, const char* item)
 }
 
 CContentItemRegistration s_Bursts[] = {
-    {kBursts[0].path, MakeSparkBurst, CONTENT_OBJECTS_OF_OBJECTS}, {kBursts[1].path, MakeSparkBurst, CONTENT_OBJECTS_OF_OBJECTS},
-    {kBursts[2].path, MakeSparkBurst, CONTENT_OBJECTS_OF_OBJECTS}, {kBursts[3].path, MakeSparkBurst, CONTENT_OBJECTS_OF_OBJECTS},
-    {kBursts[4].path, MakeSparkBurst, CONTENT_OBJECTS_OF_OBJECTS}, {kBursts[5].path, MakeSparkBurst, CONTENT_OBJECTS_OF_OBJECTS},
+    {kBursts[0].path, MakeSparkBurst, CONTENT_OBJECTS_OF_OBJECTS},
+    {kBursts[1].path, MakeSparkBurst, CONTENT_OBJECTS_OF_OBJECTS},
+    {kBursts[2].path, MakeSparkBurst, CONTENT_OBJECTS_OF_OBJECTS},
+    {kBursts[3].path, MakeSparkBurst, CONTENT_OBJECTS_OF_OBJECTS},
+    {kBursts[4].path, MakeSparkBurst, CONTENT_OBJECTS_OF_OBJECTS},
+    {kBursts[5].path, MakeSparkBurst, CONTENT_OBJECTS_OF_OBJECTS},
     {kBursts[6].path, MakeSparkBurst, CONTENT_OBJECTS_OF_OBJECTS},
     {kBursts[7].path, MakeSparkBurst, CONTENT_OBJECTS_OF_OBJECTS},
 };

@@ -147,8 +147,8 @@ void CBallAI::PreventStall(bool check)
         return;
     const float speed = Vector2Length(velocity);
     if (speed < kSpeedCeiling)
-        velocity = WithLength(velocity,
-                              std::min(speed + BallBounceIncrease(GetPlayfield()->GetDifficulty()), kSpeedCeiling));
+        velocity =
+            WithLength(velocity, std::min(speed + BallBounceIncrease(GetPlayfield()->GetDifficulty()), kSpeedCeiling));
 }
 
 float CBallAI::ShipAngle(CSprite* shipSprite) const

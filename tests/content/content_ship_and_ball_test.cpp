@@ -106,9 +106,9 @@ TEST_F(ContentShipAndBall, EveryBurstHasSparksAndEverySoundIsListed)
         ASSERT_EQ(generator->GetTypeCount(), 1u);
         EXPECT_EQ(generator->GetType(0).m_ParticleType, GetSequenceList().Find("Spark", -1));
     }
-    for (const char* name : {"Bounce.wav", "Thrust.wav", "Electric/Can Catch.wav", "Electric/Hold.wav",
-                             "Electric/Catch.wav", "Weapons/Laser.wav", "Weapons/Missile.wav",
-                             "Weapons/Ball Laser.wav"})
+    for (const char* name :
+         {"Bounce.wav", "Thrust.wav", "Electric/Can Catch.wav", "Electric/Hold.wav", "Electric/Catch.wav",
+          "Weapons/Laser.wav", "Weapons/Missile.wav", "Weapons/Ball Laser.wav"})
     {
         EXPECT_GT(GetSoundList().FindSound(name, -1), 0) << name;
     }

@@ -168,8 +168,8 @@ protected:
             ScriptControls(step);
             Step();
             s_Nanoseconds += 16666667;
-            for (const CSpriteList* list : {m_pPlayfield->m_pBallsInPlay, m_pPlayfield->m_pShip,
-                                            m_pPlayfield->m_pShots, m_pPlayfield->m_pBricks})
+            for (const CSpriteList* list :
+                 {m_pPlayfield->m_pBallsInPlay, m_pPlayfield->m_pShip, m_pPlayfield->m_pShots, m_pPlayfield->m_pBricks})
                 log.Add(list);
             m_HeldABall |= m_pShip->GetHeldBall() != nullptr;
             m_MostShots = std::max(m_MostShots, m_pPlayfield->m_pShots->Count());
