@@ -10,6 +10,7 @@
 #include "game/playfield/collision_contact.h"
 #include "game/playfield/game_sprite.h"
 #include "game/playfield/sprite_list.h"
+#include "bench/support/bare_sweep.h"
 #include "tests/support/sprite_fixtures.h"
 
 // One step of the playfield's ball physics: the update pass of the balls
@@ -23,12 +24,6 @@ namespace {
 
 const float BALL_SPEED = 6.0f;
 
-struct Placed
-{
-    const Polygon2D* polygon;
-    Vector2 position;
-};
-
 struct Arena
 {
     Polygon2D ball = MakeOctagon(8.0f);
@@ -36,19 +31,19 @@ struct Arena
     Polygon2D wallSide = MakeBox(5.0f, 320.0f);
     Polygon2D wallTop = MakeBox(330.0f, 5.0f);
     // Bricks first, then the walls: every obstacle the balls meet.
-    std::vector<Placed> obstacles;
+    std::vector<SweptObstacle> obstacles;
     std::vector<Vector2> ballStarts;
     std::vector<Vector2> ballVelocities;
 
     Arena(int32_t balls, int32_t bricks)
     {
         for (int32_t i = 0; i < bricks; i++)
-            obstacles.push_back(Placed{&brick, Vector2{30.0f + 40.0f * static_cast<float>(i % 15),
-                                                       30.0f + 24.0f * static_cast<float>(i / 15)}});
-        obstacles.push_back(Placed{&wallSide, Vector2{5.0f, 300.0f}});
-        obstacles.push_back(Placed{&wallSide, Vector2{631.0f, 300.0f}});
-        obstacles.push_back(Placed{&wallTop, Vector2{318.0f, 5.0f}});
-        obstacles.push_back(Placed{&wallTop, Vector2{318.0f, 595.0f}});
+            obstacles.push_back(SweptObstacle{&brick, Vector2{30.0f + 40.0f * static_cast<float>(i % 15),
+                                                              30.0f + 24.0f * static_cast<float>(i / 15)}});
+        obstacles.push_back(SweptObstacle{&wallSide, Vector2{5.0f, 300.0f}});
+        obstacles.push_back(SweptObstacle{&wallSide, Vector2{631.0f, 300.0f}});
+        obstacles.push_back(SweptObstacle{&wallTop, Vector2{318.0f, 5.0f}});
+        obstacles.push_back(SweptObstacle{&wallTop, Vector2{318.0f, 595.0f}});
         std::mt19937 random(7);
         std::uniform_real_distribution<float> x(30.0f, 600.0f);
         std::uniform_real_distribution<float> y(530.0f, 575.0f);
@@ -83,7 +78,7 @@ void BM_SpriteListStep(benchmark::State& state)
     const Arena arena(static_cast<int32_t>(state.range(0)), static_cast<int32_t>(state.range(1)));
     CSpriteList balls;
     CSpriteList bricks;
-    for (const Placed& obstacle : arena.obstacles)
+    for (const SweptObstacle& obstacle : arena.obstacles)
         bricks.Append(MakeSprite(obstacle.polygon, obstacle.position, Vector2{0.0f, 0.0f}));
     for (size_t i = 0; i < arena.ballStarts.size(); i++)
         balls.Append(MakeSprite(&arena.ball, arena.ballStarts[i], arena.ballVelocities[i]));
@@ -105,26 +100,7 @@ void BM_BareSweepLoop(benchmark::State& state)
     std::vector<Vector2> velocities = arena.ballVelocities;
     for (auto _ : state)
     {
-        for (size_t i = 0; i < positions.size(); i++)
-        {
-            CollisionMotion motion;
-            motion.SetVector(velocities[i]);
-            CollisionResult earliest;
-            bool hit = false;
-            for (const Placed& obstacle : arena.obstacles)
-                hit |= arena.ball.Collide(positions[i], *obstacle.polygon, obstacle.position, motion, earliest);
-            if (!hit)
-            {
-                positions[i] = Vector2Add(positions[i], velocities[i]);
-                continue;
-            }
-            const float time = earliest.m_Time < 0.0f ? 0.0f : earliest.m_Time;
-            const Vector2 travelled = Vector2Scale(velocities[i], time);
-            Vector2 rest = Vector2Subtract(velocities[i], travelled);
-            BounceOffNormal(rest, earliest.m_Normal, 1.0f, 0.1f, 0.0f, 0.1f);
-            BounceOffNormal(velocities[i], earliest.m_Normal, 1.0f, 0.1f, 0.0f, 0.1f);
-            positions[i] = Vector2Add(Vector2Add(positions[i], travelled), rest);
-        }
+        SweepAndBounceOnce(arena.ball, arena.obstacles, positions, velocities);
         benchmark::DoNotOptimize(positions.data());
     }
     state.SetItemsProcessed(state.iterations() * state.range(0) * state.range(1));

@@ -9,7 +9,11 @@
 void AddSequence(CContentTree& tree, const std::string& name, const std::vector<CPicture>& frames,
                  const char* propertiesText, const char* item)
 {
-    const std::string folder = "Resources/-" + name + "/";
+    // The item "A/B" is the folder "A/-B".
+    const size_t slash = name.rfind('/');
+    const std::string folder = slash == std::string::npos
+                                   ? "Resources/-" + name + "/"
+                                   : "Resources/" + name.substr(0, slash + 1) + "-" + name.substr(slash + 1) + "/";
     for (size_t i = 0; i < frames.size(); ++i)
     {
         char file[32];

@@ -7,7 +7,8 @@ class CContentTree;
 class CPicture;
 
 // Adds the sequence "<name>" of the "Sequences" library: its source folder
-// "Data/Resources/-<name>/" with one TGA per frame ("Frame 00.TGA", ...,
+// "Data/Resources/-<name>/" ("Data/Resources/A/-B/" for the name "A/B")
+// with one TGA per frame ("Frame 00.TGA", ...,
 // in frame order) and its "Properties.txt", read from the hand-written
 // object text of a CSequence and written in the object model's own form.
 // No frames gives an empty sequence: only the properties.

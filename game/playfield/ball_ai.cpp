@@ -150,7 +150,9 @@ void CBallAI::Update(CSprite* sprite, int32_t)
 }
 
 // The ball goes back to where the step began, kept inside the wall, so a
-// fast ball that crossed the wall in one step is never left beyond it.
+// fast ball that crossed the wall in one step is never left beyond it. The
+// corrected point becomes where the step began: a ball in a corner meets
+// the second wall from there and keeps the first wall's correction.
 void CBallAI::BounceOffWall(bool vertical, float limit, float direction)
 {
     Vector2 previous = m_pSprite->GetPreviousPosition();
@@ -159,6 +161,7 @@ void CBallAI::BounceOffWall(bool vertical, float limit, float direction)
     if (farWall ? coordinate > limit : coordinate < limit)
         coordinate = farWall ? limit - WALL_PUT_BACK : limit + WALL_PUT_BACK;
     m_pSprite->SetPosition(previous);
+    m_pSprite->StorePreviousPosition();
     if (!m_Loose)
         PlaySpriteSound("Bounce.wav");
     SpawnHitSparksNamed("Ball Hit Wall", "Ball Hit Wall Small", direction);

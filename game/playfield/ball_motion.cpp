@@ -7,6 +7,7 @@
 // velocity zero: a ball held by the ship or stopped at the round's end must
 // not be given a direction it never had.
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/core/maths/maths_tables.h"
@@ -139,9 +140,15 @@ void CBallAI::PreventStall(bool check)
         else
             m_StallStart = 0;
     }
-    if (!m_Loose)
+    // Bounces speed the ball up no further than the ceiling the sweeps and
+    // the ship's pixel test are sure of: a long round would otherwise carry
+    // it through bricks and the ship.
+    if (m_Loose)
+        return;
+    const float speed = Vector2Length(velocity);
+    if (speed < kSpeedCeiling)
         velocity =
-            WithLength(velocity, Vector2Length(velocity) + BallBounceIncrease(GetPlayfield()->GetDifficulty()));
+            WithLength(velocity, std::min(speed + BallBounceIncrease(GetPlayfield()->GetDifficulty()), kSpeedCeiling));
 }
 
 float CBallAI::ShipAngle(CSprite* shipSprite) const

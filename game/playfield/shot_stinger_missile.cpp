@@ -29,18 +29,25 @@ const float EXHAUST_SIZE = 2.0f;
 const float NO_TURN_YET = 9999999.0f;
 const float HEADING_TO_FRAMES = 0.15915494f;
 
-AttachDynamicProperty s_TargetedByCount(new IntProperty("Targeted By Count", DynamicValueMember<int32_t>(),
-                                                        EDITOR_HIDDEN, 0, nullptr, 0, 0),
-                                        CBrickBase::SGetClassInfo(), 0, nullptr);
+// Kept by address: dynamic properties are not among the ones a class
+// finds by name.
+IntProperty* s_pTargetedByCount =
+    new IntProperty("Targeted By Count", DynamicValueMember<int32_t>(), EDITOR_HIDDEN, 0, nullptr, 0, 0);
+AttachDynamicProperty s_AttachTargetedByCount(s_pTargetedByCount, CBrickBase::SGetClassInfo(), 0, nullptr);
 
 const Property* TargetedByCountProperty()
 {
-    return CBrickBase::SGetClassInfo()->FindProperty("Targeted By Count");
+    return s_pTargetedByCount;
 }
 
 void AddToTargetedByCount(CBrickBase* brick, int32_t change)
 {
-    int32_t* count = static_cast<int32_t*>(brick->GetOrCreateDynamicValue(TargetedByCountProperty()));
+    // A fresh value starts at the property's default: plain construction
+    // leaves an integer unset.
+    void* value = brick->GetDynamicValue(TargetedByCountProperty());
+    if (value == nullptr)
+        value = brick->AddDefaultDynamicValue(TargetedByCountProperty());
+    int32_t* count = static_cast<int32_t*>(value);
     *count += change;
 }
 

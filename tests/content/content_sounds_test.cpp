@@ -49,6 +49,13 @@ TEST_F(ContentSounds, EverySoundReadsAsMono16BitPcmOfItsLength)
         {"Sounds/Bounce.wav", 0.05, 0.5, false},
         {"Sounds/UI/Button Action.wav", 0.02, 0.3, false},
         {"Sounds/Default Spark.wav", 0.05, 0.2, false},
+        {"Sounds/Thrust.wav", 0.1, 0.5, false},
+        {"Sounds/Electric/Can Catch.wav", 0.4, 0.6, false},
+        {"Sounds/Electric/Hold.wav", 0.4, 0.6, false},
+        {"Sounds/Electric/Catch.wav", 0.1, 0.5, false},
+        {"Sounds/Weapons/Laser.wav", 0.1, 0.3, false},
+        {"Sounds/Weapons/Missile.wav", 0.3, 0.5, false},
+        {"Sounds/Weapons/Ball Laser.wav", 0.05, 0.2, false},
         {"Music/Intro.wav", 3.0, 6.0, false},
         {"Music/Theme.ogg", 7.9, 8.1, false},
     };

@@ -195,6 +195,13 @@ TEST_F(BallTest, EveryBounceAddsTheGainOfTheDifficulty)
     for (int32_t i = 0; i < 100; i++)
         ball->PreventStall(false);
     EXPECT_NEAR(Length(ball->GetSprite()->m_Velocity), 6.6666665f, 1e-4f);
+
+    // However long the round, bounces stop at the speed ceiling.
+    CBallAI* fast = Ball({300.0f, 300.0f}, {0.0f, -49.99f});
+    fast->PreventStall(false);
+    EXPECT_FLOAT_EQ(Length(fast->GetSprite()->m_Velocity), CBallAI::kSpeedCeiling);
+    fast->PreventStall(false);
+    EXPECT_FLOAT_EQ(Length(fast->GetSprite()->m_Velocity), CBallAI::kSpeedCeiling);
 }
 
 TEST_F(BallTest, TimedSpeedChangeEasesBackToTheBaseSpeed)

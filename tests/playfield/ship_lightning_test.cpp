@@ -6,28 +6,12 @@
 #include <vector>
 
 #include "engine/app/demo_recorder.h"
-#include "engine/core/color/color.h"
 #include "engine/graphics/pixel_formats.h"
 #include "game/playfield/ship_lightning.h"
-#include "tests/support/recording_frame.h"
+#include "tests/support/colour_recording_frame.h"
 #include "tests/support/scoped_temp_folder.h"
 
 namespace {
-
-// Keeps each line's colour word as it was drawn: the recorded call only
-// points at the caller's colour.
-class CColourRecordingFrame : public CRecordingFrame
-{
-public:
-    void DrawLineAA(float x0, float y0, float x1, float y1, const CColor& colour) override
-    {
-        colours.push_back(colour.m_Rgb565);
-        CRecordingFrame::DrawLineAA(x0, y0, x1, y1, colour);
-    }
-    using CRecordingFrame::DrawLineAA;
-
-    std::vector<uint16_t> colours;
-};
 
 struct Arc
 {
@@ -67,20 +51,7 @@ protected:
             DrawLightning(&live, arc.from, arc.to, colour, arc.bolts);
             recorder.EndFrame();
         }
-        recorder.StopRecording();
-        const std::string path = m_Folder.Path() + "Lightning.Demo";
-        recorder.Save(path.c_str(), 0);
-
-        std::vector<CColourRecordingFrame> replayed(arcs.size());
-        recorder.PlayFile(path.c_str(), 0);
-        for (size_t frame = 0; recorder.IsPlaying() && frame < replayed.size(); frame++)
-        {
-            recorder.SetTargetFrame(&replayed[frame]);
-            recorder.PlayFrame();
-        }
-        recorder.StopPlaying();
-        recorder.SetTargetFrame(nullptr);
-        return replayed;
+        return SaveAndReplayRecording(m_Folder.Path() + "Lightning.Demo", arcs.size());
     }
 
     ScopedTempFolder m_Folder;
