@@ -1,22 +1,17 @@
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <memory>
 #include <vector>
 
-#include "engine/app/sound/sound_manager.h"
 #include "engine/core/geometry/polygon_collision.h"
 #include "engine/core/maths/random_r250.h"
-#include "engine/core/settings/paths.h"
 #include "game/bricks/brick_base.h"
 #include "game/bricks/brick_style_sheet.h"
 #include "game/playfield/game_sprite.h"
 #include "game/playfield/playfield.h"
 #include "tests/support/brick_data.h"
 #include "tests/support/brick_test_field.h"
-#include "tests/support/manual_audio_output.h"
 #include "tests/support/polygon_shapes.h"
-#include "tests/support/scoped_temp_folder.h"
 
 // A brick's answer to a hit as the game runs it, in a field of 400 bricks
 // (27 rows of 15, 5 left out, as closely packed as the play area holds):
@@ -55,14 +50,7 @@ class CBrickBenchField
 public:
     explicit CBrickBenchField(int32_t kind)
         : m_Kind(kind)
-        , m_SavedFolder(std::filesystem::current_path())
     {
-        std::filesystem::current_path(m_Folder.Path());
-        std::filesystem::create_directories("Data");
-        SetDataFolder("Data");
-        GetSoundManager().Init();
-        GetSoundManager().SetSoundLimit(16);
-        m_pData = std::make_unique<ScopedBrickData>(m_Folder.Path());
         m_pPlayfield = std::make_unique<CPlayfield>();
         GameRandom().SeedFromTick(99);
         m_pHitter = new CTestHitter;
@@ -70,15 +58,6 @@ public:
         m_HitterSprite.AddAI(m_pHitter);
         for (int32_t i = 0; i < kBricks; i++)
             m_Bricks.push_back(MakeBrick(i));
-    }
-
-    ~CBrickBenchField()
-    {
-        m_pPlayfield.reset();
-        m_pData.reset();
-        GetSoundManager().Shutdown();
-        SetDataFolder(".");
-        std::filesystem::current_path(m_SavedFolder);
     }
 
     CBrickBase* MakeBrick(int32_t index)
@@ -112,11 +91,8 @@ public:
     CBrickBase* GetBrick(int32_t index) const { return m_Bricks[static_cast<size_t>(index)]; }
 
 private:
-    ScopedManualAudio m_Audio;
-    ScopedTempFolder m_Folder;
+    ScopedBrickDataFolder m_Data;
     int32_t m_Kind;
-    std::filesystem::path m_SavedFolder;
-    std::unique_ptr<ScopedBrickData> m_pData;
     std::unique_ptr<CPlayfield> m_pPlayfield;
     CGameSprite m_HitterSprite;
     CTestHitter* m_pHitter = nullptr;

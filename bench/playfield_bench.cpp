@@ -1,14 +1,11 @@
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <memory>
 #include <vector>
 
 #include "engine/app/demo_recorder.h"
-#include "engine/app/sound/sound_manager.h"
 #include "engine/blit/blit_normal.h"
 #include "engine/core/maths/random_r250.h"
-#include "engine/core/settings/paths.h"
 #include "engine/graphics/dirty_rect_frame.h"
 #include "engine/graphics/sequence.h"
 #include "engine/graphics/sequence_list.h"
@@ -21,9 +18,7 @@
 #include "game/playfield/sprite.h"
 #include "tests/support/ball_fixtures.h"
 #include "tests/support/brick_data.h"
-#include "tests/support/manual_audio_output.h"
 #include "tests/support/playfield_fixtures.h"
-#include "tests/support/scoped_temp_folder.h"
 
 // One step of a busy round as the game runs it: the playfield's update
 // (every list, the behaviours, the collision passes, the round's tests)
@@ -69,14 +64,7 @@ class CPlayfieldBenchScene
 public:
     explicit CPlayfieldBenchScene(int32_t balls)
         : m_Balls(balls)
-        , m_SavedFolder(std::filesystem::current_path())
     {
-        std::filesystem::current_path(m_Folder.Path());
-        std::filesystem::create_directories("Data");
-        SetDataFolder("Data");
-        GetSoundManager().Init();
-        GetSoundManager().SetSoundLimit(16);
-        m_pData = std::make_unique<ScopedBrickData>(m_Folder.Path());
         AddPlayfieldSequences(m_Sequences);
         AddBallParticleGenerators();
         m_pSpark = m_Sequences.Add("Spark", MakeSolidSequence(64, 3, 3, 0x7BEF, 0.0001f));
@@ -88,16 +76,6 @@ public:
         m_BurstGenerator = GetParticleGeneratorList().AddItemWithObject(burst, "Bench Burst");
         m_Frame.Create(800, 600, 16);
         Build();
-    }
-
-    ~CPlayfieldBenchScene()
-    {
-        m_pPlayfield.reset();
-        GetParticleGeneratorList().DeleteAllItems();
-        m_pData.reset();
-        GetSoundManager().Shutdown();
-        SetDataFolder(".");
-        std::filesystem::current_path(m_SavedFolder);
     }
 
     void Build()
@@ -152,11 +130,8 @@ public:
     CDirtyRectFrame& Frame() { return m_Frame; }
 
 private:
-    ScopedManualAudio m_Audio;
-    ScopedTempFolder m_Folder;
+    ScopedBrickDataFolder m_Data;
     int32_t m_Balls;
-    std::filesystem::path m_SavedFolder;
-    std::unique_ptr<ScopedBrickData> m_pData;
     ListedSequences m_Sequences;
     CSequence* m_pSpark = nullptr;
     int32_t m_BurstGenerator = 0;
