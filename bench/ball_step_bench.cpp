@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "bench/support/bare_sweep.h"
-#include "bench/support/bench_data_folder.h"
 #include "engine/core/maths/maths_tables.h"
 #include "engine/core/maths/random_r250.h"
 #include "game/playfield/ball_ai.h"
@@ -66,7 +65,6 @@ class CBallBenchField
 public:
     explicit CBallBenchField(int32_t balls)
     {
-        m_pData = std::make_unique<ScopedBrickData>(m_Folder.Path());
         AddPlayfieldSequences(m_Sequences);
         AddBallParticleGenerators();
         m_pPlayfield = std::make_unique<CPlayfield>();
@@ -93,12 +91,6 @@ public:
             AddTestBall(*m_pPlayfield, positions[i], velocities[i]);
     }
 
-    ~CBallBenchField()
-    {
-        m_pPlayfield.reset();
-        m_pData.reset();
-    }
-
     void Step()
     {
         m_pPlayfield->m_pBallsInPlay->UpdateAndReap();
@@ -114,8 +106,7 @@ public:
     }
 
 private:
-    CBenchDataFolder m_Folder;
-    std::unique_ptr<ScopedBrickData> m_pData;
+    ScopedBrickDataFolder m_Data;
     ListedSequences m_Sequences;
     std::unique_ptr<CPlayfield> m_pPlayfield;
     std::vector<CBrickBase*> m_Bricks;

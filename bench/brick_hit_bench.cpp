@@ -9,7 +9,6 @@
 #include "game/bricks/brick_style_sheet.h"
 #include "game/playfield/game_sprite.h"
 #include "game/playfield/playfield.h"
-#include "bench/support/bench_data_folder.h"
 #include "tests/support/brick_data.h"
 #include "tests/support/brick_test_field.h"
 #include "tests/support/polygon_shapes.h"
@@ -52,7 +51,6 @@ public:
     explicit CBrickBenchField(int32_t kind)
         : m_Kind(kind)
     {
-        m_pData = std::make_unique<ScopedBrickData>(m_Folder.Path());
         m_pPlayfield = std::make_unique<CPlayfield>();
         GameRandom().SeedFromTick(99);
         m_pHitter = new CTestHitter;
@@ -60,12 +58,6 @@ public:
         m_HitterSprite.AddAI(m_pHitter);
         for (int32_t i = 0; i < kBricks; i++)
             m_Bricks.push_back(MakeBrick(i));
-    }
-
-    ~CBrickBenchField()
-    {
-        m_pPlayfield.reset();
-        m_pData.reset();
     }
 
     CBrickBase* MakeBrick(int32_t index)
@@ -99,9 +91,8 @@ public:
     CBrickBase* GetBrick(int32_t index) const { return m_Bricks[static_cast<size_t>(index)]; }
 
 private:
-    CBenchDataFolder m_Folder;
+    ScopedBrickDataFolder m_Data;
     int32_t m_Kind;
-    std::unique_ptr<ScopedBrickData> m_pData;
     std::unique_ptr<CPlayfield> m_pPlayfield;
     CGameSprite m_HitterSprite;
     CTestHitter* m_pHitter = nullptr;

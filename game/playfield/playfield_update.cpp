@@ -64,8 +64,6 @@ void CPlayfield::Update(float step)
         }
         if (m_LevelEndingCountdown != 0 && --m_LevelEndingCountdown == 0)
             RunRoundComplete();
-        if (m_TallyCountdown != 0 && --m_TallyCountdown == 0)
-            TallyRoundBonus();
         if (!m_RoundCleared && !IsLayingBricks())
         {
             GetStats().GetCurrentGame().m_SecondsPlayed += kStepSeconds;
@@ -77,6 +75,10 @@ void CPlayfield::Update(float step)
         list->UpdateAndReap();
     if (playingBack)
         return;
+    // After the lists moved: the marks the tally leaves are drawn as born,
+    // as a replay of their records draws them.
+    if (m_TallyCountdown != 0 && --m_TallyCountdown == 0)
+        TallyRoundBonus();
 
     if (m_pBrickLayer != nullptr)
         m_pBrickLayer->Update();

@@ -366,7 +366,9 @@ TEST_F(PlayfieldRoundEndTest, TallySkipsWhatWasKilledSinceTheLastReap)
     const uint32_t before = m_pPlayfield->GetScore();
     Step();
     EXPECT_EQ(m_pPlayfield->GetScore(), before + 500);
-    EXPECT_EQ(m_pPlayfield->m_pBallsInPlay->Count(), 0);
+    // The ball was cashed instead (reaped with the lists' next move).
+    ASSERT_EQ(m_pPlayfield->m_pBallsInPlay->Count(), 1);
+    EXPECT_TRUE(m_pPlayfield->m_pBallsInPlay->GetHead()->IsDead());
     EXPECT_EQ(m_pPlayfield->m_TallyCountdown, 60u);
 }
 

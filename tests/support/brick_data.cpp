@@ -4,6 +4,8 @@
 #include <fstream>
 
 #include "engine/app/sound/sound_list.h"
+#include "engine/app/sound/sound_manager.h"
+#include "engine/core/settings/paths.h"
 #include "engine/graphics/sequence_list.h"
 #include "game/bricks/brick_style_sheet.h"
 #include "game/playfield/particle_generator.h"
@@ -86,4 +88,23 @@ ScopedBrickData::~ScopedBrickData()
 int32_t ScopedBrickData::StyleIndex(const char* name)
 {
     return GetBrickStyleSheetLibrary().Find(name, -1);
+}
+
+ScopedBrickDataFolder::ScopedBrickDataFolder()
+    : m_SavedFolder(std::filesystem::current_path())
+{
+    std::filesystem::current_path(m_Folder.Path());
+    std::filesystem::create_directories("Data");
+    SetDataFolder("Data");
+    GetSoundManager().Init();
+    GetSoundManager().SetSoundLimit(16);
+    m_pData = std::make_unique<ScopedBrickData>(m_Folder.Path());
+}
+
+ScopedBrickDataFolder::~ScopedBrickDataFolder()
+{
+    m_pData.reset();
+    GetSoundManager().Shutdown();
+    SetDataFolder(".");
+    std::filesystem::current_path(m_SavedFolder);
 }

@@ -1,8 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
+#include <memory>
 #include <string>
 
+#include "tests/support/manual_audio_output.h"
+#include "tests/support/scoped_temp_folder.h"
 #include "tests/support/sprite_fixtures.h"
 
 class CSequence;
@@ -40,4 +44,24 @@ private:
     ListedSequences m_Sequences;
     CSequence* m_pBrickSequence;
     uint32_t m_SoundCount;
+};
+
+// For a program without a test fixture (a benchmark): a temporary folder
+// made current with "Data" as the data folder, the sound manager running
+// over the manual audio stand-in, and the bricks' data in it; all undone,
+// and the old folder current again, when it goes.
+class ScopedBrickDataFolder
+{
+public:
+    ScopedBrickDataFolder();
+    ~ScopedBrickDataFolder();
+
+    ScopedBrickDataFolder(const ScopedBrickDataFolder&) = delete;
+    ScopedBrickDataFolder& operator=(const ScopedBrickDataFolder&) = delete;
+
+private:
+    ScopedManualAudio m_Audio;
+    ScopedTempFolder m_Folder;
+    std::filesystem::path m_SavedFolder;
+    std::unique_ptr<ScopedBrickData> m_pData;
 };

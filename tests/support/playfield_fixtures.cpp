@@ -38,8 +38,15 @@ CTestBrickLayer::~CTestBrickLayer()
 void CTestBrickLayer::Start(CBrickLayout* round)
 {
     m_Starts++;
+    m_Laying = true;
+    // A round read from a level file lays its own bricks, hidden.
+    const CTestRound* testRound = dynamic_cast<const CTestRound*>(round);
+    if (testRound == nullptr)
+    {
+        round->InstantiateForPlay(true);
+        return;
+    }
     CPlayfield* playfield = GetPlayfield();
-    const CTestRound* testRound = static_cast<const CTestRound*>(round);
     float x = 50.0f;
     for (TestBrickKind kind : testRound->m_Bricks)
     {
@@ -53,7 +60,6 @@ void CTestBrickLayer::Start(CBrickLayout* round)
         playfield->m_pBricks->Append(sprite);
     }
     playfield->SetBackground(testRound->m_pBackground);
-    m_Laying = true;
 }
 
 void CTestBrickLayer::Update()

@@ -77,8 +77,9 @@ public:
 };
 
 // The brick layer of the tests: Start lays the round's bricks hidden and
-// sets its background; the bricks appear all at the first update, or with
-// stepped one per update; then play begins.
+// sets its background (a test round's own, a level's through its theme);
+// the bricks appear all at the first update, or with stepped one per
+// update; then play begins.
 class CTestBrickLayer : public CBrickLayer
 {
     VP_DECLARE_CLASS(CTestBrickLayer)

@@ -1,0 +1,485 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "content/content_items.h"
+#include "content/content_tree.h"
+#include "engine/app/demo_recorder.h"
+#include "engine/app/input/mouse_state.h"
+#include "engine/app/sound/sound_list.h"
+#include "engine/app/sound/sound_manager.h"
+#include "engine/blit/blit_shadow.h"
+#include "engine/core/color/color.h"
+#include "engine/core/maths/random_r250.h"
+#include "engine/core/settings/paths.h"
+#include "engine/graphics/dirty_rect_frame.h"
+#include "engine/graphics/sequence.h"
+#include "engine/graphics/sequence_list.h"
+#include "engine/graphics/stand_alone_frame_list.h"
+#include "engine/object/libraries/general_objects.h"
+#include "engine/object/libraries/library_catalogue.h"
+#include "engine/object/object_files.h"
+#include "engine/platform/tick_counter.h"
+#include "game/bricks/background_library.h"
+#include "game/bricks/brick_layout.h"
+#include "game/bricks/brick_normal.h"
+#include "game/bricks/brick_style_sheet.h"
+#include "game/bricks/round_library.h"
+#include "game/bricks/round_set_library.h"
+#include "game/playfield/particle_generator.h"
+#include "game/playfield/playfield.h"
+#include "game/playfield/sprite.h"
+#include "game/records/stats.h"
+#include "tests/support/archive_test_folder.h"
+#include "tests/support/ball_fixtures.h"
+#include "tests/support/fnv1a.h"
+#include "tests/support/headless_play_driver.h"
+#include "tests/support/kept_pictures.h"
+#include "tests/support/manual_audio_output.h"
+#include "tests/support/playfield_fixtures.h"
+#include "tests/support/sound_fixtures.h"
+
+namespace {
+
+// The goldens: each follows from the play logic and the generated content
+// alone, so it changes only when one of them does.
+constexpr uint32_t kFinalPictureCrc = 0x3EA94AD6;
+constexpr uint64_t kRecordingHash = 0x60AD94FD53E7F928;
+constexpr uint64_t kReplayedDrawsHash = 0x6FF320A191D780F2;
+
+constexpr int32_t kPictureInterval = 60;
+constexpr int64_t kStepNanoseconds = 16666667;
+// A round the driver cannot clear fails the test instead of hanging it.
+constexpr int32_t kMostSteps = 40000;
+constexpr const char* kFixtureSet = "Played Round Fixture";
+// The playfield's own cues, played by name: a demo does not carry them.
+const char* const kRoundCues[] = {"Start Round.wav", "Ball In Play.wav", "Level Ending Tune.wav", "Lost Ball.wav",
+                                  "Game Over.wav"};
+
+// The rounds of the fixture set: a row of "Common/Blue" bricks (Normal,
+// worth 10, no break particles) each, no capsules.
+const int32_t kBricksPerRound[] = {8, 10, 12};
+
+// One draw as a replay can repeat it: the sequence and frame drawn (-1
+// for a picture of no sequence) and where.
+struct Draw
+{
+    int32_t sequence;
+    int32_t frame;
+    int32_t x;
+    int32_t y;
+
+    bool operator==(const Draw&) const = default;
+};
+
+typedef std::vector<std::pair<int32_t, int32_t>> SoundCounts;
+
+// One frame of a run: its draws and the sounds that started.
+struct RunFrame
+{
+    std::vector<Draw> draws;
+    SoundCounts sounds;
+
+    bool operator==(const RunFrame&) const = default;
+};
+
+// The frame the playfield draws into, which logs what reaches its pixels
+// while asked (shadows left out: no record carries them).
+class CLoggingScreen : public CDirtyRectFrame
+{
+public:
+    CLoggingScreen() { Create(800, 600, 16); }
+
+    void BlitClipped(CFrameInterface* source, const CRect& sourceRect, const CRect& destinationRect,
+                     CBlitType* blitType) override
+    {
+        if (m_Logging && blitType != &GetBlitAsShadow())
+            draws.push_back(Identify(source, destinationRect));
+        CDirtyRectFrame::BlitClipped(source, sourceRect, destinationRect, blitType);
+    }
+
+    void SetLogging(bool on) { m_Logging = on; }
+
+    std::vector<Draw> draws;
+
+private:
+    static Draw Identify(const CFrameInterface* source, const CRect& destination)
+    {
+        CSequenceList& sequences = GetSequenceList();
+        for (uint32_t i = 0; i < sequences.GetCount(); i++)
+        {
+            if (!sequences.IsItemLoaded(i))
+                continue;
+            CSequence* sequence = sequences.GetItemObject(i);
+            for (uint32_t f = 0; f < sequence->GetFrameCount(); f++)
+            {
+                if (sequence->GetFrame(f) == source)
+                    return Draw{static_cast<int32_t>(i), static_cast<int32_t>(f), destination.left, destination.top};
+            }
+        }
+        return Draw{-1, -1, destination.left, destination.top};
+    }
+
+    bool m_Logging = false;
+};
+
+// What a played run leaves.
+struct PlayedRun
+{
+    int32_t steps = 0;
+    int32_t ballsAtClear = 0;
+    float secondsExpected = 0.0f;
+    std::vector<std::vector<float>> positions;
+    std::vector<RunFrame> frames;
+    uint32_t finalCrc = 0;
+};
+
+uint64_t HashFrames(const std::vector<RunFrame>& frames)
+{
+    uint64_t hash = FNV1A_START;
+    for (const RunFrame& frame : frames)
+    {
+        for (const Draw& draw : frame.draws)
+        {
+            const int32_t fields[] = {draw.sequence, draw.frame, draw.x, draw.y};
+            hash = Fnv1a(hash, reinterpret_cast<const uint8_t*>(fields), sizeof fields);
+        }
+        for (const auto& [sound, count] : frame.sounds)
+        {
+            const int32_t fields[] = {sound, count};
+            hash = Fnv1a(hash, reinterpret_cast<const uint8_t*>(fields), sizeof fields);
+        }
+        const uint8_t endOfFrame = 0xFF;
+        hash = Fnv1a(hash, &endOfFrame, 1);
+    }
+    return hash;
+}
+
+// The generated starter content, made once for the whole program; each
+// test plays in a copy of it.
+ScopedTempFolder& GeneratedContent()
+{
+    static ScopedTempFolder* s_pFolder = nullptr;
+    if (s_pFolder == nullptr)
+    {
+        s_pFolder = new ScopedTempFolder;
+        CContentTree tree;
+        uint32_t changed = 0;
+        EXPECT_TRUE(GenerateContent(s_pFolder->Path(), tree, changed));
+    }
+    return *s_pFolder;
+}
+
+// A copy of the generated data folder with the fixture written in: the
+// round set "Played Round Fixture" of three rounds, the test's brick layer
+// as the "Brick Layer", and the sounds, pictures and particle generators
+// of the ship and balls that the content does not make yet.
+class PlayedRoundTest : public ArchiveTestFolder
+{
+protected:
+    void SetUp() override
+    {
+        ArchiveTestFolder::SetUp();
+        ASSERT_TRUE(GetSoundManager().Init());
+        GetSoundManager().SetSoundLimit(16);
+        ScopedTempFolder& generated = GeneratedContent();
+        SetDataFolder("Data");
+        std::filesystem::copy(generated.Path() + "Data", m_Folder.Path() + "Data",
+                              std::filesystem::copy_options::recursive);
+        WriteMissingSounds();
+        m_Folder.WriteFile("Data/Resources/Brick Layer.Object.txt", "CTestBrickLayer\r\n{\r\n}\r\n");
+
+        InitCatalogueLibrary(GetFrameList(), LIBRARY_FRAMES);
+        InitCatalogueLibrary(GetSequenceList(), LIBRARY_SEQUENCES);
+        AddPlayfieldSequences(m_Sequences);
+        GetSoundList().Mount("Sound List", "Sounds", ".wav", ".ogg");
+        InitCatalogueLibrary(GetParticleGeneratorList(), LIBRARY_PARTICLE_GENERATORS);
+        AddBallParticleGenerators();
+        InitBrickStyleSheetLibrary();
+        InitCatalogueLibrary(GetBackgroundLibrary(), LIBRARY_BACKGROUND_DEFINITION);
+        // Reading a theme draws from the random generators: every theme is
+        // read before the runs seed them, so each run starts alike.
+        for (uint32_t i = 0; i < GetBackgroundLibrary().GetCount(); i++)
+            GetBackgroundLibrary().GetItemObject(i);
+        InitCatalogueLibrary(GetGeneralObjectList(), LIBRARY_GENERAL_OBJECTS);
+        WriteFixtureRounds();
+        InitCatalogueLibrary(GetRoundLibrary(), LIBRARY_ROUNDS);
+        InitCatalogueLibrary(GetRoundSetLibrary(), LIBRARY_ROUND_SETS);
+        const int32_t set = GetRoundSetLibrary().Find(kFixtureSet, -1);
+        ASSERT_NE(set, -1);
+        m_SetIndex = static_cast<uint32_t>(set);
+    }
+
+    void TearDown() override
+    {
+        CDemoRecorder& recorder = CDemoRecorder::Get();
+        recorder.StopRecording();
+        recorder.StopPlaying();
+        recorder.SetTargetFrame(nullptr);
+        m_pPlayfield.reset();
+        GetRoundSetLibrary().DeleteAllItems();
+        GetRoundLibrary().DeleteAllItems();
+        GetGeneralObjectList().DeleteAllItems();
+        GetBackgroundLibrary().DeleteAllItems();
+        GetBrickStyleSheetLibrary().DeleteAllItems();
+        GetParticleGeneratorList().DeleteAllItems();
+        GetFrameList().DeleteAllItems();
+        GetSoundList().Mount("Sound List", "No Sounds", ".wav", ".ogg");
+        GetSoundManager().Shutdown();
+        ArchiveTestFolder::TearDown();
+    }
+
+    void WriteMissingSounds()
+    {
+        const std::string wave = PcmWave(1, 22050, 16, Samples16(std::vector<int16_t>(50, 500)));
+        for (const char* name : {"Thrust.wav", "Electric/Can Catch.wav", "Electric/Hold.wav", "Electric/Catch.wav"})
+        {
+            const std::string path = std::string("Data/Sounds/") + name;
+            if (!std::filesystem::exists(m_Folder.Path() + path))
+                m_Folder.WriteFile(path, wave);
+        }
+    }
+
+    // Written by the object model, as the level editor saves them.
+    void WriteFixtureRounds()
+    {
+        const int32_t style = GetBrickStyleSheetLibrary().Find("Common/Blue", -1);
+        ASSERT_NE(style, -1);
+        std::string setText = "CRoundSetSeparateFiles\r\n{\r\n";
+        for (int32_t round = 0; round < 3; round++)
+        {
+            CBrickLayout level;
+            level.SetDefaults();
+            level.m_DisplayName = ("Fixture " + std::to_string(round + 1)).c_str();
+            for (int32_t i = 0; i < kBricksPerRound[round]; i++)
+            {
+                CBrickNormal* brick = new CBrickNormal;
+                brick->SetDefaults();
+                brick->m_StyleSheet = style;
+                brick->m_StartPosition = Vector2{80.0f + 46.0f * static_cast<float>(i), 160.0f};
+                level.AppendBrick(brick);
+            }
+            const std::string name = "Played Round " + std::to_string(round + 1);
+            ASSERT_TRUE(SaveObjectToFile(&level, ("Resources/" + name + ".Vantrell").c_str(), 0));
+            setText += "\tRound=" + name + "\r\n";
+        }
+        m_Folder.WriteFile(std::string("Data/Resources/") + kFixtureSet + ".VantrellZK", setText + "}\r\n");
+    }
+
+    // A fresh game of the guest on the fixture set, every generator seeded.
+    void StartGame(int32_t detailLevel)
+    {
+        m_pPlayfield.reset();
+        CStats& stats = GetStats();
+        stats.CopyFrom(CStats());
+        stats.ApplyPlayerRules();
+        stats.GetCurrentPlayer()->m_LastSelectedDifficulty = 1;
+        SelectRoundSet(m_SetIndex);
+        // Animations that run by the clock (the mid-ground) see the same
+        // time in every run.
+        StartFakeClock();
+        GameRandom().SeedFromTick(4501);
+        CosmeticRandom().SeedFromTick(4502);
+        GetSharedRandom().SeedFromTick(4503);
+        ScopedPlayfieldHooks::s_Controls = CPlayerControls();
+        ScopedPlayfieldHooks::s_DetailLevel = detailLevel;
+        GetMouseState().SetPositionFromSystem(400, 300);
+        m_pPlayfield = std::make_unique<CPlayfield>();
+        ASSERT_TRUE(m_pPlayfield->NewGame(0, 1, false, false, false, false));
+    }
+
+    // Draws the frame as the game does: the static layers into the
+    // background frame when the round's look changed, then the round
+    // over what the last frame dirtied.
+    void DrawFrame()
+    {
+        if (m_pPlayfield->m_pBackgroundDefinition != m_pDrawnBackground)
+        {
+            m_pDrawnBackground = m_pPlayfield->m_pBackgroundDefinition;
+            m_Static.Fill(ColorBlack);
+            m_pPlayfield->DrawBackground(&m_Static);
+            m_Screen.InvalidateAll();
+        }
+        m_Screen.Clear();
+        m_Screen.draws.clear();
+        m_Screen.SetLogging(true);
+        m_pPlayfield->Draw(&m_Screen);
+        m_Screen.SetLogging(false);
+        m_pPlayfield->DrawOverlays(&m_Screen);
+    }
+
+    // The sounds started since the last call, by list index, less the
+    // playfield's own cues.
+    SoundCounts TakeSounds()
+    {
+        CSoundList& sounds = GetSoundList();
+        m_SoundUses.resize(sounds.GetCount(), 0);
+        SoundCounts started;
+        for (uint32_t i = 0; i < sounds.GetCount(); i++)
+        {
+            const int32_t uses = sounds.GetUsage(i).m_TotalUses;
+            if (uses != m_SoundUses[i] && !IsRoundCue(sounds.GetNameString(i)))
+                started.emplace_back(static_cast<int32_t>(i), uses - m_SoundUses[i]);
+            m_SoundUses[i] = uses;
+        }
+        return started;
+    }
+
+    static bool IsRoundCue(const CString& name)
+    {
+        for (const char* cue : kRoundCues)
+        {
+            if (name.CompareNoCase(CString(cue)) == 0)
+                return true;
+        }
+        return false;
+    }
+
+    static std::vector<float> SpritePositions(const CPlayfield& playfield)
+    {
+        std::vector<float> positions;
+        for (int32_t code = 0; code <= CPlayfield::LIST_BALLS_IN_PLAY; code++)
+        {
+            for (CSprite* sprite = playfield.GetListByCode(code)->GetHead(); sprite != nullptr;
+                 sprite = sprite->GetNext())
+            {
+                positions.push_back(sprite->m_Position.x);
+                positions.push_back(sprite->m_Position.y);
+            }
+        }
+        return positions;
+    }
+
+    // Plays round 0 with the driver until the next round has begun, one
+    // drawn frame a step, a picture every 60 steps.
+    PlayedRun Play(int32_t detailLevel, CKeptPictures& pictures)
+    {
+        PlayedRun run;
+        StartGame(detailLevel);
+        m_pDrawnBackground = nullptr;
+        m_Static.Create(800, 600, 16);
+        m_Screen.SetBackgroundFrame(&m_Static);
+        TakeSounds();
+        CHeadlessPlayDriver driver(*m_pPlayfield, ScopedPlayfieldHooks::s_Controls);
+        CDemoRecorder& recorder = CDemoRecorder::Get();
+        while (driver.GetSteps() < kMostSteps && !(m_pPlayfield->m_RoundIndex == 1 && HasBegunPlay()))
+        {
+            // The records count the seconds of steps begun in play.
+            if (!m_pPlayfield->m_RoundCleared && !m_pPlayfield->IsLayingBricks())
+                run.secondsExpected += CPlayfield::kStepSeconds;
+            const bool clearedBefore = m_pPlayfield->m_RoundCleared;
+            driver.Step();
+            AdvanceFakeClock(kStepNanoseconds);
+            if (!clearedBefore && m_pPlayfield->m_RoundCleared)
+                run.ballsAtClear = m_pPlayfield->m_pBallsInPlay->Count();
+            DrawFrame();
+            if (recorder.IsRecording())
+                recorder.EndFrame();
+            run.positions.push_back(SpritePositions(*m_pPlayfield));
+            run.frames.push_back(RunFrame{m_Screen.draws, TakeSounds()});
+            if (driver.GetSteps() % kPictureInterval == 0)
+                pictures.Write(m_Screen, StepName(driver.GetSteps()));
+        }
+        run.steps = driver.GetSteps();
+        run.finalCrc = pictures.Write(m_Screen, "final");
+        return run;
+    }
+
+    // "step-0060" and on: names that sort in the order they were taken.
+    static std::string StepName(int32_t step)
+    {
+        char name[32];
+        std::snprintf(name, sizeof name, "step-%05d", step);
+        return name;
+    }
+
+    // The next round's ball is served when its play begins.
+    bool HasBegunPlay() const { return !m_pPlayfield->IsLayingBricks() && m_pPlayfield->m_pBallsInPlay->Count() > 0; }
+
+    ScopedManualAudio m_Audio;
+    ScopedPlayfieldHooks m_Hooks;
+    ListedSequences m_Sequences;
+    uint32_t m_SetIndex = 0;
+    std::unique_ptr<CPlayfield> m_pPlayfield;
+    CDirtyRectFrame m_Static;
+    CLoggingScreen m_Screen;
+    const CBackgroundDefinition* m_pDrawnBackground = nullptr;
+    std::vector<int32_t> m_SoundUses;
+};
+
+TEST_F(PlayedRoundTest, TheDriverClearsTheFirstRoundAndTheRecordsAddUp)
+{
+    CKeptPictures pictures;
+    const PlayedRun run = Play(2, pictures);
+    ASSERT_LT(run.steps, kMostSteps);
+    const CGameStats& game = GetStats().GetCurrentGame();
+    const int32_t bricks = kBricksPerRound[0];
+    EXPECT_EQ(m_pPlayfield->m_RoundIndex, 1);
+    EXPECT_GE(run.ballsAtClear, 1);
+    EXPECT_EQ(game.m_PointsScored, static_cast<uint32_t>(10 * bricks + 1000 + 500 * run.ballsAtClear));
+    EXPECT_EQ(game.m_BricksDestroyed, static_cast<uint32_t>(bricks));
+    EXPECT_EQ(game.m_SecondsPlayed, run.secondsExpected);
+
+    CKeptPictures again;
+    const PlayedRun second = Play(2, again);
+    EXPECT_EQ(second.steps, run.steps);
+    EXPECT_TRUE(second.positions == run.positions);
+    EXPECT_EQ(second.finalCrc, run.finalCrc);
+
+    EXPECT_EQ(run.finalCrc, kFinalPictureCrc) << std::hex << "final picture CRC-32 0x" << run.finalCrc
+                                               << ", golden 0x" << kFinalPictureCrc;
+    if (run.finalCrc != kFinalPictureCrc)
+        pictures.Keep("playfield");
+}
+
+TEST_F(PlayedRoundTest, ARecordedRoundReplaysTheSameDrawsAndSounds)
+{
+    CDemoRecorder& recorder = CDemoRecorder::Get();
+    recorder.StartRecording();
+    CKeptPictures pictures;
+    // Detail level 1: the ambient life a theme adds at full detail is
+    // never recorded, so a replay would not draw it.
+    const PlayedRun recorded = Play(1, pictures);
+    recorder.StopRecording();
+    ASSERT_LT(recorded.steps, kMostSteps);
+    const std::string path = m_Folder.Path() + "Played Round.Demo";
+    recorder.Save(path.c_str(), 0);
+    const std::string bytes = m_Folder.ReadFile("Played Round.Demo");
+    const uint64_t streamHash = Fnv1a(FNV1A_START, reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+
+    m_pPlayfield = std::make_unique<CPlayfield>();
+    CLoggingScreen target;
+    recorder.SetTargetFrame(&target);
+    recorder.PlayFile(path.c_str(), 0);
+    TakeSounds();
+    std::vector<RunFrame> replayed;
+    while (recorder.IsPlaying())
+    {
+        target.Clear();
+        target.draws.clear();
+        target.SetLogging(true);
+        recorder.PlayFrame();
+        target.SetLogging(false);
+        if (!recorder.IsPlaying() && target.draws.empty())
+            break;
+        replayed.push_back(RunFrame{target.draws, TakeSounds()});
+        m_pPlayfield->Update(CPlayfield::kStepSeconds);
+    }
+    recorder.SetTargetFrame(nullptr);
+
+    ASSERT_EQ(replayed.size(), recorded.frames.size());
+    for (size_t i = 0; i < replayed.size(); i++)
+        ASSERT_TRUE(replayed[i] == recorded.frames[i]) << "frame " << i;
+    const uint64_t drawsHash = HashFrames(replayed);
+    EXPECT_EQ(streamHash, kRecordingHash) << std::hex << "recording 0x" << streamHash;
+    EXPECT_EQ(drawsHash, kReplayedDrawsHash) << std::hex << "replayed draws 0x" << drawsHash;
+    if (streamHash != kRecordingHash || drawsHash != kReplayedDrawsHash)
+        pictures.Keep("playfield/replay");
+}
+
+} // namespace
