@@ -70,7 +70,7 @@ void BuildRoundRows(CRoundSet& set, CNamedValueList& rows)
                                      static_cast<uint32_t>(round->m_Background) < backgrounds.GetCount();
         CString row;
         row.Format("%u\t%s\t%s\t%s", i + 1, i % kCheckpointEvery == 0 ? "*" : "",
-                   round != nullptr ? round->m_DisplayName.GetText() : "",
+                   round != nullptr ? round->m_DisplayName.m_Shown.GetText() : "",
                    knownBackground ? LastNamePart(backgrounds.GetName(static_cast<uint32_t>(round->m_Background)))
                                    : "");
         rows.Add(row, static_cast<int32_t>(i));

@@ -70,7 +70,7 @@ protected:
         for (int32_t i = 0; i < 12; i++)
         {
             m_Levels.push_back(std::make_unique<CBrickLayout>());
-            m_Levels.back()->m_DisplayName.Format("R%d", i + 1);
+            m_Levels.back()->m_DisplayName.m_Shown.Format("R%d", i + 1);
             m_Set.AddRound(m_Levels.back().get());
         }
     }
@@ -79,7 +79,7 @@ protected:
     {
         std::string order;
         for (const CBrickLayout* round : m_Set.m_Rounds)
-            order += std::string(round->m_DisplayName.GetText()) + " ";
+            order += std::string(round->m_DisplayName.m_Shown.GetText()) + " ";
         return order;
     }
 

@@ -4,6 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "game/bricks/brick_base.h"
+#include "game/bricks/brick_normal.h"
+#include "game/bricks/brick_style_sheet.h"
 #include "game/playfield/accessory_gun_ball_splitter.h"
 #include "game/playfield/ball_ai.h"
 #include "game/playfield/ball_plug_in_bomb.h"
@@ -14,6 +17,8 @@
 #include "game/playfield/power_up_laser_sight.h"
 #include "game/playfield/power_up_safty_bumper.h"
 #include "game/playfield/power_up_ship_kinds.h"
+#include "game/playfield/first_behaviour.h"
+#include "tests/support/brick_data.h"
 #include "tests/support/power_up_fixtures.h"
 
 namespace {
@@ -318,6 +323,46 @@ TEST_F(PowerUpKindsTest, ShipEffectsWithoutAShipActOnNothing)
     }
     EXPECT_EQ(m_pShip->GetShieldSize(), 2);
     EXPECT_EQ(m_pShip->GetBombCharge(), -1);
+}
+
+// A flat bar: small enough to stay inside the play area where the bumper
+// ends, so that only a push can change its move.
+CBrickStyleSheetNormal* BarStyle()
+{
+    CBrickStyleSheetNormal* style = new CBrickStyleSheetNormal;
+    style->m_CollisionPoly.SetPoint(0, -20.0f, -2.0f);
+    style->m_CollisionPoly.SetPoint(1, 20.0f, -2.0f);
+    style->m_CollisionPoly.SetPoint(2, 20.0f, 2.0f);
+    style->m_CollisionPoly.SetPoint(3, -20.0f, 2.0f);
+    style->m_CollisionPoly.SetPoint(4, -20.0f, -2.0f);
+    return style;
+}
+
+TEST_F(PowerUpKindsTest, TheBumperRisesFromBelowTheFieldPushingWhatIsInItsWay)
+{
+    ScopedBrickData data(m_Folder.Path());
+    CBrickStyleSheetLibrary& styles = GetBrickStyleSheetLibrary();
+    styles.AddItemWithObject(BarStyle(), "Bar");
+    const int32_t bar = ScopedBrickData::StyleIndex("Bar");
+    CPowerUpSaftyBumper* kind = AddKind<CPowerUpSaftyBumper>("Bumper");
+    kind->m_BrickToSpawn = bar;
+    // Where the bumper's rise ends it overlaps this bar, which a hard move
+    // drives along and a soft one would only nudge.
+    CGameSprite* obstacle = MakeBrickSpriteFromStyle(styles, bar);
+    ASSERT_NE(obstacle, nullptr);
+    obstacle->SetPosition(Vector2{318.0f, 594.0f});
+    m_pPlayfield->m_pBricks->Append(obstacle);
+
+    Activate(kind);
+    CSprite* bumper = m_pPlayfield->m_pBricks->GetTail();
+    ASSERT_NE(bumper, obstacle);
+    ASSERT_NE(FirstBehaviourAs<CBrickBase>(bumper), nullptr);
+    EXPECT_EQ(bumper->m_Position.x, 318.0f);
+    EXPECT_EQ(bumper->m_Position.y, 595.0f);
+    EXPECT_EQ(obstacle->m_Position.x, 318.0f);
+    EXPECT_EQ(obstacle->m_Position.y, 584.0f);
+    // The bricks go before the styles they name.
+    m_pPlayfield->m_pBricks->DeleteAll();
 }
 
 } // namespace
