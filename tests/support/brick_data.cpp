@@ -14,8 +14,13 @@ namespace {
 const char* const kStyleSheets[][2] = {
     {"!None", "CBrickStyleSheetOptional\r\n{\r\n\tPrimary Sequence=!None\r\n}\r\n"},
     {"Ball Accelerator", "CBrickStyleSheetNormal\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
+    {"Ball Deflector", "CBrickStyleSheetBallDeflector\r\n{\r\n\tPrimary Sequence=Brick\r\n"
+                       "\tIndestructible Sound=Clink.wav\r\n}\r\n"},
+    {"Ball Factory", "CBrickStyleSheetBallFactory\r\n{\r\n\tPrimary Sequence=Brick\r\n"
+                     "\tGenerate Sound=Clink.wav\r\n\tGenerate Seq=Brick\r\n}\r\n"},
     {"Ball Decelerator", "CBrickStyleSheetNormal\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
     {"Common/Red", "CBrickStyleSheetNormal\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
+    {"Floating Ball", "CBrickStyleSheetFloatingBall\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
     {"Indestructible", "CBrickStyleSheetNearlyIndestructible\r\n{\r\n\tPrimary Sequence=Brick\r\n"
                        "\tIndestructible Sound=Clink.wav\r\n}\r\n"},
     {"Normal", "CBrickStyleSheetNormal\r\n{\r\n\tScore=10\r\n\tPrimary Sequence=Brick\r\n"
