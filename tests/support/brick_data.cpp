@@ -20,6 +20,11 @@ const char* const kStyleSheets[][2] = {
                      "\tGenerate Sound=Clink.wav\r\n\tGenerate Seq=Brick\r\n}\r\n"},
     {"Ball Decelerator", "CBrickStyleSheetNormal\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
     {"Common/Red", "CBrickStyleSheetNormal\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
+    {"Factory", "CBrickStyleSheetFactory\r\n{\r\n\tScore=10\r\n\tPrimary Sequence=Brick\r\n"
+                "\tGenerate Sound=Clink.wav\r\n\tDirection=0,1\r\n\tGenerate Seq=Brick\r\n}\r\n"},
+    {"Factory Diagonal", "CBrickStyleSheetFactory\r\n{\r\n\tPrimary Sequence=Brick\r\n\tDirection=1,1\r\n}\r\n"},
+    {"Factory Shutdown", "CBrickStyleSheetFactoryShutdown\r\n{\r\n\tScore=5\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
+    {"Factory Still", "CBrickStyleSheetFactory\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
     {"Floating Ball", "CBrickStyleSheetFloatingBall\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
     {"Indestructible", "CBrickStyleSheetNearlyIndestructible\r\n{\r\n\tPrimary Sequence=Brick\r\n"
                        "\tIndestructible Sound=Clink.wav\r\n}\r\n"},
