@@ -28,6 +28,15 @@ const char* const kStyleSheets[][2] = {
     {"Floating Ball", "CBrickStyleSheetFloatingBall\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
     {"Indestructible", "CBrickStyleSheetNearlyIndestructible\r\n{\r\n\tPrimary Sequence=Brick\r\n"
                        "\tIndestructible Sound=Clink.wav\r\n}\r\n"},
+    {"N Hit", "CBrickStyleSheetNHitSide\r\n{\r\n\tPrimary Sequence=Brick\r\n"
+              "\tHit Image=Array\r\n\t{\r\n\t\tItem Count=2\r\n\t\tHit Image=!None\r\n\t\tHit Image=Brick\r\n\t}\r\n"
+              "\tHit Image Variation A=Array\r\n\t{\r\n\t\tHit Image=Brick\r\n\t}\r\n"
+              "\tDamaged Sound=Clink.wav\r\n\tIndestructible Sound=Thrust.wav\r\n"
+              "\tSmall Ball Did Partial Damage Sound=Electric/Hold.wav\r\n}\r\n"},
+    {"N Hit Bottom", "CBrickStyleSheetNHitSide\r\n{\r\n\tPrimary Sequence=Brick\r\n"
+                     "\tBottom=Nearly Indestructible Edge\r\n}\r\n"},
+    {"N Hit Top", "CBrickStyleSheetNHitSide\r\n{\r\n\tPrimary Sequence=Brick\r\n"
+                  "\tTop=Nearly Indestructible Edge\r\n\tIndestructible Sound=Thrust.wav\r\n}\r\n"},
     {"Normal", "CBrickStyleSheetNormal\r\n{\r\n\tScore=10\r\n\tPrimary Sequence=Brick\r\n"
                "\tDestroyed Seq=Brick\r\n\tBreak Particle Gen=Break\r\n}\r\n"},
     {"Optional", "CBrickStyleSheetOptional\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
