@@ -1,7 +1,6 @@
 #include "game/bricks/brick_factory.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "engine/app/sound/sound_list.h"
 #include "engine/core/localization/localized_string.h"
@@ -12,6 +11,7 @@
 #include "engine/object/properties/point_property.h"
 #include "engine/object/properties/unsigned_int_property.h"
 #include "game/bricks/brick_first_part.h"
+#include "game/bricks/brick_stepped_move.h"
 #include "game/bricks/brick_style_sheet_as.h"
 #include "game/playfield/game_sprite.h"
 #include "game/playfield/playfield.h"
@@ -31,7 +31,6 @@ CLocalizedString s_TextFactory("Factory", "The kind of brick that makes a new br
 const Vector2 kParkedPosition{-99.0f, -99.0f};
 // A direction without this axis never clears on it.
 constexpr float kNeverClears = 999999.875f;
-constexpr float kLeftOverEpsilon = 0.1f;
 
 void SetGenerateStyleOf(void* object, int32_t index)
 {
@@ -55,11 +54,6 @@ CRect GridBounds(CBrickBase& brick)
     if (const Polygon2D* grid = brick.GetGridPolygon())
         grid->GetBoundsAt({0.0f, 0.0f}, bounds);
     return bounds;
-}
-
-float DropSmall(float value)
-{
-    return std::fabs(value) < kLeftOverEpsilon ? 0.0f : value;
 }
 
 } // namespace
@@ -146,13 +140,12 @@ void CBrickFactory::MoveMadeBrickOut()
         m_MovementLeftOver = {0.0f, 0.0f};
         return;
     }
-    const Vector2 step{std::clamp(m_MovementLeftOver.x, -kMoveOutStep, kMoveOutStep),
-                       std::clamp(m_MovementLeftOver.y, -kMoveOutStep, kMoveOutStep)};
+    const Vector2 step = LimitPerAxis(m_MovementLeftOver, kMoveOutStep);
     const Vector2 home = sprite->m_Position;
     sprite->SetPosition(kParkedPosition);
     made->Move(step, true, true);
     sprite->SetPosition(home);
-    m_MovementLeftOver = {DropSmall(m_MovementLeftOver.x - step.x), DropSmall(m_MovementLeftOver.y - step.y)};
+    m_MovementLeftOver = RemainingAfterStep(m_MovementLeftOver, step);
     if (m_MovementLeftOver.x == 0.0f && m_MovementLeftOver.y == 0.0f)
         m_LastMadeBrick.Set(nullptr);
 }

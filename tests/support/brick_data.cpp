@@ -39,8 +39,17 @@ const char* const kStyleSheets[][2] = {
                   "\tTop=Nearly Indestructible Edge\r\n\tIndestructible Sound=Thrust.wav\r\n}\r\n"},
     {"Normal", "CBrickStyleSheetNormal\r\n{\r\n\tScore=10\r\n\tPrimary Sequence=Brick\r\n"
                "\tDestroyed Seq=Brick\r\n\tBreak Particle Gen=Break\r\n}\r\n"},
+    {"Nudge", "CBrickStyleSheetNudge\r\n{\r\n\tPrimary Sequence=Brick\r\n\tNudge Sound=Clink.wav\r\n"
+              "\tMovement=0,-18\r\n}\r\n"},
     {"Optional", "CBrickStyleSheetOptional\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
     {"Quiet", "CBrickStyleSheetNormal\r\n{\r\n\tScore=3\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
+    {"Rail", "CBrickStyleSheetRail\r\n{\r\n\tPrimary Sequence=Brick\r\n\tStart Move Sound=Clink.wav\r\n"
+             "\tMove Direction=Move By Side Hit\r\n}\r\n"},
+    {"Rail Normal", "CBrickStyleSheetRail\r\n{\r\n\tPrimary Sequence=Brick\r\n"
+                    "\tMove Direction=Move By Collision Normal\r\n}\r\n"},
+    {"Rail Right", "CBrickStyleSheetRail\r\n{\r\n\tPrimary Sequence=Brick\r\n\tMove Direction=Move Right\r\n}\r\n"},
+    {"Rail Shove", "CBrickStyleSheetRail\r\n{\r\n\tPrimary Sequence=Brick\r\n\tMove Direction=Move Right\r\n"
+                   "\tShove Bricks (Not Destroy)=1\r\n}\r\n"},
     {"Shredder", "CBrickStyleSheetShredder\r\n{\r\n\tPrimary Sequence=Brick\r\n"
                  "\tIndestructible Sound=Clink.wav\r\n}\r\n"},
 };
