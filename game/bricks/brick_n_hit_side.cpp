@@ -12,6 +12,7 @@
 #include "engine/object/properties/list_item_property.h"
 #include "engine/object/properties/unsigned_int_property.h"
 #include "game/bricks/brick_first_part.h"
+#include "game/bricks/brick_style_references.h"
 #include "game/bricks/brick_style_sheet_as.h"
 #include "game/playfield/game_sprite.h"
 #include "game/playfield/hitter_of_bricks.h"
@@ -49,13 +50,6 @@ ArrayProperty* HitImages(const char* name, CPropertyMember<uint32_t> count, CPro
                              EDITOR_EDITABLE);
 }
 
-void AddSound(CClassInfo* classInfo, const char* name, CPropertyMember<int32_t> member, const char* help)
-{
-    classInfo->AddProperty(
-        new LibraryItemProperty(name, member, &GetSoundList(), EDITOR_EDITABLE, nullptr, nullptr, false));
-    if (help != nullptr)
-        classInfo->GetLastProperty()->SetHelpText(help);
-}
 
 } // namespace
 
@@ -179,10 +173,10 @@ void CBrickStyleSheetNHitSide::RegisterProperties(CClassInfo* classInfo)
         new LibraryItemProperty("Top", VP_MEMBER(m_Top), &GetEdgeNames(), EDITOR_EDITABLE, "Normal Edge", nullptr, false));
     classInfo->AddProperty(new LibraryItemProperty("Bottom", VP_MEMBER(m_Bottom), &GetEdgeNames(), EDITOR_EDITABLE,
                                                    "Normal Edge", nullptr, false));
-    AddSound(classInfo, "Damaged Sound", VP_MEMBER(m_DamagedSound),
+    AddListReference(classInfo, "Damaged Sound", VP_MEMBER(m_DamagedSound), &GetSoundList(),
              "Played when a 3 hit brick is hit the first or second time");
-    AddSound(classInfo, "Indestructible Sound", VP_MEMBER(m_IndestructibleSound), nullptr);
-    AddSound(classInfo, "Small Ball Did Partial Damage Sound", VP_MEMBER(m_SmallBallDidPartialDamageSound), nullptr);
+    AddListReference(classInfo, "Indestructible Sound", VP_MEMBER(m_IndestructibleSound), &GetSoundList());
+    AddListReference(classInfo, "Small Ball Did Partial Damage Sound", VP_MEMBER(m_SmallBallDidPartialDamageSound), &GetSoundList());
 }
 
 CBrickStyleSheetNHitSide::CBrickStyleSheetNHitSide()

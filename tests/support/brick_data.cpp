@@ -20,6 +20,10 @@ const char* const kStyleSheets[][2] = {
                      "\tGenerate Sound=Clink.wav\r\n\tGenerate Seq=Brick\r\n}\r\n"},
     {"Ball Decelerator", "CBrickStyleSheetNormal\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
     {"Common/Red", "CBrickStyleSheetNormal\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
+    {"Detonator", "CBrickStyleSheetOnOff\r\n{\r\n\tScore=2\r\n\tPrimary Sequence=Brick\r\n"
+                  "\tActivated Sound=Clink.wav\r\n\tDeactivated Sound=Thrust.wav\r\n\tX Radius=60\r\n"
+                  "\tY Radius=60\r\n\tDelay=0\r\n}\r\n"},
+    {"Detonator Without Radius", "CBrickStyleSheetOnOff\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
     {"Factory", "CBrickStyleSheetFactory\r\n{\r\n\tScore=10\r\n\tPrimary Sequence=Brick\r\n"
                 "\tGenerate Sound=Clink.wav\r\n\tDirection=0,1\r\n\tGenerate Seq=Brick\r\n}\r\n"},
     {"Factory Diagonal", "CBrickStyleSheetFactory\r\n{\r\n\tPrimary Sequence=Brick\r\n\tDirection=1,1\r\n}\r\n"},
@@ -28,6 +32,12 @@ const char* const kStyleSheets[][2] = {
     {"Floating Ball", "CBrickStyleSheetFloatingBall\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
     {"Indestructible", "CBrickStyleSheetNearlyIndestructible\r\n{\r\n\tPrimary Sequence=Brick\r\n"
                        "\tIndestructible Sound=Clink.wav\r\n}\r\n"},
+    {"Magnet North", "CBrickStyleSheetMagnetic\r\n{\r\n\tPrimary Sequence=Brick\r\n\tActivated Sound=Clink.wav\r\n"
+                     "\tDeactivated Sound=Thrust.wav\r\n\tMagnetic Group Name=North\r\n}\r\n"},
+    {"Magnet North Lower", "CBrickStyleSheetMagnetic\r\n{\r\n\tPrimary Sequence=Brick\r\n"
+                           "\tMagnetic Group Name=nORTH\r\n}\r\n"},
+    {"Magnet South", "CBrickStyleSheetMagnetic\r\n{\r\n\tPrimary Sequence=Brick\r\n"
+                     "\tMagnetic Group Name=South\r\n}\r\n"},
     {"N Hit", "CBrickStyleSheetNHitSide\r\n{\r\n\tPrimary Sequence=Brick\r\n"
               "\tHit Image=Array\r\n\t{\r\n\t\tItem Count=2\r\n\t\tHit Image=!None\r\n\t\tHit Image=Brick\r\n\t}\r\n"
               "\tHit Image Variation A=Array\r\n\t{\r\n\t\tHit Image=Brick\r\n\t}\r\n"
@@ -52,6 +62,8 @@ const char* const kStyleSheets[][2] = {
                    "\tShove Bricks (Not Destroy)=1\r\n}\r\n"},
     {"Shredder", "CBrickStyleSheetShredder\r\n{\r\n\tPrimary Sequence=Brick\r\n"
                  "\tIndestructible Sound=Clink.wav\r\n}\r\n"},
+    {"Switch", "CBrickStyleSheetSwitch\r\n{\r\n\tIdle Sequence=Brick\r\n\tSwitching Sequence=Brick\r\n"
+               "\tSwitching Sound=Electric/Catch.wav\r\n\tIndestructible Sound=Thrust.wav\r\n}\r\n"},
 };
 
 int32_t AddGenerator(const char* name, uint32_t particles, int32_t sequence)
