@@ -52,6 +52,8 @@ const char* const kStyleSheets[][2] = {
     {"Nudge", "CBrickStyleSheetNudge\r\n{\r\n\tPrimary Sequence=Brick\r\n\tNudge Sound=Clink.wav\r\n"
               "\tMovement=0,-18\r\n}\r\n"},
     {"Optional", "CBrickStyleSheetOptional\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
+    {"Path", "CBrickStyleSheetPathPolygon\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
+    {"Position Marker", "CBrickStyleSheetPositionMarker\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
     {"Quiet", "CBrickStyleSheetNormal\r\n{\r\n\tScore=3\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
     {"Rail", "CBrickStyleSheetRail\r\n{\r\n\tPrimary Sequence=Brick\r\n\tStart Move Sound=Clink.wav\r\n"
              "\tMove Direction=Move By Side Hit\r\n}\r\n"},
