@@ -58,9 +58,9 @@ TEST_F(NHitSideTest, HitsShowTheImagesWithTheirSoundsAndTheOneAfterTheLastDestro
           {1.0f, true, "Clink.wav", "Brick", false},
           {1.0f, true, "Pop Brick.wav", "Brick", true}}},
         {"small ball",
-         {{0.5f, true, "Electric/Hold.wav", "Brick", false},
+         {{0.5f, true, "Partial Damage.wav", "Brick", false},
           {0.5f, true, "Clink.wav", "!None", false},
-          {0.5f, true, "Electric/Hold.wav", "!None", false},
+          {0.5f, true, "Partial Damage.wav", "!None", false},
           {0.5f, true, "Clink.wav", "Brick", false}}},
         {"no hitter", {{0.5f, false, "Clink.wav", "!None", false}, {0.5f, false, "Clink.wav", "Brick", false}}},
     };
@@ -86,10 +86,10 @@ TEST_F(NHitSideTest, HitsShowTheImagesWithTheirSoundsAndTheOneAfterTheLastDestro
 TEST_F(NHitSideTest, NearlyIndestructibleTopBouncesTwentyFourHitsFromAboveAndTheTwentyFifthDestroys)
 {
     CBrickNHitSide* brick = AddNHit("N Hit Top");
-    const int32_t plays = SoundPlays("Thrust.wav");
+    const int32_t plays = SoundPlays("Brick Turned Off.wav");
     for (int32_t i = 0; i < 24; i++)
         EXPECT_FALSE(brick->HitByBallOrShot(Hitter(), {0.0f, -1.0f}));
-    EXPECT_EQ(SoundPlays("Thrust.wav"), plays + 24);
+    EXPECT_EQ(SoundPlays("Brick Turned Off.wav"), plays + 24);
     EXPECT_TRUE(brick->HitByBallOrShot(Hitter(), {0.0f, -1.0f}));
     EXPECT_TRUE(brick->IsDestroyed());
     EXPECT_EQ(brick->m_HitCount, 0u);

@@ -140,11 +140,11 @@ TEST_F(SwitchingBricksTest, HittingTheLastDetonatorOffSetsOffAllOfThemOnce)
 TEST_F(SwitchingBricksTest, HittingAnOnDetonatorSwitchesItOffAndNothingExplodes)
 {
     CBrickOnOff* on = AddDetonator({200.0f, 300.0f}, true);
-    const int32_t sounds = SoundPlays("Thrust.wav");
+    const int32_t sounds = SoundPlays("Brick Turned Off.wav");
     EXPECT_TRUE(on->HitByBallOrShot(Hitter(), {0.0f, 1.0f}));
     EXPECT_FALSE(on->m_Activated);
     EXPECT_FALSE(on->IsDestroyed());
-    EXPECT_EQ(SoundPlays("Thrust.wav"), sounds + 1);
+    EXPECT_EQ(SoundPlays("Brick Turned Off.wav"), sounds + 1);
 }
 
 TEST_F(SwitchingBricksTest, RoundStartSetsOffALevelWhoseDetonatorsAreAllOn)
@@ -183,18 +183,18 @@ TEST_F(SwitchingBricksTest, SwitchAnimatesWhenItsTriggerFiresAndThatHitStaysSile
     triggered->GetPlugIns().AddPlugIn(trigger);
     triggered->GetPlugIns().SetOwner(triggered);
 
-    const int32_t clinks = SoundPlays("Thrust.wav");
-    const int32_t switching = SoundPlays("Electric/Catch.wav");
+    const int32_t clinks = SoundPlays("Brick Turned Off.wav");
+    const int32_t switching = SoundPlays("Brick Turned On.wav");
     EXPECT_FALSE(plain->HitByBallOrShot(Hitter(), {0.0f, 1.0f}));
     EXPECT_FALSE(plain->IsSwitching());
-    EXPECT_EQ(SoundPlays("Thrust.wav"), clinks + 1);
+    EXPECT_EQ(SoundPlays("Brick Turned Off.wav"), clinks + 1);
 
     EXPECT_FALSE(triggered->HitByBallOrShot(Hitter(), {0.0f, 1.0f}));
     EXPECT_TRUE(triggered->IsSwitching());
-    EXPECT_EQ(SoundPlays("Electric/Catch.wav"), switching + 1);
-    EXPECT_EQ(SoundPlays("Thrust.wav"), clinks + 1);
+    EXPECT_EQ(SoundPlays("Brick Turned On.wav"), switching + 1);
+    EXPECT_EQ(SoundPlays("Brick Turned Off.wav"), clinks + 1);
     EXPECT_FALSE(triggered->HitByBallOrShot(Hitter(), {0.0f, 1.0f}));
-    EXPECT_EQ(SoundPlays("Thrust.wav"), clinks + 2);
+    EXPECT_EQ(SoundPlays("Brick Turned Off.wav"), clinks + 2);
 
     for (int32_t frame = 0; frame < 120 && triggered->IsSwitching(); frame++)
         triggered->GetSprite()->Update();
