@@ -1,7 +1,9 @@
 #include "game/bricks/brick_marker_look.h"
 
 #include "engine/graphics/sequence_list.h"
+#include "engine/object/class_info.h"
 #include "engine/object/editor_hooks.h"
+#include "engine/object/properties/polygon_property.h"
 #include "game/bricks/brick_base.h"
 #include "game/bricks/brick_first_part.h"
 #include "game/bricks/brick_style_sheet.h"
@@ -20,8 +22,8 @@ void ShowMarkerLook(CBrickBase& brick, int32_t primarySequence)
     GetFirstPart(brick)->RandomizeProgress();
 }
 
-void ClearMarkerShapes(CBrickStyleSheet& styleSheet)
+void ClearMarkerShapeDefaults(CClassInfo* styleSheetClass)
 {
-    styleSheet.m_CollisionPoly.Clear();
-    styleSheet.m_GridPolygon.Clear();
+    for (const char* name : {"Collision Poly", "Grid Polygon"})
+        static_cast<CPolygonProperty*>(styleSheetClass->FindProperty(name))->SetDefaultPolygon(nullptr);
 }

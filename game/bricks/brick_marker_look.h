@@ -3,7 +3,7 @@
 #include <cstdint>
 
 class CBrickBase;
-class CBrickStyleSheet;
+class CClassInfo;
 
 // Placed bricks that carry data for scripts (paths, named points) are no
 // bricks for the player: they show only while the level editor builds the
@@ -13,5 +13,5 @@ class CBrickStyleSheet;
 // Gives the brick's sprite a part with the sequence, at a random progress,
 // only while markers are shown.
 void ShowMarkerLook(CBrickBase& brick, int32_t primarySequence);
-// A marker's style has neither collision nor grid polygon by default.
-void ClearMarkerShapes(CBrickStyleSheet& styleSheet);
+// A marker style class's collision and grid polygons default to none.
+void ClearMarkerShapeDefaults(CClassInfo* styleSheetClass);

@@ -199,6 +199,7 @@ void CBrickPathPolygon::DrawPath(CFrameInterface& frame, bool open, const CColor
 
 void CBrickStyleSheetPathPolygon::RegisterProperties(CClassInfo* classInfo)
 {
+    ClearMarkerShapeDefaults(classInfo);
     classInfo->AddProperty(new LibraryItemProperty("Primary Sequence", VP_MEMBER(m_PrimarySequence),
                                                    &GetSequenceList(), EDITOR_EDITABLE, nullptr, nullptr, false));
 }
@@ -213,12 +214,6 @@ CBrickStyleSheetPathPolygon::CBrickStyleSheetPathPolygon()
 CBrickStyleSheetPathPolygon::~CBrickStyleSheetPathPolygon()
 {
     DestroyProperties(SGetClassInfo());
-}
-
-void CBrickStyleSheetPathPolygon::SetDefaults()
-{
-    CBrickStyleSheet::SetDefaults();
-    ClearMarkerShapes(*this);
 }
 
 CClassInfo* CBrickStyleSheetPathPolygon::GetBrickClass() const

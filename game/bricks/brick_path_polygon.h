@@ -63,8 +63,6 @@ public:
     CBrickStyleSheetPathPolygon();
     ~CBrickStyleSheetPathPolygon() override;
 
-    // The path is the brick's own shape: the style gives none.
-    void SetDefaults() override;
     CClassInfo* GetBrickClass() const override;
     int32_t GetPrimarySequence() const override;
 

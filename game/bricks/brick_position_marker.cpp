@@ -81,6 +81,7 @@ int32_t CBrickPositionMarker::OnDestroyed(const BrickDestroyInfo&)
 
 void CBrickStyleSheetPositionMarker::RegisterProperties(CClassInfo* classInfo)
 {
+    ClearMarkerShapeDefaults(classInfo);
     classInfo->AddProperty(new LibraryItemProperty("Primary Sequence", VP_MEMBER(m_PrimarySequence),
                                                    &GetSequenceList(), EDITOR_EDITABLE, nullptr, nullptr, false));
 }
@@ -95,12 +96,6 @@ CBrickStyleSheetPositionMarker::CBrickStyleSheetPositionMarker()
 CBrickStyleSheetPositionMarker::~CBrickStyleSheetPositionMarker()
 {
     DestroyProperties(SGetClassInfo());
-}
-
-void CBrickStyleSheetPositionMarker::SetDefaults()
-{
-    CBrickStyleSheet::SetDefaults();
-    ClearMarkerShapes(*this);
 }
 
 CClassInfo* CBrickStyleSheetPositionMarker::GetBrickClass() const

@@ -33,8 +33,6 @@ public:
     CBrickStyleSheetPositionMarker();
     ~CBrickStyleSheetPositionMarker() override;
 
-    // A marker collides only where its style draws a shape.
-    void SetDefaults() override;
     CClassInfo* GetBrickClass() const override;
     int32_t GetPrimarySequence() const override { return m_PrimarySequence; }
 
