@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include <iterator>
 #include <memory>
 #include <vector>
 
@@ -9,8 +10,10 @@
 #include "game/bricks/brick_style_sheet.h"
 #include "game/playfield/game_sprite.h"
 #include "game/playfield/playfield.h"
+#include "game/playfield/sprite_list.h"
 #include "tests/support/brick_data.h"
 #include "tests/support/brick_test_field.h"
+#include "tests/support/playfield_fixtures.h"
 #include "tests/support/polygon_shapes.h"
 
 // A brick's answer to a hit as the game runs it, in a field of 400 bricks
@@ -37,7 +40,20 @@ constexpr int32_t kBricks = 400;
 const char* const kKinds[][3] = {{"CBrickNormal", "Quiet", "BM_BrickHit/Normal"},
                                  {"CBrickOptional", "Optional", "BM_BrickHit/Optional"},
                                  {"CBrickNearlyIndestructible", "Indestructible", "BM_BrickHit/Indestructible"},
-                                 {"CBrickShredder", "Shredder", "BM_BrickHit/Shredder"}};
+                                 {"CBrickShredder", "Shredder", "BM_BrickHit/Shredder"},
+                                 {"CBrickBallDeflector", "Ball Deflector", "BM_BrickHit/BallDeflector"},
+                                 {"CBrickBallFactory", "Ball Factory", "BM_BrickHit/BallFactory"},
+                                 {"CBrickFloatingBall", "Floating Ball", "BM_BrickHit/FloatingBall"},
+                                 {"CBrickFactory", "Factory", "BM_BrickHit/Factory"},
+                                 {"CBrickFactoryShutdown", "Factory Shutdown", "BM_BrickHit/FactoryShutdown"},
+                                 {"CBrickNHitSide", "N Hit", "BM_BrickHit/NHitSide"},
+                                 {"CBrickNudge", "Nudge", "BM_BrickHit/Nudge"},
+                                 {"CBrickRail", "Rail", "BM_BrickHit/Rail"},
+                                 {"CBrickMagnetic", "Magnet North", "BM_BrickHit/Magnetic"},
+                                 {"CBrickOnOff", "Detonator Without Radius", "BM_BrickHit/OnOff"},
+                                 {"CBrickSwitch", "Switch", "BM_BrickHit/Switch"},
+                                 {"CBrickPathPolygon", "Path", "BM_BrickHit/PathPolygon"},
+                                 {"CBrickPositionMarker", "Position Marker", "BM_BrickHit/PositionMarker"}};
 
 Vector2 PlaceOf(int32_t index)
 {
@@ -51,6 +67,8 @@ public:
     explicit CBrickBenchField(int32_t kind)
         : m_Kind(kind)
     {
+        // Ball bricks release balls, which show the game's ball pictures.
+        AddPlayfieldSequences(m_Sequences);
         m_pPlayfield = std::make_unique<CPlayfield>();
         GameRandom().SeedFromTick(99);
         m_pHitter = new CTestHitter;
@@ -85,6 +103,9 @@ public:
         CGameSprite* sprite = brick->GetSprite();
         m_pPlayfield->m_pBricks->Unlink(sprite);
         delete sprite;
+        // Balls a broken brick released go with it, so the field stays the
+        // same size.
+        m_pPlayfield->m_pBallsInPlay->DeleteAll();
         brick = MakeBrick(index);
     }
 
@@ -92,6 +113,7 @@ public:
 
 private:
     ScopedBrickDataFolder m_Data;
+    ListedSequences m_Sequences;
     int32_t m_Kind;
     std::unique_ptr<CPlayfield> m_pPlayfield;
     CGameSprite m_HitterSprite;
@@ -184,7 +206,7 @@ void BM_DamageAreaFlatLoop(benchmark::State& state)
 }
 
 [[maybe_unused]] const bool s_BrickHitsRegistered = [] {
-    for (int32_t kind = 0; kind < 4; kind++)
+    for (int32_t kind = 0; kind < static_cast<int32_t>(std::size(kKinds)); kind++)
         benchmark::RegisterBenchmark(kKinds[kind][2], BM_BrickHit, kind);
     return true;
 }();

@@ -10,3 +10,16 @@ static void MakeNoParticleGenerator(CContentTree& tree, const char* item)
 
 static CContentItemRegistration s_NoParticleGenerator("Resources/!None.PGen", MakeNoParticleGenerator,
                                                       CONTENT_OBJECTS);
+
+// A trail of sparks for sliding and flying bricks; level designers pick
+// it as a style's moving particles.
+static void MakeMovingSparks(CContentTree& tree, const char* item)
+{
+    AddObjectFile(tree, item,
+                  "CParticleGeneratorInfo\n{\n\tParticles=2\n\tVelocity=40\n\tParticle Types=Array\n\t{\n"
+                  "\t\tArray Item=CParticleType\n\t\t{\n\t\t\tParticle Type=Spark\n\t\t}\n\t}\n}\n",
+                  item);
+}
+
+static CContentItemRegistration s_MovingSparks("Resources/Moving Sparks.PGen", MakeMovingSparks,
+                                               CONTENT_OBJECTS_OF_OBJECTS);

@@ -2,12 +2,14 @@
 
 #include <cmath>
 
+#include "engine/core/color/color.h"
 #include "engine/core/localization/localized_string.h"
 #include "engine/graphics/frame_interface.h"
 #include "engine/graphics/sequence_list.h"
 #include "engine/object/properties/bool_property.h"
 #include "engine/object/properties/list_item_property.h"
 #include "engine/object/properties/polygon_property.h"
+#include "game/bricks/brick_marker_look.h"
 #include "game/playfield/game_sprite.h"
 
 VP_IMPLEMENT_CLASS(CBrickPathPolygon, CBrickBase, 0.0f)
@@ -93,10 +95,18 @@ CClassInfo* CBrickPathPolygon::GetStyleSheetClass() const
 
 void CBrickPathPolygon::ApplyStyleSheet()
 {
-    // Shown nowhere in play: the editor's look of it comes with the
-    // editor.
+    if (const CBrickStyleSheet* styleSheet = GetStyleSheet())
+        ShowMarkerLook(*this, styleSheet->GetPrimarySequence());
     if (GetSprite() != nullptr)
         GetSprite()->m_Flags &= ~SPRITE_COLLIDABLE;
+}
+
+void CBrickPathPolygon::DrawEditorOverlay(EditorDrawContext& context)
+{
+    static const CColor kSelectedPath(200, 255, 255, 255);
+    DrawPlugInOverlays(context);
+    if (context.selected && context.frame != nullptr)
+        DrawPath(*context.frame, false, kSelectedPath);
 }
 
 bool CBrickPathPolygon::BlocksBricks() const
@@ -189,6 +199,7 @@ void CBrickPathPolygon::DrawPath(CFrameInterface& frame, bool open, const CColor
 
 void CBrickStyleSheetPathPolygon::RegisterProperties(CClassInfo* classInfo)
 {
+    ClearMarkerShapeDefaults(classInfo);
     classInfo->AddProperty(new LibraryItemProperty("Primary Sequence", VP_MEMBER(m_PrimarySequence),
                                                    &GetSequenceList(), EDITOR_EDITABLE, nullptr, nullptr, false));
 }
@@ -199,7 +210,6 @@ CBrickStyleSheetPathPolygon::CBrickStyleSheetPathPolygon()
     ConstructProperties(SGetClassInfo());
     SetDefaults();
 }
-
 
 CBrickStyleSheetPathPolygon::~CBrickStyleSheetPathPolygon()
 {

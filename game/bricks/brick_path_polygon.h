@@ -26,12 +26,15 @@ public:
     void SetCollisionPolygon(const Polygon2D& polygon) override;
     Polygon2D* GetGridPolygon() override;
     void OnAcidHit(AcidHitQuery& query) override;
+    // The plug-ins' overlays and, when selected, the whole path.
+    void DrawEditorOverlay(EditorDrawContext& context) override;
     const CString& GetTypeDisplayName() const override;
     const char* GetDefaultNamePrefix() const override;
     bool AppearsWithoutBrickLayer() const override;
     bool LetsBallPassThrough(CHitterOfBricks* hitter) const override;
     bool MustBeDestroyedToFinish() const override;
     CClassInfo* GetStyleSheetClass() const override;
+    // Shown only with the markers; never collidable.
     void ApplyStyleSheet() override;
     bool BlocksBricks() const override;
     int32_t OnDestroyed(const BrickDestroyInfo& info) override;

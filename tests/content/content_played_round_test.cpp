@@ -255,7 +255,9 @@ protected:
         {
             CBrickLayout level;
             level.SetDefaults();
-            level.m_DisplayName = ("Fixture " + std::to_string(round + 1)).c_str();
+            const std::string name = "Fixture " + std::to_string(round + 1);
+            level.m_DisplayName.m_Source = name.c_str();
+            level.m_DisplayName.m_Shown = name.c_str();
             for (int32_t i = 0; i < kBricksPerRound[round]; i++)
             {
                 CBrickNormal* brick = new CBrickNormal;

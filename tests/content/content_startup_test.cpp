@@ -310,13 +310,26 @@ TEST_F(ContentStartup, EveryLibraryLoadsEveryItemWithoutRewritingAFile)
     styles.LoadAll();
     EXPECT_STREQ(styles.GetName(0), "!None");
     EXPECT_EQ(styles.FindWithAlias("Programmer/AcceleratorExample", -1), styles.Find("Ball Accelerator", -1));
-    const std::pair<const char*, const char*> kStyles[] = {{"!None", "CBrickOptional"},
+    const std::pair<const char*, const char*> kStyles[] = {{"!None", "CBrickPositionMarker"},
                                                            {"Ball Accelerator", "CBrickNormal"},
                                                            {"Ball Decelerator", "CBrickNormal"},
                                                            {"Common/Blue", "CBrickNormal"},
                                                            {"Common/Green Optional", "CBrickOptional"},
                                                            {"Common/Steel", "CBrickNearlyIndestructible"},
-                                                           {"Common/Shredder", "CBrickShredder"}};
+                                                           {"Common/Shredder", "CBrickShredder"},
+                                                           {"Common/Ball Deflector", "CBrickBallDeflector"},
+                                                           {"Common/Ball Factory", "CBrickBallFactory"},
+                                                           {"Common/Floating Ball", "CBrickFloatingBall"},
+                                                           {"Common/Factory", "CBrickFactory"},
+                                                           {"Common/Factory Shutdown", "CBrickFactoryShutdown"},
+                                                           {"Common/Three Hits", "CBrickNHitSide"},
+                                                           {"Common/Nudge Up", "CBrickNudge"},
+                                                           {"Common/Rail", "CBrickRail"},
+                                                           {"Common/Magnet", "CBrickMagnetic"},
+                                                           {"Common/Detonator", "CBrickOnOff"},
+                                                           {"Common/Switch", "CBrickSwitch"},
+                                                           {"Common/Path Polygon", "CBrickPathPolygon"},
+                                                           {"Common/Position Marker", "CBrickPositionMarker"}};
     for (const auto& [name, brickClass] : kStyles)
     {
         const int32_t index = styles.Find(name, -1);

@@ -16,16 +16,58 @@ namespace {
 const char* const kStyleSheets[][2] = {
     {"!None", "CBrickStyleSheetOptional\r\n{\r\n\tPrimary Sequence=!None\r\n}\r\n"},
     {"Ball Accelerator", "CBrickStyleSheetNormal\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
+    {"Ball Deflector", "CBrickStyleSheetBallDeflector\r\n{\r\n\tPrimary Sequence=Brick\r\n"
+                       "\tIndestructible Sound=Clink.wav\r\n}\r\n"},
+    {"Ball Factory", "CBrickStyleSheetBallFactory\r\n{\r\n\tPrimary Sequence=Brick\r\n"
+                     "\tGenerate Sound=Clink.wav\r\n\tGenerate Seq=Brick\r\n}\r\n"},
     {"Ball Decelerator", "CBrickStyleSheetNormal\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
     {"Common/Red", "CBrickStyleSheetNormal\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
+    {"Detonator", "CBrickStyleSheetOnOff\r\n{\r\n\tScore=2\r\n\tPrimary Sequence=Brick\r\n"
+                  "\tActivated Sound=Clink.wav\r\n\tDeactivated Sound=Brick Turned Off.wav\r\n\tX Radius=60\r\n"
+                  "\tY Radius=60\r\n\tDelay=0\r\n}\r\n"},
+    {"Detonator Without Radius", "CBrickStyleSheetOnOff\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
+    {"Factory", "CBrickStyleSheetFactory\r\n{\r\n\tScore=10\r\n\tPrimary Sequence=Brick\r\n"
+                "\tGenerate Sound=Clink.wav\r\n\tDirection=0,1\r\n\tGenerate Seq=Brick\r\n}\r\n"},
+    {"Factory Diagonal", "CBrickStyleSheetFactory\r\n{\r\n\tPrimary Sequence=Brick\r\n\tDirection=1,1\r\n}\r\n"},
+    {"Factory Shutdown", "CBrickStyleSheetFactoryShutdown\r\n{\r\n\tScore=5\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
+    {"Factory Still", "CBrickStyleSheetFactory\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
+    {"Floating Ball", "CBrickStyleSheetFloatingBall\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
     {"Indestructible", "CBrickStyleSheetNearlyIndestructible\r\n{\r\n\tPrimary Sequence=Brick\r\n"
                        "\tIndestructible Sound=Clink.wav\r\n}\r\n"},
+    {"Magnet North", "CBrickStyleSheetMagnetic\r\n{\r\n\tPrimary Sequence=Brick\r\n\tActivated Sound=Clink.wav\r\n"
+                     "\tDeactivated Sound=Brick Turned Off.wav\r\n\tMagnetic Group Name=North\r\n}\r\n"},
+    {"Magnet North Lower", "CBrickStyleSheetMagnetic\r\n{\r\n\tPrimary Sequence=Brick\r\n"
+                           "\tMagnetic Group Name=nORTH\r\n}\r\n"},
+    {"Magnet South", "CBrickStyleSheetMagnetic\r\n{\r\n\tPrimary Sequence=Brick\r\n"
+                     "\tMagnetic Group Name=South\r\n}\r\n"},
+    {"N Hit", "CBrickStyleSheetNHitSide\r\n{\r\n\tPrimary Sequence=Brick\r\n"
+              "\tHit Image=Array\r\n\t{\r\n\t\tItem Count=2\r\n\t\tHit Image=!None\r\n\t\tHit Image=Brick\r\n\t}\r\n"
+              "\tHit Image Variation A=Array\r\n\t{\r\n\t\tHit Image=Brick\r\n\t}\r\n"
+              "\tDamaged Sound=Clink.wav\r\n\tIndestructible Sound=Brick Turned Off.wav\r\n"
+              "\tSmall Ball Did Partial Damage Sound=Partial Damage.wav\r\n}\r\n"},
+    {"N Hit Bottom", "CBrickStyleSheetNHitSide\r\n{\r\n\tPrimary Sequence=Brick\r\n"
+                     "\tBottom=Nearly Indestructible Edge\r\n}\r\n"},
+    {"N Hit Top", "CBrickStyleSheetNHitSide\r\n{\r\n\tPrimary Sequence=Brick\r\n"
+                  "\tTop=Nearly Indestructible Edge\r\n\tIndestructible Sound=Brick Turned Off.wav\r\n}\r\n"},
     {"Normal", "CBrickStyleSheetNormal\r\n{\r\n\tScore=10\r\n\tPrimary Sequence=Brick\r\n"
                "\tDestroyed Seq=Brick\r\n\tBreak Particle Gen=Break\r\n}\r\n"},
+    {"Nudge", "CBrickStyleSheetNudge\r\n{\r\n\tPrimary Sequence=Brick\r\n\tNudge Sound=Clink.wav\r\n"
+              "\tMovement=0,-18\r\n}\r\n"},
     {"Optional", "CBrickStyleSheetOptional\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
+    {"Path", "CBrickStyleSheetPathPolygon\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
+    {"Position Marker", "CBrickStyleSheetPositionMarker\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
     {"Quiet", "CBrickStyleSheetNormal\r\n{\r\n\tScore=3\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
+    {"Rail", "CBrickStyleSheetRail\r\n{\r\n\tPrimary Sequence=Brick\r\n\tStart Move Sound=Clink.wav\r\n"
+             "\tMove Direction=Move By Side Hit\r\n}\r\n"},
+    {"Rail Normal", "CBrickStyleSheetRail\r\n{\r\n\tPrimary Sequence=Brick\r\n"
+                    "\tMove Direction=Move By Collision Normal\r\n}\r\n"},
+    {"Rail Right", "CBrickStyleSheetRail\r\n{\r\n\tPrimary Sequence=Brick\r\n\tMove Direction=Move Right\r\n}\r\n"},
+    {"Rail Shove", "CBrickStyleSheetRail\r\n{\r\n\tPrimary Sequence=Brick\r\n\tMove Direction=Move Right\r\n"
+                   "\tShove Bricks (Not Destroy)=1\r\n}\r\n"},
     {"Shredder", "CBrickStyleSheetShredder\r\n{\r\n\tPrimary Sequence=Brick\r\n"
                  "\tIndestructible Sound=Clink.wav\r\n}\r\n"},
+    {"Switch", "CBrickStyleSheetSwitch\r\n{\r\n\tIdle Sequence=Brick\r\n\tSwitching Sequence=Brick\r\n"
+               "\tSwitching Sound=Brick Turned On.wav\r\n\tIndestructible Sound=Brick Turned Off.wav\r\n}\r\n"},
 };
 
 int32_t AddGenerator(const char* name, uint32_t particles, int32_t sequence)
@@ -63,7 +105,8 @@ void WriteStartUpBrickStyles(const std::string& dataFolder)
 ScopedBrickData::ScopedBrickData(const std::string& folder)
 {
     const std::string wave = PcmWave(1, 22050, 16, Samples16(std::vector<int16_t>(50, 500)));
-    for (const char* name : {"Pop Brick.wav", "Clink.wav"})
+    for (const char* name :
+         {"Pop Brick.wav", "Clink.wav", "Brick Turned On.wav", "Brick Turned Off.wav", "Partial Damage.wav"})
         WriteDataFile(folder, std::string("Sounds/") + name, wave);
     m_SoundCount = GetSoundList().Mount("Sound List", "Sounds", ".wav", ".ogg");
     // The playfield's test pictures may have put the placeholder there

@@ -17,15 +17,17 @@ class CSequence;
 void WriteStartUpBrickStyles(const std::string& dataFolder);
 
 // What bricks read, in the current data folder "Data" below the folder
-// given: the sounds "Pop Brick.wav" and "Clink.wav" beside whatever
+// given: the sounds "Pop Brick.wav", "Clink.wav", "Brick Turned On.wav",
+// "Brick Turned Off.wav" and "Partial Damage.wav" beside whatever
 // "Data/Sounds" holds, mounted as the sound list; the sequences "!None"
 // (one pixel) and "Brick" (four 40 x 22 frames at 15 a second); the
 // particle generators "!None" and "Break"; and the style sheets, in library
 // order, "!None" (Optional), "Ball Accelerator" and "Ball Decelerator"
 // (Normal), "Common/Red" (Normal), "Indestructible", "Normal" (score 10,
 // its destroyed sequence "Brick" and break generator "Break"), "Optional",
-// "Quiet" (Normal, score 3, no effects but its sound) and "Shredder",
-// written as files and read by the library. Gone with the object.
+// "Quiet" (Normal, score 3, no effects but its sound) and "Shredder", and
+// one or more of each further kind (named after it), written as files and
+// read by the library. Gone with the object.
 class ScopedBrickData
 {
 public:

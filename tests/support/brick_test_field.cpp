@@ -140,7 +140,7 @@ void BrickTestField::SetUp()
 {
     PlayfieldTest::SetUp();
     m_pData = std::make_unique<ScopedBrickData>(m_Folder.Path());
-    ASSERT_EQ(m_pData->GetSoundCount(), 13u);
+    ASSERT_EQ(m_pData->GetSoundCount(), 16u);
     // The tutorial pages are only indices.
     CBrickStyleSheet* normal = GetBrickStyleSheetLibrary().GetItemObject(static_cast<uint32_t>(StyleIndex("Normal")));
     normal->m_HitTutorial = 3;

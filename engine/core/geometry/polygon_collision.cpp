@@ -137,16 +137,16 @@ bool Polygon2D::SweptBoundsOverlap(const Vector2& offset, const Polygon2D& other
     const Vector2& o = offset;
     const Vector2& g = otherOffset;
     const Vector2& v = motionVector;
-    int32_t left =
-        std::min(own.left + RoundToInt(Floor(o.x) - g.x), own.left + RoundToInt(Floor(o.x + v.x - g.x))) - margin;
-    int32_t top =
-        std::min(own.top + RoundToInt(Floor(o.y) - g.y), own.top + RoundToInt(Floor(o.y + v.y - g.y))) - margin;
-    int32_t right =
-        std::max(own.right + RoundToInt(Ceil(o.x - g.x)), own.right + RoundToInt(Ceil(o.x + v.x - g.x))) + margin;
-    int32_t bottom =
-        std::max(own.bottom + RoundToInt(Ceil(o.y - g.y)), own.bottom + RoundToInt(Ceil(o.y + v.y - g.y))) + margin;
-    return std::max(left, theirs.left) < std::min(right, theirs.right) &&
-           std::max(top, theirs.top) < std::min(bottom, theirs.bottom);
+    // In 64 bits: a polygon far out (a level may place a brick anywhere)
+    // rounds to the ends of the 32-bit range, where adding its bounds
+    // would overflow.
+    auto at = [](int32_t edge, float offset) { return static_cast<int64_t>(edge) + RoundToInt(offset); };
+    const int64_t left = std::min(at(own.left, Floor(o.x) - g.x), at(own.left, Floor(o.x + v.x - g.x))) - margin;
+    const int64_t top = std::min(at(own.top, Floor(o.y) - g.y), at(own.top, Floor(o.y + v.y - g.y))) - margin;
+    const int64_t right = std::max(at(own.right, Ceil(o.x - g.x)), at(own.right, Ceil(o.x + v.x - g.x))) + margin;
+    const int64_t bottom = std::max(at(own.bottom, Ceil(o.y - g.y)), at(own.bottom, Ceil(o.y + v.y - g.y))) + margin;
+    return std::max<int64_t>(left, theirs.left) < std::min<int64_t>(right, theirs.right) &&
+           std::max<int64_t>(top, theirs.top) < std::min<int64_t>(bottom, theirs.bottom);
 }
 
 bool Polygon2D::SweepAgainstEdge(const Vector2& start, const Vector2& direction, float length,

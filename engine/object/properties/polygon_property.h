@@ -13,6 +13,10 @@ public:
     CPolygonProperty(const char* fullName, CPropertyMember<Polygon2D> member, int32_t editorMode,
                      const Polygon2D* defaultPolygon);
 
+    // A derived class's copy of the property may default to another
+    // polygon, or to none.
+    void SetDefaultPolygon(const Polygon2D* defaultPolygon) { m_pDefault = defaultPolygon; }
+
     Property* Clone() const override;
     bool HasSingleLineValue() const override;
     void CopyValue(void* destination, const void* source, const Property* sourceProperty) const override;

@@ -228,3 +228,15 @@ TEST(PolygonOverlaps, ContainedAndCrossingAndAbsent)
     EXPECT_FALSE(big.Overlaps(kOrigin, nullptr, kOrigin));
     EXPECT_FALSE(Polygon2D().Overlaps(kOrigin, &big, kOrigin));
 }
+
+TEST(PolygonOverlaps, APolygonAtTheEndsOfTheIntegerRangeOverlapsNothing)
+{
+    // A level may place a brick as far out as a float goes; its bounds
+    // round to the ends of the 32-bit range.
+    const Polygon2D box = MakeBox(20.0f, 12.0f);
+    for (float far : {-1e30f, 1e30f})
+    {
+        EXPECT_FALSE(box.Overlaps(Vector2{far, far}, &box, kOrigin)) << far;
+        EXPECT_FALSE(box.SweptBoundsOverlap(kOrigin, box, Vector2{far, 0.0f}, Vector2{0.0f, 0.0f}, 2)) << far;
+    }
+}
