@@ -255,9 +255,9 @@ protected:
         {
             CBrickLayout level;
             level.SetDefaults();
-            const std::string name = "Fixture " + std::to_string(round + 1);
-            level.m_DisplayName.m_Source = name.c_str();
-            level.m_DisplayName.m_Shown = name.c_str();
+            const std::string shownName = "Fixture " + std::to_string(round + 1);
+            level.m_DisplayName.m_Source = shownName.c_str();
+            level.m_DisplayName.m_Shown = shownName.c_str();
             for (int32_t i = 0; i < kBricksPerRound[round]; i++)
             {
                 CBrickNormal* brick = new CBrickNormal;
