@@ -5,6 +5,7 @@
 #include "engine/object/libraries/new_object_request.h"
 #include "engine/ui/button.h"
 #include "engine/ui/edit_box.h"
+#include "engine/ui/file_name_texts.h"
 #include "engine/ui/file_name_rules.h"
 #include "engine/ui/key_codes.h"
 #include "engine/ui/member_command.h"
@@ -12,13 +13,9 @@
 #include "engine/ui/static_text.h"
 
 namespace {
-CLocalizedString s_ErrorTitle("Error");
-CLocalizedString s_NoNameText("You must specify a file name.");
-CLocalizedString s_FileExistsText("Can not create file.  File with same name already exists.");
 CLocalizedString s_UnusableNameText("Can not create file.  This name can not be used.");
 CLocalizedString s_NoFolderText("Folder does not exist.  Would you like to create a new folder named");
 CLocalizedString s_FolderNotMadeText("Could not create folder");
-CLocalizedString s_CancelCaption("Cancel");
 CLocalizedString s_CreateFolderCaption("Create Folder");
 
 // Sizes the boxes: thirty characters for the location and the name, ten
@@ -111,7 +108,7 @@ bool CFileNameDialog::Accept()
     request.m_Result.AssignPath(request.m_Location.GetText(), request.m_Name.GetText(), request.m_Extension.GetText());
     if (request.m_Name.IsEmpty())
     {
-        ShowError(s_NoNameText.GetText());
+        ShowError(NoFileNameText().GetText());
         return false;
     }
     CString fileName = request.m_Name;
@@ -123,7 +120,7 @@ bool CFileNameDialog::Accept()
     }
     if (CanOpenDataFile(FullPath(request.m_Result).GetText(), 0))
     {
-        ShowError(s_FileExistsText.GetText());
+        ShowError(FileExistsText().GetText());
         return false;
     }
     if (!FolderExists(FullPath(request.m_Location).GetText(), 0))
@@ -147,7 +144,7 @@ void CFileNameDialog::CreateFolderAndAccept()
 
 void CFileNameDialog::ShowError(const CString& text)
 {
-    OpenModalWindow(new CJMessageBox(this, s_ErrorTitle.GetText(), text, nullptr, nullptr, nullptr), PLACE_CENTRED);
+    OpenModalWindow(new CJMessageBox(this, ErrorTitleText().GetText(), text, nullptr, nullptr, nullptr), PLACE_CENTRED);
 }
 
 void CFileNameDialog::OfferToCreateFolder()
@@ -157,7 +154,7 @@ void CFileNameDialog::OfferToCreateFolder()
     text += m_pRequest->m_Location;
     text += "\"";
     CJMessageBox* box =
-        new CJMessageBox(this, s_ErrorTitle.GetText(), text, nullptr, &s_CancelCaption.GetText(), nullptr);
+        new CJMessageBox(this, ErrorTitleText().GetText(), text, nullptr, &CancelCaptionText().GetText(), nullptr);
     box->AddButton(s_CreateFolderCaption.GetText(), new CMemberCommand(this, &CFileNameDialog::CreateFolderAndAccept));
     OpenModalWindow(box, PLACE_CENTRED);
 }

@@ -5,6 +5,7 @@
 #include "engine/ui/button.h"
 #include "engine/ui/command_callback.h"
 #include "engine/ui/edit_box.h"
+#include "engine/ui/file_name_texts.h"
 #include "engine/ui/key_codes.h"
 #include "engine/ui/message_box.h"
 #include "engine/ui/static_text.h"
@@ -15,10 +16,6 @@ namespace {
 CLocalizedString s_Title("New Round Set");
 CLocalizedString s_NameLabel("Name:");
 CLocalizedString s_Save("Save");
-CLocalizedString s_Cancel("Cancel");
-CLocalizedString s_Error("Error");
-CLocalizedString s_AlreadyExists("Can not create file.  File with same name already exists.");
-CLocalizedString s_NoName("You must specify a file name.");
 CLocalizedString s_NotWritten("Can not create file.  The file could not be written.");
 
 const char* const kFolder = "./Rounds";
@@ -43,7 +40,7 @@ NewRoundSetDialog::NewRoundSetDialog(CJWindow* parent, CCommandCallback* onCreat
     m_pNameBox->SetRefusedCharacters(kRefused);
     AddChild(m_pNameBox, NEXT_TO_PREVIOUS);
     m_pSaveButton = new CJButton(this, s_Save.GetText());
-    m_pCancelButton = new CJButton(this, s_Cancel.GetText());
+    m_pCancelButton = new CJButton(this, CancelCaptionText().GetText());
     AddButtonRow(this, label, {m_pSaveButton, m_pCancelButton}, false);
     m_pNameBox->SetFocused(true);
 }
@@ -64,12 +61,12 @@ void NewRoundSetDialog::Validate()
     // none is the name itself at fault.
     if (CanOpenDataFile(path.GetText(), 0))
     {
-        ShowError(s_AlreadyExists.GetText());
+        ShowError(FileExistsText().GetText());
         return;
     }
     if (name.IsEmpty())
     {
-        ShowError(s_NoName.GetText());
+        ShowError(NoFileNameText().GetText());
         return;
     }
     if (!CreateUserRoundSet(path.GetText()))
@@ -84,7 +81,7 @@ void NewRoundSetDialog::Validate()
 
 void NewRoundSetDialog::ShowError(const CString& text)
 {
-    ShowMessageBox(this, s_Error.GetText(), text);
+    ShowMessageBox(this, ErrorTitleText().GetText(), text);
 }
 
 void NewRoundSetDialog::OnCommand(CJWindow* source, int32_t code)
