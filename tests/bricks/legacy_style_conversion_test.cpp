@@ -91,6 +91,12 @@ TEST_F(LegacyStyleConversionTest, EachKindAcceptsOnlyItsOwnOldTypes)
                 EXPECT_FLOAT_EQ(styleSheet->m_GridPolygon.GetPoint(0).x, -16.0f);
                 EXPECT_FLOAT_EQ(styleSheet->m_GridPolygon.GetPoint(2).y, 9.0f);
             }
+            else
+            {
+                // A refused definition leaves the style sheet as it was.
+                EXPECT_EQ(styleSheet->m_EditorButtonSequence, 0) << kind.styleSheetClass << " " << brickType;
+                EXPECT_EQ(styleSheet->m_BreakParticleTypes.m_Count, 0u) << kind.styleSheetClass;
+            }
             EXPECT_EQ(styleSheet->m_Score, score) << "the old score value is never taken";
         }
     }
