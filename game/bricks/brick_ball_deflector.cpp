@@ -5,7 +5,9 @@
 #include "engine/graphics/sequence_list.h"
 #include "engine/object/properties/list_item_property.h"
 #include "game/bricks/brick_first_part.h"
+#include "game/bricks/brick_info.h"
 #include "game/bricks/brick_style_sheet_as.h"
+#include "game/bricks/brick_type_table.h"
 #include "game/playfield/game_sprite.h"
 #include "game/playfield/sprite_part.h"
 #include "game/playfield/sprite_sound.h"
@@ -114,6 +116,16 @@ CBrickStyleSheetBallDeflector::CBrickStyleSheetBallDeflector()
 CBrickStyleSheetBallDeflector::~CBrickStyleSheetBallDeflector()
 {
     DestroyProperties(SGetClassInfo());
+}
+
+bool CBrickStyleSheetBallDeflector::ConvertFromBrickInfo(const CBrickInfo& info)
+{
+    if (info.m_BrickType != BRICK_TYPE_OBSTACLE)
+        return false;
+    CBrickStyleSheet::ConvertFromBrickInfo(info);
+    m_PrimarySequence = info.m_PrimarySequence;
+    m_IndestructibleSound = info.m_IndestructibleSound;
+    return true;
 }
 
 CClassInfo* CBrickStyleSheetBallDeflector::GetBrickClass() const

@@ -37,6 +37,8 @@ public:
 
     CClassInfo* GetBrickClass() const override;
     int32_t GetPrimarySequence() const override { return m_PrimarySequence; }
+    // Old obstacles become deflectors.
+    bool ConvertFromBrickInfo(const CBrickInfo& info) override;
 
     int32_t m_PrimarySequence;
     int32_t m_IndestructibleSound;

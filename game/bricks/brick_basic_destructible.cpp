@@ -4,6 +4,7 @@
 #include "engine/graphics/sequence_list.h"
 #include "engine/object/properties/bool_property.h"
 #include "engine/object/properties/list_item_property.h"
+#include "game/bricks/brick_info.h"
 #include "game/playfield/game_sprite.h"
 #include "game/playfield/particle_generator.h"
 #include "game/playfield/playfield.h"
@@ -34,6 +35,16 @@ CBrickStyleSheetBasicDestructible::CBrickStyleSheetBasicDestructible()
 CBrickStyleSheetBasicDestructible::~CBrickStyleSheetBasicDestructible()
 {
     DestroyProperties(SGetClassInfo());
+}
+
+bool CBrickStyleSheetBasicDestructible::ConvertFromBrickInfo(const CBrickInfo& info)
+{
+    CBrickStyleSheet::ConvertFromBrickInfo(info);
+    m_PrimarySequence = info.m_PrimarySequence;
+    m_DestroyedSeq = info.m_DestroyedSequence;
+    m_DestroyedSound = info.m_DestroyedSound;
+    m_BreakParticleGen = info.m_BreakParticleGen;
+    return false;
 }
 
 void CBrickBasicDestructible::RegisterProperties(CClassInfo* classInfo)

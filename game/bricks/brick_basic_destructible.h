@@ -18,6 +18,9 @@ public:
     ~CBrickStyleSheetBasicDestructible() override;
 
     int32_t GetPrimarySequence() const override { return m_PrimarySequence; }
+    // The shared looks and the breaking effects; accepts no type by itself,
+    // the kinds check the type first.
+    bool ConvertFromBrickInfo(const CBrickInfo& info) override;
 
     // Indices of "Sequences", the sound list and "Particle Generators";
     // sequence and generator 0 stand for none.

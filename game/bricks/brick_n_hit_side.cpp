@@ -12,8 +12,10 @@
 #include "engine/object/properties/list_item_property.h"
 #include "engine/object/properties/unsigned_int_property.h"
 #include "game/bricks/brick_first_part.h"
+#include "game/bricks/brick_info.h"
 #include "game/bricks/brick_style_references.h"
 #include "game/bricks/brick_style_sheet_as.h"
+#include "game/bricks/brick_type_table.h"
 #include "game/playfield/game_sprite.h"
 #include "game/playfield/hitter_of_bricks.h"
 #include "game/playfield/sprite_sound.h"
@@ -188,6 +190,36 @@ CBrickStyleSheetNHitSide::CBrickStyleSheetNHitSide()
 CBrickStyleSheetNHitSide::~CBrickStyleSheetNHitSide()
 {
     DestroyProperties(SGetClassInfo());
+}
+
+bool CBrickStyleSheetNHitSide::ConvertFromBrickInfo(const CBrickInfo& info)
+{
+    static const struct
+    {
+        int32_t brickType;
+        Edge top;
+        Edge bottom;
+    } kinds[] = {{BRICK_TYPE_INDESTRUCTIBLE_TOP, NEARLY_INDESTRUCTIBLE_EDGE, NORMAL_EDGE},
+                 {BRICK_TYPE_INDESTRUCTIBLE_BOTTOM, NORMAL_EDGE, NEARLY_INDESTRUCTIBLE_EDGE},
+                 {BRICK_TYPE_THREE_HIT, NORMAL_EDGE, NORMAL_EDGE},
+                 {BRICK_TYPE_THREE_HIT_BOTTOM, NEARLY_INDESTRUCTIBLE_EDGE, NORMAL_EDGE},
+                 {BRICK_TYPE_THREE_HIT_TOP, NORMAL_EDGE, NEARLY_INDESTRUCTIBLE_EDGE}};
+    for (const auto& kind : kinds)
+    {
+        if (kind.brickType != info.m_BrickType)
+            continue;
+        CBrickStyleSheetBasicDestructible::ConvertFromBrickInfo(info);
+        const auto* hitImages = static_cast<const ArrayProperty*>(SGetClassInfo()->FindProperty("Hit Image"));
+        for (int32_t sequence : {info.m_Sequence2, info.m_Sequence3})
+            *static_cast<int32_t*>(hitImages->AppendElement(this)) = sequence;
+        m_Top = kind.top;
+        m_Bottom = kind.bottom;
+        m_DamagedSound = info.m_DamagedSound;
+        m_IndestructibleSound = info.m_IndestructibleSound;
+        m_SmallBallDidPartialDamageSound = info.m_IndestructibleSound;
+        return true;
+    }
+    return false;
 }
 
 CClassInfo* CBrickStyleSheetNHitSide::GetBrickClass() const

@@ -51,6 +51,9 @@ public:
     ~CBrickStyleSheetNHitSide() override;
 
     CClassInfo* GetBrickClass() const override;
+    // The old three-hit and one-sided indestructible types; a converted
+    // brick needs three hits.
+    bool ConvertFromBrickInfo(const CBrickInfo& info) override;
 
     uint32_t m_HitSequenceCount;
     uint32_t m_HitSequenceCapacity;

@@ -4,8 +4,10 @@
 #include "engine/core/localization/localized_string.h"
 #include "engine/object/properties/list_item_property.h"
 #include "engine/object/properties/point_property.h"
+#include "game/bricks/brick_info.h"
 #include "game/bricks/brick_stepped_move.h"
 #include "game/bricks/brick_style_sheet_as.h"
+#include "game/bricks/brick_type_table.h"
 #include "game/playfield/game_sprite.h"
 #include "game/playfield/sprite_sound.h"
 
@@ -107,6 +109,29 @@ CBrickStyleSheetNudge::CBrickStyleSheetNudge()
 CBrickStyleSheetNudge::~CBrickStyleSheetNudge()
 {
     DestroyProperties(SGetClassInfo());
+}
+
+bool CBrickStyleSheetNudge::ConvertFromBrickInfo(const CBrickInfo& info)
+{
+    // One old brick's width sideways, one row's height up or down.
+    static const struct
+    {
+        int32_t brickType;
+        CPoint movement;
+    } nudges[] = {{BRICK_TYPE_NUDGE_UP, {0, -18}},
+                  {BRICK_TYPE_NUDGE_DOWN, {0, 18}},
+                  {BRICK_TYPE_NUDGE_LEFT, {-32, 0}},
+                  {BRICK_TYPE_NUDGE_RIGHT, {32, 0}}};
+    for (const auto& nudge : nudges)
+    {
+        if (nudge.brickType != info.m_BrickType)
+            continue;
+        CBrickStyleSheetBasicDestructible::ConvertFromBrickInfo(info);
+        m_Movement = nudge.movement;
+        m_NudgeSound = info.m_IndestructibleSound;
+        return true;
+    }
+    return false;
 }
 
 CClassInfo* CBrickStyleSheetNudge::GetBrickClass() const

@@ -40,6 +40,8 @@ public:
     ~CBrickStyleSheetNudge() override;
 
     CClassInfo* GetBrickClass() const override;
+    // The four old nudge types, each with its own direction.
+    bool ConvertFromBrickInfo(const CBrickInfo& info) override;
 
     int32_t m_NudgeSound;
     // Pixels one hit carries the brick.

@@ -1,5 +1,6 @@
 #include "game/bricks/brick_on_off.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "engine/app/sound/sound_list.h"
@@ -9,8 +10,10 @@
 #include "engine/object/properties/float_property.h"
 #include "engine/object/properties/list_item_property.h"
 #include "game/bricks/brick_first_part.h"
+#include "game/bricks/brick_info.h"
 #include "game/bricks/brick_style_references.h"
 #include "game/bricks/brick_style_sheet_as.h"
+#include "game/bricks/brick_type_table.h"
 #include "game/playfield/first_behaviour.h"
 #include "game/playfield/playfield.h"
 #include "game/playfield/sprite_list.h"
@@ -153,6 +156,20 @@ CBrickStyleSheetOnOff::CBrickStyleSheetOnOff()
 CBrickStyleSheetOnOff::~CBrickStyleSheetOnOff()
 {
     DestroyProperties(SGetClassInfo());
+}
+
+bool CBrickStyleSheetOnOff::ConvertFromBrickInfo(const CBrickInfo& info)
+{
+    if (info.m_BrickType != BRICK_TYPE_OFF_ON && info.m_BrickType != BRICK_TYPE_ON_OFF)
+        return false;
+    CBrickStyleSheetBasicDestructible::ConvertFromBrickInfo(info);
+    m_ActivatedSequence = info.m_Sequence2;
+    // A sound missing from the list stays silent rather than keeping an
+    // index that names nothing.
+    auto soundNamed = [](const char* name) { return std::max(GetSoundList().FindSound(name, 0), 0); };
+    m_ActivatedSound = soundNamed("Brick Turned On.wav");
+    m_DeactivatedSound = soundNamed("Brick Turned Off.wav");
+    return true;
 }
 
 CClassInfo* CBrickStyleSheetOnOff::GetBrickClass() const

@@ -45,6 +45,8 @@ public:
     ~CBrickStyleSheetOnOff() override;
 
     CClassInfo* GetBrickClass() const override;
+    // Old Off/On and On/Off bricks, with the switching sounds found by name.
+    bool ConvertFromBrickInfo(const CBrickInfo& info) override;
 
     int32_t m_ActivatedSequence;
     int32_t m_ActivatedSound;

@@ -7,6 +7,7 @@
 #include "engine/object/properties/object_array_property.h"
 #include "engine/object/properties/polygon_property.h"
 #include "engine/object/properties/text_property.h"
+#include "game/bricks/brick_info.h"
 #include "game/bricks/brick_style_theme.h"
 #include "game/playfield/particle_generator.h"
 #include "game/playfield/tutorial.h"
@@ -72,6 +73,20 @@ CBrickStyleSheet::CBrickStyleSheet()
 CBrickStyleSheet::~CBrickStyleSheet()
 {
     DestroyProperties(SGetClassInfo());
+}
+
+bool CBrickStyleSheet::ConvertFromBrickInfo(const CBrickInfo& info)
+{
+    m_EditorButtonSequence = info.m_PrimarySequence;
+    // The array property copies the elements as objects, as loading does.
+    const char* const particleTypes = "Break Particle Types";
+    SGetClassInfo()
+        ->FindProperty(particleTypes)
+        ->CopyValue(this, &info, CBrickInfo::SGetClassInfo()->FindProperty(particleTypes));
+    m_CollisionPoly = info.m_CollisionPolygon;
+    // Old bricks snapped to a 32 by 18 grid.
+    m_GridPolygon = ClosedRectangle(16.0f, 9.0f);
+    return false;
 }
 
 CFrame* CBrickStyleSheet::GetEditorButtonImage() const

@@ -8,6 +8,7 @@
 #include "engine/object/properties/string_pair.h"
 #include "game/playfield/particle_burst.h"
 
+class CBrickInfo;
 class CClassInfo;
 class CFrame;
 class CGameSprite;
@@ -35,6 +36,11 @@ public:
     virtual CClassInfo* GetBrickClass() const = 0;
     // The kind's "Primary Sequence", an index of "Sequences".
     virtual int32_t GetPrimarySequence() const = 0;
+    // Fills this style sheet from an old brick definition, for a tool that
+    // carries old data forward. Answers true only when the definition's
+    // brick type is one this kind stands for; here the shared looks are
+    // copied and no type is accepted. The score is left alone.
+    virtual bool ConvertFromBrickInfo(const CBrickInfo& info);
 
     // The first frame of the "Editor Button Sequence"; none for sequence 0.
     CFrame* GetEditorButtonImage() const;
