@@ -2,11 +2,7 @@
 
 #include <string>
 
-#include "content/content_items.h"
-#include "content/content_tree.h"
 #include "engine/app/sound/sound_list.h"
-#include "engine/core/lists/list_registry.h"
-#include "engine/core/settings/paths.h"
 #include "engine/graphics/frame.h"
 #include "engine/graphics/sequence.h"
 #include "engine/graphics/sequence_list.h"
@@ -15,44 +11,29 @@
 #include "game/playfield/ball_plug_in_bomb.h"
 #include "game/playfield/ball_plug_in_laser.h"
 #include "game/playfield/ball_plug_in_type1.h"
-#include "game/playfield/particle_generator.h"
 #include "game/playfield/power_up_ball_kinds.h"
 #include "game/playfield/power_up_base.h"
 #include "game/playfield/power_up_bomb_ball.h"
 #include "game/playfield/power_up_ship_kinds.h"
 #include "game/playfield/ship_accessory.h"
+#include "tests/content/generated_content_fixture.h"
 #include "tests/support/scoped_fatal_throw.h"
-#include "tests/support/scoped_temp_folder.h"
 
 namespace {
 
 // The power-up library of the generated content, loaded as the game loads
 // it: a name an item gives that no list holds is a fatal report, which here
 // throws.
-class ContentPowerUps : public ::testing::Test
+class ContentPowerUps : public GeneratedContentTest
 {
 protected:
     void SetUp() override
     {
-        m_PreviousDataFolder = GetDataFolder();
-        CContentTree tree;
-        uint32_t changed = 0;
-        ASSERT_TRUE(GenerateContent(m_Folder.Path(), tree, changed));
-        SetDataFolder((m_Folder.Path() + "/Data").c_str());
-        InitCatalogueLibrary(GetSequenceList(), LIBRARY_SEQUENCES);
-        InitCatalogueLibrary(GetParticleGeneratorList(), LIBRARY_PARTICLE_GENERATORS);
-        GetSoundList().Mount("Sound List", "Sounds", ".wav", ".ogg");
+        GeneratedContentTest::SetUp();
+        if (HasFatalFailure())
+            return;
         InitCatalogueLibrary(GetPowerUpLibrary(), LIBRARY_POWER_UP);
     }
-
-    void TearDown() override
-    {
-        GetListRegistry().DisposeAll();
-        SetDataFolder(m_PreviousDataFolder.c_str());
-    }
-
-    ScopedTempFolder m_Folder;
-    std::string m_PreviousDataFolder;
 };
 
 // The accessory or plug-in a kind hands out, or none.
