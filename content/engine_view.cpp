@@ -15,11 +15,12 @@ void PrepareEngineForPhase(EContentPhase phase)
     case CONTENT_OBJECTS:
         BuildFontFileList();
         InitCatalogueLibrary(GetFrameList(), LIBRARY_FRAMES);
+        // Particle generators name sequences.
+        InitCatalogueLibrary(GetSequenceList(), LIBRARY_SEQUENCES);
         break;
     case CONTENT_OBJECTS_OF_OBJECTS:
         InitCatalogueLibrary(GetFontLibrary(), LIBRARY_FONTS);
-        // Brick style sheets name sequences, sounds and particle generators.
-        InitCatalogueLibrary(GetSequenceList(), LIBRARY_SEQUENCES);
+        // Brick style sheets name sounds and particle generators.
         GetSoundList().Mount("Sound List", "Sounds", ".wav", ".ogg");
         InitCatalogueLibrary(GetParticleGeneratorList(), LIBRARY_PARTICLE_GENERATORS);
         break;

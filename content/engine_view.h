@@ -4,7 +4,7 @@
 
 // Arms the engine's lists that the objects of a phase name, as the engine's
 // start-up does, over the data folder as the earlier phases left it: the
-// TrueType file list and the frame list before the objects that name
-// files and pictures are written; the font library, the sequences, the
-// sounds and the particle generators before the objects that name them.
+// TrueType file list, the frame list and the sequences before the objects
+// that name files, pictures and sequences are written; the font library,
+// the sounds and the particle generators before the objects that name them.
 void PrepareEngineForPhase(EContentPhase phase);

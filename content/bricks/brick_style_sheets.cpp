@@ -59,8 +59,10 @@ const CStarterStyle kStyles[] = {
     {"Resources/Brick Style Sheets/Common/Three Hits.BrickStyleSheet",
      "CBrickStyleSheetNHitSide\n{\n\tDescription=Takes three hits; a small ball does half.\n"
      "\tEditor Button Sequence=Brick N Hit\n\tScore=30\n\tPrimary Sequence=Brick N Hit\n"
-     "\tHit Image=Array\n\t{\n\t\tItem Count=2\n\t\tHit Image=Brick N Hit Cracked\n\t\tHit Image=Brick N Hit Broken\n\t}\n"
-     "\tDamaged Sound=Clink.wav\n\tIndestructible Sound=Clink.wav\n\tSmall Ball Did Partial Damage Sound=Clink.wav\n}\n"},
+     "\tHit Image=Array\n\t{\n\t\tItem Count=2\n"
+     "\t\tHit Image=Brick N Hit Cracked\n\t\tHit Image=Brick N Hit Broken\n\t}\n"
+     "\tDamaged Sound=Clink.wav\n\tIndestructible Sound=Clink.wav\n"
+     "\tSmall Ball Did Partial Damage Sound=Clink.wav\n}\n"},
     {"Resources/Brick Style Sheets/Common/Nudge Up.BrickStyleSheet",
      "CBrickStyleSheetNudge\n{\n\tDescription=Each hit pushes it up a little; it never breaks by hits.\n"
      "\tEditor Button Sequence=Brick Nudge\n\tScore=10\n\tPrimary Sequence=Brick Nudge\n"
@@ -68,7 +70,7 @@ const CStarterStyle kStyles[] = {
     {"Resources/Brick Style Sheets/Common/Rail.BrickStyleSheet",
      "CBrickStyleSheetRail\n{\n\tDescription=A hit sets it sliding away from the hit until it leaves.\n"
      "\tEditor Button Sequence=Brick Rail\n\tScore=20\n\tPrimary Sequence=Brick Rail\n"
-     "\tMoving Sequence=Brick Rail Moving\n"
+     "\tMoving Sequence=Brick Rail Moving\n\tMoving Particle Gen=Moving Sparks\n"
      "\tStart Move Sound=Brick Turned On.wav\n\tMove Direction=Move By Side Hit\n}\n"},
     {"Resources/Brick Style Sheets/Common/Magnet.BrickStyleSheet",
      "CBrickStyleSheetMagnetic\n{\n\tDescription=Switch two on and they fly together and break.\n"
@@ -76,7 +78,7 @@ const CStarterStyle kStyles[] = {
      "\tActivated Sequence=Brick Magnet Activated\n\tActivated Sound=Brick Turned On.wav\n"
      "\tStart Attracting Sound=Clink.wav\n\tAttracting Sequence=Brick Magnet Attracting\n"
      "\tStart Repelling Sound=Clink.wav\n\tRepelling Sequence=Brick Magnet Repelling\n"
-     "\tDeactivated Sound=Brick Turned Off.wav\n}\n"},
+     "\tDeactivated Sound=Brick Turned Off.wav\n\tMoving Particle Gen=Moving Sparks\n}\n"},
     {"Resources/Brick Style Sheets/Common/Detonator.BrickStyleSheet",
      "CBrickStyleSheetOnOff\n{\n\tDescription=Switch every detonator on and they all explode.\n"
      "\tEditor Button Sequence=Brick Detonator\n\tScore=20\n\tPrimary Sequence=Brick Detonator\n"

@@ -5,8 +5,10 @@
 #include "content/images/sequence_item.h"
 
 // The balls: a pearl whose highlight circles its rim, so a ball in flight
-// shimmers, and the small ball, a plain bright bead. Each picture is as wide
-// as the ball's collision circle and centred on it.
+// shimmers, and the small ball, a plain bright bead; the fire, rail, acid
+// and laser balls are pearls in their power-ups' colours, so a ball shows
+// what it carries. Each picture is as wide as the ball's collision circle
+// and centred on it.
 
 namespace {
 
@@ -46,7 +48,25 @@ void MakeSmallBall(CContentTree& tree, const char* item)
                 kBallProperties, item);
 }
 
+// The ball plug-ins keep the ball's full size, so their pearls are as wide
+// as the ball.
+void MakePlugInBalls(CContentTree& tree, const char* item)
+{
+    const struct
+    {
+        const char* name;
+        CPictureColor body;
+        CPictureColor rim;
+    } balls[] = {{"Fire Ball", {255, 170, 60}, {200, 50, 20}},
+                 {"Rail Ball", {215, 220, 230}, {90, 100, 120}},
+                 {"Acid Ball", {170, 255, 110}, {50, 150, 40}},
+                 {"Laser Ball", {255, 140, 170}, {200, 30, 80}}};
+    for (const auto& ball : balls)
+        AddSequence(tree, ball.name, PearlFrames(16, ball.body, ball.rim), kBallProperties, item);
+}
+
 CContentItemRegistration s_Ball("Resources/-Ball/Properties.txt", MakeBall);
 CContentItemRegistration s_SmallBall("Resources/-Small Ball/Properties.txt", MakeSmallBall);
+CContentItemRegistration s_PlugInBalls("Resources/-Fire Ball/Properties.txt", MakePlugInBalls);
 
 } // namespace

@@ -44,14 +44,10 @@ void MakeSparkBurst(CContentTree& tree, const char* item)
 }
 
 CContentItemRegistration s_Bursts[] = {
-    {kBursts[0].path, MakeSparkBurst, CONTENT_OBJECTS_OF_OBJECTS},
-    {kBursts[1].path, MakeSparkBurst, CONTENT_OBJECTS_OF_OBJECTS},
-    {kBursts[2].path, MakeSparkBurst, CONTENT_OBJECTS_OF_OBJECTS},
-    {kBursts[3].path, MakeSparkBurst, CONTENT_OBJECTS_OF_OBJECTS},
-    {kBursts[4].path, MakeSparkBurst, CONTENT_OBJECTS_OF_OBJECTS},
-    {kBursts[5].path, MakeSparkBurst, CONTENT_OBJECTS_OF_OBJECTS},
-    {kBursts[6].path, MakeSparkBurst, CONTENT_OBJECTS_OF_OBJECTS},
-    {kBursts[7].path, MakeSparkBurst, CONTENT_OBJECTS_OF_OBJECTS},
+    {kBursts[0].path, MakeSparkBurst, CONTENT_OBJECTS}, {kBursts[1].path, MakeSparkBurst, CONTENT_OBJECTS},
+    {kBursts[2].path, MakeSparkBurst, CONTENT_OBJECTS}, {kBursts[3].path, MakeSparkBurst, CONTENT_OBJECTS},
+    {kBursts[4].path, MakeSparkBurst, CONTENT_OBJECTS}, {kBursts[5].path, MakeSparkBurst, CONTENT_OBJECTS},
+    {kBursts[6].path, MakeSparkBurst, CONTENT_OBJECTS}, {kBursts[7].path, MakeSparkBurst, CONTENT_OBJECTS},
 };
 
 } // namespace

@@ -8,11 +8,10 @@ static void MakeNoParticleGenerator(CContentTree& tree, const char* item)
     AddObjectFile(tree, item, "CParticleGeneratorInfo\n{\n\tParticles=0\n}\n", item);
 }
 
-static CContentItemRegistration s_NoParticleGenerator("Resources/!None.PGen", MakeNoParticleGenerator,
-                                                      CONTENT_OBJECTS);
+static CContentItemRegistration s_NoParticleGenerator("Resources/!None.PGen", MakeNoParticleGenerator, CONTENT_OBJECTS);
 
-// A trail of sparks for sliding and flying bricks; level designers pick
-// it as a style's moving particles.
+// A trail of sparks for sliding and flying bricks, as the starter rail and
+// magnet styles show it; level designers pick it for styles of their own.
 static void MakeMovingSparks(CContentTree& tree, const char* item)
 {
     AddObjectFile(tree, item,
@@ -21,5 +20,4 @@ static void MakeMovingSparks(CContentTree& tree, const char* item)
                   item);
 }
 
-static CContentItemRegistration s_MovingSparks("Resources/Moving Sparks.PGen", MakeMovingSparks,
-                                               CONTENT_OBJECTS_OF_OBJECTS);
+static CContentItemRegistration s_MovingSparks("Resources/Moving Sparks.PGen", MakeMovingSparks, CONTENT_OBJECTS);

@@ -37,22 +37,63 @@ const PowerUpItem kPowerUps[] = {
     {"Normal Ship", "CPowerUpNormalShip", "Neutral Effect", {160, 170, 190}, nullptr},
     {"Ball Catcher", "CPowerUpBallCatcher", "Good Effect", {140, 140, 255}, nullptr},
     {"Big Gun", "CPowerUpBigGun", "Neutral Effect", {255, 160, 60}, nullptr},
-    {"Laser Gun", "CPowerUpAddAccessoryToShip", "Good Effect", {255, 60, 120},
+    {"Laser Gun",
+     "CPowerUpAddAccessoryToShip",
+     "Good Effect",
+     {255, 60, 120},
      "\tShip Accessory=CAccessoryGunLaser\n\t{\n\t}\n"},
-    {"Splitter Gun", "CPowerUpGunBallSplitter", "Good Effect", {180, 255, 60},
+    {"Splitter Gun",
+     "CPowerUpGunBallSplitter",
+     "Good Effect",
+     {180, 255, 60},
      "\tBall Splitter Gun=CAccessoryGunBallSplitter\n\t{\n\t}\n"},
-    {"Converter Ball", "CPowerUpAddPlugInToBall", "Neutral Effect", {120, 80, 255},
+    {"Converter Ball",
+     "CPowerUpAddPlugInToBall",
+     "Neutral Effect",
+     {120, 80, 255},
      "\tPlug-In to add to balls=CBallConverterBall\n\t{\n\t}\n"},
-    {"Laser Sight", "CPowerUpAddPlugInToBall", "Good Effect", {255, 100, 100},
+    {"Laser Sight",
+     "CPowerUpAddPlugInToBall",
+     "Good Effect",
+     {255, 100, 100},
      "\tPlug-In to add to balls=CPowerUpLaserSight\n\t{\n\t}\n"},
-    {"Bomb Ball", "CPowerUpBombBall", "Good Effect", {90, 90, 90},
+    {"Fire Ball",
+     "CPowerUpAddPlugInToBall",
+     "Good Effect",
+     {255, 120, 30},
+     "\tPlug-In to add to balls=CBallPlugInFireBall\n\t{\n\t\tPrimary Sequence=Fire Ball\n\t}\n"},
+    {"Rail Ball",
+     "CPowerUpAddPlugInToBall",
+     "Good Effect",
+     {190, 200, 220},
+     "\tPlug-In to add to balls=CBallPlugInRailBall\n\t{\n\t\tPrimary Sequence=Rail Ball\n\t}\n"},
+    {"Acid Ball",
+     "CPowerUpAddPlugInToBall",
+     "Good Effect",
+     {120, 230, 60},
+     "\tPlug-In to add to balls=CBallPlugInAcidBall\n\t{\n\t\tPrimary Sequence=Acid Ball\n"
+     "\t\tDissolve Effect Mask=Acid Dissolve Mask\n\t\tDissolve Effect Overlay=Acid Dissolve Overlay\n"
+     "\t\tDissolve Sound=Pop Brick.wav\n\t}\n"},
+    {"Laser Ball",
+     "CPowerUpAddPlugInToBall",
+     "Good Effect",
+     {255, 80, 160},
+     "\tPlug-In to add to balls=CBallPlugInBallLaser\n\t{\n\t\tPrimary Sequence=Laser Ball\n"
+     "\t\tLaser Shot Sequence=Shots/Ball Laser Shot\n\t\tShot Sound=Weapons/Ball Laser.wav\n\t}\n"},
+    {"Bomb Ball",
+     "CPowerUpBombBall",
+     "Good Effect",
+     {90, 90, 90},
      "\tIs A Level Breaker=1\n"
      "\tBall Plug-In=CBallPlugInBombBall\n\t{\n\t}\n"
      "\tCharger Overlay For Ship=PowerUp Bomb Ball\n"
      "\tShip Overlay Position=0,-14\n"
      "\tCharging Effect Color=255,230,120\n"},
     {"Safety Bumper", "CPowerUpSaftyBumper", "Good Effect", {90, 200, 160}, nullptr},
-    {"Bomb", "CPowerUpBomb", "Bad Effect", {40, 40, 40},
+    {"Bomb",
+     "CPowerUpBomb",
+     "Bad Effect",
+     {40, 40, 40},
      "\tDropped Sound=Bomb Falling.wav\n"
      "\tDestroyed By Ball String=Bomb Defused!\n"},
 };
@@ -128,8 +169,7 @@ void MakeTextDisplayOptions(CContentTree& tree, const char* item)
 
 CContentItemRegistration s_Capsules("Resources/-PowerUp Slow Ball/Properties.txt", MakeCapsules);
 CContentItemRegistration s_Sounds("Sounds/Power Up.wav", MakePowerUpSounds);
-CContentItemRegistration s_Items("Resources/Power Ups/!None.PowerUp", MakePowerUpItems,
-                                 CONTENT_OBJECTS_OF_OBJECTS);
+CContentItemRegistration s_Items("Resources/Power Ups/!None.PowerUp", MakePowerUpItems, CONTENT_OBJECTS_OF_OBJECTS);
 CContentItemRegistration s_TextOptions("Resources/Power Up Text Display Options.Object.txt", MakeTextDisplayOptions,
                                        CONTENT_OBJECTS_OF_OBJECTS);
 

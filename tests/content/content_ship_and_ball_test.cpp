@@ -2,46 +2,18 @@
 
 #include <string>
 
-#include "content/content_items.h"
-#include "content/content_tree.h"
 #include "engine/app/sound/sound_list.h"
-#include "engine/core/settings/paths.h"
 #include "engine/graphics/frame.h"
 #include "engine/graphics/sequence.h"
 #include "engine/graphics/sequence_list.h"
-#include "engine/object/libraries/library_catalogue.h"
 #include "game/playfield/particle_generator.h"
-#include "tests/support/scoped_temp_folder.h"
+#include "tests/content/generated_content_fixture.h"
 
 namespace {
 
 // The looks, bursts and sounds the balls, the ship and its weapons find by
 // name, in the generated content as the game's libraries list it.
-class ContentShipAndBall : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        m_PreviousDataFolder = GetDataFolder();
-        CContentTree tree;
-        uint32_t changed = 0;
-        ASSERT_TRUE(GenerateContent(m_Folder.Path(), tree, changed));
-        SetDataFolder((m_Folder.Path() + "/Data").c_str());
-        InitCatalogueLibrary(GetSequenceList(), LIBRARY_SEQUENCES);
-        InitCatalogueLibrary(GetParticleGeneratorList(), LIBRARY_PARTICLE_GENERATORS);
-        GetSoundList().Mount("Sound List", "Sounds", ".wav", ".ogg");
-    }
-
-    void TearDown() override
-    {
-        GetParticleGeneratorList().DeleteAllItems();
-        GetSequenceList().DeleteAllItems();
-        SetDataFolder(m_PreviousDataFolder.c_str());
-    }
-
-    ScopedTempFolder m_Folder;
-    std::string m_PreviousDataFolder;
-};
+using ContentShipAndBall = GeneratedContentTest;
 
 TEST_F(ContentShipAndBall, EveryLookIsListedAndAsWideAsWhatItDraws)
 {

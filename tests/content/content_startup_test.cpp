@@ -39,6 +39,8 @@
 #include "tests/support/window_test_tree.h"
 #include "engine/app/sound/sound_list.h"
 #include "game/bricks/brick_style_sheet.h"
+#include "game/bricks/brick_magnetic.h"
+#include "game/bricks/brick_rail.h"
 #include "game/playfield/particle_generator.h"
 #include "tests/support/scoped_temp_folder.h"
 
@@ -102,9 +104,9 @@ protected:
     {
         const std::string command = "cd '" + ProgramFolder() +
                                     "' && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy VP_NO_MESSAGE_BOXES=1 "
-                                    "XDG_RUNTIME_DIR='" + m_Temp.Path() + "runtime' XDG_CONFIG_HOME='" +
-                                    m_Temp.Path() + "config' ./vantrell " + arguments + " 2>'" + m_Temp.Path() +
-                                    "stderr'";
+                                    "XDG_RUNTIME_DIR='" +
+                                    m_Temp.Path() + "runtime' XDG_CONFIG_HOME='" + m_Temp.Path() +
+                                    "config' ./vantrell " + arguments + " 2>'" + m_Temp.Path() + "stderr'";
         const int status = std::system(command.c_str());
         std::ifstream in(m_Temp.Path() + "stderr");
         std::stringstream text;
@@ -211,8 +213,9 @@ TEST_F(ContentStartup, AMissingItemIsAFatalReportNamingItOrNoneAtAll)
         const std::string leakCheck = required ? "ASAN_OPTIONS=detect_leaks=0 " : "";
         const std::string command = "cd '" + copy + "' && " + leakCheck +
                                     "SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy VP_NO_MESSAGE_BOXES=1 "
-                                    "XDG_RUNTIME_DIR='" + m_Temp.Path() + "runtime' XDG_CONFIG_HOME='" +
-                                    m_Temp.Path() + "config' ./vantrell /exit 2>'" + m_Temp.Path() + "stderr'";
+                                    "XDG_RUNTIME_DIR='" +
+                                    m_Temp.Path() + "runtime' XDG_CONFIG_HOME='" + m_Temp.Path() +
+                                    "config' ./vantrell /exit 2>'" + m_Temp.Path() + "stderr'";
         const int status = std::system(command.c_str());
         std::ifstream in(m_Temp.Path() + "stderr");
         std::stringstream text;
@@ -288,11 +291,11 @@ TEST_F(ContentStartup, EveryLibraryLoadsEveryItemWithoutRewritingAFile)
     sequences.LoadAll();
     EXPECT_STREQ(sequences.GetName(0), "!None");
     EXPECT_EQ(sequences.GetItemObject(0)->GetFrameCount(), 1u);
-    for (const char* name : {"MouseCursor", "Text Cursor", "Moving Cursor", "Can Move Cursor", "Moving X Cursor",
-                             "Can Move X Cursor", "Moving Y Cursor", "Can Move Y Cursor", "Set X Cursor",
-                             "Set Y Cursor", "Set XY Cursor", "Can Resize Cursor", "Can Resize Other Cursor",
-                             "Resizing Cursor", "Resizing Other Cursor", "Page Up Cursor", "Page Down Cursor",
-                             "Page Left Cursor", "Page Right Cursor"})
+    for (const char* name :
+         {"MouseCursor", "Text Cursor", "Moving Cursor", "Can Move Cursor", "Moving X Cursor", "Can Move X Cursor",
+          "Moving Y Cursor", "Can Move Y Cursor", "Set X Cursor", "Set Y Cursor", "Set XY Cursor", "Can Resize Cursor",
+          "Can Resize Other Cursor", "Resizing Cursor", "Resizing Other Cursor", "Page Up Cursor", "Page Down Cursor",
+          "Page Left Cursor", "Page Right Cursor"})
     {
         const int32_t index = sequences.Find(name, -1);
         ASSERT_GE(index, 0) << name;
@@ -341,6 +344,17 @@ TEST_F(ContentStartup, EveryLibraryLoadsEveryItemWithoutRewritingAFile)
         ASSERT_NE(look, nullptr) << name;
         EXPECT_GE(look->GetFrameCount(), 1u) << name;
     }
+    // The sliding and flying styles leave a trail of sparks.
+    const int32_t movingSparks = GetParticleGeneratorList().Find("Moving Sparks", -1);
+    ASSERT_GT(movingSparks, 0);
+    const auto* rail = dynamic_cast<CBrickStyleSheetRail*>(
+        styles.GetItemObject(static_cast<uint32_t>(styles.Find("Common/Rail", -1))));
+    const auto* magnet = dynamic_cast<CBrickStyleSheetMagnetic*>(
+        styles.GetItemObject(static_cast<uint32_t>(styles.Find("Common/Magnet", -1))));
+    ASSERT_NE(rail, nullptr);
+    ASSERT_NE(magnet, nullptr);
+    EXPECT_EQ(rail->m_MovingParticleGen, movingSparks);
+    EXPECT_EQ(magnet->m_MovingParticleGen, movingSparks);
 
     GetListRegistry().DisposeAll();
     SetDataFolder(m_PreviousDataFolder.c_str());
@@ -360,8 +374,6 @@ TEST_F(ContentStartup, EveryLibraryLoadsEveryItemWithoutRewritingAFile)
     }
 }
 
-
-
 // The game's skin loads by name as an alpha skin whose every frame is there
 // and of the kind its place needs: textures the tiling can wrap, corner
 // masks in alpha run-length with their hot spots on the corners.
@@ -375,16 +387,15 @@ TEST_F(ContentStartup, TheGameSkinLoadsOverFramesOfTheKindsItsBordersNeed)
     const CAlphaSkinData& data = static_cast<CJWindowAlphaTheme*>(skin)->GetSkinData();
     ASSERT_TRUE(data.m_pWindowBorder->IsKindOf(CAlphaSkinBorder::SGetClassInfo()));
     const CAlphaSkinBorder& border = *static_cast<const CAlphaSkinBorder*>(data.m_pWindowBorder);
-    for (int32_t reference :
-         {border.m_TopLeftHighlight, border.m_TopCenterHighlight, border.m_TopRightHighlight,
-          border.m_CenterLeftHighlight, border.m_CenterRightHighlight, border.m_BottomLeftHighlight,
-          border.m_BottomCenterHighlight, border.m_BottomRightHighlight, border.m_TopCenterDecal})
+    for (int32_t reference : {border.m_TopLeftHighlight, border.m_TopCenterHighlight, border.m_TopRightHighlight,
+                              border.m_CenterLeftHighlight, border.m_CenterRightHighlight, border.m_BottomLeftHighlight,
+                              border.m_BottomCenterHighlight, border.m_BottomRightHighlight, border.m_TopCenterDecal})
     {
         EXPECT_GE(reference, 1);
         EXPECT_NE(FindSkinFrame(reference), nullptr) << reference;
     }
-    for (const CSkinBorder* textured : {data.m_pWindowBorder, data.m_pButtonBorder, data.m_pPressedButtonBorder,
-                                        data.m_pHoverButtonBorder})
+    for (const CSkinBorder* textured :
+         {data.m_pWindowBorder, data.m_pButtonBorder, data.m_pPressedButtonBorder, data.m_pHoverButtonBorder})
     {
         ASSERT_NE(textured, nullptr);
         EXPECT_GE(textured->m_BackgroundTexture, 1);
@@ -414,8 +425,8 @@ TEST_F(ContentStartup, TheGameSkinLoadsOverFramesOfTheKindsItsBordersNeed)
     }
 
     CStandAloneFrameList& textures = GetInterfaceTextureList();
-    for (const char* name : {"Window Texture", "Inactive Window Texture", "Window Title Tile",
-                             "Inactive Window Title Tile"})
+    for (const char* name :
+         {"Window Texture", "Inactive Window Texture", "Window Title Tile", "Inactive Window Title Tile"})
     {
         const int32_t index = textures.Find(name, -1);
         ASSERT_GE(index, 0) << name;
