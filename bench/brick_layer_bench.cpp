@@ -1,18 +1,14 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <memory>
 #include <vector>
 
-#include "engine/app/sound/sound_manager.h"
-#include "engine/core/settings/paths.h"
 #include "game/bricks/brick_layer_plotter.h"
 #include "game/bricks/brick_layout.h"
 #include "game/bricks/brick_normal.h"
 #include "game/playfield/playfield.h"
 #include "tests/support/brick_data.h"
-#include "tests/support/scoped_temp_folder.h"
 #include "tests/support/sprite_fixtures.h"
 
 // The plotter laying a round of 150 bricks from start to the beginning of
@@ -37,13 +33,7 @@ class CLayerBenchField
 {
 public:
     CLayerBenchField()
-        : m_SavedFolder(std::filesystem::current_path())
     {
-        std::filesystem::current_path(m_Folder.Path());
-        std::filesystem::create_directories("Data");
-        SetDataFolder("Data");
-        GetSoundManager().Init();
-        m_pData = std::make_unique<ScopedBrickData>(m_Folder.Path());
         for (const char* part :
              {"Brick Layer/Left Gears", "Brick Layer/Right Gears", "Brick Layer/Bar", "Brick Layer/Carriage"})
             m_Sequences.Add(part, MakeSolidSequence(4, 6, 6, 10, 60.0f));
@@ -61,22 +51,10 @@ public:
         }
     }
 
-    ~CLayerBenchField()
-    {
-        m_pLevel.reset();
-        m_pPlayfield.reset();
-        m_pData.reset();
-        GetSoundManager().Shutdown();
-        SetDataFolder(".");
-        std::filesystem::current_path(m_SavedFolder);
-    }
-
     CBrickLayout* GetLevel() const { return m_pLevel.get(); }
 
 private:
-    ScopedTempFolder m_Folder;
-    std::filesystem::path m_SavedFolder;
-    std::unique_ptr<ScopedBrickData> m_pData;
+    ScopedBrickDataFolder m_Data;
     ListedSequences m_Sequences;
     std::unique_ptr<CPlayfield> m_pPlayfield;
     std::unique_ptr<CBrickLayout> m_pLevel;

@@ -1,13 +1,10 @@
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "engine/app/sound/sound_manager.h"
 #include "engine/core/files/file.h"
-#include "engine/core/settings/paths.h"
 #include "engine/object/object_files.h"
 #include "game/bricks/background_library.h"
 #include "game/bricks/brick_base.h"
@@ -15,9 +12,7 @@
 #include "game/bricks/brick_plug_in_waits.h"
 #include "game/playfield/playfield.h"
 #include "tests/support/brick_data.h"
-#include "tests/support/manual_audio_output.h"
 #include "tests/support/object_forms.h"
-#include "tests/support/scoped_temp_folder.h"
 
 // Starting a round from its level file: a level of 150 bricks (every third
 // one scripted, a few placed beyond the play area for the repair to bring
@@ -57,36 +52,23 @@ class CLevelBenchField
 {
 public:
     CLevelBenchField()
-        : m_SavedFolder(std::filesystem::current_path())
     {
-        std::filesystem::current_path(m_Folder.Path());
-        std::filesystem::create_directories("Data");
-        SetDataFolder("Data");
-        GetSoundManager().Init();
-        m_pData = std::make_unique<ScopedBrickData>(m_Folder.Path());
         GetBackgroundLibrary().AddItemWithObject(new CBackgroundDefinition, "Space/Framed");
         m_pPlayfield = std::make_unique<CPlayfield>();
         m_Text = MakeLevelText();
-        m_Folder.WriteFile(std::string("Data/") + kLevelName, m_Text);
+        m_Data.GetFolder().WriteFile(std::string("Data/") + kLevelName, m_Text);
     }
 
     ~CLevelBenchField()
     {
         m_pPlayfield.reset();
         GetBackgroundLibrary().DeleteAllItems();
-        m_pData.reset();
-        GetSoundManager().Shutdown();
-        SetDataFolder(".");
-        std::filesystem::current_path(m_SavedFolder);
     }
 
     const std::string& GetText() const { return m_Text; }
 
 private:
-    ScopedManualAudio m_Audio;
-    ScopedTempFolder m_Folder;
-    std::filesystem::path m_SavedFolder;
-    std::unique_ptr<ScopedBrickData> m_pData;
+    ScopedBrickDataFolder m_Data;
     std::unique_ptr<CPlayfield> m_pPlayfield;
     std::string m_Text;
 };

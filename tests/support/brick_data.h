@@ -61,6 +61,8 @@ public:
     ScopedBrickDataFolder(const ScopedBrickDataFolder&) = delete;
     ScopedBrickDataFolder& operator=(const ScopedBrickDataFolder&) = delete;
 
+    const ScopedTempFolder& GetFolder() const { return m_Folder; }
+
 private:
     ScopedManualAudio m_Audio;
     ScopedTempFolder m_Folder;
