@@ -1,6 +1,8 @@
 #include "game/bricks/brick_nearly_indestructible.h"
 
 #include "engine/core/localization/localized_string.h"
+#include "game/bricks/brick_info.h"
+#include "game/bricks/brick_type_table.h"
 
 VP_IMPLEMENT_CLASS(CBrickNearlyIndestructible, CBrickBasicDestructible, 0.0f)
 VP_IMPLEMENT_CLASS(CBrickStyleSheetNearlyIndestructible, CBrickStyleSheetBasicDestructible, 0.0f)
@@ -66,6 +68,15 @@ CBrickStyleSheetNearlyIndestructible::CBrickStyleSheetNearlyIndestructible()
 CBrickStyleSheetNearlyIndestructible::~CBrickStyleSheetNearlyIndestructible()
 {
     DestroyProperties(SGetClassInfo());
+}
+
+bool CBrickStyleSheetNearlyIndestructible::ConvertFromBrickInfo(const CBrickInfo& info)
+{
+    if (info.m_BrickType != BRICK_TYPE_INDESTRUCTIBLE)
+        return false;
+    CBrickStyleSheetBasicDestructible::ConvertFromBrickInfo(info);
+    m_IndestructibleSound = info.m_IndestructibleSound;
+    return true;
 }
 
 CClassInfo* CBrickStyleSheetNearlyIndestructible::GetBrickClass() const

@@ -33,6 +33,8 @@ public:
     ~CBrickStyleSheetNearlyIndestructible() override;
 
     CClassInfo* GetBrickClass() const override;
+    // Old indestructible bricks, keeping their bounce sound.
+    bool ConvertFromBrickInfo(const CBrickInfo& info) override;
 
     // The sound list's entry played by the bouncing hits; the first entry
     // plays nothing.

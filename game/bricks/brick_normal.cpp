@@ -1,6 +1,8 @@
 #include "game/bricks/brick_normal.h"
 
 #include "engine/core/localization/localized_string.h"
+#include "game/bricks/brick_info.h"
+#include "game/bricks/brick_type_table.h"
 
 VP_IMPLEMENT_CLASS(CBrickNormal, CBrickBasicDestructible, 0.0f)
 VP_IMPLEMENT_CLASS(CBrickStyleSheetNormal, CBrickStyleSheetBasicDestructible, 0.0f)
@@ -52,6 +54,14 @@ CBrickStyleSheetNormal::CBrickStyleSheetNormal()
 CBrickStyleSheetNormal::~CBrickStyleSheetNormal()
 {
     DestroyProperties(SGetClassInfo());
+}
+
+bool CBrickStyleSheetNormal::ConvertFromBrickInfo(const CBrickInfo& info)
+{
+    if (info.m_BrickType != BRICK_TYPE_NORMAL)
+        return false;
+    CBrickStyleSheetBasicDestructible::ConvertFromBrickInfo(info);
+    return true;
 }
 
 CClassInfo* CBrickStyleSheetNormal::GetBrickClass() const

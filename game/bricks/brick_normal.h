@@ -23,4 +23,6 @@ public:
     ~CBrickStyleSheetNormal() override;
 
     CClassInfo* GetBrickClass() const override;
+    // Old normal bricks, which need nothing beyond the shared looks.
+    bool ConvertFromBrickInfo(const CBrickInfo& info) override;
 };

@@ -1,6 +1,8 @@
 #include "game/bricks/brick_shredder.h"
 
 #include "engine/core/localization/localized_string.h"
+#include "game/bricks/brick_info.h"
+#include "game/bricks/brick_type_table.h"
 
 VP_IMPLEMENT_CLASS(CBrickShredder, CBrickBasicDestructible, 0.0f)
 VP_IMPLEMENT_CLASS(CBrickStyleSheetShredder, CBrickStyleSheetBasicDestructible, 0.0f)
@@ -73,6 +75,15 @@ CBrickStyleSheetShredder::CBrickStyleSheetShredder()
 CBrickStyleSheetShredder::~CBrickStyleSheetShredder()
 {
     DestroyProperties(SGetClassInfo());
+}
+
+bool CBrickStyleSheetShredder::ConvertFromBrickInfo(const CBrickInfo& info)
+{
+    if (info.m_BrickType != BRICK_TYPE_SHREDDER)
+        return false;
+    CBrickStyleSheetBasicDestructible::ConvertFromBrickInfo(info);
+    m_IndestructibleSound = info.m_IndestructibleSound;
+    return true;
 }
 
 CClassInfo* CBrickStyleSheetShredder::GetBrickClass() const

@@ -35,6 +35,8 @@ public:
     ~CBrickStyleSheetShredder() override;
 
     CClassInfo* GetBrickClass() const override;
+    // Old shredder bricks, keeping their bounce sound.
+    bool ConvertFromBrickInfo(const CBrickInfo& info) override;
 
     // The sound list's entry played by the bouncing hits; the first entry
     // plays nothing.

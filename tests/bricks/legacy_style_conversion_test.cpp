@@ -10,8 +10,11 @@
 #include "game/bricks/brick_ball_deflector.h"
 #include "game/bricks/brick_info.h"
 #include "game/bricks/brick_n_hit_side.h"
+#include "game/bricks/brick_nearly_indestructible.h"
+#include "game/bricks/brick_normal.h"
 #include "game/bricks/brick_nudge.h"
 #include "game/bricks/brick_on_off.h"
+#include "game/bricks/brick_shredder.h"
 #include "game/bricks/brick_type_table.h"
 #include "tests/support/brick_test_field.h"
 
@@ -56,6 +59,10 @@ TEST_F(LegacyStyleConversionTest, EachKindAcceptsOnlyItsOwnOldTypes)
         const char* styleSheetClass;
         std::set<int32_t> accepted;
     } kinds[] = {
+        {"CBrickStyleSheetNormal", {BRICK_TYPE_NORMAL}},
+        {"CBrickStyleSheetOptional", {}},
+        {"CBrickStyleSheetNearlyIndestructible", {BRICK_TYPE_INDESTRUCTIBLE}},
+        {"CBrickStyleSheetShredder", {BRICK_TYPE_SHREDDER}},
         {"CBrickStyleSheetBallDeflector", {BRICK_TYPE_OBSTACLE}},
         {"CBrickStyleSheetBallFactory", {}},
         {"CBrickStyleSheetFloatingBall", {}},
@@ -111,14 +118,36 @@ TEST_F(LegacyStyleConversionTest, AnAcceptedTypeSetsTheKindsOwnFields)
         std::function<void(const CBrickStyleSheet&)> check;
     } rows[] =
         {
-            {"CBrickStyleSheetBallDeflector", BRICK_TYPE_OBSTACLE,
+            {"CBrickStyleSheetNormal", BRICK_TYPE_NORMAL,
              [](const CBrickStyleSheet& sheet) {
+        const auto& normal = static_cast<const CBrickStyleSheetNormal&>(sheet);
+        EXPECT_EQ(normal.m_PrimarySequence, 11);
+        EXPECT_EQ(normal.m_DestroyedSeq, 14);
+        EXPECT_EQ(normal.m_DestroyedSound, 21);
+        EXPECT_EQ(normal.m_BreakParticleGen, 31);
+             }},
+            {"CBrickStyleSheetNearlyIndestructible", BRICK_TYPE_INDESTRUCTIBLE,
+             [](const CBrickStyleSheet& sheet) {
+        const auto& indestructible = static_cast<const CBrickStyleSheetNearlyIndestructible&>(sheet);
+        EXPECT_EQ(indestructible.m_IndestructibleSound, 22);
+        EXPECT_EQ(indestructible.m_PrimarySequence, 11);
+        EXPECT_EQ(indestructible.m_DestroyedSound, 21);
+             }},
+      {"CBrickStyleSheetShredder", BRICK_TYPE_SHREDDER,
+       [](const CBrickStyleSheet& sheet) {
+        const auto& shredder = static_cast<const CBrickStyleSheetShredder&>(sheet);
+        EXPECT_EQ(shredder.m_IndestructibleSound, 22);
+        EXPECT_EQ(shredder.m_PrimarySequence, 11);
+        EXPECT_EQ(shredder.m_DestroyedSeq, 14);
+       }},
+        {"CBrickStyleSheetBallDeflector", BRICK_TYPE_OBSTACLE,
+         [](const CBrickStyleSheet& sheet) {
         const auto& deflector = static_cast<const CBrickStyleSheetBallDeflector&>(sheet);
         EXPECT_EQ(deflector.m_PrimarySequence, 11);
         EXPECT_EQ(deflector.m_IndestructibleSound, 22);
-             }},
-            {"CBrickStyleSheetNHitSide", BRICK_TYPE_THREE_HIT_BOTTOM,
-             [](const CBrickStyleSheet& sheet) {
+         }},
+        {"CBrickStyleSheetNHitSide", BRICK_TYPE_THREE_HIT_BOTTOM,
+         [](const CBrickStyleSheet& sheet) {
         const auto& nHit = static_cast<const CBrickStyleSheetNHitSide&>(sheet);
         ASSERT_EQ(nHit.m_HitSequenceCount, 2u);
         EXPECT_EQ(nHit.m_HitSequenceIndexes[0], 12);
@@ -132,13 +161,13 @@ TEST_F(LegacyStyleConversionTest, AnAcceptedTypeSetsTheKindsOwnFields)
         EXPECT_EQ(nHit.m_DestroyedSeq, 14);
         EXPECT_EQ(nHit.m_DestroyedSound, 21);
         EXPECT_EQ(nHit.m_BreakParticleGen, 31);
-             }},
-      {"CBrickStyleSheetNHitSide", BRICK_TYPE_INDESTRUCTIBLE_BOTTOM,
-       [](const CBrickStyleSheet& sheet) {
+         }},
+        {"CBrickStyleSheetNHitSide", BRICK_TYPE_INDESTRUCTIBLE_BOTTOM,
+         [](const CBrickStyleSheet& sheet) {
         const auto& nHit = static_cast<const CBrickStyleSheetNHitSide&>(sheet);
         EXPECT_EQ(nHit.m_Top, CBrickStyleSheetNHitSide::NORMAL_EDGE);
         EXPECT_EQ(nHit.m_Bottom, CBrickStyleSheetNHitSide::NEARLY_INDESTRUCTIBLE_EDGE);
-       }},
+         }},
         {"CBrickStyleSheetNudge", BRICK_TYPE_NUDGE_UP,
          [](const CBrickStyleSheet& sheet) {
         const auto& nudge = static_cast<const CBrickStyleSheetNudge&>(sheet);
