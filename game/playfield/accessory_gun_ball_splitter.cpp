@@ -44,7 +44,10 @@ void CAccessoryGunBallSplitter::RegisterProperties(CClassInfo* classInfo)
                                                    EDITOR_EDITABLE, nullptr, nullptr, false));
 }
 
+// The switch starts at its default before any loading, so a copy of an
+// accessory that was never given defaults copies a real value.
 CAccessoryGunBallSplitter::CAccessoryGunBallSplitter()
+    : m_LargeBallsToSmall(true)
 {
     ConstructProperties(SGetClassInfo());
 }
