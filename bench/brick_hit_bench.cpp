@@ -53,7 +53,10 @@ const char* const kKinds[][3] = {{"CBrickNormal", "Quiet", "BM_BrickHit/Normal"}
                                  {"CBrickOnOff", "Detonator Without Radius", "BM_BrickHit/OnOff"},
                                  {"CBrickSwitch", "Switch", "BM_BrickHit/Switch"},
                                  {"CBrickPathPolygon", "Path", "BM_BrickHit/PathPolygon"},
-                                 {"CBrickPositionMarker", "Position Marker", "BM_BrickHit/PositionMarker"}};
+                                 {"CBrickPositionMarker", "Position Marker", "BM_BrickHit/PositionMarker"},
+                                 {"CBrickPowerup", "Power-Up", "BM_BrickHit/Powerup"},
+                                 {"CBrickSplitN", "Splitter", "BM_BrickHit/SplitN"},
+                                 {"CBrickSpeedChange", "Speed Changer", "BM_BrickHit/SpeedChange"}};
 
 Vector2 PlaceOf(int32_t index)
 {

@@ -82,6 +82,12 @@ const CFuzzedClass kClasses[] = {
     {"CBrickStyleSheetSwitch", "Switch"},
     {"CBrickStyleSheetPathPolygon", "Path"},
     {"CBrickStyleSheetPositionMarker", "Position Marker"},
+    {"CBrickPowerup", nullptr},
+    {"CBrickSplitN", nullptr},
+    {"CBrickSpeedChange", nullptr},
+    {"CBrickStyleSheetPowerup", "Power-Up"},
+    {"CBrickStyleSheetSplitN", "Splitter Sequence"},
+    {"CBrickStyleSheetSpeedChange", "Speed Changer"},
 };
 
 constexpr size_t kMaxControlBytes = 600;

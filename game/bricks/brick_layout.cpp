@@ -13,20 +13,12 @@
 #include "engine/object/properties/unsigned_int_property.h"
 #include "game/bricks/background_library.h"
 #include "game/bricks/brick_base.h"
+#include "game/bricks/power_up_list_property.h"
 #include "game/playfield/power_up_base.h"
 
 VP_IMPLEMENT_CLASS(CBrickLayout, CObject, 1.0f)
 
 namespace {
-
-ArrayProperty* PowerUpList(const char* name, CPropertyMember<uint32_t> count, CPropertyMember<uint32_t> capacity,
-                           CArrayDataMember data, const char* memberName, const char* elementName)
-{
-    return new ArrayProperty(name, count, capacity, data, memberName, true,
-                             new LibraryItemProperty(elementName, ArrayElementMember<int32_t>(), &GetPowerUpLibrary(),
-                                                     EDITOR_EDITABLE, nullptr, nullptr, false),
-                             EDITOR_EDITABLE);
-}
 
 const ArrayProperty& BrickListProperty()
 {
@@ -48,7 +40,7 @@ void CBrickLayout::RegisterProperties(CClassInfo* classInfo)
                                                    EDITOR_EDITABLE, nullptr, nullptr, false));
     classInfo->AddProperty(new UnsignedIntProperty("Last Brick ID Assigned", VP_MEMBER(m_LastBrickIdAssigned),
                                                    EDITOR_HIDDEN, kFirstBrickId, nullptr, 0, 0));
-    classInfo->AddProperty(PowerUpList("Power-Ups/Automatic Power Ups", VP_MEMBER(m_AutomaticPowerUpCount),
+    classInfo->AddProperty(PowerUpListProperty("Power-Ups/Automatic Power Ups", VP_MEMBER(m_AutomaticPowerUpCount),
                                        VP_MEMBER(m_AutomaticPowerUpCapacity), VP_MEMBER(m_pAutomaticPowerUps),
                                        "m_AutomaticPowerUps", "Power-Ups/Automatic"));
     classInfo->AddProperty(new BoolProperty("Power-Ups/Disallow Automatic Power-Ups",
@@ -56,11 +48,9 @@ void CBrickLayout::RegisterProperties(CClassInfo* classInfo)
     BoolProperty* levelBreakers =
         new BoolProperty("Power-Ups/Disallow All Level Breakers", VP_MEMBER(m_DisallowAllLevelBreakers),
                          EDITOR_EDITABLE, false, nullptr);
-    levelBreakers->SetHelpText("Level Breakers are power-ups suck as Big Missiles, Fire Ball, Rail Ball, Bomb Ball, or "
-                               "anything that can destroy otherwise indestructible bricks. Or it could be anything "
-                               "else what has a high chance of running a carefully planned level.");
+    levelBreakers->SetHelpText(kLevelBreakersHelp);
     classInfo->AddProperty(levelBreakers);
-    classInfo->AddProperty(PowerUpList("Power-Ups/Disallowed Power-Ups", VP_MEMBER(m_DisallowedPowerUpCount),
+    classInfo->AddProperty(PowerUpListProperty("Power-Ups/Disallowed Power-Ups", VP_MEMBER(m_DisallowedPowerUpCount),
                                        VP_MEMBER(m_DisallowedPowerUpCapacity), VP_MEMBER(m_pDisallowedPowerUps),
                                        "m_PowerUpBlackList", "Power-Ups/Disallowed"));
     classInfo->AddProperty(new UnsignedIntProperty("Power-Ups/Additional Chance Of Getting Conditional Extra Life",

@@ -1,9 +1,7 @@
 #include "game/bricks/brick_marker_look.h"
 
 #include "engine/graphics/sequence_list.h"
-#include "engine/object/class_info.h"
 #include "engine/object/editor_hooks.h"
-#include "engine/object/properties/polygon_property.h"
 #include "game/bricks/brick_base.h"
 #include "game/bricks/brick_first_part.h"
 #include "game/bricks/brick_style_sheet.h"
@@ -24,6 +22,5 @@ void ShowMarkerLook(CBrickBase& brick, int32_t primarySequence)
 
 void ClearMarkerShapeDefaults(CClassInfo* styleSheetClass)
 {
-    for (const char* name : {"Collision Poly", "Grid Polygon"})
-        static_cast<CPolygonProperty*>(styleSheetClass->FindProperty(name))->SetDefaultPolygon(nullptr);
+    SetShapeDefaults(styleSheetClass, nullptr, nullptr);
 }

@@ -2,6 +2,7 @@
 
 #include "engine/graphics/sequence.h"
 #include "engine/graphics/sequence_list.h"
+#include "engine/object/class_info.h"
 #include "engine/object/properties/int_property.h"
 #include "engine/object/properties/list_item_property.h"
 #include "engine/object/properties/object_array_property.h"
@@ -14,8 +15,6 @@
 
 VP_IMPLEMENT_ABSTRACT_CLASS(CBrickStyleSheet, CObject, 1.0f)
 
-namespace {
-
 Polygon2D ClosedRectangle(float halfWidth, float halfHeight)
 {
     Polygon2D rectangle;
@@ -26,6 +25,14 @@ Polygon2D ClosedRectangle(float halfWidth, float halfHeight)
     rectangle.Close();
     return rectangle;
 }
+
+void SetShapeDefaults(CClassInfo* styleSheetClass, const Polygon2D* collision, const Polygon2D* grid)
+{
+    static_cast<CPolygonProperty*>(styleSheetClass->FindProperty("Collision Poly"))->SetDefaultPolygon(collision);
+    static_cast<CPolygonProperty*>(styleSheetClass->FindProperty("Grid Polygon"))->SetDefaultPolygon(grid);
+}
+
+namespace {
 
 // The defaults live as long as the properties that point at them.
 const Polygon2D& DefaultCollisionPolygon()

@@ -14,6 +14,7 @@
 #include "game/bricks/brick_normal.h"
 #include "game/bricks/brick_nudge.h"
 #include "game/bricks/brick_on_off.h"
+#include "game/bricks/brick_powerup.h"
 #include "game/bricks/brick_shredder.h"
 #include "game/bricks/brick_type_table.h"
 #include "tests/support/brick_test_field.h"
@@ -75,6 +76,9 @@ TEST_F(LegacyStyleConversionTest, EachKindAcceptsOnlyItsOwnOldTypes)
         {"CBrickStyleSheetMagnetic", {}},
         {"CBrickStyleSheetOnOff", {BRICK_TYPE_OFF_ON, BRICK_TYPE_ON_OFF}},
         {"CBrickStyleSheetSwitch", {}},
+        {"CBrickStyleSheetPowerup", {BRICK_TYPE_POWER_UP}},
+        {"CBrickStyleSheetSplitN", {}},
+        {"CBrickStyleSheetSpeedChange", {}},
     };
     const int32_t typeCount = static_cast<int32_t>(GetBrickTypeTable().GetCount());
     for (const auto& kind : kinds)
@@ -191,6 +195,14 @@ TEST_F(LegacyStyleConversionTest, AnAcceptedTypeSetsTheKindsOwnFields)
         EXPECT_GT(onOff.m_ActivatedSound, 0);
         EXPECT_NE(onOff.m_ActivatedSound, onOff.m_DeactivatedSound);
         EXPECT_EQ(onOff.m_DestroyedSound, 21);
+         }},
+        {"CBrickStyleSheetPowerup", BRICK_TYPE_POWER_UP,
+         [](const CBrickStyleSheet& sheet) {
+        const auto& powerUp = static_cast<const CBrickStyleSheetPowerup&>(sheet);
+        EXPECT_EQ(powerUp.m_PrimarySequence, 11);
+        EXPECT_EQ(powerUp.m_DestroyedSeq, 14);
+        EXPECT_EQ(powerUp.m_DestroyedSound, 21);
+        EXPECT_EQ(powerUp.m_BreakParticleGen, 31);
          }},
         };
     for (const auto& row : rows)

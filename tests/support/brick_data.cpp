@@ -56,6 +56,7 @@ const char* const kStyleSheets[][2] = {
     {"Optional", "CBrickStyleSheetOptional\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
     {"Path", "CBrickStyleSheetPathPolygon\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
     {"Position Marker", "CBrickStyleSheetPositionMarker\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
+    {"Power-Up", "CBrickStyleSheetPowerup\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
     {"Quiet", "CBrickStyleSheetNormal\r\n{\r\n\tScore=3\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
     {"Rail", "CBrickStyleSheetRail\r\n{\r\n\tPrimary Sequence=Brick\r\n\tStart Move Sound=Clink.wav\r\n"
              "\tMove Direction=Move By Side Hit\r\n}\r\n"},
@@ -66,6 +67,26 @@ const char* const kStyleSheets[][2] = {
                    "\tShove Bricks (Not Destroy)=1\r\n}\r\n"},
     {"Shredder", "CBrickStyleSheetShredder\r\n{\r\n\tPrimary Sequence=Brick\r\n"
                  "\tIndestructible Sound=Clink.wav\r\n}\r\n"},
+    {"Speed Changer", "CBrickStyleSheetSpeedChange\r\n{\r\n\tPrimary Sequence=Brick\r\n\tSound=Clink.wav\r\n"
+                      "\tMultiplier=2\r\n\tParticle Gen To Give To Ball=Break\r\n"
+                      "\tActivation Particle Gen=Break\r\n}\r\n"},
+    {"Speed Changer Plain", "CBrickStyleSheetSpeedChange\r\n{\r\n\tPrimary Sequence=Brick\r\n"
+                            "\tMultiplier=0.5\r\n}\r\n"},
+    {"Splitter", "CBrickStyleSheetSplitN\r\n{\r\n\tScore=7\r\n\tPrimary Sequence=Brick\r\n"
+                 "\tSplit Sound=Clink.wav\r\n\tBreak Particle Gen=Break\r\n\tChildren=Array\r\n\t{\r\n"
+                 "\t\tItem Count=2\r\n\t\tChild to Spawn=CBrickSplitNChild\r\n\t\t{\r\n"
+                 "\t\t\tChild Brick=CBrickNormal\r\n\t\t\t{\r\n\t\t\t\tStyle Sheet=Quiet\r\n\t\t\t}\r\n"
+                 "\t\t\tDrift Velocity=1.5,-2\r\n\t\t}\r\n"
+                 "\t\tChild to Spawn=CBrickSplitNChild\r\n\t\t{\r\n\t\t\tDrift Velocity=3,3\r\n\t\t}\r\n"
+                 "\t}\r\n}\r\n"},
+    {"Splitter Sequence", "CBrickStyleSheetSplitN\r\n{\r\n\tScore=7\r\n\tPrimary Sequence=Brick\r\n"
+                          "\tSplitting Seq=Brick\r\n\tChildren=Array\r\n\t{\r\n\t\tItem Count=2\r\n"
+                          "\t\tChild to Spawn=CBrickSplitNChild\r\n\t\t{\r\n"
+                          "\t\t\tChild Brick=CBrickNormal\r\n\t\t\t{\r\n\t\t\t\tStyle Sheet=Quiet\r\n"
+                          "\t\t\t\tBrick Position=-20,5\r\n\t\t\t}\r\n\t\t}\r\n"
+                          "\t\tChild to Spawn=CBrickSplitNChild\r\n\t\t{\r\n"
+                          "\t\t\tChild Brick=CBrickOptional\r\n\t\t\t{\r\n\t\t\t\tStyle Sheet=Optional\r\n"
+                          "\t\t\t\tBrick Position=20,5\r\n\t\t\t}\r\n\t\t}\r\n\t}\r\n}\r\n"},
     {"Switch", "CBrickStyleSheetSwitch\r\n{\r\n\tIdle Sequence=Brick\r\n\tSwitching Sequence=Brick\r\n"
                "\tSwitching Sound=Brick Turned On.wav\r\n\tIndestructible Sound=Brick Turned Off.wav\r\n}\r\n"},
 };

@@ -27,7 +27,12 @@ void WriteStartUpBrickStyles(const std::string& dataFolder);
 // its destroyed sequence "Brick" and break generator "Break"), "Optional",
 // "Quiet" (Normal, score 3, no effects but its sound) and "Shredder", and
 // one or more of each further kind (named after it), written as files and
-// read by the library. Gone with the object.
+// read by the library: among them "Splitter" (a "Quiet" child on its place
+// drifting (1.5, -2) and an entry without a child) and "Splitter Sequence"
+// (splitting on "Brick" into a "Quiet" child at (-20, 5) and an "Optional"
+// one at (20, 5)), "Speed Changer" (twice the speed, "Clink.wav", "Break"
+// for the trail and the burst) and "Speed Changer Plain" (half the speed,
+// nothing else). Gone with the object.
 class ScopedBrickData
 {
 public:
