@@ -18,6 +18,8 @@ enum EContentPhase
     CONTENT_OBJECTS,
     // Objects that name objects of the phase before.
     CONTENT_OBJECTS_OF_OBJECTS,
+    // Objects that name brick style sheets (which are objects of objects).
+    CONTENT_OBJECTS_OF_STYLE_SHEETS,
     CONTENT_PHASE_COUNT
 };
 

@@ -45,8 +45,6 @@ const CBrickLook kLooks[] = {
     {"Brick Green", {140, 235, 140}, {30, 120, 50}, ELookMark::None},
     {"Brick Steel", {215, 220, 230}, {90, 95, 110}, ELookMark::None},
     {"Brick Shredder", {250, 150, 90}, {140, 40, 20}, ELookMark::Teeth},
-    {"Brick Accelerator", {255, 235, 110}, {190, 120, 0}, ELookMark::None},
-    {"Brick Decelerator", {190, 140, 255}, {80, 40, 150}, ELookMark::None},
     {"Brick Deflector", {180, 200, 220}, {40, 60, 90}, ELookMark::Bars},
     {"Brick Ball Factory", {255, 200, 120}, {160, 90, 20}, ELookMark::Ball},
     {"Brick Ball Factory Generate", {255, 250, 220}, {230, 160, 60}, ELookMark::Ring},

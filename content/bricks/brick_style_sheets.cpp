@@ -6,9 +6,8 @@
 namespace {
 
 // The starter style sheets: the placeholder every level's index 0 stands
-// for (a position marker, which no player sees), the two names the old
-// example levels use, and one style of each kind, filed under the theme
-// "Common" that every round's palette shows.
+// for (a position marker, which no player sees) and one style of each
+// kind, filed under the theme "Common" that every round's palette shows.
 struct CStarterStyle
 {
     const char* item;
@@ -18,12 +17,6 @@ struct CStarterStyle
 const CStarterStyle kStyles[] = {
     {"Resources/Brick Style Sheets/!None.BrickStyleSheet",
      "CBrickStyleSheetPositionMarker\n{\n\tPrimary Sequence=Brick Marker\n}\n"},
-    {"Resources/Brick Style Sheets/Ball Accelerator.BrickStyleSheet",
-     "CBrickStyleSheetNormal\n{\n\tEditor Button Sequence=Brick Accelerator\n\tPrimary Sequence=Brick "
-     "Accelerator\n}\n"},
-    {"Resources/Brick Style Sheets/Ball Decelerator.BrickStyleSheet",
-     "CBrickStyleSheetNormal\n{\n\tEditor Button Sequence=Brick Decelerator\n\tPrimary Sequence=Brick "
-     "Decelerator\n}\n"},
     {"Resources/Brick Style Sheets/Common/Blue.BrickStyleSheet",
      "CBrickStyleSheetNormal\n{\n\tDescription=One hit breaks it; the round waits for it.\n"
      "\tEditor Button Sequence=Brick Blue\n\tScore=10\n\tPrimary Sequence=Brick Blue\n}\n"},

@@ -41,6 +41,9 @@
 #include "game/bricks/brick_style_sheet.h"
 #include "game/bricks/brick_magnetic.h"
 #include "game/bricks/brick_rail.h"
+#include "game/bricks/brick_speed_change.h"
+#include "game/bricks/brick_split_n.h"
+#include "game/bricks/brick_split_n_child.h"
 #include "game/playfield/particle_generator.h"
 #include "tests/support/scoped_temp_folder.h"
 
@@ -314,8 +317,8 @@ TEST_F(ContentStartup, EveryLibraryLoadsEveryItemWithoutRewritingAFile)
     EXPECT_STREQ(styles.GetName(0), "!None");
     EXPECT_EQ(styles.FindWithAlias("Programmer/AcceleratorExample", -1), styles.Find("Ball Accelerator", -1));
     const std::pair<const char*, const char*> kStyles[] = {{"!None", "CBrickPositionMarker"},
-                                                           {"Ball Accelerator", "CBrickNormal"},
-                                                           {"Ball Decelerator", "CBrickNormal"},
+                                                           {"Ball Accelerator", "CBrickSpeedChange"},
+                                                           {"Ball Decelerator", "CBrickSpeedChange"},
                                                            {"Common/Blue", "CBrickNormal"},
                                                            {"Common/Green Optional", "CBrickOptional"},
                                                            {"Common/Steel", "CBrickNearlyIndestructible"},
@@ -332,7 +335,9 @@ TEST_F(ContentStartup, EveryLibraryLoadsEveryItemWithoutRewritingAFile)
                                                            {"Common/Detonator", "CBrickOnOff"},
                                                            {"Common/Switch", "CBrickSwitch"},
                                                            {"Common/Path Polygon", "CBrickPathPolygon"},
-                                                           {"Common/Position Marker", "CBrickPositionMarker"}};
+                                                           {"Common/Position Marker", "CBrickPositionMarker"},
+                                                           {"Common/Power-Up", "CBrickPowerup"},
+                                                           {"Common/Splitter", "CBrickSplitN"}};
     for (const auto& [name, brickClass] : kStyles)
     {
         const int32_t index = styles.Find(name, -1);
@@ -355,6 +360,29 @@ TEST_F(ContentStartup, EveryLibraryLoadsEveryItemWithoutRewritingAFile)
     ASSERT_NE(magnet, nullptr);
     EXPECT_EQ(rail->m_MovingParticleGen, movingSparks);
     EXPECT_EQ(magnet->m_MovingParticleGen, movingSparks);
+    // The accelerator speeds balls up with a trail, the decelerator slows
+    // them; the splitter leaves two blue bricks.
+    const auto* accelerator = dynamic_cast<CBrickStyleSheetSpeedChange*>(
+        styles.GetItemObject(static_cast<uint32_t>(styles.Find("Ball Accelerator", -1))));
+    const auto* decelerator = dynamic_cast<CBrickStyleSheetSpeedChange*>(
+        styles.GetItemObject(static_cast<uint32_t>(styles.Find("Ball Decelerator", -1))));
+    ASSERT_NE(accelerator, nullptr);
+    ASSERT_NE(decelerator, nullptr);
+    EXPECT_GT(accelerator->m_Multiplier, 1.0f);
+    EXPECT_EQ(accelerator->m_BallTrailParticleGen, GetParticleGeneratorList().Find("Speed Trail", -1));
+    EXPECT_GT(accelerator->m_BallTrailParticleGen, 0);
+    EXPECT_LT(decelerator->m_Multiplier, 1.0f);
+    const auto* splitter = dynamic_cast<CBrickStyleSheetSplitN*>(
+        styles.GetItemObject(static_cast<uint32_t>(styles.Find("Common/Splitter", -1))));
+    ASSERT_NE(splitter, nullptr);
+    EXPECT_EQ(splitter->m_SplittingSeq, sequences.Find("Brick Splitting", -1));
+    ASSERT_EQ(splitter->m_ChildCount, 2u);
+    for (uint32_t i = 0; i < splitter->m_ChildCount; i++)
+    {
+        const CBrickBase* child = splitter->m_pChildren[i]->m_pChildBrick;
+        ASSERT_NE(child, nullptr);
+        EXPECT_EQ(child->m_StyleSheet, styles.Find("Common/Blue", -1));
+    }
 
     GetListRegistry().DisposeAll();
     SetDataFolder(m_PreviousDataFolder.c_str());
