@@ -106,9 +106,16 @@ public:
         CGameSprite* sprite = brick->GetSprite();
         m_pPlayfield->m_pBricks->Unlink(sprite);
         delete sprite;
-        // Balls a broken brick released go with it, so the field stays the
-        // same size.
+        // Balls a broken brick released and bricks it left behind (at the
+        // list's end) go with it, so the field stays the same size.
         m_pPlayfield->m_pBallsInPlay->DeleteAll();
+        CSpriteList& bricks = *m_pPlayfield->m_pBricks;
+        while (bricks.Count() > kBricks - 1)
+        {
+            CSprite* leftBehind = bricks.GetTail();
+            bricks.Unlink(leftBehind);
+            delete leftBehind;
+        }
         brick = MakeBrick(index);
     }
 

@@ -67,8 +67,10 @@ TEST_F(SpeedChangerBrickTest, ABallIsBoostedWithATrailForHalfTheBoostAndTheBrick
     CBrickSpeedChange* brick = SpeedChanger("Speed Changer", 2.9f);
     CBallAI* ball = Ball(4.0f);
     const int32_t sounds = SoundPlays("Clink.wav");
+    const int32_t effects = m_pPlayfield->m_pFrontEffects->Count();
 
     EXPECT_FALSE(brick->HitByBallOrShot(ball, {0.0f, 1.0f}));
+    EXPECT_GT(m_pPlayfield->m_pFrontEffects->Count(), effects) << "the activation burst";
     EXPECT_FALSE(brick->IsDestroyed());
     EXPECT_EQ(ball->GetSpeedChangeFactor(), 2.0f);
     EXPECT_EQ(ball->GetSpeedChangeSteps(), 120);

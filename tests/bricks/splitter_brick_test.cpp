@@ -50,9 +50,11 @@ TEST_F(SplitterBrickTest, WithoutASplittingSequenceTheChildrenAppearAtOnce)
     CBrickSplitN* splitter = Splitter("Splitter");
     const uint32_t score = m_pPlayfield->GetScore();
     const int32_t sounds = SoundPlays("Clink.wav");
+    const int32_t effects = m_pPlayfield->m_pFrontEffects->Count();
 
     EXPECT_TRUE(splitter->HitByBallOrShot(Hitter(), {0.0f, 1.0f}));
     EXPECT_TRUE(splitter->IsDestroyed());
+    EXPECT_GT(m_pPlayfield->m_pFrontEffects->Count(), effects) << "the break burst";
     EXPECT_EQ(m_pPlayfield->GetScore(), score + 7);
     EXPECT_EQ(SoundPlays("Clink.wav"), sounds + 1);
     EXPECT_EQ(Destructions().size(), 1u);
