@@ -29,6 +29,11 @@ void PrepareEngineForPhase(EContentPhase phase)
         InitBrickStyleSheetLibrary();
         break;
     case CONTENT_FILES:
+        // A run starts without style sheets, as a fresh process does: the
+        // objects written before them (a power-up naming a brick style)
+        // then read and write alike on every run.
+        GetBrickStyleSheetLibrary().DeleteAllItems();
+        break;
     case CONTENT_PHASE_COUNT:
         break;
     }
