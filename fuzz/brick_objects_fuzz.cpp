@@ -82,6 +82,10 @@ const CFuzzedClass kClasses[] = {
     {"CBrickStyleSheetSwitch", "Switch"},
     {"CBrickStyleSheetPathPolygon", "Path"},
     {"CBrickStyleSheetPositionMarker", "Position Marker"},
+    {"CBrickTeleporter", nullptr},
+    {"CBrickTrappedBall", nullptr},
+    {"CBrickStyleSheetTeleporter", "Teleporter Entrance"},
+    {"CBrickStyleSheetTrappedBall", "Trapped Ball"},
 };
 
 constexpr size_t kMaxControlBytes = 600;

@@ -1,11 +1,10 @@
 #include "game/bricks/brick_marker_look.h"
 
 #include "engine/graphics/sequence_list.h"
-#include "engine/object/class_info.h"
 #include "engine/object/editor_hooks.h"
-#include "engine/object/properties/polygon_property.h"
 #include "game/bricks/brick_base.h"
 #include "game/bricks/brick_first_part.h"
+#include "game/bricks/brick_shape_defaults.h"
 #include "game/bricks/brick_style_sheet.h"
 #include "game/playfield/game_sprite.h"
 #include "game/playfield/playfield.h"
@@ -24,6 +23,5 @@ void ShowMarkerLook(CBrickBase& brick, int32_t primarySequence)
 
 void ClearMarkerShapeDefaults(CClassInfo* styleSheetClass)
 {
-    for (const char* name : {"Collision Poly", "Grid Polygon"})
-        static_cast<CPolygonProperty*>(styleSheetClass->FindProperty(name))->SetDefaultPolygon(nullptr);
+    SetShapeDefaults(styleSheetClass, nullptr, nullptr);
 }

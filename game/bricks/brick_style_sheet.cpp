@@ -8,6 +8,7 @@
 #include "engine/object/properties/polygon_property.h"
 #include "engine/object/properties/text_property.h"
 #include "game/bricks/brick_info.h"
+#include "game/bricks/brick_shape_defaults.h"
 #include "game/bricks/brick_style_theme.h"
 #include "game/playfield/particle_generator.h"
 #include "game/playfield/tutorial.h"
@@ -15,17 +16,6 @@
 VP_IMPLEMENT_ABSTRACT_CLASS(CBrickStyleSheet, CObject, 1.0f)
 
 namespace {
-
-Polygon2D ClosedRectangle(float halfWidth, float halfHeight)
-{
-    Polygon2D rectangle;
-    rectangle.InsertPoint(-halfWidth, -halfHeight, -1);
-    rectangle.InsertPoint(halfWidth, -halfHeight, -1);
-    rectangle.InsertPoint(halfWidth, halfHeight, -1);
-    rectangle.InsertPoint(-halfWidth, halfHeight, -1);
-    rectangle.Close();
-    return rectangle;
-}
 
 // The defaults live as long as the properties that point at them.
 const Polygon2D& DefaultCollisionPolygon()

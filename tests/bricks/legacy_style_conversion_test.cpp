@@ -15,6 +15,7 @@
 #include "game/bricks/brick_nudge.h"
 #include "game/bricks/brick_on_off.h"
 #include "game/bricks/brick_shredder.h"
+#include "game/bricks/brick_trapped_ball.h"
 #include "game/bricks/brick_type_table.h"
 #include "tests/support/brick_test_field.h"
 
@@ -75,6 +76,8 @@ TEST_F(LegacyStyleConversionTest, EachKindAcceptsOnlyItsOwnOldTypes)
         {"CBrickStyleSheetMagnetic", {}},
         {"CBrickStyleSheetOnOff", {BRICK_TYPE_OFF_ON, BRICK_TYPE_ON_OFF}},
         {"CBrickStyleSheetSwitch", {}},
+        {"CBrickStyleSheetTeleporter", {}},
+        {"CBrickStyleSheetTrappedBall", {BRICK_TYPE_TRAPPED_BALL}},
     };
     const int32_t typeCount = static_cast<int32_t>(GetBrickTypeTable().GetCount());
     for (const auto& kind : kinds)
@@ -191,6 +194,13 @@ TEST_F(LegacyStyleConversionTest, AnAcceptedTypeSetsTheKindsOwnFields)
         EXPECT_GT(onOff.m_ActivatedSound, 0);
         EXPECT_NE(onOff.m_ActivatedSound, onOff.m_DeactivatedSound);
         EXPECT_EQ(onOff.m_DestroyedSound, 21);
+         }},
+        {"CBrickStyleSheetTrappedBall", BRICK_TYPE_TRAPPED_BALL,
+         [](const CBrickStyleSheet& sheet) {
+        const auto& trapped = static_cast<const CBrickStyleSheetTrappedBall&>(sheet);
+        EXPECT_EQ(trapped.m_EditorSequence, 11);
+        EXPECT_EQ(trapped.m_EditorButtonSequence, 11);
+        EXPECT_EQ(trapped.m_CollisionPoly.GetCount(), 3u);
          }},
         };
     for (const auto& row : rows)
