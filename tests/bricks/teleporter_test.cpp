@@ -171,6 +171,8 @@ TEST_F(TeleporterTest, NeverBreaksAndNeverHoldsUpTheRound)
     EXPECT_FALSE(entrance->MustBeDestroyedToFinish());
     EXPECT_FALSE(entrance->BlocksBricks());
     EXPECT_TRUE(entrance->LetsBallPassThrough(Hitter()));
+    EXPECT_STREQ(entrance->GetTypeDisplayName().GetText(), "Teleporter");
+    EXPECT_TRUE(entrance->IsStyleSheetCompatible(entrance->GetStyleSheet()));
 }
 
 // A ball flying into an Entrance in play comes out of the Exit, moving on

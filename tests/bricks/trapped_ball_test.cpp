@@ -89,6 +89,7 @@ TEST_F(TrappedBallTest, ByDefaultTheBallLeavesRightAndDownAndTheMarkerIsInNoOnes
     EXPECT_FALSE(marker.MustBeDestroyedToFinish());
     EXPECT_TRUE(marker.LetsBallPassThrough(nullptr));
     EXPECT_FALSE(marker.BlocksBricks());
+    EXPECT_STREQ(marker.GetTypeDisplayName().GetText(), "Trapped Ball");
 }
 
 // Laid among the round's bricks, every marker lets its ball go when play
