@@ -19,3 +19,12 @@ void SetShapeDefaults(CClassInfo* styleSheetClass, const Polygon2D* collision, c
     static_cast<CPolygonProperty*>(styleSheetClass->FindProperty("Collision Poly"))->SetDefaultPolygon(collision);
     static_cast<CPolygonProperty*>(styleSheetClass->FindProperty("Grid Polygon"))->SetDefaultPolygon(grid);
 }
+
+void SetRectangleShapeDefaults(CClassInfo* styleSheetClass, float collisionHalfWidth, float collisionHalfHeight,
+                               float gridHalfWidth, float gridHalfHeight)
+{
+    // The class keeps its properties, which point at their defaults, until
+    // the program ends.
+    SetShapeDefaults(styleSheetClass, new Polygon2D(ClosedRectangle(collisionHalfWidth, collisionHalfHeight)),
+                     new Polygon2D(ClosedRectangle(gridHalfWidth, gridHalfHeight)));
+}

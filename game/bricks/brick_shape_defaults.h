@@ -12,3 +12,7 @@ Polygon2D ClosedRectangle(float halfWidth, float halfHeight);
 // its own copies of "Collision Poly" and "Grid Polygon" other defaults, or
 // none; the polygons must outlive the class.
 void SetShapeDefaults(CClassInfo* styleSheetClass, const Polygon2D* collision, const Polygon2D* grid);
+// The same with closed rectangles of the half sizes, made here for as long
+// as the program runs.
+void SetRectangleShapeDefaults(CClassInfo* styleSheetClass, float collisionHalfWidth, float collisionHalfHeight,
+                               float gridHalfWidth, float gridHalfHeight);

@@ -192,25 +192,9 @@ const CString* CBrickTeleporter::GetGroupName() const
     return styleSheet != nullptr ? &styleSheet->m_TeleporterGroupName : nullptr;
 }
 
-namespace {
-
-const Polygon2D& TeleporterCollisionPolygon()
-{
-    static const Polygon2D polygon = ClosedRectangle(10.875f, 11.0f);
-    return polygon;
-}
-
-const Polygon2D& TeleporterGridPolygon()
-{
-    static const Polygon2D polygon = ClosedRectangle(11.0f, 20.0f);
-    return polygon;
-}
-
-} // namespace
-
 void CBrickStyleSheetTeleporter::RegisterProperties(CClassInfo* classInfo)
 {
-    SetShapeDefaults(classInfo, &TeleporterCollisionPolygon(), &TeleporterGridPolygon());
+    SetRectangleShapeDefaults(classInfo, 10.875f, 11.0f, 11.0f, 20.0f);
     classInfo->AddProperty(new LibraryItemProperty("Type", VP_MEMBER(m_Type), &GetTeleporterTypeNames(),
                                                    EDITOR_EDITABLE, "Entrance", nullptr, false));
     classInfo->AddProperty(

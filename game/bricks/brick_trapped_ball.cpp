@@ -24,18 +24,6 @@ CLocalizedString s_TextTrappedBall("Trapped Ball", "The kind of brick that frees
 const float RADIANS_PER_DEGREE = 0.017453292f;
 const float STEPS_PER_SECOND = 60.0f;
 
-const Polygon2D& TrappedBallCollisionPolygon()
-{
-    static const Polygon2D polygon = ClosedRectangle(11.0f, 11.0f);
-    return polygon;
-}
-
-const Polygon2D& TrappedBallGridPolygon()
-{
-    static const Polygon2D polygon = ClosedRectangle(12.0f, 12.0f);
-    return polygon;
-}
-
 } // namespace
 
 void CBrickTrappedBall::RegisterProperties(CClassInfo* classInfo)
@@ -110,7 +98,7 @@ Vector2 CBrickTrappedBall::GetReleaseVelocity() const
 
 void CBrickStyleSheetTrappedBall::RegisterProperties(CClassInfo* classInfo)
 {
-    SetShapeDefaults(classInfo, &TrappedBallCollisionPolygon(), &TrappedBallGridPolygon());
+    SetRectangleShapeDefaults(classInfo, 11.0f, 11.0f, 12.0f, 12.0f);
     AddListReference(classInfo, "Editor Sequence", VP_MEMBER(m_EditorSequence), &GetSequenceList(),
                      "Shown where the ball waits for the round to start");
 }
