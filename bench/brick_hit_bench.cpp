@@ -56,7 +56,9 @@ const char* const kKinds[][3] = {{"CBrickNormal", "Quiet", "BM_BrickHit/Normal"}
                                  {"CBrickPositionMarker", "Position Marker", "BM_BrickHit/PositionMarker"},
                                  {"CBrickPowerup", "Power-Up", "BM_BrickHit/Powerup"},
                                  {"CBrickSplitN", "Splitter", "BM_BrickHit/SplitN"},
-                                 {"CBrickSpeedChange", "Speed Changer", "BM_BrickHit/SpeedChange"}};
+                                 {"CBrickSpeedChange", "Speed Changer", "BM_BrickHit/SpeedChange"},
+                                 {"CBrickTeleporter", "Teleporter Entrance", "BM_BrickHit/Teleporter"},
+                                 {"CBrickTrappedBall", "Trapped Ball", "BM_BrickHit/TrappedBall"}};
 
 Vector2 PlaceOf(int32_t index)
 {

@@ -88,6 +88,10 @@ const CFuzzedClass kClasses[] = {
     {"CBrickStyleSheetPowerup", "Power-Up"},
     {"CBrickStyleSheetSplitN", "Splitter Sequence"},
     {"CBrickStyleSheetSpeedChange", "Speed Changer"},
+    {"CBrickTeleporter", nullptr},
+    {"CBrickTrappedBall", nullptr},
+    {"CBrickStyleSheetTeleporter", "Teleporter Entrance"},
+    {"CBrickStyleSheetTrappedBall", "Trapped Ball"},
 };
 
 constexpr size_t kMaxControlBytes = 600;
@@ -150,7 +154,8 @@ CBrickBase* MakeBrick(const char* className, int32_t style)
 }
 
 // What scripts may name: "Gate" breaks, "GATE" and "Keep" refuse to, a
-// curved closed path and a marker.
+// curved closed path, a marker and a teleporter Exit that entrances of its
+// group send the hitter to.
 void PlaceNamedField()
 {
     const int32_t quiet = ScopedBrickData::StyleIndex("Quiet");
@@ -174,6 +179,7 @@ void PlaceNamedField()
     named(path, "Path", {300.0f, 300.0f});
     named(MakeBrick("CBrickPositionMarker", ScopedBrickData::StyleIndex("Position Marker")), "Marker",
           {400.0f, 60.0f});
+    named(MakeBrick("CBrickTeleporter", ScopedBrickData::StyleIndex("Teleporter Exit")), "Exit", {480.0f, 60.0f});
 }
 
 std::vector<CBrickBase*> LiveBricks()
@@ -238,11 +244,12 @@ void DriveField(const uint8_t* controls, size_t count)
         RunFrame();
 }
 
-// The brick among neighbours: hit 30 times, 60 steps of play with shoves
+// The brick among neighbours: told the round starts, hit 30 times, 60 steps of play with shoves
 // and a hard move, then exploded.
 void Play(CBrickBase* brick)
 {
     CPlayfield& playfield = *World().playfield;
+    brick->OnRoundStart();
     const Vector2 centre = brick->GetStartCenter();
     const int32_t normal = ScopedBrickData::StyleIndex("Quiet");
     const Vector2 around[] = {{-40.5f, 0.0f}, {40.5f, 0.0f}, {0.0f, 22.5f}, {0.0f, -22.5f}};
@@ -311,6 +318,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     world.playfield->m_pBricks->DeleteAll();
     world.playfield->m_pFrontEffects->DeleteAll();
     world.playfield->m_pBallsInPlay->DeleteAll();
+    world.playfield->m_pLooseBalls->DeleteAll();
     // Sprites a script replaced in the last frame go now.
     world.game.Update(CPlayfield::kStepSeconds);
     return 0;

@@ -4,6 +4,7 @@
 #include "engine/object/editor_hooks.h"
 #include "game/bricks/brick_base.h"
 #include "game/bricks/brick_first_part.h"
+#include "game/bricks/brick_shape_defaults.h"
 #include "game/bricks/brick_style_sheet.h"
 #include "game/playfield/game_sprite.h"
 #include "game/playfield/playfield.h"

@@ -8,6 +8,7 @@
 #include "engine/object/properties/float_property.h"
 #include "engine/object/properties/list_item_property.h"
 #include "game/bricks/brick_first_part.h"
+#include "game/bricks/brick_shape_defaults.h"
 #include "game/bricks/brick_style_sheet_as.h"
 #include "game/playfield/ball_ai.h"
 #include "game/playfield/game_sprite.h"
@@ -25,19 +26,6 @@ CLocalizedString s_TextSpeedChange("Speed Changer",
                                    "The kind of brick that balls pass through and that changes their speed");
 
 constexpr float kFramesPerSecond = 60.0f;
-
-// A narrow upright brick that balls fly through.
-const Polygon2D& SpeedChangerCollisionPolygon()
-{
-    static const Polygon2D polygon = ClosedRectangle(10.875f, 11.0f);
-    return polygon;
-}
-
-const Polygon2D& SpeedChangerGridPolygon()
-{
-    static const Polygon2D polygon = ClosedRectangle(11.0f, 20.0f);
-    return polygon;
-}
 
 } // namespace
 
@@ -153,7 +141,7 @@ int32_t CBrickSpeedChange::OnDestroyed(const BrickDestroyInfo&)
 
 void CBrickStyleSheetSpeedChange::RegisterProperties(CClassInfo* classInfo)
 {
-    SetShapeDefaults(classInfo, &SpeedChangerCollisionPolygon(), &SpeedChangerGridPolygon());
+    SetRectangleShapeDefaults(classInfo, 10.875f, 11.0f, 11.0f, 20.0f);
     classInfo->AddProperty(new LibraryItemProperty("Primary Sequence", VP_MEMBER(m_PrimarySequence),
                                                    &GetSequenceList(), EDITOR_EDITABLE, nullptr, nullptr, false));
     classInfo->AddProperty(new LibraryItemProperty("Speed Change/Sound", VP_MEMBER(m_Sound), &GetSoundList(),

@@ -7,6 +7,7 @@
 #include "engine/object/properties/list_item_property.h"
 #include "engine/object/properties/object_pointer_property.h"
 #include "game/bricks/brick_first_part.h"
+#include "game/bricks/brick_shape_defaults.h"
 #include "game/bricks/brick_split_n_child.h"
 #include "game/bricks/brick_style_sheet_as.h"
 #include "game/playfield/game_sprite.h"
@@ -22,19 +23,6 @@ VP_IMPLEMENT_CLASS(CBrickStyleSheetSplitN, CBrickStyleSheet, 0.0f)
 namespace {
 
 CLocalizedString s_TextSplitN("Splitter", "The kind of brick that breaks into several smaller bricks");
-
-// A splitter is a large brick: its shapes are twice a common brick's.
-const Polygon2D& SplitterCollisionPolygon()
-{
-    static const Polygon2D polygon = ClosedRectangle(39.5f, 22.0f);
-    return polygon;
-}
-
-const Polygon2D& SplitterGridPolygon()
-{
-    static const Polygon2D polygon = ClosedRectangle(40.0f, 40.0f);
-    return polygon;
-}
 
 } // namespace
 
@@ -157,7 +145,7 @@ void CBrickSplitN::SpawnChildren()
 
 void CBrickStyleSheetSplitN::RegisterProperties(CClassInfo* classInfo)
 {
-    SetShapeDefaults(classInfo, &SplitterCollisionPolygon(), &SplitterGridPolygon());
+    SetRectangleShapeDefaults(classInfo, 39.5f, 22.0f, 40.0f, 40.0f);
     classInfo->AddProperty(new LibraryItemProperty("Primary Sequence", VP_MEMBER(m_PrimarySequence),
                                                    &GetSequenceList(), EDITOR_EDITABLE, nullptr, nullptr, false));
     classInfo->AddProperty(new LibraryItemProperty("Splitting Seq", VP_MEMBER(m_SplittingSeq), &GetSequenceList(),

@@ -9,28 +9,12 @@
 #include "engine/object/properties/polygon_property.h"
 #include "engine/object/properties/text_property.h"
 #include "game/bricks/brick_info.h"
+#include "game/bricks/brick_shape_defaults.h"
 #include "game/bricks/brick_style_theme.h"
 #include "game/playfield/particle_generator.h"
 #include "game/playfield/tutorial.h"
 
 VP_IMPLEMENT_ABSTRACT_CLASS(CBrickStyleSheet, CObject, 1.0f)
-
-Polygon2D ClosedRectangle(float halfWidth, float halfHeight)
-{
-    Polygon2D rectangle;
-    rectangle.InsertPoint(-halfWidth, -halfHeight, -1);
-    rectangle.InsertPoint(halfWidth, -halfHeight, -1);
-    rectangle.InsertPoint(halfWidth, halfHeight, -1);
-    rectangle.InsertPoint(-halfWidth, halfHeight, -1);
-    rectangle.Close();
-    return rectangle;
-}
-
-void SetShapeDefaults(CClassInfo* styleSheetClass, const Polygon2D* collision, const Polygon2D* grid)
-{
-    static_cast<CPolygonProperty*>(styleSheetClass->FindProperty("Collision Poly"))->SetDefaultPolygon(collision);
-    static_cast<CPolygonProperty*>(styleSheetClass->FindProperty("Grid Polygon"))->SetDefaultPolygon(grid);
-}
 
 namespace {
 

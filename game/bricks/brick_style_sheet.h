@@ -86,10 +86,3 @@ void InitBrickStyleSheetLibrary();
 // that style sheet, bound to the sprite; the caller places the sprite and
 // adds it to a list. None when the library has no such style sheet.
 CGameSprite* MakeBrickSpriteFromStyle(CBrickStyleSheetLibrary& library, int32_t styleIndex);
-
-// The closed rectangle round the origin, from the upper left clockwise.
-Polygon2D ClosedRectangle(float halfWidth, float halfHeight);
-// A kind's style-sheet class defaults its own copies of the inherited
-// collision and grid polygons to these (none for a null); the polygons
-// live as long as the class.
-void SetShapeDefaults(CClassInfo* styleSheetClass, const Polygon2D* collision, const Polygon2D* grid);

@@ -7,7 +7,7 @@
 #include "game/bricks/brick_base.h"
 #include "game/playfield/ball_ai.h"
 #include "game/playfield/game_sprite.h"
-#include "game/playfield/playfield.h"
+#include "game/playfield/loose_ball.h"
 #include "game/playfield/rotate_vector.h"
 
 namespace {
@@ -51,16 +51,8 @@ void CBallConverterBall::DrawOverlay(CFrameInterface* frame)
 
 void CBallConverterBall::OnBrickHit(CBrickBase* brick)
 {
-    CSprite* brickSprite = brick->GetSprite();
-    CGameSprite* sprite = new CGameSprite;
-    sprite->SetPosition(brickSprite->m_Position);
-    sprite->StorePreviousPosition();
     const float angle =
         GameRandom().BetweenFloat(-m_StartingAngle, m_StartingAngle) * RADIANS_PER_DEGREE;
-    sprite->m_Velocity = RotateVector(Vector2{0.0f, m_StartingSpeed / STEPS_PER_SECOND}, angle);
-    CBallAI* ball = new CBallAI;
-    ball->Launch(sprite, nullptr, true);
-    ball->SetLoose(true);
-    ball->MakeSmall();
-    GetPlayfield()->m_pLooseBalls->Append(sprite);
+    AddLooseSmallBall(brick->GetSprite()->m_Position,
+                      RotateVector(Vector2{0.0f, m_StartingSpeed / STEPS_PER_SECOND}, angle));
 }

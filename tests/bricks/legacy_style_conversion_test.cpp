@@ -16,6 +16,7 @@
 #include "game/bricks/brick_on_off.h"
 #include "game/bricks/brick_powerup.h"
 #include "game/bricks/brick_shredder.h"
+#include "game/bricks/brick_trapped_ball.h"
 #include "game/bricks/brick_type_table.h"
 #include "tests/support/brick_test_field.h"
 
@@ -79,6 +80,8 @@ TEST_F(LegacyStyleConversionTest, EachKindAcceptsOnlyItsOwnOldTypes)
         {"CBrickStyleSheetPowerup", {BRICK_TYPE_POWER_UP}},
         {"CBrickStyleSheetSplitN", {}},
         {"CBrickStyleSheetSpeedChange", {}},
+        {"CBrickStyleSheetTeleporter", {}},
+        {"CBrickStyleSheetTrappedBall", {BRICK_TYPE_TRAPPED_BALL}},
     };
     const int32_t typeCount = static_cast<int32_t>(GetBrickTypeTable().GetCount());
     for (const auto& kind : kinds)
@@ -203,6 +206,13 @@ TEST_F(LegacyStyleConversionTest, AnAcceptedTypeSetsTheKindsOwnFields)
         EXPECT_EQ(powerUp.m_DestroyedSeq, 14);
         EXPECT_EQ(powerUp.m_DestroyedSound, 21);
         EXPECT_EQ(powerUp.m_BreakParticleGen, 31);
+         }},
+        {"CBrickStyleSheetTrappedBall", BRICK_TYPE_TRAPPED_BALL,
+         [](const CBrickStyleSheet& sheet) {
+        const auto& trapped = static_cast<const CBrickStyleSheetTrappedBall&>(sheet);
+        EXPECT_EQ(trapped.m_EditorSequence, 11);
+        EXPECT_EQ(trapped.m_EditorButtonSequence, 11);
+        EXPECT_EQ(trapped.m_CollisionPoly.GetCount(), 3u);
          }},
         };
     for (const auto& row : rows)

@@ -337,7 +337,10 @@ TEST_F(ContentStartup, EveryLibraryLoadsEveryItemWithoutRewritingAFile)
                                                            {"Common/Path Polygon", "CBrickPathPolygon"},
                                                            {"Common/Position Marker", "CBrickPositionMarker"},
                                                            {"Common/Power-Up", "CBrickPowerup"},
-                                                           {"Common/Splitter", "CBrickSplitN"}};
+                                                           {"Common/Splitter", "CBrickSplitN"},
+                                                           {"Common/Teleporter Entrance", "CBrickTeleporter"},
+                                                           {"Common/Teleporter Exit", "CBrickTeleporter"},
+                                                           {"Common/Trapped Ball", "CBrickTrappedBall"}};
     for (const auto& [name, brickClass] : kStyles)
     {
         const int32_t index = styles.Find(name, -1);

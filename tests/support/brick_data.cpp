@@ -89,6 +89,13 @@ const char* const kStyleSheets[][2] = {
                           "\t\t\t\tBrick Position=20,5\r\n\t\t\t}\r\n\t\t}\r\n\t}\r\n}\r\n"},
     {"Switch", "CBrickStyleSheetSwitch\r\n{\r\n\tIdle Sequence=Brick\r\n\tSwitching Sequence=Brick\r\n"
                "\tSwitching Sound=Brick Turned On.wav\r\n\tIndestructible Sound=Brick Turned Off.wav\r\n}\r\n"},
+    {"Teleporter Entrance", "CBrickStyleSheetTeleporter\r\n{\r\n\tTeleporter Group Name=Blue\r\n"
+                            "\tPrimary Sequence=Brick\r\n\tTeleport Sound=Clink.wav\r\n}\r\n"},
+    {"Teleporter Exit", "CBrickStyleSheetTeleporter\r\n{\r\n\tType=Exit\r\n\tTeleporter Group Name=bLUE\r\n"
+                        "\tPrimary Sequence=Brick\r\n\tActivated Sequence=!None\r\n}\r\n"},
+    {"Teleporter Exit Red", "CBrickStyleSheetTeleporter\r\n{\r\n\tType=Exit\r\n\tTeleporter Group Name=Red\r\n"
+                            "\tPrimary Sequence=Brick\r\n}\r\n"},
+    {"Trapped Ball", "CBrickStyleSheetTrappedBall\r\n{\r\n\tEditor Sequence=Brick\r\n}\r\n"},
 };
 
 int32_t AddGenerator(const char* name, uint32_t particles, int32_t sequence)
