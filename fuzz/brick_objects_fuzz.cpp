@@ -82,6 +82,8 @@ const CFuzzedClass kClasses[] = {
     {"CBrickStyleSheetSwitch", "Switch"},
     {"CBrickStyleSheetPathPolygon", "Path"},
     {"CBrickStyleSheetPositionMarker", "Position Marker"},
+    {"CBrickCoin", nullptr},
+    {"CBrickStyleSheetCoin", "Coin"},
 };
 
 constexpr size_t kMaxControlBytes = 600;

@@ -14,8 +14,6 @@
 
 VP_IMPLEMENT_ABSTRACT_CLASS(CBrickStyleSheet, CObject, 1.0f)
 
-namespace {
-
 Polygon2D ClosedRectangle(float halfWidth, float halfHeight)
 {
     Polygon2D rectangle;
@@ -26,6 +24,8 @@ Polygon2D ClosedRectangle(float halfWidth, float halfHeight)
     rectangle.Close();
     return rectangle;
 }
+
+namespace {
 
 // The defaults live as long as the properties that point at them.
 const Polygon2D& DefaultCollisionPolygon()

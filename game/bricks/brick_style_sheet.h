@@ -65,6 +65,10 @@ private:
     bool m_ThemeKnown;
 };
 
+// The closed rectangle round the origin, corners from top left clockwise:
+// the shape of the default collision and grid polygons.
+Polygon2D ClosedRectangle(float halfWidth, float halfHeight);
+
 // "BrickStyleSheet": every style sheet. Item 0 stands for no style (a level
 // drops its bricks), so its name must begin with "!" and sort first.
 class CBrickStyleSheetLibrary : public CResourceLibrary<CBrickStyleSheet>

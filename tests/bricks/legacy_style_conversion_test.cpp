@@ -75,6 +75,7 @@ TEST_F(LegacyStyleConversionTest, EachKindAcceptsOnlyItsOwnOldTypes)
         {"CBrickStyleSheetMagnetic", {}},
         {"CBrickStyleSheetOnOff", {BRICK_TYPE_OFF_ON, BRICK_TYPE_ON_OFF}},
         {"CBrickStyleSheetSwitch", {}},
+        {"CBrickStyleSheetCoin", {}},
     };
     const int32_t typeCount = static_cast<int32_t>(GetBrickTypeTable().GetCount());
     for (const auto& kind : kinds)

@@ -21,6 +21,11 @@ const char* const kStyleSheets[][2] = {
     {"Ball Factory", "CBrickStyleSheetBallFactory\r\n{\r\n\tPrimary Sequence=Brick\r\n"
                      "\tGenerate Sound=Clink.wav\r\n\tGenerate Seq=Brick\r\n}\r\n"},
     {"Ball Decelerator", "CBrickStyleSheetNormal\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
+    {"Coin", "CBrickStyleSheetCoin\r\n{\r\n\tPrimary Sequence=Brick\r\n\tPickup Sound=Pop Brick.wav\r\n"
+             "\tPickup Seq=Brick\r\n\tPickup Particle Gen=Break\r\n\tBonus Count Up Sound=Clink.wav\r\n"
+             "\tGot All Coins On Level Sound=Score.wav\r\n\tExtra Life Sound=Brick Turned On.wav\r\n"
+             "\tRedeem Coins Count Down Sound=Partial Damage.wav\r\n"
+             "\tReceived Extra Life Sound=Brick Turned Off.wav\r\n}\r\n"},
     {"Common/Red", "CBrickStyleSheetNormal\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
     {"Detonator", "CBrickStyleSheetOnOff\r\n{\r\n\tScore=2\r\n\tPrimary Sequence=Brick\r\n"
                   "\tActivated Sound=Clink.wav\r\n\tDeactivated Sound=Brick Turned Off.wav\r\n\tX Radius=60\r\n"
