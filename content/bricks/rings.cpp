@@ -147,7 +147,9 @@ void MakeFiveRingRound(CContentTree& tree, const char* item)
     for (int32_t column = 0; column < 7; column++, id++)
         text += "\t\tBrick=CBrickNormal\n\t\t{\n\t\t\tName=Brick#" + std::to_string(id) + "\n\t\t\tBrick Position=" +
                 std::to_string(110 + 62 * column) + ",260\n\t\t\tStyle Sheet=Common/Blue\n\t\t}\n";
-    text += "\t}\n}\n";
+    // A shipped round never captures its own thumbnail, so play never
+    // rewrites its file.
+    text += "\t}\n\tAutomatic Thumbnail=0\n}\n";
     AddObjectFile(tree, item, text.c_str(), item);
 }
 

@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "engine/app/sound/sound_list.h"
-#include "engine/core/settings/settings.h"
-#include "engine/graphics/pixel_formats.h"
-#include "engine/graphics/screen_frame.h"
 #include "engine/graphics/slides/slide_show_input.h"
 #include "engine/graphics/stand_alone_frame_list.h"
 #include "game/bricks/brick_coin.h"
@@ -15,9 +13,8 @@
 #include "game/playfield/delayed_call_queue.h"
 #include "game/records/stats.h"
 #include "tests/support/brick_test_field.h"
-#include "tests/support/fake_display_device.h"
+#include "tests/support/completion_screen.h"
 #include "tests/support/frame_pixels.h"
-#include "tests/support/quick_slide_shows.h"
 #include "tests/support/sprite_fixtures.h"
 
 namespace {
@@ -40,14 +37,8 @@ protected:
         BrickTestField::SetUp();
         m_Folder.WriteFile("Data/Sounds/Completed Ring Game.wav", FileBytes("Data/Sounds/Score.wav"));
         ASSERT_GT(GetSoundList().Mount("Sound List", "Sounds", ".wav", ".ogg"), 16u);
-        InitPixelFormatTables("Palettes", "GamePalette");
-        m_PreviousSettings = GetGeneralSettings().GetFileName();
-        GetGeneralSettings().SetFileName(Absolute("Game.CFG").c_str());
-        uint32_t width = 800;
-        uint32_t height = 600;
-        ASSERT_TRUE(GetScreenFrame()->SetScreenMode(width, height, 16, 16));
-        m_DrawFrame.Create(800, 600, 16);
-        ScopedPlayfieldHooks::s_pDrawFrame = &m_DrawFrame;
+        m_pScreen = std::make_unique<ScopedCompletionScreen>(Absolute("Game.CFG"));
+        ASSERT_TRUE(m_pScreen->IsReady());
         GetFrameList().AddItemWithObject(MakeSolidFrame(200, 100, kStandardPixel), "Completed Ring Game");
         GetFrameList().AddItemWithObject(MakeSolidFrame(200, 100, kOtherPixel), "Splash");
 
@@ -69,9 +60,7 @@ protected:
     void TearDown() override
     {
         GetDelayedCallQueue().FireAll();
-        GetScreenFrame()->ReleaseDirectDraw();
-        GetGeneralSettings().SetFileName(m_PreviousSettings.c_str());
-        GetFrameList().DeleteAllItems();
+        m_pScreen.reset();
         BrickTestField::TearDown();
     }
 
@@ -87,10 +76,7 @@ protected:
         return static_cast<size_t>(std::count(calls.begin(), calls.end(), call));
     }
 
-    FakeDisplayDevice m_Display;
-    ScopedQuickSlideShows m_QuickSlideShows;
-    std::string m_PreviousSettings;
-    CDirtyRectFrame m_DrawFrame;
+    std::unique_ptr<ScopedCompletionScreen> m_pScreen;
     int32_t m_Coins = 0;
 };
 
@@ -128,7 +114,7 @@ TEST_F(RingGameCompletionTest, TheLastRingPausesPlaysShowsItsPictureAndKeepsAScr
         EXPECT_LT(pause, shot);
         EXPECT_EQ(SoundPlays("Completed Ring Game.wav"), tunes + 1);
         // The screenshot's frame holds the picture, centred on the screen.
-        EXPECT_EQ(ReadPixel(m_DrawFrame, 400, 300), c.pixel);
+        EXPECT_EQ(ReadPixel(m_pScreen->GetDrawFrame(), 400, 300), c.pixel);
         // The picture waited for the key the player pressed.
         EXPECT_EQ(s_QueuedPresses, 0);
 
