@@ -107,6 +107,7 @@ struct CBrickFuzzWorld
         // Ball bricks release balls, which show the game's ball pictures.
         AddPlayfieldSequences(sequences);
         data = std::make_unique<ScopedBrickData>(GetFuzzFolder());
+        ArmGeneralObjectsForPlay(GetFuzzFolder());
         playfield = std::make_unique<CPlayfield>();
         hitter = new CTestHitter;
         hitter->m_pSprite = &hitterSprite;

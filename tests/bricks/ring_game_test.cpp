@@ -175,7 +175,7 @@ TEST_F(RingGameTest, TheFifthCoinPaysItsPointsAtOnceAndCountsUpWithItsSound)
     const int32_t frontEffects = m_pPlayfield->m_pFrontEffects->Count();
     Collect();
     EXPECT_EQ(m_pPlayfield->GetScore(), score + 5000u + static_cast<uint32_t>(CoinStyle().m_Score));
-    EXPECT_EQ(SoundPlays("Score.wav"), 1);
+    EXPECT_EQ(SoundPlays("Brick Turned On.wav"), 1);
     EXPECT_EQ(SoundPlays("Pop Brick.wav"), 1);
     // The pickup's sequence, its burst and the rising bonus text.
     EXPECT_GT(m_pPlayfield->m_pFrontEffects->Count(), frontEffects + 2);
