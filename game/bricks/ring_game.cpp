@@ -33,7 +33,9 @@
 
 namespace {
 
+// The picture stays until a key or a button is pressed.
 constexpr float kCompletionPictureSeconds = 3000.0f;
+
 // The message in the player's language with the token replaced by the
 // amount.
 CString FillAmount(const CStringPair& message, const char* token, uint32_t amount)
