@@ -58,7 +58,8 @@ const char* const kKinds[][3] = {{"CBrickNormal", "Quiet", "BM_BrickHit/Normal"}
                                  {"CBrickSplitN", "Splitter", "BM_BrickHit/SplitN"},
                                  {"CBrickSpeedChange", "Speed Changer", "BM_BrickHit/SpeedChange"},
                                  {"CBrickTeleporter", "Teleporter Entrance", "BM_BrickHit/Teleporter"},
-                                 {"CBrickTrappedBall", "Trapped Ball", "BM_BrickHit/TrappedBall"}};
+                                 {"CBrickTrappedBall", "Trapped Ball", "BM_BrickHit/TrappedBall"},
+                                 {"CBrickCoin", "Coin", "BM_BrickHit/Coin"}};
 
 Vector2 PlaceOf(int32_t index)
 {

@@ -18,8 +18,13 @@ enum EContentPhase
     CONTENT_OBJECTS,
     // Objects that name objects of the phase before.
     CONTENT_OBJECTS_OF_OBJECTS,
-    // Objects that name brick style sheets (which are objects of objects).
-    CONTENT_OBJECTS_OF_STYLE_SHEETS,
+    // Objects that name brick styles: themes with every-level bricks,
+    // power-ups that lay a brick.
+    CONTENT_OBJECTS_OF_STYLES,
+    // Rounds, which name their theme, brick styles and power-ups.
+    CONTENT_ROUNDS,
+    // Round sets, which name their rounds.
+    CONTENT_ROUND_SETS,
     CONTENT_PHASE_COUNT
 };
 

@@ -6,8 +6,11 @@
 #include "engine/graphics/stand_alone_frame_list.h"
 #include "engine/graphics/sequence_list.h"
 #include "engine/object/libraries/library_catalogue.h"
+#include "game/bricks/background_library.h"
 #include "game/bricks/brick_style_sheet.h"
+#include "game/bricks/round_library.h"
 #include "game/playfield/particle_generator.h"
+#include "game/playfield/power_up_base.h"
 
 void PrepareEngineForPhase(EContentPhase phase)
 {
@@ -25,8 +28,17 @@ void PrepareEngineForPhase(EContentPhase phase)
         GetSoundList().Mount("Sound List", "Sounds", ".wav", ".ogg");
         InitCatalogueLibrary(GetParticleGeneratorList(), LIBRARY_PARTICLE_GENERATORS);
         break;
-    case CONTENT_OBJECTS_OF_STYLE_SHEETS:
+    case CONTENT_OBJECTS_OF_STYLES:
         InitBrickStyleSheetLibrary();
+        break;
+    case CONTENT_ROUNDS:
+        // Reading a round moves its bricks into its theme's play area and
+        // reckons its power-up chances.
+        InitCatalogueLibrary(GetBackgroundLibrary(), LIBRARY_BACKGROUND_DEFINITION);
+        InitCatalogueLibrary(GetPowerUpLibrary(), LIBRARY_POWER_UP);
+        break;
+    case CONTENT_ROUND_SETS:
+        InitCatalogueLibrary(GetRoundLibrary(), LIBRARY_ROUNDS);
         break;
     case CONTENT_FILES:
         // A run starts without style sheets, as a fresh process does: the

@@ -7,5 +7,6 @@
 // TrueType file list, the frame list and the sequences before the objects
 // that name files, pictures and sequences are written; the font library,
 // the sounds and the particle generators before the objects that name them;
-// the brick style sheets before the objects that name those.
+// the brick styles before the themes and power-ups, those before the
+// rounds, and the rounds before the round sets.
 void PrepareEngineForPhase(EContentPhase phase);

@@ -92,6 +92,8 @@ const CFuzzedClass kClasses[] = {
     {"CBrickTrappedBall", nullptr},
     {"CBrickStyleSheetTeleporter", "Teleporter Entrance"},
     {"CBrickStyleSheetTrappedBall", "Trapped Ball"},
+    {"CBrickCoin", nullptr},
+    {"CBrickStyleSheetCoin", "Coin"},
 };
 
 constexpr size_t kMaxControlBytes = 600;
@@ -115,6 +117,7 @@ struct CBrickFuzzWorld
         // Ball bricks release balls, which show the game's ball pictures.
         AddPlayfieldSequences(sequences);
         data = std::make_unique<ScopedBrickData>(GetFuzzFolder());
+        ArmGeneralObjectsForPlay(GetFuzzFolder());
         playfield = std::make_unique<CPlayfield>();
         hitter = new CTestHitter;
         hitter->m_pSprite = &hitterSprite;

@@ -59,4 +59,4 @@ static CContentItemRegistration s_AcceleratorStyle("Resources/Brick Style Sheets
 static CContentItemRegistration s_DeceleratorStyle("Resources/Brick Style Sheets/Ball Decelerator.BrickStyleSheet",
                                                    MakeDeceleratorStyle, CONTENT_OBJECTS_OF_OBJECTS);
 static CContentItemRegistration s_SplitterStyle("Resources/Brick Style Sheets/Common/Splitter.BrickStyleSheet",
-                                                MakeSplitterStyle, CONTENT_OBJECTS_OF_STYLE_SHEETS);
+                                                MakeSplitterStyle, CONTENT_OBJECTS_OF_STYLES);

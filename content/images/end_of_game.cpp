@@ -6,9 +6,9 @@
 #include "content/objects/object_item.h"
 
 // The pictures of a game's end: the "Game Over" sign over the playfield,
-// the picture of a finished standard round set with the player's figures
-// written over it, their overlay sets, and the small bubble the seconds of
-// the resume count-down stand in.
+// the pictures of a finished standard round set and of every ring of it
+// found, with the player's figures written over them, their overlay sets,
+// and the small bubble the seconds of the resume count-down stand in.
 
 // A dark plate with a red rim; transparent round it, as it is drawn with
 // the transparent mask over the last picture of the game.
@@ -35,6 +35,23 @@ static void MakeCompletedGame(CContentTree& tree, const char* item)
     picture.AddNoise(0xC0AB1E7Eu, 3);
     AddPictureFile(tree, item, picture, item);
     AddObjectFile(tree, "Resources/Completed Game.txt", "CStandAloneFrame\n{\n\tRun Length Encode=0\n}\n", item);
+}
+
+// Rings of gold raining over a night sky: every ring of the set found.
+static void MakeCompletedRingGame(CContentTree& tree, const char* item)
+{
+    CPicture picture(800, 600);
+    picture.FillVerticalGradient({10, 10, 40}, {60, 30, 90});
+    for (int ring = 0; ring < 25; ++ring)
+    {
+        const double x = 40.0 + (ring * 137) % 720;
+        const double y = 380.0 + (ring * 53) % 200;
+        picture.FillRing(x, y, 14.0, 9.0, {255, 215, 60});
+    }
+    picture.AddNoise(0x21A65EEDu, 3);
+    AddPictureFile(tree, item, picture, item);
+    AddObjectFile(tree, "Resources/Completed Ring Game.txt", "CStandAloneFrame\n{\n\tRun Length Encode=0\n}\n",
+                  item);
 }
 
 static void MakeCountDownBubble(CContentTree& tree, const char* item)
@@ -92,6 +109,16 @@ static void MakeCompletedGenericOverlay(CContentTree& tree, const char* item)
     AddEndScreenOverlay(tree, item, "Round set completed!");
 }
 
+static void MakeCompletedRingGameOverlay(CContentTree& tree, const char* item)
+{
+    AddEndScreenOverlay(tree, item, "Every ring of Vantrell Pellucine found!");
+}
+
+static void MakeCompletedRingGenericOverlay(CContentTree& tree, const char* item)
+{
+    AddEndScreenOverlay(tree, item, "Every ring of the round set found!");
+}
+
 static void MakeCountDownOptions(CContentTree& tree, const char* item)
 {
     AddObjectFile(tree, item,
@@ -102,10 +129,16 @@ static void MakeCountDownOptions(CContentTree& tree, const char* item)
 
 static CContentItemRegistration s_GameOver("Resources/Game Over.TGA", MakeGameOver);
 static CContentItemRegistration s_CompletedGame("Resources/Completed Game.TGA", MakeCompletedGame);
+static CContentItemRegistration s_CompletedRingGame("Resources/Completed Ring Game.TGA", MakeCompletedRingGame);
 static CContentItemRegistration s_CountDownBubble("Resources/Ball Count Down.TGA", MakeCountDownBubble);
 static CContentItemRegistration s_CompletedGameOverlay("Resources/Completed Game.FOO", MakeCompletedGameOverlay,
                                                        CONTENT_OBJECTS_OF_OBJECTS);
 static CContentItemRegistration s_CompletedGenericOverlay("Resources/Completed Generic.FOO",
                                                           MakeCompletedGenericOverlay, CONTENT_OBJECTS_OF_OBJECTS);
+static CContentItemRegistration s_CompletedRingGameOverlay("Resources/Completed Ring Game.FOO",
+                                                           MakeCompletedRingGameOverlay, CONTENT_OBJECTS_OF_OBJECTS);
+static CContentItemRegistration s_CompletedRingGenericOverlay("Resources/Completed Ring Generic.FOO",
+                                                              MakeCompletedRingGenericOverlay,
+                                                              CONTENT_OBJECTS_OF_OBJECTS);
 static CContentItemRegistration s_CountDownOptions("Resources/Ball Count Down Display Options.Object.txt",
                                                    MakeCountDownOptions, CONTENT_OBJECTS_OF_OBJECTS);

@@ -43,6 +43,11 @@ void CRoundSet::GetDisplayName(CString& out)
         out = GetFileNamePart(library.GetName(static_cast<uint32_t>(index)));
 }
 
+bool BeginsWithNoRingsMarker(const CString& text)
+{
+    return text.CompareNoCaseN(kNoRingsMarker, sizeof(kNoRingsMarker) - 1) == 0;
+}
+
 uint32_t CRoundSet::GetRingTotal() const
 {
     const uint32_t count = GetRoundCount();
@@ -50,7 +55,7 @@ uint32_t CRoundSet::GetRingTotal() const
         return 0;
     uint32_t total = 5 * count;
     const CBrickLayout* first = GetRound(0);
-    if (first != nullptr && first->m_Note1.CompareNoCaseN(kNoRingsMarker, sizeof(kNoRingsMarker) - 1) == 0)
+    if (first != nullptr && BeginsWithNoRingsMarker(first->m_Note1))
         total -= 5;
     return total;
 }

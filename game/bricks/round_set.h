@@ -7,6 +7,10 @@
 
 class CBrickLayout;
 
+// A round set's first round may be one without rings (a tutorial): its
+// "Note 1" begins with "No Rings", in any letter case.
+bool BeginsWithNoRingsMarker(const CString& text);
+
 // The rounds of a game in the order they are played, with a checkpoint at
 // every tenth round. Sets whose rounds are level files of their own refer
 // into the "Rounds" library; player-made sets hold their levels inside

@@ -112,6 +112,21 @@ public:
     void ShowGameOverScore();
     // The completion picture of a round set finished for the first time.
     void CompleteGame();
+    // What a completion shows: its tune (by name), the standard set's
+    // picture and overlays, the overlays other sets write on "Splash", and
+    // how long the picture stays unless a key or button is pressed.
+    struct CompletionPicture
+    {
+        const char* sound;
+        const char* standardPicture;
+        const char* standardOverlays;
+        const char* otherOverlays;
+        float seconds;
+    };
+    // Plays the tune and shows the picture with the end screens' tags,
+    // keeps the screen as a "Vantrell Win Screen" screenshot and waits;
+    // without its picture only the tune plays.
+    void ShowCompletionPicture(const CompletionPicture& completion);
     // Zeroes the score of a game in play and marks it cheated; the message
     // shows whenever asked.
     void MarkCheatUsed(bool showMessage);
@@ -204,6 +219,9 @@ public:
     float m_GameOverDelay;
     float m_RoundTime;
     uint32_t m_RingsThisRound;
+    // Rings of the game that extra balls being redeemed will still take,
+    // one at each step of their count-down: they buy no further ball.
+    uint32_t m_RingsPromised;
     uint32_t m_LevelEndingCountdown;
     uint32_t m_TallyCountdown;
     bool m_BonusTitlePending;

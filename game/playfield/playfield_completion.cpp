@@ -1,5 +1,6 @@
-// The end of a round set finished for the first time: a picture with the
-// game's and the career's figures written on it, kept as a screenshot.
+// The end of a round set finished for the first time, or of every ring of
+// it found: a picture with the game's and the career's figures written on
+// it, kept as a screenshot.
 
 #include <algorithm>
 
@@ -64,16 +65,22 @@ void CPlayfield::FillStatsTags(TextSubstitutionList& list) const
 
 void CPlayfield::CompleteGame()
 {
-    GetSoundList().PlayByName("Completed Game.wav");
+    ShowCompletionPicture({"Completed Game.wav", "Completed Game", "Completed Game", "Completed Generic", kPictureSeconds});
+}
+
+void CPlayfield::ShowCompletionPicture(const CompletionPicture& completion)
+{
+    GetSoundList().PlayByName(completion.sound);
     TextSubstitutionList tags;
     FillStatsTags(tags);
     const bool standardSet = IsStandardRoundSet();
-    CFrame* picture = FindNamedFrame(standardSet ? "Completed Game" : "Splash");
+    CFrame* picture = FindNamedFrame(standardSet ? completion.standardPicture : "Splash");
     if (picture == nullptr)
         return;
     CSlideShow slideShow;
-    slideShow.SetDelay(kPictureSeconds);
-    slideShow.ShowFrame(picture, FindNamedOverlays(standardSet ? "Completed Game" : "Completed Generic"), &tags);
+    slideShow.SetDelay(completion.seconds);
+    slideShow.ShowFrame(picture,
+                        FindNamedOverlays(standardSet ? completion.standardOverlays : completion.otherOverlays), &tags);
 
     CPlayfieldHooks& hooks = GetPlayfieldHooks();
     if (CDirtyRectFrame* drawFrame = hooks.GetDrawFrame())

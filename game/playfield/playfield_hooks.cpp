@@ -21,6 +21,10 @@ constinit CPlayfieldHooks s_PlayfieldHooks = {
     [](CFrameInterface*) {},
     [](CFrameInterface*, int32_t) {},
     []() {},
+    []() {},
+    []() {},
+    []() {},
+    []() {},
 };
 
 } // namespace

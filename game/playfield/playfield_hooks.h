@@ -56,6 +56,13 @@ struct CPlayfieldHooks
     // The score board's speed number flashes again: now, or after the flash
     // that is running.
     void (*FlashSpeedNumber)();
+    // The score board's ring numbers flash: the rings of the game, the
+    // rings found in this round, and the balls in reserve.
+    void (*FlashRingCounter)();
+    void (*FlashRoundRingCount)();
+    void (*FlashReserveCounter)();
+    // The pause menu opens in front of the game, which pauses behind it.
+    void (*OpenPauseMenu)();
 };
 
 CPlayfieldHooks& GetPlayfieldHooks();

@@ -69,6 +69,20 @@ uint32_t CPlayerStatsForRoundSet::TotalRingsFound() const
     return total;
 }
 
+uint32_t CPlayerStatsForRoundSet::GetRingsFound(uint32_t round) const
+{
+    return round < m_MostRingsFoundCount ? m_MostRingFoundPerRound[round] : 0;
+}
+
+void CPlayerStatsForRoundSet::RecordRingsFound(uint32_t round, uint32_t count)
+{
+    // New entries come defaulted to 0.
+    if (round >= m_MostRingsFoundCount)
+        static_cast<const ArrayProperty*>(SGetClassInfo()->FindProperty("Most Rings Found Each Round"))
+            ->SetCount(this, round + 1);
+    m_MostRingFoundPerRound[round] = std::max(m_MostRingFoundPerRound[round], count);
+}
+
 uint32_t CPlayerStatsForRoundSet::CountHigherScores(uint32_t points, uint32_t difficulty) const
 {
     uint32_t count = 0;

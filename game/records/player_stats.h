@@ -23,6 +23,14 @@ public:
     // Rings found over the set: each round counts at most the five it
     // holds.
     uint32_t TotalRingsFound() const;
+    // The most rings found in the round (0-based); 0 for a round never
+    // played.
+    uint32_t GetRingsFound(uint32_t round) const;
+    // Keeps the larger of the best so far and the count, growing the list
+    // with zeros up to the round.
+    void RecordRingsFound(uint32_t round, uint32_t count);
+    // Every ring of the round was found at least once.
+    bool AllRingsFound(uint32_t round) const { return GetRingsFound(round) >= kRingsPerRound; }
     // Archived games at the difficulty with more points (ties do not count).
     uint32_t CountHigherScores(uint32_t points, uint32_t difficulty) const;
     // A copy of the game at the end of the high-score list.

@@ -82,6 +82,7 @@ TEST_F(LegacyStyleConversionTest, EachKindAcceptsOnlyItsOwnOldTypes)
         {"CBrickStyleSheetSpeedChange", {}},
         {"CBrickStyleSheetTeleporter", {}},
         {"CBrickStyleSheetTrappedBall", {BRICK_TYPE_TRAPPED_BALL}},
+        {"CBrickStyleSheetCoin", {}},
     };
     const int32_t typeCount = static_cast<int32_t>(GetBrickTypeTable().GetCount());
     for (const auto& kind : kinds)

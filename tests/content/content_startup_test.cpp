@@ -340,7 +340,8 @@ TEST_F(ContentStartup, EveryLibraryLoadsEveryItemWithoutRewritingAFile)
                                                            {"Common/Splitter", "CBrickSplitN"},
                                                            {"Common/Teleporter Entrance", "CBrickTeleporter"},
                                                            {"Common/Teleporter Exit", "CBrickTeleporter"},
-                                                           {"Common/Trapped Ball", "CBrickTrappedBall"}};
+                                                           {"Common/Trapped Ball", "CBrickTrappedBall"},
+                                                           {"Common/Coin", "CBrickCoin"}};
     for (const auto& [name, brickClass] : kStyles)
     {
         const int32_t index = styles.Find(name, -1);

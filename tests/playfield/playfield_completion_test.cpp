@@ -1,22 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "engine/app/sound/sound_list.h"
-#include "engine/core/settings/settings.h"
-#include "engine/graphics/pixel_formats.h"
-#include "engine/graphics/screen_frame.h"
 #include "engine/graphics/slides/frame_overlay.h"
 #include "engine/graphics/stand_alone_frame_list.h"
 #include "game/bricks/round_set_library.h"
 #include "game/records/stats.h"
 #include "tests/support/test_round_set.h"
-#include "tests/support/fake_display_device.h"
+#include "tests/support/completion_screen.h"
 #include "tests/support/frame_pixels.h"
 #include "tests/support/playfield_fixtures.h"
-#include "tests/support/quick_slide_shows.h"
 #include "tests/support/sprite_fixtures.h"
 
 namespace {
@@ -35,23 +32,15 @@ protected:
         const uint32_t playfieldSounds = GetSoundList().GetCount();
         m_Folder.WriteFile("Data/Sounds/Completed Game.wav", FileBytes("Data/Sounds/Score.wav"));
         ASSERT_EQ(GetSoundList().Mount("Sound List", "Sounds", ".wav", ".ogg"), playfieldSounds + 1);
-        InitPixelFormatTables("Palettes", "GamePalette");
-        m_PreviousSettings = GetGeneralSettings().GetFileName();
-        GetGeneralSettings().SetFileName(Absolute("Game.CFG").c_str());
-        uint32_t width = 800;
-        uint32_t height = 600;
-        ASSERT_TRUE(GetScreenFrame()->SetScreenMode(width, height, 16, 16));
-        m_DrawFrame.Create(800, 600, 16);
-        ScopedPlayfieldHooks::s_pDrawFrame = &m_DrawFrame;
+        m_pScreen = std::make_unique<ScopedCompletionScreen>(Absolute("Game.CFG"));
+        ASSERT_TRUE(m_pScreen->IsReady());
         GetFrameList().AddItemWithObject(MakeSolidFrame(200, 100, kStandardPixel), "Completed Game");
         GetFrameList().AddItemWithObject(MakeSolidFrame(200, 100, kOtherPixel), "Splash");
     }
 
     void TearDown() override
     {
-        GetScreenFrame()->ReleaseDirectDraw();
-        GetGeneralSettings().SetFileName(m_PreviousSettings.c_str());
-        GetFrameList().DeleteAllItems();
+        m_pScreen.reset();
         PlayfieldTest::TearDown();
     }
 
@@ -61,10 +50,7 @@ protected:
         return static_cast<size_t>(std::count(calls.begin(), calls.end(), call));
     }
 
-    FakeDisplayDevice m_Display;
-    ScopedQuickSlideShows m_QuickSlideShows;
-    std::string m_PreviousSettings;
-    CDirtyRectFrame m_DrawFrame;
+    std::unique_ptr<ScopedCompletionScreen> m_pScreen;
 };
 
 TEST_F(PlayfieldCompletionTest, FinishedSetShowsItsPictureAndKeepsAScreenshot)
@@ -85,7 +71,7 @@ TEST_F(PlayfieldCompletionTest, FinishedSetShowsItsPictureAndKeepsAScreenshot)
         EXPECT_EQ(SoundPlays("Completed Game.wav"), soundsBefore + 1);
         EXPECT_EQ(Count("SaveScreenshot Vantrell Win Screen %02d.jpg"), shotsBefore + 1);
         // The screenshot's frame holds the picture, centred on the screen.
-        EXPECT_EQ(ReadPixel(m_DrawFrame, 400, 300), c.pixel);
+        EXPECT_EQ(ReadPixel(m_pScreen->GetDrawFrame(), 400, 300), c.pixel);
     }
 }
 

@@ -80,6 +80,25 @@ TEST(StatsMerge, RingsCountAtMostFivePerRound)
     EXPECT_EQ(record.TotalRingsFound(), 7u);
 }
 
+TEST(StatsMerge, BestRingsPerRoundKeepTheLargerAndGrowWithZeros)
+{
+    CPlayerStatsForRoundSet record;
+    EXPECT_EQ(record.GetRingsFound(4), 0u);
+    record.RecordRingsFound(3, 4);
+    ASSERT_EQ(record.m_MostRingsFoundCount, 4u);
+    for (uint32_t round = 0; round < 3; round++)
+        EXPECT_EQ(record.GetRingsFound(round), 0u) << round;
+    record.RecordRingsFound(3, 2);
+    EXPECT_EQ(record.GetRingsFound(3), 4u);
+    EXPECT_FALSE(record.AllRingsFound(3));
+    record.RecordRingsFound(3, 5);
+    EXPECT_TRUE(record.AllRingsFound(3));
+    record.RecordRingsFound(1, 6);
+    EXPECT_TRUE(record.AllRingsFound(1));
+    EXPECT_EQ(record.m_MostRingsFoundCount, 4u);
+    EXPECT_EQ(record.TotalRingsFound(), 10u);
+}
+
 TEST(StatsMerge, DifficultyNames)
 {
     const struct

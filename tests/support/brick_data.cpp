@@ -7,6 +7,8 @@
 #include "engine/app/sound/sound_manager.h"
 #include "engine/core/settings/paths.h"
 #include "engine/graphics/sequence_list.h"
+#include "engine/object/libraries/general_objects.h"
+#include "engine/object/libraries/library_catalogue.h"
 #include "game/bricks/brick_style_sheet.h"
 #include "game/playfield/particle_generator.h"
 #include "tests/support/sound_fixtures.h"
@@ -21,6 +23,11 @@ const char* const kStyleSheets[][2] = {
     {"Ball Factory", "CBrickStyleSheetBallFactory\r\n{\r\n\tPrimary Sequence=Brick\r\n"
                      "\tGenerate Sound=Clink.wav\r\n\tGenerate Seq=Brick\r\n}\r\n"},
     {"Ball Decelerator", "CBrickStyleSheetNormal\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
+    {"Coin", "CBrickStyleSheetCoin\r\n{\r\n\tPrimary Sequence=Brick\r\n\tPickup Sound=Pop Brick.wav\r\n"
+             "\tPickup Seq=Brick\r\n\tPickup Particle Gen=Break\r\n\tBonus Count Up Sound=Clink.wav\r\n"
+             "\tGot All Coins On Level Sound=Brick Turned On.wav\r\n\tExtra Life Sound=Brick Turned On.wav\r\n"
+             "\tRedeem Coins Count Down Sound=Partial Damage.wav\r\n"
+             "\tReceived Extra Life Sound=Brick Turned Off.wav\r\n}\r\n"},
     {"Common/Red", "CBrickStyleSheetNormal\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
     {"Detonator", "CBrickStyleSheetOnOff\r\n{\r\n\tScore=2\r\n\tPrimary Sequence=Brick\r\n"
                   "\tActivated Sound=Clink.wav\r\n\tDeactivated Sound=Brick Turned Off.wav\r\n\tX Radius=60\r\n"
@@ -161,6 +168,13 @@ int32_t ScopedBrickData::StyleIndex(const char* name)
     return GetBrickStyleSheetLibrary().Find(name, -1);
 }
 
+void ArmGeneralObjectsForPlay(const std::string& folder)
+{
+    WriteDataFile(folder, "Resources/Power Up Text Display Options.Object.txt",
+                  "CPowerUpTextDisplayOptions\r\n{\r\n}\r\n");
+    InitCatalogueLibrary(GetGeneralObjectList(), LIBRARY_GENERAL_OBJECTS);
+}
+
 ScopedBrickDataFolder::ScopedBrickDataFolder()
     : m_SavedFolder(std::filesystem::current_path())
 {
@@ -170,10 +184,12 @@ ScopedBrickDataFolder::ScopedBrickDataFolder()
     GetSoundManager().Init();
     GetSoundManager().SetSoundLimit(16);
     m_pData = std::make_unique<ScopedBrickData>(m_Folder.Path());
+    ArmGeneralObjectsForPlay(m_Folder.Path());
 }
 
 ScopedBrickDataFolder::~ScopedBrickDataFolder()
 {
+    GetGeneralObjectList().DeleteAllItems();
     m_pData.reset();
     GetSoundManager().Shutdown();
     SetDataFolder(".");

@@ -53,10 +53,17 @@ private:
     uint32_t m_SoundCount;
 };
 
+// The general object that play reads by name beyond the bricks' data, for
+// a program without the playfield's fixture: the floating texts' "Power Up
+// Text Display Options" (a collected coin's bonus rises as one), written
+// below the folder's "Data" and armed as the general objects.
+void ArmGeneralObjectsForPlay(const std::string& folder);
+
 // For a program without a test fixture (a benchmark): a temporary folder
 // made current with "Data" as the data folder, the sound manager running
-// over the manual audio stand-in, and the bricks' data in it; all undone,
-// and the old folder current again, when it goes.
+// over the manual audio stand-in, and the bricks' data and the general
+// objects of play in it; all undone, and the old folder current again, when
+// it goes.
 class ScopedBrickDataFolder
 {
 public:

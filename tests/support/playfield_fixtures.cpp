@@ -177,6 +177,10 @@ ScopedPlayfieldHooks::ScopedPlayfieldHooks()
         s_Calls.push_back("DrawBackgroundEditorMarks " + std::to_string(layer));
     };
     hooks.FlashSpeedNumber = [] { s_Calls.push_back("FlashSpeedNumber"); };
+    hooks.FlashRingCounter = [] { s_Calls.push_back("FlashRingCounter"); };
+    hooks.FlashRoundRingCount = [] { s_Calls.push_back("FlashRoundRingCount"); };
+    hooks.FlashReserveCounter = [] { s_Calls.push_back("FlashReserveCounter"); };
+    hooks.OpenPauseMenu = [] { s_Calls.push_back("OpenPauseMenu"); };
     GetEditorHooks().IsLevelEditorOpen = [] { return s_EditorOpen; };
     GetEditorHooks().OpenLevelEditor = [] { s_Calls.push_back("OpenLevelEditor"); };
 }
