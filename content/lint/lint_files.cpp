@@ -1,5 +1,6 @@
 #include "content/lint/lint_files.h"
 
+#include <cstdint>
 #include <string>
 
 #include "content/lint/lint_report.h"
@@ -24,20 +25,20 @@ void LintOldBrickFiles(const std::filesystem::path& dataFolder, CLintReport& rep
 namespace {
 
 // Of the paths a missing name may take, the one that comes nearest to
-// existing: its longest existing folder is the longest.
+// existing: the fewest of its folders are missing.
 const std::string& LikeliestPath(const std::filesystem::path& dataFolder, const CFixedName& name)
 {
     const std::string* likeliest = &name.candidates.front();
-    size_t longest = 0;
+    size_t fewest = SIZE_MAX;
     for (const std::string& candidate : name.candidates)
     {
-        std::filesystem::path folder = std::filesystem::path(candidate).parent_path();
-        while (!folder.empty() && !std::filesystem::is_directory(dataFolder / folder))
-            folder = folder.parent_path();
-        const size_t length = folder.native().size();
-        if (length > longest)
+        size_t missing = 0;
+        for (std::filesystem::path folder = std::filesystem::path(candidate).parent_path();
+             !folder.empty() && !std::filesystem::is_directory(dataFolder / folder); folder = folder.parent_path())
+            missing++;
+        if (missing < fewest)
         {
-            longest = length;
+            fewest = missing;
             likeliest = &candidate;
         }
     }
