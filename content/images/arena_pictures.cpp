@@ -1,8 +1,10 @@
 #include <cstdint>
+#include <string>
 
 #include "content/content_items.h"
 #include "content/images/image_item.h"
 #include "content/images/picture.h"
+#include "content/objects/object_item.h"
 
 // The pictures behind the standard rounds, one for the day arena and one
 // for the night arena: a sky over tiers of seats, lit from above. Each
@@ -32,12 +34,22 @@ void DrawArena(CPicture& picture, CPictureColor skyTop, CPictureColor skyBottom,
     picture.AddNoise(seed, 6);
 }
 
+// The picture and its options beside it (the defaults: the engine would
+// otherwise write them there on the first load).
+void AddArena(CContentTree& tree, const char* item, const CPicture& picture)
+{
+    AddPictureFile(tree, item, picture, item);
+    std::string options = item;
+    options.replace(options.size() - 3, 3, "txt");
+    AddObjectFile(tree, options, "CStandAloneFrame\n{\n}\n", item);
+}
+
 void MakeArena(CContentTree& tree, const char* item)
 {
     CPicture picture(800, 600);
     DrawArena(picture, CPictureColor{70, 130, 200}, CPictureColor{170, 205, 235}, CPictureColor{120, 60, 50},
               CPictureColor{255, 250, 220}, 0xA7E4u);
-    AddPictureFile(tree, item, picture, item);
+    AddArena(tree, item, picture);
 }
 
 void MakeArenaNight(CContentTree& tree, const char* item)
@@ -45,7 +57,7 @@ void MakeArenaNight(CContentTree& tree, const char* item)
     CPicture picture(800, 600);
     DrawArena(picture, CPictureColor{6, 8, 30}, CPictureColor{30, 35, 80}, CPictureColor{50, 30, 60},
               CPictureColor{255, 240, 150}, 0x41A7u);
-    AddPictureFile(tree, item, picture, item);
+    AddArena(tree, item, picture);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "content/content_items.h"
 #include "content/images/image_item.h"
 #include "content/images/picture.h"
+#include "content/objects/object_item.h"
 
 // A closed folder as large as a round's thumbnail: a round without a
 // picture of its own shows it, and the browsers show it for sub-folders.
@@ -14,6 +15,8 @@ static void MakeLargeFolder(CContentTree& tree, const char* item)
     folder.FillRect(5.0, 17.0, 100.0, 75.0, CPictureColor{245, 205, 105});
     folder.FillRect(5.0, 17.0, 100.0, 22.0, CPictureColor{255, 230, 160});
     AddPictureFile(tree, item, folder, item);
+    // Whole, not cropped: thumbnails are drawn from their top left corner.
+    AddObjectFile(tree, "Resources/Large Folder.txt", "CStandAloneFrame\n{\n\tCrop Color 0=0\n}\n", item);
 }
 
 static CContentItemRegistration s_LargeFolder("Resources/Large Folder.TGA", MakeLargeFolder);

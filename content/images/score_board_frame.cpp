@@ -1,6 +1,7 @@
 #include "content/content_items.h"
 #include "content/images/image_item.h"
 #include "content/images/picture.h"
+#include "content/objects/object_item.h"
 
 // The frame drawn over the whole screen while the score board shows: clear
 // over the field, so play shows through, with a metal rim round the field
@@ -25,6 +26,8 @@ static void MakeScoreBoardFrame(CContentTree& tree, const char* item)
         frame.FillRect(kFieldRight + 14.0, top + 39.0, 786.0, top + 40.0, rimLight);
     }
     AddPictureFile(tree, item, frame, item);
+    // Whole, not cropped: it is drawn at the screen's corner.
+    AddObjectFile(tree, "Resources/Score Board Frame.txt", "CStandAloneFrame\n{\n\tCrop Color 0=0\n}\n", item);
 }
 
 static CContentItemRegistration s_ScoreBoardFrame("Resources/Score Board Frame.TGA", MakeScoreBoardFrame);
