@@ -36,7 +36,8 @@ const CPlaceholder kPlaceholders[] = {
     {&AsBase<CSoundList, &GetSoundList>, "!Silence.wav"},
 };
 
-// Where item 0 (or, in an empty library, the placeholder) belongs.
+// Where item 0 (or, in an empty library, the placeholder) belongs. The
+// sound list is the one list here whose items are plain files, not objects.
 std::string FileOfFirstItem(CResourceLibraryBase& library, const std::string& placeholder)
 {
     if (auto* objects = dynamic_cast<CObjectLibrary*>(&library))
