@@ -47,7 +47,11 @@ if(VP_BUILD_TESTS)
   endforeach()
 endif()
 
-# The linter's tests run it on generated folders and broken copies.
+# The linter's tests run it on generated folders and broken copies, and
+# its reading of the item table on rows of each form.
+if(TARGET content_content_lint_fixed_names_test)
+  target_link_libraries(content_content_lint_fixed_names_test PRIVATE vp_content_lint)
+endif()
 if(TARGET content_content_lint_test)
   add_dependencies(content_content_lint_test content_lint)
   target_compile_definitions(content_content_lint_test PRIVATE VP_CONTENT_LINT_PROGRAM="$<TARGET_FILE:content_lint>"
