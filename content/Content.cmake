@@ -6,6 +6,7 @@ find_file(VP_DEJAVU_LICENSE_FILE copyright PATHS /usr/share/doc/fonts-dejavu-cor
 
 file(GLOB_RECURSE VP_CONTENT_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/content/*.cpp)
 list(REMOVE_ITEM VP_CONTENT_SOURCES ${PROJECT_SOURCE_DIR}/content/main.cpp)
+list(FILTER VP_CONTENT_SOURCES EXCLUDE REGEX "/content/lint/")
 add_library(vp_content_items OBJECT ${VP_CONTENT_SOURCES})
 vp_link_everything(vp_content_items)
 # The menu's music is Ogg Vorbis; only the generator encodes it.
@@ -21,6 +22,15 @@ target_link_libraries(vp_content PRIVATE PkgConfig::VORBISENC)
 add_custom_target(content COMMAND vp_content ${CMAKE_BINARY_DIR}/game
   COMMENT "Generating the starter content in ${CMAKE_BINARY_DIR}/game")
 
+# The linter checks a data folder before it ships; it links the game's
+# libraries so that it resolves every name exactly as the game does.
+file(GLOB VP_CONTENT_LINT_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/content/lint/*.cpp)
+list(REMOVE_ITEM VP_CONTENT_LINT_SOURCES ${PROJECT_SOURCE_DIR}/content/lint/main.cpp)
+add_library(vp_content_lint OBJECT ${VP_CONTENT_LINT_SOURCES})
+vp_link_everything(vp_content_lint)
+add_executable(content_lint content/lint/main.cpp $<TARGET_OBJECTS:vp_content_lint>)
+vp_link_everything(content_lint)
+
 # Tests under tests/content/ see the items and run the generator itself.
 if(VP_BUILD_TESTS)
   file(GLOB VP_CONTENT_TESTS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/content/*_test.cpp)
@@ -35,6 +45,17 @@ if(VP_BUILD_TESTS)
     target_compile_definitions(${target} PRIVATE VP_CONTENT_PROGRAM="$<TARGET_FILE:vp_content>")
     add_dependencies(${target} vp_content)
   endforeach()
+endif()
+
+# The linter's tests run it on generated folders and broken copies, and
+# its reading of the item table on rows of each form.
+if(TARGET content_content_lint_fixed_names_test)
+  target_link_libraries(content_content_lint_fixed_names_test PRIVATE vp_content_lint)
+endif()
+if(TARGET content_content_lint_test)
+  add_dependencies(content_content_lint_test content_lint)
+  target_compile_definitions(content_content_lint_test PRIVATE VP_CONTENT_LINT_PROGRAM="$<TARGET_FILE:content_lint>"
+    VP_CONTENT_ITEM_TABLE="${PROJECT_SOURCE_DIR}/content/README.md")
 endif()
 
 # The start-up tests run the built game from a generated folder.

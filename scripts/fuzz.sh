@@ -42,11 +42,35 @@ cmake --build "$build_dir" --parallel "$(nproc)" --target "${targets[@]}"
 export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy VP_NO_MESSAGE_BOXES=1
 mkdir -p "$build_dir/fuzz-logs" "$build_dir/fuzz-artifacts"
 
-# Seeds that are not ours to commit, copied in from the system at run time:
-# the TrueType target starts from two of the smaller DejaVu faces of
-# fonts-dejavu-core (one fixed-width, one proportional). Each seed renders
-# every 8-bit glyph under the sanitizers, so the larger faces would spend a
-# short run on replaying seeds alone.
+# The generated data folder of any build (the generator writes the same
+# bytes in every one), or nothing when no build has generated it yet.
+generated_data() {
+  local data
+  for data in "$root"/build/*/game/Data; do
+    if [[ -d "$data" ]]; then echo "$data"; return; fi
+  done
+}
+
+# Writes each generated file of one extension into the seed folder, after
+# the leading bytes the target expects (a printf format); false when there
+# is no generated folder.
+generated_seeds() {
+  local extension="$1" seeds="$2" prefix="$3"
+  local data file
+  data="$(generated_data)"
+  if [[ -z "$data" ]]; then return 1; fi
+  mkdir -p "$seeds"
+  while IFS= read -r -d '' file; do
+    { printf "$prefix"; cat "$file"; } >"$seeds/$(basename "$file")"
+  done < <(find "$data" -path "$data/Cache" -prune -o -type f -name "*.$extension" -print0)
+}
+
+# Seeds that are not ours to commit, copied in at run time. The TrueType
+# target starts from two of the smaller DejaVu faces of fonts-dejavu-core
+# (one fixed-width, one proportional): each seed renders every 8-bit glyph
+# under the sanitizers, so the larger faces would spend a short run on
+# replaying seeds alone. The level and round-set targets start from the
+# shipped rounds and sets, when the content has been generated.
 outside_seeds() {
   local target="$1"
   local seeds="$build_dir/fuzz-seeds/$target"
@@ -56,6 +80,13 @@ outside_seeds() {
       cp /usr/share/fonts/truetype/dejavu/DejaVuSansMono.ttf \
         /usr/share/fonts/truetype/dejavu/DejaVuSerif.ttf "$seeds/"
       echo "$seeds"
+      ;;
+    level_file_fuzz)
+      # An even first byte picks the "Rounds" library.
+      if generated_seeds Vantrell "$seeds" '\0'; then echo "$seeds"; fi
+      ;;
+    round_set_fuzz)
+      if generated_seeds VantrellZK "$seeds" ''; then echo "$seeds"; fi
       ;;
   esac
 }

@@ -28,7 +28,15 @@ export TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1
 
 stage "install dependencies" "$root/scripts/install_dependencies.sh"
 stage "build (warnings as errors)" "$root/scripts/build.sh" werror -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVP_WERROR=ON
+# The generated data folder must pass the checks a shipped one does.
+lint_content() {
+  local build="$1"
+  cmake --build "$root/build/$build" --target content >/dev/null
+  "$root/build/$build/content_lint" "$root/build/$build/game/Data" "$root/content/README.md"
+}
+
 stage "tests (warnings as errors build)" run_suite werror
+stage "content lint (warnings as errors build)" lint_content werror
 stage "build (ASan + UBSan, with the fuzz targets)" "$root/scripts/build.sh" asan -DCMAKE_BUILD_TYPE=Debug \
   -DVP_SANITIZE=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DVP_BUILD_BENCH=OFF -DVP_FUZZ=ON
 stage "tests (ASan + UBSan build)" run_suite asan
