@@ -11,10 +11,10 @@ namespace {
 constexpr float kFramesPerSecond = 60.0f;
 constexpr uint32_t kLongestCountdown = 99;
 
-// Frames for a delay: truncated toward zero, 0 becomes 1, and a negative,
-// NaN or above-99 result becomes 99. Worked out before any conversion, so
-// no value (NaN, huge, negative) reaches an undefined float-to-integer
-// conversion.
+} // namespace
+
+// Worked out before any conversion, so no value (NaN, huge, negative)
+// reaches an undefined float-to-integer conversion.
 uint32_t CountdownFrames(float seconds)
 {
     const float frames = seconds * kFramesPerSecond;
@@ -23,8 +23,6 @@ uint32_t CountdownFrames(float seconds)
     const int64_t whole = static_cast<int64_t>(frames);
     return whole == 0 ? 1 : static_cast<uint32_t>(whole);
 }
-
-} // namespace
 
 void DamageArea(CSprite* centre, float radiusX, float radiusY, float delay)
 {

@@ -214,6 +214,9 @@ private:
 // once (delay exactly 0) or gets a countdown of the delay. Radii at or
 // below 0 reach nothing.
 void DamageArea(CSprite* centre, float radiusX, float radiusY, float delay);
+// Frames for a countdown of the seconds: truncated toward zero, 0 becomes
+// 1, and a negative, NaN or above-99 result becomes 99.
+uint32_t CountdownFrames(float seconds);
 // Merges a push into the brick's motion, each component apart: the same
 // direction keeps the larger, opposite directions add.
 void CombineMotion(CBrickBase* brick, const Vector2& push);
