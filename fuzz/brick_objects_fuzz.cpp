@@ -82,6 +82,12 @@ const CFuzzedClass kClasses[] = {
     {"CBrickStyleSheetSwitch", "Switch"},
     {"CBrickStyleSheetPathPolygon", "Path"},
     {"CBrickStyleSheetPositionMarker", "Position Marker"},
+    {"CBrickChangeArea", nullptr},
+    {"CBrickConcussion", nullptr},
+    {"CBrickExploder", nullptr},
+    {"CBrickStyleSheetChangeArea", "Change Area"},
+    {"CBrickStyleSheetConcussion", "Concussion"},
+    {"CBrickStyleSheetExploder", "Exploder"},
 };
 
 constexpr size_t kMaxControlBytes = 600;

@@ -39,6 +39,7 @@
 #include "tests/support/window_test_tree.h"
 #include "engine/app/sound/sound_list.h"
 #include "game/bricks/brick_style_sheet.h"
+#include "game/bricks/brick_change_area.h"
 #include "game/bricks/brick_magnetic.h"
 #include "game/bricks/brick_rail.h"
 #include "game/playfield/particle_generator.h"
@@ -332,7 +333,10 @@ TEST_F(ContentStartup, EveryLibraryLoadsEveryItemWithoutRewritingAFile)
                                                            {"Common/Detonator", "CBrickOnOff"},
                                                            {"Common/Switch", "CBrickSwitch"},
                                                            {"Common/Path Polygon", "CBrickPathPolygon"},
-                                                           {"Common/Position Marker", "CBrickPositionMarker"}};
+                                                           {"Common/Position Marker", "CBrickPositionMarker"},
+                                                           {"Common/Change Area", "CBrickChangeArea"},
+                                                           {"Common/Concussion Wave", "CBrickConcussion"},
+                                                           {"Common/Exploder", "CBrickExploder"}};
     for (const auto& [name, brickClass] : kStyles)
     {
         const int32_t index = styles.Find(name, -1);
@@ -355,6 +359,14 @@ TEST_F(ContentStartup, EveryLibraryLoadsEveryItemWithoutRewritingAFile)
     ASSERT_NE(magnet, nullptr);
     EXPECT_EQ(rail->m_MovingParticleGen, movingSparks);
     EXPECT_EQ(magnet->m_MovingParticleGen, movingSparks);
+    // The Change Area wears its overlay and gives off its idle sparks.
+    const auto* changeArea = dynamic_cast<CBrickStyleSheetChangeArea*>(
+        styles.GetItemObject(static_cast<uint32_t>(styles.Find("Common/Change Area", -1))));
+    ASSERT_NE(changeArea, nullptr);
+    EXPECT_EQ(changeArea->m_IdleParticleGenerator, GetParticleGeneratorList().Find("Change Area Idle", -1));
+    EXPECT_GT(changeArea->m_IdleParticleGenerator, 0);
+    EXPECT_EQ(changeArea->m_OverlaySequence, sequences.Find("Brick Change Area Overlay", -1));
+    EXPECT_GT(changeArea->m_OverlaySequence, 0);
 
     GetListRegistry().DisposeAll();
     SetDataFolder(m_PreviousDataFolder.c_str());
