@@ -49,8 +49,8 @@ namespace {
 // The goldens: each follows from the play logic and the generated content
 // alone, so it changes only when one of them does.
 constexpr uint32_t kFinalPictureCrc = 0x5B14AB3C;
-constexpr uint64_t kRecordingHash = 0xC26B274C046B509E;
-constexpr uint64_t kReplayedDrawsHash = 0x7115580833934E89;
+constexpr uint64_t kRecordingHash = 0x091901E0C85AAEBD;
+constexpr uint64_t kReplayedDrawsHash = 0xCEF9103CB41D68E9;
 
 constexpr int32_t kPictureInterval = 60;
 constexpr int64_t kStepNanoseconds = 16666667;
