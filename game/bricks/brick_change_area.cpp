@@ -20,11 +20,9 @@
 #include "game/bricks/brick_plug_in_change_self.h"
 #include "game/bricks/brick_style_sheet_as.h"
 #include "game/bricks/brick_type_table.h"
-#include "game/playfield/first_behaviour.h"
 #include "game/playfield/game_sprite.h"
 #include "game/playfield/particle_generator.h"
 #include "game/playfield/playfield.h"
-#include "game/playfield/sprite_list.h"
 #include "game/playfield/sprite_part.h"
 
 VP_IMPLEMENT_CLASS(CBrickChangeArea, CBrickBasicDestructible, 0.0f)
@@ -172,30 +170,18 @@ int32_t CBrickChangeArea::OnDestroyed(const BrickDestroyInfo& info)
 void CBrickChangeArea::ChangeBricksInArea()
 {
     const auto* styleSheet = GetStyleSheetAs<CBrickStyleSheetChangeArea>(*this);
-    const CPlayfield* playfield = GetPlayfield();
-    CGameSprite* centre = GetSprite();
-    // Without a target every brick would become the placeholder style; a
-    // radius at or below 0 names no area (and would divide by zero).
-    if (styleSheet == nullptr || playfield == nullptr || centre == nullptr || GetTargetStyle() == nullptr)
+    // Without a target every brick would become the placeholder style.
+    if (styleSheet == nullptr || GetTargetStyle() == nullptr)
         return;
     const float radiusX = styleSheet->m_ChangeXRadius;
-    const float radiusY = styleSheet->m_ChangeYRadius;
-    if (!(radiusX > 0.0f) || !(radiusY > 0.0f))
-        return;
-    const float stretch = radiusX / radiusY;
-    for (CSprite* sprite = playfield->m_pBricks->GetHead(); sprite != nullptr; sprite = sprite->GetNext())
-    {
-        CBrickBase* brick = FirstBehaviourAs<CBrickBase>(sprite);
-        if (brick == nullptr || brick == this || brick->IsDestroyed())
-            continue;
-        const float dx = sprite->m_Position.x - centre->m_Position.x;
-        const float dy = stretch * (sprite->m_Position.y - centre->m_Position.y);
-        const float distanceSquared = dx * dx + dy * dy;
-        if (distanceSquared > radiusX * radiusX || !brick->AcceptsStyleChange())
-            continue;
-        const float delay = FastSqrt(distanceSquared) / radiusX * styleSheet->m_Delay;
-        brick->GetPlugIns().AddPlugIn(CreateChangeSelfAfterDelay(delay, m_ChangeToBrickStyle));
-    }
+    const float delay = styleSheet->m_Delay;
+    ForEachBrickInEllipse(GetSprite(), radiusX, styleSheet->m_ChangeYRadius,
+                          [&](CBrickBase& brick, const Vector2&, float reachSquared) {
+                              if (&brick == this || !brick.AcceptsStyleChange())
+                                  return;
+                              const float seconds = FastSqrt(reachSquared) / radiusX * delay;
+                              brick.GetPlugIns().AddPlugIn(CreateChangeSelfAfterDelay(seconds, m_ChangeToBrickStyle));
+                          });
 }
 
 void CBrickStyleSheetChangeArea::RegisterProperties(CClassInfo* classInfo)

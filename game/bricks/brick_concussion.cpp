@@ -9,10 +9,7 @@
 #include "game/bricks/brick_info.h"
 #include "game/bricks/brick_style_sheet_as.h"
 #include "game/bricks/brick_type_table.h"
-#include "game/playfield/first_behaviour.h"
 #include "game/playfield/game_sprite.h"
-#include "game/playfield/playfield.h"
-#include "game/playfield/sprite_list.h"
 
 VP_IMPLEMENT_CLASS(CBrickConcussion, CBrickBasicDestructible, 0.0f)
 VP_IMPLEMENT_CLASS(CBrickStyleSheetConcussion, CBrickStyleSheetBasicDestructible, 0.0f)
@@ -83,31 +80,17 @@ int32_t CBrickConcussion::OnDestroyed(const BrickDestroyInfo& info)
 
 void CBrickConcussion::SendWave(float radiusX, float radiusY, float centreForce, float edgeForce)
 {
-    const CPlayfield* playfield = GetPlayfield();
-    CGameSprite* centre = GetSprite();
-    // A radius of 0 would divide by zero below, and a negative one names no
-    // area: neither reaches anything.
-    if (playfield == nullptr || centre == nullptr || !(radiusX > 0.0f) || !(radiusY > 0.0f))
-        return;
-    const float stretch = radiusX / radiusY;
-    for (CSprite* sprite = playfield->m_pBricks->GetHead(); sprite != nullptr; sprite = sprite->GetNext())
-    {
-        CBrickBase* brick = FirstBehaviourAs<CBrickBase>(sprite);
-        if (brick == nullptr || brick == this || brick->IsDestroyed())
-            continue;
-        const float dx = sprite->m_Position.x - centre->m_Position.x;
-        const float dy = sprite->m_Position.y - centre->m_Position.y;
-        const float reach = std::sqrt(dx * dx + (stretch * dy) * (stretch * dy));
-        if (reach * reach > radiusX * radiusX)
-            continue;
-        const float toEdge = reach / radiusX;
-        const float force = centreForce * (1.0f - toEdge) + edgeForce * toEdge;
-        const float distance = std::sqrt(dx * dx + dy * dy);
-        // A brick right at the centre has no direction to go.
-        const Vector2 push = distance > 0.0f ? Vector2{force * dx / distance, force * dy / distance}
-                                             : Vector2{0.0f, 0.0f};
-        CombineMotion(brick, push);
-    }
+    ForEachBrickInEllipse(GetSprite(), radiusX, radiusY,
+                          [&](CBrickBase& brick, const Vector2& offset, float reachSquared) {
+                              if (&brick == this)
+                                  return;
+                              const float toEdge = std::sqrt(reachSquared) / radiusX;
+                              const float force = centreForce * (1.0f - toEdge) + edgeForce * toEdge;
+                              const float distance = Vector2Length(offset);
+                              // A brick right at the centre has no direction to go.
+                              CombineMotion(&brick, distance > 0.0f ? Vector2Scale(offset, force / distance)
+                                                                    : Vector2{0.0f, 0.0f});
+                          });
 }
 
 void CBrickStyleSheetConcussion::RegisterProperties(CClassInfo* classInfo)
