@@ -1,5 +1,8 @@
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
+#include <cstring>
 #include <iterator>
 #include <memory>
 #include <vector>
@@ -28,7 +31,8 @@
 // A brick's move with and without the collision (the play-area test and
 // the visit of every brick of the field), and area damage over the field
 // (arming countdowns) beside a flat loop doing the same ellipse test over a
-// vector of positions.
+// vector of positions; beside them the worst frame of a field of Exploders
+// all armed at once.
 
 namespace {
 
@@ -59,7 +63,10 @@ const char* const kKinds[][3] = {{"CBrickNormal", "Quiet", "BM_BrickHit/Normal"}
                                  {"CBrickSpeedChange", "Speed Changer", "BM_BrickHit/SpeedChange"},
                                  {"CBrickTeleporter", "Teleporter Entrance", "BM_BrickHit/Teleporter"},
                                  {"CBrickTrappedBall", "Trapped Ball", "BM_BrickHit/TrappedBall"},
-                                 {"CBrickCoin", "Coin", "BM_BrickHit/Coin"}};
+                                 {"CBrickCoin", "Coin", "BM_BrickHit/Coin"},
+                                 {"CBrickChangeArea", "Change Area", "BM_BrickHit/ChangeArea"},
+                                 {"CBrickConcussion", "Concussion", "BM_BrickHit/Concussion"},
+                                 {"CBrickExploder", "Exploder", "BM_BrickHit/Exploder"}};
 
 Vector2 PlaceOf(int32_t index)
 {
@@ -123,6 +130,14 @@ public:
     }
 
     CBrickBase* GetBrick(int32_t index) const { return m_Bricks[static_cast<size_t>(index)]; }
+    CSpriteList& GetBrickList() const { return *m_pPlayfield->m_pBricks; }
+
+    // A fresh field once the list has emptied.
+    void Refill()
+    {
+        for (int32_t i = 0; i < kBricks; i++)
+            m_Bricks[static_cast<size_t>(i)] = MakeBrick(i);
+    }
 
 private:
     ScopedBrickDataFolder m_Data;
@@ -218,6 +233,38 @@ void BM_DamageAreaFlatLoop(benchmark::State& state)
     state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * kBricks);
 }
 
+int32_t KindIndex(const char* className)
+{
+    for (int32_t kind = 0; kind < static_cast<int32_t>(std::size(kKinds)); kind++)
+    {
+        if (std::strcmp(kKinds[kind][0], className) == 0)
+            return kind;
+    }
+    return 0;
+}
+
+// The whole field armed at once: the chain reaction's worst frame (the
+// brick list's update and reaping), measured by hand, per chain.
+void BM_ExploderChain(benchmark::State& state)
+{
+    CBrickBenchField field(KindIndex("CBrickExploder"));
+    CSpriteList& bricks = field.GetBrickList();
+    for (auto _ : state)
+    {
+        for (int32_t i = 0; i < kBricks; i++)
+            field.GetBrick(i)->ArmCountdown(0.1f);
+        double worst = 0.0;
+        while (bricks.GetHead() != nullptr)
+        {
+            const auto start = std::chrono::steady_clock::now();
+            bricks.UpdateAndReap();
+            worst = std::max(worst, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        }
+        state.SetIterationTime(worst);
+        field.Refill();
+    }
+}
+
 [[maybe_unused]] const bool s_BrickHitsRegistered = [] {
     for (int32_t kind = 0; kind < static_cast<int32_t>(std::size(kKinds)); kind++)
         benchmark::RegisterBenchmark(kKinds[kind][2], BM_BrickHit, kind);
@@ -230,3 +277,4 @@ BENCHMARK(BM_SweepOnly);
 BENCHMARK(BM_MovePush)->Arg(0)->Arg(1);
 BENCHMARK(BM_DamageArea)->Arg(kBricks);
 BENCHMARK(BM_DamageAreaFlatLoop)->Arg(kBricks);
+BENCHMARK(BM_ExploderChain)->Arg(kBricks)->UseManualTime()->Iterations(100);

@@ -94,6 +94,12 @@ const CFuzzedClass kClasses[] = {
     {"CBrickStyleSheetTrappedBall", "Trapped Ball"},
     {"CBrickCoin", nullptr},
     {"CBrickStyleSheetCoin", "Coin"},
+    {"CBrickChangeArea", nullptr},
+    {"CBrickConcussion", nullptr},
+    {"CBrickExploder", nullptr},
+    {"CBrickStyleSheetChangeArea", "Change Area"},
+    {"CBrickStyleSheetConcussion", "Concussion"},
+    {"CBrickStyleSheetExploder", "Exploder"},
 };
 
 constexpr size_t kMaxControlBytes = 600;

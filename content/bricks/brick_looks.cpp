@@ -68,6 +68,9 @@ const CBrickLook kLooks[] = {
     {"Brick Switching", {240, 250, 140}, {140, 150, 20}, ELookMark::Frame},
     {"Brick Path", {120, 255, 255}, {0, 90, 90}, ELookMark::Ring},
     {"Brick Marker", {255, 255, 120}, {90, 90, 0}, ELookMark::Ring},
+    {"Brick Change Area", {250, 200, 250}, {120, 60, 140}, ELookMark::Ring},
+    {"Brick Concussion", {170, 210, 255}, {30, 70, 140}, ELookMark::Bars},
+    {"Brick Exploder", {255, 190, 80}, {170, 50, 0}, ELookMark::Ball},
 };
 
 void DrawMark(CPicture& picture, ELookMark mark)

@@ -11,10 +11,10 @@ namespace {
 constexpr float kFramesPerSecond = 60.0f;
 constexpr uint32_t kLongestCountdown = 99;
 
-// Frames for a delay: truncated toward zero, 0 becomes 1, and a negative,
-// NaN or above-99 result becomes 99. Worked out before any conversion, so
-// no value (NaN, huge, negative) reaches an undefined float-to-integer
-// conversion.
+} // namespace
+
+// Worked out before any conversion, so no value (NaN, huge, negative)
+// reaches an undefined float-to-integer conversion.
 uint32_t CountdownFrames(float seconds)
 {
     const float frames = seconds * kFramesPerSecond;
@@ -24,9 +24,7 @@ uint32_t CountdownFrames(float seconds)
     return whole == 0 ? 1 : static_cast<uint32_t>(whole);
 }
 
-} // namespace
-
-void DamageArea(CSprite* centre, float radiusX, float radiusY, float delay)
+void ForEachBrickInEllipse(CSprite* centre, float radiusX, float radiusY, const BrickInEllipseVisit& visit)
 {
     const CPlayfield* playfield = GetPlayfield();
     // A radius of 0 would divide by zero below, and a negative one names no
@@ -39,15 +37,23 @@ void DamageArea(CSprite* centre, float radiusX, float radiusY, float delay)
         CBrickBase* brick = FirstBehaviourAs<CBrickBase>(sprite);
         if (brick == nullptr || brick->IsDestroyed())
             continue;
-        const float dx = centre->m_Position.x - sprite->m_Position.x;
-        const float dy = stretch * (centre->m_Position.y - sprite->m_Position.y);
-        if (dx * dx + dy * dy > radiusX * radiusX)
-            continue;
-        if (delay == 0.0f)
-            brick->Destroy(BrickDestroyInfo{nullptr, false});
-        else
-            brick->ArmCountdown(delay);
+        const Vector2 offset{sprite->m_Position.x - centre->m_Position.x,
+                             sprite->m_Position.y - centre->m_Position.y};
+        const float stretchedY = stretch * offset.y;
+        const float reachSquared = offset.x * offset.x + stretchedY * stretchedY;
+        if (reachSquared <= radiusX * radiusX)
+            visit(*brick, offset, reachSquared);
     }
+}
+
+void DamageArea(CSprite* centre, float radiusX, float radiusY, float delay)
+{
+    ForEachBrickInEllipse(centre, radiusX, radiusY, [delay](CBrickBase& brick, const Vector2&, float) {
+        if (delay == 0.0f)
+            brick.Destroy(BrickDestroyInfo{nullptr, false});
+        else
+            brick.ArmCountdown(delay);
+    });
 }
 
 void CBrickBase::DamageAreaAround(float radiusX, float radiusY, float delay)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "engine/core/geometry/vector2d.h"
 #include "engine/core/strings/ref_string.h"
@@ -209,11 +210,22 @@ private:
     bool m_Destroying;
 };
 
+// Visits every live brick whose sprite lies inside or on the ellipse of the
+// radii round the centre sprite (its own brick included), from the head of
+// the playfield's brick list, with the sprite's offset from the centre and
+// its squared reach: the offset's squared length with y stretched by
+// radiusX / radiusY, which the ellipse bounds at radiusX squared. Radii at
+// or below 0 reach nothing.
+using BrickInEllipseVisit = std::function<void(CBrickBase& brick, const Vector2& offset, float reachSquared)>;
+void ForEachBrickInEllipse(CSprite* centre, float radiusX, float radiusY, const BrickInEllipseVisit& visit);
 // Every move's area damage (brick_area_damage.cpp): every live brick inside
 // or on the ellipse of the radii round the centre sprite is destroyed at
 // once (delay exactly 0) or gets a countdown of the delay. Radii at or
 // below 0 reach nothing.
 void DamageArea(CSprite* centre, float radiusX, float radiusY, float delay);
+// Frames for a countdown of the seconds: truncated toward zero, 0 becomes
+// 1, and a negative, NaN or above-99 result becomes 99.
+uint32_t CountdownFrames(float seconds);
 // Merges a push into the brick's motion, each component apart: the same
 // direction keeps the larger, opposite directions add.
 void CombineMotion(CBrickBase* brick, const Vector2& push);

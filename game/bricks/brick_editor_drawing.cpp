@@ -1,6 +1,7 @@
 #include "game/bricks/brick_editor_drawing.h"
 
 #include <cmath>
+#include <iterator>
 #include <numbers>
 
 #include "engine/core/color/color.h"
@@ -16,6 +17,11 @@ Vector2 Turned(const Vector2& point, float sine, float cosine)
     return {point.x * cosine - point.y * sine, point.x * sine + point.y * cosine};
 }
 
+// Full size holds this many frames of every preview cycle.
+constexpr int32_t kHoldFrames = 60;
+// Where the octagon's diagonal corners lie, as a share of the radii.
+constexpr float kDiagonal = 0.707f;
+
 } // namespace
 
 void DrawArrow(CFrameInterface& frame, const Vector2& start, const Vector2& vector, const CColor& colour)
@@ -29,6 +35,25 @@ void DrawArrow(CFrameInterface& frame, const Vector2& start, const Vector2& vect
     const float cosine = std::cos(angle);
     for (const Vector2& head : {Vector2{-5.0f, 5.0f}, Vector2{-5.0f, -5.0f}})
         frame.DrawLineAA(tip, Vector2Add(tip, Turned(head, sine, cosine)), colour);
+}
+
+float GrowThenHoldScale(int32_t counter, int32_t growFrames)
+{
+    const int32_t cycle = growFrames + kHoldFrames;
+    const int32_t inCycle = ((counter % cycle) + cycle) % cycle;
+    return inCycle < growFrames ? static_cast<float>(inCycle) / static_cast<float>(growFrames) : 1.0f;
+}
+
+void DrawAreaOctagon(CFrameInterface& frame, const Vector2& centre, float radiusX, float radiusY,
+                     const CColor& colour)
+{
+    const float dx = kDiagonal * radiusX;
+    const float dy = kDiagonal * radiusY;
+    const Vector2 corners[] = {{radiusX, 0.0f}, {dx, dy},   {0.0f, radiusY},  {-dx, dy},
+                               {-radiusX, 0.0f}, {-dx, -dy}, {0.0f, -radiusY}, {dx, -dy}};
+    constexpr size_t kCorners = std::size(corners);
+    for (size_t i = 0; i < kCorners; i++)
+        frame.DrawLineAA(Vector2Add(centre, corners[i]), Vector2Add(centre, corners[(i + 1) % kCorners]), colour);
 }
 
 void CBrickBase::DrawPlugInOverlays(EditorDrawContext& context)

@@ -8,6 +8,7 @@
 #include "engine/object/class_registry.h"
 #include "engine/object/properties/object_array_property.h"
 #include "game/bricks/brick_ball_deflector.h"
+#include "game/bricks/brick_concussion.h"
 #include "game/bricks/brick_info.h"
 #include "game/bricks/brick_n_hit_side.h"
 #include "game/bricks/brick_nearly_indestructible.h"
@@ -83,6 +84,9 @@ TEST_F(LegacyStyleConversionTest, EachKindAcceptsOnlyItsOwnOldTypes)
         {"CBrickStyleSheetTeleporter", {}},
         {"CBrickStyleSheetTrappedBall", {BRICK_TYPE_TRAPPED_BALL}},
         {"CBrickStyleSheetCoin", {}},
+        {"CBrickStyleSheetChangeArea", {BRICK_TYPE_EXPLODING}},
+        {"CBrickStyleSheetConcussion", {BRICK_TYPE_PUSH_AWAY}},
+        {"CBrickStyleSheetExploder", {BRICK_TYPE_EXPLODING}},
     };
     const int32_t typeCount = static_cast<int32_t>(GetBrickTypeTable().GetCount());
     for (const auto& kind : kinds)
@@ -189,6 +193,15 @@ TEST_F(LegacyStyleConversionTest, AnAcceptedTypeSetsTheKindsOwnFields)
         const auto& nudge = static_cast<const CBrickStyleSheetNudge&>(sheet);
         EXPECT_EQ(nudge.m_Movement.x, -32);
         EXPECT_EQ(nudge.m_Movement.y, 0);
+         }},
+        {"CBrickStyleSheetConcussion", BRICK_TYPE_PUSH_AWAY,
+         [](const CBrickStyleSheet& sheet) {
+        const auto& wave = static_cast<const CBrickStyleSheetConcussion&>(sheet);
+        EXPECT_EQ(wave.m_PrimarySequence, 11);
+        EXPECT_EQ(wave.m_DestroyedSeq, 14);
+        EXPECT_EQ(wave.m_DestroyedSound, 21);
+        EXPECT_EQ(wave.m_BreakParticleGen, 31);
+        EXPECT_FLOAT_EQ(wave.m_ConcussionXRadius, 100.0f);
          }},
         {"CBrickStyleSheetOnOff", BRICK_TYPE_ON_OFF,
          [](const CBrickStyleSheet& sheet) {

@@ -39,6 +39,7 @@
 #include "tests/support/window_test_tree.h"
 #include "engine/app/sound/sound_list.h"
 #include "game/bricks/brick_style_sheet.h"
+#include "game/bricks/brick_change_area.h"
 #include "game/bricks/brick_magnetic.h"
 #include "game/bricks/brick_rail.h"
 #include "game/bricks/brick_speed_change.h"
@@ -341,7 +342,10 @@ TEST_F(ContentStartup, EveryLibraryLoadsEveryItemWithoutRewritingAFile)
                                                            {"Common/Teleporter Entrance", "CBrickTeleporter"},
                                                            {"Common/Teleporter Exit", "CBrickTeleporter"},
                                                            {"Common/Trapped Ball", "CBrickTrappedBall"},
-                                                           {"Common/Coin", "CBrickCoin"}};
+                                                           {"Common/Coin", "CBrickCoin"},
+                                                           {"Common/Change Area", "CBrickChangeArea"},
+                                                           {"Common/Concussion Wave", "CBrickConcussion"},
+                                                           {"Common/Exploder", "CBrickExploder"}};
     for (const auto& [name, brickClass] : kStyles)
     {
         const int32_t index = styles.Find(name, -1);
@@ -387,6 +391,14 @@ TEST_F(ContentStartup, EveryLibraryLoadsEveryItemWithoutRewritingAFile)
         ASSERT_NE(child, nullptr);
         EXPECT_EQ(child->m_StyleSheet, styles.Find("Common/Blue", -1));
     }
+    // The Change Area wears its overlay and gives off its idle sparks.
+    const auto* changeArea = dynamic_cast<CBrickStyleSheetChangeArea*>(
+        styles.GetItemObject(static_cast<uint32_t>(styles.Find("Common/Change Area", -1))));
+    ASSERT_NE(changeArea, nullptr);
+    EXPECT_EQ(changeArea->m_IdleParticleGenerator, GetParticleGeneratorList().Find("Change Area Idle", -1));
+    EXPECT_GT(changeArea->m_IdleParticleGenerator, 0);
+    EXPECT_EQ(changeArea->m_OverlaySequence, sequences.Find("Brick Change Area Overlay", -1));
+    EXPECT_GT(changeArea->m_OverlaySequence, 0);
 
     GetListRegistry().DisposeAll();
     SetDataFolder(m_PreviousDataFolder.c_str());

@@ -28,11 +28,15 @@ const char* const kStyleSheets[][2] = {
              "\tGot All Coins On Level Sound=Brick Turned On.wav\r\n\tExtra Life Sound=Brick Turned On.wav\r\n"
              "\tRedeem Coins Count Down Sound=Partial Damage.wav\r\n"
              "\tReceived Extra Life Sound=Brick Turned Off.wav\r\n}\r\n"},
+    {"Change Area", "CBrickStyleSheetChangeArea\r\n{\r\n\tPrimary Sequence=Brick\r\n"
+                    "\tIdle Particle Generator=Break\r\n\tOverlay Sequence=Brick\r\n}\r\n"},
     {"Common/Red", "CBrickStyleSheetNormal\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
+    {"Concussion", "CBrickStyleSheetConcussion\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
     {"Detonator", "CBrickStyleSheetOnOff\r\n{\r\n\tScore=2\r\n\tPrimary Sequence=Brick\r\n"
                   "\tActivated Sound=Clink.wav\r\n\tDeactivated Sound=Brick Turned Off.wav\r\n\tX Radius=60\r\n"
                   "\tY Radius=60\r\n\tDelay=0\r\n}\r\n"},
     {"Detonator Without Radius", "CBrickStyleSheetOnOff\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
+    {"Exploder", "CBrickStyleSheetExploder\r\n{\r\n\tPrimary Sequence=Brick\r\n}\r\n"},
     {"Factory", "CBrickStyleSheetFactory\r\n{\r\n\tScore=10\r\n\tPrimary Sequence=Brick\r\n"
                 "\tGenerate Sound=Clink.wav\r\n\tDirection=0,1\r\n\tGenerate Seq=Brick\r\n}\r\n"},
     {"Factory Diagonal", "CBrickStyleSheetFactory\r\n{\r\n\tPrimary Sequence=Brick\r\n\tDirection=1,1\r\n}\r\n"},

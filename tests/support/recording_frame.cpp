@@ -5,18 +5,24 @@
 
 void CRecordingFrame::DrawLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1, const CColor& colour)
 {
-    calls.push_back(Call{LINE, static_cast<float>(x0), static_cast<float>(y0), static_cast<float>(x1),
-                         static_cast<float>(y1), &colour});
+    Call call{LINE, static_cast<float>(x0), static_cast<float>(y0), static_cast<float>(x1),
+              static_cast<float>(y1), &colour};
+    call.fillColour = colour;
+    calls.push_back(call);
 }
 
 void CRecordingFrame::DrawLineAA(float x0, float y0, float x1, float y1, const CColor& colour)
 {
-    calls.push_back(Call{LINE_AA, x0, y0, x1, y1, &colour});
+    Call call{LINE_AA, x0, y0, x1, y1, &colour};
+    call.fillColour = colour;
+    calls.push_back(call);
 }
 
 void CRecordingFrame::SetPixel(int32_t x, int32_t y, const CColor& colour)
 {
-    calls.push_back(Call{PIXEL, static_cast<float>(x), static_cast<float>(y), 0.0f, 0.0f, &colour});
+    Call call{PIXEL, static_cast<float>(x), static_cast<float>(y), 0.0f, 0.0f, &colour};
+    call.fillColour = colour;
+    calls.push_back(call);
 }
 
 bool CRecordingFrame::Blit(CFrameInterface* source, CRect& sourceRect, CRect& destinationRect, CBlitType* blitType)

@@ -14,7 +14,8 @@ public:
     // A blit records where the source's pixel (0, 0) landed, its size, the
     // blit type's opacity and the whole destination rectangle; a fill its
     // rectangle (x0, y0, x1, y1 = left, top, right, bottom) and a copy of
-    // the colour, whose alpha is also kept apart.
+    // the colour, whose alpha is also kept apart. Lines and pixels keep a
+    // copy of their colour too, for drawers whose colour is a temporary.
     enum Kind { LINE, LINE_AA, PIXEL, BLIT, FILL };
 
     struct Call
