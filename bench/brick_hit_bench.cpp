@@ -53,7 +53,8 @@ const char* const kKinds[][3] = {{"CBrickNormal", "Quiet", "BM_BrickHit/Normal"}
                                  {"CBrickOnOff", "Detonator Without Radius", "BM_BrickHit/OnOff"},
                                  {"CBrickSwitch", "Switch", "BM_BrickHit/Switch"},
                                  {"CBrickPathPolygon", "Path", "BM_BrickHit/PathPolygon"},
-                                 {"CBrickPositionMarker", "Position Marker", "BM_BrickHit/PositionMarker"}};
+                                 {"CBrickPositionMarker", "Position Marker", "BM_BrickHit/PositionMarker"},
+                                 {"CBrickStarfishGoal", "Starfish Goal", "BM_BrickHit/StarfishGoal"}};
 
 Vector2 PlaceOf(int32_t index)
 {

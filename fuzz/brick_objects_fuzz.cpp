@@ -82,6 +82,8 @@ const CFuzzedClass kClasses[] = {
     {"CBrickStyleSheetSwitch", "Switch"},
     {"CBrickStyleSheetPathPolygon", "Path"},
     {"CBrickStyleSheetPositionMarker", "Position Marker"},
+    {"CBrickStarfishGoal", nullptr},
+    {"CBrickStyleSheetStarfishGoal", "Starfish Goal"},
 };
 
 constexpr size_t kMaxControlBytes = 600;
