@@ -18,6 +18,8 @@ enum EContentPhase
     CONTENT_OBJECTS,
     // Objects that name objects of the phase before.
     CONTENT_OBJECTS_OF_OBJECTS,
+    // Rounds, which name the brick style sheets of the phase before.
+    CONTENT_ROUNDS,
     CONTENT_PHASE_COUNT
 };
 

@@ -6,6 +6,7 @@
 #include "engine/graphics/stand_alone_frame_list.h"
 #include "engine/graphics/sequence_list.h"
 #include "engine/object/libraries/library_catalogue.h"
+#include "game/bricks/brick_style_sheet.h"
 #include "game/playfield/particle_generator.h"
 
 void PrepareEngineForPhase(EContentPhase phase)
@@ -23,6 +24,9 @@ void PrepareEngineForPhase(EContentPhase phase)
         // Brick style sheets name sounds and particle generators.
         GetSoundList().Mount("Sound List", "Sounds", ".wav", ".ogg");
         InitCatalogueLibrary(GetParticleGeneratorList(), LIBRARY_PARTICLE_GENERATORS);
+        break;
+    case CONTENT_ROUNDS:
+        InitBrickStyleSheetLibrary();
         break;
     case CONTENT_FILES:
     case CONTENT_PHASE_COUNT:

@@ -70,6 +70,7 @@ const CBrickLook kLooks[] = {
     {"Brick Switching", {240, 250, 140}, {140, 150, 20}, ELookMark::Frame},
     {"Brick Path", {120, 255, 255}, {0, 90, 90}, ELookMark::Ring},
     {"Brick Marker", {255, 255, 120}, {90, 90, 0}, ELookMark::Ring},
+    {"Brick Starfish Goal", {120, 230, 255}, {10, 80, 130}, ELookMark::Ring},
 };
 
 void DrawMark(CPicture& picture, ELookMark mark)

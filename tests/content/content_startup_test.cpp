@@ -332,7 +332,8 @@ TEST_F(ContentStartup, EveryLibraryLoadsEveryItemWithoutRewritingAFile)
                                                            {"Common/Detonator", "CBrickOnOff"},
                                                            {"Common/Switch", "CBrickSwitch"},
                                                            {"Common/Path Polygon", "CBrickPathPolygon"},
-                                                           {"Common/Position Marker", "CBrickPositionMarker"}};
+                                                           {"Common/Position Marker", "CBrickPositionMarker"},
+                                                           {"Common/Starfish Goal", "CBrickStarfishGoal"}};
     for (const auto& [name, brickClass] : kStyles)
     {
         const int32_t index = styles.Find(name, -1);
