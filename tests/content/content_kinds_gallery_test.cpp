@@ -41,27 +41,13 @@
 #include "tests/support/object_forms.h"
 #include "tests/support/playfield_fixtures.h"
 #include "tests/support/sound_fixtures.h"
+#include "tests/content/played_content.h"
 
 namespace {
 
 constexpr const char* kGallery = "Kinds Gallery";
 constexpr const char* kGallerySet = "Kinds Gallery Fixture";
 constexpr int32_t kPlayedSteps = 1800;
-
-// The generated starter content, made once for the whole program; each
-// test works in a copy of it.
-const std::string& GeneratedContent()
-{
-    static ScopedTempFolder* s_pFolder = nullptr;
-    if (s_pFolder == nullptr)
-    {
-        s_pFolder = new ScopedTempFolder;
-        CContentTree tree;
-        uint32_t changed = 0;
-        EXPECT_TRUE(GenerateContent(s_pFolder->Path(), tree, changed));
-    }
-    return s_pFolder->Path();
-}
 
 // What a played run leaves: the recording's bytes and every brick's state.
 struct GalleryRun
@@ -83,10 +69,10 @@ protected:
         ArchiveTestFolder::SetUp();
         ASSERT_TRUE(GetSoundManager().Init());
         GetSoundManager().SetSoundLimit(16);
-        const std::string& generated = GeneratedContent();
+        const std::string& generated = GeneratedContentOnce().Path();
         SetDataFolder("Data");
         std::filesystem::copy(generated + "Data", m_Folder.Path() + "Data", std::filesystem::copy_options::recursive);
-        WriteMissingSounds();
+        WriteShipSoundsTheContentLacks(m_Folder);
         m_Folder.WriteFile("Data/Resources/Brick Layer.Object.txt", "CTestBrickLayer\r\n{\r\n}\r\n");
         m_Folder.WriteFile(std::string("Data/Resources/") + kGallerySet + ".VantrellZK",
                            std::string("CRoundSetSeparateFiles\r\n{\r\n\tRound=") + kGallery + "\r\n}\r\n");
@@ -115,57 +101,16 @@ protected:
     {
         CDemoRecorder::Get().StopRecording();
         m_pPlayfield.reset();
-        GetRoundSetLibrary().DeleteAllItems();
-        GetRoundLibrary().DeleteAllItems();
-        GetGeneralObjectList().DeleteAllItems();
-        GetBackgroundLibrary().DeleteAllItems();
-        GetBrickStyleSheetLibrary().DeleteAllItems();
-        GetParticleGeneratorList().DeleteAllItems();
-        GetFrameList().DeleteAllItems();
-        GetSoundList().Mount("Sound List", "No Sounds", ".wav", ".ogg");
-        GetSoundManager().Shutdown();
+        ReleaseGameLibraries();
         ArchiveTestFolder::TearDown();
         unsetenv("VP_FAKE_CLOCK");
-    }
-
-    // The ship's sounds the content does not make yet.
-    void WriteMissingSounds()
-    {
-        const std::string wave = PcmWave(1, 22050, 16, Samples16(std::vector<int16_t>(50, 500)));
-        for (const char* name : {"Thrust.wav", "Electric/Can Catch.wav", "Electric/Hold.wav", "Electric/Catch.wav"})
-        {
-            const std::string path = std::string("Data/Sounds/") + name;
-            if (!std::filesystem::exists(m_Folder.Path() + path))
-                m_Folder.WriteFile(path, wave);
-        }
-    }
-
-    // A fresh game of the guest on the gallery, every generator seeded and
-    // the clock at its fixed start.
-    void StartGame(uint32_t seed)
-    {
-        m_pPlayfield.reset();
-        CStats& stats = GetStats();
-        stats.CopyFrom(CStats());
-        stats.ApplyPlayerRules();
-        stats.GetCurrentPlayer()->m_LastSelectedDifficulty = 1;
-        SelectRoundSet(m_SetIndex);
-        StartFakeClock();
-        GameRandom().SeedFromTick(seed);
-        CosmeticRandom().SeedFromTick(seed + 1);
-        GetSharedRandom().SeedFromTick(seed + 2);
-        ScopedPlayfieldHooks::s_Controls = CPlayerControls();
-        ScopedPlayfieldHooks::s_DetailLevel = 1;
-        GetMouseState().SetPositionFromSystem(400, 300);
-        m_pPlayfield = std::make_unique<CPlayfield>();
-        ASSERT_TRUE(m_pPlayfield->NewGame(0, 1, false, false, false, false));
     }
 
     // The driver plays the gallery for the steps, each drawn and recorded.
     GalleryRun Play(uint32_t seed)
     {
         GalleryRun run;
-        StartGame(seed);
+        StartSeededGame(m_pPlayfield, m_SetIndex, seed, 1);
         CDirtyRectFrame background;
         background.Create(800, 600, 16);
         CDirtyRectFrame screen;
@@ -259,7 +204,7 @@ TEST_F(KindsGalleryTest, EveryKindHasABrickWithAPropertyAwayFromItsDefaults)
 TEST_F(KindsGalleryTest, TheGalleryLoadsLaysAndSavesByteIdentical)
 {
     const std::string original = m_Folder.ReadFile(std::string("Data/Resources/") + kGallery + ".Vantrell");
-    StartGame(77);
+    StartSeededGame(m_pPlayfield, m_SetIndex, 77, 1);
     for (int32_t i = 0; i < 10 && (m_pPlayfield->IsLayingBricks() || m_pPlayfield->m_pBallsInPlay->Count() == 0); i++)
         m_pPlayfield->Update(CPlayfield::kStepSeconds);
     ASSERT_FALSE(m_pPlayfield->IsLayingBricks());
