@@ -29,6 +29,11 @@ void PrepareEngineForPhase(EContentPhase phase)
         InitBrickStyleSheetLibrary();
         break;
     case CONTENT_FILES:
+        // Every run starts as a fresh process does: style sheets an earlier
+        // run armed for its rounds would resolve this run's references to
+        // them before their phase, and those objects would change bytes.
+        GetBrickStyleSheetLibrary().DeleteAllItems();
+        break;
     case CONTENT_PHASE_COUNT:
         break;
     }
