@@ -82,7 +82,6 @@ protected:
         AddPlayfieldSequences(m_Sequences);
         GetSoundList().Mount("Sound List", "Sounds", ".wav", ".ogg");
         InitCatalogueLibrary(GetParticleGeneratorList(), LIBRARY_PARTICLE_GENERATORS);
-        AddBallParticleGenerators();
         InitBrickStyleSheetLibrary();
         InitCatalogueLibrary(GetBackgroundLibrary(), LIBRARY_BACKGROUND_DEFINITION);
         InitCatalogueLibrary(GetGeneralObjectList(), LIBRARY_GENERAL_OBJECTS);
