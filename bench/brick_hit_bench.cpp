@@ -66,7 +66,8 @@ const char* const kKinds[][3] = {{"CBrickNormal", "Quiet", "BM_BrickHit/Normal"}
                                  {"CBrickCoin", "Coin", "BM_BrickHit/Coin"},
                                  {"CBrickChangeArea", "Change Area", "BM_BrickHit/ChangeArea"},
                                  {"CBrickConcussion", "Concussion", "BM_BrickHit/Concussion"},
-                                 {"CBrickExploder", "Exploder", "BM_BrickHit/Exploder"}};
+                                 {"CBrickExploder", "Exploder", "BM_BrickHit/Exploder"},
+                                 {"CBrickStarfishGoal", "Starfish Goal", "BM_BrickHit/StarfishGoal"}};
 
 Vector2 PlaceOf(int32_t index)
 {

@@ -100,6 +100,8 @@ const CFuzzedClass kClasses[] = {
     {"CBrickStyleSheetChangeArea", "Change Area"},
     {"CBrickStyleSheetConcussion", "Concussion"},
     {"CBrickStyleSheetExploder", "Exploder"},
+    {"CBrickStarfishGoal", nullptr},
+    {"CBrickStyleSheetStarfishGoal", "Starfish Goal"},
 };
 
 constexpr size_t kMaxControlBytes = 600;

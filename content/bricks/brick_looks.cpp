@@ -71,6 +71,7 @@ const CBrickLook kLooks[] = {
     {"Brick Change Area", {250, 200, 250}, {120, 60, 140}, ELookMark::Ring},
     {"Brick Concussion", {170, 210, 255}, {30, 70, 140}, ELookMark::Bars},
     {"Brick Exploder", {255, 190, 80}, {170, 50, 0}, ELookMark::Ball},
+    {"Brick Starfish Goal", {120, 230, 255}, {10, 80, 130}, ELookMark::Ring},
 };
 
 void DrawMark(CPicture& picture, ELookMark mark)

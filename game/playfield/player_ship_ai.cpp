@@ -152,7 +152,7 @@ void CPlayerShipAI::Update(CSprite* sprite, int32_t argument)
             Fire(sprite);
     }
     AnimateShield(sprite);
-    if (m_PendingStarfish > 0 && AttachStarfishToNearestBall())
+    if (m_PendingStarfish > 0 && AttachStarfishToNearestBall(sprite->m_Position))
         m_PendingStarfish--;
     if (m_pAccessory != nullptr)
         m_pAccessory->Update(1.0f - m_Tilt);

@@ -43,6 +43,7 @@
 #include "tests/support/manual_audio_output.h"
 #include "tests/support/playfield_fixtures.h"
 #include "tests/support/sound_fixtures.h"
+#include "tests/content/played_content.h"
 
 namespace {
 
@@ -160,21 +161,6 @@ uint64_t HashFrames(const std::vector<RunFrame>& frames)
     return hash;
 }
 
-// The generated starter content, made once for the whole program; each
-// test plays in a copy of it.
-ScopedTempFolder& GeneratedContent()
-{
-    static ScopedTempFolder* s_pFolder = nullptr;
-    if (s_pFolder == nullptr)
-    {
-        s_pFolder = new ScopedTempFolder;
-        CContentTree tree;
-        uint32_t changed = 0;
-        EXPECT_TRUE(GenerateContent(s_pFolder->Path(), tree, changed));
-    }
-    return *s_pFolder;
-}
-
 // A copy of the generated data folder with the fixture written in: the
 // round set "Played Round Fixture" of three rounds, the test's brick layer
 // as the "Brick Layer", and the sounds, pictures and particle generators
@@ -187,11 +173,11 @@ protected:
         ArchiveTestFolder::SetUp();
         ASSERT_TRUE(GetSoundManager().Init());
         GetSoundManager().SetSoundLimit(16);
-        ScopedTempFolder& generated = GeneratedContent();
+        ScopedTempFolder& generated = GeneratedContentOnce();
         SetDataFolder("Data");
         std::filesystem::copy(generated.Path() + "Data", m_Folder.Path() + "Data",
                               std::filesystem::copy_options::recursive);
-        WriteMissingSounds();
+        WriteShipSoundsTheContentLacks(m_Folder);
         m_Folder.WriteFile("Data/Resources/Brick Layer.Object.txt", "CTestBrickLayer\r\n{\r\n}\r\n");
 
         InitCatalogueLibrary(GetFrameList(), LIBRARY_FRAMES);
@@ -229,27 +215,8 @@ protected:
         recorder.StopPlaying();
         recorder.SetTargetFrame(nullptr);
         m_pPlayfield.reset();
-        GetRoundSetLibrary().DeleteAllItems();
-        GetRoundLibrary().DeleteAllItems();
-        GetGeneralObjectList().DeleteAllItems();
-        GetBackgroundLibrary().DeleteAllItems();
-        GetBrickStyleSheetLibrary().DeleteAllItems();
-        GetParticleGeneratorList().DeleteAllItems();
-        GetFrameList().DeleteAllItems();
-        GetSoundList().Mount("Sound List", "No Sounds", ".wav", ".ogg");
-        GetSoundManager().Shutdown();
+        ReleaseGameLibraries();
         ArchiveTestFolder::TearDown();
-    }
-
-    void WriteMissingSounds()
-    {
-        const std::string wave = PcmWave(1, 22050, 16, Samples16(std::vector<int16_t>(50, 500)));
-        for (const char* name : {"Thrust.wav", "Electric/Can Catch.wav", "Electric/Hold.wav", "Electric/Catch.wav"})
-        {
-            const std::string path = std::string("Data/Sounds/") + name;
-            if (!std::filesystem::exists(m_Folder.Path() + path))
-                m_Folder.WriteFile(path, wave);
-        }
     }
 
     // Written by the object model, as the level editor saves them.
@@ -281,26 +248,7 @@ protected:
     }
 
     // A fresh game of the guest on the fixture set, every generator seeded.
-    void StartGame(int32_t detailLevel)
-    {
-        m_pPlayfield.reset();
-        CStats& stats = GetStats();
-        stats.CopyFrom(CStats());
-        stats.ApplyPlayerRules();
-        stats.GetCurrentPlayer()->m_LastSelectedDifficulty = 1;
-        SelectRoundSet(m_SetIndex);
-        // Animations that run by the clock (the mid-ground) see the same
-        // time in every run.
-        StartFakeClock();
-        GameRandom().SeedFromTick(4501);
-        CosmeticRandom().SeedFromTick(4502);
-        GetSharedRandom().SeedFromTick(4503);
-        ScopedPlayfieldHooks::s_Controls = CPlayerControls();
-        ScopedPlayfieldHooks::s_DetailLevel = detailLevel;
-        GetMouseState().SetPositionFromSystem(400, 300);
-        m_pPlayfield = std::make_unique<CPlayfield>();
-        ASSERT_TRUE(m_pPlayfield->NewGame(0, 1, false, false, false, false));
-    }
+    void StartGame(int32_t detailLevel) { StartSeededGame(m_pPlayfield, m_SetIndex, 4501, detailLevel); }
 
     // Draws the frame as the game does: the static layers into the
     // background frame when the round's look changed, then the round
@@ -440,8 +388,8 @@ TEST_F(PlayedRoundTest, TheDriverClearsTheFirstRoundAndTheRecordsAddUp)
     EXPECT_TRUE(second.positions == run.positions);
     EXPECT_EQ(second.finalCrc, run.finalCrc);
 
-    EXPECT_EQ(run.finalCrc, kFinalPictureCrc) << std::hex << "final picture CRC-32 0x" << run.finalCrc
-                                               << ", golden 0x" << kFinalPictureCrc;
+    EXPECT_EQ(run.finalCrc, kFinalPictureCrc)
+        << std::hex << "final picture CRC-32 0x" << run.finalCrc << ", golden 0x" << kFinalPictureCrc;
     if (run.finalCrc != kFinalPictureCrc)
         pictures.Keep("playfield");
 }

@@ -345,7 +345,8 @@ TEST_F(ContentStartup, EveryLibraryLoadsEveryItemWithoutRewritingAFile)
                                                            {"Common/Coin", "CBrickCoin"},
                                                            {"Common/Change Area", "CBrickChangeArea"},
                                                            {"Common/Concussion Wave", "CBrickConcussion"},
-                                                           {"Common/Exploder", "CBrickExploder"}};
+                                                           {"Common/Exploder", "CBrickExploder"},
+                                                           {"Common/Starfish Goal", "CBrickStarfishGoal"}};
     for (const auto& [name, brickClass] : kStyles)
     {
         const int32_t index = styles.Find(name, -1);

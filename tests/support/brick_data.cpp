@@ -98,6 +98,8 @@ const char* const kStyleSheets[][2] = {
                           "\t\tChild to Spawn=CBrickSplitNChild\r\n\t\t{\r\n"
                           "\t\t\tChild Brick=CBrickOptional\r\n\t\t\t{\r\n\t\t\t\tStyle Sheet=Optional\r\n"
                           "\t\t\t\tBrick Position=20,5\r\n\t\t\t}\r\n\t\t}\r\n\t}\r\n}\r\n"},
+    {"Starfish Goal", "CBrickStyleSheetStarfishGoal\r\n{\r\n\tScore=25\r\n\tPrimary Sequence=Brick\r\n"
+                      "\tIndestructible Sound=Clink.wav\r\n\tCompleted Sound=Brick Turned On.wav\r\n}\r\n"},
     {"Switch", "CBrickStyleSheetSwitch\r\n{\r\n\tIdle Sequence=Brick\r\n\tSwitching Sequence=Brick\r\n"
                "\tSwitching Sound=Brick Turned On.wav\r\n\tIndestructible Sound=Brick Turned Off.wav\r\n}\r\n"},
     {"Teleporter Entrance", "CBrickStyleSheetTeleporter\r\n{\r\n\tTeleporter Group Name=Blue\r\n"
@@ -153,6 +155,9 @@ ScopedBrickData::ScopedBrickData(const std::string& folder)
     if (GetSequenceList().Find("!None", -1) < 0)
         m_Sequences.Add("!None", MakeSolidSequence(1, 1, 1, 0));
     m_pBrickSequence = m_Sequences.Add("Brick", MakeSolidSequence(4, 40, 22, 7, 15.0f));
+    m_Sequences.Add("Starfish1", MakeSolidSequence(4, 8, 8, 300, 10.0f));
+    m_Sequences.Add("Starfish Ball Overlay", MakeSolidSequence(2, 8, 8, 100, 10.0f));
+    m_Sequences.Add("Starfish overlay small", MakeSolidSequence(2, 4, 4, 200, 10.0f));
     GetParticleGeneratorList().DeleteAllItems();
     AddGenerator("!None", 0, 0);
     AddGenerator("Break", 6, GetSequenceList().IndexOfObject(m_pBrickSequence));

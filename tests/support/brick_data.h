@@ -20,7 +20,9 @@ void WriteStartUpBrickStyles(const std::string& dataFolder);
 // given: the sounds "Pop Brick.wav", "Clink.wav", "Brick Turned On.wav",
 // "Brick Turned Off.wav" and "Partial Damage.wav" beside whatever
 // "Data/Sounds" holds, mounted as the sound list; the sequences "!None"
-// (one pixel) and "Brick" (four 40 x 22 frames at 15 a second); the
+// (one pixel), "Brick" (four 40 x 22 frames at 15 a second), the starfish
+// looks "Starfish1" (four frames), "Starfish Ball Overlay" and "Starfish
+// overlay small" (two frames each at 10 a second); the
 // particle generators "!None" and "Break"; and the style sheets, in library
 // order, "!None" (Optional), "Ball Accelerator" and "Ball Decelerator"
 // (Normal), "Common/Red" (Normal), "Indestructible", "Normal" (score 10,
