@@ -1,12 +1,12 @@
 #include "engine/ui/spin_box.h"
 
+#include "engine/core/strings/float_text.h"
 #include "engine/graphics/fonts/font.h"
 #include "engine/ui/arrow_glyphs.h"
 #include "engine/ui/button.h"
 #include "engine/ui/command_callback.h"
 #include "engine/ui/cursor_table.h"
 #include "engine/ui/edit_box.h"
-#include "engine/ui/float_text.h"
 #include "engine/ui/key_codes.h"
 
 namespace {

@@ -7,7 +7,6 @@
 #include "engine/ui/button.h"
 #include "engine/ui/command_callback.h"
 #include "engine/ui/edit_box.h"
-#include "engine/ui/float_text.h"
 #include "engine/ui/key_codes.h"
 #include "engine/ui/spin_box.h"
 #include "tests/support/window_test_tree.h"
@@ -167,20 +166,4 @@ TEST_F(SpinBoxes, ARepeatingArrowWhoseCommandClosesTheDialogEndsCleanly)
     EXPECT_EQ(std::count(m_Tree.Log().begin(), m_Tree.Log().end(), "panel.~"), 1);
     m_Tree.FeedButton(0, false);
     m_Tree.RunRootUpdate();
-}
-
-TEST(FloatText, ValuesReadBackAsTheSameFloat)
-{
-    const struct
-    {
-        float value;
-        const char* text;
-    } cases[] = {{1234568.0f, "1234568"}, {0.1f, "0.1"}, {-2.5f, "-2.5"},        {16777215.0f, "16777215"},
-                 {1.0e-7f, "1e-07"},      {0.0f, "0"},   {123456.7f, "123456.7"}};
-    for (const auto& test : cases)
-    {
-        CString text = FormatFloatExactly(test.value);
-        EXPECT_EQ(std::string(text.GetText()), test.text) << test.value;
-        EXPECT_EQ(static_cast<float>(text.ToFloat()), test.value) << test.text;
-    }
 }

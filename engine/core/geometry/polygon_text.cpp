@@ -2,8 +2,9 @@
 
 #include <cstring>
 
-#include "engine/core/strings/decimal_number.h"
 #include "engine/core/geometry/polygon2d.h"
+#include "engine/core/strings/decimal_number.h"
+#include "engine/core/strings/float_text.h"
 
 CString FormatPolygonText(const Polygon2D& polygon)
 {
@@ -11,8 +12,11 @@ CString FormatPolygonText(const Polygon2D& polygon)
     uint32_t count = polygon.GetCount();
     for (uint32_t i = 0; i < count; i++) {
         const Vector2& point = polygon.GetPoint(i);
-        text.AppendFormat("%g, %g%s", static_cast<double>(point.x), static_cast<double>(point.y),
-                          i + 1 < count ? ", " : "");
+        text += FormatFloatExactly(point.x);
+        text += ", ";
+        text += FormatFloatExactly(point.y);
+        if (i + 1 < count)
+            text += ", ";
     }
     return text;
 }

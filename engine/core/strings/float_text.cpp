@@ -1,4 +1,4 @@
-#include "engine/ui/float_text.h"
+#include "engine/core/strings/float_text.h"
 
 CString FormatFloatExactly(float value)
 {
