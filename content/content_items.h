@@ -18,6 +18,12 @@ enum EContentPhase
     CONTENT_OBJECTS,
     // Objects that name objects of the phase before.
     CONTENT_OBJECTS_OF_OBJECTS,
+    // Themes, whose every-level bricks name brick styles.
+    CONTENT_THEMES,
+    // Rounds, which name their theme, brick styles and power-ups.
+    CONTENT_ROUNDS,
+    // Round sets, which name their rounds.
+    CONTENT_ROUND_SETS,
     CONTENT_PHASE_COUNT
 };
 

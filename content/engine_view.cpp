@@ -6,7 +6,11 @@
 #include "engine/graphics/stand_alone_frame_list.h"
 #include "engine/graphics/sequence_list.h"
 #include "engine/object/libraries/library_catalogue.h"
+#include "game/bricks/background_library.h"
+#include "game/bricks/brick_style_sheet.h"
+#include "game/bricks/round_library.h"
 #include "game/playfield/particle_generator.h"
+#include "game/playfield/power_up_base.h"
 
 void PrepareEngineForPhase(EContentPhase phase)
 {
@@ -23,6 +27,17 @@ void PrepareEngineForPhase(EContentPhase phase)
         // Brick style sheets name sounds and particle generators.
         GetSoundList().Mount("Sound List", "Sounds", ".wav", ".ogg");
         InitCatalogueLibrary(GetParticleGeneratorList(), LIBRARY_PARTICLE_GENERATORS);
+        break;
+    case CONTENT_THEMES:
+        InitBrickStyleSheetLibrary();
+        InitCatalogueLibrary(GetPowerUpLibrary(), LIBRARY_POWER_UP);
+        break;
+    case CONTENT_ROUNDS:
+        // Reading a round moves its bricks into its theme's play area.
+        InitCatalogueLibrary(GetBackgroundLibrary(), LIBRARY_BACKGROUND_DEFINITION);
+        break;
+    case CONTENT_ROUND_SETS:
+        InitCatalogueLibrary(GetRoundLibrary(), LIBRARY_ROUNDS);
         break;
     case CONTENT_FILES:
     case CONTENT_PHASE_COUNT:

@@ -6,5 +6,7 @@
 // start-up does, over the data folder as the earlier phases left it: the
 // TrueType file list, the frame list and the sequences before the objects
 // that name files, pictures and sequences are written; the font library,
-// the sounds and the particle generators before the objects that name them.
+// the sounds and the particle generators before the objects that name them;
+// the brick styles and power-ups before the themes, the themes before the
+// rounds, and the rounds before the round sets.
 void PrepareEngineForPhase(EContentPhase phase);
