@@ -18,8 +18,9 @@ enum EContentPhase
     CONTENT_OBJECTS,
     // Objects that name objects of the phase before.
     CONTENT_OBJECTS_OF_OBJECTS,
-    // Themes, whose every-level bricks name brick styles.
-    CONTENT_THEMES,
+    // Objects that name brick styles: themes with every-level bricks,
+    // power-ups that lay a brick.
+    CONTENT_OBJECTS_OF_STYLES,
     // Rounds, which name their theme, brick styles and power-ups.
     CONTENT_ROUNDS,
     // Round sets, which name their rounds.

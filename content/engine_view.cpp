@@ -28,13 +28,14 @@ void PrepareEngineForPhase(EContentPhase phase)
         GetSoundList().Mount("Sound List", "Sounds", ".wav", ".ogg");
         InitCatalogueLibrary(GetParticleGeneratorList(), LIBRARY_PARTICLE_GENERATORS);
         break;
-    case CONTENT_THEMES:
+    case CONTENT_OBJECTS_OF_STYLES:
         InitBrickStyleSheetLibrary();
-        InitCatalogueLibrary(GetPowerUpLibrary(), LIBRARY_POWER_UP);
         break;
     case CONTENT_ROUNDS:
-        // Reading a round moves its bricks into its theme's play area.
+        // Reading a round moves its bricks into its theme's play area and
+        // reckons its power-up chances.
         InitCatalogueLibrary(GetBackgroundLibrary(), LIBRARY_BACKGROUND_DEFINITION);
+        InitCatalogueLibrary(GetPowerUpLibrary(), LIBRARY_POWER_UP);
         break;
     case CONTENT_ROUND_SETS:
         InitCatalogueLibrary(GetRoundLibrary(), LIBRARY_ROUNDS);

@@ -7,6 +7,6 @@
 // TrueType file list, the frame list and the sequences before the objects
 // that name files, pictures and sequences are written; the font library,
 // the sounds and the particle generators before the objects that name them;
-// the brick styles and power-ups before the themes, the themes before the
+// the brick styles before the themes and power-ups, those before the
 // rounds, and the rounds before the round sets.
 void PrepareEngineForPhase(EContentPhase phase);

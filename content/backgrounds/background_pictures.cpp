@@ -1,6 +1,9 @@
+#include <string>
+
 #include "content/content_items.h"
 #include "content/images/image_item.h"
 #include "content/images/picture.h"
+#include "content/objects/object_item.h"
 
 // The pictures behind the rounds and the menu, each a whole 800 x 600
 // screen: the score board covers the arenas' right side, the menu shows
@@ -24,6 +27,17 @@ void DrawFloorGrid(CPicture& picture, CPictureColor line)
         picture.FillRect(kPlayLeft, y, kPlayRight, y + 1, line);
 }
 
+// The picture and its frame options beside it, the engine's defaults, which
+// the engine would otherwise write itself the first time it reads the
+// picture.
+void AddScreenPicture(CContentTree& tree, const char* item, const CPicture& picture)
+{
+    AddPictureFile(tree, item, picture, item);
+    std::string options = item;
+    options.replace(options.size() - 3, 3, "txt");
+    AddObjectFile(tree, options, "CStandAloneFrame\n{\n}\n", item);
+}
+
 void MakeArenaPicture(CContentTree& tree, const char* item)
 {
     CPicture picture(kScreenWidth, kScreenHeight);
@@ -31,7 +45,7 @@ void MakeArenaPicture(CContentTree& tree, const char* item)
     DrawFloorGrid(picture, {90, 140, 200, 40});
     picture.FillRect(0, 560, kScreenWidth, kScreenHeight, {10, 20, 40, 120});
     picture.AddNoise(0xA7E7A001u, 3);
-    AddPictureFile(tree, item, picture, item);
+    AddScreenPicture(tree, item, picture);
 }
 
 void MakeArenaNightPicture(CContentTree& tree, const char* item)
@@ -52,7 +66,7 @@ void MakeArenaNightPicture(CContentTree& tree, const char* item)
     }
     picture.FillEllipse(520, 90, 34, 34, {240, 236, 210, 220});
     picture.FillEllipse(534, 80, 30, 30, {4, 6, 20, 235});
-    AddPictureFile(tree, item, picture, item);
+    AddScreenPicture(tree, item, picture);
 }
 
 void MakeMenuPicture(CContentTree& tree, const char* item)
@@ -65,7 +79,7 @@ void MakeMenuPicture(CContentTree& tree, const char* item)
         picture.FillRing(400, 300, outer, outer - 3.0, {170, 120, 255, static_cast<uint8_t>(70 - ring * 10)});
     }
     picture.AddNoise(0x3E2A5EEDu, 3);
-    AddPictureFile(tree, item, picture, item);
+    AddScreenPicture(tree, item, picture);
 }
 
 CContentItemRegistration s_Arena("Resources/Backgrounds/Arena.TGA", MakeArenaPicture);

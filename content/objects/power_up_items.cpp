@@ -169,7 +169,7 @@ void MakeTextDisplayOptions(CContentTree& tree, const char* item)
 
 CContentItemRegistration s_Capsules("Resources/-PowerUp Slow Ball/Properties.txt", MakeCapsules);
 CContentItemRegistration s_Sounds("Sounds/Power Up.wav", MakePowerUpSounds);
-CContentItemRegistration s_Items("Resources/Power Ups/!None.PowerUp", MakePowerUpItems, CONTENT_OBJECTS_OF_OBJECTS);
+CContentItemRegistration s_Items("Resources/Power Ups/!None.PowerUp", MakePowerUpItems, CONTENT_OBJECTS_OF_STYLES);
 CContentItemRegistration s_TextOptions("Resources/Power Up Text Display Options.Object.txt", MakeTextDisplayOptions,
                                        CONTENT_OBJECTS_OF_OBJECTS);
 
