@@ -23,11 +23,9 @@
 #include "engine/graphics/stand_alone_frame_list.h"
 #include "engine/object/libraries/general_objects.h"
 #include "engine/object/libraries/library_catalogue.h"
-#include "engine/object/object_files.h"
 #include "engine/platform/tick_counter.h"
 #include "game/bricks/background_library.h"
 #include "game/bricks/brick_layout.h"
-#include "game/bricks/brick_normal.h"
 #include "game/bricks/brick_style_sheet.h"
 #include "game/bricks/round_library.h"
 #include "game/bricks/round_set_library.h"
@@ -48,22 +46,22 @@ namespace {
 
 // The goldens: each follows from the play logic and the generated content
 // alone, so it changes only when one of them does.
-constexpr uint32_t kFinalPictureCrc = 0x5B14AB3C;
-constexpr uint64_t kRecordingHash = 0xC26B274C046B509E;
-constexpr uint64_t kReplayedDrawsHash = 0x7115580833934E89;
+constexpr uint32_t kFinalPictureCrc = 0xF3D43DED;
+constexpr uint64_t kRecordingHash = 0x9A0533C872BDAEA7;
+constexpr uint64_t kReplayedDrawsHash = 0xD1C5241B4DCEA577;
 
 constexpr int32_t kPictureInterval = 60;
 constexpr int64_t kStepNanoseconds = 16666667;
-// A round the driver cannot clear fails the test instead of hanging it.
-constexpr int32_t kMostSteps = 40000;
-constexpr const char* kFixtureSet = "Played Round Fixture";
+// The first round is cleared within five minutes of play; a round the
+// driver cannot clear fails the test instead of hanging it.
+constexpr int32_t kMostSteps = 5 * 60 * 60;
+constexpr const char* kStandardSet = "Vantrell Pellucine Standard";
+constexpr const char* kFirstRound = "Rounds/Standard/Round 01";
+// Round 01's bricks are Normal "Common/Blue" bricks, worth 10 each.
+constexpr uint32_t kPointsPerBrick = 10;
 // The playfield's own cues, played by name: a demo does not carry them.
 const char* const kRoundCues[] = {"Start Round.wav", "Ball In Play.wav", "Level Ending Tune.wav", "Lost Ball.wav",
                                   "Game Over.wav"};
-
-// The rounds of the fixture set: a row of "Common/Blue" bricks (Normal,
-// worth 10, no break particles) each, no capsules.
-const int32_t kBricksPerRound[] = {8, 10, 12};
 
 // One draw as a replay can repeat it: the sequence and frame drawn (-1
 // for a picture of no sequence) and where.
@@ -175,10 +173,9 @@ ScopedTempFolder& GeneratedContent()
     return *s_pFolder;
 }
 
-// A copy of the generated data folder with the fixture written in: the
-// round set "Played Round Fixture" of three rounds, the test's brick layer
-// as the "Brick Layer", and the sounds, pictures and particle generators
-// of the ship and balls that the content does not make yet.
+// A copy of the generated data folder, played on its standard round set,
+// with the test's brick layer as the "Brick Layer" and the sounds of the
+// ship that the content does not make yet.
 class PlayedRoundTest : public ArchiveTestFolder
 {
 protected:
@@ -214,12 +211,14 @@ protected:
         for (uint32_t i = 0; i < GetBackgroundLibrary().GetCount(); i++)
             GetBackgroundLibrary().GetItemObject(i);
         InitCatalogueLibrary(GetGeneralObjectList(), LIBRARY_GENERAL_OBJECTS);
-        WriteFixtureRounds();
         InitCatalogueLibrary(GetRoundLibrary(), LIBRARY_ROUNDS);
         InitCatalogueLibrary(GetRoundSetLibrary(), LIBRARY_ROUND_SETS);
-        const int32_t set = GetRoundSetLibrary().Find(kFixtureSet, -1);
+        const int32_t set = GetRoundSetLibrary().Find(kStandardSet, -1);
         ASSERT_NE(set, -1);
         m_SetIndex = static_cast<uint32_t>(set);
+        const int32_t firstRound = GetRoundLibrary().Find(kFirstRound, -1);
+        ASSERT_NE(firstRound, -1);
+        m_FirstRoundBricks = GetRoundLibrary().GetItemObject(static_cast<uint32_t>(firstRound))->GetBrickCount();
     }
 
     void TearDown() override
@@ -252,35 +251,7 @@ protected:
         }
     }
 
-    // Written by the object model, as the level editor saves them.
-    void WriteFixtureRounds()
-    {
-        const int32_t style = GetBrickStyleSheetLibrary().Find("Common/Blue", -1);
-        ASSERT_NE(style, -1);
-        std::string setText = "CRoundSetSeparateFiles\r\n{\r\n";
-        for (int32_t round = 0; round < 3; round++)
-        {
-            CBrickLayout level;
-            level.SetDefaults();
-            const std::string shownName = "Fixture " + std::to_string(round + 1);
-            level.m_DisplayName.m_Source = shownName.c_str();
-            level.m_DisplayName.m_Shown = shownName.c_str();
-            for (int32_t i = 0; i < kBricksPerRound[round]; i++)
-            {
-                CBrickNormal* brick = new CBrickNormal;
-                brick->SetDefaults();
-                brick->m_StyleSheet = style;
-                brick->m_StartPosition = Vector2{80.0f + 46.0f * static_cast<float>(i), 160.0f};
-                level.AppendBrick(brick);
-            }
-            const std::string name = "Played Round " + std::to_string(round + 1);
-            ASSERT_TRUE(SaveObjectToFile(&level, ("Resources/" + name + ".Vantrell").c_str(), 0));
-            setText += "\tRound=" + name + "\r\n";
-        }
-        m_Folder.WriteFile(std::string("Data/Resources/") + kFixtureSet + ".VantrellZK", setText + "}\r\n");
-    }
-
-    // A fresh game of the guest on the fixture set, every generator seeded.
+    // A fresh game of the guest on the standard set, every generator seeded.
     void StartGame(int32_t detailLevel)
     {
         m_pPlayfield.reset();
@@ -399,6 +370,19 @@ protected:
         return run;
     }
 
+    // Plays round 0 as Play does, the demo recorder on, and saves the
+    // stream; answers its bytes. Detail level 1: the ambient life a theme
+    // adds at full detail is never recorded, so a replay would not draw it.
+    std::string PlayRecorded(const std::string& fileName, PlayedRun& run, CKeptPictures& pictures)
+    {
+        CDemoRecorder& recorder = CDemoRecorder::Get();
+        recorder.StartRecording();
+        run = Play(1, pictures);
+        recorder.StopRecording();
+        recorder.Save((m_Folder.Path() + fileName).c_str(), 0);
+        return m_Folder.ReadFile(fileName);
+    }
+
     // "step-0060" and on: names that sort in the order they were taken.
     static std::string StepName(int32_t step)
     {
@@ -414,6 +398,7 @@ protected:
     ScopedPlayfieldHooks m_Hooks;
     ListedSequences m_Sequences;
     uint32_t m_SetIndex = 0;
+    uint32_t m_FirstRoundBricks = 0;
     std::unique_ptr<CPlayfield> m_pPlayfield;
     CDirtyRectFrame m_Static;
     CLoggingScreen m_Screen;
@@ -427,11 +412,11 @@ TEST_F(PlayedRoundTest, TheDriverClearsTheFirstRoundAndTheRecordsAddUp)
     const PlayedRun run = Play(2, pictures);
     ASSERT_LT(run.steps, kMostSteps);
     const CGameStats& game = GetStats().GetCurrentGame();
-    const int32_t bricks = kBricksPerRound[0];
     EXPECT_EQ(m_pPlayfield->m_RoundIndex, 1);
     EXPECT_GE(run.ballsAtClear, 1);
-    EXPECT_EQ(game.m_PointsScored, static_cast<uint32_t>(10 * bricks + 1000 + 500 * run.ballsAtClear));
-    EXPECT_EQ(game.m_BricksDestroyed, static_cast<uint32_t>(bricks));
+    EXPECT_EQ(game.m_PointsScored,
+              kPointsPerBrick * m_FirstRoundBricks + 1000 + 500 * static_cast<uint32_t>(run.ballsAtClear));
+    EXPECT_EQ(game.m_BricksDestroyed, m_FirstRoundBricks);
     EXPECT_EQ(game.m_SecondsPlayed, run.secondsExpected);
 
     CKeptPictures again;
@@ -448,18 +433,20 @@ TEST_F(PlayedRoundTest, TheDriverClearsTheFirstRoundAndTheRecordsAddUp)
 
 TEST_F(PlayedRoundTest, ARecordedRoundReplaysTheSameDrawsAndSounds)
 {
-    CDemoRecorder& recorder = CDemoRecorder::Get();
-    recorder.StartRecording();
     CKeptPictures pictures;
-    // Detail level 1: the ambient life a theme adds at full detail is
-    // never recorded, so a replay would not draw it.
-    const PlayedRun recorded = Play(1, pictures);
-    recorder.StopRecording();
+    PlayedRun recorded;
+    const std::string bytes = PlayRecorded("Played Round.Demo", recorded, pictures);
     ASSERT_LT(recorded.steps, kMostSteps);
-    const std::string path = m_Folder.Path() + "Played Round.Demo";
-    recorder.Save(path.c_str(), 0);
-    const std::string bytes = m_Folder.ReadFile("Played Round.Demo");
+    const uint32_t points = GetStats().GetCurrentGame().m_PointsScored;
     const uint64_t streamHash = Fnv1a(FNV1A_START, reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+
+    CKeptPictures again;
+    PlayedRun second;
+    EXPECT_TRUE(PlayRecorded("Played Again.Demo", second, again) == bytes);
+    EXPECT_EQ(GetStats().GetCurrentGame().m_PointsScored, points);
+
+    CDemoRecorder& recorder = CDemoRecorder::Get();
+    const std::string path = m_Folder.Path() + "Played Round.Demo";
 
     m_pPlayfield = std::make_unique<CPlayfield>();
     CLoggingScreen target;
