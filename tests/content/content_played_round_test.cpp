@@ -9,6 +9,7 @@
 
 #include "content/content_items.h"
 #include "content/content_tree.h"
+#include "content/tree_hash.h"
 #include "engine/app/demo_recorder.h"
 #include "engine/app/input/mouse_state.h"
 #include "engine/app/sound/sound_list.h"
@@ -25,9 +26,11 @@
 #include "engine/object/libraries/library_catalogue.h"
 #include "engine/platform/tick_counter.h"
 #include "game/bricks/background_library.h"
+#include "game/bricks/brick_base.h"
 #include "game/bricks/brick_layout.h"
 #include "game/bricks/brick_style_sheet.h"
 #include "game/bricks/round_library.h"
+#include "game/bricks/round_set.h"
 #include "game/bricks/round_set_library.h"
 #include "game/playfield/particle_generator.h"
 #include "game/playfield/playfield.h"
@@ -40,6 +43,7 @@
 #include "tests/support/kept_pictures.h"
 #include "tests/support/manual_audio_output.h"
 #include "tests/support/playfield_fixtures.h"
+#include "tests/support/scoped_fatal_throw.h"
 #include "tests/support/sound_fixtures.h"
 
 namespace {
@@ -55,6 +59,14 @@ constexpr int64_t kStepNanoseconds = 16666667;
 // The first round is cleared within five minutes of play; a round the
 // driver cannot clear fails the test instead of hanging it.
 constexpr int32_t kMostSteps = 5 * 60 * 60;
+// Each standard round is played this long before its bricks are broken.
+constexpr int32_t kDrivenSteps = 600;
+// Factories keep making bricks until they break: past this many steps
+// the breaking has run away.
+constexpr int32_t kMostBreakingSteps = 2000;
+// The key code the event pump reports for Enter.
+constexpr int32_t kEnterKey = 13;
+constexpr const char* kMenuRound = "Main Menu Start";
 constexpr const char* kStandardSet = "Vantrell Pellucine Standard";
 constexpr const char* kFirstRound = "Rounds/Standard/Round 01";
 // Round 01's bricks are Normal "Common/Blue" bricks, worth 10 each.
@@ -383,6 +395,23 @@ protected:
         return m_Folder.ReadFile(fileName);
     }
 
+    // Breaks the first brick of the round that has not refused yet;
+    // false when every brick left refuses.
+    bool BreakNextBrick(int32_t& refused)
+    {
+        int32_t skipped = 0;
+        for (CSprite* sprite = m_pPlayfield->m_pBricks->GetHead(); sprite != nullptr; sprite = sprite->GetNext())
+        {
+            CBrickBase* brick = static_cast<CBrickBase*>(sprite->GetAI());
+            if (brick == nullptr || brick->IsDestroyed() || skipped++ < refused)
+                continue;
+            if (!brick->Destroy(BrickDestroyInfo{nullptr, false}))
+                refused++;
+            return true;
+        }
+        return false;
+    }
+
     // "step-0060" and on: names that sort in the order they were taken.
     static std::string StepName(int32_t step)
     {
@@ -476,6 +505,68 @@ TEST_F(PlayedRoundTest, ARecordedRoundReplaysTheSameDrawsAndSounds)
     EXPECT_EQ(drawsHash, kReplayedDrawsHash) << std::hex << "replayed draws 0x" << drawsHash;
     if (streamHash != kRecordingHash || drawsHash != kReplayedDrawsHash)
         pictures.Keep("playfield/replay");
+}
+
+// Every round of the set is laid at once with Enter, played by the driver,
+// then broken brick by brick while the playfield runs on: scripts, moving
+// bricks and factories meet bricks that vanish under them. No round may
+// stop the game or change a shipped file.
+TEST_F(PlayedRoundTest, EveryStandardRoundIsPlayedAndBrokenWithoutAFaultOrAChangedFile)
+{
+    const CTreeHash shipped = HashTree(m_Folder.Path() + "Data", "Cache");
+    CRoundSet* set = GetRoundSetLibrary().GetItemObject(m_SetIndex);
+    ASSERT_EQ(set->GetRoundCount(), 12u);
+    ScopedFatalThrow fatalThrows;
+    for (uint32_t round = 0; round < set->GetRoundCount(); round++)
+    {
+        SCOPED_TRACE(set->GetRound(round)->m_DisplayName.m_Shown.GetText());
+        StartGame(2);
+        // The new game starts at round 0; the round under test replaces it.
+        ASSERT_NO_THROW(ASSERT_TRUE(m_pPlayfield->StartRound(static_cast<int32_t>(round), false)));
+        EXPECT_TRUE(m_pPlayfield->HandleKey(kEnterKey));
+        EXPECT_FALSE(m_pPlayfield->IsLayingBricks());
+        CHeadlessPlayDriver driver(*m_pPlayfield, ScopedPlayfieldHooks::s_Controls);
+        ASSERT_NO_THROW({
+            while (driver.GetSteps() < kDrivenSteps)
+                driver.Step();
+        });
+        int32_t refused = 0;
+        int32_t steps = 0;
+        ASSERT_NO_THROW({
+            // Clearing the round does not stop the breaking: the bricks no
+            // round waits for go too, while the tally runs.
+            while (m_pPlayfield->m_RoundIndex == static_cast<int32_t>(round) && steps < kMostBreakingSteps &&
+                   BreakNextBrick(refused))
+            {
+                m_pPlayfield->Update(CPlayfield::kStepSeconds);
+                steps++;
+            }
+        });
+        EXPECT_LT(steps, kMostBreakingSteps);
+        EXPECT_TRUE(m_pPlayfield->m_RoundCleared);
+    }
+    const CTreeHash after = HashTree(m_Folder.Path() + "Data", "Cache");
+    EXPECT_EQ(after.hash, shipped.hash);
+    EXPECT_EQ(after.files, shipped.files);
+}
+
+// The menu's round has no score board, so it is laid at once, and no ball
+// is ever served in it.
+TEST_F(PlayedRoundTest, TheMenuRoundIsLaidAtOnceAndServesNoBall)
+{
+    const int32_t menu = GetRoundLibrary().Find(kMenuRound, -1);
+    ASSERT_NE(menu, -1);
+    StartGame(2);
+    ASSERT_TRUE(m_pPlayfield->StartRound(menu, true));
+    ASSERT_FALSE(m_pPlayfield->m_pBackgroundDefinition->m_ShowScoreboard);
+    m_pPlayfield->Update(CPlayfield::kStepSeconds);
+    EXPECT_FALSE(m_pPlayfield->IsLayingBricks());
+    for (int32_t step = 1; step < kDrivenSteps; step++)
+    {
+        m_pPlayfield->Update(CPlayfield::kStepSeconds);
+        ASSERT_EQ(m_pPlayfield->m_pBallsInPlay->Count(), 0) << "step " << step;
+    }
+    EXPECT_GT(m_pPlayfield->m_pBricks->Count(), 0);
 }
 
 } // namespace
