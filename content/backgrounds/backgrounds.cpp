@@ -73,7 +73,8 @@ void MakeMenu(CContentTree& tree, const char* item)
 }
 
 CContentItemRegistration s_Arena("Resources/Backgrounds/Arena.Background", MakeArena, CONTENT_OBJECTS_OF_STYLES);
-CContentItemRegistration s_ArenaNight("Resources/Backgrounds/Arena Night.Background", MakeArenaNight, CONTENT_OBJECTS_OF_STYLES);
+CContentItemRegistration s_ArenaNight("Resources/Backgrounds/Arena Night.Background", MakeArenaNight,
+                                      CONTENT_OBJECTS_OF_STYLES);
 CContentItemRegistration s_Menu("Resources/Backgrounds/Menu.Background", MakeMenu, CONTENT_OBJECTS_OF_STYLES);
 
 } // namespace

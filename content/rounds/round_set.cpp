@@ -14,7 +14,8 @@ void MakeStandardSet(CContentTree& tree, const char* item)
 {
     std::string text = "CRoundSetSeparateFiles\n{\n\tDisplay Name=Standard\n\tRound List=Array\n\t{\n";
     for (int32_t round = 1; round <= kStandardRounds; ++round)
-        text += std::string("\t\tRound=Rounds/Standard/Round ") + (round < 10 ? "0" : "") + std::to_string(round) + "\n";
+        text +=
+            std::string("\t\tRound=Rounds/Standard/Round ") + (round < 10 ? "0" : "") + std::to_string(round) + "\n";
     text += "\t}\n}\n";
     AddObjectFile(tree, item, text.c_str(), item);
 }

@@ -31,8 +31,7 @@ std::string BrickText(const char* arrayItem, const CRoundBrick& brick, uint32_t&
 {
     std::string name = brick.name != nullptr ? brick.name : "Brick#" + std::to_string(++lastBrickId);
     char position[64];
-    std::snprintf(position, sizeof position, "%d,%d",
-                  kFirstCentreX + brick.column * kColumnWidth - kCentreOffsetX,
+    std::snprintf(position, sizeof position, "%d,%d", kFirstCentreX + brick.column * kColumnWidth - kCentreOffsetX,
                   kFirstCentreY + brick.row * kRowHeight - kCentreOffsetY);
     std::string text = std::string(arrayItem) + "=" + brick.brickClass + "\n{\n";
     text += "Name=" + name + "\n";

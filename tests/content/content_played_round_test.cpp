@@ -454,8 +454,8 @@ TEST_F(PlayedRoundTest, TheDriverClearsTheFirstRoundAndTheRecordsAddUp)
     EXPECT_TRUE(second.positions == run.positions);
     EXPECT_EQ(second.finalCrc, run.finalCrc);
 
-    EXPECT_EQ(run.finalCrc, kFinalPictureCrc) << std::hex << "final picture CRC-32 0x" << run.finalCrc
-                                               << ", golden 0x" << kFinalPictureCrc;
+    EXPECT_EQ(run.finalCrc, kFinalPictureCrc)
+        << std::hex << "final picture CRC-32 0x" << run.finalCrc << ", golden 0x" << kFinalPictureCrc;
     if (run.finalCrc != kFinalPictureCrc)
         pictures.Keep("playfield");
 }
