@@ -4,15 +4,24 @@
 #include <string>
 #include <vector>
 
+#include "content/content_items.h"
+#include "content/content_tree.h"
 #include "engine/core/files/file.h"
+#include "engine/core/lists/list_registry.h"
+#include "engine/core/settings/paths.h"
+#include "engine/object/libraries/library_catalogue.h"
 #include "engine/object/object_files.h"
 #include "game/bricks/background_library.h"
 #include "game/bricks/brick_base.h"
 #include "game/bricks/brick_layout.h"
 #include "game/bricks/brick_plug_in_waits.h"
+#include "game/bricks/round_library.h"
+#include "game/bricks/round_set.h"
+#include "game/bricks/round_set_library.h"
 #include "game/playfield/playfield.h"
 #include "tests/support/brick_data.h"
 #include "tests/support/object_forms.h"
+#include "tests/support/scoped_temp_folder.h"
 
 // Starting a round from its level file: a level of 150 bricks (every third
 // one scripted, a few placed beyond the play area for the repair to bring
@@ -20,7 +29,10 @@
 // what the brick-laying machine waits for. Beside it the same text read
 // from memory by the object reader into the same classes (with the repair
 // every load runs, without instantiation), and the file's bytes read whole
-// through CFile, the floor any loader stands on. Items are bricks.
+// through CFile, the floor any loader stands on. The second input is the
+// largest round the game ships, from the generated standard set: the same
+// load, repair and instantiation over real styles, themes and scripts.
+// Items are bricks.
 
 namespace {
 
@@ -73,6 +85,54 @@ private:
     std::string m_Text;
 };
 
+// The generated content, its libraries armed as the generator leaves
+// them, and the level file of the standard set's round with most bricks.
+class CStandardRoundBenchField
+{
+public:
+    CStandardRoundBenchField()
+        : m_PreviousDataFolder(GetDataFolder())
+    {
+        CContentTree tree;
+        uint32_t changed = 0;
+        if (!GenerateContent(m_Folder.Path(), tree, changed))
+            return;
+        InitCatalogueLibrary(GetRoundSetLibrary(), LIBRARY_ROUND_SETS);
+        const int32_t setIndex = GetRoundSetLibrary().Find("Vantrell Pellucine Standard", -1);
+        if (setIndex < 0)
+            return;
+        CRoundSet* set = GetRoundSetLibrary().GetItemObject(static_cast<uint32_t>(setIndex));
+        CResourceLibrary<CBrickLayout>& rounds = GetRoundLibrary();
+        for (uint32_t i = 0; i < set->GetRoundCount(); i++)
+        {
+            CBrickLayout* round = set->GetRound(i);
+            if (round->GetBrickCount() <= m_Bricks)
+                continue;
+            m_Bricks = round->GetBrickCount();
+            const uint32_t index = static_cast<uint32_t>(rounds.IndexOfObject(round));
+            m_LevelName = std::string("Resources/") + rounds.GetNameString(index).GetText() + ".Vantrell";
+        }
+        m_pPlayfield = std::make_unique<CPlayfield>();
+    }
+
+    ~CStandardRoundBenchField()
+    {
+        m_pPlayfield.reset();
+        GetListRegistry().DisposeAll();
+        SetDataFolder(m_PreviousDataFolder.c_str());
+    }
+
+    const std::string& GetLevelName() const { return m_LevelName; }
+    uint32_t GetBrickCount() const { return m_Bricks; }
+
+private:
+    std::string m_PreviousDataFolder;
+    ScopedTempFolder m_Folder;
+    std::unique_ptr<CPlayfield> m_pPlayfield;
+    std::string m_LevelName;
+    uint32_t m_Bricks = 0;
+};
+
 void CountBricks(benchmark::State& state)
 {
     state.SetItemsProcessed(state.iterations() * kBricks);
@@ -95,6 +155,24 @@ void BM_LevelLoadRepairInstantiate(benchmark::State& state)
     CountBricks(state);
 }
 BENCHMARK(BM_LevelLoadRepairInstantiate);
+
+void BM_StandardRoundLoadRepairInstantiate(benchmark::State& state)
+{
+    CStandardRoundBenchField field;
+    for (auto _ : state)
+    {
+        std::unique_ptr<CObject> loaded(LoadObjectFromFile(field.GetLevelName().c_str(), 0, false, nullptr));
+        CBrickLayout* level = static_cast<CBrickLayout*>(loaded.get());
+        if (level == nullptr || level->GetBrickCount() != field.GetBrickCount())
+        {
+            state.SkipWithError("the standard round did not load");
+            break;
+        }
+        level->InstantiateForPlay(true);
+    }
+    state.SetItemsProcessed(state.iterations() * field.GetBrickCount());
+}
+BENCHMARK(BM_StandardRoundLoadRepairInstantiate);
 
 void BM_LevelObjectReader(benchmark::State& state)
 {

@@ -71,3 +71,8 @@ if(TARGET content_startup_bench AND TARGET vantrell)
     VP_CONTENT_PROGRAM="$<TARGET_FILE:vp_content>" VP_PROGRAM_PATH="$<TARGET_FILE:vantrell>"
     VP_FIRST_PRESENT_PROBE="$<TARGET_FILE:first_present_probe>")
 endif()
+
+# The level-load benchmark also loads the largest standard round it generates.
+if(TARGET level_load_bench)
+  target_link_libraries(level_load_bench PRIVATE vp_content_items)
+endif()

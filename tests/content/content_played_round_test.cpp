@@ -9,6 +9,7 @@
 
 #include "content/content_items.h"
 #include "content/content_tree.h"
+#include "content/tree_hash.h"
 #include "engine/app/demo_recorder.h"
 #include "engine/app/input/mouse_state.h"
 #include "engine/app/sound/sound_list.h"
@@ -23,13 +24,13 @@
 #include "engine/graphics/stand_alone_frame_list.h"
 #include "engine/object/libraries/general_objects.h"
 #include "engine/object/libraries/library_catalogue.h"
-#include "engine/object/object_files.h"
 #include "engine/platform/tick_counter.h"
 #include "game/bricks/background_library.h"
+#include "game/bricks/brick_base.h"
 #include "game/bricks/brick_layout.h"
-#include "game/bricks/brick_normal.h"
 #include "game/bricks/brick_style_sheet.h"
 #include "game/bricks/round_library.h"
+#include "game/bricks/round_set.h"
 #include "game/bricks/round_set_library.h"
 #include "game/playfield/particle_generator.h"
 #include "game/playfield/playfield.h"
@@ -42,29 +43,37 @@
 #include "tests/support/kept_pictures.h"
 #include "tests/support/manual_audio_output.h"
 #include "tests/support/playfield_fixtures.h"
+#include "tests/support/scoped_fatal_throw.h"
 #include "tests/support/sound_fixtures.h"
-#include "tests/content/played_content.h"
 
 namespace {
 
 // The goldens: each follows from the play logic and the generated content
 // alone, so it changes only when one of them does.
-constexpr uint32_t kFinalPictureCrc = 0x5B14AB3C;
-constexpr uint64_t kRecordingHash = 0x2D227DC9DE088F8C;
-constexpr uint64_t kReplayedDrawsHash = 0xEE603E1F8066211F;
+constexpr uint32_t kFinalPictureCrc = 0xF3D43DED;
+constexpr uint64_t kRecordingHash = 0x9A0533C872BDAEA7;
+constexpr uint64_t kReplayedDrawsHash = 0xD1C5241B4DCEA577;
 
 constexpr int32_t kPictureInterval = 60;
 constexpr int64_t kStepNanoseconds = 16666667;
-// A round the driver cannot clear fails the test instead of hanging it.
-constexpr int32_t kMostSteps = 40000;
-constexpr const char* kFixtureSet = "Played Round Fixture";
+// The first round is cleared within five minutes of play; a round the
+// driver cannot clear fails the test instead of hanging it.
+constexpr int32_t kMostSteps = 5 * 60 * 60;
+// Each standard round is played this long before its bricks are broken.
+constexpr int32_t kDrivenSteps = 600;
+// Factories keep making bricks until they break: past this many steps
+// the breaking has run away.
+constexpr int32_t kMostBreakingSteps = 2000;
+// The key code the event pump reports for Enter.
+constexpr int32_t kEnterKey = 13;
+constexpr const char* kMenuRound = "Main Menu Start";
+constexpr const char* kStandardSet = "Vantrell Pellucine Standard";
+constexpr const char* kFirstRound = "Rounds/Standard/Round 01";
+// Round 01's bricks are Normal "Common/Blue" bricks, worth 10 each.
+constexpr uint32_t kPointsPerBrick = 10;
 // The playfield's own cues, played by name: a demo does not carry them.
 const char* const kRoundCues[] = {"Start Round.wav", "Ball In Play.wav", "Level Ending Tune.wav", "Lost Ball.wav",
                                   "Game Over.wav"};
-
-// The rounds of the fixture set: a row of "Common/Blue" bricks (Normal,
-// worth 10, no break particles) each, no capsules.
-const int32_t kBricksPerRound[] = {8, 10, 12};
 
 // One draw as a replay can repeat it: the sequence and frame drawn (-1
 // for a picture of no sequence) and where.
@@ -161,10 +170,24 @@ uint64_t HashFrames(const std::vector<RunFrame>& frames)
     return hash;
 }
 
-// A copy of the generated data folder with the fixture written in: the
-// round set "Played Round Fixture" of three rounds, the test's brick layer
-// as the "Brick Layer", and the sounds, pictures and particle generators
-// of the ship and balls that the content does not make yet.
+// The generated starter content, made once for the whole program; each
+// test plays in a copy of it.
+ScopedTempFolder& GeneratedContent()
+{
+    static ScopedTempFolder* s_pFolder = nullptr;
+    if (s_pFolder == nullptr)
+    {
+        s_pFolder = new ScopedTempFolder;
+        CContentTree tree;
+        uint32_t changed = 0;
+        EXPECT_TRUE(GenerateContent(s_pFolder->Path(), tree, changed));
+    }
+    return *s_pFolder;
+}
+
+// A copy of the generated data folder, played on its standard round set,
+// with the test's brick layer as the "Brick Layer" and the sounds of the
+// ship that the content does not make yet.
 class PlayedRoundTest : public ArchiveTestFolder
 {
 protected:
@@ -173,11 +196,11 @@ protected:
         ArchiveTestFolder::SetUp();
         ASSERT_TRUE(GetSoundManager().Init());
         GetSoundManager().SetSoundLimit(16);
-        ScopedTempFolder& generated = GeneratedContentOnce();
+        ScopedTempFolder& generated = GeneratedContent();
         SetDataFolder("Data");
         std::filesystem::copy(generated.Path() + "Data", m_Folder.Path() + "Data",
                               std::filesystem::copy_options::recursive);
-        WriteShipSoundsTheContentLacks(m_Folder);
+        WriteMissingSounds();
         m_Folder.WriteFile("Data/Resources/Brick Layer.Object.txt", "CTestBrickLayer\r\n{\r\n}\r\n");
 
         InitCatalogueLibrary(GetFrameList(), LIBRARY_FRAMES);
@@ -200,12 +223,14 @@ protected:
         for (uint32_t i = 0; i < GetBackgroundLibrary().GetCount(); i++)
             GetBackgroundLibrary().GetItemObject(i);
         InitCatalogueLibrary(GetGeneralObjectList(), LIBRARY_GENERAL_OBJECTS);
-        WriteFixtureRounds();
         InitCatalogueLibrary(GetRoundLibrary(), LIBRARY_ROUNDS);
         InitCatalogueLibrary(GetRoundSetLibrary(), LIBRARY_ROUND_SETS);
-        const int32_t set = GetRoundSetLibrary().Find(kFixtureSet, -1);
+        const int32_t set = GetRoundSetLibrary().Find(kStandardSet, -1);
         ASSERT_NE(set, -1);
         m_SetIndex = static_cast<uint32_t>(set);
+        const int32_t firstRound = GetRoundLibrary().Find(kFirstRound, -1);
+        ASSERT_NE(firstRound, -1);
+        m_FirstRoundBricks = GetRoundLibrary().GetItemObject(static_cast<uint32_t>(firstRound))->GetBrickCount();
     }
 
     void TearDown() override
@@ -215,40 +240,50 @@ protected:
         recorder.StopPlaying();
         recorder.SetTargetFrame(nullptr);
         m_pPlayfield.reset();
-        ReleaseGameLibraries();
+        GetRoundSetLibrary().DeleteAllItems();
+        GetRoundLibrary().DeleteAllItems();
+        GetGeneralObjectList().DeleteAllItems();
+        GetBackgroundLibrary().DeleteAllItems();
+        GetBrickStyleSheetLibrary().DeleteAllItems();
+        GetParticleGeneratorList().DeleteAllItems();
+        GetFrameList().DeleteAllItems();
+        GetSoundList().Mount("Sound List", "No Sounds", ".wav", ".ogg");
+        GetSoundManager().Shutdown();
         ArchiveTestFolder::TearDown();
     }
 
-    // Written by the object model, as the level editor saves them.
-    void WriteFixtureRounds()
+    void WriteMissingSounds()
     {
-        const int32_t style = GetBrickStyleSheetLibrary().Find("Common/Blue", -1);
-        ASSERT_NE(style, -1);
-        std::string setText = "CRoundSetSeparateFiles\r\n{\r\n";
-        for (int32_t round = 0; round < 3; round++)
+        const std::string wave = PcmWave(1, 22050, 16, Samples16(std::vector<int16_t>(50, 500)));
+        for (const char* name : {"Thrust.wav", "Electric/Can Catch.wav", "Electric/Hold.wav", "Electric/Catch.wav"})
         {
-            CBrickLayout level;
-            level.SetDefaults();
-            const std::string shownName = "Fixture " + std::to_string(round + 1);
-            level.m_DisplayName.m_Source = shownName.c_str();
-            level.m_DisplayName.m_Shown = shownName.c_str();
-            for (int32_t i = 0; i < kBricksPerRound[round]; i++)
-            {
-                CBrickNormal* brick = new CBrickNormal;
-                brick->SetDefaults();
-                brick->m_StyleSheet = style;
-                brick->m_StartPosition = Vector2{80.0f + 46.0f * static_cast<float>(i), 160.0f};
-                level.AppendBrick(brick);
-            }
-            const std::string name = "Played Round " + std::to_string(round + 1);
-            ASSERT_TRUE(SaveObjectToFile(&level, ("Resources/" + name + ".Vantrell").c_str(), 0));
-            setText += "\tRound=" + name + "\r\n";
+            const std::string path = std::string("Data/Sounds/") + name;
+            if (!std::filesystem::exists(m_Folder.Path() + path))
+                m_Folder.WriteFile(path, wave);
         }
-        m_Folder.WriteFile(std::string("Data/Resources/") + kFixtureSet + ".VantrellZK", setText + "}\r\n");
     }
 
-    // A fresh game of the guest on the fixture set, every generator seeded.
-    void StartGame(int32_t detailLevel) { StartSeededGame(m_pPlayfield, m_SetIndex, 4501, detailLevel); }
+    // A fresh game of the guest on the standard set, every generator seeded.
+    void StartGame(int32_t detailLevel)
+    {
+        m_pPlayfield.reset();
+        CStats& stats = GetStats();
+        stats.CopyFrom(CStats());
+        stats.ApplyPlayerRules();
+        stats.GetCurrentPlayer()->m_LastSelectedDifficulty = 1;
+        SelectRoundSet(m_SetIndex);
+        // Animations that run by the clock (the mid-ground) see the same
+        // time in every run.
+        StartFakeClock();
+        GameRandom().SeedFromTick(4501);
+        CosmeticRandom().SeedFromTick(4502);
+        GetSharedRandom().SeedFromTick(4503);
+        ScopedPlayfieldHooks::s_Controls = CPlayerControls();
+        ScopedPlayfieldHooks::s_DetailLevel = detailLevel;
+        GetMouseState().SetPositionFromSystem(400, 300);
+        m_pPlayfield = std::make_unique<CPlayfield>();
+        ASSERT_TRUE(m_pPlayfield->NewGame(0, 1, false, false, false, false));
+    }
 
     // Draws the frame as the game does: the static layers into the
     // background frame when the round's look changed, then the round
@@ -347,6 +382,36 @@ protected:
         return run;
     }
 
+    // Plays round 0 as Play does, the demo recorder on, and saves the
+    // stream; answers its bytes. Detail level 1: the ambient life a theme
+    // adds at full detail is never recorded, so a replay would not draw it.
+    std::string PlayRecorded(const std::string& fileName, PlayedRun& run, CKeptPictures& pictures)
+    {
+        CDemoRecorder& recorder = CDemoRecorder::Get();
+        recorder.StartRecording();
+        run = Play(1, pictures);
+        recorder.StopRecording();
+        recorder.Save((m_Folder.Path() + fileName).c_str(), 0);
+        return m_Folder.ReadFile(fileName);
+    }
+
+    // Breaks the first brick of the round that has not refused yet;
+    // false when every brick left refuses.
+    bool BreakNextBrick(int32_t& refused)
+    {
+        int32_t skipped = 0;
+        for (CSprite* sprite = m_pPlayfield->m_pBricks->GetHead(); sprite != nullptr; sprite = sprite->GetNext())
+        {
+            CBrickBase* brick = static_cast<CBrickBase*>(sprite->GetAI());
+            if (brick == nullptr || brick->IsDestroyed() || skipped++ < refused)
+                continue;
+            if (!brick->Destroy(BrickDestroyInfo{nullptr, false}))
+                refused++;
+            return true;
+        }
+        return false;
+    }
+
     // "step-0060" and on: names that sort in the order they were taken.
     static std::string StepName(int32_t step)
     {
@@ -362,6 +427,7 @@ protected:
     ScopedPlayfieldHooks m_Hooks;
     ListedSequences m_Sequences;
     uint32_t m_SetIndex = 0;
+    uint32_t m_FirstRoundBricks = 0;
     std::unique_ptr<CPlayfield> m_pPlayfield;
     CDirtyRectFrame m_Static;
     CLoggingScreen m_Screen;
@@ -375,11 +441,11 @@ TEST_F(PlayedRoundTest, TheDriverClearsTheFirstRoundAndTheRecordsAddUp)
     const PlayedRun run = Play(2, pictures);
     ASSERT_LT(run.steps, kMostSteps);
     const CGameStats& game = GetStats().GetCurrentGame();
-    const int32_t bricks = kBricksPerRound[0];
     EXPECT_EQ(m_pPlayfield->m_RoundIndex, 1);
     EXPECT_GE(run.ballsAtClear, 1);
-    EXPECT_EQ(game.m_PointsScored, static_cast<uint32_t>(10 * bricks + 1000 + 500 * run.ballsAtClear));
-    EXPECT_EQ(game.m_BricksDestroyed, static_cast<uint32_t>(bricks));
+    EXPECT_EQ(game.m_PointsScored,
+              kPointsPerBrick * m_FirstRoundBricks + 1000 + 500 * static_cast<uint32_t>(run.ballsAtClear));
+    EXPECT_EQ(game.m_BricksDestroyed, m_FirstRoundBricks);
     EXPECT_EQ(game.m_SecondsPlayed, run.secondsExpected);
 
     CKeptPictures again;
@@ -396,18 +462,20 @@ TEST_F(PlayedRoundTest, TheDriverClearsTheFirstRoundAndTheRecordsAddUp)
 
 TEST_F(PlayedRoundTest, ARecordedRoundReplaysTheSameDrawsAndSounds)
 {
-    CDemoRecorder& recorder = CDemoRecorder::Get();
-    recorder.StartRecording();
     CKeptPictures pictures;
-    // Detail level 1: the ambient life a theme adds at full detail is
-    // never recorded, so a replay would not draw it.
-    const PlayedRun recorded = Play(1, pictures);
-    recorder.StopRecording();
+    PlayedRun recorded;
+    const std::string bytes = PlayRecorded("Played Round.Demo", recorded, pictures);
     ASSERT_LT(recorded.steps, kMostSteps);
-    const std::string path = m_Folder.Path() + "Played Round.Demo";
-    recorder.Save(path.c_str(), 0);
-    const std::string bytes = m_Folder.ReadFile("Played Round.Demo");
+    const uint32_t points = GetStats().GetCurrentGame().m_PointsScored;
     const uint64_t streamHash = Fnv1a(FNV1A_START, reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+
+    CKeptPictures again;
+    PlayedRun second;
+    EXPECT_TRUE(PlayRecorded("Played Again.Demo", second, again) == bytes);
+    EXPECT_EQ(GetStats().GetCurrentGame().m_PointsScored, points);
+
+    CDemoRecorder& recorder = CDemoRecorder::Get();
+    const std::string path = m_Folder.Path() + "Played Round.Demo";
 
     m_pPlayfield = std::make_unique<CPlayfield>();
     CLoggingScreen target;
@@ -437,6 +505,68 @@ TEST_F(PlayedRoundTest, ARecordedRoundReplaysTheSameDrawsAndSounds)
     EXPECT_EQ(drawsHash, kReplayedDrawsHash) << std::hex << "replayed draws 0x" << drawsHash;
     if (streamHash != kRecordingHash || drawsHash != kReplayedDrawsHash)
         pictures.Keep("playfield/replay");
+}
+
+// Every round of the set is laid at once with Enter, played by the driver,
+// then broken brick by brick while the playfield runs on: scripts, moving
+// bricks and factories meet bricks that vanish under them. No round may
+// stop the game or change a shipped file.
+TEST_F(PlayedRoundTest, EveryStandardRoundIsPlayedAndBrokenWithoutAFaultOrAChangedFile)
+{
+    const CTreeHash shipped = HashTree(m_Folder.Path() + "Data", "Cache");
+    CRoundSet* set = GetRoundSetLibrary().GetItemObject(m_SetIndex);
+    ASSERT_EQ(set->GetRoundCount(), 12u);
+    ScopedFatalThrow fatalThrows;
+    for (uint32_t round = 0; round < set->GetRoundCount(); round++)
+    {
+        SCOPED_TRACE(set->GetRound(round)->m_DisplayName.m_Shown.GetText());
+        StartGame(2);
+        // The new game starts at round 0; the round under test replaces it.
+        ASSERT_NO_THROW(ASSERT_TRUE(m_pPlayfield->StartRound(static_cast<int32_t>(round), false)));
+        EXPECT_TRUE(m_pPlayfield->HandleKey(kEnterKey));
+        EXPECT_FALSE(m_pPlayfield->IsLayingBricks());
+        CHeadlessPlayDriver driver(*m_pPlayfield, ScopedPlayfieldHooks::s_Controls);
+        ASSERT_NO_THROW({
+            while (driver.GetSteps() < kDrivenSteps)
+                driver.Step();
+        });
+        int32_t refused = 0;
+        int32_t steps = 0;
+        ASSERT_NO_THROW({
+            // Clearing the round does not stop the breaking: the bricks no
+            // round waits for go too, while the tally runs.
+            while (m_pPlayfield->m_RoundIndex == static_cast<int32_t>(round) && steps < kMostBreakingSteps &&
+                   BreakNextBrick(refused))
+            {
+                m_pPlayfield->Update(CPlayfield::kStepSeconds);
+                steps++;
+            }
+        });
+        EXPECT_LT(steps, kMostBreakingSteps);
+        EXPECT_TRUE(m_pPlayfield->m_RoundCleared);
+    }
+    const CTreeHash after = HashTree(m_Folder.Path() + "Data", "Cache");
+    EXPECT_EQ(after.hash, shipped.hash);
+    EXPECT_EQ(after.files, shipped.files);
+}
+
+// The menu's round has no score board, so it is laid at once, and no ball
+// is ever served in it.
+TEST_F(PlayedRoundTest, TheMenuRoundIsLaidAtOnceAndServesNoBall)
+{
+    const int32_t menu = GetRoundLibrary().Find(kMenuRound, -1);
+    ASSERT_NE(menu, -1);
+    StartGame(2);
+    ASSERT_TRUE(m_pPlayfield->StartRound(menu, true));
+    ASSERT_FALSE(m_pPlayfield->m_pBackgroundDefinition->m_ShowScoreboard);
+    m_pPlayfield->Update(CPlayfield::kStepSeconds);
+    EXPECT_FALSE(m_pPlayfield->IsLayingBricks());
+    for (int32_t step = 1; step < kDrivenSteps; step++)
+    {
+        m_pPlayfield->Update(CPlayfield::kStepSeconds);
+        ASSERT_EQ(m_pPlayfield->m_pBallsInPlay->Count(), 0) << "step " << step;
+    }
+    EXPECT_GT(m_pPlayfield->m_pBricks->Count(), 0);
 }
 
 } // namespace
