@@ -57,9 +57,9 @@ const CGalleryBrick kBricks[] = {
     {"CBrickExploder", "Common/Exploder", kKeepsOnShipTouch},
     {"CBrickPowerup", "Common/Power-Up", "Forced Power-Ups=Array\n{\nForced Power-Up=Expand Paddle\n}\n"},
     {"CBrickSpeedChange", "Ball Accelerator", "Speed Boost Time=3\n"},
-    {"CBrickSplitN", "Common/Splitter", kKeepsOnShipTouch},
-    {"CBrickTeleporter", "Common/Teleporter Entrance", kKeepsOnShipTouch},
-    {"CBrickTeleporter", "Common/Teleporter Exit", kKeepsOnShipTouch},
+    {"CBrickSplitN", "Common/Splitter", kAppearsUnlaid},
+    {"CBrickTeleporter", "Common/Teleporter Entrance", kAppearsUnlaid},
+    {"CBrickTeleporter", "Common/Teleporter Exit", kAppearsUnlaid},
     {"CBrickTrappedBall", "Common/Trapped Ball", "Starting Angle=270\nStarting Speed=300\n"},
     // A round holding coins holds exactly five of them, so the coin comes
     // as a full ring round's worth.
