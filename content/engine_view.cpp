@@ -32,6 +32,9 @@ void PrepareEngineForPhase(EContentPhase phase)
         InitBrickStyleSheetLibrary();
         break;
     case CONTENT_ROUNDS:
+        // Styles that name other styles (a splitter's children) were written
+        // after the styles were listed; rounds name them too.
+        InitBrickStyleSheetLibrary();
         // Reading a round moves its bricks into its theme's play area and
         // reckons its power-up chances.
         InitCatalogueLibrary(GetBackgroundLibrary(), LIBRARY_BACKGROUND_DEFINITION);

@@ -52,6 +52,22 @@ const CGalleryBrick kBricks[] = {
     {"CBrickPathPolygon", "Common/Path Polygon", "Curved Path=1\n"},
     {"CBrickPositionMarker", "Common/Position Marker", kAppearsUnlaid},
     {"CBrickStarfishGoal", "Common/Starfish Goal", kKeepsOnShipTouch},
+    {"CBrickChangeArea", "Common/Change Area", "Change To Brick Style=Common/Green Optional\n"},
+    {"CBrickConcussion", "Common/Concussion Wave", "Force Multiplier=2\n"},
+    {"CBrickExploder", "Common/Exploder", kKeepsOnShipTouch},
+    {"CBrickPowerup", "Common/Power-Up", "Forced Power-Ups=Array\n{\nForced Power-Up=Expand Paddle\n}\n"},
+    {"CBrickSpeedChange", "Ball Accelerator", "Speed Boost Time=3\n"},
+    {"CBrickSplitN", "Common/Splitter", kAppearsUnlaid},
+    {"CBrickTeleporter", "Common/Teleporter Entrance", kAppearsUnlaid},
+    {"CBrickTeleporter", "Common/Teleporter Exit", kAppearsUnlaid},
+    {"CBrickTrappedBall", "Common/Trapped Ball", "Starting Angle=270\nStarting Speed=300\n"},
+    // A round holding coins holds exactly five of them, so the coin comes
+    // as a full ring round's worth.
+    {"CBrickCoin", "Common/Coin", kAppearsUnlaid},
+    {"CBrickCoin", "Common/Coin", kAppearsUnlaid},
+    {"CBrickCoin", "Common/Coin", kAppearsUnlaid},
+    {"CBrickCoin", "Common/Coin", kAppearsUnlaid},
+    {"CBrickCoin", "Common/Coin", kAppearsUnlaid},
 };
 
 constexpr int kPerRow = 10;
@@ -70,7 +86,9 @@ void MakeKindsGallery(CContentTree& tree, const char* item)
     int index = 0;
     for (const CGalleryBrick& brick : kBricks)
         text += BrickText(brick, index++);
-    text += "}\n}\n";
+    // Playing a round with the thumbnail on rewrites its file, and a shipped
+    // file stays as it was installed.
+    text += "}\nAutomatic Thumbnail=0\n}\n";
     AddObjectFile(tree, item, text.c_str(), item);
 }
 

@@ -3,7 +3,9 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
@@ -77,6 +79,23 @@ Breakage Writing(const char* file, const char* text)
         ASSERT_NE(out, nullptr) << file;
         std::fputs(text, out);
         std::fclose(out);
+    };
+}
+
+// Cuts a file's text from the first "from" up to the next "upTo" after it,
+// as a designer deleting a block in a text editor would.
+Breakage CuttingOut(const char* file, const char* from, const char* upTo)
+{
+    return [file, from, upTo](const std::filesystem::path& data) {
+        std::ifstream in(data / file, std::ios::binary);
+        std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        in.close();
+        const size_t start = text.find(from);
+        ASSERT_NE(start, std::string::npos) << file;
+        const size_t end = text.find(upTo, start + std::strlen(from));
+        ASSERT_NE(end, std::string::npos) << file;
+        text.erase(start, end - start);
+        std::ofstream(data / file, std::ios::binary) << text;
     };
 }
 
@@ -184,7 +203,7 @@ const BrokenCopy kBrokenCopies[] = {
      "Resources/Brick Style Sheets/Ball Accelerator.BrickStyleSheet: Ball Accelerator: ",
      "is not its placeholder \"!None\""},
     {"PlaceholderPageRemoved", {}, Removing("Resources/!None.Tutorial.txt"),
-     "Resources/Suggest Easier Setting.Tutorial.txt: Suggest Easier Setting: ", "is not its placeholder \"!None\""},
+     "Resources/Starfish.Tutorial.txt: Starfish: ", "is not its placeholder \"!None\""},
     {"SilenceRemoved", {}, Removing("Sounds/!Silence.wav"), "Sounds/Ball In Play.wav: Ball In Play.wav: ",
      "is not its placeholder \"!Silence.wav\""},
     {"RoundNamingAMissingStyle", {}, Removing("Resources/Brick Style Sheets/Common/Steel.BrickStyleSheet"),
@@ -199,6 +218,8 @@ const BrokenCopy kBrokenCopies[] = {
      "Resources/Lint Fixture Set.VantrellZK: Lint Fixture Set: ", "the set has no round"},
     {"OldBrickFile", {}, Writing("Resources/Old Wall.Brick", "CBrickInfo\r\n{\r\n}\r\n"),
      "Resources/Old Wall.Brick: Old Wall: ", "an old brick definition"},
+    {"CoinRoundWithFourCoins", {}, CuttingOut("Resources/Rounds/Five Rings.Vantrell", "Brick=CBrickCoin", "Brick="),
+     "Resources/Rounds/Five Rings.Vantrell: Rounds/Five Rings: ", "the round holds 4 coins"},
     {"ListedNameMissing", {}, Removing("Sounds/Brick Placed.wav"),
      "Sounds/Brick Placed.wav: Sounds/Brick Placed.wav: ", "the data folder does not hold it"},
 };
