@@ -36,7 +36,9 @@ void PrepareEngineForPhase(EContentPhase phase)
         // after the styles were listed; rounds name them too.
         InitBrickStyleSheetLibrary();
         // Reading a round moves its bricks into its theme's play area and
-        // reckons its power-up chances.
+        // reckons its power-up chances. The styles that name other styles
+        // (a splitter's pieces) were written in the phase before.
+        InitBrickStyleSheetLibrary();
         InitCatalogueLibrary(GetBackgroundLibrary(), LIBRARY_BACKGROUND_DEFINITION);
         InitCatalogueLibrary(GetPowerUpLibrary(), LIBRARY_POWER_UP);
         break;

@@ -2,7 +2,8 @@
 // bricks, bricks that follow a path or wait for one another, and bricks
 // that answer hits with sounds, steps and their own removal. Script
 // targets are named bricks: a path polygon for the bricks that follow it,
-// position markers where moving bricks come to rest.
+// position markers where moving bricks come to rest. Each holds the five
+// coins of the ring game where no moving brick passes.
 
 #include "content/content_items.h"
 #include "content/rounds/round_text.h"
@@ -13,6 +14,8 @@ constexpr const char* kArena = "Backgrounds/Arena";
 constexpr const char* kArenaNight = "Backgrounds/Arena Night";
 constexpr const char* kNormal = "CBrickNormal";
 constexpr const char* kBlue = "Common/Blue";
+constexpr const char* kCoin = "CBrickCoin";
+constexpr const char* kCoinStyle = "Common/Coin";
 
 // Sways 60 pixels either side of where it was laid.
 const char kSway[] = "Simultaneous PlugIn=CBrickPlugInMoveBetweenPoints\n{\n"
@@ -33,6 +36,7 @@ void MakeRound08(CContentTree& tree, const char* item)
     plan.bricks.push_back({kNormal, kBlue, 4, 6, nullptr, kSway});
     plan.bricks.push_back({kNormal, kBlue, 10, 6, nullptr, kSway});
     plan.bricks.push_back({kNormal, kBlue, 7, 8, nullptr, kOrbit});
+    AddBrickRow(plan, kCoin, kCoinStyle, 12, 5, 9);
     AddRound(tree, item, plan);
 }
 
@@ -65,6 +69,7 @@ void MakeRound09(CContentTree& tree, const char* item)
     plan.bricks.push_back({"CBrickPositionMarker", "Common/Position Marker", 7, 14, "Dock"});
     plan.bricks.push_back({kNormal, kBlue, 1, 9, nullptr, kGoToDock});
     plan.bricks.push_back({kNormal, kBlue, 7, 10, nullptr, kBlend});
+    AddBrickRow(plan, kCoin, kCoinStyle, 12, 8, 12);
     AddRound(tree, item, plan);
 }
 
@@ -96,6 +101,7 @@ void MakeRound10(CContentTree& tree, const char* item)
     plan.bricks.push_back({kNormal, kBlue, 4, 4, nullptr, kClinkWhenHit});
     plan.bricks.push_back({kNormal, kBlue, 7, 4, nullptr, kChordWhenDestroyed});
     plan.bricks.push_back({kNormal, kBlue, 10, 4, nullptr, kRandomChime});
+    AddBrickRow(plan, kCoin, kCoinStyle, 7, 5, 9);
     AddRound(tree, item, plan);
 }
 
@@ -135,6 +141,7 @@ void MakeRound11(CContentTree& tree, const char* item)
     plan.bricks.push_back({kNormal, kBlue, 7, 4, "Lift", kLift});
     plan.bricks.push_back({"CBrickPositionMarker", "Common/Position Marker", 7, 10, "Landing"});
     plan.bricks.push_back({kNormal, kBlue, 1, 6, "Key", kKey});
+    AddBrickRow(plan, kCoin, kCoinStyle, 12, 5, 9);
     AddRound(tree, item, plan);
 }
 
@@ -169,6 +176,7 @@ void MakeRound12(CContentTree& tree, const char* item)
     plan.bricks.push_back({kNormal, kBlue, 11, 5, nullptr, kEscape});
     plan.bricks.push_back({"CBrickOnOff", "Common/Detonator", 5, 7});
     plan.bricks.push_back({"CBrickOnOff", "Common/Detonator", 9, 7});
+    AddBrickRow(plan, kCoin, kCoinStyle, 10, 5, 9);
     AddRound(tree, item, plan);
 }
 

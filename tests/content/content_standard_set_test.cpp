@@ -16,6 +16,7 @@
 #include "game/bricks/brick_normal.h"
 #include "game/bricks/brick_plug_in.h"
 #include "game/bricks/brick_plug_in_change_self.h"
+#include "game/bricks/brick_powerup.h"
 #include "game/bricks/brick_style_sheet.h"
 #include "game/bricks/round_library.h"
 #include "game/bricks/round_set.h"
@@ -81,6 +82,23 @@ protected:
         return classes;
     }
 
+    // The power-up kinds the set's Power-Up bricks force, by name.
+    std::set<std::string> ForcedPowerUpsInRounds()
+    {
+        std::set<std::string> names;
+        for (uint32_t round = 0; round < m_pSet->GetRoundCount(); round++)
+        {
+            const CBrickLayout* layout = m_pSet->GetRound(round);
+            for (uint32_t i = 0; i < layout->GetBrickCount(); i++)
+            {
+                const auto* brick = dynamic_cast<const CBrickPowerup*>(layout->GetBrick(i));
+                for (uint32_t f = 0; brick != nullptr && f < brick->m_ForcedCount; f++)
+                    names.insert(GetPowerUpLibrary().GetNameString(static_cast<uint32_t>(brick->m_pForced[f])).GetText());
+            }
+        }
+        return names;
+    }
+
     CRoundSet* m_pSet = nullptr;
 };
 
@@ -124,6 +142,21 @@ TEST_F(StandardSetTest, TheRoundsUseEveryStyleSheetPlugInAndActionClass)
     EXPECT_EQ(Missing(plugIns, inRounds), "");
     EXPECT_EQ(Missing(actions, inRounds), "");
     EXPECT_EQ(Missing(styles, StyleClassesInRounds()), "");
+}
+
+// Between them the set's Power-Up bricks can hand out every kind the
+// library holds; its placeholder, which means none, is no kind.
+TEST_F(StandardSetTest, ThePowerUpBricksForceEveryPowerUpButThePlaceholder)
+{
+    std::set<std::string> library;
+    for (uint32_t i = 0; i < GetPowerUpLibrary().GetCount(); i++)
+        library.insert(GetPowerUpLibrary().GetNameString(i).GetText());
+    ASSERT_EQ(library.count("!None"), 1u);
+    library.erase("!None");
+    ASSERT_FALSE(library.empty());
+    const std::set<std::string> forced = ForcedPowerUpsInRounds();
+    EXPECT_EQ(Missing(library, forced), "");
+    EXPECT_EQ(forced.count("!None"), 0u);
 }
 
 TEST_F(StandardSetTest, TwelveRoundsInOrderWithTwoCheckpointsAndAPlainFirstRound)
